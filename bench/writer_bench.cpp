@@ -1,0 +1,86 @@
+#include "stationery/writer.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+using stationery::StationerySettings;
+using stationery::StationeryWriter;
+
+StationerySettings everySectionOn() {
+    StationerySettings s;
+    s.AuthorName = "My Club";
+    s.Title = "Spring Notes";
+    s.ImagePath = "/home/someone/Pictures/Backgrounds/spring sky.jpg";
+    s.BackgroundColor = "FFFFCC";
+    s.FontSize = 10.5f;
+    s.FontName = "Times New Roman";
+    s.FontBold = true;
+    s.FontItalic = true;
+    s.TextColor = "000080";
+    s.LeftMargin = "125";
+    s.TopMargin = "15";
+    s.Direction = stationery::ScrollDirection::Down;
+    s.ImageWidth = "125";
+    s.ImageHeight = "93.75";
+    s.OutlookExpress4 = 1;
+    s.SoundPath = "/home/someone/Music/chime.wav";
+    s.TickerText1 = "Happy holidays from the whole \"club\"";
+    s.TickerText2 = "See you at the café on the 3rd";
+    s.TickerText3 = "C:\\not\\a\\path </script> tricks";
+    return s;
+}
+
+void renderUntouched(benchmark::State& state) {
+    const StationerySettings settings;
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        std::string file = StationeryWriter::render(settings);
+        bytes = file.size();
+        benchmark::DoNotOptimize(file);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes));
+}
+BENCHMARK(renderUntouched);
+
+void renderEverySectionOn(benchmark::State& state) {
+    const StationerySettings settings = everySectionOn();
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        std::string file = StationeryWriter::render(settings);
+        bytes = file.size();
+        benchmark::DoNotOptimize(file);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes));
+}
+BENCHMARK(renderEverySectionOn);
+
+// The floor the writer is measured against: copying a buffer of the same size.
+void copyFileSizedBuffer(benchmark::State& state) {
+    const std::string source = StationeryWriter::render(everySectionOn());
+    for (auto _ : state) {
+        std::string copy(source.size(), '\0');
+        std::memcpy(copy.data(), source.data(), source.size());
+        benchmark::DoNotOptimize(copy);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * source.size()));
+}
+BENCHMARK(copyFileSizedBuffer);
+
+void saveToTemporaryFolder(benchmark::State& state) {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "stationery-bench-XXXXXX").string();
+    const std::filesystem::path folder = mkdtemp(pattern.data());
+    const StationerySettings settings = everySectionOn();
+    for (auto _ : state)
+        StationeryWriter::save(folder / "bench.htm", settings);
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(saveToTemporaryFolder)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything under build/ and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build --parallel
+# Widget tests need no display; the end-to-end test starts its own X server.
+QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --timeout 300

@@ -1,0 +1,59 @@
+#include "stationery/writer.h"
+
+#include <array>
+#include <charconv>
+
+namespace stationery {
+
+std::string StationeryWriter::formatFontSize(float size) {
+    // Up to seven significant digits, the most a single-precision value holds, and
+    // "." whatever the user's regional settings say.
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), size,
+                                      std::chars_format::general, 7);
+    return std::string(buffer.data(), result.ptr);
+}
+
+namespace {
+
+// "Font: 10pt 'Arial' bold;": the body style carries this line twice.
+void writeFontDeclaration(StationeryOutput& out, const StationerySettings& settings,
+                          std::string_view size) {
+    out.text("Font: ").text(size).text("pt '").html(settings.FontName).text("'");
+    if (settings.FontBold)
+        out.text(" bold");
+    if (settings.FontItalic)
+        out.text(" italic");
+    out.line(";");
+}
+
+} // namespace
+
+void StationeryWriter::writeHeadAndBodyStyle(StationeryOutput& out,
+                                             const StationerySettings& settings) {
+    out.line("<HTML>");
+    out.line("<HEAD>");
+    out.line("</HEAD>");
+    out.text("<!-- By ").html(effectiveAuthor(settings)).line(" -->");
+    out.text("<!-- Title ").html(effectiveTitle(settings)).line(" -->");
+    out.line("<!-- Created with Varek's Stationery Creation Program -->");
+
+    out.text("<BODY background=\"").attribute(effectiveImagePath(settings)).text("\"");
+    // An empty bgColor reads as black in browsers; without it the client keeps its own
+    // background, which is what "no colour chosen" means.
+    if (!settings.BackgroundColor.empty())
+        out.text(" bgColor=#").html(settings.BackgroundColor);
+    out.endLine();
+
+    out.line("style=\"BACKGROUND-ATTACHMENT: scroll;");
+    out.line("BACKGROUND-POSITION: 0% 0%;");
+    const std::string size = formatFontSize(settings.FontSize);
+    writeFontDeclaration(out, settings, size);
+    out.text("COLOR: #").html(settings.TextColor).line(";");
+    writeFontDeclaration(out, settings, size);
+    out.text("MARGIN-LEFT: ").html(settings.LeftMargin).text("px; MARGIN-TOP: ");
+    out.html(settings.TopMargin).line("px\">");
+    out.line("<DIV id=imageholder style=\"LEFT: 0px; POSITION: absolute; TOP: 0px; Z-INDEX: -1\">");
+}
+
+} // namespace stationery

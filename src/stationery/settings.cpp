@@ -1,0 +1,73 @@
+#include "stationery/settings.h"
+
+#include <stdexcept>
+
+namespace stationery {
+
+ScrollDirection directionFromCaption(std::string_view caption) {
+    if (caption == "Up")
+        return ScrollDirection::Up;
+    if (caption == "Left")
+        return ScrollDirection::Left;
+    if (caption == "Down")
+        return ScrollDirection::Down;
+    if (caption == "Right")
+        return ScrollDirection::Right;
+    return ScrollDirection::NoScroll;
+}
+
+std::string_view directionName(ScrollDirection direction) {
+    switch (direction) {
+    case ScrollDirection::Up:
+        return "up";
+    case ScrollDirection::Left:
+        return "left";
+    case ScrollDirection::Down:
+        return "down";
+    case ScrollDirection::Right:
+        return "right";
+    case ScrollDirection::NoScroll:
+        break;
+    }
+    return "no scroll";
+}
+
+std::string_view effectiveAuthor(const StationerySettings& settings) {
+    return settings.AuthorName == kAuthorPlaceholder ? kUnknownAuthor
+                                                     : std::string_view{settings.AuthorName};
+}
+
+std::string_view effectiveTitle(const StationerySettings& settings) {
+    return settings.Title == kTitlePlaceholder ? kUnknownTitle : std::string_view{settings.Title};
+}
+
+std::string_view effectiveImagePath(const StationerySettings& settings) {
+    return settings.ImagePath == kNoImage ? std::string_view{}
+                                          : std::string_view{settings.ImagePath};
+}
+
+bool isScrolling(const StationerySettings& settings) {
+    return settings.Direction != ScrollDirection::NoScroll;
+}
+
+const std::string& tickerText(const StationerySettings& settings, int number) {
+    switch (number) {
+    case 1:
+        return settings.TickerText1;
+    case 2:
+        return settings.TickerText2;
+    case 3:
+        return settings.TickerText3;
+    default:
+        throw std::out_of_range("ticker number must be 1, 2 or 3");
+    }
+}
+
+bool isRealTicker(const StationerySettings& settings, int number) {
+    static constexpr std::string_view placeholders[] = {kTicker1Placeholder, kTicker2Placeholder,
+                                                        kTicker3Placeholder};
+    const std::string& text = tickerText(settings, number);
+    return !text.empty() && text != placeholders[number - 1];
+}
+
+} // namespace stationery

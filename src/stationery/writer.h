@@ -1,0 +1,39 @@
+#pragma once
+
+#include "stationery/output.h"
+#include "stationery/settings.h"
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+namespace stationery {
+
+// A save that did not happen. what() names the file and the reason in plain words;
+// the file that was there before is left as it was.
+class SaveError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Turns a settings record into the stationery file: the head and body style, the
+// scrolling background script, the background sound and the status-bar ticker, in
+// that order.
+class StationeryWriter {
+public:
+    static void writeHeadAndBodyStyle(StationeryOutput& out, const StationerySettings& settings);
+    static void writeScrollingScript(StationeryOutput& out, const StationerySettings& settings);
+    static void writeBackgroundSound(StationeryOutput& out, const StationerySettings& settings);
+    static void writeTickerScript(StationeryOutput& out, const StationerySettings& settings);
+
+    // The whole file, byte for byte.
+    static std::string render(const StationerySettings& settings);
+
+    // Writes render(settings) as the file at `path`, replacing it whole or not at all.
+    static void save(const std::filesystem::path& path, const StationerySettings& settings);
+
+    // A point size as CSS needs it: "." as separator, no decimals for whole sizes.
+    static std::string formatFontSize(float size);
+};
+
+} // namespace stationery

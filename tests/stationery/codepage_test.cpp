@@ -1,0 +1,43 @@
+#include "stationery/codepage.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace stationery {
+namespace {
+
+std::vector<char32_t> decodeAll(std::string_view utf8) {
+    std::vector<char32_t> out;
+    for (std::size_t pos = 0; pos < utf8.size();)
+        out.push_back(nextCodePoint(utf8, pos));
+    return out;
+}
+
+TEST(CodePage, DecodesUtf8AndReplacesWhatIsMalformed) {
+    using V = std::vector<char32_t>;
+    EXPECT_EQ(decodeAll("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80"), (V{U'a', 0xE9, 0x20AC, 0x1F600}));
+    constexpr char32_t R = kReplacementCharacter;
+    EXPECT_EQ(decodeAll("\x80z"), (V{R, U'z'}));               // stray continuation byte
+    EXPECT_EQ(decodeAll("\xC3"), (V{R}));                      // truncated at the end
+    EXPECT_EQ(decodeAll("\xE2\x82z"), (V{R, R, U'z'}));        // truncated in the middle
+    EXPECT_EQ(decodeAll("\xC0\xAF"), (V{R, R}));               // overlong "/"
+    EXPECT_EQ(decodeAll("\xED\xA0\x80"), (V{R, R, R}));        // a lone surrogate
+    EXPECT_EQ(decodeAll("\xF4\x90\x80\x80"), (V{R, R, R, R})); // beyond U+10FFFF
+}
+
+TEST(CodePage, Windows1252Table) {
+    EXPECT_EQ(ansiByteFor(U'A'), 'A');
+    EXPECT_EQ(ansiByteFor(0), 0);
+    EXPECT_EQ(ansiByteFor(0xE9), 0xE9);   // é
+    EXPECT_EQ(ansiByteFor(0xA0), 0xA0);   // no-break space
+    EXPECT_EQ(ansiByteFor(0x20AC), 0x80); // €
+    EXPECT_EQ(ansiByteFor(0x2019), 0x92); // right single quotation mark
+    EXPECT_EQ(ansiByteFor(0x0178), 0x9F); // Ÿ
+    EXPECT_EQ(ansiByteFor(0x81), -1);     // a C1 control the code page does not carry
+    EXPECT_EQ(ansiByteFor(0x3A9), -1);    // Ω
+    EXPECT_EQ(ansiByteFor(0x1F600), -1);
+}
+
+} // namespace
+} // namespace stationery

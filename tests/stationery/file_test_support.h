@@ -1,0 +1,44 @@
+#pragma once
+
+#include "stationery/output.h"
+#include "stationery/settings.h"
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace stationery::test {
+
+// Splits the writer's bytes into lines; records a test failure for any line that is
+// not ended by CR LF.
+std::vector<std::string> splitCrLfLines(const std::string& bytes);
+
+// Joins lines the way the file holds them: each one followed by CR LF.
+std::string crLfJoined(const std::vector<std::string>& lines);
+
+using Section = void (*)(StationeryOutput&, const StationerySettings&);
+std::vector<std::string> sectionLines(Section section, const StationerySettings& settings);
+
+std::string readFile(const std::filesystem::path& path);
+void writeFile(const std::filesystem::path& path, const std::string& contents);
+std::vector<std::string> folderEntries(const std::filesystem::path& folder);
+
+// A fresh folder under the system's temporary folder, removed again at the end.
+class TemporaryFolder {
+public:
+    TemporaryFolder();
+    ~TemporaryFolder();
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// Runs `body` in a child process and returns its exit status (or 128 + signal), so a
+// test can change the process's user or resource limits without touching the rest.
+int runInChildProcess(const std::function<int()>& body);
+
+} // namespace stationery::test

@@ -1,0 +1,78 @@
+#include "stationery/settings.h"
+
+#include <gtest/gtest.h>
+
+namespace stationery {
+namespace {
+
+TEST(StationerySettings, UntouchedWindowMeansNothingChosen) {
+    const StationerySettings untouched;
+    EXPECT_EQ(effectiveAuthor(untouched), "Unknown Author");
+    EXPECT_EQ(effectiveTitle(untouched), "Unknown");
+    EXPECT_EQ(effectiveImagePath(untouched), "");
+    EXPECT_EQ(untouched.BackgroundColor, "");
+    EXPECT_EQ(untouched.TextColor, "");
+    EXPECT_EQ(untouched.FontSize, 8.0f);
+    EXPECT_EQ(untouched.FontName, "");
+    EXPECT_FALSE(untouched.FontBold);
+    EXPECT_FALSE(untouched.FontItalic);
+    EXPECT_EQ(untouched.LeftMargin, "0");
+    EXPECT_EQ(untouched.TopMargin, "0");
+    EXPECT_EQ(untouched.ImageWidth, "0");
+    EXPECT_EQ(untouched.ImageHeight, "0");
+    EXPECT_FALSE(isScrolling(untouched));
+    EXPECT_EQ(untouched.NoSound, 0);
+    EXPECT_EQ(untouched.OutlookExpress4, 0);
+    EXPECT_EQ(untouched.SoundPath, "null");
+    for (int number = 1; number <= 3; ++number)
+        EXPECT_FALSE(isRealTicker(untouched, number)) << number;
+    EXPECT_EQ(untouched.TickerText2, "Ticker #2's Text Goes Here...Or leave me Blank");
+}
+
+TEST(StationerySettings, PlaceholdersMatchOnlyExactly) {
+    StationerySettings s;
+    s.AuthorName = "";
+    s.Title = "";
+    s.ImagePath = "";
+    EXPECT_EQ(effectiveAuthor(s), "");
+    EXPECT_EQ(effectiveTitle(s), "");
+    EXPECT_EQ(effectiveImagePath(s), "");
+
+    s.AuthorName = "your name";
+    s.Title = " Title of Your Work";
+    s.ImagePath = "label10";
+    EXPECT_EQ(effectiveAuthor(s), "your name");
+    EXPECT_EQ(effectiveTitle(s), " Title of Your Work");
+    EXPECT_EQ(effectiveImagePath(s), "label10");
+
+    s.TickerText1 = "ticker #1's Text Goes Here...Or leave me Blank";
+    s.TickerText2 = "Ticker #2's Text Goes Here...Or leave me Blank ";
+    s.TickerText3 = "   ";
+    EXPECT_TRUE(isRealTicker(s, 1));
+    EXPECT_TRUE(isRealTicker(s, 2));
+    EXPECT_TRUE(isRealTicker(s, 3));
+
+    // Each ticker is judged against its own placeholder only.
+    s.TickerText1 = std::string(kTicker2Placeholder);
+    s.TickerText2 = "";
+    EXPECT_TRUE(isRealTicker(s, 1));
+    EXPECT_FALSE(isRealTicker(s, 2));
+}
+
+TEST(ScrollDirection, CaptionMapping) {
+    EXPECT_EQ(directionFromCaption("Up"), ScrollDirection::Up);
+    EXPECT_EQ(directionFromCaption("Left"), ScrollDirection::Left);
+    EXPECT_EQ(directionFromCaption("Down"), ScrollDirection::Down);
+    EXPECT_EQ(directionFromCaption("Right"), ScrollDirection::Right);
+    for (const char* other : {"No Scroll", "Scroll Direction", "up", "UP", "Up ", ""})
+        EXPECT_EQ(directionFromCaption(other), ScrollDirection::NoScroll) << other;
+
+    EXPECT_EQ(directionName(ScrollDirection::Up), "up");
+    EXPECT_EQ(directionName(ScrollDirection::Left), "left");
+    EXPECT_EQ(directionName(ScrollDirection::Down), "down");
+    EXPECT_EQ(directionName(ScrollDirection::Right), "right");
+    EXPECT_EQ(directionName(ScrollDirection::NoScroll), "no scroll");
+}
+
+} // namespace
+} // namespace stationery
