@@ -1,0 +1,33 @@
+#include "editor/form1.h"
+
+#include "platform/menu_item.h"
+
+#include <QMenuBar>
+
+void Form1::buildMenus() {
+    const auto item = [this](QMenu* menu, const char* caption, QKeyCombination key,
+                             void (Form1::*handler)()) {
+        auto* entry = new platform::MenuItem(QString::fromLatin1(caption), QKeySequence(key), this);
+        menu->addAction(entry);
+        connect(entry, &platform::MenuItem::Click, this, handler);
+        return entry;
+    };
+
+    mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    mnuSave = item(mnuFile, "&Save", Qt::CTRL | Qt::Key_S, &Form1::Form1_mnuSave_Click);
+    mnuExit = item(mnuFile, "E&xit", Qt::CTRL | Qt::Key_X, &Form1::Form1_mnuExit_Click);
+
+    mnuItems = menuBar()->addMenu(QStringLiteral("Items"));
+    mnuImage = item(mnuItems, "Image", Qt::CTRL | Qt::Key_I, &Form1::Form1_mnuImage_Click);
+    mnuSound = item(mnuItems, "Sound", Qt::CTRL | Qt::Key_O, &Form1::Form1_mnuSound_Click);
+    mnuTicker = item(mnuItems, "Ticker", Qt::CTRL | Qt::Key_T, &Form1::Form1_mnuTicker_Click);
+    mnucolorfont =
+        item(mnuItems, "Color-Font", Qt::CTRL | Qt::Key_F, &Form1::Form1_mnucolorfont_Click);
+    mnuMargins = item(mnuItems, "Margins", Qt::CTRL | Qt::Key_M, &Form1::Form1_mnuMargins_Click);
+    for (platform::MenuItem* entry : {mnuImage, mnuSound, mnuTicker, mnucolorfont, mnuMargins})
+        entry->setCheckable(true);
+
+    mnuAbout = new platform::MenuItem(QStringLiteral("&About"), QKeySequence(), this);
+    menuBar()->addAction(mnuAbout);
+    connect(mnuAbout, &platform::MenuItem::Click, this, &Form1::Form1_mnuAbout_Click);
+}

@@ -1,0 +1,11 @@
+#include "editor/program_look.h"
+
+#include <QApplication>
+#include <QFont>
+
+void applyProgramLook() {
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QFont font = QApplication::font();
+    font.setPixelSize(11);
+    QApplication::setFont(font);
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+// The engine behind the media control: opens one sound file at a time and plays it.
+class AudioDevice {
+public:
+    enum class Mode { NotOpen, Stopped, Playing, Paused };
+
+    virtual ~AudioDevice() = default;
+
+    // Why nothing can be played on this machine, or empty when sound can be played.
+    virtual QString unavailableReason() const = 0;
+    // Opens `fileName`. `deviceType` is "Sequencer" (MIDI), "Waveaudio" (WAV) or empty
+    // to let the device tell from the file's content. Returns why the file cannot be
+    // played, or empty on success. Any sound open before is closed first.
+    virtual QString open(const QString& deviceType, const QString& fileName) = 0;
+    virtual void play() = 0;
+    virtual void pause() = 0;
+    // Ends any sound at once and rewinds.
+    virtual void stop() = 0;
+    // Ends any sound at once and releases the file.
+    virtual void close() = 0;
+    // Where the device is; a sound that played to its end is Stopped again.
+    virtual Mode mode() const = 0;
+};
+
+// For a machine without sound output: opens nothing and says why.
+class SilentAudioDevice : public AudioDevice {
+public:
+    QString unavailableReason() const override;
+    QString open(const QString& deviceType, const QString& fileName) override;
+    void play() override {}
+    void pause() override {}
+    void stop() override {}
+    void close() override {}
+    Mode mode() const override { return Mode::NotOpen; }
+};
+
+} // namespace platform

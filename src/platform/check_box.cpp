@@ -1,0 +1,46 @@
+#include "platform/check_box.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace platform {
+
+CheckBox::CheckBox(const QString& caption, QWidget* parent)
+    : QWidget(parent), box_(new QCheckBox(this)), caption_(new QLabel(caption, this)) {
+    caption_->setWordWrap(true);
+    caption_->setBuddy(box_);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(box_, 0, Qt::AlignVCenter);
+    layout->addWidget(caption_, 1);
+    setFocusProxy(box_);
+    connect(box_, &QCheckBox::toggled, this, &CheckBox::Click);
+}
+
+int CheckBox::Value() const {
+    return box_->isChecked() ? 1 : 0;
+}
+
+void CheckBox::setValue(int value) {
+    box_->setChecked(value != 0);
+}
+
+QString CheckBox::Caption() const {
+    return caption_->text();
+}
+
+void CheckBox::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void CheckBox::mouseReleaseEvent(QMouseEvent* event) {
+    // A click on the caption toggles the box, as it does on the box itself.
+    if (event->button() == Qt::LeftButton && isEnabled() &&
+        rect().contains(event->position().toPoint()))
+        box_->toggle();
+}
+
+} // namespace platform

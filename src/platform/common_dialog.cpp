@@ -1,0 +1,105 @@
+#include "platform/common_dialog.h"
+
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QStandardPaths>
+
+namespace platform {
+
+std::optional<QString> QtDialogPrompter::saveFileName(QWidget* parent, const QString& initialFolder,
+                                                      const QString& nameFilter) {
+    const QString name = QFileDialog::getSaveFileName(parent, QString(), initialFolder, nameFilter);
+    if (name.isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(name);
+}
+
+std::optional<QColor> QtDialogPrompter::color(QWidget* parent, const QColor& initial) {
+    const QColor chosen = QColorDialog::getColor(initial, parent);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
+}
+
+std::optional<QFont> QtDialogPrompter::font(QWidget* parent, const QFont& initial) {
+    bool accepted = false;
+    const QFont chosen = QFontDialog::getFont(&accepted, initial, parent);
+    if (!accepted)
+        return std::nullopt;
+    return chosen;
+}
+
+CommonDialog::CommonDialog(DialogPrompter& prompter, QWidget* owner)
+    : prompter_(prompter), owner_(owner) {}
+
+bool CommonDialog::ShowSave() {
+    const std::optional<QString> name =
+        prompter_.saveFileName(owner_, InitDir, toQtNameFilter(Filter));
+    if (!name)
+        return false;
+    FileName = *name;
+    return true;
+}
+
+bool CommonDialog::ShowColor() {
+    const std::optional<QColor> chosen = prompter_.color(owner_, fromColorNumber(Color));
+    if (!chosen)
+        return false;
+    Color = toColorNumber(*chosen);
+    return true;
+}
+
+bool CommonDialog::ShowFont() {
+    const std::optional<QFont> chosen = prompter_.font(owner_, currentFont());
+    if (!chosen)
+        return false;
+    FontName = chosen->family();
+    FontSize = static_cast<float>(chosen->pointSizeF());
+    FontBold = chosen->bold();
+    FontItalic = chosen->italic();
+    return true;
+}
+
+QFont CommonDialog::currentFont() const {
+    QFont font;
+    if (!FontName.isEmpty())
+        font.setFamily(FontName);
+    if (FontSize > 0)
+        font.setPointSizeF(FontSize);
+    font.setBold(FontBold);
+    font.setItalic(FontItalic);
+    return font;
+}
+
+QString CommonDialog::defaultInitDir() {
+#ifdef Q_OS_WIN
+    return QStringLiteral("C:\\Program Files\\Common Files\\Microsoft Shared\\Stationery");
+#else
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty())
+        documents = QDir::homePath();
+    const QString stationery = QDir(documents).filePath(QStringLiteral("Stationery"));
+    return QDir(stationery).exists() ? stationery : documents;
+#endif
+}
+
+QString CommonDialog::toQtNameFilter(const QString& filter) {
+    const qsizetype bar = filter.indexOf(QLatin1Char('|'));
+    if (bar < 0)
+        return filter;
+    QString patterns = filter.mid(bar + 1);
+    patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+    return filter.left(bar) + QStringLiteral(" (") + patterns + QLatin1Char(')');
+}
+
+qint32 CommonDialog::toColorNumber(const QColor& color) {
+    return color.red() | color.green() << 8 | color.blue() << 16;
+}
+
+QColor CommonDialog::fromColorNumber(qint32 number) {
+    return QColor(number & 0xFF, (number >> 8) & 0xFF, (number >> 16) & 0xFF);
+}
+
+} // namespace platform

@@ -1,0 +1,93 @@
+#include "platform/dir_list_box.h"
+
+#include "platform/runtime_error.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStyle>
+
+namespace platform {
+
+namespace {
+
+constexpr int kPathRole = Qt::UserRole;
+
+QString nativeFolder(const QString& path) {
+    return QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+}
+
+} // namespace
+
+DirListBox::DirListBox(const VolumeList& volumes, QWidget* parent)
+    : QListWidget(parent), volumes_(volumes), path_(nativeFolder(QDir::currentPath())) {
+    fill();
+    connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        try {
+            open(item->data(kPathRole).toString());
+        } catch (const RuntimeError&) {
+            fill(); // the folder went away since it was listed
+        }
+    });
+}
+
+void DirListBox::setPath(const QString& path) {
+    QString target = path;
+    if (const std::optional<Volume> volume = volumes_.volumeHolding(path)) {
+        if (!volume->ready)
+            throw RuntimeError(error::DeviceUnavailable, QStringLiteral("Device unavailable"));
+        const QString working = QDir::currentPath();
+        if (QDir::cleanPath(QDir::fromNativeSeparators(path)) == QDir::cleanPath(volume->root) &&
+            volumes_.volumeHolding(working) &&
+            volumes_.volumeHolding(working)->root == volume->root)
+            target = working;
+    }
+    open(target);
+}
+
+void DirListBox::open(const QString& folder) {
+    const QFileInfo info(folder);
+    if (folder.isEmpty() || !info.exists() || !info.isDir())
+        throw RuntimeError(error::PathNotFound, QStringLiteral("Path not found"));
+    const QString opened = nativeFolder(folder);
+    const bool changed = opened != path_;
+    path_ = opened;
+    fill();
+    if (changed)
+        emit Change();
+}
+
+void DirListBox::fill() {
+    clear();
+    const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
+
+    // The chain of folders from the root down to the open one.
+    QStringList chain;
+    QDir dir(QDir::fromNativeSeparators(path_));
+    chain.prepend(dir.absolutePath());
+    while (dir.cdUp())
+        chain.prepend(dir.absolutePath());
+
+    int depth = 0;
+    for (const QString& folder : chain) {
+        const QString name =
+            QDir(folder).isRoot() ? QDir::toNativeSeparators(folder) : QFileInfo(folder).fileName();
+        auto* item =
+            new QListWidgetItem(openIcon, QString(depth * 2, QLatin1Char(' ')) + name, this);
+        item->setData(kPathRole, folder);
+        ++depth;
+    }
+    setCurrentRow(count() - 1);
+
+    const QDir open(QDir::fromNativeSeparators(path_));
+    const QStringList children =
+        open.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QString& child : children) {
+        auto* item =
+            new QListWidgetItem(closedIcon, QString(depth * 2, QLatin1Char(' ')) + child, this);
+        item->setData(kPathRole, open.filePath(child));
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/volumes.h"
+
+#include <QListWidget>
+
+namespace platform {
+
+// Shows the open folder with the folders above it and the folders inside it; opening
+// an entry (double click or Enter) makes it the path. Every change of the path, by
+// the user or in code, raises Change at once.
+class DirListBox : public QListWidget {
+    Q_OBJECT
+public:
+    DirListBox(const VolumeList& volumes, QWidget* parent = nullptr);
+
+    // The open folder, with native separators; a drive's root ends in a separator.
+    QString Path() const { return path_; }
+    // Opens `path`. A drive's root on its own means the drive's current folder: the
+    // program's working folder when it lies on that drive, the root otherwise.
+    // Throws RuntimeError 68 when the drive is not ready, 76 when there is no such
+    // folder; the path is then unchanged.
+    void setPath(const QString& path);
+
+signals:
+    void Change();
+
+private:
+    void open(const QString& folder);
+    void fill();
+
+    const VolumeList& volumes_;
+    QString path_;
+};
+
+} // namespace platform

@@ -1,0 +1,32 @@
+#include "platform/doubles/scripted_dialogs.h"
+
+namespace platform {
+
+template <typename T> std::optional<T> ScriptedDialogs::next() {
+    ++shown_;
+    if (answers_.empty())
+        return std::nullopt;
+    const Answer answer = answers_.front();
+    answers_.pop_front();
+    if (const T* value = std::get_if<T>(&answer))
+        return *value;
+    return std::nullopt; // a cancel, or an answer meant for another dialog
+}
+
+std::optional<QString> ScriptedDialogs::saveFileName(QWidget*, const QString& initialFolder,
+                                                     const QString& nameFilter) {
+    lastInitialFolder_ = initialFolder;
+    lastNameFilter_ = nameFilter;
+    return next<QString>();
+}
+
+std::optional<QColor> ScriptedDialogs::color(QWidget*, const QColor&) {
+    return next<QColor>();
+}
+
+std::optional<QFont> ScriptedDialogs::font(QWidget*, const QFont& initial) {
+    lastInitialFont_ = initial;
+    return next<QFont>();
+}
+
+} // namespace platform

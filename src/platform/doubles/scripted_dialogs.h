@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/common_dialog.h"
+
+#include <deque>
+#include <variant>
+
+namespace platform {
+
+// Answers each dialog with the next scripted answer, without showing anything. A
+// dialog with no answer waiting is cancelled.
+class ScriptedDialogs : public DialogPrompter {
+public:
+    struct Cancel {};
+    using Answer = std::variant<Cancel, QString, QColor, QFont>;
+
+    void answerSave(const QString& path) { answers_.push_back(path); }
+    void answerColor(const QColor& color) { answers_.push_back(color); }
+    void answerFont(const QFont& font) { answers_.push_back(font); }
+    void cancelNext() { answers_.push_back(Cancel{}); }
+
+    int shown() const { return shown_; }
+    bool allAnswered() const { return answers_.empty(); }
+    QString lastInitialFolder() const { return lastInitialFolder_; }
+    QString lastNameFilter() const { return lastNameFilter_; }
+    QFont lastInitialFont() const { return lastInitialFont_; }
+
+    std::optional<QString> saveFileName(QWidget*, const QString& initialFolder,
+                                        const QString& nameFilter) override;
+    std::optional<QColor> color(QWidget*, const QColor&) override;
+    std::optional<QFont> font(QWidget*, const QFont& initial) override;
+
+private:
+    template <typename T> std::optional<T> next();
+
+    std::deque<Answer> answers_;
+    int shown_ = 0;
+    QString lastInitialFolder_;
+    QString lastNameFilter_;
+    QFont lastInitialFont_;
+};
+
+} // namespace platform

@@ -1,0 +1,65 @@
+#include "platform/file_list_box.h"
+
+#include <QDir>
+#include <QKeyEvent>
+#include <QStringListModel>
+
+namespace platform {
+
+FileListBox::FileListBox(const QString& pattern, QWidget* parent)
+    : QListView(parent), model_(new QStringListModel(this)) {
+    setModel(model_);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true); // lets huge folders list quickly
+    setPattern(pattern);
+    connect(this, &QListView::clicked, this, [this](const QModelIndex& index) {
+        if (index.isValid())
+            emit Click();
+    });
+}
+
+void FileListBox::setPattern(const QString& pattern) {
+    pattern_ = pattern;
+    nameFilters_ = pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    if (!path_.isEmpty())
+        fill();
+}
+
+void FileListBox::setPath(const QString& path) {
+    path_ = path;
+    fill();
+}
+
+QString FileListBox::FileName() const {
+    const QModelIndex current = currentIndex();
+    if (!current.isValid() || !selectionModel()->isSelected(current))
+        return QString();
+    return current.data().toString();
+}
+
+int FileListBox::ListCount() const {
+    return model_->rowCount();
+}
+
+void FileListBox::choose(int row) {
+    const QModelIndex index = model_->index(row);
+    setCurrentIndex(index);
+    if (index.isValid())
+        emit Click();
+}
+
+void FileListBox::keyPressEvent(QKeyEvent* event) {
+    const QModelIndex before = currentIndex();
+    QListView::keyPressEvent(event);
+    if (currentIndex() != before && currentIndex().isValid())
+        emit Click();
+}
+
+void FileListBox::fill() {
+    const QDir folder(QDir::fromNativeSeparators(path_));
+    model_->setStringList(
+        folder.entryList(nameFilters_, QDir::Files, QDir::Name | QDir::IgnoreCase));
+}
+
+} // namespace platform

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace platform {
+
+// Shows a picture. Stretched, the picture fills the box; otherwise the box takes
+// the picture's own size. A click with the left button raises Click.
+class ImageBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit ImageBox(QWidget* parent = nullptr);
+
+    bool Stretch() const { return stretch_; }
+    void setStretch(bool stretch);
+    const QPixmap& Picture() const { return picture_; }
+    // An empty pixmap clears the box.
+    void setPicture(const QPixmap& picture);
+
+    QString Tag;
+
+signals:
+    void Click();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QPixmap picture_;
+    bool stretch_ = false;
+};
+
+} // namespace platform

@@ -1,0 +1,30 @@
+#include "platform/label.h"
+
+#include "platform/common_dialog.h"
+
+namespace platform {
+
+Label::Label(const QString& caption, QWidget* parent) : QLabel(caption, parent) {}
+
+qint32 Label::ForeColor() const {
+    return CommonDialog::toColorNumber(palette().color(QPalette::WindowText));
+}
+
+void Label::setForeColor(qint32 color) {
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, CommonDialog::fromColorNumber(color));
+    setPalette(p);
+}
+
+qint32 Label::BackColor() const {
+    return CommonDialog::toColorNumber(palette().color(QPalette::Window));
+}
+
+void Label::setBackColor(qint32 color) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, CommonDialog::fromColorNumber(color));
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+} // namespace platform

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace platform {
+class Twips;
+}
+
+// Names the program, shows its version, a picture and the licence, copyright and
+// contact notices. It opens black and empty; a moment later every element is
+// centred and shown at once.
+class frmAbout : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmAbout(QWidget* parent = nullptr);
+    ~frmAbout() override;
+
+    void frmAbout_Form_Load();
+    void frmAbout_Timer1_Timer();
+    void frmAbout_cmdOK_Click();
+
+    // The elements in the order the layout treats them.
+    QList<QWidget*> elements() const;
+
+    QLabel* picIcon;
+    QPushButton* cmdOK;
+    QLabel* lblDisclaimer;
+    QLabel* lblTitle;
+    QLabel* lblVersion;
+    QLabel* Label1;
+    QLabel* Label2;
+    QTimer* Timer1;
+
+    static const QString LicenceNotice;
+
+private:
+    QLabel* makeLabel(const QString& text, const QColor& color, int top, int width, int height);
+    std::unique_ptr<platform::Twips> twips_;
+};

@@ -1,0 +1,82 @@
+#include "editor_fixture.h"
+#include "platform/label.h"
+#include "platform/menu_item.h"
+
+namespace {
+
+using ColorFontTest = EditorTest;
+
+TEST_F(ColorFontTest, ColoursBecomeHexInTheLabelTags) {
+    const std::pair<QColor, const char*> examples[] = {
+        {QColor(255, 0, 0), "FF0000"},     {QColor(0, 255, 0), "00FF00"},
+        {QColor(0, 0, 255), "0000FF"},     {QColor(0, 0, 0), "000000"},
+        {QColor(255, 255, 255), "FFFFFF"}, {QColor(255, 128, 64), "FF8040"},
+    };
+    for (const auto& [color, hex] : examples) {
+        dialogs.answerColor(color);
+        form->Form1_Command1_Click();
+        EXPECT_EQ(form->Label4->Tag, hex);
+        EXPECT_EQ(form->Label4->palette().color(QPalette::WindowText), color);
+        EXPECT_EQ(form->Label5->palette().color(QPalette::WindowText), color);
+    }
+    EXPECT_TRUE(form->mnucolorfont->Checked());
+    EXPECT_EQ(form->Label5->Tag, ""); // the text colour leaves the background alone
+
+    dialogs.answerColor(QColor(0, 0, 255));
+    form->Form1_Command2_Click();
+    EXPECT_EQ(form->Label5->Tag, "0000FF");
+    EXPECT_EQ(form->Label4->palette().color(QPalette::Window), QColor(0, 0, 255));
+    EXPECT_EQ(form->Label4->Tag, "FF8040");
+    EXPECT_EQ(form->CommonDialog1.Color, 0xFF0000); // blue in the highest byte
+}
+
+TEST_F(ColorFontTest, CancelledDialogsChangeNothing) {
+    const QPalette before = form->Label4->palette();
+    const QFont fontBefore = form->Label5->font();
+    dialogs.cancelNext();
+    form->Form1_Command1_Click();
+    dialogs.cancelNext();
+    form->Form1_Command2_Click();
+    dialogs.cancelNext();
+    form->Form1_Command3_Click();
+    EXPECT_EQ(form->Label4->Tag, "");
+    EXPECT_EQ(form->Label5->Tag, "");
+    EXPECT_EQ(form->Label4->palette(), before);
+    EXPECT_EQ(form->Label5->font(), fontBefore);
+    EXPECT_FALSE(form->mnucolorfont->Checked());
+    EXPECT_EQ(form->settingsFromControls(), stationery::StationerySettings{});
+}
+
+TEST_F(ColorFontTest, FontChoiceReachesPreviewAndRecord) {
+    QFont bold(QStringLiteral("DejaVu Serif"));
+    bold.setPointSizeF(14);
+    bold.setBold(true);
+    bold.setItalic(true);
+    dialogs.answerFont(bold);
+    form->Form1_Command3_Click();
+    EXPECT_EQ(form->CommonDialog1.Flags, 65537);
+    for (platform::Label* preview : {form->Label4, form->Label5}) {
+        EXPECT_EQ(preview->font().family(), "DejaVu Serif");
+        EXPECT_EQ(preview->font().pointSizeF(), 14);
+        EXPECT_TRUE(preview->font().bold());
+        EXPECT_TRUE(preview->font().italic());
+    }
+    EXPECT_TRUE(form->mnucolorfont->Checked());
+    EXPECT_EQ(form->Label4->Tag, ""); // a font changes no colour
+
+    QFont regular(QStringLiteral("DejaVu Sans"));
+    regular.setPointSizeF(9);
+    dialogs.answerFont(regular);
+    form->Form1_Command3_Click();
+    EXPECT_FALSE(form->Label5->font().bold());
+    EXPECT_FALSE(form->Label5->font().italic());
+    // The dialog opens on the font chosen before.
+    EXPECT_EQ(dialogs.lastInitialFont().family(), "DejaVu Serif");
+
+    const stationery::StationerySettings s = form->settingsFromControls();
+    EXPECT_EQ(s.FontName, "DejaVu Sans");
+    EXPECT_EQ(s.FontSize, 9.0f);
+    EXPECT_FALSE(s.FontBold);
+}
+
+} // namespace

@@ -1,0 +1,180 @@
+#include "editor_fixture.h"
+#include "platform/check_box.h"
+#include "platform/dir_list_box.h"
+#include "platform/drive_list_box.h"
+#include "platform/file_list_box.h"
+#include "platform/image_box.h"
+#include "platform/label.h"
+#include "platform/media_control.h"
+#include "platform/menu_item.h"
+#include "platform/tab_control.h"
+
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+using WindowTest = EditorTest;
+
+TEST_F(WindowTest, StartsAsAnUntouchedWindow) {
+    EXPECT_EQ(form->windowTitle(), "Varek's Outlook Express Stationery Creator");
+    ASSERT_EQ(form->SSTab1->count(), 5);
+    const QStringList captions = {"Image", "Sound", "Ticker", "Color-Font", "Margins"};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(form->SSTab1->tabText(i), captions[i]);
+    EXPECT_EQ(form->SSTab1->Tab(), Form1::TabImage);
+
+    EXPECT_EQ(form->Tag, QDir::toNativeSeparators(QDir::currentPath()));
+    EXPECT_EQ(form->Image1->Tag, "");
+    EXPECT_EQ(form->Label10->Caption(), "Label10");
+    EXPECT_EQ(form->Label11->Caption(), "Label11");
+    EXPECT_EQ(form->Label12->Caption(), "Label12");
+    EXPECT_EQ(form->Label14->Caption(), "null");
+    EXPECT_EQ(form->Label13->Caption(), "Scroll Direction");
+    EXPECT_EQ(form->Label4->Tag, "");
+    EXPECT_EQ(form->Label5->Tag, "");
+    EXPECT_EQ(form->File1->Pattern(), "*.jpg;*.gif;*.bmp");
+    EXPECT_EQ(form->File2->Pattern(), "*.mid;*.wav;*.mp3");
+    EXPECT_EQ(form->Check1->Value(), 0);
+    EXPECT_EQ(form->Check2->Value(), 0);
+    EXPECT_EQ(form->Check2->Caption(), "Outlook Express 4");
+    for (QLineEdit* field : {form->Text6, form->Text7, form->Text8, form->Text9}) {
+        EXPECT_FALSE(field->isEnabled());
+        EXPECT_EQ(field->text(), "0");
+    }
+    EXPECT_TRUE(form->MMControl1->isHidden());
+    EXPECT_FALSE(form->MMControl1->BooleanSetting(52));
+    for (platform::MenuItem* item :
+         {form->mnuImage, form->mnuSound, form->mnuTicker, form->mnucolorfont, form->mnuMargins})
+        EXPECT_FALSE(item->Checked());
+    EXPECT_EQ(form->settingsFromControls(), stationery::StationerySettings{});
+    EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);
+}
+
+TEST_F(WindowTest, MenusHaveTheirCaptionsAndShortcuts) {
+    EXPECT_EQ(form->mnuFile->title(), "File");
+    EXPECT_EQ(form->mnuItems->title(), "Items");
+    struct Entry {
+        platform::MenuItem* item;
+        const char* caption;
+        const char* shortcut;
+    };
+    const Entry entries[] = {
+        {form->mnuSave, "&Save", "Ctrl+S"},      {form->mnuExit, "E&xit", "Ctrl+X"},
+        {form->mnuImage, "Image", "Ctrl+I"},     {form->mnuSound, "Sound", "Ctrl+O"},
+        {form->mnuTicker, "Ticker", "Ctrl+T"},   {form->mnucolorfont, "Color-Font", "Ctrl+F"},
+        {form->mnuMargins, "Margins", "Ctrl+M"}, {form->mnuAbout, "&About", ""},
+    };
+    for (const Entry& e : entries) {
+        EXPECT_EQ(e.item->text(), e.caption);
+        EXPECT_EQ(e.item->shortcut().toString(), e.shortcut) << e.caption;
+    }
+    // Choosing an Items entry selects its tab and leaves its mark alone.
+    form->mnuMargins->trigger();
+    EXPECT_EQ(form->SSTab1->Tab(), Form1::TabMargins);
+    EXPECT_FALSE(form->mnuMargins->Checked());
+    EXPECT_FALSE(form->mnuMargins->isChecked());
+}
+
+TEST_F(WindowTest, TabChangesManageMediaControlPreviewAndFields) {
+    QSignalSpy clicks(form->SSTab1, &platform::TabControl::Click);
+    const std::pair<void (Form1::*)(), int> menus[] = {
+        {&Form1::Form1_mnuSound_Click, 1},     {&Form1::Form1_mnuTicker_Click, 2},
+        {&Form1::Form1_mnucolorfont_Click, 3}, {&Form1::Form1_mnuMargins_Click, 4},
+        {&Form1::Form1_mnuImage_Click, 0},
+    };
+    for (const auto& [handler, tab] : menus) {
+        (form.get()->*handler)();
+        EXPECT_EQ(form->SSTab1->Tab(), tab);
+        EXPECT_EQ(form->MMControl1->isHidden(), tab != Form1::TabSound) << tab;
+        EXPECT_EQ(form->MMControl1->BooleanSetting(52), tab == Form1::TabSound) << tab;
+        EXPECT_EQ(form->Image1->isHidden(), tab != Form1::TabImage) << tab;
+    }
+    EXPECT_EQ(clicks.count(), 5);
+    // Setting 52 goes on before the control is shown and off after it is hidden.
+    const QStringList history = form->MMControl1->History();
+    EXPECT_TRUE(history.contains("Setting52=true"));
+
+    // The size and margin fields follow whether an image is chosen, at a tab change.
+    form->Image1->Tag = "/pictures/sky.jpg";
+    EXPECT_FALSE(form->Text6->isEnabled());
+    form->Form1_mnuMargins_Click();
+    for (QLineEdit* field : {form->Text6, form->Text7, form->Text8, form->Text9})
+        EXPECT_TRUE(field->isEnabled());
+    form->Image1->Tag.clear();
+    form->Form1_mnuImage_Click();
+    EXPECT_FALSE(form->Text9->isEnabled());
+}
+
+TEST_F(WindowTest, ResizingKeepsTheSizeLimitsAndThePlaces) {
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    const auto expectLaidOut = [&] {
+        const double width = form->outerWidthTwips();
+        EXPECT_GE(width, 6444);
+        EXPECT_LE(width, 6500);
+        EXPECT_EQ(std::lround(form->outerHeightTwips()), 4500);
+        EXPECT_EQ(form->SSTab1->width(), form->frameGeometry().width());
+        const int expectedImageLeft = static_cast<int>(std::lround(std::trunc(width - 2500) / 15));
+        EXPECT_EQ(form->Image1->x(), expectedImageLeft);
+        const double mediaLeft =
+            std::trunc(width / 2) - std::trunc(form->MMControl1->width() * 15.0 / 2);
+        EXPECT_NEAR(form->MMControl1->x(), mediaLeft / 15, 1);
+        EXPECT_EQ(form->MMControl1->y(), 200);
+    };
+    expectLaidOut();
+    for (QSize size : {QSize(100, 100), QSize(2000, 900), QSize(431, 250)}) {
+        form->resize(size);
+        QTest::qWait(20);
+        expectLaidOut();
+    }
+    // Maximised or minimised, the handler leaves every control where it was.
+    const QPoint imageAt = form->Image1->pos();
+    form->setWindowState(Qt::WindowMaximized);
+    form->Form1_Form_Resize();
+    EXPECT_EQ(form->Image1->pos(), imageAt);
+}
+
+TEST_F(WindowTest, ExitClosesTheMediaDeviceAndEndsTheProgram) {
+    form->Form1_mnuExit_Click();
+    EXPECT_EQ(form->MMControl1->History().last(), "Command=Close");
+    EXPECT_TRUE(audio.calls.contains("close"));
+    EXPECT_EQ(programEnds, 1);
+}
+
+TEST_F(WindowTest, ShortcutsWorkWhereverTheFocusIs) {
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+
+    // From a list box: tabs, and Ctrl+X ends the program.
+    form->File1->setFocus();
+    QTest::keyClick(form->File1, Qt::Key_M, Qt::ControlModifier);
+    EXPECT_EQ(form->SSTab1->Tab(), Form1::TabMargins);
+    QTest::keyClick(form->focusWidget(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(form->SSTab1->Tab(), Form1::TabSound);
+
+    // Inside a text field the tab shortcuts still act, but Ctrl+X cuts text.
+    form->Form1_mnuTicker_Click();
+    form->Text1->setFocus();
+    form->Text1->selectAll();
+    QTest::keyClick(form->Text1, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(form->Text1->text(), "");
+    EXPECT_EQ(programEnds, 0);
+    QTest::keyClick(form->Text1, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(form->SSTab1->Tab(), Form1::TabColorFont);
+    QTest::keyClick(form->focusWidget(), Qt::Key_T, Qt::ControlModifier);
+    EXPECT_EQ(form->SSTab1->Tab(), Form1::TabTicker);
+    QTest::keyClick(form->focusWidget(), Qt::Key_I, Qt::ControlModifier);
+    EXPECT_EQ(form->SSTab1->Tab(), Form1::TabImage);
+
+    form->Drive1->setFocus();
+    QTest::keyClick(form->Drive1, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(programEnds, 1);
+}
+
+} // namespace

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "editor/form1.h"
+#include "platform/doubles/fixed_volumes.h"
+#include "platform/doubles/recording_audio_device.h"
+#include "platform/doubles/recording_message_box.h"
+#include "platform/doubles/scripted_dialogs.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// An editor window with stand-ins for every service: dialogs answered from a script,
+// messages recorded, a fixed drive list and an audio device that only records.
+class EditorTest : public ::testing::Test {
+protected:
+    EditorTest()
+        : volumes({{QStringLiteral("/"), QString(), true},
+                   {QStringLiteral("/media/floppy"), QStringLiteral("FLOPPY"), false}}) {}
+
+    void SetUp() override { form = makeForm(); }
+
+    std::unique_ptr<Form1> makeForm() {
+        return std::make_unique<Form1>(Form1Services{dialogs, messages, volumes, audio, [this] {
+                                                         ++programEnds;
+                                                     }});
+    }
+
+    // A fresh folder for files the test makes; removed at the end.
+    QString scratchPath(const QString& name) const { return scratch.filePath(name); }
+
+    platform::ScriptedDialogs dialogs;
+    platform::RecordingMessageBox messages;
+    platform::FixedVolumeList volumes;
+    platform::RecordingAudioDevice audio;
+    int programEnds = 0;
+    QTemporaryDir scratch;
+    std::unique_ptr<Form1> form;
+};

@@ -1,0 +1,57 @@
+#include "editor_fixture.h"
+#include "wait.h"
+#include "windows/frm_about.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+using AboutTest = EditorTest;
+
+TEST_F(AboutTest, OpensEmptyThenShowsEveryElementCentred) {
+    form->Form1_mnuAbout_Click();
+    frmAbout* about = form->aboutWindow();
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->windowTitle(), "About Tovrin");
+    EXPECT_EQ(about->lblVersion->text(), "Version 1.1.0");
+    EXPECT_EQ(about->lblTitle->text(), "Varek's Stationery Program (Tovrin)");
+    EXPECT_EQ(about->picIcon->pixmap().size(), QSize(152, 190));
+    EXPECT_TRUE(about->lblDisclaimer->text().contains("either version 2 of the License"));
+    EXPECT_FALSE(about->lblDisclaimer->isEnabled());
+    for (QWidget* element : about->elements())
+        EXPECT_TRUE(element->isHidden());
+    EXPECT_TRUE(about->Timer1->isActive());
+    EXPECT_EQ(about->Timer1->interval(), 100);
+
+    QTest::qWait(250);
+    EXPECT_FALSE(about->Timer1->isActive());
+    const int centre = about->frameGeometry().width() / 2;
+    for (QWidget* element : about->elements()) {
+        EXPECT_FALSE(element->isHidden());
+        EXPECT_NEAR(element->x() + element->width() / 2.0, centre, 1.5)
+            << element->metaObject()->className();
+    }
+
+    // Asking again brings the same window forward.
+    form->Form1_mnuAbout_Click();
+    EXPECT_EQ(form->aboutWindow(), about);
+}
+
+TEST_F(AboutTest, OkEnterAndEscapeCloseIt) {
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_unknown}) {
+        form->Form1_mnuAbout_Click();
+        QPointer<frmAbout> about = form->aboutWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
+        QTest::qWait(150);
+        if (key == Qt::Key_unknown)
+            about->cmdOK->click();
+        else
+            QTest::keyClick(about->focusWidget() ? about->focusWidget() : about.data(), key);
+        EXPECT_TRUE(waitUntil([&] { return about.isNull(); })) << key; // unloaded, not hidden
+    }
+}
+
+} // namespace
