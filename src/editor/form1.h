@@ -30,6 +30,7 @@ class Twips;
 class VolumeList;
 } // namespace platform
 
+class Form2;
 class frmAbout;
 
 // What the editor window needs from the machine. main() passes the real services;
@@ -110,6 +111,7 @@ public:
     void Form1_Image7_Click();
 
     frmAbout* aboutWindow() const;
+    Form2* previewWindow() const;
 
     platform::TabControl* SSTab1 = nullptr;
 
@@ -200,6 +202,7 @@ private:
     void chooseScrollDirection(const QString& caption, bool copyWidthToLeftMargin);
     void chooseColor(bool textColor);
     void returnImageListsToStartFolder();
+    void recoverFromImageFailure(int errorNumber);
     void returnSoundListsToStartFolder();
 
     Form1Services services_;
@@ -207,4 +210,5 @@ private:
     int mousePointer_ = PointerDefault;
     bool resizing_ = false;
     QPointer<frmAbout> about_;
+    QPointer<Form2> preview_;
 };

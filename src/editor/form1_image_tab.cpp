@@ -1,4 +1,5 @@
 #include "editor/form1.h"
+#include "editor/paths.h"
 
 #include "platform/dir_list_box.h"
 #include "platform/drive_list_box.h"
@@ -8,7 +9,35 @@
 #include "platform/message_box.h"
 #include "platform/runtime_error.h"
 
+#include "platform/menu_item.h"
+#include "platform/picture_loader.h"
+#include "platform/twips.h"
+#include "windows/form2.h"
+
+#include <QDir>
 #include <QGroupBox>
+#include <QLineEdit>
+
+#include <cmath>
+
+namespace {
+
+// The general number format: no fixed decimals, no trailing zeros, and as many
+// significant digits as the type holds (7 for single, 15 for double precision).
+QString generalNumber(float value) {
+    return QString::number(value, 'g', 7);
+}
+QString generalNumber(double value) {
+    return QString::number(value, 'g', 15);
+}
+
+double pixelsFromTwips(double twips, double twipsPerPixel) {
+    const double pixels = twips / twipsPerPixel;
+    // A display rate such as 13.0909 twips a pixel leaves 99.9999999 for 100.
+    return std::abs(pixels - std::round(pixels)) < 1e-4 ? std::round(pixels) : pixels;
+}
+
+} // namespace
 
 void Form1::buildImageTab(QWidget* page) {
     Frame1 = new QGroupBox(QStringLiteral("Images"), page);
@@ -65,6 +94,61 @@ void Form1::Form1_Dir1_Change() {
     File1->setPath(Dir1->Path());
 }
 
-void Form1::Form1_File1_Click() {}
+void Form1::Form1_File1_Click() {
+    try {
+        setMousePointer(PointerHourglass);
+        const QString path = joinFolderAndFile(Dir1->Path(), File1->FileName());
 
-void Form1::Form1_Image1_Click() {}
+        // The preview is decoded straight at the size it is shown; the natural size
+        // comes from the file's header. Nothing is decoded in full.
+        const QSize previewPixels = Image1->size() * Image1->devicePixelRatioF();
+        QPixmap preview =
+            QPixmap::fromImage(platform::PictureLoader::stretchedTo(path, previewPixels));
+        preview.setDevicePixelRatio(Image1->devicePixelRatioF());
+        Image1->setPicture(preview);
+        const QSize natural = platform::PictureLoader::naturalSize(path);
+        Image2->resize(natural);
+
+        Label10->setCaption(path);
+        const double perPixel = twips_->perPixel();
+        Label11->setCaption(generalNumber(static_cast<float>(Image2->width() * perPixel)));
+        Label12->setCaption(generalNumber(static_cast<float>(Image2->height() * perPixel)));
+        // Twips back to pixels at the same rate: the picture's own size in pixels.
+        Text6->setText(generalNumber(pixelsFromTwips(Label11->Caption().toDouble(), perPixel)));
+        Text7->setText(generalNumber(pixelsFromTwips(Label12->Caption().toDouble(), perPixel)));
+        Image1->Tag = path;
+        setMousePointer(PointerDefault);
+        mnuImage->setChecked(true);
+    } catch (const platform::RuntimeError& error) {
+        recoverFromImageFailure(error.number());
+    } catch (const std::exception&) {
+        recoverFromImageFailure(0); // out of memory and the like: quietly, as any other error
+    }
+}
+
+void Form1::recoverFromImageFailure(int errorNumber) {
+    if (errorNumber == platform::error::InvalidPicture)
+        services_.messages.exclamation(this, QStringLiteral("Invalid Picture Type"),
+                                       QStringLiteral("Corrupt Picture"));
+    try {
+        Dir1->setPath(Tag);
+    } catch (const platform::RuntimeError&) {
+        // The start folder itself has gone; the lists stay where they are.
+    }
+    Image1->setPicture(QPixmap());
+    setMousePointer(PointerDefault);
+}
+
+Form2* Form1::previewWindow() const {
+    return preview_;
+}
+
+void Form1::Form1_Image1_Click() {
+    if (!preview_) {
+        preview_ = new Form2([this] { return Image1->Tag; }, this);
+        preview_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    preview_->showMaximized();
+    preview_->raise();
+    preview_->activateWindow();
+}

@@ -1,4 +1,5 @@
 #include "editor/form1.h"
+#include "editor/paths.h"
 
 #include "platform/check_box.h"
 #include "platform/dir_list_box.h"
@@ -44,10 +45,7 @@ void Form1::buildSoundTab(QWidget* page) {
 void Form1::Form1_File2_Click() {
     MMControl1->setCommand(QStringLiteral("Stop"));
     setMousePointer(PointerHourglass);
-    QString path = Dir2->Path();
-    if (!path.endsWith(QDir::separator()))
-        path += QDir::separator();
-    path += File2->FileName();
+    const QString path = joinFolderAndFile(Dir2->Path(), File2->FileName());
     Label14->setCaption(path);
     if (Check1->Value() == 1)
         Check1->setValue(0); // runs Form1_Check1_Click, which finds a sound chosen

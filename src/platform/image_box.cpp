@@ -9,15 +9,23 @@ ImageBox::ImageBox(QWidget* parent) : QWidget(parent) {}
 
 void ImageBox::setStretch(bool stretch) {
     stretch_ = stretch;
-    if (!stretch_ && !picture_.isNull())
+    if (!stretch_ && !partOnly_ && !picture_.isNull())
         resize(picture_.deviceIndependentSize().toSize());
     update();
 }
 
 void ImageBox::setPicture(const QPixmap& picture) {
     picture_ = picture;
+    partOnly_ = false;
     if (!stretch_ && !picture_.isNull())
         resize(picture_.deviceIndependentSize().toSize());
+    update();
+}
+
+void ImageBox::setPicturePart(const QPixmap& part, QPoint offset) {
+    picture_ = part;
+    partOnly_ = true;
+    partOffset_ = offset;
     update();
 }
 
@@ -26,7 +34,9 @@ void ImageBox::paintEvent(QPaintEvent*) {
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (stretch_)
+    if (partOnly_)
+        painter.drawPixmap(partOffset_, picture_);
+    else if (stretch_)
         painter.drawPixmap(rect(), picture_);
     else
         painter.drawPixmap(QPoint(0, 0), picture_);

@@ -17,6 +17,9 @@ public:
     const QPixmap& Picture() const { return picture_; }
     // An empty pixmap clears the box.
     void setPicture(const QPixmap& picture);
+    // Shows only the part of a picture that can be seen: `part`, already at the size
+    // it is shown, drawn at `offset` in a box whose geometry the caller has set.
+    void setPicturePart(const QPixmap& part, QPoint offset);
 
     QString Tag;
 
@@ -30,6 +33,8 @@ protected:
 private:
     QPixmap picture_;
     bool stretch_ = false;
+    bool partOnly_ = false;
+    QPoint partOffset_;
 };
 
 } // namespace platform

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+namespace platform {
+
+// Loads JPEG, GIF and BMP pictures from files, decoding no more pixels than the
+// caller will show. Every function throws RuntimeError: 53 for a missing file, 75
+// for one that cannot be read (a folder, no permission), 481 for a file that is not
+// a whole, readable picture of those three kinds.
+class PictureLoader {
+public:
+    // Pictures with more pixels than this are refused (481): no window shows them
+    // and decoding them could exhaust memory.
+    static constexpr qint64 MaxPixels = 100'000'000;
+
+    // The picture's own size in pixels, from the file's header alone.
+    static QSize naturalSize(const QString& path);
+    // The picture decoded straight to `size`, as a stretched image box shows it.
+    static QImage stretchedTo(const QString& path, QSize size);
+    // The picture at its own size, or scaled down in proportion to fit `limit`.
+    static QImage atMost(const QString& path, QSize limit);
+    // Only `part` (in the coordinates of the picture shown at `shownSize`) of the
+    // picture scaled to `shownSize`: what a window that cuts the picture off shows.
+    static QImage partOf(const QString& path, QSize shownSize, QRect part);
+};
+
+} // namespace platform

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QTimer;
+
+namespace platform {
+class ImageBox;
+class Twips;
+} // namespace platform
+
+// Shows the chosen picture by itself, centred on black, in a maximised window: at
+// its own size when it fits, scaled down when its longer side is longer than the
+// window. Each time the window becomes active it loads and lays the picture out
+// again; a click on the picture hides the window.
+class Form2 : public QWidget {
+    Q_OBJECT
+public:
+    // `chosenImagePath` names the picture to show at each layout; empty shows none.
+    explicit Form2(std::function<QString()> chosenImagePath, QWidget* parent = nullptr);
+    ~Form2() override;
+
+    void Form2_Form_Load();
+    void Form2_Form_GotFocus();
+    void Form2_Timer1_Timer();
+    void Form2_Image1_Click();
+
+    int MousePointer() const { return mousePointer_; }
+    void setMousePointer(int pointer);
+
+    // The layout for a picture of `picture` twips in a window of `window` outer
+    // twips: the picture's shown rectangle, in twips, and whether it is stretched.
+    struct Layout {
+        double left;
+        double top;
+        double width;
+        double height;
+        bool stretched;
+    };
+    static Layout layout(double pictureWidth, double pictureHeight, double windowWidth,
+                         double windowHeight);
+
+    platform::ImageBox* Image1;
+    QTimer* Timer1;
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void prepareLayout();
+
+    std::function<QString()> chosenImagePath_;
+    std::unique_ptr<platform::Twips> twips_;
+    int mousePointer_ = 0;
+};

@@ -1,0 +1,159 @@
+#include "editor/paths.h"
+#include "editor_fixture.h"
+#include "picture_files.h"
+#include "platform/dir_list_box.h"
+#include "platform/drive_list_box.h"
+#include "platform/file_list_box.h"
+#include "platform/image_box.h"
+#include "platform/label.h"
+#include "platform/menu_item.h"
+#include "wait.h"
+#include "windows/form2.h"
+
+#include <QFile>
+#include <QLineEdit>
+
+namespace {
+
+class ImageTabTest : public EditorTest {
+protected:
+    // Makes a picture file in the scratch folder and opens that folder in the lists.
+    QString addPicture(const QString& name, int width, int height, const char* format = "jpeg") {
+        const QString path = scratchPath(name);
+        picture_files::write(path,
+                             picture_files::encode(picture_files::detailed(width, height), format));
+        return path;
+    }
+    void addFile(const QString& name, const QByteArray& bytes) {
+        picture_files::write(scratchPath(name), bytes);
+    }
+    void openScratchFolder() { form->Dir1->setPath(scratch.path()); }
+    void click(const QString& name) {
+        for (int row = 0; row < form->File1->ListCount(); ++row)
+            if (form->File1->model()->index(row, 0).data().toString() == name)
+                return form->File1->choose(row);
+        FAIL() << "no such file listed: " << name.toStdString();
+    }
+    void expectChosen(const QString& path, const char* width, const char* height) {
+        EXPECT_EQ(form->Label10->Caption(), path);
+        EXPECT_EQ(form->Image1->Tag, path);
+        EXPECT_EQ(form->Text6->text(), width);
+        EXPECT_EQ(form->Text7->text(), height);
+        EXPECT_TRUE(form->mnuImage->Checked());
+    }
+};
+
+TEST_F(ImageTabTest, ChoosingAPictureFillsEveryValue) {
+    openScratchFolder();
+    EXPECT_EQ(form->File1->Path(), QDir::toNativeSeparators(scratch.path()));
+    const QString path = addPicture("sky.jpg", 100, 60);
+    form->Dir1->setPath(scratch.path()); // same folder: the list is not read again
+    form->File1->setPath(form->Dir1->Path());
+    click("sky.jpg");
+
+    expectChosen(QDir::toNativeSeparators(path), "100", "60");
+    EXPECT_EQ(form->Label11->Caption(), "1500"); // 15 twips a pixel at 96 dpi
+    EXPECT_EQ(form->Label12->Caption(), "900");
+    EXPECT_EQ(form->Image2->size(), QSize(100, 60));
+    EXPECT_EQ(form->Image1->Picture().deviceIndependentSize().toSize(), form->Image1->size());
+    EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);
+    EXPECT_TRUE(messages.shown.empty());
+    // The fields show the size even while disabled; the tab change enables them.
+    EXPECT_FALSE(form->Text6->isEnabled());
+    form->Form1_mnuMargins_Click();
+    EXPECT_TRUE(form->Text6->isEnabled());
+    form->Form1_Image5_Click();
+    EXPECT_EQ(form->Text9->text(), "100");
+    EXPECT_EQ(form->settingsFromControls().ImagePath, path.toStdString());
+}
+
+TEST_F(ImageTabTest, NamesWithBlanksQuotesAndAccentsAndEveryKind) {
+    openScratchFolder();
+    const QString names[] = {"my \"best\" sky.jpg", "Été à Zürich.gif", "ΩΩ.BMP"};
+    const char* formats[] = {"jpeg", "gif", "bmp"};
+    for (int i = 0; i < 3; ++i) {
+        const QString path = addPicture(names[i], 30 + i, 20, formats[i]);
+        form->File1->setPath(form->Dir1->Path());
+        click(names[i]);
+        expectChosen(QDir::toNativeSeparators(path), QByteArray::number(30 + i).constData(), "20");
+    }
+}
+
+TEST_F(ImageTabTest, APictureThatIsNoPictureIsReportedAndTheLastChoiceSurvives) {
+    openScratchFolder();
+    const QString good = addPicture("good.jpg", 40, 30);
+    addFile("text.jpg", "hello, this is not a picture\n");
+    addFile("empty.gif", QByteArray());
+    const QByteArray whole = picture_files::encode(picture_files::detailed(50, 50), "jpeg");
+    addFile("cut.jpg", whole.left(whole.size() / 2));
+    form->File1->setPath(form->Dir1->Path());
+    click("good.jpg");
+
+    for (const char* bad : {"text.jpg", "empty.gif", "cut.jpg"}) {
+        form->Dir1->setPath(scratch.path());
+        click(bad);
+        ASSERT_FALSE(messages.shown.empty()) << bad;
+        EXPECT_EQ(messages.shown.back().text, "Invalid Picture Type");
+        EXPECT_EQ(messages.shown.back().title, "Corrupt Picture");
+        EXPECT_EQ(form->Dir1->Path(), form->Tag) << "the folder list returns to the start folder";
+        EXPECT_EQ(form->File1->Path(), form->Tag);
+        EXPECT_TRUE(form->Image1->Picture().isNull()) << "the preview is blank";
+        EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);
+        expectChosen(QDir::toNativeSeparators(good), "40", "30");
+        EXPECT_EQ(form->Label11->Caption(), "600");
+    }
+    EXPECT_EQ(messages.shown.size(), 3u);
+}
+
+TEST_F(ImageTabTest, AFileGoneSinceTheListingRecoversQuietly) {
+    openScratchFolder();
+    const QString gone = addPicture("gone.jpg", 10, 10);
+    form->File1->setPath(form->Dir1->Path());
+    QFile::remove(gone);
+    click("gone.jpg");
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(form->Dir1->Path(), form->Tag);
+    EXPECT_EQ(form->Label10->Caption(), "Label10");
+    EXPECT_EQ(form->Image1->Tag, "");
+    EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);
+    EXPECT_FALSE(form->mnuImage->Checked());
+}
+
+TEST_F(ImageTabTest, ADriveWithNoDiskIsReportedAndTheListsGoHome) {
+    openScratchFolder();
+    const QString good = addPicture("good.jpg", 12, 8);
+    form->File1->setPath(form->Dir1->Path());
+    click("good.jpg");
+
+    form->Drive1->setCurrentIndex(form->Drive1->findData("/media/floppy"));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Device Not Avaible... Put a Disk in and Try again");
+    EXPECT_EQ(messages.shown[0].title, "No Disk");
+    EXPECT_EQ(form->Drive1->Drive(), "/");
+    EXPECT_EQ(form->Dir1->Path(), form->Tag);
+    EXPECT_TRUE(form->Image1->Picture().isNull());
+    expectChosen(QDir::toNativeSeparators(good), "12", "8");
+}
+
+TEST_F(ImageTabTest, PreviewClickOpensThePreviewWindowEvenWithoutAPicture) {
+    form->Form1_Image1_Click();
+    Form2* preview = form->previewWindow();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_TRUE(waitUntil([&] { return preview->MousePointer() == 0; }));
+    EXPECT_TRUE(preview->Image1->isHidden()); // nothing chosen: black only
+    form->Form1_Image1_Click();
+    EXPECT_EQ(form->previewWindow(), preview);
+}
+
+} // namespace
+
+namespace {
+
+TEST(FullPath, OneSeparatorBetweenFolderAndFile) {
+    const QString sep = QDir::separator();
+    EXPECT_EQ(joinFolderAndFile(sep, "a.jpg"), sep + "a.jpg"); // a drive's root
+    EXPECT_EQ(joinFolderAndFile(sep + "pics", "a b.jpg"), sep + "pics" + sep + "a b.jpg");
+}
+
+} // namespace

@@ -1,0 +1,110 @@
+#include "picture_files.h"
+#include "platform/picture_loader.h"
+#include "platform/runtime_error.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+
+namespace platform {
+namespace {
+
+int errorOf(const std::function<void()>& load) {
+    try {
+        load();
+    } catch (const RuntimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+class PictureLoaderTest : public ::testing::Test {
+protected:
+    QString file(const QString& name, const QByteArray& bytes) {
+        const QString path = folder.filePath(name);
+        picture_files::write(path, bytes);
+        return path;
+    }
+    QTemporaryDir folder;
+};
+
+TEST_F(PictureLoaderTest, ReadsTheThreeKindsAtTheSizeAskedFor) {
+    const QImage source = picture_files::detailed(160, 90);
+    for (const char* format : {"jpeg", "bmp", "gif"}) {
+        const QString path =
+            file(QStringLiteral("pic.") + format, picture_files::encode(source, format));
+        EXPECT_EQ(PictureLoader::naturalSize(path), QSize(160, 90)) << format;
+        EXPECT_EQ(PictureLoader::stretchedTo(path, QSize(140, 200)).size(), QSize(140, 200))
+            << format;
+        EXPECT_EQ(PictureLoader::atMost(path, QSize(1000, 1000)).size(), QSize(160, 90)) << format;
+        EXPECT_EQ(PictureLoader::atMost(path, QSize(80, 80)).size(), QSize(80, 45)) << format;
+    }
+}
+
+TEST_F(PictureLoaderTest, WhatIsNotAWholePictureIsError481) {
+    const QImage source = picture_files::detailed(200, 120);
+    std::mt19937 random(7);
+    QByteArray noise(4096, '\0');
+    for (char& c : noise)
+        c = char(random());
+    const QByteArray png = picture_files::encode(source, "png");
+    for (const char* format : {"jpeg", "bmp", "gif"}) {
+        const QByteArray whole = picture_files::encode(source, format);
+        const struct {
+            const char* what;
+            QByteArray bytes;
+        } cases[] = {
+            {"empty", QByteArray()},
+            {"truncated", whole.left(whole.size() * 2 / 3)},
+            {"header only", whole.left(40)},
+            {"random bytes", noise},
+            {"a PNG", png},
+            {"text", QByteArray("just some words\n")},
+        };
+        for (const auto& c : cases) {
+            const QString path = file(QStringLiteral("bad.") + format, c.bytes);
+            EXPECT_EQ(errorOf([&] { PictureLoader::stretchedTo(path, QSize(140, 200)); }), 481)
+                << format << ": " << c.what;
+            EXPECT_EQ(errorOf([&] { PictureLoader::atMost(path, QSize(500, 500)); }), 481)
+                << format << ": " << c.what;
+        }
+    }
+}
+
+TEST_F(PictureLoaderTest, AbsurdSizesAreRefusedWithoutDecoding) {
+    // A BMP header that claims 60000 x 60000 pixels, with almost no data behind it.
+    QByteArray bmp = picture_files::encode(picture_files::detailed(4, 4), "bmp");
+    const auto put32 = [&](int at, qint32 v) {
+        for (int i = 0; i < 4; ++i)
+            bmp[at + i] = char((v >> (8 * i)) & 0xFF);
+    };
+    put32(18, 60000);
+    put32(22, 60000);
+    const QString path = file("huge.bmp", bmp);
+    EXPECT_EQ(errorOf([&] { PictureLoader::naturalSize(path); }), 481);
+
+    // The same claim in a JPEG's frame header.
+    QByteArray jpeg = picture_files::encode(picture_files::detailed(16, 16), "jpeg");
+    const qsizetype sof = jpeg.indexOf("\xFF\xC0");
+    ASSERT_GT(sof, 0);
+    jpeg[sof + 5] = char(60000 >> 8);
+    jpeg[sof + 6] = char(60000 & 0xFF);
+    jpeg[sof + 7] = char(60000 >> 8);
+    jpeg[sof + 8] = char(60000 & 0xFF);
+    const QString jpegPath = file("huge.jpg", jpeg);
+    EXPECT_EQ(errorOf([&] { PictureLoader::stretchedTo(jpegPath, QSize(140, 200)); }), 481);
+}
+
+TEST_F(PictureLoaderTest, FileErrorsKeepTheirOwnNumbers) {
+    EXPECT_EQ(errorOf([&] { PictureLoader::naturalSize(folder.filePath("gone.jpg")); }), 53);
+    EXPECT_EQ(errorOf([&] { PictureLoader::naturalSize(""); }), 53);
+    QDir(folder.path()).mkdir("dir.jpg");
+    EXPECT_EQ(errorOf([&] { PictureLoader::naturalSize(folder.filePath("dir.jpg")); }), 75);
+}
+
+} // namespace
+} // namespace platform
