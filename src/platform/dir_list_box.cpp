@@ -1,5 +1,6 @@
 #include "platform/dir_list_box.h"
 
+#include "platform/folder_scan.h"
 #include "platform/runtime_error.h"
 
 #include <QApplication>
@@ -81,8 +82,7 @@ void DirListBox::fill() {
     setCurrentRow(count() - 1);
 
     const QDir open(QDir::fromNativeSeparators(path_));
-    const QStringList children =
-        open.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    const QStringList children = listFolder(path_, FolderEntries::Folders);
     for (const QString& child : children) {
         auto* item =
             new QListWidgetItem(closedIcon, QString(depth * 2, QLatin1Char(' ')) + child, this);

@@ -1,6 +1,7 @@
 #include "platform/file_list_box.h"
 
-#include <QDir>
+#include "platform/folder_scan.h"
+
 #include <QKeyEvent>
 #include <QStringListModel>
 
@@ -57,9 +58,8 @@ void FileListBox::keyPressEvent(QKeyEvent* event) {
 }
 
 void FileListBox::fill() {
-    const QDir folder(QDir::fromNativeSeparators(path_));
-    model_->setStringList(
-        folder.entryList(nameFilters_, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    model_->setStringList(path_.isEmpty() ? QStringList()
+                                          : listFolder(path_, FolderEntries::Files, nameFilters_));
 }
 
 } // namespace platform

@@ -16,8 +16,7 @@ bool isUnder(const QString& path, const QString& root) {
            path.at(root.size()) == QLatin1Char('/');
 }
 
-bool isUserVolume(const QStorageInfo& storage, const QString& homeRoot, const QString& startRoot) {
-    const QString root = storage.rootPath();
+bool isUserVolume(const QString& root, const QString& homeRoot, const QString& startRoot) {
     if (root == QLatin1String("/") || root == homeRoot || root == startRoot)
         return true;
 #ifdef Q_OS_WIN
@@ -28,6 +27,17 @@ bool isUserVolume(const QStorageInfo& storage, const QString& homeRoot, const QS
             return true;
     return false;
 #endif
+}
+
+// The root of the mounted volume that holds `path`, from an already read mount table.
+QString rootHolding(const QList<QStorageInfo>& mounted, const QString& path) {
+    QString best;
+    for (const QStorageInfo& storage : mounted) {
+        const QString root = storage.rootPath();
+        if (isUnder(path, root) && root.size() > best.size())
+            best = root;
+    }
+    return best;
 }
 
 } // namespace
@@ -44,23 +54,28 @@ std::optional<Volume> VolumeList::volumeHolding(const QString& path) const {
 }
 
 std::vector<Volume> SystemVolumeList::volumes() const {
-    const QString homeRoot = QStorageInfo(QDir::homePath()).rootPath();
-    const QString startRoot = QStorageInfo(QDir::currentPath()).rootPath();
+    if (age_.isValid() && age_.elapsed() < 1000)
+        return cached_;
+    const QList<QStorageInfo> mounted = QStorageInfo::mountedVolumes();
+    const QString homeRoot = rootHolding(mounted, QDir::homePath());
+    const QString startRoot = rootHolding(mounted, QDir::currentPath());
     std::vector<Volume> result;
-    for (const QStorageInfo& storage : QStorageInfo::mountedVolumes()) {
-        if (!storage.isValid() || !isUserVolume(storage, homeRoot, startRoot))
-            continue;
+    for (const QStorageInfo& storage : mounted) {
         const QString root = storage.rootPath();
+        if (!storage.isValid() || !isUserVolume(root, homeRoot, startRoot))
+            continue;
         if (std::any_of(result.begin(), result.end(),
                         [&](const Volume& v) { return v.root == root; }))
             continue;
-        result.push_back({root, storage.displayName() == root ? QString() : storage.displayName(),
-                          storage.isReady()});
+        const QString name = storage.displayName();
+        result.push_back({root, name == root ? QString() : name, storage.isReady()});
     }
     if (result.empty())
         result.push_back({QDir::rootPath(), QString(), true});
     std::sort(result.begin(), result.end(),
               [](const Volume& a, const Volume& b) { return a.root < b.root; });
+    cached_ = result;
+    age_.start();
     return result;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 
 #include <optional>
@@ -23,10 +24,15 @@ public:
     std::optional<Volume> volumeHolding(const QString& path) const;
 };
 
-// The machine's own volumes, without pseudo and system file systems.
+// The machine's own volumes, without pseudo and system file systems. The mount
+// table is read at most once a second: a window asks for it several times in a row.
 class SystemVolumeList : public VolumeList {
 public:
     std::vector<Volume> volumes() const override;
+
+private:
+    mutable std::vector<Volume> cached_;
+    mutable QElapsedTimer age_;
 };
 
 } // namespace platform

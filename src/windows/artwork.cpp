@@ -1,5 +1,6 @@
 #include "windows/artwork.h"
 
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -96,11 +97,26 @@ QPixmap programPicture(int side) {
     return pixmap;
 }
 
+namespace {
+
+// Draws the program's picture at whatever size is asked for, when it is asked for,
+// so that making the window costs no drawing.
+class ProgramIconEngine : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        const int side = std::min(rect.width(), rect.height());
+        painter->drawPixmap(rect.topLeft(), programPicture(side));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        return programPicture(std::min(size.width(), size.height()));
+    }
+    QIconEngine* clone() const override { return new ProgramIconEngine; }
+};
+
+} // namespace
+
 QIcon programIcon() {
-    QIcon icon;
-    for (int side : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(programPicture(side));
-    return icon;
+    return QIcon(new ProgramIconEngine);
 }
 
 QPixmap aboutPicture() {

@@ -1,0 +1,246 @@
+// Speed and memory of the editor's heavy paths: building the window, choosing a
+// camera-sized picture, listing a huge folder. Run by hand:
+//   build/bench/gui_bench [--benchmark_filter=...]
+#include "editor/form1.h"
+#include "editor/program_look.h"
+#include "platform/audio_device.h"
+#include "platform/doubles/recording_message_box.h"
+#include "platform/doubles/scripted_dialogs.h"
+#include "platform/file_list_box.h"
+#include "platform/picture_loader.h"
+#include "platform/volumes.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImageWriter>
+#include <QMainWindow>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <dirent.h>
+#include <fstream>
+#include <random>
+
+namespace {
+
+// Peak memory of one call, from the kernel's high-water mark, which we reset first.
+long readStatusKb(const char* field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind(field, 0) == 0)
+            return std::stol(line.substr(std::string(field).size()));
+    return 0;
+}
+
+template <typename F> double extraPeakMegabytes(F&& work) {
+    std::ofstream("/proc/self/clear_refs") << "5";
+    const long before = readStatusKb("VmRSS:");
+    work();
+    return (readStatusKb("VmHWM:") - before) / 1024.0;
+}
+
+QTemporaryDir& scratch() {
+    static QTemporaryDir folder;
+    return folder;
+}
+
+// A 6000 x 4000 JPEG with detail everywhere, as a camera makes: smooth shapes
+// under fine noise, so the entropy decoder has real work.
+QString cameraPicture() {
+    static const QString path = [] {
+        const QString given = qEnvironmentVariable("STATIONERY_BENCH_PICTURE");
+        if (!given.isEmpty())
+            return given;
+        const QString file = scratch().filePath("camera.jpg");
+        QImage image(6000, 4000, QImage::Format_RGB32);
+        std::mt19937 random(42);
+        std::uniform_int_distribution<int> noise(-24, 24);
+        for (int y = 0; y < image.height(); ++y) {
+            QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const int base = 128 + int(60 * std::sin(x / 97.0) * std::cos(y / 61.0));
+                line[x] = qRgb(std::clamp(base + noise(random), 0, 255),
+                               std::clamp(base / 2 + (x + y) % 90 + noise(random), 0, 255),
+                               std::clamp(255 - base + noise(random), 0, 255));
+            }
+        }
+        QImageWriter writer(file, "jpeg");
+        writer.setQuality(90);
+        writer.write(image);
+        return file;
+    }();
+    return path;
+}
+
+void chooseCameraPicture(benchmark::State& state) {
+    const QString path = cameraPicture();
+    for (auto _ : state) {
+        const QSize natural = platform::PictureLoader::naturalSize(path);
+        QImage preview = platform::PictureLoader::stretchedTo(path, QSize(140, 200));
+        benchmark::DoNotOptimize(natural);
+        benchmark::DoNotOptimize(preview);
+    }
+}
+BENCHMARK(chooseCameraPicture)->Unit(benchmark::kMillisecond);
+
+void fullDecodeCameraPicture(benchmark::State& state) {
+    const QString path = cameraPicture();
+    for (auto _ : state) {
+        QImage image(path);
+        benchmark::DoNotOptimize(image);
+    }
+}
+BENCHMARK(fullDecodeCameraPicture)->Unit(benchmark::kMillisecond);
+
+// libjpeg-turbo's own tool at 1/8 scale: how fast a preview can be at all.
+void djpegEighthScale(benchmark::State& state) {
+    const QString path = cameraPicture();
+    if (QStandardPaths::findExecutable("djpeg").isEmpty()) {
+        state.SkipWithError("djpeg not installed (libjpeg-turbo-progs)");
+        return;
+    }
+    for (auto _ : state) {
+        QProcess::execute("djpeg", {"-scale", "1/8", "-outfile", "/dev/null", path});
+    }
+}
+BENCHMARK(djpegEighthScale)->Unit(benchmark::kMillisecond);
+
+void processStartFloor(benchmark::State& state) {
+    for (auto _ : state)
+        QProcess::execute("true", {});
+}
+BENCHMARK(processStartFloor)->Unit(benchmark::kMillisecond);
+
+// 100,000 files, 5% of them pictures.
+QString hugeFolder() {
+    static const QString path = [] {
+        const QString folder = scratch().filePath("huge");
+        QDir().mkpath(folder);
+        for (int i = 0; i < 100000; ++i) {
+            const char* ext = i % 20 == 0 ? (i % 60 == 0 ? ".GIF" : ".jpg") : ".txt";
+            std::ofstream(QDir(folder).filePath(QString("file%1%2").arg(i).arg(ext)).toStdString());
+        }
+        return folder;
+    }();
+    return path;
+}
+
+void listHugeFolder(benchmark::State& state) {
+    const QString folder = hugeFolder();
+    platform::FileListBox files(QStringLiteral("*.jpg;*.gif;*.bmp"));
+    for (auto _ : state) {
+        files.setPath(folder);
+        benchmark::DoNotOptimize(files.ListCount());
+    }
+    state.counters["files_listed"] = files.ListCount();
+}
+BENCHMARK(listHugeFolder)->Unit(benchmark::kMillisecond);
+
+void bareDirectoryScan(benchmark::State& state) {
+    const QByteArray folder = hugeFolder().toLocal8Bit();
+    for (auto _ : state) {
+        int entries = 0;
+        DIR* dir = opendir(folder.constData());
+        while (readdir(dir))
+            ++entries;
+        closedir(dir);
+        benchmark::DoNotOptimize(entries);
+    }
+}
+BENCHMARK(bareDirectoryScan)->Unit(benchmark::kMillisecond);
+
+void constructAndShowEditor(benchmark::State& state) {
+    platform::ScriptedDialogs dialogs;
+    platform::RecordingMessageBox messages;
+    platform::SystemVolumeList volumes;
+    platform::SilentAudioDevice audio;
+    for (auto _ : state) {
+        Form1 form({dialogs, messages, volumes, audio, [] {
+                    }});
+        form.show();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(constructAndShowEditor)->Unit(benchmark::kMillisecond);
+
+void constructAndShowBareWindow(benchmark::State& state) {
+    for (auto _ : state) {
+        QMainWindow window;
+        auto* tabs = new QTabWidget;
+        for (const char* caption : {"Image", "Sound", "Ticker", "Color-Font", "Margins"})
+            tabs->addTab(new QWidget, caption);
+        window.setCentralWidget(tabs);
+        window.show();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(constructAndShowBareWindow)->Unit(benchmark::kMillisecond);
+
+// Peak memory, each measured in a fresh process of its own: "--memory" runs them all.
+int measureInThisProcess(const QString& what) {
+    if (what == "start") {
+        platform::ScriptedDialogs dialogs;
+        platform::RecordingMessageBox messages;
+        platform::SystemVolumeList volumes;
+        platform::SilentAudioDevice audio;
+        Form1 form({dialogs, messages, volumes, audio, [] {
+                    }});
+        form.show();
+        QApplication::processEvents();
+        std::printf("%.1f\n", readStatusKb("VmHWM:") / 1024.0);
+        return 0;
+    }
+    const QString path = cameraPicture();
+    const double extra = extraPeakMegabytes([&] {
+        if (what == "choose") {
+            benchmark::DoNotOptimize(platform::PictureLoader::naturalSize(path));
+            QImage preview = platform::PictureLoader::stretchedTo(path, QSize(140, 200));
+            benchmark::DoNotOptimize(preview);
+        } else {
+            QImage image(path);
+            benchmark::DoNotOptimize(image);
+        }
+    });
+    std::printf("%.1f\n", extra);
+    return 0;
+}
+
+void reportMemory(const QString& self) {
+    qputenv("STATIONERY_BENCH_PICTURE", cameraPicture().toLocal8Bit());
+    const auto run = [&](const char* what) {
+        QProcess child;
+        child.start(self, {QStringLiteral("--measure=") + what});
+        child.waitForFinished(120000);
+        return QString::fromLatin1(child.readAllStandardOutput()).trimmed();
+    };
+    std::printf("peak memory of the whole process after start, editor shown: %s MB\n",
+                qPrintable(run("start")));
+    std::printf("extra peak memory, choosing the 6000x4000 picture: %s MB\n",
+                qPrintable(run("choose")));
+    std::printf("extra peak memory, one full decode of it: %s MB\n", qPrintable(run("full")));
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    applyProgramLook();
+    const QStringList arguments = QApplication::arguments();
+    for (const QString& argument : arguments) {
+        if (argument.startsWith("--measure="))
+            return measureInThisProcess(argument.mid(10));
+        if (argument == "--memory") {
+            reportMemory(QApplication::applicationFilePath());
+            return 0;
+        }
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
