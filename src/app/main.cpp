@@ -1,8 +1,8 @@
 #include "editor/form1.h"
 #include "editor/program_look.h"
-#include "platform/audio_device.h"
 #include "platform/common_dialog.h"
 #include "platform/message_box.h"
+#include "platform/sdl_audio_device.h"
 #include "platform/volumes.h"
 
 #include <QApplication>
@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
     platform::QtDialogPrompter dialogs;
     platform::QtMessageBox messages;
     platform::SystemVolumeList volumes;
-    platform::SilentAudioDevice audio;
+    platform::SdlAudioDevice audio;
 
     Form1 window({dialogs, messages, volumes, audio, [] {
                       QCoreApplication::exit(0);

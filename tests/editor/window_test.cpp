@@ -146,6 +146,13 @@ TEST_F(WindowTest, ExitClosesTheMediaDeviceAndEndsTheProgram) {
     EXPECT_EQ(programEnds, 1);
 }
 
+TEST_F(WindowTest, ClosingTheWindowReleasesTheDeviceWhenTheProgramEnds) {
+    form->close();
+    form.reset();
+    EXPECT_EQ(audio.calls.last(), "close");
+    EXPECT_EQ(programEnds, 0);
+}
+
 TEST_F(WindowTest, ShortcutsWorkWhereverTheFocusIs) {
     form->show();
     QApplication::setActiveWindow(form.get());

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/audio_device.h"
+
+#include <QByteArray>
+
+struct _Mix_Music;
+
+namespace platform {
+
+// Plays MIDI (through a General MIDI soundfont), WAV and MP3 files with SDL_mixer.
+// Without a working audio output it opens nothing and says so.
+class SdlAudioDevice : public AudioDevice {
+public:
+    SdlAudioDevice();
+    ~SdlAudioDevice() override;
+    SdlAudioDevice(const SdlAudioDevice&) = delete;
+    SdlAudioDevice& operator=(const SdlAudioDevice&) = delete;
+
+    QString unavailableReason() const override { return unavailable_; }
+    QString open(const QString& deviceType, const QString& fileName) override;
+    void play() override;
+    void pause() override;
+    void stop() override;
+    void close() override;
+    Mode mode() const override;
+
+    // What a file's first bytes say it is: "Sequencer" (MIDI), "Waveaudio" (WAV),
+    // "MPEGVideo" (MP3), or empty when it is none of them.
+    static QString deviceTypeOfContent(const QByteArray& head);
+    // The General MIDI soundfont MIDI files are played with, or empty.
+    static QString soundFont();
+
+private:
+    QString unavailable_;
+    bool audioOpen_ = false;
+    _Mix_Music* music_ = nullptr;
+    bool paused_ = false;
+};
+
+} // namespace platform

@@ -1,0 +1,164 @@
+#include "editor_fixture.h"
+#include "picture_files.h"
+#include "platform/check_box.h"
+#include "platform/dir_list_box.h"
+#include "platform/drive_list_box.h"
+#include "platform/file_list_box.h"
+#include "platform/label.h"
+#include "platform/media_control.h"
+#include "platform/menu_item.h"
+#include "sound_files.h"
+#include "stationery/writer.h"
+
+#include <QFile>
+#include <QToolButton>
+
+namespace {
+
+class SoundTabTest : public EditorTest {
+protected:
+    QString addSound(const QString& name) {
+        const QString path = scratchPath(name);
+        picture_files::write(path, name.endsWith("mid", Qt::CaseInsensitive)
+                                       ? sound_files::oneNoteMidi()
+                                       : sound_files::sineWav(0.05));
+        form->Dir2->setPath(scratch.path());
+        form->File2->setPath(form->Dir2->Path());
+        return QDir::toNativeSeparators(path);
+    }
+    void click(const QString& name) {
+        for (int row = 0; row < form->File2->ListCount(); ++row)
+            if (form->File2->model()->index(row, 0).data().toString() == name)
+                return form->File2->choose(row);
+        FAIL() << "no such file listed: " << name.toStdString();
+    }
+    QStringList historySince(qsizetype start) const {
+        return form->MMControl1->History().mid(start);
+    }
+};
+
+TEST_F(SoundTabTest, ChoosingAFileRecordsItAndOpensItInOrder) {
+    const QString path = addSound("song.mid");
+    const qsizetype start = form->MMControl1->History().size();
+    click("song.mid");
+    const QStringList expected = {
+        "Command=Stop",    "Command=Close",  "DeviceType=Sequencer", "Setting2=true",
+        "Setting24=false", "Setting25=true", "Setting26=false",      "FileName=" + path,
+        "Setting52=true",  "Command=Open",
+    };
+    EXPECT_EQ(historySince(start), expected);
+    EXPECT_EQ(form->Label14->Caption(), path);
+    EXPECT_TRUE(form->mnuSound->Checked());
+    EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);
+    EXPECT_EQ(audio.calls.last(), "open Sequencer " + path);
+    EXPECT_TRUE(form->MMControl1->playButton()->isEnabled());
+}
+
+TEST_F(SoundTabTest, DeviceTypeComesFromTheLastThreeCharactersExactly) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"song.mid", "Sequencer"}, {"SONG.MID", ""}, {"tone.wav", "Waveaudio"},
+        {"TONE.WAV", ""},          {"tune.mp3", ""},
+    };
+    for (const auto& [name, type] : cases) {
+        addSound(name);
+        click(name);
+        EXPECT_EQ(form->MMControl1->DeviceType(), type) << name;
+    }
+}
+
+TEST_F(SoundTabTest, NoSoundStopsAndClosesAndTheCheckMarkFollowsTheStateTable) {
+    // Checked and unchecked before any file: no mark.
+    form->Check1->setValue(1);
+    EXPECT_TRUE(form->mnuSound->Checked());
+    form->Check1->setValue(0);
+    EXPECT_FALSE(form->mnuSound->Checked());
+
+    const QString path = addSound("tone.wav");
+    click("tone.wav");
+    form->MMControl1->playButton()->click();
+    ASSERT_EQ(audio.mode(), platform::AudioDevice::Mode::Playing);
+    audio.calls.clear();
+    form->Check1->setValue(1);
+    EXPECT_EQ(audio.calls, QStringList({"stop", "close"}));
+    EXPECT_EQ(audio.mode(), platform::AudioDevice::Mode::NotOpen);
+    EXPECT_EQ(form->Label14->Caption(), path);
+    EXPECT_TRUE(form->mnuSound->Checked());
+
+    form->Check1->setValue(0); // after a file: the mark stays, nothing reopens
+    EXPECT_TRUE(form->mnuSound->Checked());
+    EXPECT_EQ(audio.mode(), platform::AudioDevice::Mode::NotOpen);
+
+    form->Check1->setValue(1);
+    click("tone.wav"); // choosing a file unchecks No Sound and opens the file
+    EXPECT_EQ(form->Check1->Value(), 0);
+    EXPECT_TRUE(form->mnuSound->Checked());
+    EXPECT_EQ(audio.mode(), platform::AudioDevice::Mode::Stopped);
+}
+
+TEST_F(SoundTabTest, TheSameFileTwiceIsReopenedEachTime) {
+    addSound("tone.wav");
+    click("tone.wav");
+    audio.calls.clear();
+    click("tone.wav");
+    ASSERT_EQ(audio.calls.size(), 3);
+    EXPECT_EQ(audio.calls.mid(0, 2), QStringList({"stop", "close"}));
+    EXPECT_TRUE(audio.calls[2].startsWith("open Waveaudio"));
+}
+
+TEST_F(SoundTabTest, AFileThatCannotBePlayedIsStillChosen) {
+    audio.openProblem = "This file is not a MIDI, WAV or MP3 sound.";
+    const QString path = scratchPath("renamed.wav");
+    picture_files::write(path, "plain text");
+    form->Dir2->setPath(scratch.path());
+    click("renamed.wav");
+    EXPECT_EQ(form->Label14->Caption(), QDir::toNativeSeparators(path));
+    EXPECT_FALSE(form->MMControl1->playButton()->isEnabled());
+    EXPECT_EQ(form->MMControl1->playButton()->toolTip(), audio.openProblem);
+    EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);
+}
+
+TEST_F(SoundTabTest, NoAudioDeviceStillLetsTheTabWork) {
+    audio.unavailable = "No audio device is available.";
+    addSound("tone.wav");
+    click("tone.wav");
+    EXPECT_FALSE(form->MMControl1->playButton()->isEnabled());
+    EXPECT_EQ(form->MMControl1->toolTip(), audio.unavailable);
+    EXPECT_NE(form->Label14->Caption(), "null");
+}
+
+TEST_F(SoundTabTest, ADriveWithNoDiskSendsBothListsHome) {
+    addSound("tone.wav");
+    click("tone.wav");
+    const QString chosen = form->Label14->Caption();
+    form->Drive2->setCurrentIndex(form->Drive2->findData("/media/floppy"));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Device Not Avaible... Put a Disk in and Try again");
+    EXPECT_EQ(messages.shown[0].title, "No Disk");
+    EXPECT_EQ(form->Dir2->Path(), form->Tag);
+    EXPECT_EQ(form->File2->Path(), form->Tag);
+    EXPECT_EQ(form->Drive2->Drive(), "/");
+    EXPECT_EQ(form->Label14->Caption(), chosen);
+}
+
+TEST_F(SoundTabTest, SavedSoundSectionFollowsTheTwoBoxes) {
+    const QString path = addSound("tone.wav");
+    click("tone.wav");
+    const std::string src = "src=\"" + path.toStdString() + "\"";
+    for (int noSound : {0, 1}) {
+        for (int oe4 : {0, 1}) {
+            form->Check1->setValue(noSound);
+            form->Check2->setValue(oe4);
+            const QString file = scratchPath(QString("s%1%2.htm").arg(noSound).arg(oe4));
+            dialogs.answerSave(file);
+            form->Form1_mnuSave_Click();
+            QFile saved(file);
+            ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+            const std::string text = saved.readAll().toStdString();
+            EXPECT_EQ(text.find("<BGSOUND balance=0") != std::string::npos, !noSound && !oe4);
+            EXPECT_EQ(text.find("<IMG height=10 id=music") != std::string::npos, !noSound && oe4);
+            EXPECT_EQ(text.find(src) != std::string::npos, !noSound) << noSound << oe4;
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,140 @@
+// Real playback through SDL's "disk" audio driver, which writes what it would play
+// to a file: no sound hardware needed, and the samples can be checked.
+#include "picture_files.h"
+#include "platform/sdl_audio_device.h"
+#include "sound_files.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+
+namespace platform {
+namespace {
+
+class SdlAudioTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        output = folder.filePath("out.raw");
+        qputenv("SDL_AUDIODRIVER", "disk");
+        qputenv("SDL_DISKAUDIOFILE", output.toLocal8Bit());
+    }
+    void TearDown() override { qunsetenv("SDL_AUDIODRIVER"); }
+
+    QString file(const QString& name, const QByteArray& bytes) {
+        const QString path = folder.filePath(name);
+        picture_files::write(path, bytes);
+        return path;
+    }
+
+    // The loudest sample the driver wrote.
+    int loudestSample() {
+        QFile raw(output);
+        if (!raw.open(QIODevice::ReadOnly))
+            return -1;
+        const QByteArray bytes = raw.readAll();
+        int loudest = 0;
+        for (qsizetype i = 0; i + 1 < bytes.size(); i += 2) {
+            const std::int16_t sample = std::int16_t(quint8(bytes[i]) | quint8(bytes[i + 1]) << 8);
+            loudest = std::max(loudest, std::abs(int(sample)));
+        }
+        return loudest;
+    }
+
+    bool playsToTheEnd(AudioDevice& device) {
+        device.play();
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (device.mode() == AudioDevice::Mode::Playing) {
+            if (std::chrono::steady_clock::now() > deadline)
+                return false;
+            QThread::msleep(20);
+        }
+        return device.mode() == AudioDevice::Mode::Stopped;
+    }
+
+    QTemporaryDir folder;
+    QString output;
+};
+
+TEST_F(SdlAudioTest, PlaysAWavThroughTheDiskDriver) {
+    const QString wav = file("tone.wav", sound_files::sineWav(0.3));
+    {
+        SdlAudioDevice device;
+        ASSERT_EQ(device.unavailableReason(), "");
+        EXPECT_EQ(device.mode(), AudioDevice::Mode::NotOpen);
+        ASSERT_EQ(device.open("Waveaudio", wav), "");
+        EXPECT_EQ(device.mode(), AudioDevice::Mode::Stopped);
+        EXPECT_TRUE(playsToTheEnd(device));
+        device.close();
+        EXPECT_EQ(device.mode(), AudioDevice::Mode::NotOpen);
+    }
+    EXPECT_GT(loudestSample(), 5000) << "no sound came out";
+}
+
+TEST_F(SdlAudioTest, PlaysMidiWithTheSoundfont) {
+    if (SdlAudioDevice::soundFont().isEmpty())
+        GTEST_SKIP() << "no General MIDI soundfont installed";
+    const QString midi = file("song.mid", sound_files::oneNoteMidi(0.4));
+    {
+        SdlAudioDevice device;
+        ASSERT_EQ(device.open("Sequencer", midi), "");
+        EXPECT_TRUE(playsToTheEnd(device));
+    }
+    EXPECT_GT(loudestSample(), 100) << "no sound came out";
+}
+
+TEST_F(SdlAudioTest, PauseStopAndCloseEndTheSoundAtOnce) {
+    SdlAudioDevice device;
+    ASSERT_EQ(device.open("", file("long.wav", sound_files::sineWav(5.0))), "");
+    device.play();
+    EXPECT_EQ(device.mode(), AudioDevice::Mode::Playing);
+    device.pause();
+    EXPECT_EQ(device.mode(), AudioDevice::Mode::Paused);
+    device.play();
+    EXPECT_EQ(device.mode(), AudioDevice::Mode::Playing);
+    device.stop();
+    EXPECT_EQ(device.mode(), AudioDevice::Mode::Stopped);
+    device.play();
+    device.close();
+    EXPECT_EQ(device.mode(), AudioDevice::Mode::NotOpen);
+}
+
+TEST_F(SdlAudioTest, RefusesWhatItCannotPlayAndSaysWhy) {
+    SdlAudioDevice device;
+    const QString wav = file("tone.wav", sound_files::sineWav(0.1));
+    EXPECT_NE(device.open("Sequencer", wav), ""); // a device type that does not fit
+    EXPECT_EQ(device.mode(), AudioDevice::Mode::NotOpen);
+    EXPECT_NE(device.open("", file("text.mp3", "just words, not a sound")), "");
+    EXPECT_NE(device.open("", file("empty.wav", QByteArray())), "");
+    const QByteArray whole = sound_files::sineWav(0.2);
+    EXPECT_NO_FATAL_FAILURE(device.open("", file("cut.wav", whole.left(30))));
+    EXPECT_NE(device.open("", folder.filePath("missing.wav")), "");
+    EXPECT_EQ(device.mode(), AudioDevice::Mode::NotOpen);
+}
+
+TEST(SdlAudioWithoutOutput, SaysNoDeviceIsAvailable) {
+    qputenv("SDL_AUDIODRIVER", "no-such-driver");
+    SdlAudioDevice device;
+    qunsetenv("SDL_AUDIODRIVER");
+    EXPECT_TRUE(device.unavailableReason().startsWith("No audio device is available"));
+    EXPECT_EQ(device.open("Waveaudio", "/whatever.wav"), device.unavailableReason());
+    device.play();
+    EXPECT_EQ(device.mode(), AudioDevice::Mode::NotOpen);
+}
+
+TEST(SoundContent, IsToldFromTheFirstBytes) {
+    EXPECT_EQ(SdlAudioDevice::deviceTypeOfContent("MThd\0\0\0\6"), "Sequencer");
+    EXPECT_EQ(SdlAudioDevice::deviceTypeOfContent(sound_files::sineWav(0.01).left(12)),
+              "Waveaudio");
+    EXPECT_EQ(SdlAudioDevice::deviceTypeOfContent("ID3\4\0"), "MPEGVideo");
+    EXPECT_EQ(SdlAudioDevice::deviceTypeOfContent("\xFF\xFB\x90\x00"), "MPEGVideo");
+    EXPECT_EQ(SdlAudioDevice::deviceTypeOfContent("hello"), "");
+    EXPECT_EQ(SdlAudioDevice::deviceTypeOfContent(""), "");
+}
+
+} // namespace
+} // namespace platform
