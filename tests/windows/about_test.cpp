@@ -26,8 +26,7 @@ TEST_F(AboutTest, OpensEmptyThenShowsEveryElementCentred) {
     EXPECT_TRUE(about->Timer1->isActive());
     EXPECT_EQ(about->Timer1->interval(), 100);
 
-    QTest::qWait(250);
-    EXPECT_FALSE(about->Timer1->isActive());
+    ASSERT_TRUE(waitUntil([&] { return !about->Timer1->isActive(); }));
     const int centre = about->frameGeometry().width() / 2;
     for (QWidget* element : about->elements()) {
         EXPECT_FALSE(element->isHidden());
@@ -45,7 +44,7 @@ TEST_F(AboutTest, OkEnterAndEscapeCloseIt) {
         form->Form1_mnuAbout_Click();
         QPointer<frmAbout> about = form->aboutWindow();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
-        QTest::qWait(150);
+        ASSERT_TRUE(waitUntil([&] { return !about->Timer1->isActive(); }));
         if (key == Qt::Key_unknown)
             about->cmdOK->click();
         else
