@@ -9,6 +9,8 @@ packages=(
     qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
     libsdl2-mixer-dev timgm6mb-soundfont
     xvfb xauth xdotool
+    desktop-file-utils appstream dpkg-dev
+    clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,0 +1,48 @@
+// Shows the editor with a picture chosen and saves a picture of the window:
+//   window_screenshot OUTPUT.png [TAB]
+// Run it under a real (or virtual) X server; scripts/screenshot.sh does.
+#include "editor/form1.h"
+#include "editor/program_look.h"
+#include "platform/audio_device.h"
+#include "platform/common_dialog.h"
+#include "platform/dir_list_box.h"
+#include "platform/file_list_box.h"
+#include "platform/message_box.h"
+#include "platform/tab_control.h"
+#include "platform/volumes.h"
+#include "windows/artwork.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: window_screenshot OUTPUT.png [TAB]\n");
+        return 2;
+    }
+    QApplication app(argc, argv);
+    applyProgramLook();
+    platform::QtDialogPrompter dialogs;
+    platform::QtMessageBox messages;
+    platform::SystemVolumeList volumes;
+    platform::SilentAudioDevice audio;
+    Form1 window({dialogs, messages, volumes, audio, [] {}});
+    window.show();
+
+    // Choose a picture of our own, as a user would through the lists.
+    QTemporaryDir folder(QDir::tempPath() + "/Pictures-XXXXXX");
+    artwork::aboutPicture().save(folder.filePath("night sky.bmp"), "BMP");
+    window.Dir1->setPath(folder.path());
+    window.File1->choose(0);
+
+    if (argc > 2)
+        window.SSTab1->setTab(QString::fromLocal8Bit(argv[2]).toInt());
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    QTest::qWait(300);
+    return window.grab().save(QString::fromLocal8Bit(argv[1]), "PNG") ? 0 : 1;
+}
