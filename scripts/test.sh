@@ -6,5 +6,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build --parallel
+# Every fuzz target for a few seconds, after replaying the inputs that once failed.
+scripts/fuzz.sh "${FUZZ_SECONDS:-5}"
 # Widget tests need no display; the end-to-end test starts its own X server.
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --timeout 300

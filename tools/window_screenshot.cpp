@@ -30,7 +30,8 @@ int main(int argc, char* argv[]) {
     platform::QtMessageBox messages;
     platform::SystemVolumeList volumes;
     platform::SilentAudioDevice audio;
-    Form1 window({dialogs, messages, volumes, audio, [] {}});
+    Form1 window({dialogs, messages, volumes, audio, [] {
+                  }});
     window.show();
 
     // Choose a picture of our own, as a user would through the lists.

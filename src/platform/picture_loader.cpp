@@ -104,6 +104,13 @@ QImage decode(OpenedPicture& picture, QSize scaledSize, QRect part = QRect()) {
     QImage image = picture.reader->read();
     if (image.isNull())
         notAPicture();
+    // A frame can disagree with the size its header gave; callers rely on getting
+    // exactly the size they asked for.
+    const QSize expected = part.isValid()         ? part.size()
+                           : scaledSize.isValid() ? scaledSize
+                                                  : picture.size;
+    if (image.size() != expected)
+        image = image.scaled(expected, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return image;
 }
 

@@ -14,6 +14,16 @@ QString sdlError() {
     return QString::fromUtf8(SDL_GetError());
 }
 
+quint32 littleEndian(const QByteArray& bytes, qsizetype at, int length) {
+    quint32 value = 0;
+    for (int i = length - 1; i >= 0; --i)
+        value = value << 8 | static_cast<unsigned char>(bytes.at(at + i));
+    return value;
+}
+
+// Enough of a file's start to hold a WAV file's format chunk.
+constexpr qint64 kHeadSize = 4096;
+
 } // namespace
 
 SdlAudioDevice::SdlAudioDevice() {
@@ -67,6 +77,35 @@ QString SdlAudioDevice::deviceTypeOfContent(const QByteArray& head) {
     return QString();
 }
 
+QString SdlAudioDevice::wavFormatProblem(const QByteArray& head) {
+    const QString unplayable = QStringLiteral("This WAV file's format cannot be played.");
+    // Walk the chunks after "RIFF....WAVE" to the format chunk.
+    qsizetype at = 12;
+    while (at + 8 <= head.size()) {
+        const quint32 chunkSize = littleEndian(head, at + 4, 4);
+        if (head.mid(at, 4) == "fmt ") {
+            if (chunkSize < 16 || at + 24 > head.size())
+                return unplayable;
+            const quint32 encoding = littleEndian(head, at + 8, 2);
+            const quint32 channels = littleEndian(head, at + 10, 2);
+            const quint32 rate = littleEndian(head, at + 12, 4);
+            const quint32 blockAlign = littleEndian(head, at + 20, 2);
+            const quint32 bits = littleEndian(head, at + 22, 2);
+            const bool knownEncoding = encoding == 1 || encoding == 3 || encoding == 0xFFFE ||
+                                       encoding == 2 || encoding == 0x11 || encoding == 6 ||
+                                       encoding == 7;
+            if (!knownEncoding || channels < 1 || channels > 8 || rate < 1000 || rate > 384000 ||
+                blockAlign == 0 || bits > 64)
+                return unplayable;
+            if ((encoding == 1 || encoding == 3) && blockAlign != channels * ((bits + 7) / 8))
+                return unplayable;
+            return QString();
+        }
+        at += 8 + qsizetype(chunkSize) + (chunkSize & 1);
+    }
+    return unplayable;
+}
+
 QString SdlAudioDevice::open(const QString& deviceType, const QString& fileName) {
     close();
     if (!audioOpen_)
@@ -74,10 +113,16 @@ QString SdlAudioDevice::open(const QString& deviceType, const QString& fileName)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("The file cannot be read: %1.").arg(file.errorString());
-    const QString content = deviceTypeOfContent(file.read(12));
+    const QByteArray head = file.read(kHeadSize);
     file.close();
+    const QString content = deviceTypeOfContent(head);
     if (content.isEmpty())
         return QStringLiteral("This file is not a MIDI, WAV or MP3 sound.");
+    // SDL's converter trusts the header; a sample rate no sound card has makes it
+    // compute sizes that overflow.
+    if (content == QLatin1String("Waveaudio"))
+        if (const QString problem = wavFormatProblem(head); !problem.isEmpty())
+            return problem;
     if (!deviceType.isEmpty() && deviceType != content)
         return QStringLiteral("This file cannot be played by the %1 device.").arg(deviceType);
     if (content == QLatin1String("Sequencer") && soundFont().isEmpty())

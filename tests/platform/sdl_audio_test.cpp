@@ -113,6 +113,11 @@ TEST_F(SdlAudioTest, RefusesWhatItCannotPlayAndSaysWhy) {
     const QByteArray whole = sound_files::sineWav(0.2);
     EXPECT_NO_FATAL_FAILURE(device.open("", file("cut.wav", whole.left(30))));
     EXPECT_NE(device.open("", folder.filePath("missing.wav")), "");
+    // A sample rate no sound card has made SDL's converter overflow its sizes.
+    QByteArray absurd = sound_files::sineWav(0.01);
+    absurd[24] = '\x22', absurd[25] = '\x44', absurd[26] = '\x56', absurd[27] = '\0';
+    EXPECT_EQ(device.open("", file("absurd.wav", absurd)),
+              "This WAV file's format cannot be played.");
     EXPECT_EQ(device.mode(), AudioDevice::Mode::NotOpen);
 }
 

@@ -1,0 +1,164 @@
+// The writer on arbitrary records: render never crashes, every line ends in CR LF,
+// and each ticker string, read back as a JavaScript string literal, gives back
+// exactly the text that was typed.
+#include "stationery/codepage.h"
+#include "stationery/writer.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+using namespace stationery;
+
+namespace {
+
+void check(bool holds) {
+    if (!holds)
+        std::abort();
+}
+
+// Windows-1252 byte -> code point, built from the writer's own table.
+const std::array<char32_t, 256>& ansiToUnicode() {
+    static const std::array<char32_t, 256> table = [] {
+        std::array<char32_t, 256> t{};
+        t.fill(0xFFFFFFFF);
+        for (char32_t cp = 0; cp < 0x10000; ++cp)
+            if (const int b = ansiByteFor(cp); b >= 0)
+                t[b] = cp;
+        return t;
+    }();
+    return table;
+}
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+// Reads a double-quoted JavaScript string literal's contents as a browser would.
+std::vector<char32_t> decodeJavaScript(const std::string& literal) {
+    std::vector<char16_t> units;
+    for (std::size_t i = 0; i < literal.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(literal[i]);
+        check(c != '"' && c != '\r' && c != '\n'); // would end the literal or the line
+        if (c != '\\') {
+            const char32_t cp = ansiToUnicode()[c];
+            check(cp != 0xFFFFFFFF);
+            units.push_back(static_cast<char16_t>(cp));
+            continue;
+        }
+        check(i + 1 < literal.size());
+        const char e = literal[++i];
+        if (e == 'r') {
+            units.push_back(u'\r');
+        } else if (e == 'n') {
+            units.push_back(u'\n');
+        } else if (e == 'u') {
+            check(i + 4 < literal.size());
+            int v = 0;
+            for (int k = 1; k <= 4; ++k) {
+                const int h = hexValue(literal[i + k]);
+                check(h >= 0);
+                v = v * 16 + h;
+            }
+            units.push_back(static_cast<char16_t>(v));
+            i += 4;
+        } else {
+            units.push_back(static_cast<char16_t>(static_cast<unsigned char>(e)));
+        }
+    }
+    std::vector<char32_t> points;
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        const char16_t u = units[i];
+        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
+            units[i + 1] <= 0xDFFF) {
+            points.push_back(0x10000 + ((u - 0xD800) << 10) + (units[i + 1] - 0xDC00));
+            ++i;
+        } else {
+            points.push_back(u);
+        }
+    }
+    return points;
+}
+
+std::vector<char32_t> codePoints(const std::string& utf8) {
+    std::vector<char32_t> points;
+    for (std::size_t pos = 0; pos < utf8.size();)
+        points.push_back(nextCodePoint(utf8, pos));
+    return points;
+}
+
+std::string someText(FuzzedDataProvider& in, const std::string& keep) {
+    return in.ConsumeBool() ? keep : in.ConsumeRandomLengthString(80);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider in(data, size);
+    StationerySettings s;
+    s.AuthorName = someText(in, s.AuthorName);
+    s.Title = someText(in, s.Title);
+    s.ImagePath = someText(in, s.ImagePath);
+    s.BackgroundColor = someText(in, s.BackgroundColor);
+    s.FontSize = in.ConsumeFloatingPoint<float>();
+    s.FontName = someText(in, s.FontName);
+    s.FontBold = in.ConsumeBool();
+    s.FontItalic = in.ConsumeBool();
+    s.TextColor = someText(in, s.TextColor);
+    s.LeftMargin = someText(in, s.LeftMargin);
+    s.TopMargin = someText(in, s.TopMargin);
+    s.Direction = static_cast<ScrollDirection>(in.ConsumeIntegralInRange(0, 4));
+    s.ImageWidth = someText(in, s.ImageWidth);
+    s.ImageHeight = someText(in, s.ImageHeight);
+    s.NoSound = in.ConsumeIntegral<std::int16_t>();
+    s.OutlookExpress4 = in.ConsumeIntegral<std::int16_t>();
+    s.SoundPath = someText(in, s.SoundPath);
+    s.TickerText1 = someText(in, s.TickerText1);
+    s.TickerText2 = someText(in, s.TickerText2);
+    s.TickerText3 = in.ConsumeRemainingBytesAsString();
+
+    const std::string file = StationeryWriter::render(s);
+    check(file.size() >= 2 && file.compare(file.size() - 2, 2, "\r\n") == 0);
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < file.size(); ++i) {
+        if (file[i] == '\n')
+            check(i > 0 && file[i - 1] == '\r');
+        if (file[i] == '\r') {
+            check(i + 1 < file.size() && file[i + 1] == '\n');
+            lines.push_back(file.substr(start, i - start));
+            start = i + 2;
+        }
+    }
+
+    for (int number = 1; number <= 3; ++number) {
+        const std::string prefix = "var m" + std::to_string(number) + "=\"";
+        int found = 0;
+        for (const std::string& line : lines) {
+            if (line.rfind(prefix, 0) != 0)
+                continue;
+            ++found;
+            check(line.back() == '"' && line.size() > prefix.size());
+            const std::string literal = line.substr(prefix.size(), line.size() - prefix.size() - 1);
+            check(literal.find("</") == std::string::npos); // cannot end the script block
+            std::vector<char32_t> expected;
+            if (isRealTicker(s, number)) {
+                expected = codePoints(tickerText(s, number));
+                expected.insert(expected.end(), 5, U' ');
+            }
+            check(decodeJavaScript(literal) == expected);
+        }
+        check(found == 1);
+    }
+    return 0;
+}
