@@ -1,8 +1,11 @@
 #include "editor/form1.h"
 
 #include "platform/dir_list_box.h"
+#include "platform/drive_list_box.h"
 #include "platform/image_box.h"
 #include "platform/media_control.h"
+#include "platform/message_box.h"
+#include "platform/runtime_error.h"
 #include "platform/tab_control.h"
 #include "platform/twips.h"
 #include "windows/artwork.h"
@@ -175,6 +178,22 @@ void Form1::Form1_SSTab1_Click(int /*previousTab*/) {
 void Form1::enableSizeAndMarginFields(bool enabled) {
     for (QLineEdit* field : {Text6, Text7, Text8, Text9})
         field->setEnabled(enabled);
+}
+
+// --- Drive lists ---------------------------------------------------------------
+
+void Form1::recoverFromDriveFailure(int errorNumber, platform::DirListBox* dir,
+                                    platform::DriveListBox* drive) {
+    if (errorNumber == platform::error::DeviceUnavailable)
+        services_.messages.exclamation(
+            this, QStringLiteral("Device Not Avaible... Put a Disk in and Try again"),
+            QStringLiteral("No Disk"));
+    try {
+        dir->setPath(Tag);
+        drive->setDrive(Tag); // raises the drive change once more, for the start drive
+    } catch (const platform::RuntimeError&) {
+        // The start folder itself has gone; the lists stay where they are.
+    }
 }
 
 // --- Menu commands -------------------------------------------------------------

@@ -201,9 +201,11 @@ private:
     void enableSizeAndMarginFields(bool enabled);
     void chooseScrollDirection(const QString& caption, bool copyWidthToLeftMargin);
     void chooseColor(bool textColor);
-    void returnImageListsToStartFolder();
+    // After a drive list failed: says so when the drive has no disk, then takes the
+    // folder and drive lists back to the start folder.
+    void recoverFromDriveFailure(int errorNumber, platform::DirListBox* dir,
+                                 platform::DriveListBox* drive);
     void recoverFromImageFailure(int errorNumber);
-    void returnSoundListsToStartFolder();
 
     Form1Services services_;
     std::unique_ptr<platform::Twips> twips_;

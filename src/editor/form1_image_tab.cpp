@@ -72,21 +72,8 @@ void Form1::Form1_Drive1_Change() {
     try {
         Dir1->setPath(Drive1->Drive());
     } catch (const platform::RuntimeError& error) {
-        if (error.number() == platform::error::DeviceUnavailable)
-            services_.messages.exclamation(
-                this, QStringLiteral("Device Not Avaible... Put a Disk in and Try again"),
-                QStringLiteral("No Disk"));
-        returnImageListsToStartFolder();
+        recoverFromDriveFailure(error.number(), Dir1, Drive1);
         Image1->setPicture(QPixmap());
-    }
-}
-
-void Form1::returnImageListsToStartFolder() {
-    try {
-        Dir1->setPath(Tag);
-        Drive1->setDrive(Tag); // raises the drive change once more, for the start drive
-    } catch (const platform::RuntimeError&) {
-        // The start folder itself has gone; the lists stay where they are.
     }
 }
 

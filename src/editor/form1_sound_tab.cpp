@@ -87,19 +87,6 @@ void Form1::Form1_Drive2_Change() {
     try {
         Dir2->setPath(Drive2->Drive());
     } catch (const platform::RuntimeError& error) {
-        if (error.number() == platform::error::DeviceUnavailable)
-            services_.messages.exclamation(
-                this, QStringLiteral("Device Not Avaible... Put a Disk in and Try again"),
-                QStringLiteral("No Disk"));
-        returnSoundListsToStartFolder();
-    }
-}
-
-void Form1::returnSoundListsToStartFolder() {
-    try {
-        Dir2->setPath(Tag);
-        Drive2->setDrive(Tag); // raises the drive change once more, for the start drive
-    } catch (const platform::RuntimeError&) {
-        // The start folder itself has gone; the lists stay where they are.
+        recoverFromDriveFailure(error.number(), Dir2, Drive2);
     }
 }
