@@ -37,11 +37,14 @@ void DirListBox::setPath(const QString& path) {
     if (const std::optional<Volume> volume = volumes_.volumeHolding(path)) {
         if (!volume->ready)
             throw RuntimeError(error::DeviceUnavailable, QStringLiteral("Device unavailable"));
-        const QString working = QDir::currentPath();
-        if (QDir::cleanPath(QDir::fromNativeSeparators(path)) == QDir::cleanPath(volume->root) &&
-            volumes_.volumeHolding(working) &&
-            volumes_.volumeHolding(working)->root == volume->root)
-            target = working;
+        const bool wholeDrive =
+            QDir::cleanPath(QDir::fromNativeSeparators(path)) == QDir::cleanPath(volume->root);
+        if (wholeDrive) {
+            const QString working = QDir::currentPath();
+            const std::optional<Volume> workingVolume = volumes_.volumeHolding(working);
+            if (workingVolume && workingVolume->root == volume->root)
+                target = working;
+        }
     }
     open(target);
 }
