@@ -9,8 +9,9 @@ packages=(
     qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
     libsdl2-mixer-dev timgm6mb-soundfont
     xvfb xauth xdotool
-    desktop-file-utils appstream dpkg-dev
+    desktop-file-utils appstream dpkg-dev file
     clang libclang-rt-14-dev
+    g++-mingw-w64-x86-64-posix googletest wine64
 )
 
 missing=()

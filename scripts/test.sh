@@ -6,6 +6,8 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build --parallel
+# The core, built for Windows and run under Wine.
+scripts/test-windows.sh
 # Every fuzz target for a few seconds, after replaying the inputs that once failed.
 scripts/fuzz.sh "${FUZZ_SECONDS:-5}"
 # Widget tests need no display; the end-to-end test starts its own X server.

@@ -18,10 +18,14 @@ private:
     std::string reason_;
 };
 
-// Replaces the file at `path` with `contents`, whole or not at all: the bytes go to a
-// temporary file in the same folder, which is flushed to disk and then renamed over
-// the target. On failure the target keeps its old contents, the temporary file is
-// removed and FileWriteError is thrown.
+// Replaces the file at `path` with `contents`, whole or not at all. A symbolic link
+// is followed and its final target replaced; the link stays. The bytes go to a
+// temporary file in the same folder, which takes the old file's permissions (and its
+// owner and group where this process may set them), is flushed to disk and renamed
+// over the target; the folder is then synced. When no file can be made in the folder
+// but the target itself is writable, the target is rewritten in place after its new
+// length has been reserved. On failure the target keeps its old contents, no
+// temporary file is left and FileWriteError is thrown.
 void replaceFileContents(const std::filesystem::path& path, std::string_view contents);
 
 } // namespace stationery

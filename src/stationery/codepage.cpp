@@ -1,56 +1,20 @@
 #include "stationery/codepage.h"
 
 #include <array>
-#include <cerrno>
-#include <cstdint>
-#include <iconv.h>
-#include <utility>
-#include <vector>
 
 namespace stationery {
 
 namespace {
 
-// Where the code page puts each character, learned once from the system's iconv so
-// that the writer's hot path is a table look-up rather than a conversion call.
-struct AnsiTable {
-    std::array<std::int16_t, 256> belowU100{}; // code point < 0x100 -> byte, or -1
-    std::vector<std::pair<char32_t, unsigned char>> above;
-
-    AnsiTable() {
-        belowU100.fill(-1);
-        for (int b = 0; b < 0x80; ++b)
-            belowU100[b] = static_cast<std::int16_t>(b);
-        iconv_t cd = iconv_open("UTF-32LE", "WINDOWS-1252");
-        if (cd == reinterpret_cast<iconv_t>(-1))
-            return; // no converter: only ASCII is written as is, the rest as references
-        for (int b = 0x80; b < 0x100; ++b) {
-            char in = static_cast<char>(b);
-            unsigned char out[8] = {};
-            char* inPtr = &in;
-            char* outPtr = reinterpret_cast<char*>(out);
-            std::size_t inLeft = 1;
-            std::size_t outLeft = sizeof out;
-            iconv(cd, nullptr, nullptr, nullptr, nullptr);
-            if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1) ||
-                sizeof out - outLeft != 4)
-                continue; // a byte the code page leaves undefined
-            const char32_t cp = static_cast<char32_t>(out[0]) | static_cast<char32_t>(out[1]) << 8 |
-                                static_cast<char32_t>(out[2]) << 16 |
-                                static_cast<char32_t>(out[3]) << 24;
-            if (cp < 0x100)
-                belowU100[cp] = static_cast<std::int16_t>(b);
-            else
-                above.emplace_back(cp, static_cast<unsigned char>(b));
-        }
-        iconv_close(cd);
-    }
+// Windows-1252 differs from Latin-1 only in 0x80-0x9F, where it puts 27 typographic
+// characters and leaves five bytes undefined. Every other byte stands for the code
+// point of the same number. Index: byte - 0x80; 0 marks an undefined byte.
+constexpr std::array<char32_t, 32> kHighControls = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80-87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,      // 88-8F
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90-97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178, // 98-9F
 };
-
-const AnsiTable& ansiTable() {
-    static const AnsiTable table;
-    return table;
-}
 
 bool isContinuation(unsigned char c) {
     return (c & 0xC0) == 0x80;
@@ -99,13 +63,21 @@ char32_t nextCodePoint(std::string_view utf8, std::size_t& pos) {
 }
 
 int ansiByteFor(char32_t codePoint) {
-    const AnsiTable& table = ansiTable();
-    if (codePoint < 0x100)
-        return table.belowU100[codePoint];
-    for (const auto& [cp, byte] : table.above)
-        if (cp == codePoint)
-            return byte;
+    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint < 0x100))
+        return static_cast<int>(codePoint);
+    if (codePoint < 0xA0)
+        return -1; // C1 controls: the code page puts other characters on those bytes
+    for (std::size_t i = 0; i < kHighControls.size(); ++i)
+        if (kHighControls[i] == codePoint)
+            return static_cast<int>(0x80 + i);
     return -1;
+}
+
+char32_t codePointForAnsiByte(unsigned char byte) {
+    if (byte < 0x80 || byte >= 0xA0)
+        return byte;
+    const char32_t cp = kHighControls[byte - 0x80];
+    return cp != 0 ? cp : kReplacementCharacter;
 }
 
 } // namespace stationery

@@ -16,4 +16,8 @@ char32_t nextCodePoint(std::string_view utf8, std::size_t& pos);
 // when the code page has no such character.
 int ansiByteFor(char32_t codePoint);
 
+// The character a byte of the ANSI code page stands for; U+FFFD for the five bytes
+// the code page leaves undefined.
+char32_t codePointForAnsiByte(unsigned char byte);
+
 } // namespace stationery

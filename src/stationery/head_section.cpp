@@ -19,7 +19,7 @@ namespace {
 // "Font: 10pt 'Arial' bold;": the body style carries this line twice.
 void writeFontDeclaration(StationeryOutput& out, const StationerySettings& settings,
                           std::string_view size) {
-    out.text("Font: ").text(size).text("pt '").html(settings.FontName).text("'");
+    out.text("Font: ").text(size).text("pt '").attribute(settings.FontName).text("'");
     if (settings.FontBold)
         out.text(" bold");
     if (settings.FontItalic)
@@ -34,8 +34,8 @@ void StationeryWriter::writeHeadAndBodyStyle(StationeryOutput& out,
     out.line("<HTML>");
     out.line("<HEAD>");
     out.line("</HEAD>");
-    out.text("<!-- By ").html(effectiveAuthor(settings)).line(" -->");
-    out.text("<!-- Title ").html(effectiveTitle(settings)).line(" -->");
+    out.text("<!-- By ").comment(effectiveAuthor(settings)).line(" -->");
+    out.text("<!-- Title ").comment(effectiveTitle(settings)).line(" -->");
     out.line("<!-- Created with Varek's Stationery Creation Program -->");
 
     out.text("<BODY background=\"").attribute(effectiveImagePath(settings)).text("\"");
@@ -49,10 +49,10 @@ void StationeryWriter::writeHeadAndBodyStyle(StationeryOutput& out,
     out.line("BACKGROUND-POSITION: 0% 0%;");
     const std::string size = formatFontSize(settings.FontSize);
     writeFontDeclaration(out, settings, size);
-    out.text("COLOR: #").html(settings.TextColor).line(";");
+    out.text("COLOR: #").attribute(settings.TextColor).line(";");
     writeFontDeclaration(out, settings, size);
-    out.text("MARGIN-LEFT: ").html(settings.LeftMargin).text("px; MARGIN-TOP: ");
-    out.html(settings.TopMargin).line("px\">");
+    out.text("MARGIN-LEFT: ").attribute(settings.LeftMargin).text("px; MARGIN-TOP: ");
+    out.attribute(settings.TopMargin).line("px\">");
     out.line("<DIV id=imageholder style=\"LEFT: 0px; POSITION: absolute; TOP: 0px; Z-INDEX: -1\">");
 }
 

@@ -25,12 +25,17 @@ StationeryOutput& StationeryOutput::text(std::string_view ascii) {
 }
 
 StationeryOutput& StationeryOutput::html(std::string_view utf8) {
-    markup(utf8, false);
+    markup(utf8, Place::Text);
     return *this;
 }
 
 StationeryOutput& StationeryOutput::attribute(std::string_view utf8) {
-    markup(utf8, true);
+    markup(utf8, Place::Attribute);
+    return *this;
+}
+
+StationeryOutput& StationeryOutput::comment(std::string_view utf8) {
+    markup(utf8, Place::Comment);
     return *this;
 }
 
@@ -38,14 +43,22 @@ void StationeryOutput::endLine() {
     bytes_.append("\r\n");
 }
 
-void StationeryOutput::markup(std::string_view utf8, bool inAttribute) {
+bool StationeryOutput::endsComment() const {
+    const std::string_view written = bytes_;
+    return written.ends_with("--") || written.ends_with("--!");
+}
+
+void StationeryOutput::markup(std::string_view utf8, Place place) {
+    const bool inAttribute = place == Place::Attribute;
+    const bool inComment = place == Place::Comment;
     std::size_t pos = 0;
     while (pos < utf8.size()) {
         // Copy the run of plain ASCII in one go: almost every text is nothing else.
         std::size_t runEnd = pos;
         while (runEnd < utf8.size()) {
             const unsigned char c = static_cast<unsigned char>(utf8[runEnd]);
-            if (c >= 0x80 || c == '\r' || c == '\n' || (inAttribute && c == '"'))
+            if (c >= 0x80 || c == '\r' || c == '\n' || (inAttribute && (c == '"' || c == '&')) ||
+                (inComment && c == '>'))
                 break;
             ++runEnd;
         }
@@ -55,8 +68,13 @@ void StationeryOutput::markup(std::string_view utf8, bool inAttribute) {
             break;
 
         const char32_t cp = nextCodePoint(utf8, pos);
-        if (cp == U'"') {
-            bytes_.append("&quot;");
+        if (inAttribute && (cp == U'"' || cp == U'&')) {
+            bytes_.append(cp == U'"' ? "&quot;" : "&amp;");
+            continue;
+        }
+        if (inComment && cp == U'>') {
+            // "-->" and "--!>" would end the comment; any other ">" is harmless.
+            bytes_.append(endsComment() ? "&gt;" : ">");
             continue;
         }
         const int ansi = (cp == U'\r' || cp == U'\n') ? -1 : ansiByteFor(cp);

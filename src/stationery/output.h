@@ -17,8 +17,12 @@ public:
     // User text in markup or a comment. A character the code page lacks becomes a
     // numeric character reference; CR and LF do too, so a line never splits.
     StationeryOutput& html(std::string_view utf8);
-    // User text inside a double-quoted attribute: as html(), and " becomes &quot;.
+    // User text inside a double-quoted attribute: as html(), and & and " become
+    // &amp; and &quot;, so a path or a style reads back as typed.
     StationeryOutput& attribute(std::string_view utf8);
+    // User text inside an HTML comment: as html(), and the ">" that would close the
+    // comment early ("-->", "--!>") becomes &gt;.
+    StationeryOutput& comment(std::string_view utf8);
     // User text inside a double-quoted JavaScript string literal, escaped so that the
     // script reads back exactly the text given.
     StationeryOutput& jsString(std::string_view utf8);
@@ -34,7 +38,9 @@ public:
     std::string take() { return std::move(bytes_); }
 
 private:
-    void markup(std::string_view utf8, bool inAttribute);
+    enum class Place { Text, Attribute, Comment };
+    void markup(std::string_view utf8, Place place);
+    bool endsComment() const;
     void characterReference(char32_t codePoint);
     void unicodeEscape(char32_t codePoint);
 

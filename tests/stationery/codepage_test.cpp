@@ -4,6 +4,10 @@
 
 #include <vector>
 
+#ifndef _WIN32
+#include <iconv.h>
+#endif
+
 namespace stationery {
 namespace {
 
@@ -38,6 +42,41 @@ TEST(CodePage, Windows1252Table) {
     EXPECT_EQ(ansiByteFor(0x3A9), -1);    // Ω
     EXPECT_EQ(ansiByteFor(0x1F600), -1);
 }
+
+TEST(CodePage, ByteToCharacterIsTheInverseOfCharacterToByte) {
+    for (int byte = 0; byte < 256; ++byte) {
+        const char32_t cp = codePointForAnsiByte(static_cast<unsigned char>(byte));
+        if (cp == kReplacementCharacter)
+            EXPECT_TRUE(byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 ||
+                        byte == 0x9D)
+                << byte;
+        else
+            EXPECT_EQ(ansiByteFor(cp), byte);
+    }
+}
+
+#ifndef _WIN32
+// The built-in table agrees with the system's converter for every byte.
+TEST(CodePage, AgreesWithTheSystemConverter) {
+    iconv_t cd = iconv_open("UTF-32LE", "WINDOWS-1252");
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        GTEST_SKIP() << "this system's iconv has no WINDOWS-1252";
+    for (int byte = 0; byte < 256; ++byte) {
+        char in = static_cast<char>(byte);
+        unsigned char out[8] = {};
+        char* inPtr = &in;
+        char* outPtr = reinterpret_cast<char*>(out);
+        std::size_t inLeft = 1, outLeft = sizeof out;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        const bool defined = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != std::size_t(-1);
+        const char32_t expected = defined
+                                      ? char32_t(out[0] | out[1] << 8 | out[2] << 16 | out[3] << 24)
+                                      : kReplacementCharacter;
+        EXPECT_EQ(codePointForAnsiByte(static_cast<unsigned char>(byte)), expected) << byte;
+    }
+    iconv_close(cd);
+}
+#endif
 
 } // namespace
 } // namespace stationery

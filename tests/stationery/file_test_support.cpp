@@ -4,9 +4,13 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
+
+#ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace stationery::test {
 
@@ -64,11 +68,17 @@ std::vector<std::string> folderEntries(const std::filesystem::path& folder) {
 }
 
 TemporaryFolder::TemporaryFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "stationery-test-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot create a temporary folder");
-    path_ = pattern;
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        path_ = std::filesystem::temp_directory_path() /
+                ("stationery-test-" + std::to_string(random() % 1000000000000u));
+        if (std::filesystem::create_directory(path_)) {
+            std::filesystem::permissions(path_, std::filesystem::perms::owner_all);
+            return;
+        }
+    }
+    throw std::runtime_error("cannot create a temporary folder");
 }
 
 TemporaryFolder::~TemporaryFolder() {
@@ -78,6 +88,7 @@ TemporaryFolder::~TemporaryFolder() {
     std::filesystem::remove_all(path_, ignored);
 }
 
+#ifndef _WIN32
 int runInChildProcess(const std::function<int()>& body) {
     const pid_t child = fork();
     if (child == 0)
@@ -88,5 +99,10 @@ int runInChildProcess(const std::function<int()>& body) {
         return 128 + WTERMSIG(status);
     return WEXITSTATUS(status);
 }
+
+bool dropRoot() {
+    return geteuid() != 0 || (setgid(65534) == 0 && setuid(65534) == 0);
+}
+#endif
 
 } // namespace stationery::test

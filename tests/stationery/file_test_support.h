@@ -39,6 +39,10 @@ private:
 
 // Runs `body` in a child process and returns its exit status (or 128 + signal), so a
 // test can change the process's user or resource limits without touching the rest.
+#ifndef _WIN32
 int runInChildProcess(const std::function<int()>& body);
+// Gives up root in a child process (to "nobody"), so that permission checks apply.
+bool dropRoot();
+#endif
 
 } // namespace stationery::test

@@ -136,5 +136,25 @@ TEST(HeadSection, MarkupStaysIntact) {
     EXPECT_EQ(lines[6], "<BODY background=\"/pics/the &quot;best&quot; sky.jpg\" bgColor=#00FF00");
 }
 
+// Text that would end its comment or attribute early, or read as a character
+// reference, is escaped only where it would; everything else stays as typed.
+TEST(HeadSection, TextCannotBreakOutOfItsPlace) {
+    StationerySettings s;
+    s.AuthorName = "x --> b --!> c -> d >";
+    s.Title = "-->";
+    s.ImagePath = R"(C:\Pics\Tom&copy.jpg)";
+    s.FontName = R"(Bad"Font&Co)";
+    s.TextColor = "\"00&";
+    s.LeftMargin = "1\"";
+    s.TopMargin = "&amp;";
+    const std::vector<std::string> lines = headLines(s);
+    EXPECT_EQ(lines[3], "<!-- By x --&gt; b --!&gt; c -> d > -->");
+    EXPECT_EQ(lines[4], "<!-- Title --&gt; -->");
+    EXPECT_EQ(lines[6], R"(<BODY background="C:\Pics\Tom&amp;copy.jpg")");
+    EXPECT_EQ(lines[9], "Font: 8pt 'Bad&quot;Font&amp;Co';");
+    EXPECT_EQ(lines[10], "COLOR: #&quot;00&amp;;");
+    EXPECT_EQ(lines[12], R"(MARGIN-LEFT: 1&quot;px; MARGIN-TOP: &amp;amp;px">)");
+}
+
 } // namespace
 } // namespace stationery

@@ -54,6 +54,9 @@ TEST(BackgroundSound, PathIsWrittenAsChosen) {
         soundLines(0, 1, "/m/\"x\".wav")[1],
         R"(<IMG height=10 id=music src="/m/&quot;x&quot;.wav"style="DISPLAY: none"  width=10 >)");
     EXPECT_EQ(soundLines(0, 1, "/other.mid")[2], soundLines(0, 1, kChime)[2]);
+    // "&" followed by letters would read as a character reference.
+    EXPECT_EQ(soundLines(0, 0, "/m/Tom&copy.mid")[1],
+              R"(<BGSOUND balance=0 loop=infinite src="/m/Tom&amp;copy.mid"volume=0>)");
 }
 
 } // namespace

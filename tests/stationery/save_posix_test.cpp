@@ -1,0 +1,179 @@
+// Saves against the file system's rules: links, permissions, owners, and users who
+// may not do everything root may. Root bypasses permission checks, so the cases that
+// need them run in a child process that has given root up.
+#include "file_test_support.h"
+#include "stationery/writer.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace stationery {
+namespace {
+
+namespace fs = std::filesystem;
+using test::folderEntries;
+using test::readFile;
+using test::TemporaryFolder;
+
+StationerySettings someSettings() {
+    StationerySettings s;
+    s.AuthorName = "Someone";
+    s.TickerText1 = "Hello";
+    return s;
+}
+
+struct stat statOf(const fs::path& path) {
+    struct stat info {};
+    EXPECT_EQ(::lstat(path.c_str(), &info), 0) << path;
+    return info;
+}
+
+// What a failed save must leave: the old file as it was, and nothing else.
+void expectOnlyTheOldFile(const TemporaryFolder& folder, const std::string& oldContents) {
+    EXPECT_EQ(folderEntries(folder.path()), std::vector<std::string>{"old.htm"});
+    EXPECT_EQ(readFile(folder.path() / "old.htm"), oldContents);
+}
+
+// A folder that others may enter and read but not change, holding old.htm, which
+// belongs to "nobody" and so stays writable after a child gives up root.
+void makeHandedOverFile(const TemporaryFolder& folder, const std::string& contents) {
+    test::writeFile(folder.path() / "old.htm", contents);
+    ASSERT_EQ(::chown((folder.path() / "old.htm").c_str(), 65534, 65534), 0);
+    ASSERT_EQ(::chmod((folder.path() / "old.htm").c_str(), 0640), 0);
+    ASSERT_EQ(::chmod(folder.path().c_str(), 0755), 0);
+}
+
+TEST(Save, ReplacesWhatASymbolicLinkPointsToAndKeepsTheLink) {
+    TemporaryFolder folder;
+    fs::create_directory(folder.path() / "real");
+    test::writeFile(folder.path() / "real" / "stationery.htm", "old");
+    fs::create_symlink("real/stationery.htm", folder.path() / "first");
+    fs::create_symlink(folder.path() / "first", folder.path() / "second"); // absolute
+
+    StationeryWriter::save(folder.path() / "second", someSettings());
+
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder.path() / "first")));
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder.path() / "second")));
+    EXPECT_EQ(readFile(folder.path() / "real" / "stationery.htm"),
+              StationeryWriter::render(someSettings()));
+    EXPECT_EQ(folderEntries(folder.path() / "real"), std::vector<std::string>{"stationery.htm"});
+
+    // A link whose target does not exist yet: the target is created, the link kept.
+    fs::create_symlink("later.htm", folder.path() / "dangling");
+    StationeryWriter::save(folder.path() / "dangling", someSettings());
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder.path() / "dangling")));
+    EXPECT_EQ(readFile(folder.path() / "later.htm"), StationeryWriter::render(someSettings()));
+}
+
+TEST(Save, KeepsPermissionsOwnerAndGroup) {
+    for (const mode_t mode : {0600, 0640, 0664}) {
+        TemporaryFolder folder;
+        const fs::path path = folder.path() / "old.htm";
+        test::writeFile(path, "old");
+        ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+        if (geteuid() == 0) {
+            ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+        }
+        const struct stat before = statOf(path);
+
+        StationeryWriter::save(path, someSettings());
+
+        const struct stat after = statOf(path);
+        EXPECT_EQ(after.st_mode & 07777, mode);
+        EXPECT_EQ(after.st_uid, before.st_uid);
+        EXPECT_EQ(after.st_gid, before.st_gid);
+        EXPECT_NE(after.st_ino, before.st_ino) << "replaced through a new file";
+        EXPECT_EQ(readFile(path), StationeryWriter::render(someSettings()));
+    }
+}
+
+TEST(Save, WritableFileInAFolderTheUserMayNotChange) {
+    TemporaryFolder folder;
+    makeHandedOverFile(folder, std::string(5000, 'o')); // longer than the new file
+    const int status = test::runInChildProcess([&] {
+        if (!test::dropRoot())
+            return 3;
+        try {
+            StationeryWriter::save(folder.path() / "old.htm", someSettings());
+        } catch (const SaveError&) {
+            return 4;
+        }
+        return 0;
+    });
+    ASSERT_EQ(status, 0) << "3: could not drop root, 4: the save failed";
+    EXPECT_EQ(folderEntries(folder.path()), std::vector<std::string>{"old.htm"});
+    EXPECT_EQ(readFile(folder.path() / "old.htm"), StationeryWriter::render(someSettings()));
+    EXPECT_EQ(statOf(folder.path() / "old.htm").st_mode & 07777, 0640u);
+}
+
+TEST(Save, InPlaceWriteThatCannotReserveItsLengthKeepsTheOldFile) {
+    TemporaryFolder folder;
+    makeHandedOverFile(folder, "short old contents");
+    // A file size limit below the new length fails the reservation, as a full disk
+    // does, before any old byte is overwritten.
+    const int status = test::runInChildProcess([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{256, 256};
+        if (!test::dropRoot() || setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            return 3;
+        try {
+            StationeryWriter::save(folder.path() / "old.htm", someSettings());
+        } catch (const SaveError& error) {
+            return std::string(error.what()).find("old.htm") != std::string::npos ? 0 : 4;
+        }
+        return 5;
+    });
+    EXPECT_EQ(status, 0) << "3: no limit, 4: message without the path, 5: no error";
+    expectOnlyTheOldFile(folder, "short old contents");
+}
+
+TEST(Save, ReadOnlyFolderKeepsTheOldFile) {
+    TemporaryFolder folder;
+    test::writeFile(folder.path() / "old.htm", "old contents");
+    std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_read |
+                                                    std::filesystem::perms::owner_exec |
+                                                    std::filesystem::perms::others_read |
+                                                    std::filesystem::perms::others_exec);
+    // Root may write anywhere; a child that has given up root may not.
+    const int status = test::runInChildProcess([&] {
+        if (!test::dropRoot())
+            return 3;
+        try {
+            StationeryWriter::save(folder.path() / "old.htm", someSettings());
+        } catch (const SaveError& error) {
+            return std::string(error.what()).find("Permission denied") != std::string::npos ? 0 : 4;
+        }
+        return 5;
+    });
+    EXPECT_EQ(status, 0) << "3: could not drop root, 4: wrong reason, 5: no error";
+    expectOnlyTheOldFile(folder, "old contents");
+}
+
+TEST(Save, WriteFailingMidwayKeepsTheOldFile) {
+    TemporaryFolder folder;
+    const std::string oldContents(3000, 'o');
+    test::writeFile(folder.path() / "old.htm", oldContents);
+    // A file size limit smaller than the stationery makes the write itself fail, as a
+    // full disk would, after part of the file has gone out.
+    const int status = test::runInChildProcess([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{256, 256};
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            return 3;
+        try {
+            StationeryWriter::save(folder.path() / "old.htm", someSettings());
+        } catch (const SaveError&) {
+            return 0;
+        }
+        return 5;
+    });
+    EXPECT_EQ(status, 0) << "3: no limit, 5: no error";
+    expectOnlyTheOldFile(folder, oldContents);
+}
+
+} // namespace
+} // namespace stationery
