@@ -76,6 +76,27 @@ QString cameraPicture() {
     return path;
 }
 
+// A 15000 x 10000 (150 megapixel) colour JPEG, as the largest phone cameras make.
+QString largePicture() {
+    static const QString path = [] {
+        const QString given = qEnvironmentVariable("STATIONERY_BENCH_LARGE");
+        if (!given.isEmpty())
+            return given;
+        const QString file = scratch().filePath("large.jpg");
+        QImage image(15000, 10000, QImage::Format_RGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x)
+                line[x] = qRgb((x / 7) & 0xFF, (y / 5) & 0xFF, ((x ^ y) >> 3) & 0xFF);
+        }
+        QImageWriter writer(file, "jpeg");
+        writer.setQuality(85);
+        writer.write(image);
+        return file;
+    }();
+    return path;
+}
+
 void chooseCameraPicture(benchmark::State& state) {
     const QString path = cameraPicture();
     for (auto _ : state) {
@@ -194,9 +215,9 @@ int measureInThisProcess(const QString& what) {
         std::printf("%.1f\n", readStatusKb("VmHWM:") / 1024.0);
         return 0;
     }
-    const QString path = cameraPicture();
+    const QString path = what == "choose-large" ? largePicture() : cameraPicture();
     const double extra = extraPeakMegabytes([&] {
-        if (what == "choose") {
+        if (what.startsWith("choose")) {
             benchmark::DoNotOptimize(platform::PictureLoader::naturalSize(path));
             QImage preview = platform::PictureLoader::stretchedTo(path, QSize(140, 200));
             benchmark::DoNotOptimize(preview);
@@ -211,6 +232,7 @@ int measureInThisProcess(const QString& what) {
 
 void reportMemory(const QString& self) {
     qputenv("STATIONERY_BENCH_PICTURE", cameraPicture().toLocal8Bit());
+    qputenv("STATIONERY_BENCH_LARGE", largePicture().toLocal8Bit());
     const auto run = [&](const char* what) {
         QProcess child;
         child.start(self, {QStringLiteral("--measure=") + what});
@@ -222,6 +244,8 @@ void reportMemory(const QString& self) {
     std::printf("extra peak memory, choosing the 6000x4000 picture: %s MB\n",
                 qPrintable(run("choose")));
     std::printf("extra peak memory, one full decode of it: %s MB\n", qPrintable(run("full")));
+    std::printf("extra peak memory, choosing a 15000x10000 picture: %s MB\n",
+                qPrintable(run("choose-large")));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "platform/common_dialog.h"
 #include "platform/message_box.h"
 #include "platform/sdl_audio_device.h"
+#include "platform/termination_signals.h"
 #include "platform/volumes.h"
 
 #include <QApplication>
@@ -20,6 +21,10 @@ int main(int argc, char* argv[]) {
     Form1 window({dialogs, messages, volumes, audio, [] {
                       QCoreApplication::exit(0);
                   }});
+    // Ended from outside (logout, kill, Ctrl+C): end as Exit does, media device closed.
+    platform::TerminationSignals termination;
+    QObject::connect(&termination, &platform::TerminationSignals::requested, &window,
+                     &Form1::Form1_mnuExit_Click);
     window.show();
     return app.exec();
 }

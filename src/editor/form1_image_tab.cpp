@@ -107,6 +107,9 @@ void Form1::Form1_File1_Click() {
         setMousePointer(PointerDefault);
         mnuImage->setChecked(true);
     } catch (const platform::RuntimeError& error) {
+        if (error.number() == platform::error::OutOfMemory)
+            services_.messages.exclamation(this, QString::fromUtf8(error.what()),
+                                           QStringLiteral("Picture Too Large"));
         recoverFromImageFailure(error.number());
     } catch (const std::exception&) {
         recoverFromImageFailure(0); // out of memory and the like: quietly, as any other error

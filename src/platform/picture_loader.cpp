@@ -1,12 +1,12 @@
 #include "platform/picture_loader.h"
 
+#include "platform/picture_integrity.h"
 #include "platform/runtime_error.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
-#include <cstdlib>
 #include <memory>
 
 namespace platform {
@@ -25,47 +25,28 @@ void checkReadableFile(const QString& path) {
         throw RuntimeError(error::PathFileAccess, QStringLiteral("Path/File access error"));
 }
 
-quint32 littleEndian(const QByteArray& bytes, int at, int length) {
-    quint32 value = 0;
-    for (int i = length - 1; i >= 0; --i)
-        value = value << 8 | static_cast<unsigned char>(bytes.at(at + i));
-    return value;
-}
-
-// An uncompressed BMP is whole when the file holds every row its header promises.
-bool bmpIsWhole(QFile& file) {
-    if (!file.seek(0))
-        return false;
-    const QByteArray header = file.read(54);
-    if (header.size() < 54 || littleEndian(header, 14, 4) < 40)
-        return true; // an old-style header: leave it to the decoder
-    const quint32 compression = littleEndian(header, 30, 4);
-    if (compression != 0 && compression != 3)
-        return true; // run-length data has no fixed size
-    const qint64 width = static_cast<qint32>(littleEndian(header, 18, 4));
-    const qint64 height = std::abs(static_cast<qint32>(littleEndian(header, 22, 4)));
-    const qint64 bitsPerPixel = littleEndian(header, 28, 2);
-    const qint64 rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
-    return file.size() >= qint64(littleEndian(header, 10, 4)) + rowBytes * height;
-}
-
-// Decoders fill a picture whose end is missing with grey instead of failing; a
-// picture is only whole when all of it is in the file.
-bool isWhole(QFile& file, const QByteArray& format) {
-    if (format == "bmp")
-        return bmpIsWhole(file);
-    const qint64 size = file.size();
-    const qint64 tail = std::min<qint64>(size, 1024);
-    if (!file.seek(size - tail))
-        return false;
-    const QByteArray end = file.read(tail);
+bool isWhole(QIODevice& file, const QByteArray& format) {
     if (format == "jpeg")
-        return end.contains("\xFF\xD9"); // the end-of-image marker
-    // A GIF ends with its trailer, ";", perhaps followed by padding.
-    qsizetype last = end.size() - 1;
-    while (last >= 0 && (end.at(last) == '\0' || end.at(last) == '\n' || end.at(last) == '\r'))
-        --last;
-    return last >= 0 && end.at(last) == ';';
+        return jpegIsWhole(file);
+    if (format == "gif")
+        return gifIsWhole(file);
+    return bmpIsWhole(file);
+}
+
+// GIF and BMP pictures decode whole, whatever size they are shown at; Qt refuses to
+// allocate an image over its allocation limit, so such a picture is turned down
+// before decoding, in words a person understands. JPEG decodes straight to the size
+// shown and has no such limit.
+void checkDecodableWhole(const QByteArray& format, QSize size) {
+    if (format == "jpeg")
+        return;
+    const qint64 limitBytes = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+    const qint64 imageBytes = qint64(size.width()) * size.height() * 4;
+    if (limitBytes > 0 && imageBytes > limitBytes)
+        throw RuntimeError(error::OutOfMemory,
+                           QStringLiteral("This picture is %1 × %2 pixels, too large to show.")
+                               .arg(size.width())
+                               .arg(size.height()));
 }
 
 struct OpenedPicture {
@@ -86,8 +67,7 @@ OpenedPicture open(const QString& path) {
     if (format != "jpeg" && format != "gif" && format != "bmp")
         notAPicture();
     picture.size = picture.reader->size();
-    if (!picture.size.isValid() || picture.size.isEmpty() ||
-        qint64(picture.size.width()) * picture.size.height() > PictureLoader::MaxPixels)
+    if (!picture.size.isValid() || picture.size.isEmpty())
         notAPicture();
     return picture;
 }
@@ -96,6 +76,7 @@ QImage decode(OpenedPicture& picture, QSize scaledSize, QRect part = QRect()) {
     const QByteArray format = picture.reader->format();
     if (!isWhole(*picture.file, format) || !picture.file->seek(0))
         notAPicture();
+    checkDecodableWhole(format, picture.size);
     picture.reader = std::make_unique<QImageReader>(picture.file.get(), format);
     if (scaledSize.isValid() && scaledSize != picture.size)
         picture.reader->setScaledSize(scaledSize);

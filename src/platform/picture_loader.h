@@ -10,13 +10,10 @@ namespace platform {
 // Loads JPEG, GIF and BMP pictures from files, decoding no more pixels than the
 // caller will show. Every function throws RuntimeError: 53 for a missing file, 75
 // for one that cannot be read (a folder, no permission), 481 for a file that is not
-// a whole, readable picture of those three kinds.
+// a whole, readable picture of those three kinds, and 7 (with the picture's size in
+// its description) for a GIF or BMP too large to decode whole.
 class PictureLoader {
 public:
-    // Pictures with more pixels than this are refused (481): no window shows them
-    // and decoding them could exhaust memory.
-    static constexpr qint64 MaxPixels = 100'000'000;
-
     // The picture's own size in pixels, from the file's header alone.
     static QSize naturalSize(const QString& path);
     // The picture decoded straight to `size`, as a stretched image box shows it.

@@ -1,5 +1,7 @@
 #include "platform/sdl_audio_device.h"
 
+#include "platform/little_endian.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -14,19 +16,15 @@ QString sdlError() {
     return QString::fromUtf8(SDL_GetError());
 }
 
-quint32 littleEndian(const QByteArray& bytes, qsizetype at, int length) {
-    quint32 value = 0;
-    for (int i = length - 1; i >= 0; --i)
-        value = value << 8 | static_cast<unsigned char>(bytes.at(at + i));
-    return value;
-}
-
 // Enough of a file's start to hold a WAV file's format chunk.
 constexpr qint64 kHeadSize = 4096;
 
 } // namespace
 
 SdlAudioDevice::SdlAudioDevice() {
+    // SDL would otherwise catch SIGINT and SIGTERM and swallow them into its own event
+    // queue, which this program never reads: the program could not be ended.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         unavailable_ = QStringLiteral("No audio device is available (%1).").arg(sdlError());
         return;

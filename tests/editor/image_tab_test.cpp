@@ -11,6 +11,7 @@
 #include "windows/form2.h"
 
 #include <QFile>
+#include <QImageReader>
 #include <QLineEdit>
 
 namespace {
@@ -103,6 +104,36 @@ TEST_F(ImageTabTest, APictureThatIsNoPictureIsReportedAndTheLastChoiceSurvives) 
         EXPECT_EQ(form->Label11->Caption(), "600");
     }
     EXPECT_EQ(messages.shown.size(), 3u);
+}
+
+TEST_F(ImageTabTest, AVeryLargePhotoIsShownAndMeasured) {
+    const QString large = picture_files::largeJpeg(15000, 10000);
+    QFile::copy(large, scratchPath("large.jpg"));
+    openScratchFolder();
+    click("large.jpg");
+    EXPECT_TRUE(messages.shown.empty());
+    expectChosen(QDir::toNativeSeparators(scratchPath("large.jpg")), "15000", "10000");
+    EXPECT_FALSE(form->Image1->Picture().isNull());
+    form->Form1_Image1_Click();
+    Form2* preview = form->previewWindow();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(waitUntil([&] { return preview->MousePointer() == 0; }));
+    EXPECT_FALSE(preview->Image1->isHidden());
+}
+
+TEST_F(ImageTabTest, AGifTooLargeToDecodeIsReportedInPlainWords) {
+    const int previousLimit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(1); // megabytes
+    openScratchFolder();
+    addPicture("wide.gif", 700, 400, "gif");
+    form->File1->setPath(form->Dir1->Path());
+    click("wide.gif");
+    QImageReader::setAllocationLimit(previousLimit);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "This picture is 700 × 400 pixels, too large to show.");
+    EXPECT_EQ(messages.shown[0].title, "Picture Too Large");
+    EXPECT_EQ(form->Label10->Caption(), "Label10");
+    EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);
 }
 
 TEST_F(ImageTabTest, AFileGoneSinceTheListingRecoversQuietly) {

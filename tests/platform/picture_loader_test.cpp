@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -45,6 +46,69 @@ TEST_F(PictureLoaderTest, ReadsTheThreeKindsAtTheSizeAskedFor) {
     }
 }
 
+// Phones append videos to their photos, makers add trailers, tools pad GIFs: what
+// follows the end of a whole picture does not matter.
+TEST_F(PictureLoaderTest, PicturesWithDataAfterTheirEndAndUnusualLayoutsAreRead) {
+    const QImage source = picture_files::detailed(120, 80);
+    QByteArray video("\0\0\0\x18"
+                     "ftypmp42",
+                     12);
+    std::mt19937 random(3);
+    while (video.size() < 64 * 1024)
+        video.append(char(random())); // with stray 0xFF 0xD8 and 0xFF 0xD9 pairs in it
+    const QByteArray jpeg = picture_files::encode(source, "jpeg");
+    const QByteArray gif = picture_files::encode(source, "gif");
+    const struct {
+        const char* what;
+        QByteArray bytes;
+    } cases[] = {
+        {"motion photo", jpeg + video},
+        {"JPEG and a text trailer", jpeg + QByteArray(2048, 'T')},
+        {"progressive JPEG", picture_files::progressiveJpeg(source)},
+        {"GIF with stray bytes", gif + QByteArray("\r\n\x01\x02junk")},
+        {"animated GIF", picture_files::animatedGif(source, 3)},
+    };
+    for (const auto& c : cases) {
+        const QString path = file(QStringLiteral("ok.jpg"), c.bytes);
+        EXPECT_EQ(errorOf([&] {
+                      EXPECT_EQ(PictureLoader::stretchedTo(path, QSize(60, 40)).size(),
+                                QSize(60, 40));
+                  }),
+                  0)
+            << c.what;
+        EXPECT_EQ(PictureLoader::naturalSize(path), QSize(120, 80)) << c.what;
+    }
+}
+
+TEST_F(PictureLoaderTest, LargeJpegHasNoPixelLimit) {
+    const QString path = picture_files::largeJpeg(15000, 10000); // 150 megapixels
+    EXPECT_EQ(PictureLoader::naturalSize(path), QSize(15000, 10000));
+    EXPECT_EQ(PictureLoader::stretchedTo(path, QSize(140, 200)).size(), QSize(140, 200));
+    EXPECT_EQ(PictureLoader::partOf(path, QSize(1500, 1000), QRect(0, 0, 800, 600)).size(),
+              QSize(800, 600));
+}
+
+TEST_F(PictureLoaderTest, GifAndBmpOverTheAllocationLimitSayHowLargeTheyAre) {
+    const int previousLimit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(1); // megabytes: 512 x 600 x 4 bytes is more
+    const QImage source = picture_files::detailed(512, 600);
+    for (const char* format : {"gif", "bmp"}) {
+        const QString path =
+            file(QStringLiteral("big.") + format, picture_files::encode(source, format));
+        try {
+            PictureLoader::stretchedTo(path, QSize(100, 100));
+            ADD_FAILURE() << format << ": no error";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.number(), error::OutOfMemory) << format;
+            EXPECT_STREQ(e.what(), "This picture is 512 × 600 pixels, too large to show.");
+        }
+    }
+    // A JPEG decodes straight to the size shown, so the limit does not bind it.
+    const QString jpeg = file("big.jpg", picture_files::encode(source, "jpeg"));
+    EXPECT_EQ(PictureLoader::stretchedTo(jpeg, QSize(100, 100)).size(), QSize(100, 100));
+    QImageReader::setAllocationLimit(previousLimit);
+}
+
 TEST_F(PictureLoaderTest, WhatIsNotAWholePictureIsError481) {
     const QImage source = picture_files::detailed(200, 120);
     std::mt19937 random(7);
@@ -60,6 +124,7 @@ TEST_F(PictureLoaderTest, WhatIsNotAWholePictureIsError481) {
         } cases[] = {
             {"empty", QByteArray()},
             {"truncated", whole.left(whole.size() * 2 / 3)},
+            {"only its last byte missing", whole.chopped(1)},
             {"header only", whole.left(40)},
             {"random bytes", noise},
             {"a PNG", png},

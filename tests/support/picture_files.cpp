@@ -3,6 +3,9 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageWriter>
+#include <QTemporaryDir>
+
+#include <cstring>
 
 namespace picture_files {
 
@@ -85,6 +88,45 @@ QByteArray encode(const QImage& image, const char* format) {
     QImageWriter writer(&buffer, format);
     writer.write(image);
     return bytes;
+}
+
+QByteArray animatedGif(const QImage& image, int frames) {
+    const QByteArray still = gif(image);
+    constexpr qsizetype kHeadAndColours = 13 + 3 * 128;
+    const QByteArray imageBlock = still.mid(kHeadAndColours, still.size() - kHeadAndColours - 1);
+    QByteArray out = still.left(kHeadAndColours);
+    out.append("\x21\xFF\x0BNETSCAPE2.0\x03\x01\x00\x00\x00", 19); // loop forever
+    for (int i = 0; i < frames; ++i) {
+        out.append("\x21\xF9\x04\x00\x0A\x00\x00\x00", 8); // 0.1 s a frame
+        out.append(imageBlock);
+    }
+    out.append(';');
+    return out;
+}
+
+QByteArray progressiveJpeg(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    writer.write(image);
+    return bytes;
+}
+
+QString largeJpeg(int width, int height) {
+    static QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("large-%1x%2.jpg").arg(width).arg(height));
+    if (!QFile::exists(path)) {
+        // Grey levels keep the picture at one byte a pixel while it is encoded.
+        QImage image(width, height, QImage::Format_Grayscale8);
+        for (int y = 0; y < height; ++y)
+            std::memset(image.scanLine(y), (y / 64) % 2 ? 200 : 60, size_t(width));
+        QImageWriter writer(path, "jpeg");
+        writer.setQuality(30);
+        writer.write(image);
+    }
+    return path;
 }
 
 void write(const QString& path, const QByteArray& bytes) {
