@@ -2,6 +2,7 @@
 //   make_fuzz_seeds OUTPUT_FOLDER
 #include "picture_files.h"
 #include "sound_files.h"
+#include "stationery/writer.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -12,7 +13,7 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    for (const char* folder : {"picture_loader", "sound_open", "writer"})
+    for (const char* folder : {"picture_loader", "sound_open", "writer", "reader"})
         out.mkpath(folder);
 
     const QImage picture = picture_files::detailed(24, 16);
@@ -39,5 +40,20 @@ int main(int argc, char* argv[]) {
     picture_files::write(
         out.filePath("writer/quotes"),
         QByteArray("\x01\x05Say \"hi\" C:\\new </script> caf\xC3\xA9 \xF0\x9F\x98\x80"));
+
+    // Whole stationery files, untouched and with every section.
+    stationery::StationerySettings full;
+    full.ImagePath = "C:\\Pics\\Tom&copy.jpg";
+    full.BackgroundColor = "FFFFCC";
+    full.Direction = stationery::ScrollDirection::Up;
+    full.OutlookExpress4 = 1;
+    full.TickerText1 = "Say \"hi\" </script> \xE2\x82\xAC \xF0\x9F\x98\x80";
+    for (const auto& [name, settings] :
+         {std::pair{"reader/untouched.htm", stationery::StationerySettings{}},
+          std::pair{"reader/full.htm", full}}) {
+        const std::string bytes = stationery::StationeryWriter::render(settings);
+        picture_files::write(out.filePath(QString::fromLatin1(name)),
+                             QByteArray(bytes.data(), qsizetype(bytes.size())));
+    }
     return 0;
 }

@@ -26,5 +26,9 @@ int main(int argc, char* argv[]) {
     QObject::connect(&termination, &platform::TerminationSignals::requested, &window,
                      &Form1::Form1_mnuExit_Click);
     window.show();
+    // "stationery-editor FILE" opens FILE, as File > Open would.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1)
+        window.openStationery(arguments.at(1));
     return app.exec();
 }

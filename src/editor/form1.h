@@ -77,7 +77,9 @@ public:
     void Form1_Form_Resize();
     void Form1_SSTab1_Click(int previousTab);
     // Menus.
+    void Form1_mnuOpen_Click();
     void Form1_mnuSave_Click();
+    void Form1_mnuExport_Click();
     void Form1_mnuExit_Click();
     void Form1_mnuAbout_Click();
     void Form1_mnuImage_Click();
@@ -109,6 +111,10 @@ public:
     void Form1_Image5_Click();
     void Form1_Image6_Click();
     void Form1_Image7_Click();
+
+    // Reads the stationery file at `path` and sets every control as if its choices had
+    // been made by hand. A file that cannot be read is reported and changes nothing.
+    bool openStationery(const QString& path);
 
     frmAbout* aboutWindow() const;
     Form2* previewWindow() const;
@@ -167,7 +173,9 @@ public:
     platform::CommonDialog CommonDialog1;
 
     QMenu* mnuFile = nullptr;
+    platform::MenuItem* mnuOpen = nullptr;
     platform::MenuItem* mnuSave = nullptr;
+    platform::MenuItem* mnuExport = nullptr;
     platform::MenuItem* mnuExit = nullptr;
     QMenu* mnuItems = nullptr;
     platform::MenuItem* mnuImage = nullptr;
@@ -206,6 +214,13 @@ private:
     void recoverFromDriveFailure(int errorNumber, platform::DirListBox* dir,
                                  platform::DriveListBox* drive);
     void recoverFromImageFailure(int errorNumber);
+    // Shows the picture at `path` in the preview and records it as the chosen one,
+    // with its measured size when `measure`. Throws RuntimeError as the loader does.
+    void showPicture(const QString& path, bool measure = true);
+    void chooseSound(const QString& path);
+    void showChosenFont();
+    // Sets the controls from an opened file; returns what could not be found or shown.
+    QStringList applySettings(const stationery::StationerySettings& settings);
 
     Form1Services services_;
     std::unique_ptr<platform::Twips> twips_;

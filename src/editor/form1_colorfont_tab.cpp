@@ -61,13 +61,17 @@ void Form1::Form1_Command3_Click() {
         platform::CommonDialog::ScreenFontsFlag | platform::CommonDialog::FontMustExistFlag;
     if (!CommonDialog1.ShowFont())
         return; // cancelled: the preview keeps its font
+    showChosenFont();
+    mnucolorfont->setChecked(true);
+}
+
+void Form1::showChosenFont() {
     for (platform::Label* preview : {Label4, Label5}) {
         QFont font = preview->font();
         font.setFamily(CommonDialog1.FontName);
-        font.setPointSizeF(CommonDialog1.FontSize);
+        font.setPointSizeF(CommonDialog1.FontSize > 0 ? CommonDialog1.FontSize : 8.0);
         font.setBold(CommonDialog1.FontBold);
         font.setItalic(CommonDialog1.FontItalic);
         preview->setFont(font);
     }
-    mnucolorfont->setChecked(true);
 }

@@ -84,28 +84,8 @@ void Form1::Form1_Dir1_Change() {
 void Form1::Form1_File1_Click() {
     try {
         setMousePointer(PointerHourglass);
-        const QString path = joinFolderAndFile(Dir1->Path(), File1->FileName());
-
-        // The preview is decoded straight at the size it is shown; the natural size
-        // comes from the file's header. Nothing is decoded in full.
-        const QSize previewPixels = Image1->size() * Image1->devicePixelRatioF();
-        QPixmap preview =
-            QPixmap::fromImage(platform::PictureLoader::stretchedTo(path, previewPixels));
-        preview.setDevicePixelRatio(Image1->devicePixelRatioF());
-        Image1->setPicture(preview);
-        const QSize natural = platform::PictureLoader::naturalSize(path);
-        Image2->resize(natural);
-
-        Label10->setCaption(path);
-        const double perPixel = twips_->perPixel();
-        Label11->setCaption(generalNumber(static_cast<float>(Image2->width() * perPixel)));
-        Label12->setCaption(generalNumber(static_cast<float>(Image2->height() * perPixel)));
-        // Twips back to pixels at the same rate: the picture's own size in pixels.
-        Text6->setText(generalNumber(pixelsFromTwips(Label11->Caption().toDouble(), perPixel)));
-        Text7->setText(generalNumber(pixelsFromTwips(Label12->Caption().toDouble(), perPixel)));
-        Image1->Tag = path;
+        showPicture(joinFolderAndFile(Dir1->Path(), File1->FileName()));
         setMousePointer(PointerDefault);
-        mnuImage->setChecked(true);
     } catch (const platform::RuntimeError& error) {
         if (error.number() == platform::error::OutOfMemory)
             services_.messages.exclamation(this, QString::fromUtf8(error.what()),
@@ -114,6 +94,29 @@ void Form1::Form1_File1_Click() {
     } catch (const std::exception&) {
         recoverFromImageFailure(0); // out of memory and the like: quietly, as any other error
     }
+}
+
+void Form1::showPicture(const QString& path, bool measure) {
+    // The preview is decoded straight at the size it is shown; the natural size
+    // comes from the file's header. Nothing is decoded in full.
+    const QSize previewPixels = Image1->size() * Image1->devicePixelRatioF();
+    QPixmap preview = QPixmap::fromImage(platform::PictureLoader::stretchedTo(path, previewPixels));
+    preview.setDevicePixelRatio(Image1->devicePixelRatioF());
+    Image1->setPicture(preview);
+    const QSize natural = platform::PictureLoader::naturalSize(path);
+    Image2->resize(natural);
+
+    Label10->setCaption(path);
+    if (measure) {
+        const double perPixel = twips_->perPixel();
+        Label11->setCaption(generalNumber(static_cast<float>(Image2->width() * perPixel)));
+        Label12->setCaption(generalNumber(static_cast<float>(Image2->height() * perPixel)));
+        // Twips back to pixels at the same rate: the picture's own size in pixels.
+        Text6->setText(generalNumber(pixelsFromTwips(Label11->Caption().toDouble(), perPixel)));
+        Text7->setText(generalNumber(pixelsFromTwips(Label12->Caption().toDouble(), perPixel)));
+    }
+    Image1->Tag = path;
+    mnuImage->setChecked(true);
 }
 
 void Form1::recoverFromImageFailure(int errorNumber) {

@@ -14,7 +14,10 @@ void Form1::buildMenus() {
     };
 
     mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    mnuOpen =
+        item(mnuFile, "&Open...", Qt::CTRL | Qt::SHIFT | Qt::Key_O, &Form1::Form1_mnuOpen_Click);
     mnuSave = item(mnuFile, "&Save", Qt::CTRL | Qt::Key_S, &Form1::Form1_mnuSave_Click);
+    mnuExport = item(mnuFile, "&Export...", Qt::CTRL | Qt::Key_E, &Form1::Form1_mnuExport_Click);
     mnuExit = item(mnuFile, "E&xit", Qt::CTRL | Qt::Key_X, &Form1::Form1_mnuExit_Click);
 
     mnuItems = menuBar()->addMenu(QStringLiteral("Items"));

@@ -43,9 +43,12 @@ void Form1::buildSoundTab(QWidget* page) {
 }
 
 void Form1::Form1_File2_Click() {
+    chooseSound(joinFolderAndFile(Dir2->Path(), File2->FileName()));
+}
+
+void Form1::chooseSound(const QString& path) {
     MMControl1->setCommand(QStringLiteral("Stop"));
     setMousePointer(PointerHourglass);
-    const QString path = joinFolderAndFile(Dir2->Path(), File2->FileName());
     Label14->setCaption(path);
     if (Check1->Value() == 1)
         Check1->setValue(0); // runs Form1_Check1_Click, which finds a sound chosen

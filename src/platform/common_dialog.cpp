@@ -8,9 +8,22 @@
 
 namespace platform {
 
-std::optional<QString> QtDialogPrompter::saveFileName(QWidget* parent, const QString& initialFolder,
-                                                      const QString& nameFilter) {
-    const QString name = QFileDialog::getSaveFileName(parent, QString(), initialFolder, nameFilter);
+std::optional<FileChoice> QtDialogPrompter::saveFileName(QWidget* parent,
+                                                         const QString& initialFolder,
+                                                         const QStringList& nameFilters) {
+    QString chosenFilter;
+    const QString name = QFileDialog::getSaveFileName(
+        parent, QString(), initialFolder, nameFilters.join(QStringLiteral(";;")), &chosenFilter);
+    if (name.isEmpty())
+        return std::nullopt;
+    return FileChoice{QDir::toNativeSeparators(name),
+                      std::max(0, int(nameFilters.indexOf(chosenFilter)))};
+}
+
+std::optional<QString> QtDialogPrompter::openFileName(QWidget* parent, const QString& initialFolder,
+                                                      const QStringList& nameFilters) {
+    const QString name = QFileDialog::getOpenFileName(parent, QString(), initialFolder,
+                                                      nameFilters.join(QStringLiteral(";;")));
     if (name.isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(name);
@@ -35,8 +48,18 @@ CommonDialog::CommonDialog(DialogPrompter& prompter, QWidget* owner)
     : prompter_(prompter), owner_(owner) {}
 
 bool CommonDialog::ShowSave() {
+    const std::optional<FileChoice> choice =
+        prompter_.saveFileName(owner_, InitDir, toQtNameFilters(Filter));
+    if (!choice)
+        return false;
+    FileName = choice->path;
+    FilterIndex = choice->type + 1;
+    return true;
+}
+
+bool CommonDialog::ShowOpen() {
     const std::optional<QString> name =
-        prompter_.saveFileName(owner_, InitDir, toQtNameFilter(Filter));
+        prompter_.openFileName(owner_, InitDir, toQtNameFilters(Filter));
     if (!name)
         return false;
     FileName = *name;
@@ -92,6 +115,16 @@ QString CommonDialog::toQtNameFilter(const QString& filter) {
     QString patterns = filter.mid(bar + 1);
     patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
     return filter.left(bar) + QStringLiteral(" (") + patterns + QLatin1Char(')');
+}
+
+QStringList CommonDialog::toQtNameFilters(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    if (parts.size() < 2)
+        return {filter};
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        filters.append(toQtNameFilter(parts[i] + QLatin1Char('|') + parts[i + 1]));
+    return filters;
 }
 
 qint32 CommonDialog::toColorNumber(const QColor& color) {

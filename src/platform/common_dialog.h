@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <optional>
@@ -11,12 +12,22 @@ class QWidget;
 
 namespace platform {
 
-// Shows the three dialogs and returns what the user chose, or nothing on cancel.
+// A file chosen in a file dialog, and which of its file types was chosen (0 for the
+// first).
+struct FileChoice {
+    QString path;
+    int type = 0;
+};
+
+// Shows the dialogs and returns what the user chose, or nothing on cancel. A name
+// filter is Qt's ("Stationery Files (*.htm *.html)"), one for each file type.
 class DialogPrompter {
 public:
     virtual ~DialogPrompter() = default;
-    virtual std::optional<QString> saveFileName(QWidget* parent, const QString& initialFolder,
-                                                const QString& nameFilter) = 0;
+    virtual std::optional<FileChoice> saveFileName(QWidget* parent, const QString& initialFolder,
+                                                   const QStringList& nameFilters) = 0;
+    virtual std::optional<QString> openFileName(QWidget* parent, const QString& initialFolder,
+                                                const QStringList& nameFilters) = 0;
     virtual std::optional<QColor> color(QWidget* parent, const QColor& initial) = 0;
     virtual std::optional<QFont> font(QWidget* parent, const QFont& initial) = 0;
 };
@@ -25,8 +36,10 @@ public:
 // overwrites an existing file.
 class QtDialogPrompter : public DialogPrompter {
 public:
-    std::optional<QString> saveFileName(QWidget* parent, const QString& initialFolder,
-                                        const QString& nameFilter) override;
+    std::optional<FileChoice> saveFileName(QWidget* parent, const QString& initialFolder,
+                                           const QStringList& nameFilters) override;
+    std::optional<QString> openFileName(QWidget* parent, const QString& initialFolder,
+                                        const QStringList& nameFilters) override;
     std::optional<QColor> color(QWidget* parent, const QColor& initial) override;
     std::optional<QFont> font(QWidget* parent, const QFont& initial) override;
 };
@@ -43,11 +56,15 @@ public:
     CommonDialog(DialogPrompter& prompter, QWidget* owner);
 
     bool ShowSave();
+    bool ShowOpen();
     bool ShowColor();
     bool ShowFont();
 
-    // "Description|patterns" as in "Stationery Files (*.htm, *.html)|*.htm;*.html".
+    // "Description|patterns" as in "Stationery Files (*.htm, *.html)|*.htm;*.html",
+    // one pair for each file type: "A|*.a|B|*.b".
     QString Filter = QStringLiteral("Stationery Files (*.htm, *.html)|*.htm;*.html");
+    // The file type chosen in the last file dialog, counted from 1.
+    int FilterIndex = 1;
     QString InitDir = defaultInitDir();
     // One flag word for all three dialogs. Qt's dialogs only list fonts that exist and
     // always ask before overwriting, so the flags are kept but change nothing here.
@@ -62,8 +79,9 @@ public:
 
     // Where stationery is kept: Documents/Stationery when it exists, else Documents.
     static QString defaultInitDir();
-    // "Desc|*.a;*.b" becomes Qt's "Desc (*.a *.b)".
+    // "Desc|*.a;*.b" becomes Qt's "Desc (*.a *.b)"; "A|*.a|B|*.b" two such filters.
     static QString toQtNameFilter(const QString& filter);
+    static QStringList toQtNameFilters(const QString& filter);
     static qint32 toColorNumber(const QColor& color);
     static QColor fromColorNumber(qint32 number);
 

@@ -27,4 +27,9 @@ void Label::setBackColor(qint32 color) {
     setAutoFillBackground(true);
 }
 
+void Label::resetColors() {
+    setPalette(QPalette());
+    setAutoFillBackground(false);
+}
+
 } // namespace platform

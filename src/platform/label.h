@@ -18,6 +18,8 @@ public:
     void setForeColor(qint32 color);
     qint32 BackColor() const;
     void setBackColor(qint32 color);
+    // Back to the colours the label had before any was set.
+    void resetColors();
 
     QString Tag;
 };

@@ -5,6 +5,9 @@
 
 namespace stationery {
 
+// Where a person's text stands in the markup, which decides what must be escaped.
+enum class Place { Text, Attribute, Comment };
+
 // The stationery file as it is being built: bytes in the ANSI code page, every line
 // ended by CR LF. Fixed markup goes in with text(); the user's own texts go in
 // through the escaping that suits where they stand in the file.
@@ -38,7 +41,6 @@ public:
     std::string take() { return std::move(bytes_); }
 
 private:
-    enum class Place { Text, Attribute, Comment };
     void markup(std::string_view utf8, Place place);
     bool endsComment() const;
     void characterReference(char32_t codePoint);

@@ -20,7 +20,9 @@ for size in 16 24 32 48 64 128 256; do
     [ -f "$icon" ] || fail "no ${size}px icon"
     head -c 8 "$icon" | cmp -s - <(printf '\x89PNG\r\n\x1a\n') || fail "${size}px icon is not a PNG"
 done
-grep -qx "Exec=stationery-editor" "$desktop" || fail "the desktop entry runs something else"
+grep -qx "Exec=stationery-editor %f" "$desktop" || fail "the desktop entry runs something else"
+# Opening a file from the file manager must not make this program the HTML handler.
+if grep -q "^MimeType=" "$desktop"; then fail "the desktop entry registers a file type"; fi
 grep -qx "Icon=$id" "$desktop" || fail "the desktop entry names another icon"
 
 desktop-file-validate "$desktop" || fail "desktop-file-validate"

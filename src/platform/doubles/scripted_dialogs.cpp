@@ -13,10 +13,17 @@ template <typename T> std::optional<T> ScriptedDialogs::next() {
     return std::nullopt; // a cancel, or an answer meant for another dialog
 }
 
-std::optional<QString> ScriptedDialogs::saveFileName(QWidget*, const QString& initialFolder,
-                                                     const QString& nameFilter) {
+std::optional<FileChoice> ScriptedDialogs::saveFileName(QWidget*, const QString& initialFolder,
+                                                        const QStringList& nameFilters) {
     lastInitialFolder_ = initialFolder;
-    lastNameFilter_ = nameFilter;
+    lastNameFilter_ = nameFilters.join(QStringLiteral(";;"));
+    return next<FileChoice>();
+}
+
+std::optional<QString> ScriptedDialogs::openFileName(QWidget*, const QString& initialFolder,
+                                                     const QStringList& nameFilters) {
+    lastInitialFolder_ = initialFolder;
+    lastNameFilter_ = nameFilters.join(QStringLiteral(";;"));
     return next<QString>();
 }
 

@@ -12,9 +12,13 @@ namespace platform {
 class ScriptedDialogs : public DialogPrompter {
 public:
     struct Cancel {};
-    using Answer = std::variant<Cancel, QString, QColor, QFont>;
+    using Answer = std::variant<Cancel, FileChoice, QString, QColor, QFont>;
 
-    void answerSave(const QString& path) { answers_.push_back(path); }
+    // `type` counts the dialog's file types from 0.
+    void answerSave(const QString& path, int type = 0) {
+        answers_.push_back(FileChoice{path, type});
+    }
+    void answerOpen(const QString& path) { answers_.push_back(path); }
     void answerColor(const QColor& color) { answers_.push_back(color); }
     void answerFont(const QFont& font) { answers_.push_back(font); }
     void cancelNext() { answers_.push_back(Cancel{}); }
@@ -22,11 +26,14 @@ public:
     int shown() const { return shown_; }
     bool allAnswered() const { return answers_.empty(); }
     QString lastInitialFolder() const { return lastInitialFolder_; }
+    // The last file dialog's name filters, joined by ";;" as Qt's dialogs take them.
     QString lastNameFilter() const { return lastNameFilter_; }
     QFont lastInitialFont() const { return lastInitialFont_; }
 
-    std::optional<QString> saveFileName(QWidget*, const QString& initialFolder,
-                                        const QString& nameFilter) override;
+    std::optional<FileChoice> saveFileName(QWidget*, const QString& initialFolder,
+                                           const QStringList& nameFilters) override;
+    std::optional<QString> openFileName(QWidget*, const QString& initialFolder,
+                                        const QStringList& nameFilters) override;
     std::optional<QColor> color(QWidget*, const QColor&) override;
     std::optional<QFont> font(QWidget*, const QFont& initial) override;
 

@@ -1,0 +1,152 @@
+// File > Open: a stationery file read back into the controls.
+#include "editor/form1.h"
+
+#include "platform/check_box.h"
+#include "platform/dir_list_box.h"
+#include "platform/drive_list_box.h"
+#include "platform/file_list_box.h"
+#include "platform/image_box.h"
+#include "platform/label.h"
+#include "platform/message_box.h"
+#include "platform/runtime_error.h"
+#include "platform/twips.h"
+#include "stationery/reader.h"
+
+#include <QFileInfo>
+#include <QLineEdit>
+
+namespace {
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// "RRGGBB" as a colour number (red in the lowest byte), or nothing for other text.
+std::optional<qint32> colorNumber(const std::string& hex) {
+    bool ok = false;
+    const uint rgb = fromUtf8(hex).toUInt(&ok, 16);
+    if (hex.size() != 6 || !ok)
+        return std::nullopt;
+    return qint32((rgb >> 16 & 0xFF) | (rgb & 0xFF00) | (rgb & 0xFF) << 16);
+}
+
+// Moves a drive and folder list to the folder that holds `file`.
+void showFolderOf(const QString& file, platform::DriveListBox* drive, platform::DirListBox* dir) {
+    const QString folder = QFileInfo(file).absolutePath();
+    try {
+        drive->setDrive(folder);
+        dir->setPath(folder);
+    } catch (const platform::RuntimeError&) {
+        // The lists stay where they are; the file is still the chosen one.
+    }
+}
+
+} // namespace
+
+void Form1::Form1_mnuOpen_Click() {
+    if (!CommonDialog1.ShowOpen())
+        return;
+    openStationery(CommonDialog1.FileName);
+}
+
+bool Form1::openStationery(const QString& path) {
+    stationery::StationerySettings settings;
+    setMousePointer(PointerHourglass);
+    try {
+        settings =
+            stationery::StationeryReader::readFile(std::filesystem::path(path.toStdU16String()));
+    } catch (const stationery::ReadError& error) {
+        setMousePointer(PointerDefault);
+        services_.messages.exclamation(this, QString::fromStdString(error.what()),
+                                       QStringLiteral("Not Opened"));
+        return false;
+    }
+    const QStringList problems = applySettings(settings);
+    setWindowTitle(path);
+    setMousePointer(PointerDefault);
+    if (!problems.isEmpty())
+        services_.messages.exclamation(
+            this,
+            QStringLiteral("\"%1\" is open, but not everything it names can be found:\n\n%2\n\n"
+                           "The paths are kept, so saving writes them as they were.")
+                .arg(path, problems.join(QLatin1Char('\n'))),
+            QStringLiteral("Files Missing"));
+    return true;
+}
+
+QStringList Form1::applySettings(const stationery::StationerySettings& s) {
+    QStringList problems;
+
+    // The picture: shown and its lists opened where it is, or kept as a path alone.
+    const QString picture = fromUtf8(s.ImagePath);
+    const bool carriesSize = stationery::isScrolling(s);
+    Image1->setPicture(QPixmap());
+    Image1->Tag.clear();
+    Label10->setCaption(picture);
+    if (picture != QLatin1String(stationery::kNoImage.data())) {
+        Image1->Tag = picture;
+        if (QFileInfo(picture).isFile()) {
+            showFolderOf(picture, Drive1, Dir1);
+            try {
+                showPicture(picture, !carriesSize);
+            } catch (const std::exception&) {
+                problems << tr("%1 (the picture cannot be shown)").arg(picture);
+            }
+        } else {
+            problems << tr("%1 (the picture no longer exists)").arg(picture);
+        }
+    }
+    // The file's sizes, where it has them, rather than the picture measured again.
+    if (carriesSize || picture == QLatin1String(stationery::kNoImage.data())) {
+        Text6->setText(fromUtf8(s.ImageWidth));
+        Text7->setText(fromUtf8(s.ImageHeight));
+    }
+
+    // The sound.
+    const QString sound = fromUtf8(s.SoundPath);
+    if (sound != QLatin1String(stationery::kNoSound.data()) && QFileInfo(sound).isFile()) {
+        showFolderOf(sound, Drive2, Dir2);
+        chooseSound(sound);
+    } else {
+        Label14->setCaption(sound);
+        if (sound != QLatin1String(stationery::kNoSound.data()) && s.NoSound == 0)
+            problems << tr("%1 (the sound no longer exists)").arg(sound);
+    }
+    Check1->setValue(s.NoSound != 0 ? 1 : 0);
+    Check2->setValue(s.OutlookExpress4 != 0 ? 1 : 0);
+
+    // Tickers: what the file leaves out is an empty field.
+    Text1->setText(fromUtf8(s.TickerText1));
+    Text2->setText(fromUtf8(s.TickerText2));
+    Text3->setText(fromUtf8(s.TickerText3));
+
+    // Colours and font, on the two sample labels as the dialogs would leave them.
+    Label4->Tag = fromUtf8(s.TextColor);
+    Label5->Tag = fromUtf8(s.BackgroundColor);
+    for (platform::Label* sample : {Label4, Label5})
+        sample->resetColors();
+    if (const auto text = colorNumber(s.TextColor)) {
+        Label4->setForeColor(*text);
+        Label5->setForeColor(*text);
+    }
+    if (const auto background = colorNumber(s.BackgroundColor)) {
+        Label4->setBackColor(*background);
+        Label5->setBackColor(*background);
+    }
+    CommonDialog1.FontName = fromUtf8(s.FontName);
+    CommonDialog1.FontSize = s.FontSize;
+    CommonDialog1.FontBold = s.FontBold;
+    CommonDialog1.FontItalic = s.FontItalic;
+    showChosenFont();
+    Text4->setText(fromUtf8(s.AuthorName));
+    Text5->setText(fromUtf8(s.Title));
+
+    // Margins and the scroll direction.
+    Text8->setText(fromUtf8(s.TopMargin));
+    Text9->setText(fromUtf8(s.LeftMargin));
+    static const QString captions[] = {QStringLiteral("Scroll Direction"), QStringLiteral("Up"),
+                                       QStringLiteral("Left"), QStringLiteral("Down"),
+                                       QStringLiteral("Right")};
+    Label13->setCaption(captions[static_cast<int>(s.Direction)]);
+    return problems;
+}

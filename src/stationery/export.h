@@ -1,0 +1,44 @@
+#pragma once
+
+#include "stationery/settings.h"
+
+#include <filesystem>
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+namespace stationery {
+
+// An export that did not happen. what() says what failed and why; nothing new was
+// left in the folder.
+class ExportError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The two forms a stationery can be exported in.
+enum class ExportForm {
+    Classic,       // what File > Save writes, with the scrolling script, ticker and sound
+    TodaysClients, // script-free, for the mail clients of today
+};
+
+// The page's bytes for a record whose picture and sound paths are already the names
+// the page refers to them by.
+std::string renderForExport(const StationerySettings& settings, ExportForm form);
+
+// Writes the stationery at `page` with copies of its picture and (in the classic form,
+// unless "No Sound" is ticked or none was chosen) its sound beside it, and the page
+// referring to them by file name alone, so the folder can be moved or mailed as it is.
+// A different file of the same name already in the folder is never overwritten: the
+// copy takes the next free name ("chime (2).wav"). A file with the same bytes is used
+// as it is. All or nothing: on failure every file this export made is removed and
+// ExportError is thrown.
+void exportStationery(const std::filesystem::path& page, const StationerySettings& settings,
+                      ExportForm form);
+
+// A file name as a relative URL: the characters that would end or redirect it ("%",
+// "#", "?", a backslash that browsers take for "/", and ":" that would read as a scheme)
+// become %-escapes.
+std::string fileNameAsUrl(const std::string& fileName);
+
+} // namespace stationery

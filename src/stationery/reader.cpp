@@ -1,0 +1,269 @@
+#include "stationery/reader.h"
+
+#include "stationery/codepage.h"
+#include "stationery/text_decoding.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <fstream>
+#include <optional>
+#include <system_error>
+#include <vector>
+
+namespace stationery {
+
+namespace {
+
+constexpr std::string_view kNotOurs = "it is not a stationery file made by this program";
+
+[[noreturn]] void notOurs() {
+    throw ReadError(std::string(kNotOurs));
+}
+
+// The file's lines without their line ends (CR LF, or LF alone).
+std::vector<std::string_view> splitLines(std::string_view bytes) {
+    std::vector<std::string_view> lines;
+    while (!bytes.empty()) {
+        const std::size_t lf = bytes.find('\n');
+        std::string_view line = bytes.substr(0, lf);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        lines.push_back(line);
+        if (lf == std::string_view::npos)
+            break;
+        bytes.remove_prefix(lf + 1);
+    }
+    return lines;
+}
+
+// What stands between `prefix` and `suffix` on a line that has both, or nothing.
+std::optional<std::string_view> between(std::string_view line, std::string_view prefix,
+                                        std::string_view suffix) {
+    if (line.size() < prefix.size() + suffix.size() || !line.starts_with(prefix) ||
+        !line.ends_with(suffix))
+        return std::nullopt;
+    return line.substr(prefix.size(), line.size() - prefix.size() - suffix.size());
+}
+
+std::string_view require(std::optional<std::string_view> value) {
+    if (!value)
+        notOurs();
+    return *value;
+}
+
+class Lines {
+public:
+    explicit Lines(std::string_view bytes) : lines_(splitLines(bytes)) {}
+
+    std::string_view next() {
+        if (at_ >= lines_.size())
+            notOurs();
+        return lines_[at_++];
+    }
+    std::string_view peek() const { return at_ < lines_.size() ? lines_[at_] : std::string_view{}; }
+    void expect(std::string_view line) {
+        if (next() != line)
+            notOurs();
+    }
+    // Moves past the next line equal to `line`.
+    void skipPast(std::string_view line) {
+        while (next() != line) {
+        }
+    }
+    bool skipBlank() {
+        const bool blank = at_ < lines_.size() && lines_[at_].empty();
+        if (blank)
+            ++at_;
+        return blank;
+    }
+
+private:
+    std::vector<std::string_view> lines_;
+    std::size_t at_ = 0;
+};
+
+void readImageAndBackground(std::string_view line, StationerySettings& s) {
+    // The path is an attribute, so its first raw quote is its end.
+    const std::string_view rest = require(between(line, "<BODY background=\"", ""));
+    const std::size_t quote = rest.find('"');
+    if (quote == std::string_view::npos)
+        notOurs();
+    const std::string_view path = rest.substr(0, quote);
+    const std::string_view after = rest.substr(quote + 1);
+    if (!after.empty())
+        s.BackgroundColor = decodeMarkup(require(between(after, " bgColor=#", "")), Place::Text);
+    s.ImagePath = path.empty() ? std::string(kNoImage) : decodeMarkup(path, Place::Attribute);
+}
+
+// "Font: 10pt 'Arial' bold italic;"; the name may hold quotes of its own, so the
+// ending decides what is style and what is name.
+void readFont(std::string_view line, StationerySettings& s) {
+    std::string_view rest = require(between(line, "Font: ", ""));
+    const std::size_t pt = rest.find("pt '");
+    if (pt == std::string_view::npos)
+        notOurs();
+    std::string size(rest.substr(0, pt));
+    std::replace(size.begin(), size.end(), ',', '.'); // older files wrote a comma
+    const auto parsed = std::from_chars(size.data(), size.data() + size.size(), s.FontSize);
+    if (parsed.ec != std::errc() || parsed.ptr != size.data() + size.size())
+        throw ReadError("its font size \"" + size + "\" is not a number");
+    rest.remove_prefix(pt + 4);
+    static constexpr struct {
+        std::string_view ending;
+        bool bold, italic;
+    } kEndings[] = {{"' bold italic;", true, true},
+                    {"' bold;", true, false},
+                    {"' italic;", false, true},
+                    {"';", false, false}};
+    for (const auto& e : kEndings) {
+        if (rest.ends_with(e.ending)) {
+            s.FontName =
+                decodeMarkup(rest.substr(0, rest.size() - e.ending.size()), Place::Attribute);
+            s.FontBold = e.bold;
+            s.FontItalic = e.italic;
+            return;
+        }
+    }
+    notOurs();
+}
+
+void readMargins(std::string_view line, StationerySettings& s) {
+    std::string_view rest = require(between(line, "MARGIN-LEFT: ", "px\">"));
+    constexpr std::string_view kTop = "px; MARGIN-TOP: ";
+    const std::size_t at = rest.find(kTop);
+    if (at == std::string_view::npos)
+        notOurs();
+    s.LeftMargin = decodeMarkup(rest.substr(0, at), Place::Attribute);
+    s.TopMargin = decodeMarkup(rest.substr(at + kTop.size()), Place::Attribute);
+}
+
+void readScrollingScript(Lines& lines, StationerySettings& s) {
+    lines.expect("<!--");
+    const std::string_view name = require(between(lines.next(), "direction=\"", "\""));
+    for (ScrollDirection d : {ScrollDirection::Up, ScrollDirection::Left, ScrollDirection::Down,
+                              ScrollDirection::Right})
+        if (directionName(d) == name)
+            s.Direction = d;
+    s.ImageWidth = decodeMarkup(require(between(lines.next(), "sizew=", "")), Place::Text);
+    s.ImageHeight = decodeMarkup(require(between(lines.next(), "sizeh=", "")), Place::Text);
+    lines.skipPast("</SCRIPT>");
+}
+
+void readSound(Lines& lines, StationerySettings& s) {
+    const std::string_view line = lines.peek();
+    if (auto path = between(line, "<BGSOUND balance=0 loop=infinite src=\"", "\"volume=0>")) {
+        lines.next();
+        s.SoundPath = decodeMarkup(*path, Place::Attribute);
+        lines.skipBlank();
+    } else if (auto oe4 = between(line, "<IMG height=10 id=music src=\"",
+                                  "\"style=\"DISPLAY: none\"  width=10 >")) {
+        lines.next();
+        s.SoundPath = decodeMarkup(*oe4, Place::Attribute);
+        s.OutlookExpress4 = 1;
+        lines.skipPast("</SCRIPT>");
+        while (lines.skipBlank()) {
+        }
+    } else {
+        s.NoSound = 1;
+    }
+}
+
+// A ticker variable's text, without the five spaces that follow a real ticker.
+std::string readTicker(std::string_view line, int number) {
+    const std::string prefix = "var m" + std::to_string(number) + "=\"";
+    std::string text = decodeJavaScriptString(require(between(line, prefix, "\"")));
+    constexpr std::string_view kSeparator = "     ";
+    if (std::string_view(text).ends_with(kSeparator))
+        text.resize(text.size() - kSeparator.size());
+    return text;
+}
+
+void readTickerScript(Lines& lines, StationerySettings& s) {
+    lines.skipPast("var msg=\"\"");
+    std::string* texts[] = {&s.TickerText1, &s.TickerText2, &s.TickerText3};
+    for (int number = 1; number <= 3; ++number) {
+        while (lines.skipBlank()) {
+        }
+        *texts[number - 1] = readTicker(lines.next(), number);
+    }
+    lines.skipPast("</script></P></BODY></HTML>");
+}
+
+} // namespace
+
+StationerySettings StationeryReader::read(std::string_view bytes) {
+    if (bytes.size() > kMaxFileSize)
+        throw ReadError("it is larger than 1 MB, and a stationery file is about 5 KB");
+    if (bytes.find('\0') != std::string_view::npos)
+        throw ReadError("it holds bytes that are not text");
+
+    Lines lines(bytes);
+    StationerySettings s;
+    lines.expect("<HTML>");
+    lines.expect("<HEAD>");
+    lines.expect("</HEAD>");
+    const std::string_view author = require(between(lines.next(), "<!-- By ", " -->"));
+    const std::string_view title = require(between(lines.next(), "<!-- Title ", " -->"));
+    lines.expect("<!-- Created with Varek's Stationery Creation Program -->");
+    s.AuthorName = decodeMarkup(author, Place::Comment);
+    if (s.AuthorName == kUnknownAuthor)
+        s.AuthorName = kAuthorPlaceholder;
+    s.Title = decodeMarkup(title, Place::Comment);
+    if (s.Title == kUnknownTitle)
+        s.Title = kTitlePlaceholder;
+
+    readImageAndBackground(lines.next(), s);
+    lines.expect("style=\"BACKGROUND-ATTACHMENT: scroll;");
+    lines.expect("BACKGROUND-POSITION: 0% 0%;");
+    const std::string_view font = lines.next();
+    readFont(font, s);
+    s.TextColor = decodeMarkup(require(between(lines.next(), "COLOR: #", ";")), Place::Attribute);
+    if (lines.next() != font)
+        notOurs();
+    readMargins(lines.next(), s);
+    lines.expect(
+        "<DIV id=imageholder style=\"LEFT: 0px; POSITION: absolute; TOP: 0px; Z-INDEX: -1\">");
+
+    lines.skipBlank();
+    if (lines.peek() == "<SCRIPT language=VBScript>") {
+        lines.next();
+        readScrollingScript(lines, s);
+    }
+    lines.skipBlank();
+    readSound(lines, s);
+    lines.expect("<script language=\"javascript\">");
+    readTickerScript(lines, s);
+    return s;
+}
+
+StationerySettings StationeryReader::readFile(const std::filesystem::path& path) {
+    const auto fail = [&](std::string_view reason) {
+        throw ReadError("Could not open \"" + path.string() + "\": " + std::string(reason) + ".");
+    };
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (error)
+        fail(error.message());
+    if (std::filesystem::is_directory(status))
+        fail("it is a folder");
+    const auto size = std::filesystem::file_size(path, error);
+    if (error)
+        fail(error.message());
+    if (size > kMaxFileSize)
+        fail("it is larger than 1 MB, and a stationery file is about 5 KB");
+
+    errno = 0;
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    if (!in || !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))
+        fail(errno ? std::generic_category().message(errno) : "it cannot be read");
+    try {
+        return read(bytes);
+    } catch (const ReadError& reason) {
+        fail(reason.what());
+    }
+    return {}; // not reached
+}
+
+} // namespace stationery

@@ -1,0 +1,226 @@
+#include "stationery/todays_clients_writer.h"
+
+#include "stationery/codepage.h"
+#include "stationery/text_decoding.h"
+#include "stationery/writer.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace stationery {
+
+namespace {
+
+// Valid UTF-8, whatever came in.
+std::string wellFormed(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();)
+        appendUtf8(out, nextCodePoint(utf8, pos));
+    return out;
+}
+
+std::string escapeHtml(std::string_view utf8, bool attribute) {
+    std::string out;
+    for (const char c : wellFormed(utf8)) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += attribute ? "&quot;" : "\"";
+            break;
+        case '\r':
+            out += "&#13;";
+            break;
+        case '\n':
+            out += "&#10;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+bool isHexColor(std::string_view text) {
+    return text.size() == 6 && text.find_first_not_of("0123456789ABCDEFabcdef") == text.npos;
+}
+
+// The old <font size> scale, 1 to 7, nearest to a point size.
+int fontSizeNumber(float points) {
+    constexpr std::array<float, 6> upperBounds = {9.0f, 11.0f, 12.75f, 15.75f, 21.0f, 30.0f};
+    int number = 1;
+    for (float bound : upperBounds)
+        if (points > bound)
+            ++number;
+    return number;
+}
+
+std::string seconds(double value) {
+    std::array<char, 32> buffer{};
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                   std::chars_format::fixed, 3)
+                         .ptr;
+    std::string text(buffer.data(), end);
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == '.')
+        text.pop_back();
+    return text;
+}
+
+// The animation, when the picture scrolls and its size along the way it moves is
+// known: one picture's length per cycle, so the tiles meet seamlessly.
+std::string scrollingStyle(const StationerySettings& s) {
+    if (!isScrolling(s) || effectiveImagePath(s).empty())
+        return {};
+    const bool vertical =
+        s.Direction == ScrollDirection::Up || s.Direction == ScrollDirection::Down;
+    const std::optional<long> length =
+        TodaysClientsWriter::pixels(vertical ? s.ImageHeight : s.ImageWidth);
+    if (!length || *length <= 0)
+        return {};
+    const std::string distance = std::to_string(*length) + "px";
+    std::string from = "0 0";
+    std::string to;
+    switch (s.Direction) {
+    case ScrollDirection::Up:
+        to = "0 -" + distance;
+        break;
+    case ScrollDirection::Down:
+        to = "0 " + distance;
+        break;
+    case ScrollDirection::Left:
+        to = "-" + distance + " 0";
+        break;
+    default:
+        to = distance + " 0";
+        break;
+    }
+    const std::string duration = seconds(double(*length) / TodaysClientsWriter::kPixelsPerSecond);
+    return "<style>\r\n"
+           "@keyframes stationery-scroll { from { background-position: " +
+           from + "; } to { background-position: " + to +
+           "; } }\r\n"
+           "body { animation: stationery-scroll " +
+           duration +
+           "s linear infinite; }\r\n"
+           "@media (prefers-reduced-motion: reduce) { body { animation: none; } }\r\n"
+           "</style>\r\n";
+}
+
+} // namespace
+
+std::string escapeHtmlText(std::string_view utf8) {
+    return escapeHtml(utf8, false);
+}
+
+std::string escapeHtmlAttribute(std::string_view utf8) {
+    return escapeHtml(utf8, true);
+}
+
+std::string cssString(std::string_view utf8) {
+    std::string out = "'";
+    for (const char c : wellFormed(utf8)) {
+        if (c == '\'' || c == '\\')
+            out += '\\', out += c;
+        else if (c == '\r' || c == '\n')
+            out += c == '\r' ? "\\D " : "\\A ";
+        else
+            out += c;
+    }
+    return out + "'";
+}
+
+std::optional<long> TodaysClientsWriter::pixels(std::string_view field) {
+    double value = 0;
+    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
+    if (field.empty() || error != std::errc() || end != field.data() + field.size() ||
+        !std::isfinite(value) || std::abs(value) > 1e6)
+        return std::nullopt;
+    return std::lround(value);
+}
+
+std::string TodaysClientsWriter::render(const StationerySettings& s) {
+    std::string page;
+    page.reserve(2048);
+    const auto line = [&page](std::string_view text) {
+        page += text;
+        page += "\r\n";
+    };
+    line("<!DOCTYPE html>");
+    line("<html>");
+    line("<head>");
+    line("<meta charset=\"utf-8\">");
+    if (s.Title != kTitlePlaceholder)
+        line("<title>" + escapeHtmlText(s.Title) + "</title>");
+    if (s.AuthorName != kAuthorPlaceholder)
+        line("<meta name=\"author\" content=\"" + escapeHtmlAttribute(s.AuthorName) + "\">");
+    line("<!-- Made for the mail clients of today: no script, background sound or status-bar "
+         "ticker, which received mail never runs or plays. -->");
+    page += scrollingStyle(s);
+    line("</head>");
+
+    // The look, once as CSS and once as the attributes older engines read.
+    std::string css;
+    std::string attributes;
+    const std::string_view image = effectiveImagePath(s);
+    if (isHexColor(s.BackgroundColor)) {
+        css += "background-color: #" + s.BackgroundColor + "; ";
+        attributes += " bgcolor=\"#" + s.BackgroundColor + "\"";
+    }
+    if (!image.empty()) {
+        css += "background-image: url(" + cssString(image) + "); background-repeat: repeat; ";
+        attributes += " background=\"" + escapeHtmlAttribute(image) + "\"";
+    }
+    if (isHexColor(s.TextColor)) {
+        css += "color: #" + s.TextColor + "; ";
+        attributes += " text=\"#" + s.TextColor + "\"";
+    }
+    if (!s.FontName.empty())
+        css += "font-family: " + cssString(s.FontName) + "; ";
+    css += "font-size: " + StationeryWriter::formatFontSize(s.FontSize) + "pt; ";
+    if (s.FontBold)
+        css += "font-weight: bold; ";
+    if (s.FontItalic)
+        css += "font-style: italic; ";
+    if (const auto left = pixels(s.LeftMargin)) {
+        css += "margin-left: " + std::to_string(*left) + "px; ";
+        attributes += " leftmargin=\"" + std::to_string(*left) + "\"";
+    }
+    if (const auto top = pixels(s.TopMargin)) {
+        css += "margin-top: " + std::to_string(*top) + "px; ";
+        attributes += " topmargin=\"" + std::to_string(*top) + "\"";
+    }
+    css.pop_back(); // the last space
+    line("<body" + attributes + " style=\"" + escapeHtmlAttribute(css) + "\">");
+
+    // Where typing starts, in the chosen font for engines that ignore CSS.
+    if (!s.FontName.empty() || s.FontBold || s.FontItalic) {
+        std::string font = "<font";
+        if (!s.FontName.empty())
+            font += " face=\"" + escapeHtmlAttribute(s.FontName) + "\"";
+        font += " size=\"" + std::to_string(fontSizeNumber(s.FontSize)) + "\">";
+        std::string open = font, close = "</font>";
+        if (s.FontBold)
+            open += "<b>", close = "</b>" + close;
+        if (s.FontItalic)
+            open += "<i>", close = "</i>" + close;
+        line(open + "<br>" + close);
+    } else {
+        line("<br>");
+    }
+    line("</body>");
+    line("</html>");
+    return page;
+}
+
+} // namespace stationery

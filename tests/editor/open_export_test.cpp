@@ -1,0 +1,212 @@
+#include "editor_fixture.h"
+#include "picture_files.h"
+#include "platform/check_box.h"
+#include "platform/dir_list_box.h"
+#include "platform/image_box.h"
+#include "platform/label.h"
+#include "sound_files.h"
+#include "stationery/export.h"
+#include "stationery/writer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+
+namespace {
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class OpenExportTest : public EditorTest {
+protected:
+    void SetUp() override {
+        EditorTest::SetUp();
+        picturePath = scratchPath("sky.jpg");
+        soundPath = scratchPath("chime.wav");
+        picture_files::write(picturePath,
+                             picture_files::encode(picture_files::detailed(40, 30), "jpeg"));
+        picture_files::write(soundPath, sound_files::sineWav(0.05));
+    }
+
+    // A stationery naming the scratch folder's picture and sound, with every section.
+    stationery::StationerySettings fullRecord() const {
+        stationery::StationerySettings s;
+        s.AuthorName = "Ann";
+        s.Title = "Spring \"Notes\" Ω";
+        s.ImagePath = picturePath.toStdString();
+        s.BackgroundColor = "FFFFCC";
+        s.TextColor = "000080";
+        s.FontName = "DejaVu Sans";
+        s.FontSize = 12;
+        s.FontBold = true;
+        s.Direction = stationery::ScrollDirection::Up;
+        s.ImageWidth = "77"; // not what measuring the picture gives: the file wins
+        s.ImageHeight = "30";
+        s.LeftMargin = "77";
+        s.TopMargin = "5";
+        s.SoundPath = soundPath.toStdString();
+        s.OutlookExpress4 = 1;
+        s.TickerText1 = "Hello \"there\"";
+        s.TickerText2 = "";
+        return s;
+    }
+
+    QString writeStationery(const QString& name, const stationery::StationerySettings& s) {
+        const QString path = scratchPath(name);
+        stationery::StationeryWriter::save(path.toStdString(), s);
+        return path;
+    }
+
+    QString saveThroughTheMenu(const QString& name) {
+        const QString path = scratchPath(name);
+        dialogs.answerSave(path);
+        form->Form1_mnuSave_Click();
+        return path;
+    }
+
+    QString picturePath;
+    QString soundPath;
+};
+
+TEST_F(OpenExportTest, OpenSetsEveryControlAndSaveWritesTheSameBytes) {
+    const QString file = writeStationery("in.htm", fullRecord());
+    dialogs.answerOpen(file);
+    form->Form1_mnuOpen_Click();
+    EXPECT_EQ(dialogs.lastInitialFolder(), form->CommonDialog1.InitDir);
+    EXPECT_EQ(dialogs.lastNameFilter(), "Stationery Files (*.htm, *.html) (*.htm *.html)");
+
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(form->windowTitle(), file);
+    EXPECT_EQ(form->Label10->Caption(), picturePath);
+    EXPECT_EQ(form->Image1->Tag, picturePath);
+    EXPECT_FALSE(form->Image1->Picture().isNull());
+    EXPECT_EQ(form->Dir1->Path(), QDir::toNativeSeparators(scratch.path()));
+    EXPECT_EQ(form->Text6->text(), "77");
+    EXPECT_EQ(form->Label14->Caption(), soundPath);
+    EXPECT_EQ(form->Dir2->Path(), QDir::toNativeSeparators(scratch.path()));
+    EXPECT_EQ(form->Check2->Value(), 1);
+    EXPECT_EQ(form->Text1->text(), "Hello \"there\"");
+    EXPECT_EQ(form->Text3->text(), ""); // the placeholder ticker is not in the file
+    EXPECT_EQ(form->Text5->text(), "Spring \"Notes\" Ω");
+    EXPECT_EQ(form->Label4->Tag, "000080");
+    EXPECT_EQ(form->Label4->ForeColor(), 0x800000); // red in the lowest byte
+    EXPECT_EQ(form->Label5->BackColor(), 0xCCFFFF);
+    EXPECT_TRUE(form->Label4->font().bold());
+    EXPECT_EQ(form->Label13->Caption(), "Up");
+
+    EXPECT_EQ(contents(saveThroughTheMenu("out.htm")), contents(file));
+
+    // An untouched stationery gives back the fields' first texts.
+    const QString untouched = writeStationery("untouched.htm", stationery::StationerySettings{});
+    ASSERT_TRUE(form->openStationery(untouched));
+    EXPECT_EQ(form->Text4->text(), "Your Name");
+    EXPECT_EQ(form->Text5->text(), "Title of Your Work");
+    EXPECT_EQ(form->Label10->Caption(), "Label10");
+    EXPECT_EQ(form->Label13->Caption(), "Scroll Direction");
+    EXPECT_EQ(contents(saveThroughTheMenu("untouched-again.htm")), contents(untouched));
+}
+
+TEST_F(OpenExportTest, MissingFilesKeepTheirPathsAndAreNamedOnce) {
+    stationery::StationerySettings s = fullRecord();
+    s.ImagePath = scratchPath("gone.jpg").toStdString();
+    s.SoundPath = scratchPath("gone.mid").toStdString();
+    const QString file = writeStationery("in.htm", s);
+    ASSERT_TRUE(form->openStationery(file));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains(scratchPath("gone.jpg")));
+    EXPECT_TRUE(messages.shown[0].text.contains(scratchPath("gone.mid")));
+    EXPECT_EQ(form->Label10->Caption(), scratchPath("gone.jpg"));
+    EXPECT_EQ(contents(saveThroughTheMenu("out.htm")), contents(file));
+}
+
+TEST_F(OpenExportTest, WhatCannotBeOpenedIsReportedAndChangesNothing) {
+    form->Text1->setText("my own work");
+    const auto before = form->settingsFromControls();
+    const QString title = form->windowTitle();
+    QFile::copy(picturePath, scratchPath("picture.htm"));
+    picture_files::write(scratchPath("page.htm"), "<html><body>Hi</body></html>");
+    picture_files::write(scratchPath("huge.htm"), QByteArray(2 * 1024 * 1024, 'x'));
+    QDir(scratch.path()).mkdir("folder.htm");
+    const struct {
+        const char* name;
+        const char* reason;
+    } cases[] = {{"page.htm", "not a stationery file"},
+                 {"picture.htm", "not text"},
+                 {"huge.htm", "larger than 1 MB"},
+                 {"folder.htm", "folder"},
+                 {"gone.htm", "No such file"}};
+    for (const auto& c : cases) {
+        messages.shown.clear();
+        dialogs.answerOpen(scratchPath(c.name));
+        form->Form1_mnuOpen_Click();
+        ASSERT_EQ(messages.shown.size(), 1u) << c.name;
+        EXPECT_EQ(messages.shown[0].title, "Not Opened");
+        EXPECT_TRUE(messages.shown[0].text.contains(scratchPath(c.name))) << c.name;
+        EXPECT_TRUE(messages.shown[0].text.contains(c.reason))
+            << messages.shown[0].text.toStdString();
+        EXPECT_TRUE(form->settingsFromControls() == before) << c.name;
+        EXPECT_EQ(form->windowTitle(), title);
+    }
+    // Cancelled: nothing at all.
+    messages.shown.clear();
+    form->Form1_mnuOpen_Click();
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(OpenExportTest, ExportCopiesPictureAndSoundBesideThePage) {
+    ASSERT_TRUE(form->openStationery(writeStationery("in.htm", fullRecord())));
+    const QString title = form->windowTitle();
+    QDir(scratch.path()).mkdir("out");
+    const QString out = scratchPath("out");
+    // A different picture of the same name is already there; the same sound is too.
+    picture_files::write(out + "/sky.jpg", "another picture");
+    QFile::copy(soundPath, out + "/chime.wav");
+
+    dialogs.answerSave(out + "/page.htm", 0);
+    form->Form1_mnuExport_Click();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(dialogs.lastNameFilter(),
+              "Stationery (*.htm *.html);;Stationery for today's mail clients (*.htm *.html)");
+    EXPECT_EQ(form->windowTitle(), title);
+    EXPECT_EQ(QDir(out).entryList(QDir::Files, QDir::Name),
+              (QStringList{"chime.wav", "page.htm", "sky (2).jpg", "sky.jpg"}));
+    EXPECT_EQ(contents(out + "/sky (2).jpg"), contents(picturePath));
+
+    stationery::StationerySettings expected = form->settingsFromControls();
+    expected.ImagePath = "sky (2).jpg";
+    expected.SoundPath = "chime.wav";
+    const std::string page = stationery::StationeryWriter::render(expected);
+    EXPECT_EQ(contents(out + "/page.htm"), QByteArray(page.data(), qsizetype(page.size())));
+
+    // The form for today's mail clients: no script, no sound, the same picture reused.
+    dialogs.answerSave(out + "/today.htm", 1);
+    form->Form1_mnuExport_Click();
+    const QByteArray today = contents(out + "/today.htm");
+    EXPECT_TRUE(today.startsWith("<!DOCTYPE html>"));
+    EXPECT_FALSE(today.contains("<script"));
+    EXPECT_TRUE(today.contains("url('sky (2).jpg')"));
+    EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), 5);
+}
+
+TEST_F(OpenExportTest, AFailedExportLeavesNothingNew) {
+    stationery::StationerySettings s = fullRecord();
+    s.SoundPath = scratchPath("gone.wav").toStdString(); // the picture copies, the sound fails
+    ASSERT_TRUE(form->openStationery(writeStationery("in.htm", s)));
+    messages.shown.clear();
+    QDir(scratch.path()).mkdir("out");
+    dialogs.answerSave(scratchPath("out/page.htm"));
+    form->Form1_mnuExport_Click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, "Not Exported");
+    EXPECT_TRUE(messages.shown[0].text.contains("gone.wav"));
+    EXPECT_TRUE(QDir(scratchPath("out")).entryList(QDir::Files).isEmpty());
+}
+
+TEST(FileNameAsUrl, OnlyWhatWouldRedirectTheUrlIsEscaped) {
+    EXPECT_EQ(stationery::fileNameAsUrl("sky (2).jpg"), "sky (2).jpg");
+    EXPECT_EQ(stationery::fileNameAsUrl("a%b#c?d:e\\f.jpg"), "a%25b%23c%3Fd%3Ae%5Cf.jpg");
+}
+
+} // namespace

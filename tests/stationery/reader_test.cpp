@@ -1,0 +1,254 @@
+#include "file_test_support.h"
+#include "stationery/reader.h"
+#include "stationery/writer.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace stationery {
+namespace {
+
+// Records that reach every branch of the writer, and texts that need escaping.
+std::vector<StationerySettings> writerCases() {
+    std::vector<StationerySettings> cases(1); // the untouched window
+    StationerySettings s;
+    s.AuthorName = "My Club";
+    s.Title = "Spring Notes";
+    s.ImagePath = R"(C:\Images\sky.jpg)";
+    s.BackgroundColor = "FFFFCC";
+    s.FontSize = 10.5f;
+    s.FontName = "Arial";
+    s.FontBold = true;
+    s.TextColor = "000080";
+    s.LeftMargin = "25";
+    s.TopMargin = "15";
+    s.ImageWidth = "120";
+    s.ImageHeight = "80";
+    s.SoundPath = "/music/a b.mid";
+    s.TickerText1 = "Hello";
+    s.TickerText3 = "";
+    for (ScrollDirection d : {ScrollDirection::NoScroll, ScrollDirection::Up, ScrollDirection::Left,
+                              ScrollDirection::Down, ScrollDirection::Right}) {
+        s.Direction = d;
+        cases.push_back(s);
+    }
+    for (int noSound : {0, 1})
+        for (int oe4 : {0, 1}) {
+            s.NoSound = std::int16_t(noSound);
+            s.OutlookExpress4 = std::int16_t(oe4);
+            s.FontItalic = oe4 == 1;
+            cases.push_back(s);
+        }
+    StationerySettings hostile;
+    hostile.AuthorName = "x --> b --!> &gt; &#937; -->";
+    hostile.Title = "Ωmega 日本 😀 \r\n two lines";
+    hostile.ImagePath = R"(C:\Pics\Tom&copy "x".jpg)";
+    hostile.FontName = "O'Brien' bold";
+    hostile.FontItalic = true;
+    hostile.TextColor = "\"&amp;";
+    hostile.LeftMargin = "1px; MARGIN-TOP: 2";
+    hostile.TopMargin = "&#65;";
+    hostile.Direction = ScrollDirection::Down;
+    hostile.ImageWidth = "&#937;";
+    hostile.ImageHeight = "Ω";
+    hostile.SoundPath = "/m/&quot;.wav";
+    hostile.TickerText1 = R"(a "quote" \ back\slash </script> \u0041 €)";
+    hostile.TickerText2 = "     ";
+    hostile.TickerText3 = "😀\r\n\t<!--";
+    cases.push_back(hostile);
+    hostile.AuthorName = "Unknown Author";
+    hostile.Title = "Unknown";
+    hostile.FontSize = 1.0f / 3.0f;
+    cases.push_back(hostile);
+    return cases;
+}
+
+std::string randomText(std::mt19937& random) {
+    static const std::string_view pieces[] = {"a",
+                                              " ",
+                                              "\"",
+                                              "'",
+                                              "&",
+                                              "&amp;",
+                                              "&#937;",
+                                              "&gt;",
+                                              "--",
+                                              "!",
+                                              ">",
+                                              "<",
+                                              "/",
+                                              "\\",
+                                              "\\u00e9",
+                                              "é",
+                                              "€",
+                                              "Ω",
+                                              "😀",
+                                              "\r",
+                                              "\n",
+                                              "\t",
+                                              "px; MARGIN-TOP: ",
+                                              "' bold;",
+                                              "     ",
+                                              "\xFF",
+                                              "\xC3",
+                                              "null",
+                                              "Label10",
+                                              ";",
+                                              "}",
+                                              "bgColor=#"};
+    std::string text;
+    const int length = int(random() % 8);
+    for (int i = 0; i < length; ++i)
+        text += pieces[random() % std::size(pieces)];
+    return text;
+}
+
+StationerySettings randomRecord(std::mt19937& random) {
+    StationerySettings s;
+    for (std::string* field :
+         {&s.AuthorName, &s.Title, &s.ImagePath, &s.BackgroundColor, &s.FontName, &s.TextColor,
+          &s.LeftMargin, &s.TopMargin, &s.ImageWidth, &s.ImageHeight, &s.SoundPath, &s.TickerText1,
+          &s.TickerText2, &s.TickerText3})
+        if (random() % 2)
+            *field = randomText(random);
+    s.FontSize = std::uniform_real_distribution<float>(0.0f, 500.0f)(random);
+    s.FontBold = random() % 2;
+    s.FontItalic = random() % 2;
+    s.Direction = ScrollDirection(random() % 5);
+    s.NoSound = std::int16_t(random() % 2);
+    s.OutlookExpress4 = std::int16_t(random() % 2);
+    return s;
+}
+
+TEST(Reader, WhatTheWriterWritesReadsBackToTheSameBytes) {
+    std::vector<StationerySettings> cases = writerCases();
+    std::mt19937 random(11);
+    for (int i = 0; i < 2000; ++i)
+        cases.push_back(randomRecord(random));
+    for (const StationerySettings& s : cases) {
+        const std::string file = StationeryWriter::render(s);
+        const std::string again = StationeryWriter::render(StationeryReader::read(file));
+        ASSERT_EQ(again, file);
+    }
+}
+
+TEST(Reader, ValuesComeBackAsTheWindowShowsThem) {
+    const std::vector<StationerySettings> cases = writerCases();
+    StationerySettings s = cases[2]; // scrolling up, with a sound
+    s.TickerText2 = "";
+    EXPECT_TRUE(StationeryReader::read(StationeryWriter::render(s)) == s);
+
+    // What the file does not carry comes back as an untouched window has it.
+    const StationerySettings untouched =
+        StationeryReader::read(StationeryWriter::render(StationerySettings{}));
+    EXPECT_EQ(untouched.AuthorName, kAuthorPlaceholder);
+    EXPECT_EQ(untouched.Title, kTitlePlaceholder);
+    EXPECT_EQ(untouched.ImagePath, kNoImage);
+    EXPECT_EQ(untouched.SoundPath, kNoSound);
+    EXPECT_EQ(untouched.TickerText1, ""); // a ticker left out reads as an empty field
+    EXPECT_EQ(untouched.ImageWidth, "0");
+}
+
+TEST(Reader, OlderFormOpensAndIsSavedInTodaysForm) {
+    const std::string older = test::crLfJoined({
+        "<HTML>",
+        "<HEAD>",
+        "</HEAD>",
+        "<!-- By Ann -->",
+        "<!-- Title Caf? -->",
+        "<!-- Created with Varek's Stationery Creation Program -->",
+        R"(<BODY background="C:\Pics\Tom&copy.jpg" bgColor=#)",
+        R"(style="BACKGROUND-ATTACHMENT: scroll;)",
+        "BACKGROUND-POSITION: 0% 0%;",
+        "Font: 10,5pt 'Arial' italic;",
+        "COLOR: #FF0000;",
+        "Font: 10,5pt 'Arial' italic;",
+        R"(MARGIN-LEFT: 5px; MARGIN-TOP: 6px">)",
+        R"(<DIV id=imageholder style="LEFT: 0px; POSITION: absolute; TOP: 0px; Z-INDEX: -1">)",
+        "",
+        "",
+        R"(<BGSOUND balance=0 loop=infinite src="C:\Sounds\a.wav"volume=0>)",
+        "",
+        R"(<script language="javascript">)",
+        "",
+        "<!--",
+        "",
+        "var i=0;",
+        "",
+        R"(var msg="")",
+        "",
+        R"(var m1="He said "hi" in C:\temp     ")",
+        "",
+        R"(var m2="")",
+        "",
+        R"(var m3="")",
+        "",
+        "//-->",
+        "",
+        "</script></P></BODY></HTML>",
+    });
+    const StationerySettings s = StationeryReader::read(older);
+    EXPECT_EQ(s.Title, "Caf?");
+    EXPECT_EQ(s.ImagePath, R"(C:\Pics\Tom&copy.jpg)");
+    EXPECT_EQ(s.BackgroundColor, "");
+    EXPECT_EQ(s.FontSize, 10.5f);
+    EXPECT_TRUE(s.FontItalic);
+    EXPECT_EQ(s.SoundPath, R"(C:\Sounds\a.wav)");
+    EXPECT_EQ(s.TickerText1, R"(He said "hi" in C:\temp)");
+    const std::string today = StationeryWriter::render(s);
+    EXPECT_NE(today.find(R"(background="C:\Pics\Tom&amp;copy.jpg")"
+                         "\r\n"),
+              std::string::npos);
+    EXPECT_NE(today.find(R"(var m1="He said \"hi\" in C:\\temp     ")"), std::string::npos);
+}
+
+TEST(Reader, WhatIsNoStationeryIsRefusedWithItsReason) {
+    const std::string good = StationeryWriter::render(StationerySettings{});
+    const struct {
+        std::string bytes;
+        std::string reason;
+    } cases[] = {
+        {"", "not a stationery file"},
+        {"<html><body>Hello</body></html>", "not a stationery file"},
+        {good.substr(0, good.size() / 2), "not a stationery file"},
+        {good.substr(0, 300) + std::string(1, '\0') + good.substr(300), "not text"},
+        {std::string(StationeryReader::kMaxFileSize + 1, ' '), "larger than 1 MB"},
+    };
+    for (const auto& c : cases) {
+        try {
+            StationeryReader::read(c.bytes);
+            ADD_FAILURE() << "accepted: " << c.bytes.substr(0, 40);
+        } catch (const ReadError& error) {
+            EXPECT_NE(std::string(error.what()).find(c.reason), std::string::npos) << error.what();
+        }
+    }
+}
+
+TEST(Reader, FileErrorsNameTheFileAndTheReason) {
+    test::TemporaryFolder folder;
+    const auto expectReason = [](const std::filesystem::path& path, const std::string& reason) {
+        try {
+            StationeryReader::readFile(path);
+            ADD_FAILURE() << "no error for " << path;
+        } catch (const ReadError& error) {
+            const std::string message = error.what();
+            EXPECT_NE(message.find(path.string()), std::string::npos) << message;
+            EXPECT_NE(message.find(reason), std::string::npos) << message;
+        }
+    };
+    expectReason(folder.path() / "gone.htm", "No such file or directory");
+    expectReason(folder.path(), "it is a folder");
+    test::writeFile(folder.path() / "big.htm", std::string(2 * 1024 * 1024, 'x'));
+    expectReason(folder.path() / "big.htm", "larger than 1 MB");
+    test::writeFile(folder.path() / "page.htm", "<html></html>");
+    expectReason(folder.path() / "page.htm", "not a stationery file");
+
+    StationerySettings s;
+    s.Title = "Saved";
+    StationeryWriter::save(folder.path() / "ok.htm", s);
+    EXPECT_EQ(StationeryReader::readFile(folder.path() / "ok.htm").Title, "Saved");
+}
+
+} // namespace
+} // namespace stationery
