@@ -12,6 +12,7 @@ packages=(
     desktop-file-utils appstream dpkg-dev file
     clang libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix googletest wine64
+    chromium python3
 )
 
 missing=()

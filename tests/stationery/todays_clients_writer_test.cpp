@@ -1,0 +1,156 @@
+#include "file_test_support.h"
+#include "stationery/todays_clients_writer.h"
+
+#include <gtest/gtest.h>
+
+namespace stationery {
+namespace {
+
+using test::crLfJoined;
+
+constexpr std::string_view kNote =
+    "<!-- Made for the mail clients of today: no script, background sound or status-bar "
+    "ticker, which received mail never runs or plays. -->";
+
+StationerySettings chosenLook() {
+    StationerySettings s;
+    s.AuthorName = "Zoë";
+    s.Title = "Ωmega <1> & \"2\"";
+    s.ImagePath = "sky (2).jpg";
+    s.BackgroundColor = "FFFFCC";
+    s.TextColor = "000080";
+    s.FontName = "Arial";
+    s.FontSize = 10;
+    s.FontBold = true;
+    s.FontItalic = true;
+    s.LeftMargin = "25";
+    s.TopMargin = "15";
+    s.ImageWidth = "120";
+    s.ImageHeight = "80";
+    return s;
+}
+
+TEST(TodaysClientsWriter, UntouchedWindow) {
+    EXPECT_EQ(
+        TodaysClientsWriter::render(StationerySettings{}),
+        crLfJoined({
+            "<!DOCTYPE html>",
+            "<html>",
+            "<head>",
+            "<meta charset=\"utf-8\">",
+            std::string(kNote),
+            "</head>",
+            R"(<body leftmargin="0" topmargin="0" style="font-size: 8pt; margin-left: 0px; margin-top: 0px;">)",
+            "<br>",
+            "</body>",
+            "</html>",
+        }));
+}
+
+TEST(TodaysClientsWriter, EveryChoiceScrollingUp) {
+    StationerySettings s = chosenLook();
+    s.Direction = ScrollDirection::Up;
+    EXPECT_EQ(
+        TodaysClientsWriter::render(s),
+        crLfJoined({
+            "<!DOCTYPE html>",
+            "<html>",
+            "<head>",
+            "<meta charset=\"utf-8\">",
+            "<title>Ωmega &lt;1&gt; &amp; \"2\"</title>",
+            "<meta name=\"author\" content=\"Zoë\">",
+            std::string(kNote),
+            "<style>",
+            "@keyframes stationery-scroll { from { background-position: 0 0; } to { "
+            "background-position: 0 -80px; } }",
+            "body { animation: stationery-scroll 1.333s linear infinite; }",
+            "@media (prefers-reduced-motion: reduce) { body { animation: none; } }",
+            "</style>",
+            "</head>",
+            R"(<body bgcolor="#FFFFCC" background="sky (2).jpg" text="#000080" leftmargin="25" topmargin="15" style="background-color: #FFFFCC; background-image: url('sky (2).jpg'); background-repeat: repeat; color: #000080; font-family: 'Arial'; font-size: 10pt; font-weight: bold; font-style: italic; margin-left: 25px; margin-top: 15px;">)",
+            R"(<font face="Arial" size="2"><b><i><br></i></b></font>)",
+            "</body>",
+            "</html>",
+        }));
+}
+
+// One picture's length per cycle at 60 pixels a second, the way the picture moves.
+TEST(TodaysClientsWriter, EachDirectionMovesOnePictureLengthPerCycle) {
+    const struct {
+        ScrollDirection direction;
+        const char* to;
+        const char* seconds;
+    } cases[] = {
+        {ScrollDirection::Up, "0 -80px", "1.333s"},
+        {ScrollDirection::Down, "0 80px", "1.333s"},
+        {ScrollDirection::Left, "-120px 0", "2s"},
+        {ScrollDirection::Right, "120px 0", "2s"},
+    };
+    for (const auto& c : cases) {
+        StationerySettings s = chosenLook();
+        s.Direction = c.direction;
+        const std::string page = TodaysClientsWriter::render(s);
+        EXPECT_NE(page.find(std::string("to { background-position: ") + c.to + "; }"),
+                  std::string::npos)
+            << c.to;
+        EXPECT_NE(page.find(std::string("stationery-scroll ") + c.seconds + " linear infinite"),
+                  std::string::npos)
+            << c.seconds;
+    }
+    // No direction, no picture, or no usable size: nothing moves.
+    StationerySettings still = chosenLook();
+    EXPECT_EQ(TodaysClientsWriter::render(still).find("<style>"), std::string::npos);
+    still.Direction = ScrollDirection::Left;
+    still.ImageWidth = "wide";
+    EXPECT_EQ(TodaysClientsWriter::render(still).find("<style>"), std::string::npos);
+    still.ImageWidth = "120";
+    still.ImagePath = std::string(kNoImage);
+    EXPECT_EQ(TodaysClientsWriter::render(still).find("<style>"), std::string::npos);
+}
+
+TEST(TodaysClientsWriter, NothingTypedCanBreakOutOfItsPlace) {
+    StationerySettings s;
+    s.Title = "</title><script>alert(1)</script>";
+    s.AuthorName = "\"><script>";
+    s.FontName = "X'; } body { color: red; } \"</style><b a=\"";
+    s.ImagePath = "a') ; } \"><img src=x onerror=alert(1)>\\.jpg";
+    s.BackgroundColor = "red; x";
+    s.TextColor = "\"><i>";
+    s.LeftMargin = "1px; background: red";
+    s.TopMargin = "2";
+    s.FontBold = true;
+    const std::string page = TodaysClientsWriter::render(s);
+    EXPECT_EQ(page.find("<script"), std::string::npos);
+    EXPECT_EQ(page.find("<img"), std::string::npos);
+    EXPECT_EQ(page.find("</style>"), std::string::npos);
+    EXPECT_NE(page.find("<title>&lt;/title&gt;&lt;script&gt;alert(1)&lt;/script&gt;</title>"),
+              std::string::npos);
+    EXPECT_NE(page.find("content=\"&quot;&gt;&lt;script&gt;\""), std::string::npos);
+    // Inside the style attribute: a CSS string whose quotes and backslashes are
+    // escaped, and HTML escaping over that.
+    EXPECT_NE(page.find("font-family: 'X\\'; } body { color: red; } &quot;&lt;/style&gt;&lt;b "
+                        "a=&quot;';"),
+              std::string::npos);
+    EXPECT_NE(page.find("url('a\\') ; } &quot;&gt;&lt;img src=x onerror=alert(1)&gt;\\\\.jpg')"),
+              std::string::npos);
+    // What is no colour or number is left out rather than written.
+    EXPECT_EQ(page.find("bgcolor"), std::string::npos);
+    EXPECT_EQ(page.find("text=\""), std::string::npos);
+    EXPECT_EQ(page.find("margin-left"), std::string::npos);
+    EXPECT_NE(page.find("margin-top: 2px"), std::string::npos);
+    // Malformed UTF-8 still comes out as valid UTF-8.
+    s.Title = "a\xFF";
+    EXPECT_NE(TodaysClientsWriter::render(s).find("<title>a\xEF\xBF\xBD</title>"),
+              std::string::npos);
+}
+
+TEST(TodaysClientsWriter, PixelsAcceptOnlyNumbers) {
+    EXPECT_EQ(TodaysClientsWriter::pixels("120"), 120);
+    EXPECT_EQ(TodaysClientsWriter::pixels("-5"), -5);
+    EXPECT_EQ(TodaysClientsWriter::pixels("99.6"), 100);
+    for (const char* bad : {"", "12px", " 1", "1e9", "nan", "inf", "1;x"})
+        EXPECT_EQ(TodaysClientsWriter::pixels(bad), std::nullopt) << bad;
+}
+
+} // namespace
+} // namespace stationery
