@@ -4,7 +4,9 @@
 #include "editor/form1.h"
 #include "editor/program_look.h"
 #include "platform/audio_device.h"
+#include "platform/dir_list_box.h"
 #include "platform/doubles/recording_message_box.h"
+#include "platform/doubles/recording_url_opener.h"
 #include "platform/doubles/scripted_dialogs.h"
 #include "platform/file_list_box.h"
 #include "platform/picture_loader.h"
@@ -12,7 +14,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QImageWriter>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QProcess>
 #include <QStandardPaths>
@@ -179,14 +183,41 @@ void constructAndShowEditor(benchmark::State& state) {
     platform::RecordingMessageBox messages;
     platform::SystemVolumeList volumes;
     platform::SilentAudioDevice audio;
+    platform::RecordingUrlOpener browser;
     for (auto _ : state) {
-        Form1 form({dialogs, messages, volumes, audio, [] {
+        Form1 form({dialogs, messages, volumes, audio, browser, [] {
                     }});
         form.show();
         QApplication::processEvents();
     }
 }
 BENCHMARK(constructAndShowEditor)->Unit(benchmark::kMillisecond);
+
+// Typing into a field with the Check window open: the findings are worked out again
+// from the controls, the file system's sizes and the preview's colours.
+void updateCheckFindings(benchmark::State& state) {
+    platform::ScriptedDialogs dialogs;
+    platform::RecordingMessageBox messages;
+    platform::SystemVolumeList volumes;
+    platform::SilentAudioDevice audio;
+    platform::RecordingUrlOpener browser;
+    Form1 form({dialogs, messages, volumes, audio, browser, [] {
+                }});
+    form.show();
+    QDir(scratch().path()).mkpath("check");
+    QFile::copy(cameraPicture(), scratch().filePath("check/camera.jpg"));
+    form.Dir1->setPath(scratch().filePath("check"));
+    form.File1->choose(0);
+    form.Text1->setText("News of the week");
+    form.Form1_mnuCheck_Click();
+    QApplication::processEvents();
+    int typed = 0;
+    for (auto _ : state) {
+        form.Text2->setText(QString::number(++typed));
+        form.refreshCheck();
+    }
+}
+BENCHMARK(updateCheckFindings)->Unit(benchmark::kMicrosecond);
 
 void constructAndShowBareWindow(benchmark::State& state) {
     for (auto _ : state) {
@@ -208,7 +239,8 @@ int measureInThisProcess(const QString& what) {
         platform::RecordingMessageBox messages;
         platform::SystemVolumeList volumes;
         platform::SilentAudioDevice audio;
-        Form1 form({dialogs, messages, volumes, audio, [] {
+        platform::RecordingUrlOpener browser;
+        Form1 form({dialogs, messages, volumes, audio, browser, [] {
                     }});
         form.show();
         QApplication::processEvents();

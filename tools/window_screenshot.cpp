@@ -1,5 +1,6 @@
-// Shows the editor with a picture chosen and saves a picture of the window:
-//   window_screenshot OUTPUT.png [TAB]
+// Shows the editor with a picture chosen and saves a picture of the window, and with
+// CHECK.png one of the Check window for that stationery:
+//   window_screenshot OUTPUT.png [TAB [CHECK.png]]
 // Run it under a real (or virtual) X server; scripts/screenshot.sh does.
 #include "editor/form1.h"
 #include "editor/program_look.h"
@@ -7,13 +8,17 @@
 #include "platform/common_dialog.h"
 #include "platform/dir_list_box.h"
 #include "platform/file_list_box.h"
+#include "platform/label.h"
 #include "platform/message_box.h"
 #include "platform/tab_control.h"
+#include "platform/url_opener.h"
 #include "platform/volumes.h"
 #include "windows/artwork.h"
+#include "windows/check_window.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -30,7 +35,8 @@ int main(int argc, char* argv[]) {
     platform::QtMessageBox messages;
     platform::SystemVolumeList volumes;
     platform::SilentAudioDevice audio;
-    Form1 window({dialogs, messages, volumes, audio, [] {
+    platform::DesktopUrlOpener browser;
+    Form1 window({dialogs, messages, volumes, audio, browser, [] {
                   }});
     window.show();
 
@@ -45,5 +51,19 @@ int main(int argc, char* argv[]) {
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
     QTest::qWait(300);
-    return window.grab().save(QString::fromLocal8Bit(argv[1]), "PNG") ? 0 : 1;
+    if (!window.grab().save(QString::fromLocal8Bit(argv[1]), "PNG"))
+        return 1;
+    if (argc > 3) {
+        // A stationery with something to say: a ticker, a scrolling picture, pale text.
+        window.Text1->setText(QStringLiteral("Greetings from the club"));
+        window.Form1_Image3_Click();
+        window.Label4->Tag = QStringLiteral("C0C0C0");
+        window.Form1_mnuCheck_Click();
+        CheckWindow* check = window.checkWindow();
+        if (!QTest::qWaitForWindowExposed(check))
+            return 1;
+        QTest::qWait(300);
+        return check->grab().save(QString::fromLocal8Bit(argv[3]), "PNG") ? 0 : 1;
+    }
+    return 0;
 }

@@ -4,6 +4,7 @@
 #include "platform/message_box.h"
 #include "platform/sdl_audio_device.h"
 #include "platform/termination_signals.h"
+#include "platform/url_opener.h"
 #include "platform/volumes.h"
 
 #include <QApplication>
@@ -17,8 +18,9 @@ int main(int argc, char* argv[]) {
     platform::QtMessageBox messages;
     platform::SystemVolumeList volumes;
     platform::SdlAudioDevice audio;
+    platform::DesktopUrlOpener browser;
 
-    Form1 window({dialogs, messages, volumes, audio, [] {
+    Form1 window({dialogs, messages, volumes, audio, browser, [] {
                       QCoreApplication::exit(0);
                   }});
     // Ended from outside (logout, kill, Ctrl+C): end as Exit does, media device closed.

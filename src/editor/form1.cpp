@@ -1,5 +1,7 @@
 #include "editor/form1.h"
 
+#include <QTemporaryDir>
+
 #include "platform/dir_list_box.h"
 #include "platform/drive_list_box.h"
 #include "platform/image_box.h"
@@ -55,6 +57,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     MMControl1->raise();
     connect(SSTab1, &platform::TabControl::Click, this, &Form1::Form1_SSTab1_Click);
 
+    connectCheckUpdates();
     setOuterSizeTwips(6480, kOuterHeight);
     Form1_Form_Load();
 }

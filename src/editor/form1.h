@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/common_dialog.h"
+#include "stationery/check.h"
 #include "stationery/settings.h"
 
 #include <QMainWindow>
@@ -26,12 +27,16 @@ class MediaControl;
 class MenuItem;
 class MessageBox;
 class TabControl;
+class UrlOpener;
 class Twips;
 class VolumeList;
 } // namespace platform
 
+class CheckWindow;
 class Form2;
 class frmAbout;
+class QTemporaryDir;
+class QTimer;
 
 // What the editor window needs from the machine. main() passes the real services;
 // tests pass stand-ins that never block.
@@ -40,6 +45,7 @@ struct Form1Services {
     platform::MessageBox& messages;
     const platform::VolumeList& volumes;
     platform::AudioDevice& audio;
+    platform::UrlOpener& browser;
     // Ends the program at once, closing every window without further events.
     std::function<void()> endProgram;
 };
@@ -80,6 +86,8 @@ public:
     void Form1_mnuOpen_Click();
     void Form1_mnuSave_Click();
     void Form1_mnuExport_Click();
+    void Form1_mnuPreview_Click();
+    void Form1_mnuCheck_Click();
     void Form1_mnuExit_Click();
     void Form1_mnuAbout_Click();
     void Form1_mnuImage_Click();
@@ -116,7 +124,11 @@ public:
     // been made by hand. A file that cannot be read is reported and changes nothing.
     bool openStationery(const QString& path);
 
+    // Brings the Check window's findings up to date with the controls now.
+    void refreshCheck();
+
     frmAbout* aboutWindow() const;
+    CheckWindow* checkWindow() const;
     Form2* previewWindow() const;
 
     platform::TabControl* SSTab1 = nullptr;
@@ -176,6 +188,8 @@ public:
     platform::MenuItem* mnuOpen = nullptr;
     platform::MenuItem* mnuSave = nullptr;
     platform::MenuItem* mnuExport = nullptr;
+    platform::MenuItem* mnuPreview = nullptr;
+    platform::MenuItem* mnuCheck = nullptr;
     platform::MenuItem* mnuExit = nullptr;
     QMenu* mnuItems = nullptr;
     platform::MenuItem* mnuImage = nullptr;
@@ -221,6 +235,9 @@ private:
     void showChosenFont();
     // Sets the controls from an opened file; returns what could not be found or shown.
     QStringList applySettings(const stationery::StationerySettings& settings);
+    void connectCheckUpdates();
+    void scheduleCheck();
+    stationery::CheckFacts checkFacts(const stationery::StationerySettings& settings);
 
     Form1Services services_;
     std::unique_ptr<platform::Twips> twips_;
@@ -228,4 +245,9 @@ private:
     bool resizing_ = false;
     QPointer<frmAbout> about_;
     QPointer<Form2> preview_;
+    QPointer<CheckWindow> check_;
+    QTimer* checkTimer_ = nullptr;
+    qint64 previewColoursKey_ = 0;
+    stationery::PictureColours previewColours_;
+    std::unique_ptr<QTemporaryDir> previewFolder_;
 };

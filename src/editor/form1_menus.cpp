@@ -18,6 +18,9 @@ void Form1::buildMenus() {
         item(mnuFile, "&Open...", Qt::CTRL | Qt::SHIFT | Qt::Key_O, &Form1::Form1_mnuOpen_Click);
     mnuSave = item(mnuFile, "&Save", Qt::CTRL | Qt::Key_S, &Form1::Form1_mnuSave_Click);
     mnuExport = item(mnuFile, "&Export...", Qt::CTRL | Qt::Key_E, &Form1::Form1_mnuExport_Click);
+    mnuPreview = item(mnuFile, "&Preview in Browser", QKeyCombination(Qt::Key_F5),
+                      &Form1::Form1_mnuPreview_Click);
+    mnuCheck = item(mnuFile, "&Check...", Qt::CTRL | Qt::Key_K, &Form1::Form1_mnuCheck_Click);
     mnuExit = item(mnuFile, "E&xit", Qt::CTRL | Qt::Key_X, &Form1::Form1_mnuExit_Click);
 
     mnuItems = menuBar()->addMenu(QStringLiteral("Items"));

@@ -14,6 +14,7 @@ void Label::setForeColor(qint32 color) {
     QPalette p = palette();
     p.setColor(QPalette::WindowText, CommonDialog::fromColorNumber(color));
     setPalette(p);
+    emit Changed();
 }
 
 qint32 Label::BackColor() const {
@@ -25,11 +26,13 @@ void Label::setBackColor(qint32 color) {
     p.setColor(QPalette::Window, CommonDialog::fromColorNumber(color));
     setPalette(p);
     setAutoFillBackground(true);
+    emit Changed();
 }
 
 void Label::resetColors() {
     setPalette(QPalette());
     setAutoFillBackground(false);
+    emit Changed();
 }
 
 } // namespace platform

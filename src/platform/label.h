@@ -12,7 +12,10 @@ public:
     explicit Label(const QString& caption, QWidget* parent = nullptr);
 
     QString Caption() const { return text(); }
-    void setCaption(const QString& caption) { setText(caption); }
+    void setCaption(const QString& caption) {
+        setText(caption);
+        emit Changed();
+    }
 
     qint32 ForeColor() const;
     void setForeColor(qint32 color);
@@ -22,6 +25,10 @@ public:
     void resetColors();
 
     QString Tag;
+
+signals:
+    // The caption or a colour was set.
+    void Changed();
 };
 
 } // namespace platform

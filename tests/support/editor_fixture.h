@@ -4,6 +4,7 @@
 #include "platform/doubles/fixed_volumes.h"
 #include "platform/doubles/recording_audio_device.h"
 #include "platform/doubles/recording_message_box.h"
+#include "platform/doubles/recording_url_opener.h"
 #include "platform/doubles/scripted_dialogs.h"
 
 #include <QDir>
@@ -23,9 +24,10 @@ protected:
     void SetUp() override { form = makeForm(); }
 
     std::unique_ptr<Form1> makeForm() {
-        return std::make_unique<Form1>(Form1Services{dialogs, messages, volumes, audio, [this] {
-                                                         ++programEnds;
-                                                     }});
+        return std::make_unique<Form1>(
+            Form1Services{dialogs, messages, volumes, audio, browser, [this] {
+                              ++programEnds;
+                          }});
     }
 
     // A fresh folder for files the test makes; removed at the end.
@@ -35,6 +37,7 @@ protected:
     platform::RecordingMessageBox messages;
     platform::FixedVolumeList volumes;
     platform::RecordingAudioDevice audio;
+    platform::RecordingUrlOpener browser;
     int programEnds = 0;
     QTemporaryDir scratch;
     std::unique_ptr<Form1> form;

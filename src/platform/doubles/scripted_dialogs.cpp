@@ -6,11 +6,11 @@ template <typename T> std::optional<T> ScriptedDialogs::next() {
     ++shown_;
     if (answers_.empty())
         return std::nullopt;
-    const Answer answer = answers_.front();
+    std::optional<T> value; // stays empty for a cancel, or an answer meant for another dialog
+    if (T* answer = std::get_if<T>(&answers_.front()))
+        value = std::move(*answer);
     answers_.pop_front();
-    if (const T* value = std::get_if<T>(&answer))
-        return *value;
-    return std::nullopt; // a cancel, or an answer meant for another dialog
+    return value;
 }
 
 std::optional<FileChoice> ScriptedDialogs::saveFileName(QWidget*, const QString& initialFolder,

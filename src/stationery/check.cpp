@@ -1,0 +1,156 @@
+#include "stationery/check.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+
+namespace stationery {
+
+namespace {
+
+constexpr Rgb kBlack{0, 0, 0};
+constexpr Rgb kWhite{255, 255, 255};
+
+double linear(std::uint8_t channel) {
+    const double c = channel / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+// A ratio as people read it, never rounded up past a threshold: "4.4:1", "21:1".
+std::string ratioText(double ratio) {
+    const double tenths = std::floor(ratio * 10.0 + 1e-9) / 10.0;
+    char text[32];
+    if (tenths == std::floor(tenths))
+        std::snprintf(text, sizeof text, "%.0f:1", tenths);
+    else
+        std::snprintf(text, sizeof text, "%.1f:1", tenths);
+    return text;
+}
+
+std::optional<Severity> contrastSeverity(double ratio) {
+    if (ratio < kContrastProblemBelow)
+        return Severity::Problem;
+    if (ratio < kContrastAdviceBelow)
+        return Severity::Advice;
+    return std::nullopt;
+}
+
+bool isFullPath(std::string_view path) {
+    if (path.starts_with('/') || path.starts_with('\\'))
+        return true;
+    return path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) &&
+           path[1] == ':' && (path[2] == '\\' || path[2] == '/');
+}
+
+bool soundInUse(const StationerySettings& s) {
+    return s.NoSound == 0 && s.SoundPath != kNoSound && !s.SoundPath.empty();
+}
+
+void readability(const StationerySettings& s, const CheckFacts& facts,
+                 std::vector<Finding>& findings) {
+    const Rgb text = parseHexColor(s.TextColor).value_or(kBlack);
+    const Rgb background = parseHexColor(s.BackgroundColor).value_or(kWhite);
+    const double onBackground = contrastRatio(text, background);
+    if (const auto severity = contrastSeverity(onBackground))
+        findings.push_back(
+            {*severity,
+             "Text on the background colour: " + ratioText(onBackground) + "; aim for 4.5:1.",
+             "Choose a text colour further from the background colour, darker on "
+             "a light background or lighter on a dark one."});
+    if (facts.picture && !effectiveImagePath(s).empty()) {
+        const double onPicture = std::min({contrastRatio(text, facts.picture->average),
+                                           contrastRatio(text, facts.picture->darkTenth),
+                                           contrastRatio(text, facts.picture->lightTenth)});
+        if (const auto severity = contrastSeverity(onPicture))
+            findings.push_back({*severity,
+                                "Text on the picture: " + ratioText(onPicture) + "; aim for 4.5:1.",
+                                "Choose a calmer or paler picture, or a text colour that stands "
+                                "out from all of it."});
+    }
+}
+
+} // namespace
+
+double relativeLuminance(Rgb c) {
+    return 0.2126 * linear(c.red) + 0.7152 * linear(c.green) + 0.0722 * linear(c.blue);
+}
+
+double contrastRatio(Rgb a, Rgb b) {
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+std::optional<Rgb> parseHexColor(std::string_view hex) {
+    if (hex.size() != 6 || hex.find_first_not_of("0123456789ABCDEFabcdef") != hex.npos)
+        return std::nullopt;
+    const auto byte = [&](std::size_t at) {
+        return static_cast<std::uint8_t>(std::stoi(std::string(hex.substr(at, 2)), nullptr, 16));
+    };
+    return Rgb{byte(0), byte(2), byte(4)};
+}
+
+std::string plainSize(std::uintmax_t bytes) {
+    if (bytes < 1024)
+        return std::to_string(bytes) + " bytes";
+    char text[32];
+    if (bytes < 1024 * 1024)
+        std::snprintf(text, sizeof text, "%.0f KB", bytes / 1024.0);
+    else
+        std::snprintf(text, sizeof text, "%.1f MB", bytes / (1024.0 * 1024.0));
+    return text;
+}
+
+std::vector<Finding> checkStationery(const StationerySettings& s, const CheckFacts& facts) {
+    std::vector<Finding> findings;
+    readability(s, facts, findings);
+
+    const std::string_view picture = effectiveImagePath(s);
+    if (!picture.empty() && !facts.pictureExists)
+        findings.push_back({Severity::Problem,
+                            "The picture \"" + std::string(picture) + "\" no longer exists.",
+                            "Choose the picture again on the Image tab."});
+    if (soundInUse(s) && !facts.soundExists)
+        findings.push_back({Severity::Problem,
+                            "The sound \"" + s.SoundPath + "\" no longer exists.",
+                            "Choose the sound again on the Sound tab, or tick \"No Sound\"."});
+
+    const std::uintmax_t weight =
+        (facts.pictureExists && !picture.empty() ? facts.pictureBytes : 0) +
+        (facts.soundExists && soundInUse(s) ? facts.soundBytes : 0);
+    if (weight >= kWeightAdviceFrom)
+        findings.push_back({weight >= kWeightProblemFrom ? Severity::Problem : Severity::Advice,
+                            "The picture and the sound add " + plainSize(weight) +
+                                " to every message sent with this stationery.",
+                            "Choose a smaller picture or sound, or save the picture smaller."});
+
+    if ((!picture.empty() && isFullPath(picture)) || (soundInUse(s) && isFullPath(s.SoundPath)))
+        findings.push_back({Severity::Advice,
+                            "The picture or sound is named by its place on this computer, which "
+                            "recipients do not have unless the mail client sends it along.",
+                            "Use File > Export, which puts them beside the stationery so they "
+                            "travel with it."});
+
+    if (isScrolling(s) && !picture.empty())
+        findings.push_back({Severity::Note,
+                            "The picture scrolls by a script, which received mail never runs: "
+                            "recipients see it standing still.",
+                            "File > Export's form for today's mail clients scrolls it without a "
+                            "script."});
+    if (isRealTicker(s, 1) || isRealTicker(s, 2) || isRealTicker(s, 3))
+        findings.push_back({Severity::Note,
+                            "The ticker writes to a status bar that today's mail clients and "
+                            "browsers do not show.",
+                            "Put anything recipients must read into the message itself."});
+    if (soundInUse(s))
+        findings.push_back({Severity::Note, "The background sound plays only in old mail clients.",
+                            "Expect most recipients not to hear it."});
+
+    std::stable_sort(findings.begin(), findings.end(), [](const Finding& a, const Finding& b) {
+        return static_cast<int>(a.severity) < static_cast<int>(b.severity);
+    });
+    return findings;
+}
+
+} // namespace stationery

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "stationery/settings.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace stationery {
+
+struct Rgb {
+    std::uint8_t red = 0, green = 0, blue = 0;
+    bool operator==(const Rgb&) const = default;
+};
+
+// Relative luminance and contrast ratio as the Web Content Accessibility Guidelines
+// (2.x) define them.
+double relativeLuminance(Rgb colour);
+double contrastRatio(Rgb a, Rgb b);
+// "RRGGBB" as a colour, or nothing for any other text.
+std::optional<Rgb> parseHexColor(std::string_view hex);
+
+// The colours of a picture that matter for reading text on it: its average, and the
+// colours of its darkest and lightest tenth (the 10th and 90th luminance percentiles).
+struct PictureColours {
+    Rgb average;
+    Rgb darkTenth;
+    Rgb lightTenth;
+};
+
+// What the window measures for the check: from the file system and the preview
+// already shown, never from reading a file whole.
+struct CheckFacts {
+    bool pictureExists = false;
+    std::uintmax_t pictureBytes = 0;
+    bool soundExists = false;
+    std::uintmax_t soundBytes = 0;
+    std::optional<PictureColours> picture;
+};
+
+enum class Severity { Problem, Advice, Note };
+
+struct Finding {
+    Severity severity;
+    std::string meaning; // one sentence: what recipients will meet
+    std::string action;  // one sentence: what to do about it
+};
+
+// Thresholds, exposed so the tests can sit on their edges.
+inline constexpr double kContrastProblemBelow = 3.0;
+inline constexpr double kContrastAdviceBelow = 4.5;
+inline constexpr std::uintmax_t kWeightAdviceFrom = 500 * 1024;
+inline constexpr std::uintmax_t kWeightProblemFrom = 5 * 1024 * 1024;
+
+// What the people who receive mail written on this stationery will meet, most serious
+// first. Empty when there is nothing to worry about.
+std::vector<Finding> checkStationery(const StationerySettings& settings, const CheckFacts& facts);
+
+// "640 KB", "1.2 MB": a size in plain units.
+std::string plainSize(std::uintmax_t bytes);
+
+} // namespace stationery

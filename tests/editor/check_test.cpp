@@ -1,0 +1,95 @@
+#include "editor_fixture.h"
+#include "platform/menu_item.h"
+#include "platform/picture_colours.h"
+#include "stationery/writer.h"
+#include "windows/check_window.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+class CheckTest : public EditorTest {
+protected:
+    QStringList rows() {
+        QApplication::processEvents(); // the findings follow once the handler has ended
+        QStringList texts;
+        QListWidget* list = form->checkWindow()->list();
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->item(i)->text();
+        return texts;
+    }
+};
+
+TEST_F(CheckTest, PreviewWritesWhatSaveWouldAndHandsItToTheBrowser) {
+    form->Text1->setText("Hello");
+    const QString title = form->windowTitle();
+    form->Form1_mnuPreview_Click();
+    ASSERT_EQ(browser.opened.size(), 1u);
+    const QString page = browser.opened[0].toLocalFile();
+    QFile file(page);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const std::string expected = stationery::StationeryWriter::render(form->settingsFromControls());
+    EXPECT_EQ(file.readAll(), QByteArray(expected.data(), qsizetype(expected.size())));
+    EXPECT_EQ(form->windowTitle(), title);
+    EXPECT_TRUE(messages.shown.empty());
+
+    // A second preview reuses the folder; the folder goes with the window.
+    form->Form1_mnuPreview_Click();
+    EXPECT_EQ(browser.opened[1], browser.opened[0]);
+    const QString folder = QFileInfo(page).absolutePath();
+    form.reset();
+    EXPECT_FALSE(QFileInfo::exists(folder));
+}
+
+TEST_F(CheckTest, NoBrowserIsSaidInPlainWords) {
+    browser.succeeds = false;
+    form->Form1_mnuPreview_Click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, "No Browser");
+    EXPECT_TRUE(messages.shown[0].text.contains("No web browser could be started"));
+}
+
+TEST_F(CheckTest, CheckWindowFollowsTheControlsAndClosesWithEscape) {
+    EXPECT_EQ(form->mnuPreview->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_EQ(form->mnuCheck->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
+    form->Form1_mnuCheck_Click();
+    CheckWindow* check = form->checkWindow();
+    ASSERT_NE(check, nullptr);
+    EXPECT_TRUE(check->isVisible());
+    EXPECT_FALSE(check->isModal());
+    EXPECT_EQ(check->windowTitle(), "Check");
+    EXPECT_EQ(rows(), QStringList{"Nothing to worry about"});
+
+    form->Text2->setText("News of the week");
+    ASSERT_EQ(rows().size(), 1);
+    EXPECT_TRUE(rows()[0].startsWith("The ticker writes to a status bar"));
+
+    // Pale text on the untouched white: a problem, listed before the note.
+    dialogs.answerColor(QColor(230, 230, 230));
+    form->Command1->click();
+    ASSERT_EQ(rows().size(), 2);
+    EXPECT_TRUE(rows()[0].startsWith("Text on the background colour: 1.2:1; aim for 4.5:1."));
+
+    QTest::keyClick(check, Qt::Key_Escape);
+    EXPECT_FALSE(check->isVisible());
+}
+
+TEST(PictureColours, AverageAndTenths) {
+    QImage image(10, 10, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (int y = 0; y < 2; ++y) // the darkest fifth is black
+        for (int x = 0; x < 10; ++x)
+            image.setPixel(x, y, qRgb(0, 0, 0));
+    image.setPixel(5, 5, qRgb(255, 0, 0));
+    const stationery::PictureColours colours = platform::pictureColours(image);
+    EXPECT_EQ(colours.darkTenth, (stationery::Rgb{0, 0, 0}));
+    EXPECT_EQ(colours.lightTenth, (stationery::Rgb{255, 255, 255}));
+    EXPECT_EQ(colours.average, (stationery::Rgb{204, 201, 201}));
+}
+
+} // namespace

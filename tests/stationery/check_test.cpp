@@ -1,0 +1,126 @@
+#include "stationery/check.h"
+
+#include <gtest/gtest.h>
+
+namespace stationery {
+namespace {
+
+std::vector<Severity> severities(const std::vector<Finding>& findings) {
+    std::vector<Severity> out;
+    for (const Finding& f : findings)
+        out.push_back(f.severity);
+    return out;
+}
+
+// The findings whose meaning starts with `prefix`.
+std::vector<Finding> about(const std::vector<Finding>& findings, std::string_view prefix) {
+    std::vector<Finding> out;
+    for (const Finding& f : findings)
+        if (std::string_view(f.meaning).starts_with(prefix))
+            out.push_back(f);
+    return out;
+}
+
+TEST(Check, ContrastArithmetic) {
+    EXPECT_DOUBLE_EQ(contrastRatio({0, 0, 0}, {255, 255, 255}), 21.0);
+    EXPECT_DOUBLE_EQ(contrastRatio({255, 255, 255}, {0, 0, 0}), 21.0);
+    EXPECT_DOUBLE_EQ(contrastRatio({12, 34, 56}, {12, 34, 56}), 1.0);
+    EXPECT_NEAR(contrastRatio({0x77, 0x77, 0x77}, {255, 255, 255}), 4.48, 0.005);
+    EXPECT_NEAR(relativeLuminance({255, 0, 0}), 0.2126, 1e-9);
+    EXPECT_EQ(parseHexColor("FFFFCC"), (Rgb{255, 255, 204}));
+    EXPECT_EQ(parseHexColor(""), std::nullopt);
+    EXPECT_EQ(parseHexColor("GG0000"), std::nullopt);
+}
+
+TEST(Check, TextOnTheBackgroundAtTheThresholds) {
+    const struct {
+        const char* text;
+        std::optional<Severity> expected;
+        const char* shown;
+    } cases[] = {
+        {"767676", std::nullopt, ""},           // 4.54:1
+        {"777777", Severity::Advice, "4.4:1"},  // 4.48:1, never shown rounded up
+        {"949494", Severity::Advice, "3:1"},    // 3.03:1
+        {"959595", Severity::Problem, "2.9:1"}, // 2.99:1
+    };
+    for (const auto& c : cases) {
+        StationerySettings s;
+        s.TextColor = c.text;
+        const auto found = about(checkStationery(s, {}), "Text on the background");
+        if (!c.expected) {
+            EXPECT_TRUE(found.empty()) << c.text;
+            continue;
+        }
+        ASSERT_EQ(found.size(), 1u) << c.text;
+        EXPECT_EQ(found[0].severity, *c.expected) << c.text;
+        EXPECT_EQ(found[0].meaning,
+                  std::string("Text on the background colour: ") + c.shown + "; aim for 4.5:1.");
+    }
+    // No colours chosen: the client's black on white.
+    EXPECT_TRUE(checkStationery(StationerySettings{}, {}).empty());
+}
+
+TEST(Check, TextOnThePictureUsesItsWorstPart) {
+    StationerySettings s;
+    s.ImagePath = "sky.jpg";
+    CheckFacts facts;
+    facts.pictureExists = true;
+    facts.picture = PictureColours{{250, 250, 250}, {240, 240, 240}, {255, 255, 255}};
+    EXPECT_TRUE(about(checkStationery(s, facts), "Text on the picture").empty());
+    // A dark tenth that black text cannot be read on.
+    facts.picture->darkTenth = {40, 40, 40};
+    const auto found = about(checkStationery(s, facts), "Text on the picture");
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].severity, Severity::Problem);
+    EXPECT_EQ(found[0].meaning, "Text on the picture: 1.4:1; aim for 4.5:1.");
+}
+
+TEST(Check, WeightAtTheThresholds) {
+    StationerySettings s;
+    s.ImagePath = "sky.jpg";
+    s.SoundPath = "chime.wav";
+    CheckFacts facts;
+    facts.pictureExists = facts.soundExists = true;
+    const auto weight = [&](std::uintmax_t picture, std::uintmax_t sound) {
+        facts.pictureBytes = picture;
+        facts.soundBytes = sound;
+        return about(checkStationery(s, facts), "The picture and the sound add");
+    };
+    EXPECT_TRUE(weight(kWeightAdviceFrom - 1, 0).empty());
+    ASSERT_EQ(weight(kWeightAdviceFrom - 100, 100).size(), 1u);
+    EXPECT_EQ(weight(kWeightAdviceFrom - 100, 100)[0].severity, Severity::Advice);
+    EXPECT_EQ(weight(kWeightProblemFrom - 1, 0)[0].severity, Severity::Advice);
+    EXPECT_EQ(weight(kWeightProblemFrom, 0)[0].severity, Severity::Problem);
+    EXPECT_NE(weight(kWeightProblemFrom, 0)[0].meaning.find("5.0 MB"), std::string::npos);
+    // "No Sound" ticked: the sound does not travel.
+    s.NoSound = 1;
+    EXPECT_TRUE(weight(kWeightAdviceFrom - 1, kWeightProblemFrom).empty());
+    EXPECT_EQ(plainSize(640 * 1024), "640 KB");
+    EXPECT_EQ(plainSize(999), "999 bytes");
+}
+
+TEST(Check, MissingFilesFullPathsAndWhatTodaysClientsDrop) {
+    StationerySettings s;
+    s.ImagePath = "/home/ann/sky.jpg";
+    s.SoundPath = "C:\\Sounds\\chime.wav";
+    s.Direction = ScrollDirection::Up;
+    s.TickerText2 = "Hello";
+    const auto findings = checkStationery(s, {});
+    EXPECT_EQ(severities(findings),
+              (std::vector<Severity>{Severity::Problem, Severity::Problem, Severity::Advice,
+                                     Severity::Note, Severity::Note, Severity::Note}));
+    EXPECT_EQ(findings[0].meaning, "The picture \"/home/ann/sky.jpg\" no longer exists.");
+    EXPECT_EQ(about(findings, "The picture or sound is named").size(), 1u);
+
+    // Parts not in use bring no notes; bare names are no full paths.
+    s.ImagePath = "sky.jpg";
+    s.NoSound = 1;
+    s.Direction = ScrollDirection::NoScroll;
+    s.TickerText2 = "";
+    CheckFacts facts;
+    facts.pictureExists = true;
+    EXPECT_TRUE(checkStationery(s, facts).empty());
+}
+
+} // namespace
+} // namespace stationery
