@@ -16,12 +16,16 @@ public:
 
     // `type` counts the dialog's file types from 0.
     void answerSave(const QString& path, int type = 0) {
-        answers_.push_back(FileChoice{path, type});
+        answers_.emplace_back(std::in_place_type<FileChoice>, FileChoice{path, type});
     }
-    void answerOpen(const QString& path) { answers_.push_back(path); }
-    void answerColor(const QColor& color) { answers_.push_back(color); }
-    void answerFont(const QFont& font) { answers_.push_back(font); }
-    void cancelNext() { answers_.push_back(Cancel{}); }
+    void answerOpen(const QString& path) {
+        answers_.emplace_back(std::in_place_type<QString>, path);
+    }
+    void answerColor(const QColor& color) {
+        answers_.emplace_back(std::in_place_type<QColor>, color);
+    }
+    void answerFont(const QFont& font) { answers_.emplace_back(std::in_place_type<QFont>, font); }
+    void cancelNext() { answers_.emplace_back(std::in_place_type<Cancel>); }
 
     int shown() const { return shown_; }
     bool allAnswered() const { return answers_.empty(); }
