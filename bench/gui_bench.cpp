@@ -28,6 +28,8 @@
 #include <fstream>
 #include <random>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Peak memory of one call, from the kernel's high-water mark, which we reset first.
@@ -59,7 +61,7 @@ QString cameraPicture() {
         const QString given = qEnvironmentVariable("STATIONERY_BENCH_PICTURE");
         if (!given.isEmpty())
             return given;
-        const QString file = scratch().filePath("camera.jpg");
+        const QString file = scratch().filePath(u"camera.jpg"_s);
         QImage image(6000, 4000, QImage::Format_RGB32);
         std::mt19937 random(42);
         std::uniform_int_distribution<int> noise(-24, 24);
@@ -86,7 +88,7 @@ QString largePicture() {
         const QString given = qEnvironmentVariable("STATIONERY_BENCH_LARGE");
         if (!given.isEmpty())
             return given;
-        const QString file = scratch().filePath("large.jpg");
+        const QString file = scratch().filePath(u"large.jpg"_s);
         QImage image(15000, 10000, QImage::Format_RGB32);
         for (int y = 0; y < image.height(); ++y) {
             QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
@@ -124,30 +126,32 @@ BENCHMARK(fullDecodeCameraPicture)->Unit(benchmark::kMillisecond);
 // libjpeg-turbo's own tool at 1/8 scale: how fast a preview can be at all.
 void djpegEighthScale(benchmark::State& state) {
     const QString path = cameraPicture();
-    if (QStandardPaths::findExecutable("djpeg").isEmpty()) {
+    if (QStandardPaths::findExecutable(u"djpeg"_s).isEmpty()) {
         state.SkipWithError("djpeg not installed (libjpeg-turbo-progs)");
         return;
     }
     for (auto _ : state) {
-        QProcess::execute("djpeg", {"-scale", "1/8", "-outfile", "/dev/null", path});
+        QProcess::execute(u"djpeg"_s, {u"-scale"_s, u"1/8"_s, u"-outfile"_s, u"/dev/null"_s, path});
     }
 }
 BENCHMARK(djpegEighthScale)->Unit(benchmark::kMillisecond);
 
 void processStartFloor(benchmark::State& state) {
     for (auto _ : state)
-        QProcess::execute("true", {});
+        QProcess::execute(u"true"_s, {});
 }
 BENCHMARK(processStartFloor)->Unit(benchmark::kMillisecond);
 
 // 100,000 files, 5% of them pictures.
 QString hugeFolder() {
     static const QString path = [] {
-        const QString folder = scratch().filePath("huge");
+        const QString folder = scratch().filePath(u"huge"_s);
         QDir().mkpath(folder);
         for (int i = 0; i < 100000; ++i) {
             const char* ext = i % 20 == 0 ? (i % 60 == 0 ? ".GIF" : ".jpg") : ".txt";
-            std::ofstream(QDir(folder).filePath(QString("file%1%2").arg(i).arg(ext)).toStdString());
+            std::ofstream(QDir(folder)
+                              .filePath(QString(u"file%1%2"_s).arg(i).arg(QLatin1String(ext)))
+                              .toStdString());
         }
         return folder;
     }();
@@ -204,11 +208,11 @@ void updateCheckFindings(benchmark::State& state) {
     Form1 form({dialogs, messages, volumes, audio, browser, [] {
                 }});
     form.show();
-    QDir(scratch().path()).mkpath("check");
-    QFile::copy(cameraPicture(), scratch().filePath("check/camera.jpg"));
-    form.Dir1->setPath(scratch().filePath("check"));
+    QDir(scratch().path()).mkpath(u"check"_s);
+    QFile::copy(cameraPicture(), scratch().filePath(u"check/camera.jpg"_s));
+    form.Dir1->setPath(scratch().filePath(u"check"_s));
     form.File1->choose(0);
-    form.Text1->setText("News of the week");
+    form.Text1->setText(u"News of the week"_s);
     form.Form1_mnuCheck_Click();
     QApplication::processEvents();
     int typed = 0;
@@ -224,7 +228,7 @@ void constructAndShowBareWindow(benchmark::State& state) {
         QMainWindow window;
         auto* tabs = new QTabWidget;
         for (const char* caption : {"Image", "Sound", "Ticker", "Color-Font", "Margins"})
-            tabs->addTab(new QWidget, caption);
+            tabs->addTab(new QWidget, QLatin1String(caption));
         window.setCentralWidget(tabs);
         window.show();
         QApplication::processEvents();
@@ -234,7 +238,7 @@ BENCHMARK(constructAndShowBareWindow)->Unit(benchmark::kMillisecond);
 
 // Peak memory, each measured in a fresh process of its own: "--memory" runs them all.
 int measureInThisProcess(const QString& what) {
-    if (what == "start") {
+    if (what == u"start"_s) {
         platform::ScriptedDialogs dialogs;
         platform::RecordingMessageBox messages;
         platform::SystemVolumeList volumes;
@@ -247,9 +251,9 @@ int measureInThisProcess(const QString& what) {
         std::printf("%.1f\n", readStatusKb("VmHWM:") / 1024.0);
         return 0;
     }
-    const QString path = what == "choose-large" ? largePicture() : cameraPicture();
+    const QString path = what == u"choose-large"_s ? largePicture() : cameraPicture();
     const double extra = extraPeakMegabytes([&] {
-        if (what.startsWith("choose")) {
+        if (what.startsWith(u"choose"_s)) {
             benchmark::DoNotOptimize(platform::PictureLoader::naturalSize(path));
             QImage preview = platform::PictureLoader::stretchedTo(path, QSize(140, 200));
             benchmark::DoNotOptimize(preview);
@@ -267,7 +271,7 @@ void reportMemory(const QString& self) {
     qputenv("STATIONERY_BENCH_LARGE", largePicture().toLocal8Bit());
     const auto run = [&](const char* what) {
         QProcess child;
-        child.start(self, {QStringLiteral("--measure=") + what});
+        child.start(self, {QStringLiteral("--measure=") + QLatin1String(what)});
         child.waitForFinished(120000);
         return QString::fromLatin1(child.readAllStandardOutput()).trimmed();
     };
@@ -288,9 +292,9 @@ int main(int argc, char* argv[]) {
     applyProgramLook();
     const QStringList arguments = QApplication::arguments();
     for (const QString& argument : arguments) {
-        if (argument.startsWith("--measure="))
+        if (argument.startsWith(u"--measure="_s))
             return measureInThisProcess(argument.mid(10));
-        if (argument == "--memory") {
+        if (argument == u"--memory"_s) {
             reportMemory(QApplication::applicationFilePath());
             return 0;
         }

@@ -14,31 +14,33 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     const QDir out(QString::fromLocal8Bit(argv[1]));
     for (const char* folder : {"picture_loader", "sound_open", "writer", "reader"})
-        out.mkpath(folder);
+        out.mkpath(QLatin1String(folder));
 
     const QImage picture = picture_files::detailed(24, 16);
-    picture_files::write(out.filePath("picture_loader/small.jpg"),
+    picture_files::write(out.filePath(QStringLiteral("picture_loader/small.jpg")),
                          picture_files::encode(picture, "jpeg"));
-    picture_files::write(out.filePath("picture_loader/small.bmp"),
+    picture_files::write(out.filePath(QStringLiteral("picture_loader/small.bmp")),
                          picture_files::encode(picture, "bmp"));
-    picture_files::write(out.filePath("picture_loader/small.gif"),
+    picture_files::write(out.filePath(QStringLiteral("picture_loader/small.gif")),
                          picture_files::encode(picture, "gif"));
     picture_files::write(
-        out.filePath("picture_loader/eight-bit.bmp"),
+        out.filePath(QStringLiteral("picture_loader/eight-bit.bmp")),
         picture_files::encode(picture.convertToFormat(QImage::Format_Indexed8), "bmp"));
 
-    picture_files::write(out.filePath("sound_open/tone.wav"), sound_files::sineWav(0.02));
-    picture_files::write(out.filePath("sound_open/note.mid"), sound_files::oneNoteMidi(0.1));
+    picture_files::write(out.filePath(QStringLiteral("sound_open/tone.wav")),
+                         sound_files::sineWav(0.02));
+    picture_files::write(out.filePath(QStringLiteral("sound_open/note.mid")),
+                         sound_files::oneNoteMidi(0.1));
     // The start of an MPEG audio stream: an ID3 tag and one frame header.
-    picture_files::write(out.filePath("sound_open/start.mp3"),
+    picture_files::write(out.filePath(QStringLiteral("sound_open/start.mp3")),
                          QByteArray("ID3\x03\x00\x00\x00\x00\x00\x00", 10) +
                              QByteArray("\xFF\xFB\x90\x64", 4) + QByteArray(413, '\0'));
 
-    picture_files::write(out.filePath("writer/plain"), QByteArray("\x01\x02"
-                                                                  "Ann\x00Title",
-                                                                  12));
+    picture_files::write(out.filePath(QStringLiteral("writer/plain")), QByteArray("\x01\x02"
+                                                                                  "Ann\x00Title",
+                                                                                  12));
     picture_files::write(
-        out.filePath("writer/quotes"),
+        out.filePath(QStringLiteral("writer/quotes")),
         QByteArray("\x01\x05Say \"hi\" C:\\new </script> caf\xC3\xA9 \xF0\x9F\x98\x80"));
 
     // Whole stationery files, untouched and with every section.

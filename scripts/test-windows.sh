@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-    -DCMAKE_BUILD_TYPE=Release -DSTATIONERY_BUILD_GUI=OFF -DSTATIONERY_BUILD_BENCH=OFF
+    -DCMAKE_BUILD_TYPE=Release -DSTATIONERY_BUILD_GUI=OFF -DSTATIONERY_BUILD_BENCH=OFF -DSTATIONERY_WERROR=ON
 cmake --build build-windows --parallel
 # A Wine prefix of the build's own; no desktop, no Mono or Gecko installers.
 export WINEPREFIX="$PWD/build-windows/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="

@@ -7,6 +7,8 @@
 
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char* argv[]) {
     if (argc != 3) {
         std::fprintf(stderr, "usage: make_icons OUTPUT_FOLDER NAME\n");
@@ -18,8 +20,8 @@ int main(int argc, char* argv[]) {
     for (int side : {16, 24, 32, 48, 64, 128, 256}) {
         const QString folder = QStringLiteral("%1x%1/apps").arg(side);
         output.mkpath(folder);
-        const QString file =
-            output.filePath(folder + '/' + QString::fromLocal8Bit(argv[2]) + ".png");
+        const QString file = output.filePath(folder + QLatin1Char('/') +
+                                             QString::fromLocal8Bit(argv[2]) + u".png"_s);
         if (!artwork::programPicture(side).save(file, "PNG")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
             return 1;

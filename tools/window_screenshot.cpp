@@ -24,6 +24,8 @@
 
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char* argv[]) {
     if (argc < 2) {
         std::fprintf(stderr, "usage: window_screenshot OUTPUT.png [TAB]\n");
@@ -41,8 +43,8 @@ int main(int argc, char* argv[]) {
     window.show();
 
     // Choose a picture of our own, as a user would through the lists.
-    QTemporaryDir folder(QDir::tempPath() + "/Pictures-XXXXXX");
-    artwork::aboutPicture().save(folder.filePath("night sky.bmp"), "BMP");
+    QTemporaryDir folder(QDir::tempPath() + u"/Pictures-XXXXXX"_s);
+    artwork::aboutPicture().save(folder.filePath(u"night sky.bmp"_s), "BMP");
     window.Dir1->setPath(folder.path());
     window.File1->choose(0);
 

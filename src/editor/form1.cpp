@@ -122,7 +122,7 @@ void Form1::Form1_Form_Load() {
     Image1->Tag = QString();
     const bool soundTab = SSTab1->Tab() == TabSound;
     MMControl1->setVisible(soundTab);
-    MMControl1->setBooleanSetting(52, soundTab);
+    MMControl1->setBooleanSetting(platform::MediaControl::Visible, soundTab);
     Tag = Dir1->Path();
     if (Image1->Tag.isEmpty())
         enableSizeAndMarginFields(false);
@@ -168,11 +168,11 @@ void Form1::centreMediaControl() {
 
 void Form1::Form1_SSTab1_Click(int /*previousTab*/) {
     if (SSTab1->Tab() == TabSound) {
-        MMControl1->setBooleanSetting(52, true);
+        MMControl1->setBooleanSetting(platform::MediaControl::Visible, true);
         MMControl1->setVisible(true);
     } else {
         MMControl1->setVisible(false);
-        MMControl1->setBooleanSetting(52, false);
+        MMControl1->setBooleanSetting(platform::MediaControl::Visible, false);
     }
     Image1->setVisible(SSTab1->Tab() == TabImage);
     enableSizeAndMarginFields(!Image1->Tag.isEmpty());
@@ -218,7 +218,7 @@ void Form1::Form1_mnuMargins_Click() {
 }
 
 void Form1::Form1_mnuExit_Click() {
-    MMControl1->setCommand(QStringLiteral("Close"));
+    MMControl1->setCommand(platform::MediaControl::CloseCommand);
     services_.endProgram();
 }
 

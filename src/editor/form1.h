@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/common_dialog.h"
+#include "platform/mouse_pointer.h"
 #include "stationery/check.h"
 #include "stationery/settings.h"
 
@@ -60,8 +61,8 @@ public:
     static constexpr int TabTicker = 2;
     static constexpr int TabColorFont = 3;
     static constexpr int TabMargins = 4;
-    static constexpr int PointerDefault = 0;
-    static constexpr int PointerHourglass = 11;
+    static constexpr int PointerDefault = platform::PointerDefault;
+    static constexpr int PointerHourglass = platform::PointerHourglass;
 
     explicit Form1(Form1Services services, QWidget* parent = nullptr);
     ~Form1() override;

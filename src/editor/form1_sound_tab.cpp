@@ -47,35 +47,35 @@ void Form1::Form1_File2_Click() {
 }
 
 void Form1::chooseSound(const QString& path) {
-    MMControl1->setCommand(QStringLiteral("Stop"));
+    MMControl1->setCommand(platform::MediaControl::StopCommand);
     setMousePointer(PointerHourglass);
     Label14->setCaption(path);
     if (Check1->Value() == 1)
         Check1->setValue(0); // runs Form1_Check1_Click, which finds a sound chosen
     mnuSound->setChecked(true);
 
-    QString deviceType;
+    QStringView deviceType;
     if (path.endsWith(QLatin1String("mid"), Qt::CaseSensitive))
-        deviceType = QStringLiteral("Sequencer");
+        deviceType = platform::MediaControl::SequencerDevice;
     else if (path.endsWith(QLatin1String("wav"), Qt::CaseSensitive))
-        deviceType = QStringLiteral("Waveaudio");
+        deviceType = platform::MediaControl::WaveAudioDevice;
 
-    MMControl1->setCommand(QStringLiteral("Close"));
+    MMControl1->setCommand(platform::MediaControl::CloseCommand);
     MMControl1->setDeviceType(deviceType);
-    MMControl1->setBooleanSetting(2, true);
-    MMControl1->setBooleanSetting(24, false);
-    MMControl1->setBooleanSetting(25, true);
-    MMControl1->setBooleanSetting(26, false);
+    MMControl1->setBooleanSetting(platform::MediaControl::AutoEnable, true);
+    MMControl1->setBooleanSetting(platform::MediaControl::Shareable, false);
+    MMControl1->setBooleanSetting(platform::MediaControl::PlayVisible, true);
+    MMControl1->setBooleanSetting(platform::MediaControl::RecordVisible, false);
     MMControl1->setFileName(path);
-    MMControl1->setBooleanSetting(52, true);
-    MMControl1->setCommand(QStringLiteral("Open"));
+    MMControl1->setBooleanSetting(platform::MediaControl::Visible, true);
+    MMControl1->setCommand(platform::MediaControl::OpenCommand);
     setMousePointer(PointerDefault);
 }
 
 void Form1::Form1_Check1_Click() {
     if (Check1->Value() == 1) {
-        MMControl1->setCommand(QStringLiteral("Stop"));
-        MMControl1->setCommand(QStringLiteral("Close"));
+        MMControl1->setCommand(platform::MediaControl::StopCommand);
+        MMControl1->setCommand(platform::MediaControl::CloseCommand);
         mnuSound->setChecked(true);
     }
     if (Check1->Value() == 0 && Label14->Caption() == QLatin1String("null"))

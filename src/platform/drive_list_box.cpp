@@ -39,7 +39,9 @@ void DriveListBox::refresh() {
     clear();
     for (const Volume& volume : volumes_.volumes()) {
         const QString root = QDir::toNativeSeparators(volume.root);
-        addItem(volume.label.isEmpty() ? root : root + QStringLiteral(" [") + volume.label + ']',
+        addItem(volume.label.isEmpty()
+                    ? root
+                    : root + QStringLiteral(" [") + volume.label + QLatin1Char(']'),
                 volume.root);
     }
     const int index = findData(selected);

@@ -9,10 +9,6 @@ namespace platform {
 
 namespace {
 
-constexpr int kAutoEnable = 2;
-constexpr int kPlayVisible = 25;
-constexpr int kVisible = 52;
-
 QToolButton* transportButton(QWidget* parent, QStyle::StandardPixmap icon, const QString& name) {
     auto* button = new QToolButton(parent);
     button->setIcon(parent->style()->standardIcon(icon));
@@ -37,12 +33,12 @@ MediaControl::MediaControl(AudioDevice& device, QWidget* parent)
     layout->addWidget(play_);
     layout->addWidget(pause_);
     layout->addWidget(stop_);
-    settings_[kAutoEnable] = true;
-    settings_[kPlayVisible] = true;
+    settings_[AutoEnable] = true;
+    settings_[PlayVisible] = true;
 
-    connect(play_, &QToolButton::clicked, this, [this] { setCommand(QStringLiteral("Play")); });
-    connect(pause_, &QToolButton::clicked, this, [this] { setCommand(QStringLiteral("Pause")); });
-    connect(stop_, &QToolButton::clicked, this, [this] { setCommand(QStringLiteral("Stop")); });
+    connect(play_, &QToolButton::clicked, this, [this] { setCommand(PlayCommand); });
+    connect(pause_, &QToolButton::clicked, this, [this] { setCommand(PauseCommand); });
+    connect(stop_, &QToolButton::clicked, this, [this] { setCommand(StopCommand); });
     // A sound that ends by itself must give the play button back.
     poll_->setInterval(250);
     connect(poll_, &QTimer::timeout, this, &MediaControl::refreshButtons);
@@ -53,29 +49,29 @@ MediaControl::~MediaControl() {
     device_.close();
 }
 
-void MediaControl::setCommand(const QString& command) {
-    command_ = command;
-    record(QStringLiteral("Command=") + command);
-    if (command == QLatin1String("Open")) {
+void MediaControl::setCommand(QStringView command) {
+    command_ = command.toString();
+    record(QStringLiteral("Command=") + command.toString());
+    if (command == OpenCommand) {
         problem_ = device_.unavailableReason();
         if (problem_.isEmpty())
             problem_ = device_.open(deviceType_, fileName_);
-    } else if (command == QLatin1String("Close")) {
+    } else if (command == CloseCommand) {
         device_.close();
         problem_.clear();
-    } else if (command == QLatin1String("Stop")) {
+    } else if (command == StopCommand) {
         device_.stop();
-    } else if (command == QLatin1String("Play")) {
+    } else if (command == PlayCommand) {
         device_.play();
-    } else if (command == QLatin1String("Pause")) {
+    } else if (command == PauseCommand) {
         device_.pause();
     }
     refreshButtons();
 }
 
-void MediaControl::setDeviceType(const QString& deviceType) {
-    deviceType_ = deviceType;
-    record(QStringLiteral("DeviceType=") + deviceType);
+void MediaControl::setDeviceType(QStringView deviceType) {
+    deviceType_ = deviceType.toString();
+    record(QStringLiteral("DeviceType=") + deviceType_);
 }
 
 void MediaControl::setFileName(const QString& fileName) {
@@ -83,22 +79,24 @@ void MediaControl::setFileName(const QString& fileName) {
     record(QStringLiteral("FileName=") + fileName);
 }
 
-bool MediaControl::BooleanSetting(int number) const {
-    const auto found = settings_.find(number);
+bool MediaControl::BooleanSetting(Setting setting) const {
+    const auto found = settings_.find(setting);
     return found != settings_.end() && found->second;
 }
 
-void MediaControl::setBooleanSetting(int number, bool value) {
-    settings_[number] = value;
-    record(QStringLiteral("Setting%1=%2").arg(number).arg(value ? "true" : "false"));
-    if (number == kPlayVisible)
+void MediaControl::setBooleanSetting(Setting setting, bool value) {
+    settings_[setting] = value;
+    record(QStringLiteral("Setting%1=%2")
+               .arg(int(setting))
+               .arg(value ? QLatin1String("true") : QLatin1String("false")));
+    if (setting == PlayVisible)
         play_->setVisible(value);
     refreshButtons();
 }
 
 void MediaControl::refreshButtons() {
     const AudioDevice::Mode mode = device_.mode();
-    const bool follow = BooleanSetting(kAutoEnable);
+    const bool follow = BooleanSetting(AutoEnable);
     play_->setEnabled(!follow || mode == AudioDevice::Mode::Stopped ||
                       mode == AudioDevice::Mode::Paused);
     pause_->setEnabled(!follow || mode == AudioDevice::Mode::Playing);
@@ -109,7 +107,7 @@ void MediaControl::refreshButtons() {
     if (tip.isEmpty())
         tip = device_.unavailableReason();
     setToolTip(tip);
-    play_->setToolTip(tip.isEmpty() ? QStringLiteral("Play") : tip);
+    play_->setToolTip(tip.isEmpty() ? PlayCommand.toString() : tip);
 
     if (mode == AudioDevice::Mode::Playing)
         poll_->start();

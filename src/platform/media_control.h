@@ -27,17 +27,34 @@ namespace platform {
 class MediaControl : public QWidget {
     Q_OBJECT
 public:
+    // The Boolean settings the control keeps, by their numbers.
+    enum Setting : int {
+        AutoEnable = 2,
+        Shareable = 24,
+        PlayVisible = 25,
+        RecordVisible = 26,
+        Visible = 52,
+    };
+    // Commands, and the device types the program asks for.
+    static constexpr QStringView OpenCommand = u"Open";
+    static constexpr QStringView CloseCommand = u"Close";
+    static constexpr QStringView PlayCommand = u"Play";
+    static constexpr QStringView PauseCommand = u"Pause";
+    static constexpr QStringView StopCommand = u"Stop";
+    static constexpr QStringView SequencerDevice = u"Sequencer";
+    static constexpr QStringView WaveAudioDevice = u"Waveaudio";
+
     explicit MediaControl(AudioDevice& device, QWidget* parent = nullptr);
     ~MediaControl() override;
 
     QString Command() const { return command_; }
-    void setCommand(const QString& command);
+    void setCommand(QStringView command);
     QString DeviceType() const { return deviceType_; }
-    void setDeviceType(const QString& deviceType);
+    void setDeviceType(QStringView deviceType);
     QString FileName() const { return fileName_; }
     void setFileName(const QString& fileName);
-    bool BooleanSetting(int number) const;
-    void setBooleanSetting(int number, bool value);
+    bool BooleanSetting(Setting setting) const;
+    void setBooleanSetting(Setting setting, bool value);
 
     // Every property set and command, in order ("Command=Open", "Setting25=true").
     const QStringList& History() const { return history_; }

@@ -1,5 +1,7 @@
 #include "windows/form2.h"
 
+#include "platform/mouse_pointer.h"
+
 #include "platform/image_box.h"
 #include "platform/picture_loader.h"
 #include "platform/runtime_error.h"
@@ -57,7 +59,7 @@ void Form2::prepareLayout() {
     Image1->hide();
     Image1->setStretch(false);
     Timer1->start();
-    setMousePointer(11);
+    setMousePointer(platform::PointerHourglass);
 }
 
 Form2::Layout Form2::layout(double w, double h, double windowWidth, double windowHeight) {
@@ -100,10 +102,10 @@ void Form2::Form2_Timer1_Timer() {
         // Gone or spoilt since it was chosen: the window stays black.
         Image1->setPicture(QPixmap());
     }
-    setMousePointer(0);
+    setMousePointer(platform::PointerDefault);
 }
 
 void Form2::Form2_Image1_Click() {
-    setMousePointer(0);
+    setMousePointer(platform::PointerDefault);
     hide();
 }

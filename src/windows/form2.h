@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/mouse_pointer.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -54,5 +56,5 @@ private:
 
     std::function<QString()> chosenImagePath_;
     std::unique_ptr<platform::Twips> twips_;
-    int mousePointer_ = 0;
+    int mousePointer_ = platform::PointerDefault;
 };

@@ -40,8 +40,9 @@ int main(int argc, char* argv[]) {
         out.mkpath(QString::fromLatin1(page.folder));
         s.Direction = page.direction;
         stationery::exportStationery(
-            out.filePath(QString::fromLatin1(page.folder) + "/page.htm").toStdString(), s,
-            page.form);
+            out.filePath(QString::fromLatin1(page.folder) + QStringLiteral("/page.htm"))
+                .toStdString(),
+            s, page.form);
     }
     return 0;
 }

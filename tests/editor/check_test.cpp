@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class CheckTest : public EditorTest {
@@ -26,7 +28,7 @@ protected:
 };
 
 TEST_F(CheckTest, PreviewWritesWhatSaveWouldAndHandsItToTheBrowser) {
-    form->Text1->setText("Hello");
+    form->Text1->setText(u"Hello"_s);
     const QString title = form->windowTitle();
     form->Form1_mnuPreview_Click();
     ASSERT_EQ(browser.opened.size(), 1u);
@@ -50,8 +52,8 @@ TEST_F(CheckTest, NoBrowserIsSaidInPlainWords) {
     browser.succeeds = false;
     form->Form1_mnuPreview_Click();
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].title, "No Browser");
-    EXPECT_TRUE(messages.shown[0].text.contains("No web browser could be started"));
+    EXPECT_EQ(messages.shown[0].title, u"No Browser"_s);
+    EXPECT_TRUE(messages.shown[0].text.contains(u"No web browser could be started"_s));
 }
 
 TEST_F(CheckTest, CheckWindowFollowsTheControlsAndClosesWithEscape) {
@@ -62,18 +64,18 @@ TEST_F(CheckTest, CheckWindowFollowsTheControlsAndClosesWithEscape) {
     ASSERT_NE(check, nullptr);
     EXPECT_TRUE(check->isVisible());
     EXPECT_FALSE(check->isModal());
-    EXPECT_EQ(check->windowTitle(), "Check");
-    EXPECT_EQ(rows(), QStringList{"Nothing to worry about"});
+    EXPECT_EQ(check->windowTitle(), u"Check"_s);
+    EXPECT_EQ(rows(), QStringList{u"Nothing to worry about"_s});
 
-    form->Text2->setText("News of the week");
+    form->Text2->setText(u"News of the week"_s);
     ASSERT_EQ(rows().size(), 1);
-    EXPECT_TRUE(rows()[0].startsWith("The ticker writes to a status bar"));
+    EXPECT_TRUE(rows()[0].startsWith(u"The ticker writes to a status bar"_s));
 
     // Pale text on the untouched white: a problem, listed before the note.
     dialogs.answerColor(QColor(230, 230, 230));
     form->Command1->click();
     ASSERT_EQ(rows().size(), 2);
-    EXPECT_TRUE(rows()[0].startsWith("Text on the background colour: 1.2:1; aim for 4.5:1."));
+    EXPECT_TRUE(rows()[0].startsWith(u"Text on the background colour: 1.2:1; aim for 4.5:1."_s));
 
     QTest::keyClick(check, Qt::Key_Escape);
     EXPECT_FALSE(check->isVisible());

@@ -2,6 +2,8 @@
 #include "platform/label.h"
 #include "platform/menu_item.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using ColorFontTest = EditorTest;
@@ -15,18 +17,18 @@ TEST_F(ColorFontTest, ColoursBecomeHexInTheLabelTags) {
     for (const auto& [color, hex] : examples) {
         dialogs.answerColor(color);
         form->Form1_Command1_Click();
-        EXPECT_EQ(form->Label4->Tag, hex);
+        EXPECT_EQ(form->Label4->Tag, QLatin1String(hex));
         EXPECT_EQ(form->Label4->palette().color(QPalette::WindowText), color);
         EXPECT_EQ(form->Label5->palette().color(QPalette::WindowText), color);
     }
     EXPECT_TRUE(form->mnucolorfont->Checked());
-    EXPECT_EQ(form->Label5->Tag, ""); // the text colour leaves the background alone
+    EXPECT_EQ(form->Label5->Tag, u""_s); // the text colour leaves the background alone
 
     dialogs.answerColor(QColor(0, 0, 255));
     form->Form1_Command2_Click();
-    EXPECT_EQ(form->Label5->Tag, "0000FF");
+    EXPECT_EQ(form->Label5->Tag, u"0000FF"_s);
     EXPECT_EQ(form->Label4->palette().color(QPalette::Window), QColor(0, 0, 255));
-    EXPECT_EQ(form->Label4->Tag, "FF8040");
+    EXPECT_EQ(form->Label4->Tag, u"FF8040"_s);
     EXPECT_EQ(form->CommonDialog1.Color, 0xFF0000); // blue in the highest byte
 }
 
@@ -39,8 +41,8 @@ TEST_F(ColorFontTest, CancelledDialogsChangeNothing) {
     form->Form1_Command2_Click();
     dialogs.cancelNext();
     form->Form1_Command3_Click();
-    EXPECT_EQ(form->Label4->Tag, "");
-    EXPECT_EQ(form->Label5->Tag, "");
+    EXPECT_EQ(form->Label4->Tag, u""_s);
+    EXPECT_TRUE(form->Label5->Tag.isEmpty());
     EXPECT_EQ(form->Label4->palette(), before);
     EXPECT_EQ(form->Label5->font(), fontBefore);
     EXPECT_FALSE(form->mnucolorfont->Checked());
@@ -56,13 +58,13 @@ TEST_F(ColorFontTest, FontChoiceReachesPreviewAndRecord) {
     form->Form1_Command3_Click();
     EXPECT_EQ(form->CommonDialog1.Flags, 65537);
     for (platform::Label* preview : {form->Label4, form->Label5}) {
-        EXPECT_EQ(preview->font().family(), "DejaVu Serif");
+        EXPECT_EQ(preview->font().family(), u"DejaVu Serif"_s);
         EXPECT_EQ(preview->font().pointSizeF(), 14);
         EXPECT_TRUE(preview->font().bold());
         EXPECT_TRUE(preview->font().italic());
     }
     EXPECT_TRUE(form->mnucolorfont->Checked());
-    EXPECT_EQ(form->Label4->Tag, ""); // a font changes no colour
+    EXPECT_TRUE(form->Label4->Tag.isEmpty()); // a font changes no colour
 
     QFont regular(QStringLiteral("DejaVu Sans"));
     regular.setPointSizeF(9);
@@ -71,7 +73,7 @@ TEST_F(ColorFontTest, FontChoiceReachesPreviewAndRecord) {
     EXPECT_FALSE(form->Label5->font().bold());
     EXPECT_FALSE(form->Label5->font().italic());
     // The dialog opens on the font chosen before.
-    EXPECT_EQ(dialogs.lastInitialFont().family(), "DejaVu Serif");
+    EXPECT_EQ(dialogs.lastInitialFont().family(), u"DejaVu Serif"_s);
 
     const stationery::StationerySettings s = form->settingsFromControls();
     EXPECT_EQ(s.FontName, "DejaVu Sans");

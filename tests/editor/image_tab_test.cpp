@@ -14,6 +14,8 @@
 #include <QImageReader>
 #include <QLineEdit>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class ImageTabTest : public EditorTest {
@@ -38,8 +40,8 @@ protected:
     void expectChosen(const QString& path, const char* width, const char* height) {
         EXPECT_EQ(form->Label10->Caption(), path);
         EXPECT_EQ(form->Image1->Tag, path);
-        EXPECT_EQ(form->Text6->text(), width);
-        EXPECT_EQ(form->Text7->text(), height);
+        EXPECT_EQ(form->Text6->text(), QLatin1String(width));
+        EXPECT_EQ(form->Text7->text(), QLatin1String(height));
         EXPECT_TRUE(form->mnuImage->Checked());
     }
 };
@@ -47,14 +49,14 @@ protected:
 TEST_F(ImageTabTest, ChoosingAPictureFillsEveryValue) {
     openScratchFolder();
     EXPECT_EQ(form->File1->Path(), QDir::toNativeSeparators(scratch.path()));
-    const QString path = addPicture("sky.jpg", 100, 60);
+    const QString path = addPicture(u"sky.jpg"_s, 100, 60);
     form->Dir1->setPath(scratch.path()); // same folder: the list is not read again
     form->File1->setPath(form->Dir1->Path());
-    click("sky.jpg");
+    click(u"sky.jpg"_s);
 
     expectChosen(QDir::toNativeSeparators(path), "100", "60");
-    EXPECT_EQ(form->Label11->Caption(), "1500"); // 15 twips a pixel at 96 dpi
-    EXPECT_EQ(form->Label12->Caption(), "900");
+    EXPECT_EQ(form->Label11->Caption(), u"1500"_s); // 15 twips a pixel at 96 dpi
+    EXPECT_EQ(form->Label12->Caption(), u"900"_s);
     EXPECT_EQ(form->Image2->size(), QSize(100, 60));
     EXPECT_EQ(form->Image1->Picture().deviceIndependentSize().toSize(), form->Image1->size());
     EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);
@@ -64,13 +66,13 @@ TEST_F(ImageTabTest, ChoosingAPictureFillsEveryValue) {
     form->Form1_mnuMargins_Click();
     EXPECT_TRUE(form->Text6->isEnabled());
     form->Form1_Image5_Click();
-    EXPECT_EQ(form->Text9->text(), "100");
+    EXPECT_EQ(form->Text9->text(), u"100"_s);
     EXPECT_EQ(form->settingsFromControls().ImagePath, path.toStdString());
 }
 
 TEST_F(ImageTabTest, NamesWithBlanksQuotesAndAccentsAndEveryKind) {
     openScratchFolder();
-    const QString names[] = {"my \"best\" sky.jpg", "Été à Zürich.gif", "ΩΩ.BMP"};
+    const QString names[] = {u"my \"best\" sky.jpg"_s, u"Été à Zürich.gif"_s, u"ΩΩ.BMP"_s};
     const char* formats[] = {"jpeg", "gif", "bmp"};
     for (int i = 0; i < 3; ++i) {
         const QString path = addPicture(names[i], 30 + i, 20, formats[i]);
@@ -82,37 +84,37 @@ TEST_F(ImageTabTest, NamesWithBlanksQuotesAndAccentsAndEveryKind) {
 
 TEST_F(ImageTabTest, APictureThatIsNoPictureIsReportedAndTheLastChoiceSurvives) {
     openScratchFolder();
-    const QString good = addPicture("good.jpg", 40, 30);
-    addFile("text.jpg", "hello, this is not a picture\n");
-    addFile("empty.gif", QByteArray());
+    const QString good = addPicture(u"good.jpg"_s, 40, 30);
+    addFile(u"text.jpg"_s, "hello, this is not a picture\n");
+    addFile(u"empty.gif"_s, QByteArray());
     const QByteArray whole = picture_files::encode(picture_files::detailed(50, 50), "jpeg");
-    addFile("cut.jpg", whole.left(whole.size() / 2));
+    addFile(u"cut.jpg"_s, whole.left(whole.size() / 2));
     form->File1->setPath(form->Dir1->Path());
-    click("good.jpg");
+    click(u"good.jpg"_s);
 
     for (const char* bad : {"text.jpg", "empty.gif", "cut.jpg"}) {
         form->Dir1->setPath(scratch.path());
-        click(bad);
+        click(QString::fromLatin1(bad));
         ASSERT_FALSE(messages.shown.empty()) << bad;
-        EXPECT_EQ(messages.shown.back().text, "Invalid Picture Type");
-        EXPECT_EQ(messages.shown.back().title, "Corrupt Picture");
+        EXPECT_EQ(messages.shown.back().text, u"Invalid Picture Type"_s);
+        EXPECT_EQ(messages.shown.back().title, u"Corrupt Picture"_s);
         EXPECT_EQ(form->Dir1->Path(), form->Tag) << "the folder list returns to the start folder";
         EXPECT_EQ(form->File1->Path(), form->Tag);
         EXPECT_TRUE(form->Image1->Picture().isNull()) << "the preview is blank";
         EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);
         expectChosen(QDir::toNativeSeparators(good), "40", "30");
-        EXPECT_EQ(form->Label11->Caption(), "600");
+        EXPECT_EQ(form->Label11->Caption(), u"600"_s);
     }
     EXPECT_EQ(messages.shown.size(), 3u);
 }
 
 TEST_F(ImageTabTest, AVeryLargePhotoIsShownAndMeasured) {
     const QString large = picture_files::largeJpeg(15000, 10000);
-    QFile::copy(large, scratchPath("large.jpg"));
+    QFile::copy(large, scratchPath(u"large.jpg"_s));
     openScratchFolder();
-    click("large.jpg");
+    click(u"large.jpg"_s);
     EXPECT_TRUE(messages.shown.empty());
-    expectChosen(QDir::toNativeSeparators(scratchPath("large.jpg")), "15000", "10000");
+    expectChosen(QDir::toNativeSeparators(scratchPath(u"large.jpg"_s)), "15000", "10000");
     EXPECT_FALSE(form->Image1->Picture().isNull());
     form->Form1_Image1_Click();
     Form2* preview = form->previewWindow();
@@ -125,42 +127,42 @@ TEST_F(ImageTabTest, AGifTooLargeToDecodeIsReportedInPlainWords) {
     const int previousLimit = QImageReader::allocationLimit();
     QImageReader::setAllocationLimit(1); // megabytes
     openScratchFolder();
-    addPicture("wide.gif", 700, 400, "gif");
+    addPicture(u"wide.gif"_s, 700, 400, "gif");
     form->File1->setPath(form->Dir1->Path());
-    click("wide.gif");
+    click(u"wide.gif"_s);
     QImageReader::setAllocationLimit(previousLimit);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "This picture is 700 × 400 pixels, too large to show.");
-    EXPECT_EQ(messages.shown[0].title, "Picture Too Large");
-    EXPECT_EQ(form->Label10->Caption(), "Label10");
+    EXPECT_EQ(messages.shown[0].text, u"This picture is 700 × 400 pixels, too large to show."_s);
+    EXPECT_EQ(messages.shown[0].title, u"Picture Too Large"_s);
+    EXPECT_EQ(form->Label10->Caption(), u"Label10"_s);
     EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);
 }
 
 TEST_F(ImageTabTest, AFileGoneSinceTheListingRecoversQuietly) {
     openScratchFolder();
-    const QString gone = addPicture("gone.jpg", 10, 10);
+    const QString gone = addPicture(u"gone.jpg"_s, 10, 10);
     form->File1->setPath(form->Dir1->Path());
     QFile::remove(gone);
-    click("gone.jpg");
+    click(u"gone.jpg"_s);
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(form->Dir1->Path(), form->Tag);
-    EXPECT_EQ(form->Label10->Caption(), "Label10");
-    EXPECT_EQ(form->Image1->Tag, "");
+    EXPECT_EQ(form->Label10->Caption(), u"Label10"_s);
+    EXPECT_EQ(form->Image1->Tag, u""_s);
     EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);
     EXPECT_FALSE(form->mnuImage->Checked());
 }
 
 TEST_F(ImageTabTest, ADriveWithNoDiskIsReportedAndTheListsGoHome) {
     openScratchFolder();
-    const QString good = addPicture("good.jpg", 12, 8);
+    const QString good = addPicture(u"good.jpg"_s, 12, 8);
     form->File1->setPath(form->Dir1->Path());
-    click("good.jpg");
+    click(u"good.jpg"_s);
 
-    form->Drive1->setCurrentIndex(form->Drive1->findData("/media/floppy"));
+    form->Drive1->setCurrentIndex(form->Drive1->findData(u"/media/floppy"_s));
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Device Not Avaible... Put a Disk in and Try again");
-    EXPECT_EQ(messages.shown[0].title, "No Disk");
-    EXPECT_EQ(form->Drive1->Drive(), "/");
+    EXPECT_EQ(messages.shown[0].text, u"Device Not Avaible... Put a Disk in and Try again"_s);
+    EXPECT_EQ(messages.shown[0].title, u"No Disk"_s);
+    EXPECT_EQ(form->Drive1->Drive(), u"/"_s);
     EXPECT_EQ(form->Dir1->Path(), form->Tag);
     EXPECT_TRUE(form->Image1->Picture().isNull());
     expectChosen(QDir::toNativeSeparators(good), "12", "8");
@@ -183,8 +185,9 @@ namespace {
 
 TEST(FullPath, OneSeparatorBetweenFolderAndFile) {
     const QString sep = QDir::separator();
-    EXPECT_EQ(joinFolderAndFile(sep, "a.jpg"), sep + "a.jpg"); // a drive's root
-    EXPECT_EQ(joinFolderAndFile(sep + "pics", "a b.jpg"), sep + "pics" + sep + "a b.jpg");
+    EXPECT_EQ(joinFolderAndFile(sep, u"a.jpg"_s), sep + u"a.jpg"_s); // a drive's root
+    EXPECT_EQ(joinFolderAndFile(sep + u"pics"_s, u"a b.jpg"_s),
+              sep + u"pics"_s + sep + u"a b.jpg"_s);
 }
 
 } // namespace

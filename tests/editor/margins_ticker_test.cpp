@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using MarginsTickerTest = EditorTest;
@@ -16,9 +18,9 @@ TEST_F(MarginsTickerTest, DirectionButtonsSetTheCaptionAndTheMark) {
         {form->Image6, "Right"}, {form->Image7, "No Scroll"},
     };
     for (const auto& [button, caption] : buttons) {
-        EXPECT_EQ(button->toolTip(), caption);
+        EXPECT_EQ(button->toolTip(), QLatin1String(caption));
         QTest::mouseClick(button, Qt::LeftButton);
-        EXPECT_EQ(form->Label13->Caption(), caption);
+        EXPECT_EQ(form->Label13->Caption(), QLatin1String(caption));
     }
     EXPECT_TRUE(form->mnuMargins->Checked());
     EXPECT_FALSE(stationery::isScrolling(form->settingsFromControls()));
@@ -26,34 +28,34 @@ TEST_F(MarginsTickerTest, DirectionButtonsSetTheCaptionAndTheMark) {
 
 TEST_F(MarginsTickerTest, UpAndDownCopyTheWidthOnlyWhenAnImageIsChosen) {
     form->Form1_Image3_Click(); // no image: the fields are disabled
-    EXPECT_EQ(form->Label13->Caption(), "Up");
-    EXPECT_EQ(form->Text9->text(), "0");
+    EXPECT_EQ(form->Label13->Caption(), u"Up"_s);
+    EXPECT_EQ(form->Text9->text(), u"0"_s);
 
-    form->Image1->Tag = "/p/sky.jpg";
-    form->Text6->setText("83.3333333333333");
+    form->Image1->Tag = u"/p/sky.jpg"_s;
+    form->Text6->setText(u"83.3333333333333"_s);
     form->Form1_mnuMargins_Click(); // the tab change enables the fields
-    form->Text9->setText("7");
+    form->Text9->setText(u"7"_s);
     for (void (Form1::*keeps)() :
          {&Form1::Form1_Image4_Click, &Form1::Form1_Image6_Click, &Form1::Form1_Image7_Click}) {
         (form.get()->*keeps)();
-        EXPECT_EQ(form->Text9->text(), "7");
+        EXPECT_EQ(form->Text9->text(), u"7"_s);
     }
     form->Form1_Image5_Click();
-    EXPECT_EQ(form->Text9->text(), "83.3333333333333");
-    form->Text9->setText("1");
+    EXPECT_EQ(form->Text9->text(), u"83.3333333333333"_s);
+    form->Text9->setText(u"1"_s);
     form->Form1_Image3_Click();
-    EXPECT_EQ(form->Text9->text(), "83.3333333333333");
+    EXPECT_EQ(form->Text9->text(), u"83.3333333333333"_s);
 }
 
 TEST_F(MarginsTickerTest, AnyTickerEditChecksTheTickerEntry) {
     EXPECT_FALSE(form->mnuTicker->Checked());
-    form->Text2->setText("x");
+    form->Text2->setText(u"x"_s);
     EXPECT_TRUE(form->mnuTicker->Checked());
 
     auto fresh = makeForm();
     fresh->Text3->clear();
     EXPECT_TRUE(fresh->mnuTicker->Checked());
-    fresh->Text3->setText("Ticker #3's Text Goes Here...Or leave me Blank");
+    fresh->Text3->setText(u"Ticker #3's Text Goes Here...Or leave me Blank"_s);
     EXPECT_TRUE(fresh->mnuTicker->Checked()); // stays on for the rest of the run
 }
 

@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QLineEdit>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QByteArray contents(const QString& path) {
@@ -23,8 +25,8 @@ class OpenExportTest : public EditorTest {
 protected:
     void SetUp() override {
         EditorTest::SetUp();
-        picturePath = scratchPath("sky.jpg");
-        soundPath = scratchPath("chime.wav");
+        picturePath = scratchPath(u"sky.jpg"_s);
+        soundPath = scratchPath(u"chime.wav"_s);
         picture_files::write(picturePath,
                              picture_files::encode(picture_files::detailed(40, 30), "jpeg"));
         picture_files::write(soundPath, sound_files::sineWav(0.05));
@@ -71,11 +73,11 @@ protected:
 };
 
 TEST_F(OpenExportTest, OpenSetsEveryControlAndSaveWritesTheSameBytes) {
-    const QString file = writeStationery("in.htm", fullRecord());
+    const QString file = writeStationery(u"in.htm"_s, fullRecord());
     dialogs.answerOpen(file);
     form->Form1_mnuOpen_Click();
     EXPECT_EQ(dialogs.lastInitialFolder(), form->CommonDialog1.InitDir);
-    EXPECT_EQ(dialogs.lastNameFilter(), "Stationery Files (*.htm, *.html) (*.htm *.html)");
+    EXPECT_EQ(dialogs.lastNameFilter(), u"Stationery Files (*.htm, *.html) (*.htm *.html)"_s);
 
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(form->windowTitle(), file);
@@ -83,52 +85,52 @@ TEST_F(OpenExportTest, OpenSetsEveryControlAndSaveWritesTheSameBytes) {
     EXPECT_EQ(form->Image1->Tag, picturePath);
     EXPECT_FALSE(form->Image1->Picture().isNull());
     EXPECT_EQ(form->Dir1->Path(), QDir::toNativeSeparators(scratch.path()));
-    EXPECT_EQ(form->Text6->text(), "77");
+    EXPECT_EQ(form->Text6->text(), u"77"_s);
     EXPECT_EQ(form->Label14->Caption(), soundPath);
     EXPECT_EQ(form->Dir2->Path(), QDir::toNativeSeparators(scratch.path()));
     EXPECT_EQ(form->Check2->Value(), 1);
-    EXPECT_EQ(form->Text1->text(), "Hello \"there\"");
-    EXPECT_EQ(form->Text3->text(), ""); // the placeholder ticker is not in the file
-    EXPECT_EQ(form->Text5->text(), "Spring \"Notes\" Ω");
-    EXPECT_EQ(form->Label4->Tag, "000080");
+    EXPECT_EQ(form->Text1->text(), u"Hello \"there\""_s);
+    EXPECT_EQ(form->Text3->text(), u""_s); // the placeholder ticker is not in the file
+    EXPECT_EQ(form->Text5->text(), u"Spring \"Notes\" Ω"_s);
+    EXPECT_EQ(form->Label4->Tag, u"000080"_s);
     EXPECT_EQ(form->Label4->ForeColor(), 0x800000); // red in the lowest byte
     EXPECT_EQ(form->Label5->BackColor(), 0xCCFFFF);
     EXPECT_TRUE(form->Label4->font().bold());
-    EXPECT_EQ(form->Label13->Caption(), "Up");
+    EXPECT_EQ(form->Label13->Caption(), u"Up"_s);
 
-    EXPECT_EQ(contents(saveThroughTheMenu("out.htm")), contents(file));
+    EXPECT_EQ(contents(saveThroughTheMenu(u"out.htm"_s)), contents(file));
 
     // An untouched stationery gives back the fields' first texts.
-    const QString untouched = writeStationery("untouched.htm", stationery::StationerySettings{});
+    const QString untouched = writeStationery(u"untouched.htm"_s, stationery::StationerySettings{});
     ASSERT_TRUE(form->openStationery(untouched));
-    EXPECT_EQ(form->Text4->text(), "Your Name");
-    EXPECT_EQ(form->Text5->text(), "Title of Your Work");
-    EXPECT_EQ(form->Label10->Caption(), "Label10");
-    EXPECT_EQ(form->Label13->Caption(), "Scroll Direction");
-    EXPECT_EQ(contents(saveThroughTheMenu("untouched-again.htm")), contents(untouched));
+    EXPECT_EQ(form->Text4->text(), u"Your Name"_s);
+    EXPECT_EQ(form->Text5->text(), u"Title of Your Work"_s);
+    EXPECT_EQ(form->Label10->Caption(), u"Label10"_s);
+    EXPECT_EQ(form->Label13->Caption(), u"Scroll Direction"_s);
+    EXPECT_EQ(contents(saveThroughTheMenu(u"untouched-again.htm"_s)), contents(untouched));
 }
 
 TEST_F(OpenExportTest, MissingFilesKeepTheirPathsAndAreNamedOnce) {
     stationery::StationerySettings s = fullRecord();
-    s.ImagePath = scratchPath("gone.jpg").toStdString();
-    s.SoundPath = scratchPath("gone.mid").toStdString();
-    const QString file = writeStationery("in.htm", s);
+    s.ImagePath = scratchPath(u"gone.jpg"_s).toStdString();
+    s.SoundPath = scratchPath(u"gone.mid"_s).toStdString();
+    const QString file = writeStationery(u"in.htm"_s, s);
     ASSERT_TRUE(form->openStationery(file));
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_TRUE(messages.shown[0].text.contains(scratchPath("gone.jpg")));
-    EXPECT_TRUE(messages.shown[0].text.contains(scratchPath("gone.mid")));
-    EXPECT_EQ(form->Label10->Caption(), scratchPath("gone.jpg"));
-    EXPECT_EQ(contents(saveThroughTheMenu("out.htm")), contents(file));
+    EXPECT_TRUE(messages.shown[0].text.contains(scratchPath(u"gone.jpg"_s)));
+    EXPECT_TRUE(messages.shown[0].text.contains(scratchPath(u"gone.mid"_s)));
+    EXPECT_EQ(form->Label10->Caption(), scratchPath(u"gone.jpg"_s));
+    EXPECT_EQ(contents(saveThroughTheMenu(u"out.htm"_s)), contents(file));
 }
 
 TEST_F(OpenExportTest, WhatCannotBeOpenedIsReportedAndChangesNothing) {
-    form->Text1->setText("my own work");
+    form->Text1->setText(u"my own work"_s);
     const auto before = form->settingsFromControls();
     const QString title = form->windowTitle();
-    QFile::copy(picturePath, scratchPath("picture.htm"));
-    picture_files::write(scratchPath("page.htm"), "<html><body>Hi</body></html>");
-    picture_files::write(scratchPath("huge.htm"), QByteArray(2 * 1024 * 1024, 'x'));
-    QDir(scratch.path()).mkdir("folder.htm");
+    QFile::copy(picturePath, scratchPath(u"picture.htm"_s));
+    picture_files::write(scratchPath(u"page.htm"_s), "<html><body>Hi</body></html>");
+    picture_files::write(scratchPath(u"huge.htm"_s), QByteArray(2 * 1024 * 1024, 'x'));
+    QDir(scratch.path()).mkdir(u"folder.htm"_s);
     const struct {
         const char* name;
         const char* reason;
@@ -139,12 +141,13 @@ TEST_F(OpenExportTest, WhatCannotBeOpenedIsReportedAndChangesNothing) {
                  {"gone.htm", "No such file"}};
     for (const auto& c : cases) {
         messages.shown.clear();
-        dialogs.answerOpen(scratchPath(c.name));
+        dialogs.answerOpen(scratchPath(QString::fromUtf8(c.name)));
         form->Form1_mnuOpen_Click();
         ASSERT_EQ(messages.shown.size(), 1u) << c.name;
-        EXPECT_EQ(messages.shown[0].title, "Not Opened");
-        EXPECT_TRUE(messages.shown[0].text.contains(scratchPath(c.name))) << c.name;
-        EXPECT_TRUE(messages.shown[0].text.contains(c.reason))
+        EXPECT_EQ(messages.shown[0].title, u"Not Opened"_s);
+        EXPECT_TRUE(messages.shown[0].text.contains(scratchPath(QString::fromUtf8(c.name))))
+            << c.name;
+        EXPECT_TRUE(messages.shown[0].text.contains(QString::fromUtf8(c.reason)))
             << messages.shown[0].text.toStdString();
         EXPECT_TRUE(form->settingsFromControls() == before) << c.name;
         EXPECT_EQ(form->windowTitle(), title);
@@ -156,34 +159,34 @@ TEST_F(OpenExportTest, WhatCannotBeOpenedIsReportedAndChangesNothing) {
 }
 
 TEST_F(OpenExportTest, ExportCopiesPictureAndSoundBesideThePage) {
-    ASSERT_TRUE(form->openStationery(writeStationery("in.htm", fullRecord())));
+    ASSERT_TRUE(form->openStationery(writeStationery(u"in.htm"_s, fullRecord())));
     const QString title = form->windowTitle();
-    QDir(scratch.path()).mkdir("out");
-    const QString out = scratchPath("out");
+    QDir(scratch.path()).mkdir(u"out"_s);
+    const QString out = scratchPath(u"out"_s);
     // A different picture of the same name is already there; the same sound is too.
-    picture_files::write(out + "/sky.jpg", "another picture");
-    QFile::copy(soundPath, out + "/chime.wav");
+    picture_files::write(out + u"/sky.jpg"_s, "another picture");
+    QFile::copy(soundPath, out + u"/chime.wav"_s);
 
-    dialogs.answerSave(out + "/page.htm", 0);
+    dialogs.answerSave(out + u"/page.htm"_s, 0);
     form->Form1_mnuExport_Click();
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(dialogs.lastNameFilter(),
-              "Stationery (*.htm *.html);;Stationery for today's mail clients (*.htm *.html)");
+              u"Stationery (*.htm *.html);;Stationery for today's mail clients (*.htm *.html)"_s);
     EXPECT_EQ(form->windowTitle(), title);
     EXPECT_EQ(QDir(out).entryList(QDir::Files, QDir::Name),
-              (QStringList{"chime.wav", "page.htm", "sky (2).jpg", "sky.jpg"}));
-    EXPECT_EQ(contents(out + "/sky (2).jpg"), contents(picturePath));
+              (QStringList{u"chime.wav"_s, u"page.htm"_s, u"sky (2).jpg"_s, u"sky.jpg"_s}));
+    EXPECT_EQ(contents(out + u"/sky (2).jpg"_s), contents(picturePath));
 
     stationery::StationerySettings expected = form->settingsFromControls();
     expected.ImagePath = "sky (2).jpg";
     expected.SoundPath = "chime.wav";
     const std::string page = stationery::StationeryWriter::render(expected);
-    EXPECT_EQ(contents(out + "/page.htm"), QByteArray(page.data(), qsizetype(page.size())));
+    EXPECT_EQ(contents(out + u"/page.htm"_s), QByteArray(page.data(), qsizetype(page.size())));
 
     // The form for today's mail clients: no script, no sound, the same picture reused.
-    dialogs.answerSave(out + "/today.htm", 1);
+    dialogs.answerSave(out + u"/today.htm"_s, 1);
     form->Form1_mnuExport_Click();
-    const QByteArray today = contents(out + "/today.htm");
+    const QByteArray today = contents(out + u"/today.htm"_s);
     EXPECT_TRUE(today.startsWith("<!DOCTYPE html>"));
     EXPECT_FALSE(today.contains("<script"));
     EXPECT_TRUE(today.contains("url('sky (2).jpg')"));
@@ -192,16 +195,16 @@ TEST_F(OpenExportTest, ExportCopiesPictureAndSoundBesideThePage) {
 
 TEST_F(OpenExportTest, AFailedExportLeavesNothingNew) {
     stationery::StationerySettings s = fullRecord();
-    s.SoundPath = scratchPath("gone.wav").toStdString(); // the picture copies, the sound fails
-    ASSERT_TRUE(form->openStationery(writeStationery("in.htm", s)));
+    s.SoundPath = scratchPath(u"gone.wav"_s).toStdString(); // the picture copies, the sound fails
+    ASSERT_TRUE(form->openStationery(writeStationery(u"in.htm"_s, s)));
     messages.shown.clear();
-    QDir(scratch.path()).mkdir("out");
-    dialogs.answerSave(scratchPath("out/page.htm"));
+    QDir(scratch.path()).mkdir(u"out"_s);
+    dialogs.answerSave(scratchPath(u"out/page.htm"_s));
     form->Form1_mnuExport_Click();
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].title, "Not Exported");
-    EXPECT_TRUE(messages.shown[0].text.contains("gone.wav"));
-    EXPECT_TRUE(QDir(scratchPath("out")).entryList(QDir::Files).isEmpty());
+    EXPECT_EQ(messages.shown[0].title, u"Not Exported"_s);
+    EXPECT_TRUE(messages.shown[0].text.contains(u"gone.wav"_s));
+    EXPECT_TRUE(QDir(scratchPath(u"out"_s)).entryList(QDir::Files).isEmpty());
 }
 
 TEST(FileNameAsUrl, OnlyWhatWouldRedirectTheUrlIsEscaped) {

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QLineEdit>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using SaveTest = EditorTest;
@@ -20,25 +22,25 @@ QByteArray rendered(const stationery::StationerySettings& settings) {
 }
 
 TEST_F(SaveTest, UntouchedWindowSavesTheDefaultFile) {
-    const QString path = scratchPath("untouched.htm");
+    const QString path = scratchPath(u"untouched.htm"_s);
     dialogs.answerSave(path);
     form->Form1_mnuSave_Click();
     EXPECT_EQ(contentsOf(path), rendered(stationery::StationerySettings{}));
     EXPECT_EQ(form->windowTitle(), path);
     EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);
     EXPECT_EQ(form->CommonDialog1.Flags, 8192);
-    EXPECT_EQ(dialogs.lastNameFilter(), "Stationery Files (*.htm, *.html) (*.htm *.html)");
+    EXPECT_EQ(dialogs.lastNameFilter(), u"Stationery Files (*.htm, *.html) (*.htm *.html)"_s);
     EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(SaveTest, EachSaveWritesTheWindowAsItIsThen) {
-    const QString first = scratchPath("first.htm");
-    const QString second = scratchPath("second");
+    const QString first = scratchPath(u"first.htm"_s);
+    const QString second = scratchPath(u"second"_s);
     dialogs.answerSave(first);
     form->Form1_mnuSave_Click();
-    form->Text4->setText("Ann");
+    form->Text4->setText(u"Ann"_s);
     form->Check2->setValue(1);
-    form->Text2->setText("Hello \"you\"");
+    form->Text2->setText(u"Hello \"you\""_s);
     dialogs.answerSave(second);
     form->Form1_mnuSave_Click();
 
@@ -63,41 +65,41 @@ TEST_F(SaveTest, CancelledDialogDoesNothing) {
 }
 
 TEST_F(SaveTest, FailedSaveIsReportedAndLosesNothing) {
-    const QString good = scratchPath("good.htm");
+    const QString good = scratchPath(u"good.htm"_s);
     dialogs.answerSave(good);
     form->Form1_mnuSave_Click();
     const QByteArray goodContents = contentsOf(good);
 
-    form->Text5->setText("Changed");
-    const QString missing = scratchPath("no such folder/x.htm");
+    form->Text5->setText(u"Changed"_s);
+    const QString missing = scratchPath(u"no such folder/x.htm"_s);
     dialogs.answerSave(missing);
     form->Form1_mnuSave_Click();
 
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown[0].text.contains(missing)) << messages.shown[0].text.toStdString();
-    EXPECT_TRUE(messages.shown[0].text.contains("No such file or directory"));
+    EXPECT_TRUE(messages.shown[0].text.contains(u"No such file or directory"_s));
     EXPECT_EQ(form->windowTitle(), good); // still names the file really written
     EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);
-    EXPECT_EQ(form->Text5->text(), "Changed");
+    EXPECT_EQ(form->Text5->text(), u"Changed"_s);
     EXPECT_EQ(contentsOf(good), goodContents);
 }
 
 TEST_F(SaveTest, ControlsReachTheRecord) {
-    form->Text1->setText("one");
-    form->Text3->setText("");
-    form->Text4->setText("");
-    form->Text5->setText("T");
-    form->Label10->setCaption("/p/sky.jpg");
-    form->Label14->setCaption("/s/a.wav");
+    form->Text1->setText(u"one"_s);
+    form->Text3->setText(u""_s);
+    form->Text4->setText(u""_s);
+    form->Text5->setText(u"T"_s);
+    form->Label10->setCaption(u"/p/sky.jpg"_s);
+    form->Label14->setCaption(u"/s/a.wav"_s);
     form->Check1->setValue(1);
-    form->Label4->Tag = "FF0000";
-    form->Label5->Tag = "0000FF";
-    form->Label13->setCaption("Left");
-    form->Text6->setText("125");
-    form->Text7->setText("80");
-    form->Text8->setText("12.5");
-    form->Text9->setText("x");
-    form->CommonDialog1.FontName = "Serif";
+    form->Label4->Tag = u"FF0000"_s;
+    form->Label5->Tag = u"0000FF"_s;
+    form->Label13->setCaption(u"Left"_s);
+    form->Text6->setText(u"125"_s);
+    form->Text7->setText(u"80"_s);
+    form->Text8->setText(u"12.5"_s);
+    form->Text9->setText(u"x"_s);
+    form->CommonDialog1.FontName = u"Serif"_s;
     form->CommonDialog1.FontSize = 10.5f;
     form->CommonDialog1.FontItalic = true;
 

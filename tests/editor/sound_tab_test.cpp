@@ -13,13 +13,15 @@
 #include <QFile>
 #include <QToolButton>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class SoundTabTest : public EditorTest {
 protected:
     QString addSound(const QString& name) {
         const QString path = scratchPath(name);
-        picture_files::write(path, name.endsWith("mid", Qt::CaseInsensitive)
+        picture_files::write(path, name.endsWith(u"mid"_s, Qt::CaseInsensitive)
                                        ? sound_files::oneNoteMidi()
                                        : sound_files::sineWav(0.05));
         form->Dir2->setPath(scratch.path());
@@ -38,19 +40,19 @@ protected:
 };
 
 TEST_F(SoundTabTest, ChoosingAFileRecordsItAndOpensItInOrder) {
-    const QString path = addSound("song.mid");
+    const QString path = addSound(u"song.mid"_s);
     const qsizetype start = form->MMControl1->History().size();
-    click("song.mid");
+    click(u"song.mid"_s);
     const QStringList expected = {
-        "Command=Stop",    "Command=Close",  "DeviceType=Sequencer", "Setting2=true",
-        "Setting24=false", "Setting25=true", "Setting26=false",      "FileName=" + path,
-        "Setting52=true",  "Command=Open",
+        u"Command=Stop"_s,    u"Command=Close"_s,  u"DeviceType=Sequencer"_s, u"Setting2=true"_s,
+        u"Setting24=false"_s, u"Setting25=true"_s, u"Setting26=false"_s,      u"FileName="_s + path,
+        u"Setting52=true"_s,  u"Command=Open"_s,
     };
     EXPECT_EQ(historySince(start), expected);
     EXPECT_EQ(form->Label14->Caption(), path);
     EXPECT_TRUE(form->mnuSound->Checked());
     EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);
-    EXPECT_EQ(audio.calls.last(), "open Sequencer " + path);
+    EXPECT_EQ(audio.calls.last(), u"open Sequencer "_s + path);
     EXPECT_TRUE(form->MMControl1->playButton()->isEnabled());
 }
 
@@ -60,9 +62,9 @@ TEST_F(SoundTabTest, DeviceTypeComesFromTheLastThreeCharactersExactly) {
         {"TONE.WAV", ""},          {"tune.mp3", ""},
     };
     for (const auto& [name, type] : cases) {
-        addSound(name);
-        click(name);
-        EXPECT_EQ(form->MMControl1->DeviceType(), type) << name;
+        addSound(QString::fromLatin1(name));
+        click(QString::fromLatin1(name));
+        EXPECT_EQ(form->MMControl1->DeviceType(), QString::fromLatin1(type)) << name;
     }
 }
 
@@ -73,13 +75,13 @@ TEST_F(SoundTabTest, NoSoundStopsAndClosesAndTheCheckMarkFollowsTheStateTable) {
     form->Check1->setValue(0);
     EXPECT_FALSE(form->mnuSound->Checked());
 
-    const QString path = addSound("tone.wav");
-    click("tone.wav");
+    const QString path = addSound(u"tone.wav"_s);
+    click(u"tone.wav"_s);
     form->MMControl1->playButton()->click();
     ASSERT_EQ(audio.mode(), platform::AudioDevice::Mode::Playing);
     audio.calls.clear();
     form->Check1->setValue(1);
-    EXPECT_EQ(audio.calls, QStringList({"stop", "close"}));
+    EXPECT_EQ(audio.calls, QStringList({u"stop"_s, u"close"_s}));
     EXPECT_EQ(audio.mode(), platform::AudioDevice::Mode::NotOpen);
     EXPECT_EQ(form->Label14->Caption(), path);
     EXPECT_TRUE(form->mnuSound->Checked());
@@ -89,28 +91,28 @@ TEST_F(SoundTabTest, NoSoundStopsAndClosesAndTheCheckMarkFollowsTheStateTable) {
     EXPECT_EQ(audio.mode(), platform::AudioDevice::Mode::NotOpen);
 
     form->Check1->setValue(1);
-    click("tone.wav"); // choosing a file unchecks No Sound and opens the file
+    click(u"tone.wav"_s); // choosing a file unchecks No Sound and opens the file
     EXPECT_EQ(form->Check1->Value(), 0);
     EXPECT_TRUE(form->mnuSound->Checked());
     EXPECT_EQ(audio.mode(), platform::AudioDevice::Mode::Stopped);
 }
 
 TEST_F(SoundTabTest, TheSameFileTwiceIsReopenedEachTime) {
-    addSound("tone.wav");
-    click("tone.wav");
+    addSound(u"tone.wav"_s);
+    click(u"tone.wav"_s);
     audio.calls.clear();
-    click("tone.wav");
+    click(u"tone.wav"_s);
     ASSERT_EQ(audio.calls.size(), 3);
-    EXPECT_EQ(audio.calls.mid(0, 2), QStringList({"stop", "close"}));
-    EXPECT_TRUE(audio.calls[2].startsWith("open Waveaudio"));
+    EXPECT_EQ(audio.calls.mid(0, 2), QStringList({u"stop"_s, u"close"_s}));
+    EXPECT_TRUE(audio.calls[2].startsWith(u"open Waveaudio"_s));
 }
 
 TEST_F(SoundTabTest, AFileThatCannotBePlayedIsStillChosen) {
-    audio.openProblem = "This file is not a MIDI, WAV or MP3 sound.";
-    const QString path = scratchPath("renamed.wav");
+    audio.openProblem = u"This file is not a MIDI, WAV or MP3 sound."_s;
+    const QString path = scratchPath(u"renamed.wav"_s);
     picture_files::write(path, "plain text");
     form->Dir2->setPath(scratch.path());
-    click("renamed.wav");
+    click(u"renamed.wav"_s);
     EXPECT_EQ(form->Label14->Caption(), QDir::toNativeSeparators(path));
     EXPECT_FALSE(form->MMControl1->playButton()->isEnabled());
     EXPECT_EQ(form->MMControl1->playButton()->toolTip(), audio.openProblem);
@@ -118,37 +120,37 @@ TEST_F(SoundTabTest, AFileThatCannotBePlayedIsStillChosen) {
 }
 
 TEST_F(SoundTabTest, NoAudioDeviceStillLetsTheTabWork) {
-    audio.unavailable = "No audio device is available.";
-    addSound("tone.wav");
-    click("tone.wav");
+    audio.unavailable = u"No audio device is available."_s;
+    addSound(u"tone.wav"_s);
+    click(u"tone.wav"_s);
     EXPECT_FALSE(form->MMControl1->playButton()->isEnabled());
     EXPECT_EQ(form->MMControl1->toolTip(), audio.unavailable);
-    EXPECT_NE(form->Label14->Caption(), "null");
+    EXPECT_NE(form->Label14->Caption(), u"null"_s);
 }
 
 TEST_F(SoundTabTest, ADriveWithNoDiskSendsBothListsHome) {
-    addSound("tone.wav");
-    click("tone.wav");
+    addSound(u"tone.wav"_s);
+    click(u"tone.wav"_s);
     const QString chosen = form->Label14->Caption();
-    form->Drive2->setCurrentIndex(form->Drive2->findData("/media/floppy"));
+    form->Drive2->setCurrentIndex(form->Drive2->findData(u"/media/floppy"_s));
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Device Not Avaible... Put a Disk in and Try again");
-    EXPECT_EQ(messages.shown[0].title, "No Disk");
+    EXPECT_EQ(messages.shown[0].text, u"Device Not Avaible... Put a Disk in and Try again"_s);
+    EXPECT_EQ(messages.shown[0].title, u"No Disk"_s);
     EXPECT_EQ(form->Dir2->Path(), form->Tag);
     EXPECT_EQ(form->File2->Path(), form->Tag);
-    EXPECT_EQ(form->Drive2->Drive(), "/");
+    EXPECT_EQ(form->Drive2->Drive(), u"/"_s);
     EXPECT_EQ(form->Label14->Caption(), chosen);
 }
 
 TEST_F(SoundTabTest, SavedSoundSectionFollowsTheTwoBoxes) {
-    const QString path = addSound("tone.wav");
-    click("tone.wav");
+    const QString path = addSound(u"tone.wav"_s);
+    click(u"tone.wav"_s);
     const std::string src = "src=\"" + path.toStdString() + "\"";
     for (int noSound : {0, 1}) {
         for (int oe4 : {0, 1}) {
             form->Check1->setValue(noSound);
             form->Check2->setValue(oe4);
-            const QString file = scratchPath(QString("s%1%2.htm").arg(noSound).arg(oe4));
+            const QString file = scratchPath(QString(u"s%1%2.htm"_s).arg(noSound).arg(oe4));
             dialogs.answerSave(file);
             form->Form1_mnuSave_Click();
             QFile saved(file);

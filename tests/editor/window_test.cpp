@@ -16,38 +16,41 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using WindowTest = EditorTest;
 
 TEST_F(WindowTest, StartsAsAnUntouchedWindow) {
-    EXPECT_EQ(form->windowTitle(), "Varek's Outlook Express Stationery Creator");
+    EXPECT_EQ(form->windowTitle(), u"Varek's Outlook Express Stationery Creator"_s);
     ASSERT_EQ(form->SSTab1->count(), 5);
-    const QStringList captions = {"Image", "Sound", "Ticker", "Color-Font", "Margins"};
+    const QStringList captions = {u"Image"_s, u"Sound"_s, u"Ticker"_s, u"Color-Font"_s,
+                                  u"Margins"_s};
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(form->SSTab1->tabText(i), captions[i]);
     EXPECT_EQ(form->SSTab1->Tab(), Form1::TabImage);
 
     EXPECT_EQ(form->Tag, QDir::toNativeSeparators(QDir::currentPath()));
-    EXPECT_EQ(form->Image1->Tag, "");
-    EXPECT_EQ(form->Label10->Caption(), "Label10");
-    EXPECT_EQ(form->Label11->Caption(), "Label11");
-    EXPECT_EQ(form->Label12->Caption(), "Label12");
-    EXPECT_EQ(form->Label14->Caption(), "null");
-    EXPECT_EQ(form->Label13->Caption(), "Scroll Direction");
-    EXPECT_EQ(form->Label4->Tag, "");
-    EXPECT_EQ(form->Label5->Tag, "");
-    EXPECT_EQ(form->File1->Pattern(), "*.jpg;*.gif;*.bmp");
-    EXPECT_EQ(form->File2->Pattern(), "*.mid;*.wav;*.mp3");
+    EXPECT_EQ(form->Image1->Tag, u""_s);
+    EXPECT_EQ(form->Label10->Caption(), u"Label10"_s);
+    EXPECT_EQ(form->Label11->Caption(), u"Label11"_s);
+    EXPECT_EQ(form->Label12->Caption(), u"Label12"_s);
+    EXPECT_EQ(form->Label14->Caption(), u"null"_s);
+    EXPECT_EQ(form->Label13->Caption(), u"Scroll Direction"_s);
+    EXPECT_EQ(form->Label4->Tag, u""_s);
+    EXPECT_TRUE(form->Label5->Tag.isEmpty());
+    EXPECT_EQ(form->File1->Pattern(), u"*.jpg;*.gif;*.bmp"_s);
+    EXPECT_EQ(form->File2->Pattern(), u"*.mid;*.wav;*.mp3"_s);
     EXPECT_EQ(form->Check1->Value(), 0);
     EXPECT_EQ(form->Check2->Value(), 0);
-    EXPECT_EQ(form->Check2->Caption(), "Outlook Express 4");
+    EXPECT_EQ(form->Check2->Caption(), u"Outlook Express 4"_s);
     for (QLineEdit* field : {form->Text6, form->Text7, form->Text8, form->Text9}) {
         EXPECT_FALSE(field->isEnabled());
-        EXPECT_EQ(field->text(), "0");
+        EXPECT_EQ(field->text(), u"0"_s);
     }
     EXPECT_TRUE(form->MMControl1->isHidden());
-    EXPECT_FALSE(form->MMControl1->BooleanSetting(52));
+    EXPECT_FALSE(form->MMControl1->BooleanSetting(platform::MediaControl::Visible));
     for (platform::MenuItem* item :
          {form->mnuImage, form->mnuSound, form->mnuTicker, form->mnucolorfont, form->mnuMargins})
         EXPECT_FALSE(item->Checked());
@@ -56,8 +59,8 @@ TEST_F(WindowTest, StartsAsAnUntouchedWindow) {
 }
 
 TEST_F(WindowTest, MenusHaveTheirCaptionsAndShortcuts) {
-    EXPECT_EQ(form->mnuFile->title(), "File");
-    EXPECT_EQ(form->mnuItems->title(), "Items");
+    EXPECT_EQ(form->mnuFile->title(), u"File"_s);
+    EXPECT_EQ(form->mnuItems->title(), u"Items"_s);
     struct Entry {
         platform::MenuItem* item;
         const char* caption;
@@ -70,8 +73,8 @@ TEST_F(WindowTest, MenusHaveTheirCaptionsAndShortcuts) {
         {form->mnuMargins, "Margins", "Ctrl+M"}, {form->mnuAbout, "&About", ""},
     };
     for (const Entry& e : entries) {
-        EXPECT_EQ(e.item->text(), e.caption);
-        EXPECT_EQ(e.item->shortcut().toString(), e.shortcut) << e.caption;
+        EXPECT_EQ(e.item->text(), QLatin1String(e.caption));
+        EXPECT_EQ(e.item->shortcut().toString(), QLatin1String(e.shortcut)) << e.caption;
     }
     // Choosing an Items entry selects its tab and leaves its mark alone.
     form->mnuMargins->trigger();
@@ -91,16 +94,18 @@ TEST_F(WindowTest, TabChangesManageMediaControlPreviewAndFields) {
         (form.get()->*handler)();
         EXPECT_EQ(form->SSTab1->Tab(), tab);
         EXPECT_EQ(form->MMControl1->isHidden(), tab != Form1::TabSound) << tab;
-        EXPECT_EQ(form->MMControl1->BooleanSetting(52), tab == Form1::TabSound) << tab;
+        EXPECT_EQ(form->MMControl1->BooleanSetting(platform::MediaControl::Visible),
+                  tab == Form1::TabSound)
+            << tab;
         EXPECT_EQ(form->Image1->isHidden(), tab != Form1::TabImage) << tab;
     }
     EXPECT_EQ(clicks.count(), 5);
     // Setting 52 goes on before the control is shown and off after it is hidden.
     const QStringList history = form->MMControl1->History();
-    EXPECT_TRUE(history.contains("Setting52=true"));
+    EXPECT_TRUE(history.contains(u"Setting52=true"_s));
 
     // The size and margin fields follow whether an image is chosen, at a tab change.
-    form->Image1->Tag = "/pictures/sky.jpg";
+    form->Image1->Tag = u"/pictures/sky.jpg"_s;
     EXPECT_FALSE(form->Text6->isEnabled());
     form->Form1_mnuMargins_Click();
     for (QLineEdit* field : {form->Text6, form->Text7, form->Text8, form->Text9})
@@ -141,15 +146,15 @@ TEST_F(WindowTest, ResizingKeepsTheSizeLimitsAndThePlaces) {
 
 TEST_F(WindowTest, ExitClosesTheMediaDeviceAndEndsTheProgram) {
     form->Form1_mnuExit_Click();
-    EXPECT_EQ(form->MMControl1->History().last(), "Command=Close");
-    EXPECT_TRUE(audio.calls.contains("close"));
+    EXPECT_EQ(form->MMControl1->History().last(), u"Command=Close"_s);
+    EXPECT_TRUE(audio.calls.contains(u"close"_s));
     EXPECT_EQ(programEnds, 1);
 }
 
 TEST_F(WindowTest, ClosingTheWindowReleasesTheDeviceWhenTheProgramEnds) {
     form->close();
     form.reset();
-    EXPECT_EQ(audio.calls.last(), "close");
+    EXPECT_EQ(audio.calls.last(), u"close"_s);
     EXPECT_EQ(programEnds, 0);
 }
 
@@ -170,7 +175,7 @@ TEST_F(WindowTest, ShortcutsWorkWhereverTheFocusIs) {
     form->Text1->setFocus();
     form->Text1->selectAll();
     QTest::keyClick(form->Text1, Qt::Key_X, Qt::ControlModifier);
-    EXPECT_EQ(form->Text1->text(), "");
+    EXPECT_TRUE(form->Text1->text().isEmpty());
     EXPECT_EQ(programEnds, 0);
     QTest::keyClick(form->Text1, Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(form->SSTab1->Tab(), Form1::TabColorFont);

@@ -5,6 +5,8 @@
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace platform {
 namespace {
 
@@ -12,13 +14,13 @@ TEST(CommonDialog, KeepsValuesAcrossDialogsAndIgnoresCancels) {
     ScriptedDialogs script;
     CommonDialog dialog(script, nullptr);
     EXPECT_EQ(dialog.FontSize, 8.0f);
-    EXPECT_EQ(dialog.FontName, "");
+    EXPECT_EQ(dialog.FontName, u""_s);
 
-    script.answerSave("/tmp/a.htm");
+    script.answerSave(u"/tmp/a.htm"_s);
     EXPECT_TRUE(dialog.ShowSave());
     script.cancelNext();
     EXPECT_FALSE(dialog.ShowSave());
-    EXPECT_EQ(dialog.FileName, "/tmp/a.htm");
+    EXPECT_EQ(dialog.FileName, u"/tmp/a.htm"_s);
 
     script.answerColor(QColor(1, 2, 3));
     EXPECT_TRUE(dialog.ShowColor());
@@ -32,12 +34,12 @@ TEST(CommonDialog, KeepsValuesAcrossDialogsAndIgnoresCancels) {
 }
 
 TEST(CommonDialog, FilterAndStartFolder) {
-    EXPECT_EQ(CommonDialog::toQtNameFilter("Stationery Files (*.htm, *.html)|*.htm;*.html"),
-              "Stationery Files (*.htm, *.html) (*.htm *.html)");
-    EXPECT_EQ(CommonDialog::toQtNameFilter("Plain"), "Plain");
+    EXPECT_EQ(CommonDialog::toQtNameFilter(u"Stationery Files (*.htm, *.html)|*.htm;*.html"_s),
+              u"Stationery Files (*.htm, *.html) (*.htm *.html)"_s);
+    EXPECT_EQ(CommonDialog::toQtNameFilter(u"Plain"_s), u"Plain"_s);
 
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString stationery = QDir(documents).filePath("Stationery");
+    const QString stationery = QDir(documents).filePath(u"Stationery"_s);
     EXPECT_EQ(CommonDialog::defaultInitDir(), QDir(stationery).exists() ? stationery : documents);
 }
 

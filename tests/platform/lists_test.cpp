@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace platform {
 namespace {
 
@@ -20,69 +22,69 @@ void touch(const QString& path) {
 
 class ListsTest : public ::testing::Test {
 protected:
-    FixedVolumeList volumes{{{"/", "", true}, {"/media/floppy", "FLOPPY", false}}};
+    FixedVolumeList volumes{{{u"/"_s, u""_s, true}, {u"/media/floppy"_s, u"FLOPPY"_s, false}}};
     QTemporaryDir folder;
 };
 
 TEST_F(ListsTest, FileListMatchesAnyPatternIgnoringCase) {
     for (const char* name : {"a.jpg", "B.JPG", "c.Gif", "d.bmp", "e.png", "f.jpg.txt", "g h.jpg"})
-        touch(folder.filePath(name));
-    QDir(folder.path()).mkdir("sub.jpg");
-    FileListBox files("*.jpg;*.gif;*.bmp");
+        touch(folder.filePath(QString::fromLatin1(name)));
+    QDir(folder.path()).mkdir(u"sub.jpg"_s);
+    FileListBox files(u"*.jpg;*.gif;*.bmp"_s);
     files.setPath(folder.path());
     EXPECT_EQ(files.ListCount(), 5);
-    EXPECT_EQ(files.FileName(), "");
+    EXPECT_EQ(files.FileName(), u""_s);
     QSignalSpy clicks(&files, &FileListBox::Click);
     files.choose(1);
     files.choose(1); // the same file again still counts
-    EXPECT_EQ(files.FileName(), "B.JPG");
+    EXPECT_EQ(files.FileName(), u"B.JPG"_s);
     EXPECT_EQ(clicks.count(), 2);
 
-    files.setPath(folder.filePath("gone"));
+    files.setPath(folder.filePath(u"gone"_s));
     EXPECT_EQ(files.ListCount(), 0);
 }
 
 TEST_F(ListsTest, FolderListRaisesChangeAndRefusesWhatItCannotOpen) {
-    QDir(folder.path()).mkpath("one/two");
+    QDir(folder.path()).mkpath(u"one/two"_s);
     DirListBox dirs(volumes);
     QSignalSpy changes(&dirs, &DirListBox::Change);
-    dirs.setPath(folder.filePath("one"));
-    EXPECT_EQ(dirs.Path(), QDir::toNativeSeparators(folder.filePath("one")));
+    dirs.setPath(folder.filePath(u"one"_s));
+    EXPECT_EQ(dirs.Path(), QDir::toNativeSeparators(folder.filePath(u"one"_s)));
     EXPECT_EQ(changes.count(), 1);
-    dirs.setPath(folder.filePath("one"));
+    dirs.setPath(folder.filePath(u"one"_s));
     EXPECT_EQ(changes.count(), 1); // no change, no event
     // The open folder's own entry, then its subfolder.
-    EXPECT_EQ(dirs.item(dirs.count() - 1)->text().trimmed(), "two");
+    EXPECT_EQ(dirs.item(dirs.count() - 1)->text().trimmed(), u"two"_s);
 
     try {
-        dirs.setPath(folder.filePath("missing"));
+        dirs.setPath(folder.filePath(u"missing"_s));
         FAIL();
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.number(), error::PathNotFound);
     }
     try {
-        dirs.setPath("/media/floppy");
+        dirs.setPath(u"/media/floppy"_s);
         FAIL();
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.number(), error::DeviceUnavailable);
     }
-    EXPECT_EQ(dirs.Path(), QDir::toNativeSeparators(folder.filePath("one")));
+    EXPECT_EQ(dirs.Path(), QDir::toNativeSeparators(folder.filePath(u"one"_s)));
 
     // A drive on its own means the drive's current folder: here the working folder.
-    dirs.setPath("/");
+    dirs.setPath(u"/"_s);
     EXPECT_EQ(dirs.Path(), QDir::toNativeSeparators(QDir::currentPath()));
 }
 
 TEST_F(ListsTest, DriveListSelectsTheDriveHoldingAPath) {
     DriveListBox drives(volumes);
-    EXPECT_EQ(drives.Drive(), "/");
+    EXPECT_EQ(drives.Drive(), u"/"_s);
     EXPECT_EQ(drives.count(), 2);
-    EXPECT_EQ(drives.itemText(1), "/media/floppy [FLOPPY]");
+    EXPECT_EQ(drives.itemText(1), u"/media/floppy [FLOPPY]"_s);
     QSignalSpy changes(&drives, &DriveListBox::Change);
-    drives.setDrive("/media/floppy/some/file");
-    EXPECT_EQ(drives.Drive(), "/media/floppy");
-    drives.setDrive("/media/floppyish"); // not on the floppy: on the root
-    EXPECT_EQ(drives.Drive(), "/");
+    drives.setDrive(u"/media/floppy/some/file"_s);
+    EXPECT_EQ(drives.Drive(), u"/media/floppy"_s);
+    drives.setDrive(u"/media/floppyish"_s); // not on the floppy: on the root
+    EXPECT_EQ(drives.Drive(), u"/"_s);
     EXPECT_EQ(changes.count(), 2);
 }
 
@@ -92,7 +94,7 @@ TEST(SystemVolumes, IncludeTheRootAndTheWorkingFolder) {
     ASSERT_FALSE(list.empty());
     EXPECT_TRUE(volumes.volumeHolding(QDir::currentPath()).has_value());
     for (const Volume& v : list)
-        EXPECT_FALSE(v.root.startsWith("/proc") || v.root.startsWith("/sys"))
+        EXPECT_FALSE(v.root.startsWith(u"/proc"_s) || v.root.startsWith(u"/sys"_s))
             << v.root.toStdString();
 }
 

@@ -11,6 +11,8 @@
 #include <functional>
 #include <random>
 
+using namespace Qt::StringLiterals;
+
 namespace platform {
 namespace {
 
@@ -36,8 +38,8 @@ protected:
 TEST_F(PictureLoaderTest, ReadsTheThreeKindsAtTheSizeAskedFor) {
     const QImage source = picture_files::detailed(160, 90);
     for (const char* format : {"jpeg", "bmp", "gif"}) {
-        const QString path =
-            file(QStringLiteral("pic.") + format, picture_files::encode(source, format));
+        const QString path = file(QStringLiteral("pic.") + QLatin1String(format),
+                                  picture_files::encode(source, format));
         EXPECT_EQ(PictureLoader::naturalSize(path), QSize(160, 90)) << format;
         EXPECT_EQ(PictureLoader::stretchedTo(path, QSize(140, 200)).size(), QSize(140, 200))
             << format;
@@ -93,8 +95,8 @@ TEST_F(PictureLoaderTest, GifAndBmpOverTheAllocationLimitSayHowLargeTheyAre) {
     QImageReader::setAllocationLimit(1); // megabytes: 512 x 600 x 4 bytes is more
     const QImage source = picture_files::detailed(512, 600);
     for (const char* format : {"gif", "bmp"}) {
-        const QString path =
-            file(QStringLiteral("big.") + format, picture_files::encode(source, format));
+        const QString path = file(QStringLiteral("big.") + QLatin1String(format),
+                                  picture_files::encode(source, format));
         try {
             PictureLoader::stretchedTo(path, QSize(100, 100));
             ADD_FAILURE() << format << ": no error";
@@ -104,7 +106,7 @@ TEST_F(PictureLoaderTest, GifAndBmpOverTheAllocationLimitSayHowLargeTheyAre) {
         }
     }
     // A JPEG decodes straight to the size shown, so the limit does not bind it.
-    const QString jpeg = file("big.jpg", picture_files::encode(source, "jpeg"));
+    const QString jpeg = file(u"big.jpg"_s, picture_files::encode(source, "jpeg"));
     EXPECT_EQ(PictureLoader::stretchedTo(jpeg, QSize(100, 100)).size(), QSize(100, 100));
     QImageReader::setAllocationLimit(previousLimit);
 }
@@ -131,7 +133,7 @@ TEST_F(PictureLoaderTest, WhatIsNotAWholePictureIsError481) {
             {"text", QByteArray("just some words\n")},
         };
         for (const auto& c : cases) {
-            const QString path = file(QStringLiteral("bad.") + format, c.bytes);
+            const QString path = file(QStringLiteral("bad.") + QLatin1String(format), c.bytes);
             EXPECT_EQ(errorOf([&] { PictureLoader::stretchedTo(path, QSize(140, 200)); }), 481)
                 << format << ": " << c.what;
             EXPECT_EQ(errorOf([&] { PictureLoader::atMost(path, QSize(500, 500)); }), 481)
@@ -149,7 +151,7 @@ TEST_F(PictureLoaderTest, AbsurdSizesAreRefusedWithoutDecoding) {
     };
     put32(18, 60000);
     put32(22, 60000);
-    const QString path = file("huge.bmp", bmp);
+    const QString path = file(u"huge.bmp"_s, bmp);
     EXPECT_EQ(errorOf([&] { PictureLoader::naturalSize(path); }), 481);
 
     // The same claim in a JPEG's frame header.
@@ -160,15 +162,15 @@ TEST_F(PictureLoaderTest, AbsurdSizesAreRefusedWithoutDecoding) {
     jpeg[sof + 6] = char(60000 & 0xFF);
     jpeg[sof + 7] = char(60000 >> 8);
     jpeg[sof + 8] = char(60000 & 0xFF);
-    const QString jpegPath = file("huge.jpg", jpeg);
+    const QString jpegPath = file(u"huge.jpg"_s, jpeg);
     EXPECT_EQ(errorOf([&] { PictureLoader::stretchedTo(jpegPath, QSize(140, 200)); }), 481);
 }
 
 TEST_F(PictureLoaderTest, FileErrorsKeepTheirOwnNumbers) {
-    EXPECT_EQ(errorOf([&] { PictureLoader::naturalSize(folder.filePath("gone.jpg")); }), 53);
-    EXPECT_EQ(errorOf([&] { PictureLoader::naturalSize(""); }), 53);
-    QDir(folder.path()).mkdir("dir.jpg");
-    EXPECT_EQ(errorOf([&] { PictureLoader::naturalSize(folder.filePath("dir.jpg")); }), 75);
+    EXPECT_EQ(errorOf([&] { PictureLoader::naturalSize(folder.filePath(u"gone.jpg"_s)); }), 53);
+    EXPECT_EQ(errorOf([&] { PictureLoader::naturalSize(u""_s); }), 53);
+    QDir(folder.path()).mkdir(u"dir.jpg"_s);
+    EXPECT_EQ(errorOf([&] { PictureLoader::naturalSize(folder.filePath(u"dir.jpg"_s)); }), 75);
 }
 
 } // namespace

@@ -12,6 +12,8 @@
 #include <chrono>
 #include <cstdint>
 
+using namespace Qt::StringLiterals;
+
 namespace platform {
 namespace {
 
@@ -19,7 +21,7 @@ class SdlAudioTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
-        output = folder.filePath("out.raw");
+        output = folder.filePath(u"out.raw"_s);
         qputenv("SDL_AUDIODRIVER", "disk");
         qputenv("SDL_DISKAUDIOFILE", output.toLocal8Bit());
     }
@@ -61,12 +63,12 @@ protected:
 };
 
 TEST_F(SdlAudioTest, PlaysAWavThroughTheDiskDriver) {
-    const QString wav = file("tone.wav", sound_files::sineWav(0.3));
+    const QString wav = file(u"tone.wav"_s, sound_files::sineWav(0.3));
     {
         SdlAudioDevice device;
-        ASSERT_EQ(device.unavailableReason(), "");
+        ASSERT_EQ(device.unavailableReason(), u""_s);
         EXPECT_EQ(device.mode(), AudioDevice::Mode::NotOpen);
-        ASSERT_EQ(device.open("Waveaudio", wav), "");
+        ASSERT_EQ(device.open(u"Waveaudio"_s, wav), u""_s);
         EXPECT_EQ(device.mode(), AudioDevice::Mode::Stopped);
         EXPECT_TRUE(playsToTheEnd(device));
         device.close();
@@ -78,10 +80,10 @@ TEST_F(SdlAudioTest, PlaysAWavThroughTheDiskDriver) {
 TEST_F(SdlAudioTest, PlaysMidiWithTheSoundfont) {
     if (SdlAudioDevice::soundFont().isEmpty())
         GTEST_SKIP() << "no General MIDI soundfont installed";
-    const QString midi = file("song.mid", sound_files::oneNoteMidi(0.4));
+    const QString midi = file(u"song.mid"_s, sound_files::oneNoteMidi(0.4));
     {
         SdlAudioDevice device;
-        ASSERT_EQ(device.open("Sequencer", midi), "");
+        ASSERT_EQ(device.open(u"Sequencer"_s, midi), u""_s);
         EXPECT_TRUE(playsToTheEnd(device));
     }
     EXPECT_GT(loudestSample(), 100) << "no sound came out";
@@ -89,7 +91,7 @@ TEST_F(SdlAudioTest, PlaysMidiWithTheSoundfont) {
 
 TEST_F(SdlAudioTest, PauseStopAndCloseEndTheSoundAtOnce) {
     SdlAudioDevice device;
-    ASSERT_EQ(device.open("", file("long.wav", sound_files::sineWav(5.0))), "");
+    ASSERT_EQ(device.open(u""_s, file(u"long.wav"_s, sound_files::sineWav(5.0))), u""_s);
     device.play();
     EXPECT_EQ(device.mode(), AudioDevice::Mode::Playing);
     device.pause();
@@ -105,19 +107,19 @@ TEST_F(SdlAudioTest, PauseStopAndCloseEndTheSoundAtOnce) {
 
 TEST_F(SdlAudioTest, RefusesWhatItCannotPlayAndSaysWhy) {
     SdlAudioDevice device;
-    const QString wav = file("tone.wav", sound_files::sineWav(0.1));
-    EXPECT_NE(device.open("Sequencer", wav), ""); // a device type that does not fit
+    const QString wav = file(u"tone.wav"_s, sound_files::sineWav(0.1));
+    EXPECT_NE(device.open(u"Sequencer"_s, wav), u""_s); // a device type that does not fit
     EXPECT_EQ(device.mode(), AudioDevice::Mode::NotOpen);
-    EXPECT_NE(device.open("", file("text.mp3", "just words, not a sound")), "");
-    EXPECT_NE(device.open("", file("empty.wav", QByteArray())), "");
+    EXPECT_NE(device.open(u""_s, file(u"text.mp3"_s, "just words, not a sound")), u""_s);
+    EXPECT_NE(device.open(u""_s, file(u"empty.wav"_s, QByteArray())), u""_s);
     const QByteArray whole = sound_files::sineWav(0.2);
-    EXPECT_NO_FATAL_FAILURE(device.open("", file("cut.wav", whole.left(30))));
-    EXPECT_NE(device.open("", folder.filePath("missing.wav")), "");
+    EXPECT_NO_FATAL_FAILURE(device.open(u""_s, file(u"cut.wav"_s, whole.left(30))));
+    EXPECT_NE(device.open(u""_s, folder.filePath(u"missing.wav"_s)), u""_s);
     // A sample rate no sound card has made SDL's converter overflow its sizes.
     QByteArray absurd = sound_files::sineWav(0.01);
     absurd[24] = '\x22', absurd[25] = '\x44', absurd[26] = '\x56', absurd[27] = '\0';
-    EXPECT_EQ(device.open("", file("absurd.wav", absurd)),
-              "This WAV file's format cannot be played.");
+    EXPECT_EQ(device.open(u""_s, file(u"absurd.wav"_s, absurd)),
+              u"This WAV file's format cannot be played."_s);
     EXPECT_EQ(device.mode(), AudioDevice::Mode::NotOpen);
 }
 
@@ -125,20 +127,20 @@ TEST(SdlAudioWithoutOutput, SaysNoDeviceIsAvailable) {
     qputenv("SDL_AUDIODRIVER", "no-such-driver");
     SdlAudioDevice device;
     qunsetenv("SDL_AUDIODRIVER");
-    EXPECT_TRUE(device.unavailableReason().startsWith("No audio device is available"));
-    EXPECT_EQ(device.open("Waveaudio", "/whatever.wav"), device.unavailableReason());
+    EXPECT_TRUE(device.unavailableReason().startsWith(u"No audio device is available"_s));
+    EXPECT_EQ(device.open(u"Waveaudio"_s, u"/whatever.wav"_s), device.unavailableReason());
     device.play();
     EXPECT_EQ(device.mode(), AudioDevice::Mode::NotOpen);
 }
 
 TEST(SoundContent, IsToldFromTheFirstBytes) {
-    EXPECT_EQ(SdlAudioDevice::deviceTypeOfContent("MThd\0\0\0\6"), "Sequencer");
+    EXPECT_EQ(SdlAudioDevice::deviceTypeOfContent(QByteArray("MThd\0\0\0\6", 8)), u"Sequencer"_s);
     EXPECT_EQ(SdlAudioDevice::deviceTypeOfContent(sound_files::sineWav(0.01).left(12)),
-              "Waveaudio");
-    EXPECT_EQ(SdlAudioDevice::deviceTypeOfContent("ID3\4\0"), "MPEGVideo");
-    EXPECT_EQ(SdlAudioDevice::deviceTypeOfContent("\xFF\xFB\x90\x00"), "MPEGVideo");
-    EXPECT_EQ(SdlAudioDevice::deviceTypeOfContent("hello"), "");
-    EXPECT_EQ(SdlAudioDevice::deviceTypeOfContent(""), "");
+              u"Waveaudio"_s);
+    EXPECT_EQ(SdlAudioDevice::deviceTypeOfContent("ID3\4\0"), u"MPEGVideo"_s);
+    EXPECT_EQ(SdlAudioDevice::deviceTypeOfContent("\xFF\xFB\x90\x00"), u"MPEGVideo"_s);
+    EXPECT_EQ(SdlAudioDevice::deviceTypeOfContent("hello"), u""_s);
+    EXPECT_EQ(SdlAudioDevice::deviceTypeOfContent(""), u""_s);
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using AboutTest = EditorTest;
@@ -15,11 +17,11 @@ TEST_F(AboutTest, OpensEmptyThenShowsEveryElementCentred) {
     form->Form1_mnuAbout_Click();
     frmAbout* about = form->aboutWindow();
     ASSERT_NE(about, nullptr);
-    EXPECT_EQ(about->windowTitle(), "About Tovrin");
-    EXPECT_EQ(about->lblVersion->text(), "Version 1.1.0");
-    EXPECT_EQ(about->lblTitle->text(), "Varek's Stationery Program (Tovrin)");
+    EXPECT_EQ(about->windowTitle(), u"About Tovrin"_s);
+    EXPECT_EQ(about->lblVersion->text(), u"Version 1.1.0"_s);
+    EXPECT_EQ(about->lblTitle->text(), u"Varek's Stationery Program (Tovrin)"_s);
     EXPECT_EQ(about->picIcon->pixmap().size(), QSize(152, 190));
-    EXPECT_TRUE(about->lblDisclaimer->text().contains("either version 2 of the License"));
+    EXPECT_TRUE(about->lblDisclaimer->text().contains(u"either version 2 of the License"_s));
     EXPECT_FALSE(about->lblDisclaimer->isEnabled());
     for (QWidget* element : about->elements())
         EXPECT_TRUE(element->isHidden());

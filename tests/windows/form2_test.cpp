@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Shown {
@@ -56,7 +58,7 @@ TEST(Form2Layout, OnlyTheLongerSideStrictlyLongerThanTheWindowScales) {
 class Form2Test : public ::testing::Test {
 protected:
     void SetUp() override {
-        path = folder.filePath("p.jpg");
+        path = folder.filePath(u"p.jpg"_s);
         picture_files::write(path, picture_files::encode(picture_files::detailed(120, 80), "jpeg"));
         window = std::make_unique<Form2>([this] { return chosen; });
     }
@@ -73,7 +75,7 @@ protected:
 
 TEST_F(Form2Test, ShowsThePictureCentredAndHidesOnAClick) {
     chosen = path;
-    EXPECT_EQ(window->windowTitle(), "Form2");
+    EXPECT_EQ(window->windowTitle(), u"Form2"_s);
     EXPECT_EQ(window->palette().color(QPalette::Window), Qt::black);
     EXPECT_TRUE(window->Timer1->isActive());
     EXPECT_EQ(window->Timer1->interval(), 1);
@@ -95,7 +97,7 @@ TEST_F(Form2Test, EveryActivationLaysOutTheCurrentPictureAgain) {
     chosen = path;
     window->show();
     ASSERT_TRUE(laidOut());
-    const QString other = folder.filePath("other.bmp");
+    const QString other = folder.filePath(u"other.bmp"_s);
     picture_files::write(other, picture_files::encode(picture_files::detailed(60, 90), "bmp"));
     chosen = other;
     window->Form2_Form_GotFocus();
@@ -122,7 +124,7 @@ TEST_F(Form2Test, APictureSpoiltSinceItWasChosenLeavesTheWindowBlack) {
 TEST_F(Form2Test, ALargePictureIsDecodedOnlyAsFarAsItIsShown) {
     // Square and larger than the window: shown at its own size and cut off, so only
     // the part inside the window is decoded.
-    const QString big = folder.filePath("big.jpg");
+    const QString big = folder.filePath(u"big.jpg"_s);
     picture_files::write(big, picture_files::encode(picture_files::detailed(2000, 2000), "jpeg"));
     chosen = big;
     window->resize(400, 300);

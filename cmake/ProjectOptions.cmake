@@ -1,0 +1,21 @@
+# The build policy every target of the project links: warnings, and Qt's stricter
+# string and connection rules. STATIONERY_WERROR makes warnings errors (the test
+# script turns it on).
+option(STATIONERY_WERROR "Treat compiler warnings as errors" OFF)
+
+add_library(project_options INTERFACE)
+# Headers are named from src/: "stationery/writer.h", "platform/label.h".
+target_include_directories(project_options INTERFACE ${PROJECT_SOURCE_DIR}/src)
+if(MSVC)
+    target_compile_options(project_options INTERFACE /W4 /w14265 /w14296 /permissive-
+                           $<$<BOOL:${STATIONERY_WERROR}>:/WX>)
+else()
+    target_compile_options(project_options INTERFACE
+        -Wall -Wextra -Wpedantic -Wshadow -Wold-style-cast -Wnon-virtual-dtor
+        $<$<BOOL:${STATIONERY_WERROR}>:-Werror>)
+endif()
+target_compile_definitions(project_options INTERFACE
+    QT_NO_CAST_FROM_ASCII
+    QT_NO_CAST_TO_ASCII
+    QT_NO_CONTEXTLESS_CONNECT
+    QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
