@@ -30,7 +30,7 @@ constexpr int kPreviewFromRight = 2500;
 
 Form1::Form1(Form1Services services, QWidget* parent)
     : QMainWindow(parent), CommonDialog1(services.dialogs, this), services_(std::move(services)),
-      twips_(std::make_unique<platform::Twips>(platform::Twips::forWidget(this))) {
+      twips_(platform::Twips::forWidget(this)) {
     setWindowTitle(QStringLiteral("Varek's Outlook Express Stationery Creator"));
     setWindowIcon(artwork::programIcon());
 
@@ -75,8 +75,8 @@ void Form1::setMousePointer(int pointer) {
 // --- Twips ---------------------------------------------------------------------
 
 void Form1::place(QWidget* widget, int left, int top, int width, int height) const {
-    widget->setGeometry(twips_->toPixels(left), twips_->toPixels(top), twips_->toPixels(width),
-                        twips_->toPixels(height));
+    widget->setGeometry(twips_.toPixels(left), twips_.toPixels(top), twips_.toPixels(width),
+                        twips_.toPixels(height));
 }
 
 void Form1::placeOnPage(QWidget* widget, int left, int top, int width, int height) const {
@@ -85,28 +85,28 @@ void Form1::placeOnPage(QWidget* widget, int left, int top, int width, int heigh
 }
 
 void Form1::setLeftTwips(QWidget* widget, double left) const {
-    widget->move(twips_->toPixels(left), widget->y());
+    widget->move(twips_.toPixels(left), widget->y());
 }
 
 void Form1::setTopTwips(QWidget* widget, double top) const {
-    widget->move(widget->x(), twips_->toPixels(top));
+    widget->move(widget->x(), twips_.toPixels(top));
 }
 
 double Form1::widthTwips(const QWidget* widget) const {
-    return twips_->fromPixels(widget->width());
+    return twips_.fromPixels(widget->width());
 }
 
 double Form1::outerWidthTwips() const {
-    return twips_->fromPixels(frameGeometry().width());
+    return twips_.fromPixels(frameGeometry().width());
 }
 
 double Form1::outerHeightTwips() const {
-    return twips_->fromPixels(frameGeometry().height());
+    return twips_.fromPixels(frameGeometry().height());
 }
 
 void Form1::setOuterSizeTwips(int width, int height) {
     const QSize frameExtra = frameGeometry().size() - geometry().size();
-    const double perPixel = twips_->perPixel();
+    const double perPixel = twips_.perPixel();
     // Whole pixels that keep the size inside the limits.
     const int widthPixels = width <= kMinOuterWidth
                                 ? static_cast<int>(std::ceil(width / perPixel))
@@ -148,13 +148,13 @@ void Form1::Form1_Form_Resize() {
 
     // Let the window system hold the same limits while the user drags.
     const QSize frameExtra = frameGeometry().size() - geometry().size();
-    const double perPixel = twips_->perPixel();
+    const double perPixel = twips_.perPixel();
     setMinimumSize(static_cast<int>(std::ceil(kMinOuterWidth / perPixel)) - frameExtra.width(),
                    static_cast<int>(std::lround(kOuterHeight / perPixel)) - frameExtra.height());
     setMaximumSize(static_cast<int>(std::floor(kMaxOuterWidth / perPixel)) - frameExtra.width(),
                    static_cast<int>(std::lround(kOuterHeight / perPixel)) - frameExtra.height());
 
-    SSTab1->resize(twips_->toPixels(outerWidthTwips()), SSTab1->height());
+    SSTab1->resize(twips_.toPixels(outerWidthTwips()), SSTab1->height());
     centreMediaControl();
     setLeftTwips(Image1, std::trunc(outerWidthTwips() - kPreviewFromRight));
     resizing_ = false;

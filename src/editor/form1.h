@@ -2,6 +2,7 @@
 
 #include "platform/common_dialog.h"
 #include "platform/mouse_pointer.h"
+#include "platform/twips.h"
 #include "stationery/check.h"
 #include "stationery/settings.h"
 
@@ -29,7 +30,6 @@ class MenuItem;
 class MessageBox;
 class TabControl;
 class UrlOpener;
-class Twips;
 class VolumeList;
 } // namespace platform
 
@@ -241,7 +241,7 @@ private:
     stationery::CheckFacts checkFacts(const stationery::StationerySettings& settings);
 
     Form1Services services_;
-    std::unique_ptr<platform::Twips> twips_;
+    platform::Twips twips_;
     int mousePointer_ = PointerDefault;
     bool resizing_ = false;
     QPointer<frmAbout> about_;

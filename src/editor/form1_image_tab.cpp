@@ -108,7 +108,7 @@ void Form1::showPicture(const QString& path, bool measure) {
 
     Label10->setCaption(path);
     if (measure) {
-        const double perPixel = twips_->perPixel();
+        const double perPixel = twips_.perPixel();
         Label11->setCaption(generalNumber(static_cast<float>(Image2->width() * perPixel)));
         Label12->setCaption(generalNumber(static_cast<float>(Image2->height() * perPixel)));
         // Twips back to pixels at the same rate: the picture's own size in pixels.

@@ -10,6 +10,7 @@
 #include "platform/message_box.h"
 #include "platform/runtime_error.h"
 #include "platform/twips.h"
+#include "stationery/hex_color.h"
 #include "stationery/reader.h"
 
 #include <QFileInfo>
@@ -21,13 +22,11 @@ QString fromUtf8(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// "RRGGBB" as a colour number (red in the lowest byte), or nothing for other text.
+// "RRGGBB" as a colour number, or nothing for other text.
 std::optional<qint32> colorNumber(const std::string& hex) {
-    bool ok = false;
-    const uint rgb = fromUtf8(hex).toUInt(&ok, 16);
-    if (hex.size() != 6 || !ok)
-        return std::nullopt;
-    return qint32((rgb >> 16 & 0xFF) | (rgb & 0xFF00) | (rgb & 0xFF) << 16);
+    if (const auto rgb = stationery::parseHexColor(hex))
+        return qint32(stationery::colorNumber(*rgb));
+    return std::nullopt;
 }
 
 // Moves a drive and folder list to the folder that holds `file`.

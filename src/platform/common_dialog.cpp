@@ -1,5 +1,7 @@
 #include "platform/common_dialog.h"
 
+#include "stationery/hex_color.h"
+
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
@@ -128,11 +130,13 @@ QStringList CommonDialog::toQtNameFilters(const QString& filter) {
 }
 
 qint32 CommonDialog::toColorNumber(const QColor& color) {
-    return color.red() | color.green() << 8 | color.blue() << 16;
+    return qint32(stationery::colorNumber(
+        {std::uint8_t(color.red()), std::uint8_t(color.green()), std::uint8_t(color.blue())}));
 }
 
 QColor CommonDialog::fromColorNumber(qint32 number) {
-    return QColor(number & 0xFF, (number >> 8) & 0xFF, (number >> 16) & 0xFF);
+    const stationery::Rgb c = stationery::rgbOfColorNumber(std::uint32_t(number));
+    return QColor(c.red, c.green, c.blue);
 }
 
 } // namespace platform

@@ -82,15 +82,6 @@ double contrastRatio(Rgb a, Rgb b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-std::optional<Rgb> parseHexColor(std::string_view hex) {
-    if (hex.size() != 6 || hex.find_first_not_of("0123456789ABCDEFabcdef") != hex.npos)
-        return std::nullopt;
-    const auto byte = [&](std::size_t at) {
-        return static_cast<std::uint8_t>(std::stoi(std::string(hex.substr(at, 2)), nullptr, 16));
-    };
-    return Rgb{byte(0), byte(2), byte(4)};
-}
-
 std::string plainSize(std::uintmax_t bytes) {
     if (bytes < 1024)
         return std::to_string(bytes) + " bytes";

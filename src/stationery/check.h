@@ -1,5 +1,6 @@
 #pragma once
 
+#include "stationery/hex_color.h"
 #include "stationery/settings.h"
 
 #include <cstdint>
@@ -9,17 +10,10 @@
 
 namespace stationery {
 
-struct Rgb {
-    std::uint8_t red = 0, green = 0, blue = 0;
-    bool operator==(const Rgb&) const = default;
-};
-
 // Relative luminance and contrast ratio as the Web Content Accessibility Guidelines
 // (2.x) define them.
 double relativeLuminance(Rgb colour);
 double contrastRatio(Rgb a, Rgb b);
-// "RRGGBB" as a colour, or nothing for any other text.
-std::optional<Rgb> parseHexColor(std::string_view hex);
 
 // The colours of a picture that matter for reading text on it: its average, and the
 // colours of its darkest and lightest tenth (the 10th and 90th luminance percentiles).

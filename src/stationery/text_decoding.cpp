@@ -1,6 +1,7 @@
 #include "stationery/text_decoding.h"
 
 #include "stationery/codepage.h"
+#include "stationery/hex_color.h"
 
 #include <charconv>
 #include <optional>
@@ -27,22 +28,12 @@ std::optional<std::pair<char32_t, std::size_t>> canonicalReference(std::string_v
     return std::pair{cp, static_cast<std::size_t>(end - bytes.data()) + 1};
 }
 
-int hexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
 std::optional<char32_t> unicodeEscape(std::string_view bytes) {
     if (bytes.size() < 6 || bytes[0] != '\\' || bytes[1] != 'u')
         return std::nullopt;
     char32_t unit = 0;
     for (std::size_t i = 2; i < 6; ++i) {
-        const int digit = hexValue(bytes[i]);
+        const int digit = hexDigit(bytes[i]);
         if (digit < 0)
             return std::nullopt;
         unit = unit << 4 | static_cast<char32_t>(digit);

@@ -1,6 +1,7 @@
 #include "stationery/todays_clients_writer.h"
 
 #include "stationery/codepage.h"
+#include "stationery/hex_color.h"
 #include "stationery/text_decoding.h"
 #include "stationery/writer.h"
 
@@ -51,7 +52,7 @@ std::string escapeHtml(std::string_view utf8, bool attribute) {
 }
 
 bool isHexColor(std::string_view text) {
-    return text.size() == 6 && text.find_first_not_of("0123456789ABCDEFabcdef") == text.npos;
+    return parseHexColor(text).has_value();
 }
 
 // The old <font size> scale, 1 to 7, nearest to a point size.

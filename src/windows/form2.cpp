@@ -15,15 +15,14 @@
 Form2::Form2(std::function<QString()> chosenImagePath, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       Image1(new platform::ImageBox(this)), Timer1(new QTimer(this)),
-      chosenImagePath_(std::move(chosenImagePath)),
-      twips_(std::make_unique<platform::Twips>(platform::Twips::forWidget(this))) {
+      chosenImagePath_(std::move(chosenImagePath)), twips_(platform::Twips::forWidget(this)) {
     setWindowTitle(QStringLiteral("Form2"));
     setPalette(QPalette(Qt::white, Qt::black));
     setAutoFillBackground(true);
-    resize(twips_->toPixels(3744), twips_->toPixels(2544));
+    resize(twips_.toPixels(3744), twips_.toPixels(2544));
     setWindowState(Qt::WindowMaximized);
-    Image1->setGeometry(twips_->toPixels(1200), twips_->toPixels(840), twips_->toPixels(1932),
-                        twips_->toPixels(1212));
+    Image1->setGeometry(twips_.toPixels(1200), twips_.toPixels(840), twips_.toPixels(1932),
+                        twips_.toPixels(1212));
     Timer1->setInterval(1);
     connect(Timer1, &QTimer::timeout, this, &Form2::Form2_Timer1_Timer);
     connect(Image1, &platform::ImageBox::Click, this, &Form2::Form2_Image1_Click);
@@ -84,13 +83,13 @@ void Form2::Form2_Timer1_Timer() {
             throw platform::RuntimeError(platform::error::FileNotFound, QString());
         const QSize natural = platform::PictureLoader::naturalSize(path);
         const Layout l =
-            layout(twips_->fromPixels(natural.width()), twips_->fromPixels(natural.height()),
-                   twips_->fromPixels(frameGeometry().width()),
-                   twips_->fromPixels(frameGeometry().height()));
+            layout(twips_.fromPixels(natural.width()), twips_.fromPixels(natural.height()),
+                   twips_.fromPixels(frameGeometry().width()),
+                   twips_.fromPixels(frameGeometry().height()));
         Image1->setStretch(l.stretched);
-        const QRect shown(twips_->toPixels(l.left), twips_->toPixels(l.top),
-                          std::max(1, twips_->toPixels(l.width)),
-                          std::max(1, twips_->toPixels(l.height)));
+        const QRect shown(twips_.toPixels(l.left), twips_.toPixels(l.top),
+                          std::max(1, twips_.toPixels(l.width)),
+                          std::max(1, twips_.toPixels(l.height)));
         Image1->setGeometry(shown);
         // Decode only what the window can show: the picture at its shown size, cut
         // to the window.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/mouse_pointer.h"
+#include "platform/twips.h"
 
 #include <QWidget>
 
@@ -11,7 +12,6 @@ class QTimer;
 
 namespace platform {
 class ImageBox;
-class Twips;
 } // namespace platform
 
 // Shows the chosen picture by itself, centred on black, in a maximised window: at
@@ -55,6 +55,6 @@ private:
     void prepareLayout();
 
     std::function<QString()> chosenImagePath_;
-    std::unique_ptr<platform::Twips> twips_;
+    platform::Twips twips_;
     int mousePointer_ = platform::PointerDefault;
 };

@@ -49,7 +49,7 @@ frmAbout::frmAbout(QWidget* parent)
     lblTitle =
         makeLabel(QStringLiteral("Varek's Stationery Program (Tovrin)"), Qt::blue, 0, 5172, 360);
     lblTitle->setFont(QFont(QStringLiteral("MS Sans Serif"), 12));
-    lblVersion = makeLabel(QStringLiteral("Version 1.1"), Qt::white, 360, 1956, 192);
+    lblVersion = makeLabel(QString(), Qt::white, 360, 1956, 192);
     Label1 = makeLabel(QStringLiteral("Copyright \u00A9 the Stationery Editor authors"), Qt::red,
                        5040, 2772, 372);
     Label1->setWordWrap(true);

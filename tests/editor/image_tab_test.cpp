@@ -7,8 +7,8 @@
 #include "platform/image_box.h"
 #include "platform/label.h"
 #include "platform/menu_item.h"
-#include "wait.h"
 #include "windows/form2.h"
+#include <QTest>
 
 #include <QFile>
 #include <QImageReader>
@@ -119,7 +119,7 @@ TEST_F(ImageTabTest, AVeryLargePhotoIsShownAndMeasured) {
     form->Form1_Image1_Click();
     Form2* preview = form->previewWindow();
     ASSERT_NE(preview, nullptr);
-    EXPECT_TRUE(waitUntil([&] { return preview->MousePointer() == 0; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return preview->MousePointer() == 0; }));
     EXPECT_FALSE(preview->Image1->isHidden());
 }
 
@@ -173,7 +173,7 @@ TEST_F(ImageTabTest, PreviewClickOpensThePreviewWindowEvenWithoutAPicture) {
     Form2* preview = form->previewWindow();
     ASSERT_NE(preview, nullptr);
     EXPECT_TRUE(preview->isVisible());
-    EXPECT_TRUE(waitUntil([&] { return preview->MousePointer() == 0; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return preview->MousePointer() == 0; }));
     EXPECT_TRUE(preview->Image1->isHidden()); // nothing chosen: black only
     form->Form1_Image1_Click();
     EXPECT_EQ(form->previewWindow(), preview);

@@ -1,6 +1,6 @@
 #include "editor_fixture.h"
-#include "wait.h"
 #include "windows/frm_about.h"
+#include <QTest>
 
 #include <QLabel>
 #include <QPushButton>
@@ -28,7 +28,7 @@ TEST_F(AboutTest, OpensEmptyThenShowsEveryElementCentred) {
     EXPECT_TRUE(about->Timer1->isActive());
     EXPECT_EQ(about->Timer1->interval(), 100);
 
-    ASSERT_TRUE(waitUntil([&] { return !about->Timer1->isActive(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !about->Timer1->isActive(); }));
     const int centre = about->frameGeometry().width() / 2;
     for (QWidget* element : about->elements()) {
         EXPECT_FALSE(element->isHidden());
@@ -46,12 +46,12 @@ TEST_F(AboutTest, OkEnterAndEscapeCloseIt) {
         form->Form1_mnuAbout_Click();
         QPointer<frmAbout> about = form->aboutWindow();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
-        ASSERT_TRUE(waitUntil([&] { return !about->Timer1->isActive(); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !about->Timer1->isActive(); }));
         if (key == Qt::Key_unknown)
             about->cmdOK->click();
         else
             QTest::keyClick(about->focusWidget() ? about->focusWidget() : about.data(), key);
-        EXPECT_TRUE(waitUntil([&] { return about.isNull(); })) << key; // unloaded, not hidden
+        EXPECT_TRUE(QTest::qWaitFor([&] { return about.isNull(); })) << key; // unloaded, not hidden
     }
 }
 

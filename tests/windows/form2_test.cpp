@@ -1,7 +1,7 @@
 #include "picture_files.h"
 #include "platform/image_box.h"
-#include "wait.h"
 #include "windows/form2.h"
+#include <QTest>
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -63,7 +63,7 @@ protected:
         window = std::make_unique<Form2>([this] { return chosen; });
     }
     bool laidOut() {
-        return waitUntil([&] { return !window->Timer1->isActive(); }) &&
+        return QTest::qWaitFor([&] { return !window->Timer1->isActive(); }) &&
                window->MousePointer() == 0;
     }
 
