@@ -210,14 +210,15 @@ void updateCheckFindings(benchmark::State& state) {
     form.show();
     QDir(scratch().path()).mkpath(u"check"_s);
     QFile::copy(cameraPicture(), scratch().filePath(u"check/camera.jpg"_s));
-    form.Dir1->setPath(scratch().filePath(u"check"_s));
-    form.File1->choose(0);
-    form.Text1->setText(u"News of the week"_s);
+    form.findChild<platform::DirListBox*>(QStringLiteral("Dir1"))
+        ->setPath(scratch().filePath(u"check"_s));
+    form.findChild<platform::FileListBox*>(QStringLiteral("File1"))->choose(0);
+    form.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(u"News of the week"_s);
     form.Form1_mnuCheck_Click();
     QApplication::processEvents();
     int typed = 0;
     for (auto _ : state) {
-        form.Text2->setText(QString::number(++typed));
+        form.findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QString::number(++typed));
         form.refreshCheck();
     }
 }

@@ -45,11 +45,12 @@ int main(int argc, char* argv[]) {
     // Choose a picture of our own, as a user would through the lists.
     QTemporaryDir folder(QDir::tempPath() + u"/Pictures-XXXXXX"_s);
     artwork::aboutPicture().save(folder.filePath(u"night sky.bmp"_s), "BMP");
-    window.Dir1->setPath(folder.path());
-    window.File1->choose(0);
+    window.findChild<platform::DirListBox*>(QStringLiteral("Dir1"))->setPath(folder.path());
+    window.findChild<platform::FileListBox*>(QStringLiteral("File1"))->choose(0);
 
     if (argc > 2)
-        window.SSTab1->setTab(QString::fromLocal8Bit(argv[2]).toInt());
+        window.findChild<platform::TabControl*>(QStringLiteral("SSTab1"))
+            ->setTab(QString::fromLocal8Bit(argv[2]).toInt());
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
     QTest::qWait(300);
@@ -57,9 +58,11 @@ int main(int argc, char* argv[]) {
         return 1;
     if (argc > 3) {
         // A stationery with something to say: a ticker, a scrolling picture, pale text.
-        window.Text1->setText(QStringLiteral("Greetings from the club"));
+        window.findChild<QLineEdit*>(QStringLiteral("Text1"))
+            ->setText(QStringLiteral("Greetings from the club"));
         window.Form1_Image3_Click();
-        window.Label4->Tag = QStringLiteral("C0C0C0");
+        window.findChild<platform::Label*>(QStringLiteral("Label4"))->Tag =
+            QStringLiteral("C0C0C0");
         window.Form1_mnuCheck_Click();
         CheckWindow* check = window.checkWindow();
         if (!QTest::qWaitForWindowExposed(check))

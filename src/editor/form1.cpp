@@ -57,6 +57,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     MMControl1->raise();
     connect(SSTab1, &platform::TabControl::Click, this, &Form1::Form1_SSTab1_Click);
 
+    nameControls();
     connectCheckUpdates();
     setOuterSizeTwips(6480, kOuterHeight);
     Form1_Form_Load();

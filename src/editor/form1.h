@@ -132,6 +132,13 @@ public:
     CheckWindow* checkWindow() const;
     Form2* previewWindow() const;
 
+    platform::CommonDialog CommonDialog1;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // The controls, named as their objectName says; tests and tools find them by it.
     platform::TabControl* SSTab1 = nullptr;
 
     QGroupBox* Frame1 = nullptr;
@@ -183,8 +190,6 @@ public:
     platform::ImageBox* Image6 = nullptr;
     platform::ImageBox* Image7 = nullptr;
 
-    platform::CommonDialog CommonDialog1;
-
     QMenu* mnuFile = nullptr;
     platform::MenuItem* mnuOpen = nullptr;
     platform::MenuItem* mnuSave = nullptr;
@@ -200,10 +205,6 @@ public:
     platform::MenuItem* mnuMargins = nullptr;
     platform::MenuItem* mnuAbout = nullptr;
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
     void buildMenus();
     void buildImageTab(QWidget* page);
     void buildSoundTab(QWidget* page);
@@ -236,6 +237,7 @@ private:
     void showChosenFont();
     // Sets the controls from an opened file; returns what could not be found or shown.
     QStringList applySettings(const stationery::StationerySettings& settings);
+    void nameControls();
     void connectCheckUpdates();
     void scheduleCheck();
     stationery::CheckFacts checkFacts(const stationery::StationerySettings& settings);

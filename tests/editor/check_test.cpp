@@ -28,7 +28,7 @@ protected:
 };
 
 TEST_F(CheckTest, PreviewWritesWhatSaveWouldAndHandsItToTheBrowser) {
-    form->Text1->setText(u"Hello"_s);
+    control<QLineEdit>("Text1")->setText(u"Hello"_s);
     const QString title = form->windowTitle();
     form->Form1_mnuPreview_Click();
     ASSERT_EQ(browser.opened.size(), 1u);
@@ -57,8 +57,9 @@ TEST_F(CheckTest, NoBrowserIsSaidInPlainWords) {
 }
 
 TEST_F(CheckTest, CheckWindowFollowsTheControlsAndClosesWithEscape) {
-    EXPECT_EQ(form->mnuPreview->shortcut(), QKeySequence(Qt::Key_F5));
-    EXPECT_EQ(form->mnuCheck->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
+    EXPECT_EQ(control<platform::MenuItem>("mnuPreview")->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_EQ(control<platform::MenuItem>("mnuCheck")->shortcut(),
+              QKeySequence(Qt::CTRL | Qt::Key_K));
     form->Form1_mnuCheck_Click();
     CheckWindow* check = form->checkWindow();
     ASSERT_NE(check, nullptr);
@@ -67,13 +68,13 @@ TEST_F(CheckTest, CheckWindowFollowsTheControlsAndClosesWithEscape) {
     EXPECT_EQ(check->windowTitle(), u"Check"_s);
     EXPECT_EQ(rows(), QStringList{u"Nothing to worry about"_s});
 
-    form->Text2->setText(u"News of the week"_s);
+    control<QLineEdit>("Text2")->setText(u"News of the week"_s);
     ASSERT_EQ(rows().size(), 1);
     EXPECT_TRUE(rows()[0].startsWith(u"The ticker writes to a status bar"_s));
 
     // Pale text on the untouched white: a problem, listed before the note.
     dialogs.answerColor(QColor(230, 230, 230));
-    form->Command1->click();
+    control<QPushButton>("Command1")->click();
     ASSERT_EQ(rows().size(), 2);
     EXPECT_TRUE(rows()[0].startsWith(u"Text on the background colour: 1.2:1; aim for 4.5:1."_s));
 

@@ -17,35 +17,37 @@ TEST_F(ColorFontTest, ColoursBecomeHexInTheLabelTags) {
     for (const auto& [color, hex] : examples) {
         dialogs.answerColor(color);
         form->Form1_Command1_Click();
-        EXPECT_EQ(form->Label4->Tag, QLatin1String(hex));
-        EXPECT_EQ(form->Label4->palette().color(QPalette::WindowText), color);
-        EXPECT_EQ(form->Label5->palette().color(QPalette::WindowText), color);
+        EXPECT_EQ(control<platform::Label>("Label4")->Tag, QLatin1String(hex));
+        EXPECT_EQ(control<platform::Label>("Label4")->palette().color(QPalette::WindowText), color);
+        EXPECT_EQ(control<platform::Label>("Label5")->palette().color(QPalette::WindowText), color);
     }
-    EXPECT_TRUE(form->mnucolorfont->Checked());
-    EXPECT_EQ(form->Label5->Tag, u""_s); // the text colour leaves the background alone
+    EXPECT_TRUE(control<platform::MenuItem>("mnucolorfont")->Checked());
+    EXPECT_EQ(control<platform::Label>("Label5")->Tag,
+              u""_s); // the text colour leaves the background alone
 
     dialogs.answerColor(QColor(0, 0, 255));
     form->Form1_Command2_Click();
-    EXPECT_EQ(form->Label5->Tag, u"0000FF"_s);
-    EXPECT_EQ(form->Label4->palette().color(QPalette::Window), QColor(0, 0, 255));
-    EXPECT_EQ(form->Label4->Tag, u"FF8040"_s);
+    EXPECT_EQ(control<platform::Label>("Label5")->Tag, u"0000FF"_s);
+    EXPECT_EQ(control<platform::Label>("Label4")->palette().color(QPalette::Window),
+              QColor(0, 0, 255));
+    EXPECT_EQ(control<platform::Label>("Label4")->Tag, u"FF8040"_s);
     EXPECT_EQ(form->CommonDialog1.Color, 0xFF0000); // blue in the highest byte
 }
 
 TEST_F(ColorFontTest, CancelledDialogsChangeNothing) {
-    const QPalette before = form->Label4->palette();
-    const QFont fontBefore = form->Label5->font();
+    const QPalette before = control<platform::Label>("Label4")->palette();
+    const QFont fontBefore = control<platform::Label>("Label5")->font();
     dialogs.cancelNext();
     form->Form1_Command1_Click();
     dialogs.cancelNext();
     form->Form1_Command2_Click();
     dialogs.cancelNext();
     form->Form1_Command3_Click();
-    EXPECT_EQ(form->Label4->Tag, u""_s);
-    EXPECT_TRUE(form->Label5->Tag.isEmpty());
-    EXPECT_EQ(form->Label4->palette(), before);
-    EXPECT_EQ(form->Label5->font(), fontBefore);
-    EXPECT_FALSE(form->mnucolorfont->Checked());
+    EXPECT_EQ(control<platform::Label>("Label4")->Tag, u""_s);
+    EXPECT_TRUE(control<platform::Label>("Label5")->Tag.isEmpty());
+    EXPECT_EQ(control<platform::Label>("Label4")->palette(), before);
+    EXPECT_EQ(control<platform::Label>("Label5")->font(), fontBefore);
+    EXPECT_FALSE(control<platform::MenuItem>("mnucolorfont")->Checked());
     EXPECT_EQ(form->settingsFromControls(), stationery::StationerySettings{});
 }
 
@@ -57,21 +59,22 @@ TEST_F(ColorFontTest, FontChoiceReachesPreviewAndRecord) {
     dialogs.answerFont(bold);
     form->Form1_Command3_Click();
     EXPECT_EQ(form->CommonDialog1.Flags, 65537);
-    for (platform::Label* preview : {form->Label4, form->Label5}) {
+    for (platform::Label* preview :
+         {control<platform::Label>("Label4"), control<platform::Label>("Label5")}) {
         EXPECT_EQ(preview->font().family(), u"DejaVu Serif"_s);
         EXPECT_EQ(preview->font().pointSizeF(), 14);
         EXPECT_TRUE(preview->font().bold());
         EXPECT_TRUE(preview->font().italic());
     }
-    EXPECT_TRUE(form->mnucolorfont->Checked());
-    EXPECT_TRUE(form->Label4->Tag.isEmpty()); // a font changes no colour
+    EXPECT_TRUE(control<platform::MenuItem>("mnucolorfont")->Checked());
+    EXPECT_TRUE(control<platform::Label>("Label4")->Tag.isEmpty()); // a font changes no colour
 
     QFont regular(QStringLiteral("DejaVu Sans"));
     regular.setPointSizeF(9);
     dialogs.answerFont(regular);
     form->Form1_Command3_Click();
-    EXPECT_FALSE(form->Label5->font().bold());
-    EXPECT_FALSE(form->Label5->font().italic());
+    EXPECT_FALSE(control<platform::Label>("Label5")->font().bold());
+    EXPECT_FALSE(control<platform::Label>("Label5")->font().italic());
     // The dialog opens on the font chosen before.
     EXPECT_EQ(dialogs.lastInitialFont().family(), u"DejaVu Serif"_s);
 

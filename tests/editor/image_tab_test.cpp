@@ -30,43 +30,48 @@ protected:
     void addFile(const QString& name, const QByteArray& bytes) {
         picture_files::write(scratchPath(name), bytes);
     }
-    void openScratchFolder() { form->Dir1->setPath(scratch.path()); }
+    void openScratchFolder() { control<platform::DirListBox>("Dir1")->setPath(scratch.path()); }
     void click(const QString& name) {
-        for (int row = 0; row < form->File1->ListCount(); ++row)
-            if (form->File1->model()->index(row, 0).data().toString() == name)
-                return form->File1->choose(row);
+        for (int row = 0; row < control<platform::FileListBox>("File1")->ListCount(); ++row)
+            if (control<platform::FileListBox>("File1")->model()->index(row, 0).data().toString() ==
+                name)
+                return control<platform::FileListBox>("File1")->choose(row);
         FAIL() << "no such file listed: " << name.toStdString();
     }
     void expectChosen(const QString& path, const char* width, const char* height) {
-        EXPECT_EQ(form->Label10->Caption(), path);
-        EXPECT_EQ(form->Image1->Tag, path);
-        EXPECT_EQ(form->Text6->text(), QLatin1String(width));
-        EXPECT_EQ(form->Text7->text(), QLatin1String(height));
-        EXPECT_TRUE(form->mnuImage->Checked());
+        EXPECT_EQ(control<platform::Label>("Label10")->Caption(), path);
+        EXPECT_EQ(control<platform::ImageBox>("Image1")->Tag, path);
+        EXPECT_EQ(control<QLineEdit>("Text6")->text(), QLatin1String(width));
+        EXPECT_EQ(control<QLineEdit>("Text7")->text(), QLatin1String(height));
+        EXPECT_TRUE(control<platform::MenuItem>("mnuImage")->Checked());
     }
 };
 
 TEST_F(ImageTabTest, ChoosingAPictureFillsEveryValue) {
     openScratchFolder();
-    EXPECT_EQ(form->File1->Path(), QDir::toNativeSeparators(scratch.path()));
+    EXPECT_EQ(control<platform::FileListBox>("File1")->Path(),
+              QDir::toNativeSeparators(scratch.path()));
     const QString path = addPicture(u"sky.jpg"_s, 100, 60);
-    form->Dir1->setPath(scratch.path()); // same folder: the list is not read again
-    form->File1->setPath(form->Dir1->Path());
+    control<platform::DirListBox>("Dir1")->setPath(
+        scratch.path()); // same folder: the list is not read again
+    control<platform::FileListBox>("File1")->setPath(control<platform::DirListBox>("Dir1")->Path());
     click(u"sky.jpg"_s);
 
     expectChosen(QDir::toNativeSeparators(path), "100", "60");
-    EXPECT_EQ(form->Label11->Caption(), u"1500"_s); // 15 twips a pixel at 96 dpi
-    EXPECT_EQ(form->Label12->Caption(), u"900"_s);
-    EXPECT_EQ(form->Image2->size(), QSize(100, 60));
-    EXPECT_EQ(form->Image1->Picture().deviceIndependentSize().toSize(), form->Image1->size());
+    EXPECT_EQ(control<platform::Label>("Label11")->Caption(),
+              u"1500"_s); // 15 twips a pixel at 96 dpi
+    EXPECT_EQ(control<platform::Label>("Label12")->Caption(), u"900"_s);
+    EXPECT_EQ(control<platform::ImageBox>("Image2")->size(), QSize(100, 60));
+    EXPECT_EQ(control<platform::ImageBox>("Image1")->Picture().deviceIndependentSize().toSize(),
+              control<platform::ImageBox>("Image1")->size());
     EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);
     EXPECT_TRUE(messages.shown.empty());
     // The fields show the size even while disabled; the tab change enables them.
-    EXPECT_FALSE(form->Text6->isEnabled());
+    EXPECT_FALSE(control<QLineEdit>("Text6")->isEnabled());
     form->Form1_mnuMargins_Click();
-    EXPECT_TRUE(form->Text6->isEnabled());
+    EXPECT_TRUE(control<QLineEdit>("Text6")->isEnabled());
     form->Form1_Image5_Click();
-    EXPECT_EQ(form->Text9->text(), u"100"_s);
+    EXPECT_EQ(control<QLineEdit>("Text9")->text(), u"100"_s);
     EXPECT_EQ(form->settingsFromControls().ImagePath, path.toStdString());
 }
 
@@ -76,7 +81,8 @@ TEST_F(ImageTabTest, NamesWithBlanksQuotesAndAccentsAndEveryKind) {
     const char* formats[] = {"jpeg", "gif", "bmp"};
     for (int i = 0; i < 3; ++i) {
         const QString path = addPicture(names[i], 30 + i, 20, formats[i]);
-        form->File1->setPath(form->Dir1->Path());
+        control<platform::FileListBox>("File1")->setPath(
+            control<platform::DirListBox>("Dir1")->Path());
         click(names[i]);
         expectChosen(QDir::toNativeSeparators(path), QByteArray::number(30 + i).constData(), "20");
     }
@@ -89,21 +95,23 @@ TEST_F(ImageTabTest, APictureThatIsNoPictureIsReportedAndTheLastChoiceSurvives) 
     addFile(u"empty.gif"_s, QByteArray());
     const QByteArray whole = picture_files::encode(picture_files::detailed(50, 50), "jpeg");
     addFile(u"cut.jpg"_s, whole.left(whole.size() / 2));
-    form->File1->setPath(form->Dir1->Path());
+    control<platform::FileListBox>("File1")->setPath(control<platform::DirListBox>("Dir1")->Path());
     click(u"good.jpg"_s);
 
     for (const char* bad : {"text.jpg", "empty.gif", "cut.jpg"}) {
-        form->Dir1->setPath(scratch.path());
+        control<platform::DirListBox>("Dir1")->setPath(scratch.path());
         click(QString::fromLatin1(bad));
         ASSERT_FALSE(messages.shown.empty()) << bad;
         EXPECT_EQ(messages.shown.back().text, u"Invalid Picture Type"_s);
         EXPECT_EQ(messages.shown.back().title, u"Corrupt Picture"_s);
-        EXPECT_EQ(form->Dir1->Path(), form->Tag) << "the folder list returns to the start folder";
-        EXPECT_EQ(form->File1->Path(), form->Tag);
-        EXPECT_TRUE(form->Image1->Picture().isNull()) << "the preview is blank";
+        EXPECT_EQ(control<platform::DirListBox>("Dir1")->Path(), form->Tag)
+            << "the folder list returns to the start folder";
+        EXPECT_EQ(control<platform::FileListBox>("File1")->Path(), form->Tag);
+        EXPECT_TRUE(control<platform::ImageBox>("Image1")->Picture().isNull())
+            << "the preview is blank";
         EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);
         expectChosen(QDir::toNativeSeparators(good), "40", "30");
-        EXPECT_EQ(form->Label11->Caption(), u"600"_s);
+        EXPECT_EQ(control<platform::Label>("Label11")->Caption(), u"600"_s);
     }
     EXPECT_EQ(messages.shown.size(), 3u);
 }
@@ -115,7 +123,7 @@ TEST_F(ImageTabTest, AVeryLargePhotoIsShownAndMeasured) {
     click(u"large.jpg"_s);
     EXPECT_TRUE(messages.shown.empty());
     expectChosen(QDir::toNativeSeparators(scratchPath(u"large.jpg"_s)), "15000", "10000");
-    EXPECT_FALSE(form->Image1->Picture().isNull());
+    EXPECT_FALSE(control<platform::ImageBox>("Image1")->Picture().isNull());
     form->Form1_Image1_Click();
     Form2* preview = form->previewWindow();
     ASSERT_NE(preview, nullptr);
@@ -128,43 +136,44 @@ TEST_F(ImageTabTest, AGifTooLargeToDecodeIsReportedInPlainWords) {
     QImageReader::setAllocationLimit(1); // megabytes
     openScratchFolder();
     addPicture(u"wide.gif"_s, 700, 400, "gif");
-    form->File1->setPath(form->Dir1->Path());
+    control<platform::FileListBox>("File1")->setPath(control<platform::DirListBox>("Dir1")->Path());
     click(u"wide.gif"_s);
     QImageReader::setAllocationLimit(previousLimit);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, u"This picture is 700 × 400 pixels, too large to show."_s);
     EXPECT_EQ(messages.shown[0].title, u"Picture Too Large"_s);
-    EXPECT_EQ(form->Label10->Caption(), u"Label10"_s);
+    EXPECT_EQ(control<platform::Label>("Label10")->Caption(), u"Label10"_s);
     EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);
 }
 
 TEST_F(ImageTabTest, AFileGoneSinceTheListingRecoversQuietly) {
     openScratchFolder();
     const QString gone = addPicture(u"gone.jpg"_s, 10, 10);
-    form->File1->setPath(form->Dir1->Path());
+    control<platform::FileListBox>("File1")->setPath(control<platform::DirListBox>("Dir1")->Path());
     QFile::remove(gone);
     click(u"gone.jpg"_s);
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(form->Dir1->Path(), form->Tag);
-    EXPECT_EQ(form->Label10->Caption(), u"Label10"_s);
-    EXPECT_EQ(form->Image1->Tag, u""_s);
+    EXPECT_EQ(control<platform::DirListBox>("Dir1")->Path(), form->Tag);
+    EXPECT_EQ(control<platform::Label>("Label10")->Caption(), u"Label10"_s);
+    EXPECT_EQ(control<platform::ImageBox>("Image1")->Tag, u""_s);
     EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);
-    EXPECT_FALSE(form->mnuImage->Checked());
+    EXPECT_FALSE(control<platform::MenuItem>("mnuImage")->Checked());
 }
 
 TEST_F(ImageTabTest, ADriveWithNoDiskIsReportedAndTheListsGoHome) {
     openScratchFolder();
     const QString good = addPicture(u"good.jpg"_s, 12, 8);
-    form->File1->setPath(form->Dir1->Path());
+    control<platform::FileListBox>("File1")->setPath(control<platform::DirListBox>("Dir1")->Path());
     click(u"good.jpg"_s);
 
-    form->Drive1->setCurrentIndex(form->Drive1->findData(u"/media/floppy"_s));
+    control<platform::DriveListBox>("Drive1")->setCurrentIndex(
+        control<platform::DriveListBox>("Drive1")->findData(u"/media/floppy"_s));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, u"Device Not Avaible... Put a Disk in and Try again"_s);
     EXPECT_EQ(messages.shown[0].title, u"No Disk"_s);
-    EXPECT_EQ(form->Drive1->Drive(), u"/"_s);
-    EXPECT_EQ(form->Dir1->Path(), form->Tag);
-    EXPECT_TRUE(form->Image1->Picture().isNull());
+    EXPECT_EQ(control<platform::DriveListBox>("Drive1")->Drive(), u"/"_s);
+    EXPECT_EQ(control<platform::DirListBox>("Dir1")->Path(), form->Tag);
+    EXPECT_TRUE(control<platform::ImageBox>("Image1")->Picture().isNull());
     expectChosen(QDir::toNativeSeparators(good), "12", "8");
 }
 

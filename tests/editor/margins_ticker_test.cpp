@@ -14,49 +14,53 @@ using MarginsTickerTest = EditorTest;
 
 TEST_F(MarginsTickerTest, DirectionButtonsSetTheCaptionAndTheMark) {
     const std::pair<platform::ImageBox*, const char*> buttons[] = {
-        {form->Image3, "Up"},    {form->Image4, "Left"},      {form->Image5, "Down"},
-        {form->Image6, "Right"}, {form->Image7, "No Scroll"},
+        {control<platform::ImageBox>("Image3"), "Up"},
+        {control<platform::ImageBox>("Image4"), "Left"},
+        {control<platform::ImageBox>("Image5"), "Down"},
+        {control<platform::ImageBox>("Image6"), "Right"},
+        {control<platform::ImageBox>("Image7"), "No Scroll"},
     };
     for (const auto& [button, caption] : buttons) {
         EXPECT_EQ(button->toolTip(), QLatin1String(caption));
         QTest::mouseClick(button, Qt::LeftButton);
-        EXPECT_EQ(form->Label13->Caption(), QLatin1String(caption));
+        EXPECT_EQ(control<platform::Label>("Label13")->Caption(), QLatin1String(caption));
     }
-    EXPECT_TRUE(form->mnuMargins->Checked());
+    EXPECT_TRUE(control<platform::MenuItem>("mnuMargins")->Checked());
     EXPECT_FALSE(stationery::isScrolling(form->settingsFromControls()));
 }
 
 TEST_F(MarginsTickerTest, UpAndDownCopyTheWidthOnlyWhenAnImageIsChosen) {
     form->Form1_Image3_Click(); // no image: the fields are disabled
-    EXPECT_EQ(form->Label13->Caption(), u"Up"_s);
-    EXPECT_EQ(form->Text9->text(), u"0"_s);
+    EXPECT_EQ(control<platform::Label>("Label13")->Caption(), u"Up"_s);
+    EXPECT_EQ(control<QLineEdit>("Text9")->text(), u"0"_s);
 
-    form->Image1->Tag = u"/p/sky.jpg"_s;
-    form->Text6->setText(u"83.3333333333333"_s);
+    control<platform::ImageBox>("Image1")->Tag = u"/p/sky.jpg"_s;
+    control<QLineEdit>("Text6")->setText(u"83.3333333333333"_s);
     form->Form1_mnuMargins_Click(); // the tab change enables the fields
-    form->Text9->setText(u"7"_s);
+    control<QLineEdit>("Text9")->setText(u"7"_s);
     for (void (Form1::*keeps)() :
          {&Form1::Form1_Image4_Click, &Form1::Form1_Image6_Click, &Form1::Form1_Image7_Click}) {
         (form.get()->*keeps)();
-        EXPECT_EQ(form->Text9->text(), u"7"_s);
+        EXPECT_EQ(control<QLineEdit>("Text9")->text(), u"7"_s);
     }
     form->Form1_Image5_Click();
-    EXPECT_EQ(form->Text9->text(), u"83.3333333333333"_s);
-    form->Text9->setText(u"1"_s);
+    EXPECT_EQ(control<QLineEdit>("Text9")->text(), u"83.3333333333333"_s);
+    control<QLineEdit>("Text9")->setText(u"1"_s);
     form->Form1_Image3_Click();
-    EXPECT_EQ(form->Text9->text(), u"83.3333333333333"_s);
+    EXPECT_EQ(control<QLineEdit>("Text9")->text(), u"83.3333333333333"_s);
 }
 
 TEST_F(MarginsTickerTest, AnyTickerEditChecksTheTickerEntry) {
-    EXPECT_FALSE(form->mnuTicker->Checked());
-    form->Text2->setText(u"x"_s);
-    EXPECT_TRUE(form->mnuTicker->Checked());
+    EXPECT_FALSE(control<platform::MenuItem>("mnuTicker")->Checked());
+    control<QLineEdit>("Text2")->setText(u"x"_s);
+    EXPECT_TRUE(control<platform::MenuItem>("mnuTicker")->Checked());
 
-    auto fresh = makeForm();
-    fresh->Text3->clear();
-    EXPECT_TRUE(fresh->mnuTicker->Checked());
-    fresh->Text3->setText(u"Ticker #3's Text Goes Here...Or leave me Blank"_s);
-    EXPECT_TRUE(fresh->mnuTicker->Checked()); // stays on for the rest of the run
+    form = makeForm();
+    control<QLineEdit>("Text3")->clear();
+    EXPECT_TRUE(control<platform::MenuItem>("mnuTicker")->Checked());
+    control<QLineEdit>("Text3")->setText(u"Ticker #3's Text Goes Here...Or leave me Blank"_s);
+    // stays on for the rest of the run
+    EXPECT_TRUE(control<platform::MenuItem>("mnuTicker")->Checked());
 }
 
 } // namespace

@@ -81,32 +81,35 @@ TEST_F(OpenExportTest, OpenSetsEveryControlAndSaveWritesTheSameBytes) {
 
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(form->windowTitle(), file);
-    EXPECT_EQ(form->Label10->Caption(), picturePath);
-    EXPECT_EQ(form->Image1->Tag, picturePath);
-    EXPECT_FALSE(form->Image1->Picture().isNull());
-    EXPECT_EQ(form->Dir1->Path(), QDir::toNativeSeparators(scratch.path()));
-    EXPECT_EQ(form->Text6->text(), u"77"_s);
-    EXPECT_EQ(form->Label14->Caption(), soundPath);
-    EXPECT_EQ(form->Dir2->Path(), QDir::toNativeSeparators(scratch.path()));
-    EXPECT_EQ(form->Check2->Value(), 1);
-    EXPECT_EQ(form->Text1->text(), u"Hello \"there\""_s);
-    EXPECT_EQ(form->Text3->text(), u""_s); // the placeholder ticker is not in the file
-    EXPECT_EQ(form->Text5->text(), u"Spring \"Notes\" Ω"_s);
-    EXPECT_EQ(form->Label4->Tag, u"000080"_s);
-    EXPECT_EQ(form->Label4->ForeColor(), 0x800000); // red in the lowest byte
-    EXPECT_EQ(form->Label5->BackColor(), 0xCCFFFF);
-    EXPECT_TRUE(form->Label4->font().bold());
-    EXPECT_EQ(form->Label13->Caption(), u"Up"_s);
+    EXPECT_EQ(control<platform::Label>("Label10")->Caption(), picturePath);
+    EXPECT_EQ(control<platform::ImageBox>("Image1")->Tag, picturePath);
+    EXPECT_FALSE(control<platform::ImageBox>("Image1")->Picture().isNull());
+    EXPECT_EQ(control<platform::DirListBox>("Dir1")->Path(),
+              QDir::toNativeSeparators(scratch.path()));
+    EXPECT_EQ(control<QLineEdit>("Text6")->text(), u"77"_s);
+    EXPECT_EQ(control<platform::Label>("Label14")->Caption(), soundPath);
+    EXPECT_EQ(control<platform::DirListBox>("Dir2")->Path(),
+              QDir::toNativeSeparators(scratch.path()));
+    EXPECT_EQ(control<platform::CheckBox>("Check2")->Value(), 1);
+    EXPECT_EQ(control<QLineEdit>("Text1")->text(), u"Hello \"there\""_s);
+    EXPECT_EQ(control<QLineEdit>("Text3")->text(),
+              u""_s); // the placeholder ticker is not in the file
+    EXPECT_EQ(control<QLineEdit>("Text5")->text(), u"Spring \"Notes\" Ω"_s);
+    EXPECT_EQ(control<platform::Label>("Label4")->Tag, u"000080"_s);
+    EXPECT_EQ(control<platform::Label>("Label4")->ForeColor(), 0x800000); // red in the lowest byte
+    EXPECT_EQ(control<platform::Label>("Label5")->BackColor(), 0xCCFFFF);
+    EXPECT_TRUE(control<platform::Label>("Label4")->font().bold());
+    EXPECT_EQ(control<platform::Label>("Label13")->Caption(), u"Up"_s);
 
     EXPECT_EQ(contents(saveThroughTheMenu(u"out.htm"_s)), contents(file));
 
     // An untouched stationery gives back the fields' first texts.
     const QString untouched = writeStationery(u"untouched.htm"_s, stationery::StationerySettings{});
     ASSERT_TRUE(form->openStationery(untouched));
-    EXPECT_EQ(form->Text4->text(), u"Your Name"_s);
-    EXPECT_EQ(form->Text5->text(), u"Title of Your Work"_s);
-    EXPECT_EQ(form->Label10->Caption(), u"Label10"_s);
-    EXPECT_EQ(form->Label13->Caption(), u"Scroll Direction"_s);
+    EXPECT_EQ(control<QLineEdit>("Text4")->text(), u"Your Name"_s);
+    EXPECT_EQ(control<QLineEdit>("Text5")->text(), u"Title of Your Work"_s);
+    EXPECT_EQ(control<platform::Label>("Label10")->Caption(), u"Label10"_s);
+    EXPECT_EQ(control<platform::Label>("Label13")->Caption(), u"Scroll Direction"_s);
     EXPECT_EQ(contents(saveThroughTheMenu(u"untouched-again.htm"_s)), contents(untouched));
 }
 
@@ -119,12 +122,12 @@ TEST_F(OpenExportTest, MissingFilesKeepTheirPathsAndAreNamedOnce) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown[0].text.contains(scratchPath(u"gone.jpg"_s)));
     EXPECT_TRUE(messages.shown[0].text.contains(scratchPath(u"gone.mid"_s)));
-    EXPECT_EQ(form->Label10->Caption(), scratchPath(u"gone.jpg"_s));
+    EXPECT_EQ(control<platform::Label>("Label10")->Caption(), scratchPath(u"gone.jpg"_s));
     EXPECT_EQ(contents(saveThroughTheMenu(u"out.htm"_s)), contents(file));
 }
 
 TEST_F(OpenExportTest, WhatCannotBeOpenedIsReportedAndChangesNothing) {
-    form->Text1->setText(u"my own work"_s);
+    control<QLineEdit>("Text1")->setText(u"my own work"_s);
     const auto before = form->settingsFromControls();
     const QString title = form->windowTitle();
     QFile::copy(picturePath, scratchPath(u"picture.htm"_s));

@@ -38,9 +38,9 @@ TEST_F(SaveTest, EachSaveWritesTheWindowAsItIsThen) {
     const QString second = scratchPath(u"second"_s);
     dialogs.answerSave(first);
     form->Form1_mnuSave_Click();
-    form->Text4->setText(u"Ann"_s);
-    form->Check2->setValue(1);
-    form->Text2->setText(u"Hello \"you\""_s);
+    control<QLineEdit>("Text4")->setText(u"Ann"_s);
+    control<platform::CheckBox>("Check2")->setValue(1);
+    control<QLineEdit>("Text2")->setText(u"Hello \"you\""_s);
     dialogs.answerSave(second);
     form->Form1_mnuSave_Click();
 
@@ -70,7 +70,7 @@ TEST_F(SaveTest, FailedSaveIsReportedAndLosesNothing) {
     form->Form1_mnuSave_Click();
     const QByteArray goodContents = contentsOf(good);
 
-    form->Text5->setText(u"Changed"_s);
+    control<QLineEdit>("Text5")->setText(u"Changed"_s);
     const QString missing = scratchPath(u"no such folder/x.htm"_s);
     dialogs.answerSave(missing);
     form->Form1_mnuSave_Click();
@@ -80,25 +80,25 @@ TEST_F(SaveTest, FailedSaveIsReportedAndLosesNothing) {
     EXPECT_TRUE(messages.shown[0].text.contains(u"No such file or directory"_s));
     EXPECT_EQ(form->windowTitle(), good); // still names the file really written
     EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);
-    EXPECT_EQ(form->Text5->text(), u"Changed"_s);
+    EXPECT_EQ(control<QLineEdit>("Text5")->text(), u"Changed"_s);
     EXPECT_EQ(contentsOf(good), goodContents);
 }
 
 TEST_F(SaveTest, ControlsReachTheRecord) {
-    form->Text1->setText(u"one"_s);
-    form->Text3->setText(u""_s);
-    form->Text4->setText(u""_s);
-    form->Text5->setText(u"T"_s);
-    form->Label10->setCaption(u"/p/sky.jpg"_s);
-    form->Label14->setCaption(u"/s/a.wav"_s);
-    form->Check1->setValue(1);
-    form->Label4->Tag = u"FF0000"_s;
-    form->Label5->Tag = u"0000FF"_s;
-    form->Label13->setCaption(u"Left"_s);
-    form->Text6->setText(u"125"_s);
-    form->Text7->setText(u"80"_s);
-    form->Text8->setText(u"12.5"_s);
-    form->Text9->setText(u"x"_s);
+    control<QLineEdit>("Text1")->setText(u"one"_s);
+    control<QLineEdit>("Text3")->setText(u""_s);
+    control<QLineEdit>("Text4")->setText(u""_s);
+    control<QLineEdit>("Text5")->setText(u"T"_s);
+    control<platform::Label>("Label10")->setCaption(u"/p/sky.jpg"_s);
+    control<platform::Label>("Label14")->setCaption(u"/s/a.wav"_s);
+    control<platform::CheckBox>("Check1")->setValue(1);
+    control<platform::Label>("Label4")->Tag = u"FF0000"_s;
+    control<platform::Label>("Label5")->Tag = u"0000FF"_s;
+    control<platform::Label>("Label13")->setCaption(u"Left"_s);
+    control<QLineEdit>("Text6")->setText(u"125"_s);
+    control<QLineEdit>("Text7")->setText(u"80"_s);
+    control<QLineEdit>("Text8")->setText(u"12.5"_s);
+    control<QLineEdit>("Text9")->setText(u"x"_s);
     form->CommonDialog1.FontName = u"Serif"_s;
     form->CommonDialog1.FontSize = 10.5f;
     form->CommonDialog1.FontItalic = true;

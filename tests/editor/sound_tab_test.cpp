@@ -24,24 +24,26 @@ protected:
         picture_files::write(path, name.endsWith(u"mid"_s, Qt::CaseInsensitive)
                                        ? sound_files::oneNoteMidi()
                                        : sound_files::sineWav(0.05));
-        form->Dir2->setPath(scratch.path());
-        form->File2->setPath(form->Dir2->Path());
+        control<platform::DirListBox>("Dir2")->setPath(scratch.path());
+        control<platform::FileListBox>("File2")->setPath(
+            control<platform::DirListBox>("Dir2")->Path());
         return QDir::toNativeSeparators(path);
     }
     void click(const QString& name) {
-        for (int row = 0; row < form->File2->ListCount(); ++row)
-            if (form->File2->model()->index(row, 0).data().toString() == name)
-                return form->File2->choose(row);
+        for (int row = 0; row < control<platform::FileListBox>("File2")->ListCount(); ++row)
+            if (control<platform::FileListBox>("File2")->model()->index(row, 0).data().toString() ==
+                name)
+                return control<platform::FileListBox>("File2")->choose(row);
         FAIL() << "no such file listed: " << name.toStdString();
     }
     QStringList historySince(qsizetype start) const {
-        return form->MMControl1->History().mid(start);
+        return control<platform::MediaControl>("MMControl1")->History().mid(start);
     }
 };
 
 TEST_F(SoundTabTest, ChoosingAFileRecordsItAndOpensItInOrder) {
     const QString path = addSound(u"song.mid"_s);
-    const qsizetype start = form->MMControl1->History().size();
+    const qsizetype start = control<platform::MediaControl>("MMControl1")->History().size();
     click(u"song.mid"_s);
     const QStringList expected = {
         u"Command=Stop"_s,    u"Command=Close"_s,  u"DeviceType=Sequencer"_s, u"Setting2=true"_s,
@@ -49,11 +51,11 @@ TEST_F(SoundTabTest, ChoosingAFileRecordsItAndOpensItInOrder) {
         u"Setting52=true"_s,  u"Command=Open"_s,
     };
     EXPECT_EQ(historySince(start), expected);
-    EXPECT_EQ(form->Label14->Caption(), path);
-    EXPECT_TRUE(form->mnuSound->Checked());
+    EXPECT_EQ(control<platform::Label>("Label14")->Caption(), path);
+    EXPECT_TRUE(control<platform::MenuItem>("mnuSound")->Checked());
     EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);
     EXPECT_EQ(audio.calls.last(), u"open Sequencer "_s + path);
-    EXPECT_TRUE(form->MMControl1->playButton()->isEnabled());
+    EXPECT_TRUE(control<platform::MediaControl>("MMControl1")->playButton()->isEnabled());
 }
 
 TEST_F(SoundTabTest, DeviceTypeComesFromTheLastThreeCharactersExactly) {
@@ -64,36 +66,39 @@ TEST_F(SoundTabTest, DeviceTypeComesFromTheLastThreeCharactersExactly) {
     for (const auto& [name, type] : cases) {
         addSound(QString::fromLatin1(name));
         click(QString::fromLatin1(name));
-        EXPECT_EQ(form->MMControl1->DeviceType(), QString::fromLatin1(type)) << name;
+        EXPECT_EQ(control<platform::MediaControl>("MMControl1")->DeviceType(),
+                  QString::fromLatin1(type))
+            << name;
     }
 }
 
 TEST_F(SoundTabTest, NoSoundStopsAndClosesAndTheCheckMarkFollowsTheStateTable) {
     // Checked and unchecked before any file: no mark.
-    form->Check1->setValue(1);
-    EXPECT_TRUE(form->mnuSound->Checked());
-    form->Check1->setValue(0);
-    EXPECT_FALSE(form->mnuSound->Checked());
+    control<platform::CheckBox>("Check1")->setValue(1);
+    EXPECT_TRUE(control<platform::MenuItem>("mnuSound")->Checked());
+    control<platform::CheckBox>("Check1")->setValue(0);
+    EXPECT_FALSE(control<platform::MenuItem>("mnuSound")->Checked());
 
     const QString path = addSound(u"tone.wav"_s);
     click(u"tone.wav"_s);
-    form->MMControl1->playButton()->click();
+    control<platform::MediaControl>("MMControl1")->playButton()->click();
     ASSERT_EQ(audio.mode(), platform::AudioDevice::Mode::Playing);
     audio.calls.clear();
-    form->Check1->setValue(1);
+    control<platform::CheckBox>("Check1")->setValue(1);
     EXPECT_EQ(audio.calls, QStringList({u"stop"_s, u"close"_s}));
     EXPECT_EQ(audio.mode(), platform::AudioDevice::Mode::NotOpen);
-    EXPECT_EQ(form->Label14->Caption(), path);
-    EXPECT_TRUE(form->mnuSound->Checked());
+    EXPECT_EQ(control<platform::Label>("Label14")->Caption(), path);
+    EXPECT_TRUE(control<platform::MenuItem>("mnuSound")->Checked());
 
-    form->Check1->setValue(0); // after a file: the mark stays, nothing reopens
-    EXPECT_TRUE(form->mnuSound->Checked());
+    control<platform::CheckBox>("Check1")->setValue(
+        0); // after a file: the mark stays, nothing reopens
+    EXPECT_TRUE(control<platform::MenuItem>("mnuSound")->Checked());
     EXPECT_EQ(audio.mode(), platform::AudioDevice::Mode::NotOpen);
 
-    form->Check1->setValue(1);
+    control<platform::CheckBox>("Check1")->setValue(1);
     click(u"tone.wav"_s); // choosing a file unchecks No Sound and opens the file
-    EXPECT_EQ(form->Check1->Value(), 0);
-    EXPECT_TRUE(form->mnuSound->Checked());
+    EXPECT_EQ(control<platform::CheckBox>("Check1")->Value(), 0);
+    EXPECT_TRUE(control<platform::MenuItem>("mnuSound")->Checked());
     EXPECT_EQ(audio.mode(), platform::AudioDevice::Mode::Stopped);
 }
 
@@ -111,11 +116,12 @@ TEST_F(SoundTabTest, AFileThatCannotBePlayedIsStillChosen) {
     audio.openProblem = u"This file is not a MIDI, WAV or MP3 sound."_s;
     const QString path = scratchPath(u"renamed.wav"_s);
     picture_files::write(path, "plain text");
-    form->Dir2->setPath(scratch.path());
+    control<platform::DirListBox>("Dir2")->setPath(scratch.path());
     click(u"renamed.wav"_s);
-    EXPECT_EQ(form->Label14->Caption(), QDir::toNativeSeparators(path));
-    EXPECT_FALSE(form->MMControl1->playButton()->isEnabled());
-    EXPECT_EQ(form->MMControl1->playButton()->toolTip(), audio.openProblem);
+    EXPECT_EQ(control<platform::Label>("Label14")->Caption(), QDir::toNativeSeparators(path));
+    EXPECT_FALSE(control<platform::MediaControl>("MMControl1")->playButton()->isEnabled());
+    EXPECT_EQ(control<platform::MediaControl>("MMControl1")->playButton()->toolTip(),
+              audio.openProblem);
     EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);
 }
 
@@ -123,23 +129,24 @@ TEST_F(SoundTabTest, NoAudioDeviceStillLetsTheTabWork) {
     audio.unavailable = u"No audio device is available."_s;
     addSound(u"tone.wav"_s);
     click(u"tone.wav"_s);
-    EXPECT_FALSE(form->MMControl1->playButton()->isEnabled());
-    EXPECT_EQ(form->MMControl1->toolTip(), audio.unavailable);
-    EXPECT_NE(form->Label14->Caption(), u"null"_s);
+    EXPECT_FALSE(control<platform::MediaControl>("MMControl1")->playButton()->isEnabled());
+    EXPECT_EQ(control<platform::MediaControl>("MMControl1")->toolTip(), audio.unavailable);
+    EXPECT_NE(control<platform::Label>("Label14")->Caption(), u"null"_s);
 }
 
 TEST_F(SoundTabTest, ADriveWithNoDiskSendsBothListsHome) {
     addSound(u"tone.wav"_s);
     click(u"tone.wav"_s);
-    const QString chosen = form->Label14->Caption();
-    form->Drive2->setCurrentIndex(form->Drive2->findData(u"/media/floppy"_s));
+    const QString chosen = control<platform::Label>("Label14")->Caption();
+    control<platform::DriveListBox>("Drive2")->setCurrentIndex(
+        control<platform::DriveListBox>("Drive2")->findData(u"/media/floppy"_s));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, u"Device Not Avaible... Put a Disk in and Try again"_s);
     EXPECT_EQ(messages.shown[0].title, u"No Disk"_s);
-    EXPECT_EQ(form->Dir2->Path(), form->Tag);
-    EXPECT_EQ(form->File2->Path(), form->Tag);
-    EXPECT_EQ(form->Drive2->Drive(), u"/"_s);
-    EXPECT_EQ(form->Label14->Caption(), chosen);
+    EXPECT_EQ(control<platform::DirListBox>("Dir2")->Path(), form->Tag);
+    EXPECT_EQ(control<platform::FileListBox>("File2")->Path(), form->Tag);
+    EXPECT_EQ(control<platform::DriveListBox>("Drive2")->Drive(), u"/"_s);
+    EXPECT_EQ(control<platform::Label>("Label14")->Caption(), chosen);
 }
 
 TEST_F(SoundTabTest, SavedSoundSectionFollowsTheTwoBoxes) {
@@ -148,8 +155,8 @@ TEST_F(SoundTabTest, SavedSoundSectionFollowsTheTwoBoxes) {
     const std::string src = "src=\"" + path.toStdString() + "\"";
     for (int noSound : {0, 1}) {
         for (int oe4 : {0, 1}) {
-            form->Check1->setValue(noSound);
-            form->Check2->setValue(oe4);
+            control<platform::CheckBox>("Check1")->setValue(noSound);
+            control<platform::CheckBox>("Check2")->setValue(oe4);
             const QString file = scratchPath(QString(u"s%1%2.htm"_s).arg(noSound).arg(oe4));
             dialogs.answerSave(file);
             form->Form1_mnuSave_Click();

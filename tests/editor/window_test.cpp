@@ -24,67 +24,75 @@ using WindowTest = EditorTest;
 
 TEST_F(WindowTest, StartsAsAnUntouchedWindow) {
     EXPECT_EQ(form->windowTitle(), u"Varek's Outlook Express Stationery Creator"_s);
-    ASSERT_EQ(form->SSTab1->count(), 5);
+    ASSERT_EQ(control<platform::TabControl>("SSTab1")->count(), 5);
     const QStringList captions = {u"Image"_s, u"Sound"_s, u"Ticker"_s, u"Color-Font"_s,
                                   u"Margins"_s};
     for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(form->SSTab1->tabText(i), captions[i]);
-    EXPECT_EQ(form->SSTab1->Tab(), Form1::TabImage);
+        EXPECT_EQ(control<platform::TabControl>("SSTab1")->tabText(i), captions[i]);
+    EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), Form1::TabImage);
 
     EXPECT_EQ(form->Tag, QDir::toNativeSeparators(QDir::currentPath()));
-    EXPECT_EQ(form->Image1->Tag, u""_s);
-    EXPECT_EQ(form->Label10->Caption(), u"Label10"_s);
-    EXPECT_EQ(form->Label11->Caption(), u"Label11"_s);
-    EXPECT_EQ(form->Label12->Caption(), u"Label12"_s);
-    EXPECT_EQ(form->Label14->Caption(), u"null"_s);
-    EXPECT_EQ(form->Label13->Caption(), u"Scroll Direction"_s);
-    EXPECT_EQ(form->Label4->Tag, u""_s);
-    EXPECT_TRUE(form->Label5->Tag.isEmpty());
-    EXPECT_EQ(form->File1->Pattern(), u"*.jpg;*.gif;*.bmp"_s);
-    EXPECT_EQ(form->File2->Pattern(), u"*.mid;*.wav;*.mp3"_s);
-    EXPECT_EQ(form->Check1->Value(), 0);
-    EXPECT_EQ(form->Check2->Value(), 0);
-    EXPECT_EQ(form->Check2->Caption(), u"Outlook Express 4"_s);
-    for (QLineEdit* field : {form->Text6, form->Text7, form->Text8, form->Text9}) {
+    EXPECT_EQ(control<platform::ImageBox>("Image1")->Tag, u""_s);
+    EXPECT_EQ(control<platform::Label>("Label10")->Caption(), u"Label10"_s);
+    EXPECT_EQ(control<platform::Label>("Label11")->Caption(), u"Label11"_s);
+    EXPECT_EQ(control<platform::Label>("Label12")->Caption(), u"Label12"_s);
+    EXPECT_EQ(control<platform::Label>("Label14")->Caption(), u"null"_s);
+    EXPECT_EQ(control<platform::Label>("Label13")->Caption(), u"Scroll Direction"_s);
+    EXPECT_EQ(control<platform::Label>("Label4")->Tag, u""_s);
+    EXPECT_TRUE(control<platform::Label>("Label5")->Tag.isEmpty());
+    EXPECT_EQ(control<platform::FileListBox>("File1")->Pattern(), u"*.jpg;*.gif;*.bmp"_s);
+    EXPECT_EQ(control<platform::FileListBox>("File2")->Pattern(), u"*.mid;*.wav;*.mp3"_s);
+    EXPECT_EQ(control<platform::CheckBox>("Check1")->Value(), 0);
+    EXPECT_EQ(control<platform::CheckBox>("Check2")->Value(), 0);
+    EXPECT_EQ(control<platform::CheckBox>("Check2")->Caption(), u"Outlook Express 4"_s);
+    for (QLineEdit* field : {control<QLineEdit>("Text6"), control<QLineEdit>("Text7"),
+                             control<QLineEdit>("Text8"), control<QLineEdit>("Text9")}) {
         EXPECT_FALSE(field->isEnabled());
         EXPECT_EQ(field->text(), u"0"_s);
     }
-    EXPECT_TRUE(form->MMControl1->isHidden());
-    EXPECT_FALSE(form->MMControl1->BooleanSetting(platform::MediaControl::Visible));
+    EXPECT_TRUE(control<platform::MediaControl>("MMControl1")->isHidden());
+    EXPECT_FALSE(control<platform::MediaControl>("MMControl1")
+                     ->BooleanSetting(platform::MediaControl::Visible));
     for (platform::MenuItem* item :
-         {form->mnuImage, form->mnuSound, form->mnuTicker, form->mnucolorfont, form->mnuMargins})
+         {control<platform::MenuItem>("mnuImage"), control<platform::MenuItem>("mnuSound"),
+          control<platform::MenuItem>("mnuTicker"), control<platform::MenuItem>("mnucolorfont"),
+          control<platform::MenuItem>("mnuMargins")})
         EXPECT_FALSE(item->Checked());
     EXPECT_EQ(form->settingsFromControls(), stationery::StationerySettings{});
     EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);
 }
 
 TEST_F(WindowTest, MenusHaveTheirCaptionsAndShortcuts) {
-    EXPECT_EQ(form->mnuFile->title(), u"File"_s);
-    EXPECT_EQ(form->mnuItems->title(), u"Items"_s);
+    EXPECT_EQ(control<QMenu>("mnuFile")->title(), u"File"_s);
+    EXPECT_EQ(control<QMenu>("mnuItems")->title(), u"Items"_s);
     struct Entry {
         platform::MenuItem* item;
         const char* caption;
         const char* shortcut;
     };
     const Entry entries[] = {
-        {form->mnuSave, "&Save", "Ctrl+S"},      {form->mnuExit, "E&xit", "Ctrl+X"},
-        {form->mnuImage, "Image", "Ctrl+I"},     {form->mnuSound, "Sound", "Ctrl+O"},
-        {form->mnuTicker, "Ticker", "Ctrl+T"},   {form->mnucolorfont, "Color-Font", "Ctrl+F"},
-        {form->mnuMargins, "Margins", "Ctrl+M"}, {form->mnuAbout, "&About", ""},
+        {control<platform::MenuItem>("mnuSave"), "&Save", "Ctrl+S"},
+        {control<platform::MenuItem>("mnuExit"), "E&xit", "Ctrl+X"},
+        {control<platform::MenuItem>("mnuImage"), "Image", "Ctrl+I"},
+        {control<platform::MenuItem>("mnuSound"), "Sound", "Ctrl+O"},
+        {control<platform::MenuItem>("mnuTicker"), "Ticker", "Ctrl+T"},
+        {control<platform::MenuItem>("mnucolorfont"), "Color-Font", "Ctrl+F"},
+        {control<platform::MenuItem>("mnuMargins"), "Margins", "Ctrl+M"},
+        {control<platform::MenuItem>("mnuAbout"), "&About", ""},
     };
     for (const Entry& e : entries) {
         EXPECT_EQ(e.item->text(), QLatin1String(e.caption));
         EXPECT_EQ(e.item->shortcut().toString(), QLatin1String(e.shortcut)) << e.caption;
     }
     // Choosing an Items entry selects its tab and leaves its mark alone.
-    form->mnuMargins->trigger();
-    EXPECT_EQ(form->SSTab1->Tab(), Form1::TabMargins);
-    EXPECT_FALSE(form->mnuMargins->Checked());
-    EXPECT_FALSE(form->mnuMargins->isChecked());
+    control<platform::MenuItem>("mnuMargins")->trigger();
+    EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), Form1::TabMargins);
+    EXPECT_FALSE(control<platform::MenuItem>("mnuMargins")->Checked());
+    EXPECT_FALSE(control<platform::MenuItem>("mnuMargins")->isChecked());
 }
 
 TEST_F(WindowTest, TabChangesManageMediaControlPreviewAndFields) {
-    QSignalSpy clicks(form->SSTab1, &platform::TabControl::Click);
+    QSignalSpy clicks(control<platform::TabControl>("SSTab1"), &platform::TabControl::Click);
     const std::pair<void (Form1::*)(), int> menus[] = {
         {&Form1::Form1_mnuSound_Click, 1},     {&Form1::Form1_mnuTicker_Click, 2},
         {&Form1::Form1_mnucolorfont_Click, 3}, {&Form1::Form1_mnuMargins_Click, 4},
@@ -92,27 +100,30 @@ TEST_F(WindowTest, TabChangesManageMediaControlPreviewAndFields) {
     };
     for (const auto& [handler, tab] : menus) {
         (form.get()->*handler)();
-        EXPECT_EQ(form->SSTab1->Tab(), tab);
-        EXPECT_EQ(form->MMControl1->isHidden(), tab != Form1::TabSound) << tab;
-        EXPECT_EQ(form->MMControl1->BooleanSetting(platform::MediaControl::Visible),
+        EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), tab);
+        EXPECT_EQ(control<platform::MediaControl>("MMControl1")->isHidden(), tab != Form1::TabSound)
+            << tab;
+        EXPECT_EQ(control<platform::MediaControl>("MMControl1")
+                      ->BooleanSetting(platform::MediaControl::Visible),
                   tab == Form1::TabSound)
             << tab;
-        EXPECT_EQ(form->Image1->isHidden(), tab != Form1::TabImage) << tab;
+        EXPECT_EQ(control<platform::ImageBox>("Image1")->isHidden(), tab != Form1::TabImage) << tab;
     }
     EXPECT_EQ(clicks.count(), 5);
     // Setting 52 goes on before the control is shown and off after it is hidden.
-    const QStringList history = form->MMControl1->History();
+    const QStringList history = control<platform::MediaControl>("MMControl1")->History();
     EXPECT_TRUE(history.contains(u"Setting52=true"_s));
 
     // The size and margin fields follow whether an image is chosen, at a tab change.
-    form->Image1->Tag = u"/pictures/sky.jpg"_s;
-    EXPECT_FALSE(form->Text6->isEnabled());
+    control<platform::ImageBox>("Image1")->Tag = u"/pictures/sky.jpg"_s;
+    EXPECT_FALSE(control<QLineEdit>("Text6")->isEnabled());
     form->Form1_mnuMargins_Click();
-    for (QLineEdit* field : {form->Text6, form->Text7, form->Text8, form->Text9})
+    for (QLineEdit* field : {control<QLineEdit>("Text6"), control<QLineEdit>("Text7"),
+                             control<QLineEdit>("Text8"), control<QLineEdit>("Text9")})
         EXPECT_TRUE(field->isEnabled());
-    form->Image1->Tag.clear();
+    control<platform::ImageBox>("Image1")->Tag.clear();
     form->Form1_mnuImage_Click();
-    EXPECT_FALSE(form->Text9->isEnabled());
+    EXPECT_FALSE(control<QLineEdit>("Text9")->isEnabled());
 }
 
 TEST_F(WindowTest, ResizingKeepsTheSizeLimitsAndThePlaces) {
@@ -123,13 +134,14 @@ TEST_F(WindowTest, ResizingKeepsTheSizeLimitsAndThePlaces) {
         EXPECT_GE(width, 6444);
         EXPECT_LE(width, 6500);
         EXPECT_EQ(std::lround(form->outerHeightTwips()), 4500);
-        EXPECT_EQ(form->SSTab1->width(), form->frameGeometry().width());
+        EXPECT_EQ(control<platform::TabControl>("SSTab1")->width(), form->frameGeometry().width());
         const int expectedImageLeft = static_cast<int>(std::lround(std::trunc(width - 2500) / 15));
-        EXPECT_EQ(form->Image1->x(), expectedImageLeft);
+        EXPECT_EQ(control<platform::ImageBox>("Image1")->x(), expectedImageLeft);
         const double mediaLeft =
-            std::trunc(width / 2) - std::trunc(form->MMControl1->width() * 15.0 / 2);
-        EXPECT_NEAR(form->MMControl1->x(), mediaLeft / 15, 1);
-        EXPECT_EQ(form->MMControl1->y(), 200);
+            std::trunc(width / 2) -
+            std::trunc(control<platform::MediaControl>("MMControl1")->width() * 15.0 / 2);
+        EXPECT_NEAR(control<platform::MediaControl>("MMControl1")->x(), mediaLeft / 15, 1);
+        EXPECT_EQ(control<platform::MediaControl>("MMControl1")->y(), 200);
     };
     expectLaidOut();
     for (QSize size : {QSize(100, 100), QSize(2000, 900), QSize(431, 250)}) {
@@ -138,15 +150,15 @@ TEST_F(WindowTest, ResizingKeepsTheSizeLimitsAndThePlaces) {
         expectLaidOut();
     }
     // Maximised or minimised, the handler leaves every control where it was.
-    const QPoint imageAt = form->Image1->pos();
+    const QPoint imageAt = control<platform::ImageBox>("Image1")->pos();
     form->setWindowState(Qt::WindowMaximized);
     form->Form1_Form_Resize();
-    EXPECT_EQ(form->Image1->pos(), imageAt);
+    EXPECT_EQ(control<platform::ImageBox>("Image1")->pos(), imageAt);
 }
 
 TEST_F(WindowTest, ExitClosesTheMediaDeviceAndEndsTheProgram) {
     form->Form1_mnuExit_Click();
-    EXPECT_EQ(form->MMControl1->History().last(), u"Command=Close"_s);
+    EXPECT_EQ(control<platform::MediaControl>("MMControl1")->History().last(), u"Command=Close"_s);
     EXPECT_TRUE(audio.calls.contains(u"close"_s));
     EXPECT_EQ(programEnds, 1);
 }
@@ -164,29 +176,63 @@ TEST_F(WindowTest, ShortcutsWorkWhereverTheFocusIs) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
 
     // From a list box: tabs, and Ctrl+X ends the program.
-    form->File1->setFocus();
-    QTest::keyClick(form->File1, Qt::Key_M, Qt::ControlModifier);
-    EXPECT_EQ(form->SSTab1->Tab(), Form1::TabMargins);
+    control<platform::FileListBox>("File1")->setFocus();
+    QTest::keyClick(control<platform::FileListBox>("File1"), Qt::Key_M, Qt::ControlModifier);
+    EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), Form1::TabMargins);
     QTest::keyClick(form->focusWidget(), Qt::Key_O, Qt::ControlModifier);
-    EXPECT_EQ(form->SSTab1->Tab(), Form1::TabSound);
+    EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), Form1::TabSound);
 
     // Inside a text field the tab shortcuts still act, but Ctrl+X cuts text.
     form->Form1_mnuTicker_Click();
-    form->Text1->setFocus();
-    form->Text1->selectAll();
-    QTest::keyClick(form->Text1, Qt::Key_X, Qt::ControlModifier);
-    EXPECT_TRUE(form->Text1->text().isEmpty());
+    control<QLineEdit>("Text1")->setFocus();
+    control<QLineEdit>("Text1")->selectAll();
+    QTest::keyClick(control<QLineEdit>("Text1"), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_TRUE(control<QLineEdit>("Text1")->text().isEmpty());
     EXPECT_EQ(programEnds, 0);
-    QTest::keyClick(form->Text1, Qt::Key_F, Qt::ControlModifier);
-    EXPECT_EQ(form->SSTab1->Tab(), Form1::TabColorFont);
+    QTest::keyClick(control<QLineEdit>("Text1"), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), Form1::TabColorFont);
     QTest::keyClick(form->focusWidget(), Qt::Key_T, Qt::ControlModifier);
-    EXPECT_EQ(form->SSTab1->Tab(), Form1::TabTicker);
+    EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), Form1::TabTicker);
     QTest::keyClick(form->focusWidget(), Qt::Key_I, Qt::ControlModifier);
-    EXPECT_EQ(form->SSTab1->Tab(), Form1::TabImage);
+    EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), Form1::TabImage);
 
-    form->Drive1->setFocus();
-    QTest::keyClick(form->Drive1, Qt::Key_X, Qt::ControlModifier);
+    control<platform::DriveListBox>("Drive1")->setFocus();
+    QTest::keyClick(control<platform::DriveListBox>("Drive1"), Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(programEnds, 1);
+}
+
+} // namespace
+
+namespace {
+
+// Every control the window places has a name tools can find and one a screen reader
+// can speak; the picture-only ones also say what they are when pointed at.
+TEST_F(EditorTest, EveryControlIsNamedAndSpeakable) {
+    QList<QWidget*> containers = {form->centralWidget(), control<QWidget>("Frame1"),
+                                  control<QWidget>("Frame2")};
+    auto* tabs = control<platform::TabControl>("SSTab1");
+    for (int i = 0; i < tabs->count(); ++i)
+        containers << tabs->widget(i);
+    int controls = 0;
+    for (QWidget* container : containers) {
+        for (QWidget* widget : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (containers.contains(widget) || widget->objectName().startsWith(u"qt_"_s))
+                continue;
+            ++controls;
+            EXPECT_FALSE(widget->objectName().isEmpty()) << widget->metaObject()->className();
+            EXPECT_FALSE(widget->accessibleName().isEmpty()) << widget->objectName().toStdString();
+        }
+    }
+    EXPECT_EQ(controls, 43); // all but the two frames, which are containers here
+    for (const char* name : {"Image1", "Image3", "Image4", "Image5", "Image6", "Image7"})
+        EXPECT_FALSE(control<QWidget>(name)->toolTip().isEmpty()) << name;
+    for (const char* name : {"MMControl1Play", "MMControl1Pause", "MMControl1Stop"}) {
+        EXPECT_FALSE(control<QWidget>(name)->toolTip().isEmpty()) << name;
+        EXPECT_FALSE(control<QWidget>(name)->accessibleName().isEmpty()) << name;
+    }
+    for (const char* name :
+         {"mnuOpen", "mnuSave", "mnuExport", "mnuPreview", "mnuCheck", "mnuExit"})
+        EXPECT_NE(control<platform::MenuItem>(name), nullptr);
 }
 
 } // namespace

@@ -30,6 +30,13 @@ protected:
                           }});
     }
 
+    // A control of the window, found by its name as tools and screen readers find it.
+    template <typename T> T* control(const char* name) const {
+        T* found = form->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << "no control named " << name;
+        return found;
+    }
+
     // A fresh folder for files the test makes; removed at the end.
     QString scratchPath(const QString& name) const { return scratch.filePath(name); }
 
