@@ -13,6 +13,7 @@ packages=(
     clang libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix googletest wine64
     chromium python3
+    qt6-l10n-tools qt6-tools-dev
 )
 
 missing=()

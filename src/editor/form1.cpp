@@ -31,7 +31,7 @@ constexpr int kPreviewFromRight = 2500;
 Form1::Form1(Form1Services services, QWidget* parent)
     : QMainWindow(parent), CommonDialog1(services.dialogs, this), services_(std::move(services)),
       twips_(platform::Twips::forWidget(this)) {
-    setWindowTitle(QStringLiteral("Varek's Outlook Express Stationery Creator"));
+    setWindowTitle(tr("Varek's Outlook Express Stationery Creator"));
     setWindowIcon(artwork::programIcon());
 
     auto* client = new QWidget(this);
@@ -41,13 +41,15 @@ Form1::Form1(Form1Services services, QWidget* parent)
     SSTab1 = new platform::TabControl(client);
     place(SSTab1, 0, 240, 6252, 4284);
     const std::pair<const char*, void (Form1::*)(QWidget*)> tabs[] = {
-        {"Image", &Form1::buildImageTab},     {"Sound", &Form1::buildSoundTab},
-        {"Ticker", &Form1::buildTickerTab},   {"Color-Font", &Form1::buildColorFontTab},
-        {"Margins", &Form1::buildMarginsTab},
+        {QT_TR_NOOP("Image"), &Form1::buildImageTab},
+        {QT_TR_NOOP("Sound"), &Form1::buildSoundTab},
+        {QT_TR_NOOP("Ticker"), &Form1::buildTickerTab},
+        {QT_TR_NOOP("Color-Font"), &Form1::buildColorFontTab},
+        {QT_TR_NOOP("Margins"), &Form1::buildMarginsTab},
     };
     for (const auto& [caption, build] : tabs) {
         auto* page = new QWidget;
-        SSTab1->addTab(page, QString::fromLatin1(caption));
+        SSTab1->addTab(page, tr(caption));
         (this->*build)(page);
     }
     SSTab1->setTab(TabImage);
@@ -190,8 +192,7 @@ void Form1::recoverFromDriveFailure(int errorNumber, platform::DirListBox* dir,
                                     platform::DriveListBox* drive) {
     if (errorNumber == platform::error::DeviceUnavailable)
         services_.messages.exclamation(
-            this, QStringLiteral("Device Not Avaible... Put a Disk in and Try again"),
-            QStringLiteral("No Disk"));
+            this, tr("Device Not Avaible... Put a Disk in and Try again"), tr("No Disk"));
     try {
         dir->setPath(Tag);
         drive->setDrive(Tag); // raises the drive change once more, for the start drive

@@ -8,17 +8,17 @@
 #include <QPushButton>
 
 void Form1::buildColorFontTab(QWidget* page) {
-    Command1 = new QPushButton(QStringLiteral("Text Color"), page);
+    Command1 = new QPushButton(tr("Text Color"), page);
     placeOnPage(Command1, 360, 600, 1692, 492);
-    Command2 = new QPushButton(QStringLiteral("BackGround Color"), page);
+    Command2 = new QPushButton(tr("BackGround Color"), page);
     placeOnPage(Command2, 360, 1800, 1692, 492);
-    Command3 = new QPushButton(QStringLiteral("Font"), page);
+    Command3 = new QPushButton(tr("Font"), page);
     placeOnPage(Command3, 360, 3120, 1692, 492);
-    Label4 = new platform::Label(QStringLiteral("Author"), page);
+    Label4 = new platform::Label(tr("Author"), page);
     placeOnPage(Label4, 2640, 480, 2892, 972);
     Text4 = new QLineEdit(QStringLiteral("Your Name"), page);
     placeOnPage(Text4, 2640, 1680, 2892, 288);
-    Label5 = new platform::Label(QStringLiteral("Title"), page);
+    Label5 = new platform::Label(tr("Title"), page);
     placeOnPage(Label5, 2640, 2160, 2892, 1092);
     Text5 = new QLineEdit(QStringLiteral("Title of Your Work"), page);
     placeOnPage(Text5, 2640, 3360, 2892, 288);

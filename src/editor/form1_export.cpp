@@ -10,14 +10,14 @@
 namespace {
 
 // The export dialog's file types, in the order of stationery::ExportForm.
-const QString kExportTypes =
-    QStringLiteral("Stationery|*.htm;*.html|Stationery for today's mail clients|*.htm;*.html");
+const char* const kExportTypes = QT_TRANSLATE_NOOP(
+    "Form1", "Stationery|*.htm;*.html|Stationery for today's mail clients|*.htm;*.html");
 
 } // namespace
 
 void Form1::Form1_mnuExport_Click() {
     const QString saveFilter = CommonDialog1.Filter;
-    CommonDialog1.Filter = kExportTypes;
+    CommonDialog1.Filter = tr(kExportTypes);
     const bool chosen = CommonDialog1.ShowSave();
     CommonDialog1.Filter = saveFilter;
     if (!chosen)
@@ -32,7 +32,7 @@ void Form1::Form1_mnuExport_Click() {
     } catch (const stationery::ExportError& error) {
         setMousePointer(PointerDefault);
         services_.messages.exclamation(this, QString::fromStdString(error.what()),
-                                       QStringLiteral("Not Exported"));
+                                       tr("Not Exported"));
         return;
     }
     // The title still names the stationery last saved or opened.

@@ -40,7 +40,7 @@ double pixelsFromTwips(double twips, double twipsPerPixel) {
 } // namespace
 
 void Form1::buildImageTab(QWidget* page) {
-    Frame1 = new QGroupBox(QStringLiteral("Images"), page);
+    Frame1 = new QGroupBox(tr("Images"), page);
     placeOnPage(Frame1, 120, 480, 3720, 2772);
     Drive1 = new platform::DriveListBox(services_.volumes, Frame1);
     place(Drive1, 120, 300, 1800, 288);
@@ -89,7 +89,7 @@ void Form1::Form1_File1_Click() {
     } catch (const platform::RuntimeError& error) {
         if (error.number() == platform::error::OutOfMemory)
             services_.messages.exclamation(this, QString::fromUtf8(error.what()),
-                                           QStringLiteral("Picture Too Large"));
+                                           tr("Picture Too Large"));
         recoverFromImageFailure(error.number());
     } catch (const std::exception&) {
         recoverFromImageFailure(0); // out of memory and the like: quietly, as any other error
@@ -121,8 +121,7 @@ void Form1::showPicture(const QString& path, bool measure) {
 
 void Form1::recoverFromImageFailure(int errorNumber) {
     if (errorNumber == platform::error::InvalidPicture)
-        services_.messages.exclamation(this, QStringLiteral("Invalid Picture Type"),
-                                       QStringLiteral("Corrupt Picture"));
+        services_.messages.exclamation(this, tr("Invalid Picture Type"), tr("Corrupt Picture"));
     try {
         Dir1->setPath(Tag);
     } catch (const platform::RuntimeError&) {

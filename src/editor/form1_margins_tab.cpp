@@ -9,15 +9,15 @@
 
 void Form1::buildMarginsTab(QWidget* page) {
     const auto row = [&](platform::Label*& label, QLineEdit*& field, const char* caption, int top) {
-        label = new platform::Label(QString::fromLatin1(caption), page);
+        label = new platform::Label(tr(caption), page);
         placeOnPage(label, 240, top, 1572, 252);
         field = new QLineEdit(QStringLiteral("0"), page);
         placeOnPage(field, 2160, top, 1692, 288);
     };
-    row(Label6, Text6, "Image Width", 840);
-    row(Label7, Text7, "Image Height", 1320);
-    row(Label8, Text8, "Text Top Margin", 1800);
-    row(Label9, Text9, "Text Left Margin", 2280);
+    row(Label6, Text6, QT_TR_NOOP("Image Width"), 840);
+    row(Label7, Text7, QT_TR_NOOP("Image Height"), 1320);
+    row(Label8, Text8, QT_TR_NOOP("Text Top Margin"), 1800);
+    row(Label9, Text9, QT_TR_NOOP("Text Left Margin"), 2280);
 
     Label13 = new platform::Label(QStringLiteral("Scroll Direction"), page);
     Label13->setAlignment(Qt::AlignCenter);
@@ -36,15 +36,15 @@ void Form1::buildMarginsTab(QWidget* page) {
         void (Form1::*handler)();
     };
     const Button buttons[] = {
-        {Image3, "Up", centreLeft, centreTop - step, artwork::Arrow::Up,
+        {Image3, QT_TR_NOOP("Up"), centreLeft, centreTop - step, artwork::Arrow::Up,
          &Form1::Form1_Image3_Click},
-        {Image4, "Left", centreLeft - step, centreTop, artwork::Arrow::Left,
+        {Image4, QT_TR_NOOP("Left"), centreLeft - step, centreTop, artwork::Arrow::Left,
          &Form1::Form1_Image4_Click},
-        {Image5, "Down", centreLeft, centreTop + step, artwork::Arrow::Down,
+        {Image5, QT_TR_NOOP("Down"), centreLeft, centreTop + step, artwork::Arrow::Down,
          &Form1::Form1_Image5_Click},
-        {Image6, "Right", centreLeft + step, centreTop, artwork::Arrow::Right,
+        {Image6, QT_TR_NOOP("Right"), centreLeft + step, centreTop, artwork::Arrow::Right,
          &Form1::Form1_Image6_Click},
-        {Image7, "No Scroll", centreLeft, centreTop, artwork::Arrow::None,
+        {Image7, QT_TR_NOOP("No Scroll"), centreLeft, centreTop, artwork::Arrow::None,
          &Form1::Form1_Image7_Click},
     };
     for (const Button& b : buttons) {
@@ -52,7 +52,7 @@ void Form1::buildMarginsTab(QWidget* page) {
         b.box->setStretch(true);
         placeOnPage(b.box, b.left, b.top, 384, 384);
         b.box->setPicture(artwork::directionArrow(b.arrow, b.box->size()));
-        b.box->setToolTip(QString::fromLatin1(b.tip));
+        b.box->setToolTip(tr(b.tip));
         b.box->setCursor(Qt::PointingHandCursor);
         connect(b.box, &platform::ImageBox::Click, this, b.handler);
     }

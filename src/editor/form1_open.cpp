@@ -57,7 +57,7 @@ bool Form1::openStationery(const QString& path) {
     } catch (const stationery::ReadError& error) {
         setMousePointer(PointerDefault);
         services_.messages.exclamation(this, QString::fromStdString(error.what()),
-                                       QStringLiteral("Not Opened"));
+                                       tr("Not Opened"));
         return false;
     }
     const QStringList problems = applySettings(settings);
@@ -66,10 +66,10 @@ bool Form1::openStationery(const QString& path) {
     if (!problems.isEmpty())
         services_.messages.exclamation(
             this,
-            QStringLiteral("\"%1\" is open, but not everything it names can be found:\n\n%2\n\n"
-                           "The paths are kept, so saving writes them as they were.")
+            tr("\"%1\" is open, but not everything it names can be found:\n\n%2\n\n"
+               "The paths are kept, so saving writes them as they were.")
                 .arg(path, problems.join(QLatin1Char('\n'))),
-            QStringLiteral("Files Missing"));
+            tr("Files Missing"));
     return true;
 }
 

@@ -55,8 +55,7 @@ void Form1::Form1_mnuSave_Click() {
                                            settingsFromControls());
     } catch (const stationery::SaveError& error) {
         setMousePointer(PointerDefault);
-        services_.messages.exclamation(this, QString::fromStdString(error.what()),
-                                       QStringLiteral("Not Saved"));
+        services_.messages.exclamation(this, QString::fromStdString(error.what()), tr("Not Saved"));
         return;
     }
     // The title names the file only once it has really been written.

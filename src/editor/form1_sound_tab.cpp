@@ -15,7 +15,7 @@
 #include <QGroupBox>
 
 void Form1::buildSoundTab(QWidget* page) {
-    Frame2 = new QGroupBox(QStringLiteral("Sounds"), page);
+    Frame2 = new QGroupBox(tr("Sounds"), page);
     placeOnPage(Frame2, 240, 600, 5892, 2412);
     Drive2 = new platform::DriveListBox(services_.volumes, Frame2);
     place(Drive2, 240, 480, 2292, 288);
@@ -24,9 +24,9 @@ void Form1::buildSoundTab(QWidget* page) {
     File2 = new platform::FileListBox(QStringLiteral("*.mid;*.wav;*.mp3"), Frame2);
     place(File2, 2760, 480, 1932, 1800);
     File2->setPath(Dir2->Path());
-    Check2 = new platform::CheckBox(QStringLiteral("Outlook Express 4"), Frame2);
+    Check2 = new platform::CheckBox(tr("Outlook Express 4"), Frame2);
     place(Check2, 4800, 360, 972, 732);
-    Check1 = new platform::CheckBox(QStringLiteral("No Sound"), Frame2);
+    Check1 = new platform::CheckBox(tr("No Sound"), Frame2);
     place(Check1, 4800, 1200, 972, 432);
 
     Label14 = new platform::Label(QStringLiteral("null"), page);

@@ -7,7 +7,7 @@
 
 void Form1::buildTickerTab(QWidget* page) {
     const auto row = [&](platform::Label*& label, QLineEdit*& field, int number, int top) {
-        label = new platform::Label(QStringLiteral("Ticker #%1").arg(number), page);
+        label = new platform::Label(tr("Ticker #%1").arg(number), page);
         placeOnPage(label, 240, top, 1692, 252);
         field = new QLineEdit(
             QStringLiteral("Ticker #%1's Text Goes Here...Or leave me Blank").arg(number), page);

@@ -3,7 +3,7 @@
 namespace platform {
 
 QString SilentAudioDevice::unavailableReason() const {
-    return QStringLiteral("No audio device is available.");
+    return AudioDevice::tr("No audio device is available.");
 }
 
 QString SilentAudioDevice::open(const QString&, const QString&) {

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace platform {
 
 // The engine behind the media control: opens one sound file at a time and plays it.
 class AudioDevice {
+    Q_DECLARE_TR_FUNCTIONS(AudioDevice)
+
 public:
     enum class Mode { NotOpen, Stopped, Playing, Paused };
 

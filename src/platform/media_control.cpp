@@ -23,10 +23,9 @@ QToolButton* transportButton(QWidget* parent, QStyle::StandardPixmap icon, const
 
 MediaControl::MediaControl(AudioDevice& device, QWidget* parent)
     : QWidget(parent), device_(device),
-      play_(transportButton(this, QStyle::SP_MediaPlay, QStringLiteral("Play"))),
-      pause_(transportButton(this, QStyle::SP_MediaPause, QStringLiteral("Pause"))),
-      stop_(transportButton(this, QStyle::SP_MediaStop, QStringLiteral("Stop"))),
-      poll_(new QTimer(this)) {
+      play_(transportButton(this, QStyle::SP_MediaPlay, tr("Play"))),
+      pause_(transportButton(this, QStyle::SP_MediaPause, tr("Pause"))),
+      stop_(transportButton(this, QStyle::SP_MediaStop, tr("Stop"))), poll_(new QTimer(this)) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(1);

@@ -44,7 +44,7 @@ void checkDecodableWhole(const QByteArray& format, QSize size) {
     const qint64 imageBytes = qint64(size.width()) * size.height() * 4;
     if (limitBytes > 0 && imageBytes > limitBytes)
         throw RuntimeError(error::OutOfMemory,
-                           QStringLiteral("This picture is %1 × %2 pixels, too large to show.")
+                           PictureLoader::tr("This picture is %1 × %2 pixels, too large to show.")
                                .arg(size.width())
                                .arg(size.height()));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QRect>
 #include <QSize>
@@ -13,6 +14,8 @@ namespace platform {
 // a whole, readable picture of those three kinds, and 7 (with the picture's size in
 // its description) for a GIF or BMP too large to decode whole.
 class PictureLoader {
+    Q_DECLARE_TR_FUNCTIONS(PictureLoader)
+
 public:
     // The picture's own size in pixels, from the file's header alone.
     static QSize naturalSize(const QString& path);

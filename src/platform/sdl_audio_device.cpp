@@ -26,7 +26,7 @@ SdlAudioDevice::SdlAudioDevice() {
     // queue, which this program never reads: the program could not be ended.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        unavailable_ = QStringLiteral("No audio device is available (%1).").arg(sdlError());
+        unavailable_ = tr("No audio device is available (%1).").arg(sdlError());
         return;
     }
     Mix_Init(MIX_INIT_MID | MIX_INIT_MP3);
@@ -34,7 +34,7 @@ SdlAudioDevice::SdlAudioDevice() {
     if (!font.isEmpty())
         Mix_SetSoundFonts(QFile::encodeName(font).constData());
     if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 2048) != 0) {
-        unavailable_ = QStringLiteral("No audio device is available (%1).").arg(sdlError());
+        unavailable_ = tr("No audio device is available (%1).").arg(sdlError());
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return;
     }
@@ -76,7 +76,7 @@ QString SdlAudioDevice::deviceTypeOfContent(const QByteArray& head) {
 }
 
 QString SdlAudioDevice::wavFormatProblem(const QByteArray& head) {
-    const QString unplayable = QStringLiteral("This WAV file's format cannot be played.");
+    const QString unplayable = tr("This WAV file's format cannot be played.");
     // Walk the chunks after "RIFF....WAVE" to the format chunk.
     qsizetype at = 12;
     while (at + 8 <= head.size()) {
@@ -110,31 +110,31 @@ QString SdlAudioDevice::open(const QString& deviceType, const QString& fileName)
         return unavailable_;
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("The file cannot be read: %1.").arg(file.errorString());
+        return tr("The file cannot be read: %1.").arg(file.errorString());
     const QByteArray head = file.read(kHeadSize);
     file.close();
     const QString content = deviceTypeOfContent(head);
     if (content.isEmpty())
-        return QStringLiteral("This file is not a MIDI, WAV or MP3 sound.");
+        return tr("This file is not a MIDI, WAV or MP3 sound.");
     // SDL's converter trusts the header; a sample rate no sound card has makes it
     // compute sizes that overflow.
     if (content == QLatin1String("Waveaudio"))
         if (const QString problem = wavFormatProblem(head); !problem.isEmpty())
             return problem;
     if (!deviceType.isEmpty() && deviceType != content)
-        return QStringLiteral("This file cannot be played by the %1 device.").arg(deviceType);
+        return tr("This file cannot be played by the %1 device.").arg(deviceType);
     if (content == QLatin1String("Sequencer") && soundFont().isEmpty())
-        return QStringLiteral("MIDI files need a General MIDI soundfont, and none is installed.");
+        return tr("MIDI files need a General MIDI soundfont, and none is installed.");
 
     SDL_RWops* source = SDL_RWFromFile(QFile::encodeName(fileName).constData(), "rb");
     if (!source)
-        return QStringLiteral("The file cannot be read: %1.").arg(sdlError());
+        return tr("The file cannot be read: %1.").arg(sdlError());
     const Mix_MusicType type = content == QLatin1String("Sequencer")   ? MUS_MID
                                : content == QLatin1String("Waveaudio") ? MUS_WAV
                                                                        : MUS_MP3;
     music_ = Mix_LoadMUSType_RW(source, type, SDL_TRUE);
     if (!music_)
-        return QStringLiteral("This sound cannot be played: %1.").arg(sdlError());
+        return tr("This sound cannot be played: %1.").arg(sdlError());
     return QString();
 }
 

@@ -3,6 +3,7 @@
 #include "platform/audio_device.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 
 struct _Mix_Music;
 
@@ -11,6 +12,8 @@ namespace platform {
 // Plays MIDI (through a General MIDI soundfont), WAV and MP3 files with SDL_mixer.
 // Without a working audio output it opens nothing and says so.
 class SdlAudioDevice : public AudioDevice {
+    Q_DECLARE_TR_FUNCTIONS(SdlAudioDevice)
+
 public:
     SdlAudioDevice();
     ~SdlAudioDevice() override;

@@ -32,7 +32,7 @@ frmAbout::frmAbout(QWidget* parent)
     picIcon->resize(twips_->toPixels(1872), twips_->toPixels(2328));
     picIcon->move(0, twips_->toPixels(600));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
     cmdOK->resize(twips_->toPixels(780),
@@ -46,15 +46,14 @@ frmAbout::frmAbout(QWidget* parent)
     small.setPointSizeF(small.pointSizeF() * 0.9);
     lblDisclaimer->setFont(small);
 
-    lblTitle =
-        makeLabel(QStringLiteral("Varek's Stationery Program (Tovrin)"), Qt::blue, 0, 5172, 360);
+    lblTitle = makeLabel(tr("Varek's Stationery Program (Tovrin)"), Qt::blue, 0, 5172, 360);
     lblTitle->setFont(QFont(QStringLiteral("MS Sans Serif"), 12));
     lblVersion = makeLabel(QString(), Qt::white, 360, 1956, 192);
-    Label1 = makeLabel(QStringLiteral("Copyright \u00A9 the Stationery Editor authors"), Qt::red,
-                       5040, 2772, 372);
+    Label1 =
+        makeLabel(tr("Copyright \u00A9 the Stationery Editor authors"), Qt::red, 5040, 2772, 372);
     Label1->setWordWrap(true);
-    Label2 = makeLabel(QStringLiteral("Questions and fixes are welcome through the project's "
-                                      "issue tracker."),
+    Label2 = makeLabel(tr("Questions and fixes are welcome through the project's "
+                          "issue tracker."),
                        QColor(192, 0, 192), 4560, 4452, 372);
     Label2->setWordWrap(true);
 
@@ -88,8 +87,8 @@ QList<QWidget*> frmAbout::elements() const {
 }
 
 void frmAbout::frmAbout_Form_Load() {
-    setWindowTitle(QStringLiteral("About ") + program_info::Title);
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+    setWindowTitle(tr("About ") + program_info::Title);
+    lblVersion->setText(tr("Version %1.%2.%3")
                             .arg(program_info::Major)
                             .arg(program_info::Minor)
                             .arg(program_info::Revision));
