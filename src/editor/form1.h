@@ -237,6 +237,9 @@ private:
     void showChosenFont();
     // Sets the controls from an opened file; returns what could not be found or shown.
     QStringList applySettings(const stationery::StationerySettings& settings);
+    // Runs `work` with the hourglass showing; an error it throws is shown in a
+    // message titled `failureTitle`, and false returned.
+    bool underHourglass(const QString& failureTitle, const std::function<void()>& work);
     void nameControls();
     void connectCheckUpdates();
     void scheduleCheck();

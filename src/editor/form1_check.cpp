@@ -1,5 +1,6 @@
 // File > Preview in Browser and File > Check: the stationery as recipients will meet it.
 #include "editor/form1.h"
+#include "editor/paths.h"
 
 #include "platform/check_box.h"
 #include "platform/image_box.h"
@@ -29,14 +30,10 @@ void Form1::Form1_mnuPreview_Click() {
         return;
     }
     const QString page = previewFolder_->filePath(QStringLiteral("preview.htm"));
-    try {
-        stationery::StationeryWriter::save(std::filesystem::path(page.toStdU16String()),
-                                           settingsFromControls());
-    } catch (const stationery::SaveError& error) {
-        services_.messages.exclamation(this, QString::fromStdString(error.what()),
-                                       tr("No Preview"));
+    if (!underHourglass(tr("No Preview"), [&] {
+            stationery::StationeryWriter::save(fileSystemPath(page), settingsFromControls());
+        }))
         return;
-    }
     if (!services_.browser.open(QUrl::fromLocalFile(page)))
         services_.messages.exclamation(
             this,

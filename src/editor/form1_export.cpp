@@ -1,6 +1,7 @@
 // File > Export: the stationery with its picture and sound beside it, in the classic
 // form or the form for today's mail clients.
 #include "editor/form1.h"
+#include "editor/paths.h"
 
 #include "platform/message_box.h"
 #include "stationery/export.h"
@@ -25,16 +26,9 @@ void Form1::Form1_mnuExport_Click() {
 
     const auto form = CommonDialog1.FilterIndex == 2 ? stationery::ExportForm::TodaysClients
                                                      : stationery::ExportForm::Classic;
-    setMousePointer(PointerHourglass);
-    try {
-        stationery::exportStationery(std::filesystem::path(CommonDialog1.FileName.toStdU16String()),
-                                     settingsFromControls(), form);
-    } catch (const stationery::ExportError& error) {
-        setMousePointer(PointerDefault);
-        services_.messages.exclamation(this, QString::fromStdString(error.what()),
-                                       tr("Not Exported"));
-        return;
-    }
     // The title still names the stationery last saved or opened.
-    setMousePointer(PointerDefault);
+    underHourglass(tr("Not Exported"), [&] {
+        stationery::exportStationery(fileSystemPath(CommonDialog1.FileName), settingsFromControls(),
+                                     form);
+    });
 }

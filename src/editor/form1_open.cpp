@@ -1,5 +1,6 @@
 // File > Open: a stationery file read back into the controls.
 #include "editor/form1.h"
+#include "editor/paths.h"
 
 #include "platform/check_box.h"
 #include "platform/dir_list_box.h"
@@ -50,16 +51,11 @@ void Form1::Form1_mnuOpen_Click() {
 
 bool Form1::openStationery(const QString& path) {
     stationery::StationerySettings settings;
-    setMousePointer(PointerHourglass);
-    try {
-        settings =
-            stationery::StationeryReader::readFile(std::filesystem::path(path.toStdU16String()));
-    } catch (const stationery::ReadError& error) {
-        setMousePointer(PointerDefault);
-        services_.messages.exclamation(this, QString::fromStdString(error.what()),
-                                       tr("Not Opened"));
+    if (!underHourglass(tr("Not Opened"), [&] {
+            settings = stationery::StationeryReader::readFile(fileSystemPath(path));
+        }))
         return false;
-    }
+    setMousePointer(PointerHourglass);
     const QStringList problems = applySettings(settings);
     setWindowTitle(path);
     setMousePointer(PointerDefault);

@@ -1,4 +1,5 @@
 #include "editor/form1.h"
+#include "editor/paths.h"
 
 #include "platform/check_box.h"
 #include "platform/label.h"
@@ -49,16 +50,24 @@ void Form1::Form1_mnuSave_Click() {
         return; // cancelled: nothing to write
 
     const QString path = CommonDialog1.FileName;
+    const bool saved = underHourglass(tr("Not Saved"), [&] {
+        stationery::StationeryWriter::save(fileSystemPath(path), settingsFromControls());
+    });
+    // The title names the file only once it has really been written.
+    if (saved)
+        setWindowTitle(path);
+}
+
+bool Form1::underHourglass(const QString& failureTitle, const std::function<void()>& work) {
     setMousePointer(PointerHourglass);
     try {
-        stationery::StationeryWriter::save(std::filesystem::path(path.toStdU16String()),
-                                           settingsFromControls());
-    } catch (const stationery::SaveError& error) {
+        work();
+    } catch (const std::runtime_error& error) {
+        // Save, export and open errors say what failed and why, naming the file.
         setMousePointer(PointerDefault);
-        services_.messages.exclamation(this, QString::fromStdString(error.what()), tr("Not Saved"));
-        return;
+        services_.messages.exclamation(this, QString::fromStdString(error.what()), failureTitle);
+        return false;
     }
-    // The title names the file only once it has really been written.
-    setWindowTitle(path);
     setMousePointer(PointerDefault);
+    return true;
 }
