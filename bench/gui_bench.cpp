@@ -182,15 +182,23 @@ void bareDirectoryScan(benchmark::State& state) {
 }
 BENCHMARK(bareDirectoryScan)->Unit(benchmark::kMillisecond);
 
-void constructAndShowEditor(benchmark::State& state) {
+// Stand-ins for every service but the volumes, which are the real ones.
+struct BenchServices {
     platform::ScriptedDialogs dialogs;
     platform::RecordingMessageBox messages;
     platform::SystemVolumeList volumes;
     platform::SilentAudioDevice audio;
     platform::RecordingUrlOpener browser;
+    Form1Services forEditor() {
+        return {dialogs, messages, volumes, audio, browser, [] {
+                }};
+    }
+};
+
+void constructAndShowEditor(benchmark::State& state) {
+    BenchServices services;
     for (auto _ : state) {
-        Form1 form({dialogs, messages, volumes, audio, browser, [] {
-                    }});
+        Form1 form(services.forEditor());
         form.show();
         QApplication::processEvents();
     }
@@ -200,13 +208,8 @@ BENCHMARK(constructAndShowEditor)->Unit(benchmark::kMillisecond);
 // Typing into a field with the Check window open: the findings are worked out again
 // from the controls, the file system's sizes and the preview's colours.
 void updateCheckFindings(benchmark::State& state) {
-    platform::ScriptedDialogs dialogs;
-    platform::RecordingMessageBox messages;
-    platform::SystemVolumeList volumes;
-    platform::SilentAudioDevice audio;
-    platform::RecordingUrlOpener browser;
-    Form1 form({dialogs, messages, volumes, audio, browser, [] {
-                }});
+    BenchServices services;
+    Form1 form(services.forEditor());
     form.show();
     QDir(scratch().path()).mkpath(u"check"_s);
     QFile::copy(cameraPicture(), scratch().filePath(u"check/camera.jpg"_s));
@@ -240,13 +243,8 @@ BENCHMARK(constructAndShowBareWindow)->Unit(benchmark::kMillisecond);
 // Peak memory, each measured in a fresh process of its own: "--memory" runs them all.
 int measureInThisProcess(const QString& what) {
     if (what == u"start"_s) {
-        platform::ScriptedDialogs dialogs;
-        platform::RecordingMessageBox messages;
-        platform::SystemVolumeList volumes;
-        platform::SilentAudioDevice audio;
-        platform::RecordingUrlOpener browser;
-        Form1 form({dialogs, messages, volumes, audio, browser, [] {
-                    }});
+        BenchServices services;
+        Form1 form(services.forEditor());
         form.show();
         QApplication::processEvents();
         std::printf("%.1f\n", readStatusKb("VmHWM:") / 1024.0);

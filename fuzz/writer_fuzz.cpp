@@ -3,6 +3,7 @@
 // exactly the text that was typed; opening the file and rendering it again gives the
 // same bytes.
 #include "stationery/codepage.h"
+#include "stationery/hex_color.h"
 #include "stationery/reader.h"
 #include "stationery/writer.h"
 
@@ -36,16 +37,6 @@ const std::array<char32_t, 256>& ansiToUnicode() {
     return table;
 }
 
-int hexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
 // Reads a double-quoted JavaScript string literal's contents as a browser would.
 std::vector<char32_t> decodeJavaScript(const std::string& literal) {
     std::vector<char16_t> units;
@@ -68,7 +59,7 @@ std::vector<char32_t> decodeJavaScript(const std::string& literal) {
             check(i + 4 < literal.size());
             int v = 0;
             for (int k = 1; k <= 4; ++k) {
-                const int h = hexValue(literal[i + k]);
+                const int h = hexDigit(literal[i + k]);
                 check(h >= 0);
                 v = v * 16 + h;
             }

@@ -33,44 +33,6 @@ export DISPLAY=$display
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 
 unset QT_QPA_PLATFORM
-"$editor" >"$work/editor.log" 2>&1 &
-app=$!
-
-window=$(timeout 20 xdotool search --sync --name "Stationery Creator" | head -1)
-[ -n "$window" ] || fail "the editor window did not appear"
-xdotool windowfocus --sync "$window"
-sleep 0.5
-
-target="$work/out/My Stationery.htm"
-mkdir -p "$work/out"
-xdotool key ctrl+s
-dialog=$(timeout 20 xdotool search --sync --onlyvisible --name "Save" | grep -v "^$window\$" | head -1) ||
-    fail "no save dialog"
-xdotool windowfocus --sync "$dialog"
-sleep 0.5
-xdotool key --clearmodifiers ctrl+a
-xdotool type --delay 5 "$target"
-xdotool key Return
-
-for _ in $(seq 100); do [ -f "$target" ] && break; sleep 0.1; done
-[ -f "$target" ] || fail "no file was written"
-"$render_default" >"$work/expected.htm"
-cmp "$target" "$work/expected.htm" || fail "the file differs from an untouched window's"
-
-for _ in $(seq 50); do
-    title=$(xdotool getwindowname "$window")
-    [ "$title" = "$target" ] && break
-    sleep 0.1
-done
-[ "$title" = "$target" ] || fail "the window title is '$title'"
-
-# Ctrl+X with the focus outside any text field ends the program.
-xdotool windowfocus --sync "$window"
-sleep 0.3
-xdotool key ctrl+x || true # the window may be gone before the key is released
-for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$app" 2>/dev/null; then fail "Ctrl+X did not end the program"; fi
-app=
 
 # The saving part, as a function: Ctrl+S, the path typed into the dialog, Enter.
 save_as() {
@@ -88,6 +50,35 @@ save_as() {
     for _ in $(seq 100); do [ -f "$target" ] && break; sleep 0.1; done
     [ -f "$target" ] || fail "no file was written to $target"
 }
+
+"$editor" >"$work/editor.log" 2>&1 &
+app=$!
+
+window=$(timeout 20 xdotool search --sync --name "Stationery Creator" | head -1)
+[ -n "$window" ] || fail "the editor window did not appear"
+xdotool windowfocus --sync "$window"
+sleep 0.5
+
+target="$work/out/My Stationery.htm"
+mkdir -p "$work/out"
+save_as "$target"
+"$render_default" >"$work/expected.htm"
+cmp "$target" "$work/expected.htm" || fail "the file differs from an untouched window's"
+
+for _ in $(seq 50); do
+    title=$(xdotool getwindowname "$window")
+    [ "$title" = "$target" ] && break
+    sleep 0.1
+done
+[ "$title" = "$target" ] || fail "the window title is '$title'"
+
+# Ctrl+X with the focus outside any text field ends the program.
+xdotool windowfocus --sync "$window"
+sleep 0.3
+xdotool key ctrl+x || true # the window may be gone before the key is released
+for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$app" 2>/dev/null; then fail "Ctrl+X did not end the program"; fi
+app=
 
 opened="$work/out/opened.htm"
 "$render_default" full >"$opened"

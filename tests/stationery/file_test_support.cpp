@@ -48,6 +48,13 @@ std::vector<std::string> sectionLines(Section section, const StationerySettings&
     return splitCrLfLines(out.bytes());
 }
 
+StationerySettings someSettings() {
+    StationerySettings s;
+    s.AuthorName = "Someone";
+    s.TickerText1 = "Hello";
+    return s;
+}
+
 std::string readFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream contents;

@@ -20,6 +20,9 @@ std::string crLfJoined(const std::vector<std::string>& lines);
 using Section = void (*)(StationeryOutput&, const StationerySettings&);
 std::vector<std::string> sectionLines(Section section, const StationerySettings& settings);
 
+// A record with an author and a ticker, for saves that must write something.
+StationerySettings someSettings();
+
 std::string readFile(const std::filesystem::path& path);
 void writeFile(const std::filesystem::path& path, const std::string& contents);
 std::vector<std::string> folderEntries(const std::filesystem::path& folder);

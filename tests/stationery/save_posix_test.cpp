@@ -17,14 +17,8 @@ namespace {
 namespace fs = std::filesystem;
 using test::folderEntries;
 using test::readFile;
+using test::someSettings;
 using test::TemporaryFolder;
-
-StationerySettings someSettings() {
-    StationerySettings s;
-    s.AuthorName = "Someone";
-    s.TickerText1 = "Hello";
-    return s;
-}
 
 struct stat statOf(const fs::path& path) {
     struct stat info {};

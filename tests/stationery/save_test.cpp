@@ -8,14 +8,8 @@ namespace {
 
 using test::folderEntries;
 using test::readFile;
+using test::someSettings;
 using test::TemporaryFolder;
-
-StationerySettings someSettings() {
-    StationerySettings s;
-    s.AuthorName = "Someone";
-    s.TickerText1 = "Hello";
-    return s;
-}
 
 TEST(Save, WritesTheRenderedFileAndReplacesAnOldOneWhole) {
     TemporaryFolder folder;
