@@ -19,13 +19,30 @@ private:
 };
 
 // Replaces the file at `path` with `contents`, whole or not at all. A symbolic link
-// is followed and its final target replaced; the link stays. The bytes go to a
-// temporary file in the same folder, which takes the old file's permissions (and its
-// owner and group where this process may set them), is flushed to disk and renamed
-// over the target; the folder is then synced. When no file can be made in the folder
-// but the target itself is writable, the target is rewritten in place after its new
-// length has been reserved. On failure the target keeps its old contents, no
-// temporary file is left and FileWriteError is thrown.
+// is followed and its final target replaced; the link stays. A file the user may not
+// write (read-only) is refused. The bytes go to a new file in the same folder (without a
+// name where the file system allows it, else under a short temporary name), which takes
+// the old file's permissions (and its owner and group where this process may set them),
+// is flushed to disk and moved over the target; the folder is then synced.
+//
+// When no file can be made or moved in the folder (a folder the user may not change, or
+// a sticky folder whose other files are not theirs) but the target itself is writable,
+// the target is rewritten in place: its new length is reserved first, and the old bytes
+// are written back if anything fails after that. Only this case cannot survive the
+// program being killed mid-write.
+//
+// On failure the target keeps its old contents, no temporary file is left and
+// FileWriteError is thrown.
 void replaceFileContents(const std::filesystem::path& path, std::string_view contents);
+
+// Copies `source` to `target`, which must not exist: the copy is written and synced
+// under no name (or a temporary one) and takes the target's name only when whole, so a
+// copy cut short never stands under the real name. Returns false, leaving nothing, when
+// `target` exists already; throws FileWriteError when the copy fails.
+bool copyFileWhole(const std::filesystem::path& source, const std::filesystem::path& target);
+
+// The file a path finally names: symbolic links are followed, link by link, whether or
+// not the last one's target exists.
+std::filesystem::path finalTarget(const std::filesystem::path& path);
 
 } // namespace stationery

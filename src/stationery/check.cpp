@@ -1,5 +1,7 @@
 #include "stationery/check.h"
 
+#include "stationery/file_names.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -36,13 +38,6 @@ std::optional<Severity> contrastSeverity(double ratio) {
     return std::nullopt;
 }
 
-bool isFullPath(std::string_view path) {
-    if (path.starts_with('/') || path.starts_with('\\'))
-        return true;
-    return path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) &&
-           path[1] == ':' && (path[2] == '\\' || path[2] == '/');
-}
-
 bool soundInUse(const StationerySettings& s) {
     return s.NoSound == 0 && s.SoundPath != kNoSound && !s.SoundPath.empty();
 }
@@ -62,11 +57,14 @@ void readability(const StationerySettings& s, const CheckFacts& facts,
         const double onPicture = std::min({contrastRatio(text, facts.picture->average),
                                            contrastRatio(text, facts.picture->darkTenth),
                                            contrastRatio(text, facts.picture->lightTenth)});
+        // Away from the text: a paler picture under dark text, a darker one under light.
+        const bool lightText = relativeLuminance(text) > relativeLuminance(facts.picture->average);
         if (const auto severity = contrastSeverity(onPicture))
             findings.push_back({*severity,
                                 "Text on the picture: " + ratioText(onPicture) + "; aim for 4.5:1.",
-                                "Choose a calmer or paler picture, or a text colour that stands "
-                                "out from all of it."});
+                                std::string(lightText ? "Choose a darker" : "Choose a paler") +
+                                    " or calmer picture, or a text colour that stands out from "
+                                    "all of it."});
     }
 }
 
@@ -107,14 +105,18 @@ std::vector<Finding> checkStationery(const StationerySettings& s, const CheckFac
                             "The sound \"" + s.SoundPath + "\" no longer exists.",
                             "Choose the sound again on the Sound tab, or tick \"No Sound\"."});
 
+    const bool weighsPicture = facts.pictureExists && !picture.empty() && facts.pictureBytes > 0;
+    const bool weighsSound = facts.soundExists && soundInUse(s) && facts.soundBytes > 0;
     const std::uintmax_t weight =
-        (facts.pictureExists && !picture.empty() ? facts.pictureBytes : 0) +
-        (facts.soundExists && soundInUse(s) ? facts.soundBytes : 0);
+        (weighsPicture ? facts.pictureBytes : 0) + (weighsSound ? facts.soundBytes : 0);
+    const char* const what = weighsPicture && weighsSound ? "The picture and the sound add "
+                             : weighsPicture              ? "The picture adds "
+                                                          : "The sound adds ";
     if (weight >= kWeightAdviceFrom)
-        findings.push_back({weight >= kWeightProblemFrom ? Severity::Problem : Severity::Advice,
-                            "The picture and the sound add " + plainSize(weight) +
-                                " to every message sent with this stationery.",
-                            "Choose a smaller picture or sound, or save the picture smaller."});
+        findings.push_back(
+            {weight >= kWeightProblemFrom ? Severity::Problem : Severity::Advice,
+             what + plainSize(weight) + " to every message sent with this stationery.",
+             "Choose a smaller picture or sound, or save the picture smaller."});
 
     if ((!picture.empty() && isFullPath(picture)) || (soundInUse(s) && isFullPath(s.SoundPath)))
         findings.push_back({Severity::Advice,

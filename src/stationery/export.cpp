@@ -1,6 +1,7 @@
 #include "stationery/export.h"
 
 #include "stationery/atomic_file.h"
+#include "stationery/file_names.h"
 #include "stationery/todays_clients_writer.h"
 #include "stationery/writer.h"
 
@@ -14,15 +15,6 @@ namespace stationery {
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string utf8Name(const fs::path& path) {
-    const std::u8string name = path.u8string();
-    return std::string(name.begin(), name.end());
-}
-
-fs::path fromUtf8(const std::string& text) {
-    return fs::path(std::u8string(text.begin(), text.end()));
-}
 
 bool sameBytes(const fs::path& a, const fs::path& b) {
     std::error_code error;
@@ -42,14 +34,40 @@ bool sameBytes(const fs::path& a, const fs::path& b) {
     return first.eof() && second.eof();
 }
 
-// "chime.wav", then "chime (2).wav", "chime (3).wav", ...
+// The longest name most file systems allow, in bytes.
+constexpr std::size_t kMaxNameBytes = 255;
+
+// `text` cut to at most `bytes` bytes without splitting a UTF-8 character.
+std::string cutToBytes(std::string text, std::size_t bytes) {
+    if (text.size() <= bytes)
+        return text;
+    std::size_t end = bytes;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+        --end;
+    text.resize(end);
+    return text;
+}
+
+// "chime.wav", then "chime (2).wav", "chime (3).wav", ...; a stem too long for the
+// number is shortened so that the name still fits.
 fs::path numberedName(const fs::path& name, int number) {
     if (number == 1)
         return name;
-    fs::path numbered = name.stem();
-    numbered += " (" + std::to_string(number) + ")";
-    numbered += name.extension();
-    return numbered;
+    const std::string suffix = " (" + std::to_string(number) + ")" + utf8FromPath(name.extension());
+    const std::size_t room = kMaxNameBytes > suffix.size() ? kMaxNameBytes - suffix.size() : 0;
+    return pathFromUtf8(cutToBytes(utf8FromPath(name.stem()), room) + suffix);
+}
+
+// The same file, whether either name exists yet or not.
+bool sameFile(const fs::path& a, const fs::path& b) {
+    std::error_code error;
+    if (fs::equivalent(a, b, error))
+        return true;
+    const fs::path canonicalA = fs::weakly_canonical(a, error);
+    if (error)
+        return a == b;
+    const fs::path canonicalB = fs::weakly_canonical(b, error);
+    return error ? a == b : canonicalA == canonicalB;
 }
 
 // Copies made so far; removed again unless the export completes.
@@ -63,39 +81,41 @@ public:
     }
     void keep() { kept_ = true; }
 
-    // Puts `source` in `folder` and returns the name it has there.
+    // Puts `source` in `folder` and returns the name it has there. `page` is the file
+    // the page will be written to, its links followed.
     std::string place(const fs::path& source, const fs::path& folder, const fs::path& page,
                       const std::string& what) {
         std::error_code error;
         if (!fs::is_regular_file(source, error))
             fail(what, source, error ? error.message() : "it does not exist or is no file");
+        if (sameFile(source, page))
+            fail(what, source, "the page would be written over it");
         const fs::path name = source.filename();
         for (int number = 1;; ++number) {
             const fs::path candidate = folder / numberedName(name, number);
-            if (fs::equivalent(candidate, page, error) || candidate == page)
+            if (sameFile(candidate, page))
                 continue; // that name is the page's own
             if (fs::exists(fs::symlink_status(candidate, error))) {
                 if (sameBytes(source, candidate))
-                    return utf8Name(candidate.filename());
+                    return utf8FromPath(candidate.filename());
                 continue;
             }
-            // copy_file refuses an existing target, so a file appearing meanwhile is
-            // never overwritten.
-            if (!fs::copy_file(source, candidate, fs::copy_options::none, error)) {
-                if (error == std::errc::file_exists)
+            try {
+                // Refuses a name taken meanwhile: an existing file is never overwritten.
+                if (!copyFileWhole(source, candidate))
                     continue;
-                fs::remove(candidate, error);
-                fail(what, source, error.message());
+            } catch (const FileWriteError& failure) {
+                fail(what, source, failure.reason());
             }
             made_.push_back(candidate);
-            return utf8Name(candidate.filename());
+            return utf8FromPath(candidate.filename());
         }
     }
 
 private:
     [[noreturn]] static void fail(const std::string& what, const fs::path& source,
                                   const std::string& reason) {
-        throw ExportError("the " + what + " \"" + utf8Name(source) +
+        throw ExportError("the " + what + " \"" + utf8FromPath(source) +
                           "\" could not be copied: " + reason);
     }
 
@@ -104,32 +124,6 @@ private:
 };
 
 } // namespace
-
-std::string fileNameAsUrl(const std::string& fileName) {
-    std::string url;
-    for (const char c : fileName) {
-        switch (c) {
-        case '%':
-            url += "%25";
-            break;
-        case '#':
-            url += "%23";
-            break;
-        case '?':
-            url += "%3F";
-            break;
-        case ':':
-            url += "%3A";
-            break;
-        case '\\': // browsers read it as a folder separator
-            url += "%5C";
-            break;
-        default:
-            url += c;
-        }
-    }
-    return url;
-}
 
 std::string renderForExport(const StationerySettings& settings, ExportForm form) {
     return form == ExportForm::Classic ? StationeryWriter::render(settings)
@@ -141,19 +135,21 @@ void exportStationery(const fs::path& page, const StationerySettings& settings, 
     StationerySettings exported = settings;
     Copies copies;
     try {
+        const fs::path pageTarget = finalTarget(page);
         if (!effectiveImagePath(settings).empty())
-            exported.ImagePath =
-                fileNameAsUrl(copies.place(fromUtf8(settings.ImagePath), folder, page, "picture"));
+            exported.ImagePath = fileNameAsUrl(
+                copies.place(pathFromUtf8(settings.ImagePath), folder, pageTarget, "picture"));
         const bool withSound = form == ExportForm::Classic && settings.NoSound == 0 &&
                                settings.SoundPath != kNoSound && !settings.SoundPath.empty();
         if (withSound)
-            exported.SoundPath =
-                fileNameAsUrl(copies.place(fromUtf8(settings.SoundPath), folder, page, "sound"));
+            exported.SoundPath = fileNameAsUrl(
+                copies.place(pathFromUtf8(settings.SoundPath), folder, pageTarget, "sound"));
         replaceFileContents(page, renderForExport(exported, form));
     } catch (const FileWriteError& error) {
-        throw ExportError("Could not export \"" + utf8Name(page) + "\": " + error.reason() + ".");
+        throw ExportError("Could not export \"" + utf8FromPath(page) + "\": " + error.reason() +
+                          ".");
     } catch (const ExportError& error) {
-        throw ExportError("Could not export \"" + utf8Name(page) + "\": " + error.what() + ".");
+        throw ExportError("Could not export \"" + utf8FromPath(page) + "\": " + error.what() + ".");
     }
     copies.keep();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "stationery/file_names.h"
 #include "stationery/settings.h"
 
 #include <filesystem>
@@ -35,10 +36,5 @@ std::string renderForExport(const StationerySettings& settings, ExportForm form)
 // ExportError is thrown.
 void exportStationery(const std::filesystem::path& page, const StationerySettings& settings,
                       ExportForm form);
-
-// A file name as a relative URL: the characters that would end or redirect it ("%",
-// "#", "?", a backslash that browsers take for "/", and ":" that would read as a scheme)
-// become %-escapes.
-std::string fileNameAsUrl(const std::string& fileName);
 
 } // namespace stationery

@@ -21,15 +21,36 @@ constexpr std::string_view kNotOurs = "it is not a stationery file made by this 
     throw ReadError(std::string(kNotOurs));
 }
 
-// The file's lines without their line ends (CR LF, or LF alone).
-std::vector<std::string_view> splitLines(std::string_view bytes) {
+// At most the first 40 characters of a text quoted in a message.
+std::string excerpt(std::string_view text) {
+    constexpr std::size_t kLength = 40;
+    if (text.size() <= kLength)
+        return std::string(text);
+    std::size_t end = kLength;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+        --end; // not inside a UTF-8 character
+    return std::string(text.substr(0, end)) + "...";
+}
+
+// How much of a hand-edited file to forgive. Trailing white space is trimmed only when
+// the file does not read as it is: a size or margin field may end in a typed space.
+enum class Leniency { Exact, TrimTrailingSpace };
+
+// The file's lines without their line ends (CR LF, or LF alone), blank lines left out:
+// the lines the writer makes never hold a value alone, so none is lost.
+std::vector<std::string_view> splitLines(std::string_view bytes, Leniency leniency) {
     std::vector<std::string_view> lines;
     while (!bytes.empty()) {
         const std::size_t lf = bytes.find('\n');
         std::string_view line = bytes.substr(0, lf);
         if (line.ends_with('\r'))
             line.remove_suffix(1);
-        lines.push_back(line);
+        if (leniency == Leniency::TrimTrailingSpace)
+            while (!line.empty() &&
+                   (line.back() == ' ' || line.back() == '\t' || line.back() == '\r'))
+                line.remove_suffix(1);
+        if (!line.empty())
+            lines.push_back(line);
         if (lf == std::string_view::npos)
             break;
         bytes.remove_prefix(lf + 1);
@@ -54,7 +75,7 @@ std::string_view require(std::optional<std::string_view> value) {
 
 class Lines {
 public:
-    explicit Lines(std::string_view bytes) : lines_(splitLines(bytes)) {}
+    Lines(std::string_view bytes, Leniency leniency) : lines_(splitLines(bytes, leniency)) {}
 
     std::string_view next() {
         if (at_ >= lines_.size())
@@ -83,7 +104,7 @@ private:
     std::size_t at_ = 0;
 };
 
-void readImageAndBackground(std::string_view line, StationerySettings& s) {
+void readImageAndBackground(std::string_view line, StationerySettings& s, Charset cs) {
     // The path is an attribute, so its first raw quote is its end.
     const std::string_view rest = require(between(line, "<BODY background=\"", ""));
     const std::size_t quote = rest.find('"');
@@ -92,13 +113,14 @@ void readImageAndBackground(std::string_view line, StationerySettings& s) {
     const std::string_view path = rest.substr(0, quote);
     const std::string_view after = rest.substr(quote + 1);
     if (!after.empty())
-        s.BackgroundColor = decodeMarkup(require(between(after, " bgColor=#", "")), Place::Text);
-    s.ImagePath = path.empty() ? std::string(kNoImage) : decodeMarkup(path, Place::Attribute);
+        s.BackgroundColor =
+            decodeMarkup(require(between(after, " bgColor=#", "")), Place::Text, cs);
+    s.ImagePath = path.empty() ? std::string(kNoImage) : decodeMarkup(path, Place::Attribute, cs);
 }
 
 // "Font: 10pt 'Arial' bold italic;"; the name may hold quotes of its own, so the
 // ending decides what is style and what is name.
-void readFont(std::string_view line, StationerySettings& s) {
+void readFont(std::string_view line, StationerySettings& s, Charset cs) {
     std::string_view rest = require(between(line, "Font: ", ""));
     const std::size_t pt = rest.find("pt '");
     if (pt == std::string_view::npos)
@@ -107,7 +129,7 @@ void readFont(std::string_view line, StationerySettings& s) {
     std::replace(size.begin(), size.end(), ',', '.'); // older files wrote a comma
     const auto parsed = std::from_chars(size.data(), size.data() + size.size(), s.FontSize);
     if (parsed.ec != std::errc() || parsed.ptr != size.data() + size.size())
-        throw ReadError("its font size \"" + size + "\" is not a number");
+        throw ReadError("its font size \"" + excerpt(size) + "\" is not a number");
     rest.remove_prefix(pt + 4);
     static constexpr struct {
         std::string_view ending;
@@ -119,7 +141,7 @@ void readFont(std::string_view line, StationerySettings& s) {
     for (const auto& e : kEndings) {
         if (rest.ends_with(e.ending)) {
             s.FontName =
-                decodeMarkup(rest.substr(0, rest.size() - e.ending.size()), Place::Attribute);
+                decodeMarkup(rest.substr(0, rest.size() - e.ending.size()), Place::Attribute, cs);
             s.FontBold = e.bold;
             s.FontItalic = e.italic;
             return;
@@ -128,38 +150,38 @@ void readFont(std::string_view line, StationerySettings& s) {
     notOurs();
 }
 
-void readMargins(std::string_view line, StationerySettings& s) {
+void readMargins(std::string_view line, StationerySettings& s, Charset cs) {
     std::string_view rest = require(between(line, "MARGIN-LEFT: ", "px\">"));
     constexpr std::string_view kTop = "px; MARGIN-TOP: ";
     const std::size_t at = rest.find(kTop);
     if (at == std::string_view::npos)
         notOurs();
-    s.LeftMargin = decodeMarkup(rest.substr(0, at), Place::Attribute);
-    s.TopMargin = decodeMarkup(rest.substr(at + kTop.size()), Place::Attribute);
+    s.LeftMargin = decodeMarkup(rest.substr(0, at), Place::Attribute, cs);
+    s.TopMargin = decodeMarkup(rest.substr(at + kTop.size()), Place::Attribute, cs);
 }
 
-void readScrollingScript(Lines& lines, StationerySettings& s) {
+void readScrollingScript(Lines& lines, StationerySettings& s, Charset cs) {
     lines.expect("<!--");
     const std::string_view name = require(between(lines.next(), "direction=\"", "\""));
     for (ScrollDirection d : {ScrollDirection::Up, ScrollDirection::Left, ScrollDirection::Down,
                               ScrollDirection::Right})
         if (directionName(d) == name)
             s.Direction = d;
-    s.ImageWidth = decodeMarkup(require(between(lines.next(), "sizew=", "")), Place::Text);
-    s.ImageHeight = decodeMarkup(require(between(lines.next(), "sizeh=", "")), Place::Text);
+    s.ImageWidth = decodeMarkup(require(between(lines.next(), "sizew=", "")), Place::Text, cs);
+    s.ImageHeight = decodeMarkup(require(between(lines.next(), "sizeh=", "")), Place::Text, cs);
     lines.skipPast("</SCRIPT>");
 }
 
-void readSound(Lines& lines, StationerySettings& s) {
+void readSound(Lines& lines, StationerySettings& s, Charset cs) {
     const std::string_view line = lines.peek();
     if (auto path = between(line, "<BGSOUND balance=0 loop=infinite src=\"", "\"volume=0>")) {
         lines.next();
-        s.SoundPath = decodeMarkup(*path, Place::Attribute);
+        s.SoundPath = decodeMarkup(*path, Place::Attribute, cs);
         lines.skipBlank();
     } else if (auto oe4 = between(line, "<IMG height=10 id=music src=\"",
                                   "\"style=\"DISPLAY: none\"  width=10 >")) {
         lines.next();
-        s.SoundPath = decodeMarkup(*oe4, Place::Attribute);
+        s.SoundPath = decodeMarkup(*oe4, Place::Attribute, cs);
         s.OutlookExpress4 = 1;
         lines.skipPast("</SCRIPT>");
         while (lines.skipBlank()) {
@@ -170,35 +192,28 @@ void readSound(Lines& lines, StationerySettings& s) {
 }
 
 // A ticker variable's text, without the five spaces that follow a real ticker.
-std::string readTicker(std::string_view line, int number) {
+std::string readTicker(std::string_view line, int number, Charset cs) {
     const std::string prefix = "var m" + std::to_string(number) + "=\"";
-    std::string text = decodeJavaScriptString(require(between(line, prefix, "\"")));
+    std::string text = decodeJavaScriptString(require(between(line, prefix, "\"")), cs);
     constexpr std::string_view kSeparator = "     ";
     if (std::string_view(text).ends_with(kSeparator))
         text.resize(text.size() - kSeparator.size());
     return text;
 }
 
-void readTickerScript(Lines& lines, StationerySettings& s) {
+void readTickerScript(Lines& lines, StationerySettings& s, Charset cs) {
     lines.skipPast("var msg=\"\"");
     std::string* texts[] = {&s.TickerText1, &s.TickerText2, &s.TickerText3};
     for (int number = 1; number <= 3; ++number) {
         while (lines.skipBlank()) {
         }
-        *texts[number - 1] = readTicker(lines.next(), number);
+        *texts[number - 1] = readTicker(lines.next(), number, cs);
     }
     lines.skipPast("</script></P></BODY></HTML>");
 }
 
-} // namespace
-
-StationerySettings StationeryReader::read(std::string_view bytes) {
-    if (bytes.size() > kMaxFileSize)
-        throw ReadError("it is larger than 1 MB, and a stationery file is about 5 KB");
-    if (bytes.find('\0') != std::string_view::npos)
-        throw ReadError("it holds bytes that are not text");
-
-    Lines lines(bytes);
+StationerySettings parse(std::string_view bytes, Leniency leniency, Charset cs) {
+    Lines lines(bytes, leniency);
     StationerySettings s;
     lines.expect("<HTML>");
     lines.expect("<HEAD>");
@@ -206,35 +221,53 @@ StationerySettings StationeryReader::read(std::string_view bytes) {
     const std::string_view author = require(between(lines.next(), "<!-- By ", " -->"));
     const std::string_view title = require(between(lines.next(), "<!-- Title ", " -->"));
     lines.expect("<!-- Created with Varek's Stationery Creation Program -->");
-    s.AuthorName = decodeMarkup(author, Place::Comment);
+    s.AuthorName = decodeMarkup(author, Place::Comment, cs);
     if (s.AuthorName == kUnknownAuthor)
         s.AuthorName = kAuthorPlaceholder;
-    s.Title = decodeMarkup(title, Place::Comment);
+    s.Title = decodeMarkup(title, Place::Comment, cs);
     if (s.Title == kUnknownTitle)
         s.Title = kTitlePlaceholder;
 
-    readImageAndBackground(lines.next(), s);
+    readImageAndBackground(lines.next(), s, cs);
     lines.expect("style=\"BACKGROUND-ATTACHMENT: scroll;");
     lines.expect("BACKGROUND-POSITION: 0% 0%;");
     const std::string_view font = lines.next();
-    readFont(font, s);
+    readFont(font, s, cs);
     s.TextColor = decodeMarkup(require(between(lines.next(), "COLOR: #", ";")), Place::Attribute);
     if (lines.next() != font)
         notOurs();
-    readMargins(lines.next(), s);
+    readMargins(lines.next(), s, cs);
     lines.expect(
         "<DIV id=imageholder style=\"LEFT: 0px; POSITION: absolute; TOP: 0px; Z-INDEX: -1\">");
 
     lines.skipBlank();
     if (lines.peek() == "<SCRIPT language=VBScript>") {
         lines.next();
-        readScrollingScript(lines, s);
+        readScrollingScript(lines, s, cs);
     }
     lines.skipBlank();
-    readSound(lines, s);
+    readSound(lines, s, cs);
     lines.expect("<script language=\"javascript\">");
-    readTickerScript(lines, s);
+    readTickerScript(lines, s, cs);
     return s;
+}
+
+} // namespace
+
+StationerySettings StationeryReader::read(std::string_view bytes) {
+    if (bytes.size() > kMaxFileSize)
+        throw ReadError("it is larger than 16 MB, and a stationery file is about 5 KB");
+    if (bytes.find('\0') != std::string_view::npos)
+        throw ReadError("it holds bytes that are not text");
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.starts_with(kByteOrderMark))
+        bytes.remove_prefix(kByteOrderMark.size());
+    const Charset cs = looksLikeUtf8(bytes) ? Charset::Utf8 : Charset::Windows1252;
+    try {
+        return parse(bytes, Leniency::Exact, cs);
+    } catch (const ReadError&) {
+        return parse(bytes, Leniency::TrimTrailingSpace, cs);
+    }
 }
 
 StationerySettings StationeryReader::readFile(const std::filesystem::path& path) {
@@ -247,11 +280,14 @@ StationerySettings StationeryReader::readFile(const std::filesystem::path& path)
         fail(error.message());
     if (std::filesystem::is_directory(status))
         fail("it is a folder");
+    // A pipe or a device would never end, or block: only plain files are read.
+    if (!std::filesystem::is_regular_file(status))
+        fail("it is not a regular file");
     const auto size = std::filesystem::file_size(path, error);
     if (error)
         fail(error.message());
     if (size > kMaxFileSize)
-        fail("it is larger than 1 MB, and a stationery file is about 5 KB");
+        fail("it is larger than 16 MB, and a stationery file is about 5 KB");
 
     errno = 0;
     std::ifstream in(path, std::ios::binary);

@@ -28,8 +28,9 @@ public:
 // them, except that a ticker left out comes back empty.
 class StationeryReader {
 public:
-    // A stationery file is about 5 KB; anything over this is no stationery.
-    static constexpr std::size_t kMaxFileSize = 1024 * 1024;
+    // A stationery file is about 5 KB, but long texts in scripts with many bytes a
+    // character make more; whatever the writer makes stays far below this.
+    static constexpr std::size_t kMaxFileSize = 16 * 1024 * 1024;
 
     static StationerySettings read(std::string_view bytes);
     static StationerySettings readFile(const std::filesystem::path& path);

@@ -41,7 +41,27 @@ std::optional<char32_t> unicodeEscape(std::string_view bytes) {
     return unit;
 }
 
+// One byte of the file as text: a Windows-1252 character, or a byte of UTF-8 as it is.
+void appendCharacter(std::string& out, char byte, Charset charset) {
+    if (charset == Charset::Utf8)
+        out.push_back(byte);
+    else
+        appendUtf8(out, codePointForAnsiByte(static_cast<unsigned char>(byte)));
+}
+
 } // namespace
+
+bool looksLikeUtf8(std::string_view bytes) {
+    bool beyondAscii = false;
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const std::size_t start = pos;
+        const char32_t cp = nextCodePoint(bytes, pos);
+        if (cp == kReplacementCharacter && bytes.substr(start, 3) != "\xEF\xBF\xBD")
+            return false;
+        beyondAscii = beyondAscii || cp >= 0x80;
+    }
+    return beyondAscii;
+}
 
 void appendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -61,7 +81,7 @@ void appendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-std::string decodeMarkup(std::string_view bytes, Place place) {
+std::string decodeMarkup(std::string_view bytes, Place place, Charset charset) {
     std::string out;
     out.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size();) {
@@ -90,13 +110,13 @@ std::string decodeMarkup(std::string_view bytes, Place place) {
                 continue;
             }
         }
-        appendUtf8(out, codePointForAnsiByte(static_cast<unsigned char>(rest[0])));
+        appendCharacter(out, rest[0], charset);
         ++i;
     }
     return out;
 }
 
-std::string decodeJavaScriptString(std::string_view bytes) {
+std::string decodeJavaScriptString(std::string_view bytes, Charset charset) {
     std::string out;
     out.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size();) {
@@ -129,7 +149,7 @@ std::string decodeJavaScriptString(std::string_view bytes) {
             }
             // Older files wrote the text unescaped: a backslash stands for itself.
         }
-        appendUtf8(out, codePointForAnsiByte(static_cast<unsigned char>(rest[0])));
+        appendCharacter(out, rest[0], charset);
         ++i;
     }
     return out;

@@ -131,12 +131,21 @@ std::string escapeHtmlAttribute(std::string_view utf8) {
 std::string cssString(std::string_view utf8) {
     std::string out = "'";
     for (const char c : wellFormed(utf8)) {
-        if (c == '\'' || c == '\\')
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\'' || c == '\\') {
             out += '\\', out += c;
-        else if (c == '\r' || c == '\n')
-            out += c == '\r' ? "\\D " : "\\A ";
-        else
+        } else if (byte < 0x20 || byte == 0x7F) {
+            // A control character (a form feed among them) would end the string for
+            // some engines: written as a hex escape, which CSS ends at the space.
+            static constexpr char kDigits[] = "0123456789ABCDEF";
+            out += '\\';
+            if (byte >= 0x10)
+                out += kDigits[byte >> 4];
+            out += kDigits[byte & 0xF];
+            out += ' ';
+        } else {
             out += c;
+        }
     }
     return out + "'";
 }

@@ -73,6 +73,20 @@ TEST(Check, TextOnThePictureUsesItsWorstPart) {
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].severity, Severity::Problem);
     EXPECT_EQ(found[0].meaning, "Text on the picture: 1.4:1; aim for 4.5:1.");
+
+    // The advice points away from the text colour.
+    const struct {
+        const char* text;
+        Rgb picture;
+        const char* advice;
+    } kDirections[] = {{"000000", {90, 90, 90}, "paler"}, {"FFFFFF", {200, 200, 200}, "darker"}};
+    for (const auto& c : kDirections) {
+        s.TextColor = c.text;
+        facts.picture = PictureColours{c.picture, c.picture, c.picture};
+        const auto advice = about(checkStationery(s, facts), "Text on the picture");
+        ASSERT_EQ(advice.size(), 1u) << c.text;
+        EXPECT_NE(advice[0].action.find(c.advice), std::string::npos) << advice[0].action;
+    }
 }
 
 TEST(Check, WeightAtTheThresholds) {
@@ -84,7 +98,11 @@ TEST(Check, WeightAtTheThresholds) {
     const auto weight = [&](std::uintmax_t picture, std::uintmax_t sound) {
         facts.pictureBytes = picture;
         facts.soundBytes = sound;
-        return about(checkStationery(s, facts), "The picture and the sound add");
+        std::vector<Finding> found;
+        for (const Finding& f : checkStationery(s, facts))
+            if (f.meaning.find(" to every message ") != std::string::npos)
+                found.push_back(f);
+        return found;
     };
     EXPECT_TRUE(weight(kWeightAdviceFrom - 1, 0).empty());
     ASSERT_EQ(weight(kWeightAdviceFrom - 100, 100).size(), 1u);
@@ -92,6 +110,16 @@ TEST(Check, WeightAtTheThresholds) {
     EXPECT_EQ(weight(kWeightProblemFrom - 1, 0)[0].severity, Severity::Advice);
     EXPECT_EQ(weight(kWeightProblemFrom, 0)[0].severity, Severity::Problem);
     EXPECT_NE(weight(kWeightProblemFrom, 0)[0].meaning.find("5.0 MB"), std::string::npos);
+    // The finding names only what travels.
+    const struct {
+        std::uintmax_t picture, sound;
+        const char* subject;
+    } kSubjects[] = {
+        {kWeightProblemFrom, 0, "The picture adds 5.0 MB"},
+        {0, kWeightProblemFrom, "The sound adds 5.0 MB"},
+        {kWeightProblemFrom / 2, kWeightProblemFrom / 2, "The picture and the sound add 5.0 MB"}};
+    for (const auto& c : kSubjects)
+        EXPECT_TRUE(weight(c.picture, c.sound)[0].meaning.starts_with(c.subject)) << c.subject;
     // "No Sound" ticked: the sound does not travel.
     s.NoSound = 1;
     EXPECT_TRUE(weight(kWeightAdviceFrom - 1, kWeightProblemFrom).empty());

@@ -1,10 +1,16 @@
 #include "file_test_support.h"
+#include "stationery/codepage.h"
 #include "stationery/reader.h"
+#include "stationery/text_decoding.h"
 #include "stationery/writer.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace stationery {
 namespace {
@@ -213,7 +219,7 @@ TEST(Reader, WhatIsNoStationeryIsRefusedWithItsReason) {
         {"<html><body>Hello</body></html>", "not a stationery file"},
         {good.substr(0, good.size() / 2), "not a stationery file"},
         {good.substr(0, 300) + std::string(1, '\0') + good.substr(300), "not text"},
-        {std::string(StationeryReader::kMaxFileSize + 1, ' '), "larger than 1 MB"},
+        {std::string(StationeryReader::kMaxFileSize + 1, ' '), "larger than 16 MB"},
     };
     for (const auto& c : cases) {
         try {
@@ -239,8 +245,26 @@ TEST(Reader, FileErrorsNameTheFileAndTheReason) {
     };
     expectReason(folder.path() / "gone.htm", "No such file or directory");
     expectReason(folder.path(), "it is a folder");
-    test::writeFile(folder.path() / "big.htm", std::string(2 * 1024 * 1024, 'x'));
-    expectReason(folder.path() / "big.htm", "larger than 1 MB");
+    test::writeFile(folder.path() / "big.htm",
+                    std::string(StationeryReader::kMaxFileSize + 1, 'x'));
+    expectReason(folder.path() / "big.htm", "larger than 16 MB");
+#ifndef _WIN32
+    // Pipes and devices never end or block: refused before they are opened.
+    ASSERT_EQ(::mkfifo((folder.path() / "pipe.htm").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", folder.path() / "zero.htm");
+    for (const char* name : {"pipe.htm", "zero.htm"})
+        expectReason(folder.path() / name, "it is not a regular file");
+#endif
+    // A junk font size is quoted short, not the megabyte behind it.
+    std::string junk = StationeryWriter::render(StationerySettings{});
+    junk.replace(junk.find("Font: 8pt"), 9, "Font: " + std::string(500000, '9') + "x" + "pt");
+    test::writeFile(folder.path() / "junk.htm", junk);
+    try {
+        StationeryReader::readFile(folder.path() / "junk.htm");
+        ADD_FAILURE() << "junk font size accepted";
+    } catch (const ReadError& error) {
+        EXPECT_LT(std::string(error.what()).size(), 200u);
+    }
     test::writeFile(folder.path() / "page.htm", "<html></html>");
     expectReason(folder.path() / "page.htm", "not a stationery file");
 
@@ -248,6 +272,52 @@ TEST(Reader, FileErrorsNameTheFileAndTheReason) {
     s.Title = "Saved";
     StationeryWriter::save(folder.path() / "ok.htm", s);
     EXPECT_EQ(StationeryReader::readFile(folder.path() / "ok.htm").Title, "Saved");
+}
+
+// What a text editor does to a file: a byte order mark, another line end, spaces after
+// lines, blank lines, and the whole file saved again as UTF-8.
+TEST(Reader, ReadsFilesThatMetATextEditor) {
+    StationerySettings s = writerCases().back();
+    s.Title = "Caf\u00E9 \u00E9t\u00E9 \u03A9";
+    s.TickerText1 = "\u00BFQu\u00E9?";
+    const std::string file = StationeryWriter::render(s);
+    const auto edited = [&](bool bom, bool lf, bool trailing, bool blank, bool utf8) {
+        std::string out = bom ? "\xEF\xBB\xBF" : "";
+        for (std::string line : test::splitCrLfLines(file)) {
+            if (utf8) { // Windows-1252 bytes as UTF-8
+                std::string converted;
+                for (const char c : line)
+                    appendUtf8(converted, codePointForAnsiByte(static_cast<unsigned char>(c)));
+                line = converted;
+            }
+            out += line + (trailing ? " \t " : "") + (lf ? "\n" : "\r\n");
+            if (blank)
+                out += lf ? "\n" : "\r\n";
+        }
+        return out;
+    };
+    for (int mask = 0; mask < 32; ++mask) {
+        const std::string bytes = edited(mask & 1, mask & 2, mask & 4, mask & 8, mask & 16);
+        // Read back as written, so Save writes today's exact form again.
+        const StationerySettings read = StationeryReader::read(bytes);
+        EXPECT_EQ(read.Title, s.Title) << "edits " << mask;
+        EXPECT_EQ(StationeryWriter::render(read), file) << "edits " << mask;
+    }
+}
+
+TEST(Reader, OpensWhateverSaveWrites) {
+    // Long texts in a script of three bytes a character, each written as a reference.
+    StationerySettings s;
+    const std::string cjk = "\u6F22\u5B57";
+    for (std::string* field :
+         {&s.AuthorName, &s.Title, &s.TickerText1, &s.TickerText2, &s.TickerText3}) {
+        field->clear();
+        for (int i = 0; i < 60000; ++i)
+            *field += cjk;
+    }
+    const std::string file = StationeryWriter::render(s);
+    ASSERT_GT(file.size(), 1024u * 1024u);
+    EXPECT_EQ(StationeryReader::read(file), s);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // may not do everything root may. Root bypasses permission checks, so the cases that
 // need them run in a child process that has given root up.
 #include "file_test_support.h"
+#include "stationery/atomic_file.h"
 #include "stationery/writer.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace stationery {
@@ -167,6 +169,69 @@ TEST(Save, WriteFailingMidwayKeepsTheOldFile) {
     });
     EXPECT_EQ(status, 0) << "3: no limit, 5: no error";
     expectOnlyTheOldFile(folder, oldContents);
+}
+
+TEST(Save, ReadOnlyFilesAreRefusedForEveryUser) {
+    for (const bool asRoot : {true, false}) {
+        TemporaryFolder folder;
+        makeHandedOverFile(folder, "old contents");
+        ASSERT_EQ(::chmod((folder.path() / "old.htm").c_str(), 0444), 0);
+        ASSERT_EQ(::chmod(folder.path().c_str(), 0777), 0);
+        const int status = test::runInChildProcess([&] {
+            if (!asRoot && !test::dropRoot())
+                return 3;
+            try {
+                StationeryWriter::save(folder.path() / "old.htm", someSettings());
+            } catch (const SaveError& error) {
+                return std::string(error.what()).find("Permission denied") != std::string::npos ? 0
+                                                                                                : 4;
+            }
+            return 5;
+        });
+        EXPECT_EQ(status, 0) << "3: could not drop root, 4: wrong reason, 5: saved";
+        expectOnlyTheOldFile(folder, "old contents");
+    }
+}
+
+TEST(Save, OthersFileInAStickyFolderIsRewrittenInPlace) {
+    TemporaryFolder folder;
+    test::writeFile(folder.path() / "old.htm", std::string(4000, 'o'));
+    ASSERT_EQ(::chmod((folder.path() / "old.htm").c_str(), 0666), 0); // root's, writable by all
+    ASSERT_EQ(::chmod(folder.path().c_str(), 01777), 0);
+    const int status = test::runInChildProcess([&] {
+        if (!test::dropRoot())
+            return 3;
+        try {
+            StationeryWriter::save(folder.path() / "old.htm", someSettings());
+        } catch (const SaveError&) {
+            return 4;
+        }
+        return 0;
+    });
+    ASSERT_EQ(status, 0) << "3: could not drop root, 4: the save failed";
+    EXPECT_EQ(folderEntries(folder.path()), std::vector<std::string>{"old.htm"});
+    EXPECT_EQ(readFile(folder.path() / "old.htm"), StationeryWriter::render(someSettings()));
+}
+
+TEST(Save, TheLongestNamesSaveAndKilledSavesLeaveNothing) {
+    TemporaryFolder folder;
+    const fs::path path = folder.path() / (std::string(251, 'n') + ".htm");
+    StationeryWriter::save(path, someSettings());
+    EXPECT_EQ(readFile(path), StationeryWriter::render(someSettings()));
+
+    // Killed while writing: the file being written has no name to leave behind.
+    const std::string big(8 * 1024 * 1024, 'x');
+    for (int round = 0; round < 5; ++round) {
+        const pid_t child = fork();
+        if (child == 0) {
+            for (;;)
+                replaceFileContents(path, big);
+        }
+        ::usleep(20000 + 7000 * round);
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+    }
+    EXPECT_EQ(folderEntries(folder.path()).size(), 1u);
 }
 
 } // namespace

@@ -1,0 +1,21 @@
+#pragma once
+// What atomic_file.cpp needs from each operating system; one of
+// atomic_file_posix.cpp and atomic_file_windows.cpp provides it.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace stationery::detail {
+
+// Throws FileWriteError with the words for the error number (EIO for 0).
+[[noreturn]] void fail(int error);
+
+// A short hidden name for a file that is being written ("~st-1a2b3c4d.tmp" beside the
+// target): it always fits the 255-byte limit on a name, whatever the target is called.
+std::filesystem::path temporaryBeside(const std::filesystem::path& target);
+
+void replaceTarget(const std::filesystem::path& target, std::string_view contents);
+bool copyWhole(const std::filesystem::path& source, const std::filesystem::path& target);
+
+} // namespace stationery::detail

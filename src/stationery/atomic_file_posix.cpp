@@ -1,0 +1,268 @@
+// Whole-or-nothing file writes on POSIX systems.
+#include "stationery/atomic_file.h"
+#include "stationery/atomic_file_platform.h"
+
+#include <cerrno>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace stationery::detail {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A file descriptor that closes itself.
+struct Descriptor {
+    int value = -1;
+    Descriptor() = default;
+    explicit Descriptor(int fd) : value(fd) {}
+    Descriptor(Descriptor&& other) noexcept : value(other.value) { other.value = -1; }
+    Descriptor& operator=(Descriptor&& other) noexcept {
+        std::swap(value, other.value);
+        return *this;
+    }
+    ~Descriptor() {
+        if (value >= 0)
+            ::close(value);
+    }
+};
+
+bool writeAll(int fd, std::string_view contents, off_t offset = 0) {
+    while (!contents.empty()) {
+        const ssize_t written = ::pwrite(fd, contents.data(), contents.size(), offset);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        contents.remove_prefix(static_cast<std::size_t>(written));
+        offset += written;
+    }
+    return true;
+}
+
+fs::path folderOf(const fs::path& target) {
+    return target.parent_path().empty() ? fs::path(".") : target.parent_path();
+}
+
+// Makes a new name last through a power cut. Some file systems cannot sync a folder;
+// the file itself is already safe then, so this is done as well as it can be.
+void syncFolderOf(const fs::path& target) {
+    Descriptor dir{::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    if (dir.value >= 0)
+        ::fsync(dir.value);
+}
+
+// A file being written beside its target: without a name (Linux's O_TMPFILE), so a
+// program killed meanwhile leaves nothing behind, or else under a short temporary
+// name, removed again unless it was moved into place.
+class NewFile {
+public:
+    NewFile(const fs::path& target, mode_t mode) {
+#ifdef O_TMPFILE
+        // The nameless file is named later through /proc; without /proc it cannot be.
+        if (::access("/proc/self/fd", X_OK) == 0) {
+            fd_ = Descriptor{
+                ::open(folderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode)};
+            if (fd_.value >= 0)
+                return;
+        }
+#endif
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const fs::path name = temporaryBeside(target);
+            fd_ = Descriptor{::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode)};
+            if (fd_.value >= 0) {
+                name_ = name;
+                return;
+            }
+            if (errno != EEXIST)
+                return;
+        }
+    }
+    ~NewFile() {
+        if (!name_.empty())
+            ::unlink(name_.c_str());
+    }
+    NewFile(const NewFile&) = delete;
+    NewFile& operator=(const NewFile&) = delete;
+
+    bool isOpen() const {
+        return fd_.value >= 0;
+    }
+    int fd() const {
+        return fd_.value;
+    }
+
+    // Gives the file a name beside `target` if it has none yet: `target` itself when
+    // `asTarget` (refused when it exists), else a temporary one.
+    bool name(const fs::path& target, bool asTarget) {
+        if (!name_.empty())
+            return !asTarget || linkTo(name_, target);
+        const std::string self = "/proc/self/fd/" + std::to_string(fd_.value);
+        if (asTarget)
+            return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) ==
+                   0;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const fs::path name = temporaryBeside(target);
+            if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+                name_ = name;
+                return true;
+            }
+            if (errno != EEXIST)
+                return false;
+        }
+        return false;
+    }
+
+    // Moves the named file over `target`.
+    bool moveOver(const fs::path& target) {
+        if (!name(target, false) || ::rename(name_.c_str(), target.c_str()) != 0)
+            return false;
+        name_.clear();
+        return true;
+    }
+
+private:
+    // A second name for the temporary file, never taking an existing one; the
+    // temporary name goes when this object does.
+    static bool linkTo(const fs::path& from, const fs::path& to) {
+        if (::link(from.c_str(), to.c_str()) == 0)
+            return true;
+        if (errno == EEXIST)
+            return false;
+        // No hard links on this file system (FAT): a rename, after making sure.
+        struct stat existing {};
+        if (::lstat(to.c_str(), &existing) == 0) {
+            errno = EEXIST;
+            return false;
+        }
+        return ::rename(from.c_str(), to.c_str()) == 0;
+    }
+
+    Descriptor fd_;
+    fs::path name_;
+};
+
+bool readAll(int fd, std::string& bytes) {
+    char buffer[64 * 1024];
+    for (off_t offset = 0;;) {
+        const ssize_t got = ::pread(fd, buffer, sizeof buffer, offset);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return false;
+        if (got == 0)
+            return true;
+        bytes.append(buffer, static_cast<std::size_t>(got));
+        offset += got;
+    }
+}
+
+// No new file may be made or moved beside the target: write the target itself. The
+// new length is reserved first, so a full disk usually fails before any old byte is
+// overwritten; should anything fail after that, the old bytes are written back.
+void rewriteInPlace(const fs::path& target, std::string_view contents, int whyNotBeside) {
+    Descriptor file{::open(target.c_str(), O_RDWR | O_CLOEXEC)};
+    if (file.value < 0)
+        fail(whyNotBeside); // not writable either: the first reason is the one to give
+    std::string old;
+    if (!readAll(file.value, old))
+        fail(errno);
+    const off_t length = static_cast<off_t>(contents.size());
+    if (length > 0) {
+        if (const int error = ::posix_fallocate(file.value, 0, length))
+            fail(error);
+    }
+    if (writeAll(file.value, contents) && ::ftruncate(file.value, length) == 0 &&
+        ::fsync(file.value) == 0)
+        return;
+    const int error = errno;
+    if (writeAll(file.value, old) && ::ftruncate(file.value, static_cast<off_t>(old.size())) == 0)
+        ::fsync(file.value);
+    fail(error);
+}
+
+// Gives the new file the old one's permission bits, and its owner and group as far as
+// this process may set them.
+void copyOwnership(int file, const struct stat& old) {
+    ::fchmod(file, old.st_mode & 07777);
+    if (::fchown(file, old.st_uid, old.st_gid) != 0 && ::fchown(file, -1, old.st_gid) != 0) {
+        // Neither may be set by this user: the file becomes the user's own, as any
+        // file they write does.
+    }
+    ::fchmod(file, old.st_mode & 07777); // chown may clear set-id bits
+}
+
+bool isPermissionError(int error) {
+    return error == EACCES || error == EPERM;
+}
+
+} // namespace
+
+void replaceTarget(const fs::path& target, std::string_view contents) {
+    struct stat old {};
+    const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    // A read-only file stays read-only, for root too, as it does on Windows.
+    if (replacing && ((old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0))
+        fail(EACCES);
+
+    NewFile file(target, replacing ? 0600 : 0666);
+    if (!file.isOpen()) {
+        const int error = errno;
+        if (replacing && isPermissionError(error))
+            return rewriteInPlace(target, contents, error);
+        fail(error);
+    }
+    if (replacing)
+        copyOwnership(file.fd(), old);
+    if (!writeAll(file.fd(), contents) || ::fsync(file.fd()) != 0)
+        fail(errno);
+    const bool placed = replacing ? file.moveOver(target) : file.name(target, true);
+    if (!placed) {
+        const int error = errno;
+        // A sticky folder lets only a file's owner replace it, though others may write it.
+        if (replacing && isPermissionError(error))
+            return rewriteInPlace(target, contents, error);
+        fail(error);
+    }
+    syncFolderOf(target);
+}
+
+bool copyWhole(const fs::path& source, const fs::path& target) {
+    Descriptor in{::open(source.c_str(), O_RDONLY | O_CLOEXEC)};
+    if (in.value < 0)
+        fail(errno);
+    struct stat existing {};
+    if (::lstat(target.c_str(), &existing) == 0)
+        return false;
+    NewFile copy(target, 0666);
+    if (!copy.isOpen())
+        fail(errno);
+    char buffer[256 * 1024];
+    for (off_t offset = 0;;) {
+        const ssize_t got = ::read(in.value, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            fail(errno);
+        if (got == 0)
+            break;
+        if (!writeAll(copy.fd(), std::string_view(buffer, static_cast<std::size_t>(got)), offset))
+            fail(errno);
+        offset += got;
+    }
+    if (::fsync(copy.fd()) != 0)
+        fail(errno);
+    if (!copy.name(target, true)) {
+        if (errno == EEXIST)
+            return false;
+        fail(errno);
+    }
+    syncFolderOf(target);
+    return true;
+}
+
+} // namespace stationery::detail

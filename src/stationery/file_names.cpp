@@ -1,0 +1,82 @@
+#include "stationery/file_names.h"
+
+#include "stationery/hex_color.h"
+
+#include <cctype>
+
+namespace stationery {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool keptInUrl(unsigned char c) {
+    if (std::isalnum(c) && c < 0x80)
+        return true;
+    constexpr std::string_view kKept = "-._~!$&*+,;=@";
+    return kKept.find(static_cast<char>(c)) != std::string_view::npos;
+}
+
+} // namespace
+
+std::string fileNameAsUrl(std::string_view fileName) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string url;
+    url.reserve(fileName.size());
+    for (const char c : fileName) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (keptInUrl(byte)) {
+            url += c;
+        } else {
+            url += '%';
+            url += kDigits[byte >> 4];
+            url += kDigits[byte & 0xF];
+        }
+    }
+    return url;
+}
+
+std::string percentDecoded(std::string_view url) {
+    std::string text;
+    text.reserve(url.size());
+    for (std::size_t i = 0; i < url.size(); ++i) {
+        if (url[i] == '%' && i + 2 < url.size() && hexDigit(url[i + 1]) >= 0 &&
+            hexDigit(url[i + 2]) >= 0) {
+            text += static_cast<char>(hexDigit(url[i + 1]) << 4 | hexDigit(url[i + 2]));
+            i += 2;
+        } else {
+            text += url[i];
+        }
+    }
+    return text;
+}
+
+bool isFullPath(std::string_view path) {
+    if (path.starts_with('/') || path.starts_with('\\'))
+        return true;
+    return path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) &&
+           path[1] == ':' && (path[2] == '\\' || path[2] == '/');
+}
+
+std::string resolvedPath(std::string_view path, const fs::path& folder) {
+    if (path.empty() || path == kNoImage || path == kNoSound || isFullPath(path) || folder.empty())
+        return std::string(path);
+    return utf8FromPath((folder / pathFromUtf8(percentDecoded(path))).lexically_normal());
+}
+
+StationerySettings withResolvedPaths(StationerySettings settings, const fs::path& folder) {
+    settings.ImagePath = resolvedPath(settings.ImagePath, folder);
+    settings.SoundPath = resolvedPath(settings.SoundPath, folder);
+    return settings;
+}
+
+fs::path pathFromUtf8(std::string_view utf8) {
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string utf8FromPath(const fs::path& path) {
+    const std::u8string name = path.u8string();
+    return std::string(name.begin(), name.end());
+}
+
+} // namespace stationery

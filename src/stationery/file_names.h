@@ -1,0 +1,38 @@
+#pragma once
+
+#include "stationery/settings.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace stationery {
+
+// A bare file name as a relative URL that every browser and mail client reads back as
+// the same name: each byte outside letters, digits and "-._~!$&*+,;=@" becomes a
+// %-escape (UTF-8 bytes included), so spaces, tabs, line breaks, "#", "?", "%" and
+// backslashes can no longer end, redirect or change the link.
+std::string fileNameAsUrl(std::string_view fileName);
+
+// Undoes %-escapes ("%20" is a space); anything that is not a well-formed escape stays.
+std::string percentDecoded(std::string_view url);
+
+// True for a path that names its place on a computer by itself: "/x", "\\server\x",
+// "C:\x" or "C:/x".
+bool isFullPath(std::string_view path);
+
+// The picture or sound path a stationery names, as a file on this computer: a full path
+// as it is, and a relative one (an exported page names its files by URL) decoded and
+// taken from `folder`, the stationery's own folder. Placeholders and empty paths stay.
+std::string resolvedPath(std::string_view path, const std::filesystem::path& folder);
+
+// The record with its picture and sound paths resolved against `folder`; everything
+// else as it was. An empty folder changes nothing.
+StationerySettings withResolvedPaths(StationerySettings settings,
+                                     const std::filesystem::path& folder);
+
+// UTF-8 text as a path, and back.
+std::filesystem::path pathFromUtf8(std::string_view utf8);
+std::string utf8FromPath(const std::filesystem::path& path);
+
+} // namespace stationery
