@@ -78,6 +78,9 @@ public:
 
     // What a save writes right now.
     stationery::StationerySettings settingsFromControls() const;
+    // The same, with names relative to the opened file made full paths: the files
+    // that Check, Preview and Export use.
+    stationery::StationerySettings settingsInUse() const;
 
     // Window.
     void Form1_Form_Load();
@@ -236,7 +239,11 @@ private:
     void chooseSound(const QString& path);
     void showChosenFont();
     // Sets the controls from an opened file; returns what could not be found or shown.
-    QStringList applySettings(const stationery::StationerySettings& settings);
+    struct FilesNotFound {
+        QStringList gone;       // no such file
+        QStringList unreadable; // there, but not a picture this program can show
+    };
+    FilesNotFound applySettings(const stationery::StationerySettings& settings);
     // Runs `work` with the hourglass showing; an error it throws is shown in a
     // message titled `failureTitle`, and false returned.
     bool underHourglass(const QString& failureTitle, const std::function<void()>& work);
@@ -256,4 +263,7 @@ private:
     qint64 previewColoursKey_ = 0;
     stationery::PictureColours previewColours_;
     std::unique_ptr<QTemporaryDir> previewFolder_;
+    // The folder of the file last opened: names in it that are not full paths (an
+    // exported page names its files so) are relative to it.
+    QString documentFolder_;
 };

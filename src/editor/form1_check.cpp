@@ -8,11 +8,13 @@
 #include "platform/message_box.h"
 #include "platform/picture_colours.h"
 #include "platform/url_opener.h"
+#include "platform/window_placement.h"
 #include "stationery/writer.h"
 #include "windows/check_window.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
@@ -30,22 +32,37 @@ void Form1::Form1_mnuPreview_Click() {
         return;
     }
     const QString page = previewFolder_->filePath(QStringLiteral("preview.htm"));
+    // Names relative to an opened file are made full, since the preview sits elsewhere.
     if (!underHourglass(tr("No Preview"), [&] {
-            stationery::StationeryWriter::save(fileSystemPath(page), settingsFromControls());
+            stationery::StationeryWriter::save(fileSystemPath(page), settingsInUse());
         }))
         return;
-    if (!services_.browser.open(QUrl::fromLocalFile(page)))
-        services_.messages.exclamation(
-            this,
-            tr("No web browser could be started to show the preview. Nothing was saved; "
-               "File > Save writes the stationery as usual."),
-            tr("No Browser"));
+    services_.browser.open(
+        QUrl::fromLocalFile(page), [window = QPointer<Form1>(this)](const QString& reason) {
+            if (window)
+                window->services_.messages.exclamation(
+                    window,
+                    tr("No web browser could be started to show the preview (%1). Nothing was "
+                       "saved; File > Save writes the stationery as usual.")
+                        .arg(reason),
+                    tr("No Browser"));
+        });
 }
 
 void Form1::Form1_mnuCheck_Click() {
     if (!check_) {
         check_ = new CheckWindow(this);
         check_->setAttribute(Qt::WA_DeleteOnClose);
+        // Beside the editor, never over it: the point is to watch both at once.
+        // Its frame is taken to be as wide as the editor's own.
+        const QMargins frame(geometry().left() - frameGeometry().left(),
+                             geometry().top() - frameGeometry().top(),
+                             frameGeometry().right() - geometry().right(),
+                             frameGeometry().bottom() - geometry().bottom());
+        check_->setGeometry(platform::besideWithoutCovering(frameGeometry(),
+                                                            screen()->availableGeometry(),
+                                                            check_->size().grownBy(frame))
+                                .marginsRemoved(frame));
     }
     refreshCheck();
     check_->show();
@@ -99,6 +116,6 @@ stationery::CheckFacts Form1::checkFacts(const stationery::StationerySettings& s
 void Form1::refreshCheck() {
     if (!check_)
         return;
-    const stationery::StationerySettings s = settingsFromControls();
+    const stationery::StationerySettings s = settingsInUse();
     check_->showFindings(stationery::checkStationery(s, checkFacts(s)));
 }

@@ -19,8 +19,10 @@ const char* const kExportTypes = QT_TRANSLATE_NOOP(
 void Form1::Form1_mnuExport_Click() {
     const QString saveFilter = CommonDialog1.Filter;
     CommonDialog1.Filter = tr(kExportTypes);
+    CommonDialog1.DialogTitle = tr("Export");
     const bool chosen = CommonDialog1.ShowSave();
     CommonDialog1.Filter = saveFilter;
+    CommonDialog1.DialogTitle.clear();
     if (!chosen)
         return;
 
@@ -28,7 +30,6 @@ void Form1::Form1_mnuExport_Click() {
                                                      : stationery::ExportForm::Classic;
     // The title still names the stationery last saved or opened.
     underHourglass(tr("Not Exported"), [&] {
-        stationery::exportStationery(fileSystemPath(CommonDialog1.FileName), settingsFromControls(),
-                                     form);
+        stationery::exportStationery(fileSystemPath(CommonDialog1.FileName), settingsInUse(), form);
     });
 }

@@ -8,9 +8,11 @@
 #include "platform/file_list_box.h"
 #include "platform/image_box.h"
 #include "platform/label.h"
+#include "platform/menu_item.h"
 #include "platform/message_box.h"
 #include "platform/runtime_error.h"
 #include "platform/twips.h"
+#include "stationery/file_names.h"
 #include "stationery/hex_color.h"
 #include "stationery/reader.h"
 
@@ -56,41 +58,57 @@ bool Form1::openStationery(const QString& path) {
         }))
         return false;
     setMousePointer(PointerHourglass);
-    const QStringList problems = applySettings(settings);
+    documentFolder_ = QFileInfo(path).absolutePath();
+    const FilesNotFound problems = applySettings(settings);
     setWindowTitle(path);
     setMousePointer(PointerDefault);
-    if (!problems.isEmpty())
-        services_.messages.exclamation(
-            this,
-            tr("\"%1\" is open, but not everything it names can be found:\n\n%2\n\n"
-               "The paths are kept, so saving writes them as they were.")
-                .arg(path, problems.join(QLatin1Char('\n'))),
-            tr("Files Missing"));
+    if (problems.gone.isEmpty() && problems.unreadable.isEmpty())
+        return true;
+    QStringList paragraphs{
+        tr("\"%1\" is open, but not everything it names can be used.").arg(path)};
+    if (!problems.gone.isEmpty())
+        paragraphs
+            << tr("These files can't be found:\n%1").arg(problems.gone.join(QLatin1Char('\n')));
+    if (!problems.unreadable.isEmpty())
+        paragraphs << tr("This file is there but cannot be read as a picture:\n%1")
+                          .arg(problems.unreadable.join(QLatin1Char('\n')));
+    paragraphs << tr("The paths are kept, so saving writes them as they were.");
+    services_.messages.exclamation(this, paragraphs.join(QStringLiteral("\n\n")),
+                                   problems.gone.isEmpty() ? tr("Picture Not Shown")
+                                                           : tr("Files Missing"));
     return true;
 }
 
-QStringList Form1::applySettings(const stationery::StationerySettings& s) {
-    QStringList problems;
+Form1::FilesNotFound Form1::applySettings(const stationery::StationerySettings& s) {
+    FilesNotFound problems;
+    // Paths as the file writes them stay in the holders; the files they name are
+    // looked for relative to the file's own folder.
+    const auto fileOf = [this](const std::string& written) {
+        return fromUtf8(stationery::resolvedPath(written, fileSystemPath(documentFolder_)));
+    };
 
     // The picture: shown and its lists opened where it is, or kept as a path alone.
     const QString picture = fromUtf8(s.ImagePath);
+    const QString pictureFile = fileOf(s.ImagePath);
     const bool carriesSize = stationery::isScrolling(s);
     Image1->setPicture(QPixmap());
     Image1->Tag.clear();
-    Label10->setCaption(picture);
+    File1->showChosen(QString());
     if (picture != QLatin1String(stationery::kNoImage.data())) {
-        Image1->Tag = picture;
-        if (QFileInfo(picture).isFile()) {
-            showFolderOf(picture, Drive1, Dir1);
+        if (QFileInfo(pictureFile).isFile()) {
+            showFolderOf(pictureFile, Drive1, Dir1);
+            File1->showChosen(QFileInfo(pictureFile).fileName());
             try {
-                showPicture(picture, !carriesSize);
+                showPicture(pictureFile, !carriesSize);
             } catch (const std::exception&) {
-                problems << tr("%1 (the picture cannot be shown)").arg(picture);
+                problems.unreadable << picture;
             }
         } else {
-            problems << tr("%1 (the picture no longer exists)").arg(picture);
+            problems.gone << picture;
         }
+        Image1->Tag = pictureFile;
     }
+    Label10->setCaption(picture);
     // The file's sizes, where it has them, rather than the picture measured again.
     if (carriesSize || picture == QLatin1String(stationery::kNoImage.data())) {
         Text6->setText(fromUtf8(s.ImageWidth));
@@ -99,14 +117,16 @@ QStringList Form1::applySettings(const stationery::StationerySettings& s) {
 
     // The sound.
     const QString sound = fromUtf8(s.SoundPath);
-    if (sound != QLatin1String(stationery::kNoSound.data()) && QFileInfo(sound).isFile()) {
-        showFolderOf(sound, Drive2, Dir2);
-        chooseSound(sound);
-    } else {
-        Label14->setCaption(sound);
-        if (sound != QLatin1String(stationery::kNoSound.data()) && s.NoSound == 0)
-            problems << tr("%1 (the sound no longer exists)").arg(sound);
+    const QString soundFile = fileOf(s.SoundPath);
+    File2->showChosen(QString());
+    if (sound != QLatin1String(stationery::kNoSound.data()) && QFileInfo(soundFile).isFile()) {
+        showFolderOf(soundFile, Drive2, Dir2);
+        File2->showChosen(QFileInfo(soundFile).fileName());
+        chooseSound(soundFile);
+    } else if (sound != QLatin1String(stationery::kNoSound.data()) && s.NoSound == 0) {
+        problems.gone << sound;
     }
+    Label14->setCaption(sound);
     Check1->setValue(s.NoSound != 0 ? 1 : 0);
     Check2->setValue(s.OutlookExpress4 != 0 ? 1 : 0);
 
@@ -143,5 +163,16 @@ QStringList Form1::applySettings(const stationery::StationerySettings& s) {
                                        QStringLiteral("Left"), QStringLiteral("Down"),
                                        QStringLiteral("Right")};
     Label13->setCaption(captions[static_cast<int>(s.Direction)]);
+
+    // The Items menu ticks what the file sets, as if each part had been chosen by hand.
+    mnuImage->setChecked(picture != QLatin1String(stationery::kNoImage.data()));
+    mnuSound->setChecked(sound != QLatin1String(stationery::kNoSound.data()) || s.NoSound != 0);
+    mnuTicker->setChecked(stationery::isRealTicker(s, 1) || stationery::isRealTicker(s, 2) ||
+                          stationery::isRealTicker(s, 3));
+    mnucolorfont->setChecked(
+        !s.TextColor.empty() || !s.BackgroundColor.empty() || !s.FontName.empty() ||
+        s.AuthorName != stationery::kAuthorPlaceholder || s.Title != stationery::kTitlePlaceholder);
+    mnuMargins->setChecked(s.LeftMargin != "0" || s.TopMargin != "0" ||
+                           s.Direction != stationery::ScrollDirection::NoScroll);
     return problems;
 }

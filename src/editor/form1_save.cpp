@@ -4,6 +4,7 @@
 #include "platform/check_box.h"
 #include "platform/label.h"
 #include "platform/message_box.h"
+#include "stationery/file_names.h"
 #include "stationery/writer.h"
 
 #include <QLineEdit>
@@ -41,6 +42,10 @@ stationery::StationerySettings Form1::settingsFromControls() const {
     s.TickerText2 = utf8(Text2->text());
     s.TickerText3 = utf8(Text3->text());
     return s;
+}
+
+stationery::StationerySettings Form1::settingsInUse() const {
+    return stationery::withResolvedPaths(settingsFromControls(), fileSystemPath(documentFolder_));
 }
 
 void Form1::Form1_mnuSave_Click() {

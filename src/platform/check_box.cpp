@@ -17,6 +17,8 @@ CheckBox::CheckBox(const QString& caption, QWidget* parent)
     layout->addWidget(box_, 0, Qt::AlignVCenter);
     layout->addWidget(caption_, 1);
     setFocusProxy(box_);
+    // The box takes the keyboard focus, so it is the one a screen reader names.
+    box_->setAccessibleName(caption);
     connect(box_, &QCheckBox::toggled, this, &CheckBox::Click);
 }
 

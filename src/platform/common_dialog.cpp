@@ -5,21 +5,29 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace platform {
 
-std::optional<FileChoice> QtDialogPrompter::saveFileName(QWidget* parent,
+std::optional<FileChoice> QtDialogPrompter::saveFileName(QWidget* parent, const QString& title,
                                                          const QString& initialFolder,
                                                          const QStringList& nameFilters) {
-    QString chosenFilter;
-    const QString name = QFileDialog::getSaveFileName(
-        parent, QString(), initialFolder, nameFilters.join(QStringLiteral(";;")), &chosenFilter);
-    if (name.isEmpty())
+    QFileDialog dialog(parent, title, initialFolder);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(nameFilters);
+    // The dialog asks about overwriting the name it will really return.
+    dialog.setDefaultSuffix(CommonDialog::defaultSuffix(nameFilters.value(0)));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString& filter) {
+                         dialog.setDefaultSuffix(CommonDialog::defaultSuffix(filter));
+                     });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return FileChoice{QDir::toNativeSeparators(name),
-                      std::max(0, int(nameFilters.indexOf(chosenFilter)))};
+    return FileChoice{QDir::toNativeSeparators(dialog.selectedFiles().constFirst()),
+                      std::max(0, int(nameFilters.indexOf(dialog.selectedNameFilter())))};
 }
 
 std::optional<QString> QtDialogPrompter::openFileName(QWidget* parent, const QString& initialFolder,
@@ -50,12 +58,17 @@ CommonDialog::CommonDialog(DialogPrompter& prompter, QWidget* owner)
     : prompter_(prompter), owner_(owner) {}
 
 bool CommonDialog::ShowSave() {
+    const QStringList filters = toQtNameFilters(Filter);
     const std::optional<FileChoice> choice =
-        prompter_.saveFileName(owner_, InitDir, toQtNameFilters(Filter));
+        prompter_.saveFileName(owner_, DialogTitle, InitDir, filters);
     if (!choice)
         return false;
     FileName = choice->path;
     FilterIndex = choice->type + 1;
+    const QString suffix = defaultSuffix(filters.value(choice->type));
+    if (QFileInfo(FileName).suffix().isEmpty() && !suffix.isEmpty() &&
+        !QFileInfo(FileName).fileName().isEmpty())
+        FileName += QLatin1Char('.') + suffix;
     return true;
 }
 
@@ -116,7 +129,17 @@ QString CommonDialog::toQtNameFilter(const QString& filter) {
         return filter;
     QString patterns = filter.mid(bar + 1);
     patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-    return filter.left(bar) + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    // A description that shows its patterns already ("Files (*.htm, *.html)") shows
+    // them once, in the form Qt reads.
+    static const QRegularExpression shownPatterns(QStringLiteral(R"(\s*\([^()]*\*[^()]*\)\s*$)"));
+    QString description = filter.left(bar);
+    description.remove(shownPatterns);
+    return description + QStringLiteral(" (") + patterns + QLatin1Char(')');
+}
+
+QString CommonDialog::defaultSuffix(const QString& qtNameFilter) {
+    static const QRegularExpression firstPattern(QStringLiteral(R"(\(\*\.([^ )*?]+))"));
+    return firstPattern.match(qtNameFilter).captured(1);
 }
 
 QStringList CommonDialog::toQtNameFilters(const QString& filter) {

@@ -24,7 +24,9 @@ struct FileChoice {
 class DialogPrompter {
 public:
     virtual ~DialogPrompter() = default;
-    virtual std::optional<FileChoice> saveFileName(QWidget* parent, const QString& initialFolder,
+    // `title` empty: the system's own title ("Save As").
+    virtual std::optional<FileChoice> saveFileName(QWidget* parent, const QString& title,
+                                                   const QString& initialFolder,
                                                    const QStringList& nameFilters) = 0;
     virtual std::optional<QString> openFileName(QWidget* parent, const QString& initialFolder,
                                                 const QStringList& nameFilters) = 0;
@@ -32,11 +34,12 @@ public:
     virtual std::optional<QFont> font(QWidget* parent, const QFont& initial) = 0;
 };
 
-// Qt's own file, colour and font dialogs. The save dialog asks before it
-// overwrites an existing file.
+// Qt's own file, colour and font dialogs. The save dialog adds the chosen file type's
+// extension to a name typed without one, and asks before it overwrites a file.
 class QtDialogPrompter : public DialogPrompter {
 public:
-    std::optional<FileChoice> saveFileName(QWidget* parent, const QString& initialFolder,
+    std::optional<FileChoice> saveFileName(QWidget* parent, const QString& title,
+                                           const QString& initialFolder,
                                            const QStringList& nameFilters) override;
     std::optional<QString> openFileName(QWidget* parent, const QString& initialFolder,
                                         const QStringList& nameFilters) override;
@@ -55,6 +58,8 @@ public:
 
     CommonDialog(DialogPrompter& prompter, QWidget* owner);
 
+    // A name chosen without an extension gets the chosen file type's first one
+    // ("Notes" becomes "Notes.htm"), as a save dialog's typed name does.
     bool ShowSave();
     bool ShowOpen();
     bool ShowColor();
@@ -65,6 +70,8 @@ public:
     QString Filter = QStringLiteral("Stationery Files (*.htm, *.html)|*.htm;*.html");
     // The file type chosen in the last file dialog, counted from 1.
     int FilterIndex = 1;
+    // The file dialogs' title; empty for the system's own.
+    QString DialogTitle;
     QString InitDir = defaultInitDir();
     // One flag word for all three dialogs. Qt's dialogs only list fonts that exist and
     // always ask before overwriting, so the flags are kept but change nothing here.
@@ -82,6 +89,8 @@ public:
     // "Desc|*.a;*.b" becomes Qt's "Desc (*.a *.b)"; "A|*.a|B|*.b" two such filters.
     static QString toQtNameFilter(const QString& filter);
     static QStringList toQtNameFilters(const QString& filter);
+    // The extension a file type's first pattern gives ("htm" for "Web (*.htm *.html)").
+    static QString defaultSuffix(const QString& qtNameFilter);
     static qint32 toColorNumber(const QColor& color);
     static QColor fromColorNumber(qint32 number);
 

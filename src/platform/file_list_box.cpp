@@ -50,6 +50,17 @@ void FileListBox::choose(int row) {
         emit Click();
 }
 
+void FileListBox::showChosen(const QString& fileName) {
+    const qsizetype row = model_->stringList().indexOf(fileName);
+    if (row < 0) {
+        clearSelection();
+        setCurrentIndex(QModelIndex());
+        return;
+    }
+    setCurrentIndex(model_->index(int(row)));
+    scrollTo(currentIndex());
+}
+
 void FileListBox::keyPressEvent(QKeyEvent* event) {
     const QModelIndex before = currentIndex();
     QListView::keyPressEvent(event);

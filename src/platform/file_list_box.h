@@ -26,6 +26,9 @@ public:
 
     // Chooses the file at `row` as a click would, raising Click.
     void choose(int row);
+    // Shows `fileName` as the chosen file without raising Click; clears the choice
+    // when the folder lists no such file.
+    void showChosen(const QString& fileName);
 
 signals:
     void Click();

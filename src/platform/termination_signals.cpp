@@ -19,6 +19,9 @@ namespace {
 // loop reads it.
 int wakeUpPair[2] = {-1, -1};
 
+// A logout or `kill`, Ctrl+C, and the terminal that started the program closing.
+constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
 void onSignal(int) {
     const int savedErrno = errno;
     const char byte = 1;
@@ -42,15 +45,15 @@ TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    ::sigaction(SIGTERM, &action, nullptr);
-    ::sigaction(SIGINT, &action, nullptr);
+    for (const int signal : kSignals)
+        ::sigaction(signal, &action, nullptr);
 }
 
 TerminationSignals::~TerminationSignals() {
     if (!notifier_)
         return;
-    std::signal(SIGTERM, SIG_DFL);
-    std::signal(SIGINT, SIG_DFL);
+    for (const int signal : kSignals)
+        std::signal(signal, SIG_DFL);
     delete notifier_;
     ::close(wakeUpPair[0]);
     ::close(wakeUpPair[1]);

@@ -6,7 +6,8 @@ class QSocketNotifier;
 
 namespace platform {
 
-// Turns SIGTERM and SIGINT (a logout, `kill`, Ctrl+C in the terminal) into a signal
+// Turns SIGTERM, SIGINT and SIGHUP (a logout, `kill`, Ctrl+C in the terminal, the
+// terminal closing) into a signal
 // on the event loop, so the program can end as its own Exit command does instead of
 // being cut off. One instance at a time; elsewhere than on POSIX systems it does
 // nothing.

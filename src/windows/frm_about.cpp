@@ -4,6 +4,7 @@
 #include "windows/artwork.h"
 #include "windows/program_info.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -33,6 +34,15 @@ frmAbout::frmAbout(QWidget* parent)
     picIcon->move(0, twips_->toPixels(600));
 
     cmdOK = new QPushButton(tr("OK"), this);
+    // The button keeps the system's colours: the window's white text would vanish
+    // on its light face.
+    QPalette buttonColours = QApplication::palette(cmdOK);
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        for (int role = 0; role < QPalette::NColorRoles; ++role)
+            buttonColours.setColor(group, QPalette::ColorRole(role),
+                                   buttonColours.color(group, QPalette::ColorRole(role)));
+    cmdOK->setPalette(buttonColours);
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
     cmdOK->resize(twips_->toPixels(780),
@@ -42,8 +52,16 @@ frmAbout::frmAbout(QWidget* parent)
     lblDisclaimer = makeLabel(LicenceNotice, Qt::white, 3000, 6936, 1872);
     lblDisclaimer->setWordWrap(true);
     lblDisclaimer->setEnabled(false);
+    // Disabled, it draws greyed as disabled labels do.
+    QPalette greyed = lblDisclaimer->palette();
+    greyed.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
+    lblDisclaimer->setPalette(greyed);
+    // A font given in pixels has no point size (-1): shrink whichever it has.
     QFont small = lblDisclaimer->font();
-    small.setPointSizeF(small.pointSizeF() * 0.9);
+    if (small.pointSizeF() > 0)
+        small.setPointSizeF(small.pointSizeF() * 0.9);
+    else
+        small.setPixelSize(std::max(1, qRound(small.pixelSize() * 0.9)));
     lblDisclaimer->setFont(small);
 
     lblTitle = makeLabel(tr("Varek's Stationery Program (Tovrin)"), Qt::blue, 0, 5172, 360);

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The real editor ends within a second of SIGTERM or SIGINT, through its Exit path
+# The real editor ends within a second of SIGTERM, SIGINT or SIGHUP, through its Exit path
 # (status 0), with its audio device really open.
 # usage: ends_on_signal.sh EDITOR
 set -euo pipefail
@@ -9,7 +9,7 @@ work=$(mktemp -d)
 trap 'kill "${app:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 export HOME=$work QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null
 
-for signal in TERM INT; do
+for signal in TERM INT HUP; do
     "$editor" >"$work/editor.log" 2>&1 &
     app=$!
     # Ready once the program catches the signal itself.

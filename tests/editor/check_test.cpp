@@ -1,6 +1,8 @@
 #include "editor_fixture.h"
 #include "platform/menu_item.h"
 #include "platform/picture_colours.h"
+#include "platform/url_opener.h"
+#include "platform/window_placement.h"
 #include "stationery/writer.h"
 #include "windows/check_window.h"
 
@@ -9,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -49,11 +52,59 @@ TEST_F(CheckTest, PreviewWritesWhatSaveWouldAndHandsItToTheBrowser) {
 }
 
 TEST_F(CheckTest, NoBrowserIsSaidInPlainWords) {
-    browser.succeeds = false;
+    browser.failure = u"no method available for opening the page"_s;
     form->Form1_mnuPreview_Click();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].title, u"No Browser"_s);
     EXPECT_TRUE(messages.shown[0].text.contains(u"No web browser could be started"_s));
+    EXPECT_TRUE(messages.shown[0].text.contains(browser.failure));
+}
+
+// The real opener runs as a process, so one that exits with an error, or cannot be
+// started at all, is heard of.
+TEST(DesktopUrlOpener, ReportsAnOpenerThatFails) {
+    const struct {
+        QString program;
+        bool fails;
+    } cases[] = {{u"true"_s, false}, {u"false"_s, true}, {u"/no/such/opener"_s, true}};
+    for (const auto& c : cases) {
+        platform::DesktopUrlOpener opener(c.program);
+        std::optional<QString> reason;
+        opener.open(QUrl(u"file:///tmp/page.htm"_s), [&](const QString& r) { reason = r; });
+        EXPECT_EQ(QTest::qWaitFor([&] { return reason.has_value(); }, c.fails ? 5000 : 500),
+                  c.fails)
+            << c.program.toStdString();
+        EXPECT_FALSE(reason.value_or(u"-"_s).isEmpty());
+    }
+}
+
+TEST_F(CheckTest, CheckWindowStandsBesideTheEditor) {
+    form->show();
+    form->Form1_mnuCheck_Click();
+    const QRect editor = form->frameGeometry();
+    const QRect check = form->checkWindow()->frameGeometry();
+    EXPECT_FALSE(editor.intersects(check)) << "check window covers the editor";
+    EXPECT_TRUE(form->screen()->availableGeometry().contains(check));
+}
+
+TEST(WindowPlacement, BesideWithoutCoveringOnTheScreen) {
+    const QRect screen(0, 0, 1000, 800);
+    const struct {
+        QRect owner;
+        QSize size;
+    } cases[] = {
+        {{0, 0, 400, 300}, {300, 200}},     // room on the right
+        {{600, 100, 400, 300}, {300, 200}}, // only on the left
+        {{0, 0, 900, 300}, {300, 200}},     // only below
+        {{0, 500, 900, 300}, {300, 200}},   // only above
+        {{100, 100, 800, 600}, {500, 500}}, // nowhere whole: made smaller
+    };
+    for (const auto& c : cases) {
+        const QRect placed = platform::besideWithoutCovering(c.owner, screen, c.size);
+        EXPECT_FALSE(placed.intersects(c.owner)) << c.owner.x() << "," << c.owner.y();
+        EXPECT_TRUE(screen.contains(placed)) << c.owner.x() << "," << c.owner.y();
+        EXPECT_GT(placed.width() * placed.height(), 0);
+    }
 }
 
 TEST_F(CheckTest, CheckWindowFollowsTheControlsAndClosesWithEscape) {

@@ -2,14 +2,17 @@
 #include "picture_files.h"
 #include "platform/check_box.h"
 #include "platform/dir_list_box.h"
+#include "platform/file_list_box.h"
 #include "platform/image_box.h"
 #include "platform/label.h"
+#include "platform/menu_item.h"
 #include "sound_files.h"
 #include "stationery/export.h"
 #include "stationery/writer.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 
 using namespace Qt::StringLiterals;
@@ -77,7 +80,7 @@ TEST_F(OpenExportTest, OpenSetsEveryControlAndSaveWritesTheSameBytes) {
     dialogs.answerOpen(file);
     form->Form1_mnuOpen_Click();
     EXPECT_EQ(dialogs.lastInitialFolder(), form->CommonDialog1.InitDir);
-    EXPECT_EQ(dialogs.lastNameFilter(), u"Stationery Files (*.htm, *.html) (*.htm *.html)"_s);
+    EXPECT_EQ(dialogs.lastNameFilter(), u"Stationery Files (*.htm *.html)"_s);
 
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(form->windowTitle(), file);
@@ -100,6 +103,12 @@ TEST_F(OpenExportTest, OpenSetsEveryControlAndSaveWritesTheSameBytes) {
     EXPECT_EQ(control<platform::Label>("Label5")->BackColor(), 0xCCFFFF);
     EXPECT_TRUE(control<platform::Label>("Label4")->font().bold());
     EXPECT_EQ(control<platform::Label>("Label13")->Caption(), u"Up"_s);
+    // The chosen files are the ones selected in their lists, and the Items menu ticks
+    // every part the file sets.
+    EXPECT_EQ(control<platform::FileListBox>("File1")->FileName(), u"sky.jpg"_s);
+    EXPECT_EQ(control<platform::FileListBox>("File2")->FileName(), u"chime.wav"_s);
+    for (const char* item : {"mnuImage", "mnuSound", "mnuTicker", "mnucolorfont", "mnuMargins"})
+        EXPECT_TRUE(control<platform::MenuItem>(item)->isChecked()) << item;
 
     EXPECT_EQ(contents(saveThroughTheMenu(u"out.htm"_s)), contents(file));
 
@@ -111,6 +120,49 @@ TEST_F(OpenExportTest, OpenSetsEveryControlAndSaveWritesTheSameBytes) {
     EXPECT_EQ(control<platform::Label>("Label10")->Caption(), u"Label10"_s);
     EXPECT_EQ(control<platform::Label>("Label13")->Caption(), u"Scroll Direction"_s);
     EXPECT_EQ(contents(saveThroughTheMenu(u"untouched-again.htm"_s)), contents(untouched));
+    EXPECT_EQ(control<platform::FileListBox>("File1")->FileName(), u""_s);
+    for (const char* item : {"mnuImage", "mnuSound", "mnuTicker", "mnucolorfont", "mnuMargins"})
+        EXPECT_FALSE(control<platform::MenuItem>(item)->isChecked()) << item;
+}
+
+// An exported page names its files relative to itself. Opened from another working
+// folder, one that holds a different picture of the same name, it still finds its own.
+TEST_F(OpenExportTest, AnExportedPageFindsItsFilesBesideItFromAnyFolder) {
+    QDir(scratch.path()).mkpath(u"out"_s);
+    QDir(scratch.path()).mkpath(u"elsewhere"_s);
+    stationery::exportStationery(
+        stationery::pathFromUtf8(scratchPath(u"out/page.htm"_s).toStdString()), fullRecord(),
+        stationery::ExportForm::Classic);
+    picture_files::write(scratchPath(u"elsewhere/sky.jpg"_s),
+                         picture_files::encode(picture_files::detailed(7, 5), "bmp"));
+    const QString workingFolder = QDir::currentPath();
+    QDir::setCurrent(scratchPath(u"elsewhere"_s));
+    const bool opened = form->openStationery(u"../out/page.htm"_s);
+    QDir::setCurrent(workingFolder);
+    ASSERT_TRUE(opened);
+    EXPECT_TRUE(messages.shown.empty()) << messages.shown[0].text.toStdString();
+    const QString ownPicture = scratchPath(u"out/sky.jpg"_s);
+    EXPECT_EQ(QFileInfo(control<platform::ImageBox>("Image1")->Tag).canonicalFilePath(),
+              QFileInfo(ownPicture).canonicalFilePath());
+    EXPECT_EQ(control<platform::Label>("Label10")->Caption(), u"sky.jpg"_s); // as written
+
+    // Export copies the page's own picture, not the namesake.
+    QDir(scratch.path()).mkpath(u"again"_s);
+    dialogs.answerSave(scratchPath(u"again/page.htm"_s));
+    form->Form1_mnuExport_Click();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(contents(scratchPath(u"again/sky.jpg"_s)), contents(picturePath));
+    EXPECT_EQ(contents(scratchPath(u"again/chime.wav"_s)), contents(soundPath));
+}
+
+TEST_F(OpenExportTest, APictureThatCannotBeReadIsNotCalledMissing) {
+    stationery::StationerySettings s = fullRecord();
+    picture_files::write(picturePath, "not a picture at all");
+    ASSERT_TRUE(form->openStationery(writeStationery(u"in.htm"_s, s)));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains(u"cannot be read as a picture"_s));
+    EXPECT_FALSE(messages.shown[0].text.contains(u"can't be found"_s));
+    EXPECT_NE(messages.shown[0].title, u"Files Missing"_s);
 }
 
 TEST_F(OpenExportTest, MissingFilesKeepTheirPathsAndAreNamedOnce) {
@@ -132,14 +184,14 @@ TEST_F(OpenExportTest, WhatCannotBeOpenedIsReportedAndChangesNothing) {
     const QString title = form->windowTitle();
     QFile::copy(picturePath, scratchPath(u"picture.htm"_s));
     picture_files::write(scratchPath(u"page.htm"_s), "<html><body>Hi</body></html>");
-    picture_files::write(scratchPath(u"huge.htm"_s), QByteArray(2 * 1024 * 1024, 'x'));
+    picture_files::write(scratchPath(u"huge.htm"_s), QByteArray(17 * 1024 * 1024, 'x'));
     QDir(scratch.path()).mkdir(u"folder.htm"_s);
     const struct {
         const char* name;
         const char* reason;
     } cases[] = {{"page.htm", "not a stationery file"},
                  {"picture.htm", "not text"},
-                 {"huge.htm", "larger than 1 MB"},
+                 {"huge.htm", "larger than 16 MB"},
                  {"folder.htm", "folder"},
                  {"gone.htm", "No such file"}};
     for (const auto& c : cases) {
@@ -181,7 +233,7 @@ TEST_F(OpenExportTest, ExportCopiesPictureAndSoundBesideThePage) {
     EXPECT_EQ(contents(out + u"/sky (2).jpg"_s), contents(picturePath));
 
     stationery::StationerySettings expected = form->settingsFromControls();
-    expected.ImagePath = "sky (2).jpg";
+    expected.ImagePath = "sky%20%282%29.jpg";
     expected.SoundPath = "chime.wav";
     const std::string page = stationery::StationeryWriter::render(expected);
     EXPECT_EQ(contents(out + u"/page.htm"_s), QByteArray(page.data(), qsizetype(page.size())));
@@ -192,7 +244,7 @@ TEST_F(OpenExportTest, ExportCopiesPictureAndSoundBesideThePage) {
     const QByteArray today = contents(out + u"/today.htm"_s);
     EXPECT_TRUE(today.startsWith("<!DOCTYPE html>"));
     EXPECT_FALSE(today.contains("<script"));
-    EXPECT_TRUE(today.contains("url('sky (2).jpg')"));
+    EXPECT_TRUE(today.contains("url('sky%20%282%29.jpg')"));
     EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), 5);
 }
 
@@ -208,11 +260,6 @@ TEST_F(OpenExportTest, AFailedExportLeavesNothingNew) {
     EXPECT_EQ(messages.shown[0].title, u"Not Exported"_s);
     EXPECT_TRUE(messages.shown[0].text.contains(u"gone.wav"_s));
     EXPECT_TRUE(QDir(scratchPath(u"out"_s)).entryList(QDir::Files).isEmpty());
-}
-
-TEST(FileNameAsUrl, OnlyWhatWouldRedirectTheUrlIsEscaped) {
-    EXPECT_EQ(stationery::fileNameAsUrl("sky (2).jpg"), "sky (2).jpg");
-    EXPECT_EQ(stationery::fileNameAsUrl("a%b#c?d:e\\f.jpg"), "a%25b%23c%3Fd%3Ae%5Cf.jpg");
 }
 
 } // namespace

@@ -29,7 +29,7 @@ TEST_F(SaveTest, UntouchedWindowSavesTheDefaultFile) {
     EXPECT_EQ(form->windowTitle(), path);
     EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);
     EXPECT_EQ(form->CommonDialog1.Flags, 8192);
-    EXPECT_EQ(dialogs.lastNameFilter(), u"Stationery Files (*.htm, *.html) (*.htm *.html)"_s);
+    EXPECT_EQ(dialogs.lastNameFilter(), u"Stationery Files (*.htm *.html)"_s);
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -50,8 +50,10 @@ TEST_F(SaveTest, EachSaveWritesTheWindowAsItIsThen) {
     expected.TickerText2 = "Hello \"you\"";
     EXPECT_EQ(form->settingsFromControls(), expected);
     EXPECT_EQ(contentsOf(first), rendered(stationery::StationerySettings{}));
-    EXPECT_EQ(contentsOf(second), rendered(expected)); // no extension is added
-    EXPECT_EQ(form->windowTitle(), second);
+    // A name typed without an extension gets the file type's, as save dialogs do.
+    EXPECT_EQ(contentsOf(second + u".htm"_s), rendered(expected));
+    EXPECT_FALSE(QFileInfo::exists(second));
+    EXPECT_EQ(form->windowTitle(), second + u".htm"_s);
 }
 
 TEST_F(SaveTest, CancelledDialogDoesNothing) {

@@ -138,6 +138,13 @@ TEST(TodaysClientsWriter, NothingTypedCanBreakOutOfItsPlace) {
     EXPECT_EQ(page.find("text=\""), std::string::npos);
     EXPECT_EQ(page.find("margin-left"), std::string::npos);
     EXPECT_NE(page.find("margin-top: 2px"), std::string::npos);
+    // No control character stands raw inside a CSS string (a form feed once ended
+    // one for Chromium): each is a hex escape.
+    for (int c = 1; c < 0x20; ++c) {
+        const std::string css = cssString(std::string("a") + char(c) + "b");
+        EXPECT_EQ(css.find(char(c)), std::string::npos) << c;
+    }
+    EXPECT_EQ(cssString("x\fy"), "'x\\C y'");
     // Malformed UTF-8 still comes out as valid UTF-8.
     s.Title = "a\xFF";
     EXPECT_NE(TodaysClientsWriter::render(s).find("<title>a\xEF\xBF\xBD</title>"),

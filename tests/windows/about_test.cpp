@@ -36,6 +36,17 @@ TEST_F(AboutTest, OpensEmptyThenShowsEveryElementCentred) {
             << element->metaObject()->className();
     }
 
+    // Readable: the button's caption stands out from its face, and the disabled
+    // disclaimer draws greyed, not in the window's white.
+    const QPalette button = about->cmdOK->palette();
+    EXPECT_GT(qAbs(qGray(button.color(QPalette::ButtonText).rgb()) -
+                   qGray(button.color(QPalette::Button).rgb())),
+              100);
+    EXPECT_NE(about->lblDisclaimer->palette().color(QPalette::Disabled, QPalette::WindowText),
+              QColor(Qt::white));
+    EXPECT_GT(about->lblDisclaimer->font().pointSizeF() + about->lblDisclaimer->font().pixelSize(),
+              0);
+
     // Asking again brings the same window forward.
     form->Form1_mnuAbout_Click();
     EXPECT_EQ(form->aboutWindow(), about);

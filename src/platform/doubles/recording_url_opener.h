@@ -6,16 +6,17 @@
 
 namespace platform {
 
-// Keeps each URL instead of opening it; `succeeds` says whether a browser "started".
+// Keeps each URL instead of opening it; when `failure` is set, reports it at once.
 class RecordingUrlOpener : public UrlOpener {
 public:
-    bool open(const QUrl& url) override {
+    void open(const QUrl& url, FailureHandler failed) override {
         opened.push_back(url);
-        return succeeds;
+        if (!failure.isEmpty())
+            failed(failure);
     }
 
     std::vector<QUrl> opened;
-    bool succeeds = true;
+    QString failure;
 };
 
 } // namespace platform

@@ -13,8 +13,10 @@ template <typename T> std::optional<T> ScriptedDialogs::next() {
     return value;
 }
 
-std::optional<FileChoice> ScriptedDialogs::saveFileName(QWidget*, const QString& initialFolder,
+std::optional<FileChoice> ScriptedDialogs::saveFileName(QWidget*, const QString& title,
+                                                        const QString& initialFolder,
                                                         const QStringList& nameFilters) {
+    lastTitle_ = title;
     lastInitialFolder_ = initialFolder;
     lastNameFilter_ = nameFilters.join(QStringLiteral(";;"));
     return next<FileChoice>();

@@ -30,11 +30,13 @@ public:
     int shown() const { return shown_; }
     bool allAnswered() const { return answers_.empty(); }
     QString lastInitialFolder() const { return lastInitialFolder_; }
+    QString lastTitle() const { return lastTitle_; }
     // The last file dialog's name filters, joined by ";;" as Qt's dialogs take them.
     QString lastNameFilter() const { return lastNameFilter_; }
     QFont lastInitialFont() const { return lastInitialFont_; }
 
-    std::optional<FileChoice> saveFileName(QWidget*, const QString& initialFolder,
+    std::optional<FileChoice> saveFileName(QWidget*, const QString& title,
+                                           const QString& initialFolder,
                                            const QStringList& nameFilters) override;
     std::optional<QString> openFileName(QWidget*, const QString& initialFolder,
                                         const QStringList& nameFilters) override;
@@ -47,6 +49,7 @@ private:
     std::deque<Answer> answers_;
     int shown_ = 0;
     QString lastInitialFolder_;
+    QString lastTitle_;
     QString lastNameFilter_;
     QFont lastInitialFont_;
 };
