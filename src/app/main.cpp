@@ -1,3 +1,4 @@
+#include "app/command_line.h"
 #include "editor/form1.h"
 #include "editor/program_look.h"
 #include "platform/common_dialog.h"
@@ -10,8 +11,13 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("stationery-editor"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(STATIONERY_VERSION));
+    // Conversions, --help and --version need no window, and so no display.
+    if (command_line::wantsNoWindow(argc, argv))
+        return command_line::run(argc, argv);
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("stationery-editor"));
     applyProgramLook();
 
     platform::QtDialogPrompter dialogs;

@@ -1,5 +1,6 @@
 #include "stationery/check.h"
 
+#include "stationery/client_support.h"
 #include "stationery/file_names.h"
 
 #include <algorithm>
@@ -122,23 +123,32 @@ std::vector<Finding> checkStationery(const StationerySettings& s, const CheckFac
         findings.push_back({Severity::Advice,
                             "The picture or sound is named by its place on this computer, which "
                             "recipients do not have unless the mail client sends it along.",
-                            "Use File > Export, which puts them beside the stationery so they "
-                            "travel with it."});
+                            "Use File > Export: as a message template the picture travels "
+                            "inside the message, and " +
+                                std::string(kBackgroundPictureSupport.shownBy) + " show it (" +
+                                std::string(kBackgroundPictureSupport.elsewhere) +
+                                "); as a page, the picture and sound go beside it."});
 
     if (isScrolling(s) && !picture.empty())
         findings.push_back({Severity::Note,
                             "The picture scrolls by a script, which received mail never runs: "
                             "recipients see it standing still.",
-                            "File > Export's form for today's mail clients scrolls it without a "
-                            "script."});
+                            "File > Export's form for today's mail clients and its message "
+                            "template scroll it by CSS, which " +
+                                std::string(kCssScrollingSupport.shownBy) + " play; " +
+                                std::string(kCssScrollingSupport.elsewhere) + "."});
     if (isRealTicker(s, 1) || isRealTicker(s, 2) || isRealTicker(s, 3))
         findings.push_back({Severity::Note,
                             "The ticker writes to a status bar that today's mail clients and "
-                            "browsers do not show.",
+                            "browsers do not show, by a script: " +
+                                std::string(kScriptSupport.elsewhere) + ".",
                             "Put anything recipients must read into the message itself."});
     if (soundInUse(s))
-        findings.push_back({Severity::Note, "The background sound plays only in old mail clients.",
-                            "Expect most recipients not to hear it."});
+        findings.push_back({Severity::Note,
+                            "The background sound plays only in old mail clients: " +
+                                std::string(kBackgroundSoundSupport.elsewhere) +
+                                ", and a message template leaves it out.",
+                            "Expect recipients not to hear it."});
 
     std::stable_sort(findings.begin(), findings.end(), [](const Finding& a, const Finding& b) {
         return static_cast<int>(a.severity) < static_cast<int>(b.severity);

@@ -2,9 +2,12 @@
 
 #include "stationery/atomic_file.h"
 #include "stationery/file_names.h"
+#include "stationery/message_writer.h"
+#include "stationery/reader.h"
 #include "stationery/todays_clients_writer.h"
 #include "stationery/writer.h"
 
+#include <cctype>
 #include <fstream>
 #include <optional>
 #include <system_error>
@@ -126,8 +129,26 @@ private:
 } // namespace
 
 std::string renderForExport(const StationerySettings& settings, ExportForm form) {
-    return form == ExportForm::Classic ? StationeryWriter::render(settings)
-                                       : TodaysClientsWriter::render(settings);
+    switch (form) {
+    case ExportForm::Classic:
+        return StationeryWriter::render(settings);
+    case ExportForm::TodaysClients:
+        return TodaysClientsWriter::render(settings);
+    case ExportForm::Message:
+        break;
+    }
+    return MessageWriter::render(settings, MessageWriter::readPicture(settings));
+}
+
+std::optional<ExportForm> formForName(const fs::path& name) {
+    std::string extension = utf8FromPath(name.extension());
+    for (char& c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (extension == ".eml")
+        return ExportForm::Message;
+    if (extension == ".htm" || extension == ".html")
+        return ExportForm::Classic;
+    return std::nullopt;
 }
 
 void exportStationery(const fs::path& page, const StationerySettings& settings, ExportForm form) {
@@ -135,6 +156,10 @@ void exportStationery(const fs::path& page, const StationerySettings& settings, 
     StationerySettings exported = settings;
     Copies copies;
     try {
+        if (form == ExportForm::Message) { // the picture travels inside it
+            replaceFileContents(page, renderForExport(settings, form));
+            return;
+        }
         const fs::path pageTarget = finalTarget(page);
         if (!effectiveImagePath(settings).empty())
             exported.ImagePath = fileNameAsUrl(
@@ -152,6 +177,13 @@ void exportStationery(const fs::path& page, const StationerySettings& settings, 
         throw ExportError("Could not export \"" + utf8FromPath(page) + "\": " + error.what() + ".");
     }
     copies.keep();
+}
+
+void exportStationeryFile(const fs::path& source, const fs::path& target, ExportForm form) {
+    const StationerySettings settings = StationeryReader::readFile(source);
+    std::error_code error;
+    const fs::path folder = fs::absolute(source, error).parent_path();
+    exportStationery(target, withResolvedPaths(settings, folder), form);
 }
 
 } // namespace stationery

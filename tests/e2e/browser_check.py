@@ -6,6 +6,9 @@ so nothing beyond Python's standard library is needed.
 
 usage: browser_check.py CHROMIUM EXPORT_SAMPLES
 """
+import base64
+import email
+import email.policy
 import fcntl
 import json
 import os
@@ -186,6 +189,29 @@ def main():
         page = browser.open(url("classic"))
         check(page.picture_width() == 300, "classic export: the picture shows")
         check(page.scripts_that_ran() != [], "classic export: its ticker runs (scripts are seen)")
+
+        # A message template's HTML, with its cid: parts resolved as a mail client does
+        # (here as data: URLs): the picture is the page's background, and nothing runs.
+        message = email.message_from_bytes(
+            open(os.path.join(work, "message", "page.eml"), "rb").read(),
+            policy=email.policy.default)
+        page_part, *pictures = list(message.iter_parts())
+        text = page_part.get_content()
+        for part in pictures:
+            data = "data:%s;base64,%s" % (part.get_content_type(),
+                                          base64.b64encode(part.get_content()).decode())
+            text = text.replace("cid:" + part["Content-ID"].strip("<>"), data)
+        rendered = os.path.join(work, "message", "rendered.htm")
+        open(rendered, "w", encoding="utf-8").write(text)
+        page = browser.open("file://" + rendered)
+        check(page.picture_width() == 300, "message: the picture is the page's background")
+        check(page.evaluate("document.body.getAttribute('background').startsWith('data:')"),
+              "message: <body background> names the picture's part")
+        check(page.scripts_that_ran() == [], "message: no script ran")
+        check(page.evaluate("document.title") == "</title><script>alert(1)</script> Caf\u00e9",
+              "message: the hostile title stays text")
+        check(page.evaluate("getComputedStyle(document.body).backgroundImage.startsWith('url(\"data:')"),
+              "message: the font name's form feed injects no other background")
 
         # The folder moved elsewhere still shows its picture.
         moved = os.path.join(work, "moved", "somewhere", "else")

@@ -1,5 +1,5 @@
 // Exports the pages the browser check loads: one folder per form and direction, each
-// with the page and its picture beside it.
+// with the page and its picture beside it; and two message templates.
 //   export_samples OUTPUT_FOLDER
 #include "picture_files.h"
 #include "stationery/export.h"
@@ -44,5 +44,21 @@ int main(int argc, char* argv[]) {
                 .toStdString(),
             s, page.form);
     }
+
+    // Message templates: one with a picture and texts that try to break out of their
+    // places, one with no picture at all.
+    s.Direction = stationery::ScrollDirection::Up;
+    s.Title = "</title><script>alert(1)</script> Caf\u00E9";
+    s.AuthorName = "\"><img src=x onerror=alert(1)>";
+    s.FontName = "Sans\f; background: url(http://127.0.0.1:9/pixel.gif)";
+    s.SoundPath = out.filePath(QStringLiteral("source/chime.wav")).toStdString();
+    out.mkpath(QStringLiteral("message"));
+    stationery::exportStationery(out.filePath(QStringLiteral("message/page.eml")).toStdString(), s,
+                                 stationery::ExportForm::Message);
+    s.ImagePath = std::string(stationery::kNoImage);
+    out.mkpath(QStringLiteral("message-plain"));
+    stationery::exportStationery(
+        out.filePath(QStringLiteral("message-plain/page.eml")).toStdString(), s,
+        stationery::ExportForm::Message);
     return 0;
 }

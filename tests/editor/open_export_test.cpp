@@ -226,7 +226,8 @@ TEST_F(OpenExportTest, ExportCopiesPictureAndSoundBesideThePage) {
     form->Form1_mnuExport_Click();
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(dialogs.lastNameFilter(),
-              u"Stationery (*.htm *.html);;Stationery for today's mail clients (*.htm *.html)"_s);
+              u"Stationery (*.htm *.html);;Stationery for today's mail clients (*.htm *.html);;"
+              u"Message template (*.eml)"_s);
     EXPECT_EQ(form->windowTitle(), title);
     EXPECT_EQ(QDir(out).entryList(QDir::Files, QDir::Name),
               (QStringList{u"chime.wav"_s, u"page.htm"_s, u"sky (2).jpg"_s, u"sky.jpg"_s}));
@@ -246,6 +247,32 @@ TEST_F(OpenExportTest, ExportCopiesPictureAndSoundBesideThePage) {
     EXPECT_FALSE(today.contains("<script"));
     EXPECT_TRUE(today.contains("url('sky%20%282%29.jpg')"));
     EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), 5);
+}
+
+// The dialog's third type is the message template; a name ending in .eml is one
+// whatever type is chosen, and a page name never is.
+TEST_F(OpenExportTest, ExportWritesMessageTemplatesByTypeOrName) {
+    ASSERT_TRUE(form->openStationery(writeStationery(u"in.htm"_s, fullRecord())));
+    QDir(scratch.path()).mkdir(u"out"_s);
+    const struct {
+        const char* answer;
+        int type;
+        const char* written;
+        const char* startsWith;
+    } cases[] = {
+        {"out/a", 2, "out/a.eml", "X-Unsent: 1\r\n"},
+        {"out/b.eml", 0, "out/b.eml", "X-Unsent: 1\r\n"},
+        {"out/c.htm", 2, "out/c.htm", "<!DOCTYPE html>"},
+    };
+    for (const auto& c : cases) {
+        dialogs.answerSave(scratchPath(QString::fromLatin1(c.answer)), c.type);
+        form->Form1_mnuExport_Click();
+        EXPECT_TRUE(messages.shown.empty()) << c.answer;
+        EXPECT_TRUE(contents(scratchPath(QString::fromLatin1(c.written))).startsWith(c.startsWith))
+            << c.answer;
+    }
+    EXPECT_EQ(dialogs.lastTitle(), u"Export"_s);
+    EXPECT_TRUE(dialogs.lastNameFilter().endsWith(u";;Message template (*.eml)"_s));
 }
 
 TEST_F(OpenExportTest, AFailedExportLeavesNothingNew) {

@@ -1,0 +1,15 @@
+#pragma once
+
+// What the program does when started to work without a window:
+//   stationery-editor --export OUT [--form classic|todays|message] FILE
+// converts the stationery FILE, and --help and --version answer as Qt programs do.
+namespace command_line {
+
+// True when the arguments ask for work without a window (so no display is needed).
+bool wantsNoWindow(int argc, char* argv[]);
+
+// Does that work and returns the program's exit status; a failure is told on standard
+// error, and nothing is written then.
+int run(int argc, char* argv[]);
+
+} // namespace command_line

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "stationery/settings.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace stationery {
+
+// A picture carried inside a message: its bytes, its file name and its media type.
+struct MessagePicture {
+    std::string bytes;
+    std::string fileName; // UTF-8, no folder
+    std::string mediaType;
+};
+
+// The stationery as a message template (RFC 5322, MIME): one .eml file that mail
+// clients open as a new message ready to address and send, with the picture inside
+// it. Its headers are X-Unsent, MIME-Version and an empty Subject; the client fills in
+// the rest. The body is a multipart/related of the HTML of TodaysClientsWriter
+// (quoted-printable UTF-8), whose every reference to the picture is its cid: URL, and
+// the picture itself (base64, inline, with its file name and a Content-ID). Without a
+// picture the body is the HTML alone. The sound is left out: no mail client of today
+// plays one. Lines end in CR LF; none is longer than 998 bytes (only a header naming a
+// very long file name is longer than 78).
+class MessageWriter {
+public:
+    static std::string render(const StationerySettings& settings,
+                              const std::optional<MessagePicture>& picture);
+
+    // The picture's media type from its first bytes: JPEG, GIF or BMP; nothing for
+    // anything else.
+    static std::optional<std::string> mediaTypeOf(std::string_view bytes);
+
+    // The picture `settings` names, read from disk; nothing when none is chosen.
+    // Throws ExportError (naming the file and the reason) when it cannot be read or
+    // is not a picture a message can carry.
+    static std::optional<MessagePicture> readPicture(const StationerySettings& settings);
+};
+
+// Content-Transfer-Encodings, with CR LF line ends: lines of at most 76 characters.
+std::string base64Lines(std::string_view bytes);
+std::string quotedPrintable(std::string_view text);
+
+} // namespace stationery

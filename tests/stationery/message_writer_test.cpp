@@ -1,0 +1,106 @@
+// The message template's encodings and the command line's form choice; the whole
+// message is parsed by a mail library in the end-to-end tests.
+#include "file_test_support.h"
+#include "stationery/export.h"
+#include "stationery/message_writer.h"
+#include "stationery/reader.h"
+#include "stationery/writer.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace stationery {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(MessageWriter, Base64AsTheStandardSpellsIt) {
+    const std::pair<std::string, std::string> vectors[] = {
+        {"", ""},
+        {"f", "Zg==\r\n"},
+        {"fo", "Zm8=\r\n"},
+        {"foo", "Zm9v\r\n"},
+        {"foob", "Zm9vYg==\r\n"},
+        {"foobar", "Zm9vYmFy\r\n"},
+    };
+    for (const auto& [bytes, text] : vectors)
+        EXPECT_EQ(base64Lines(bytes), text) << bytes;
+    const std::string lines = base64Lines(std::string(1000, '\xFF'));
+    for (std::size_t at = 0, end; (end = lines.find("\r\n", at)) != std::string::npos; at = end + 2)
+        EXPECT_LE(end - at, 76u);
+}
+
+// Decoding quoted-printable gives back the text, whose lines stay lines, and no
+// encoded line is longer than 76 characters or ends in white space.
+TEST(MessageWriter, QuotedPrintableKeepsEveryByte) {
+    std::mt19937 random(3);
+    for (int round = 0; round < 500; ++round) {
+        std::string text;
+        for (int i = int(random() % 300); i > 0; --i)
+            text += random() % 9 == 0 ? std::string("\r\n") : std::string(1, char(random() % 256));
+        const std::string encoded = quotedPrintable(text);
+        std::string decoded;
+        for (std::size_t i = 0; i < encoded.size(); ++i) {
+            if (encoded.compare(i, 3, "=\r\n") == 0) {
+                i += 2;
+            } else if (encoded[i] == '=') {
+                decoded += char(std::stoi(encoded.substr(i + 1, 2), nullptr, 16));
+                i += 2;
+            } else {
+                decoded += encoded[i];
+            }
+        }
+        ASSERT_EQ(decoded, text);
+        for (std::size_t at = 0, end; at < encoded.size(); at = end + 2) {
+            end = encoded.find("\r\n", at);
+            if (end == std::string::npos)
+                end = encoded.size();
+            EXPECT_LE(end - at, 76u);
+            EXPECT_TRUE(end == at || (encoded[end - 1] != ' ' && encoded[end - 1] != '\t'));
+            for (std::size_t i = at; i < end; ++i)
+                EXPECT_TRUE((encoded[i] >= 32 && encoded[i] < 127) || encoded[i] == '\t');
+        }
+    }
+}
+
+TEST(MessageWriter, FormsByNameAndPictureTypesByContent) {
+    EXPECT_EQ(formForName("a/b.eml"), ExportForm::Message);
+    EXPECT_EQ(formForName("B.EML"), ExportForm::Message);
+    EXPECT_EQ(formForName("page.htm"), ExportForm::Classic);
+    EXPECT_EQ(formForName("page.HTML"), ExportForm::Classic);
+    EXPECT_EQ(formForName("page.txt"), std::nullopt);
+    EXPECT_EQ(formForName("page"), std::nullopt);
+    EXPECT_EQ(MessageWriter::mediaTypeOf("\xFF\xD8\xFF\xE0"), "image/jpeg");
+    EXPECT_EQ(MessageWriter::mediaTypeOf("GIF89a..."), "image/gif");
+    EXPECT_EQ(MessageWriter::mediaTypeOf("BM...."), "image/bmp");
+    EXPECT_EQ(MessageWriter::mediaTypeOf("\x89PNG"), std::nullopt);
+}
+
+TEST(MessageWriter, AStationeryFileExportsWithItsNamesFromItsOwnFolder) {
+    test::TemporaryFolder folder;
+    fs::create_directory(folder.path() / "in");
+    test::writeFile(folder.path() / "in" / "sky one.gif", "GIF89a-picture-bytes");
+    StationerySettings s;
+    s.ImagePath = "sky%20one.gif"; // as an exported page names it
+    StationeryWriter::save(folder.path() / "in" / "page.htm", s);
+
+    exportStationeryFile(folder.path() / "in" / "page.htm", folder.path() / "t.eml",
+                         ExportForm::Message);
+    const std::string message = test::readFile(folder.path() / "t.eml");
+    EXPECT_TRUE(message.starts_with("X-Unsent: 1\r\nMIME-Version: 1.0\r\nSubject:\r\n"));
+    EXPECT_NE(message.find(base64Lines("GIF89a-picture-bytes")), std::string::npos);
+
+    // Failures write nothing: a missing file, and a picture that is no picture.
+    EXPECT_THROW(exportStationeryFile(folder.path() / "gone.htm", folder.path() / "u.eml",
+                                      ExportForm::Message),
+                 ReadError);
+    test::writeFile(folder.path() / "in" / "sky one.gif", "not a picture");
+    EXPECT_THROW(exportStationeryFile(folder.path() / "in" / "page.htm", folder.path() / "u.eml",
+                                      ExportForm::Message),
+                 ExportError);
+    EXPECT_FALSE(fs::exists(folder.path() / "u.eml"));
+}
+
+} // namespace
+} // namespace stationery
