@@ -1,9 +1,12 @@
+#include "stationery/export.h"
 #include "stationery/writer.h"
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <unistd.h>
 
@@ -84,3 +87,41 @@ void saveToTemporaryFolder(benchmark::State& state) {
 BENCHMARK(saveToTemporaryFolder)->Unit(benchmark::kMicrosecond);
 
 } // namespace
+
+// A message template of a 24 MP camera photo (about 10 MB) against the system's base64
+// tool writing the same file's encoding: reading, encoding and the all-or-nothing write
+// (with its flush to disk) together should cost less than twice the tool.
+class CameraPhoto : public benchmark::Fixture {
+public:
+    void SetUp(benchmark::State&) override {
+        folder = std::filesystem::temp_directory_path() /
+                 ("stationery-bench-" + std::to_string(getpid()));
+        std::filesystem::create_directories(folder);
+        photo = folder / "photo.jpg";
+        std::string bytes = "\xFF\xD8\xFF\xE1";
+        std::uint32_t x = 12345;
+        bytes.resize(10 * 1024 * 1024);
+        for (std::size_t i = 4; i < bytes.size(); ++i) // photo data compresses no further
+            bytes[i] = static_cast<char>((x = x * 1664525u + 1013904223u) >> 24);
+        std::ofstream(photo, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+    }
+    void TearDown(benchmark::State&) override { std::filesystem::remove_all(folder); }
+    std::filesystem::path folder, photo;
+};
+
+BENCHMARK_F(CameraPhoto, messageTemplate)(benchmark::State& state) {
+    StationerySettings s = everySectionOn();
+    s.ImagePath = photo.string();
+    for (auto _ : state)
+        stationery::exportStationery(folder / "out.eml", s, stationery::ExportForm::Message);
+}
+BENCHMARK_REGISTER_F(CameraPhoto, messageTemplate)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+BENCHMARK_F(CameraPhoto, base64Tool)(benchmark::State& state) {
+    const std::string command =
+        "base64 '" + photo.string() + "' > '" + (folder / "out.b64").string() + "'";
+    for (auto _ : state)
+        if (std::system(command.c_str()) != 0)
+            state.SkipWithError("base64 failed");
+}
+BENCHMARK_REGISTER_F(CameraPhoto, base64Tool)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <fstream>
 #include <system_error>
 
@@ -22,15 +23,58 @@ constexpr std::string_view kBoundary = "=_stationery_related";
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 
 // A short fingerprint of the picture, so that its Content-ID differs from any other
-// picture's and stays the same for the same bytes.
+// picture's and stays the same for the same bytes. FNV-1a over 8-byte words: a camera
+// photo has millions of bytes, and this is no place for a slow hash.
 std::string fingerprint(std::string_view bytes) {
-    std::uint64_t hash = 14695981039346656037ull; // FNV-1a
-    for (const char c : bytes)
-        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    std::uint64_t hash = 14695981039346656037ull ^ bytes.size();
+    std::size_t at = 0;
+    for (; at + 8 <= bytes.size(); at += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes.data() + at, 8);
+        hash = (hash ^ word) * 1099511628211ull;
+    }
+    for (; at < bytes.size(); ++at)
+        hash = (hash ^ static_cast<unsigned char>(bytes[at])) * 1099511628211ull;
     std::string hex;
     for (int shift = 60; shift >= 0; shift -= 4)
         hex += kHexDigits[(hash >> shift) & 0xF];
     return hex;
+}
+
+// Base64 in lines of 76 characters, appended to `out` a line at a time (no buffer of
+// the whole encoding is made and copied).
+void appendBase64Lines(std::string& out, std::string_view bytes) {
+    static constexpr char kAlphabet[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    constexpr std::size_t kBytesPerLine = 57; // 76 characters
+    const auto* from = reinterpret_cast<const unsigned char*>(bytes.data());
+    std::size_t left = bytes.size();
+    char line[80];
+    while (left > 0) {
+        const std::size_t length = std::min(left, kBytesPerLine);
+        char* to = line;
+        std::size_t i = 0;
+        for (; i + 3 <= length; i += 3) {
+            const std::uint32_t v = std::uint32_t(from[i]) << 16 | from[i + 1] << 8 | from[i + 2];
+            *to++ = kAlphabet[v >> 18];
+            *to++ = kAlphabet[v >> 12 & 63];
+            *to++ = kAlphabet[v >> 6 & 63];
+            *to++ = kAlphabet[v & 63];
+        }
+        if (i < length) { // the last one or two bytes
+            const std::uint32_t v =
+                std::uint32_t(from[i]) << 16 | (i + 1 < length ? from[i + 1] << 8 : 0);
+            *to++ = kAlphabet[v >> 18];
+            *to++ = kAlphabet[v >> 12 & 63];
+            *to++ = i + 1 < length ? kAlphabet[v >> 6 & 63] : '=';
+            *to++ = '=';
+        }
+        *to++ = '\r';
+        *to++ = '\n';
+        out.append(line, static_cast<std::size_t>(to - line));
+        from += length;
+        left -= length;
+    }
 }
 
 // A header parameter: quoted when plain ASCII, else RFC 2231's UTF-8 %-form, each on
@@ -61,38 +105,9 @@ std::string parameter(std::string_view name, std::string_view value) {
 } // namespace
 
 std::string base64Lines(std::string_view bytes) {
-    static constexpr char kAlphabet[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    constexpr std::size_t kBytesPerLine = 57; // 76 characters
     std::string out;
-    out.resize((bytes.size() + 2) / 3 * 4 + (bytes.size() / kBytesPerLine + 1) * 2);
-    char* to = out.data();
-    const auto* from = reinterpret_cast<const unsigned char*>(bytes.data());
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        const std::size_t line = std::min(left, kBytesPerLine);
-        std::size_t i = 0;
-        for (; i + 3 <= line; i += 3) {
-            const std::uint32_t v = std::uint32_t(from[i]) << 16 | from[i + 1] << 8 | from[i + 2];
-            *to++ = kAlphabet[v >> 18];
-            *to++ = kAlphabet[v >> 12 & 63];
-            *to++ = kAlphabet[v >> 6 & 63];
-            *to++ = kAlphabet[v & 63];
-        }
-        if (i < line) { // the last one or two bytes
-            const std::uint32_t v =
-                std::uint32_t(from[i]) << 16 | (i + 1 < line ? from[i + 1] << 8 : 0);
-            *to++ = kAlphabet[v >> 18];
-            *to++ = kAlphabet[v >> 12 & 63];
-            *to++ = i + 1 < line ? kAlphabet[v >> 6 & 63] : '=';
-            *to++ = '=';
-        }
-        *to++ = '\r';
-        *to++ = '\n';
-        from += line;
-        left -= line;
-    }
-    out.resize(static_cast<std::size_t>(to - out.data()));
+    out.reserve(bytes.size() / 57 * 78 + 80);
+    appendBase64Lines(out, bytes);
     return out;
 }
 
@@ -157,11 +172,16 @@ std::optional<MessagePicture> MessageWriter::readPicture(const StationerySetting
     if (error)
         fail(error.message());
     MessagePicture picture;
-    picture.bytes.resize(static_cast<std::size_t>(size));
+    picture.bytes.reserve(static_cast<std::size_t>(size));
     errno = 0;
     std::ifstream in(path, std::ios::binary);
-    if (!in || !in.read(picture.bytes.data(), static_cast<std::streamsize>(size)))
+    if (!in)
         fail(errno ? std::generic_category().message(errno) : "it cannot be read");
+    static thread_local char chunk[256 * 1024];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
+        picture.bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+    if (in.bad() || picture.bytes.size() != size)
+        fail(errno ? std::generic_category().message(errno) : "it changed while it was read");
     const auto mediaType = mediaTypeOf(picture.bytes);
     if (!mediaType)
         fail("it is not a JPEG, GIF or BMP picture");
@@ -183,7 +203,7 @@ std::string MessageWriter::render(const StationerySettings& settings,
     const std::string html = quotedPrintable(TodaysClientsWriter::render(page));
 
     std::string message;
-    message.reserve(html.size() + (picture ? picture->bytes.size() * 137 / 100 : 0) + 1024);
+    message.reserve(html.size() + (picture ? picture->bytes.size() / 57 * 78 + 80 : 0) + 1024);
     message += "X-Unsent: 1\r\nMIME-Version: 1.0\r\nSubject:\r\n";
     const std::string htmlHeaders =
         "Content-Type: text/html; charset=UTF-8\r\nContent-Transfer-Encoding: quoted-printable\r\n";
@@ -201,7 +221,7 @@ std::string MessageWriter::render(const StationerySettings& settings,
     message += "Content-ID: <" + contentId + ">\r\n";
     message +=
         "Content-Disposition: inline" + parameter("filename", picture->fileName) + "\r\n\r\n";
-    message += base64Lines(picture->bytes);
+    appendBase64Lines(message, picture->bytes);
     message += "--" + boundary + "--\r\n";
     return message;
 }
