@@ -29,10 +29,11 @@ int main(int argc, char* argv[]) {
     Form1 window({dialogs, messages, volumes, audio, browser, [] {
                       QCoreApplication::exit(0);
                   }});
-    // Ended from outside (logout, kill, Ctrl+C): end as Exit does, media device closed.
+    // Ended from outside (logout, kill, Ctrl+C, the terminal closing): end as Exit does,
+    // media device closed, without asking about unsaved changes: nobody may be there.
     platform::TerminationSignals termination;
     QObject::connect(&termination, &platform::TerminationSignals::requested, &window,
-                     &Form1::Form1_mnuExit_Click);
+                     &Form1::endNow);
     window.show();
     // "stationery-editor FILE" opens FILE, as File > Open would.
     const QStringList arguments = QApplication::arguments();

@@ -1,20 +1,25 @@
 #include "editor/form1.h"
 
-#include <QTemporaryDir>
-
+#include "editor/browser_preview.h"
+#include "editor/check_presenter.h"
+#include "editor/color_font_page.h"
+#include "editor/image_page.h"
+#include "editor/margins_page.h"
+#include "editor/sound_page.h"
+#include "editor/stationery_document.h"
+#include "editor/ticker_page.h"
+#include "editor/twips_layout.h"
 #include "platform/dir_list_box.h"
-#include "platform/drive_list_box.h"
+#include "platform/file_browser.h"
 #include "platform/image_box.h"
 #include "platform/media_control.h"
-#include "platform/message_box.h"
-#include "platform/runtime_error.h"
+#include "platform/menu_item.h"
 #include "platform/tab_control.h"
-#include "platform/twips.h"
 #include "windows/artwork.h"
 #include "windows/frm_about.h"
 
-#include <QLineEdit>
-#include <QResizeEvent>
+#include <QCloseEvent>
+#include <QMenuBar>
 
 #include <cmath>
 
@@ -30,42 +35,119 @@ constexpr int kPreviewFromRight = 2500;
 
 Form1::Form1(Form1Services services, QWidget* parent)
     : QMainWindow(parent), CommonDialog1(services.dialogs, this), services_(std::move(services)),
-      twips_(platform::Twips::forWidget(this)) {
-    setWindowTitle(tr("Varek's Outlook Express Stationery Creator"));
+      twips_(platform::Twips::forWidget(this)), document_(new StationeryDocument(this)) {
+    showPath(tr("Varek's Outlook Express Stationery Creator"));
     setWindowIcon(artwork::programIcon());
-
     auto* client = new QWidget(this);
     setCentralWidget(client);
     buildMenus();
 
     SSTab1 = new platform::TabControl(client);
-    place(SSTab1, 0, 240, 6252, 4284);
-    const std::pair<const char*, void (Form1::*)(QWidget*)> tabs[] = {
-        {QT_TR_NOOP("Image"), &Form1::buildImageTab},
-        {QT_TR_NOOP("Sound"), &Form1::buildSoundTab},
-        {QT_TR_NOOP("Ticker"), &Form1::buildTickerTab},
-        {QT_TR_NOOP("Color-Font"), &Form1::buildColorFontTab},
-        {QT_TR_NOOP("Margins"), &Form1::buildMarginsTab},
-    };
-    for (const auto& [caption, build] : tabs) {
+    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    SSTab1->setAccessibleName(tr("Stationery parts"));
+    layout_ = std::make_unique<TwipsLayout>(twips_, SSTab1->tabStripHeight());
+    layout_->place(SSTab1, 0, 240, 6252, 4284);
+    const PageContext context{*document_, *layout_, services_.messages, this, [this](int pointer) {
+                                  setMousePointer(pointer);
+                              }};
+    const auto addPage = [this](const char* caption) {
         auto* page = new QWidget;
         SSTab1->addTab(page, tr(caption));
-        (this->*build)(page);
-    }
+        return page;
+    };
+    imagePage_ = new ImagePage(addPage(QT_TR_NOOP("Image")), client, context, services_.volumes);
+    soundPage_ = new SoundPage(addPage(QT_TR_NOOP("Sound")), client, context, services_.volumes,
+                               services_.audio);
+    tickerPage_ = new TickerPage(addPage(QT_TR_NOOP("Ticker")), context);
+    colorFontPage_ = new ColorFontPage(addPage(QT_TR_NOOP("Color-Font")), context, CommonDialog1);
+    marginsPage_ = new MarginsPage(addPage(QT_TR_NOOP("Margins")), context);
     SSTab1->setTab(TabImage);
     // The preview and the media control sit on the form, above the tabs; the
     // window shows each only with its own tab.
-    Image1->raise();
-    MMControl1->raise();
+    imagePage_->preview()->raise();
+    soundPage_->mediaControl()->raise();
     connect(SSTab1, &platform::TabControl::Click, this, &Form1::Form1_SSTab1_Click);
 
-    nameControls();
-    connectCheckUpdates();
+    check_ = new CheckPresenter(*document_, *imagePage_->preview(), this);
+    browserPreview_ = new BrowserPreview(*document_, services_.browser, this);
+    connectDocument();
     setOuterSizeTwips(6480, kOuterHeight);
     Form1_Form_Load();
 }
 
 Form1::~Form1() = default;
+
+void Form1::connectDocument() {
+    // Every page shows the document as it is after any change, so what one page
+    // edits (the picture's size) reaches the others.
+    connect(document_, &StationeryDocument::changed, this, [this] {
+        const stationery::StationerySettings& s = document_->settings();
+        imagePage_->load(s);
+        soundPage_->load(s);
+        tickerPage_->load(s);
+        colorFontPage_->load(s);
+        marginsPage_->load(s);
+    });
+    connect(document_, &StationeryDocument::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(document_, &StationeryDocument::pathChanged, this, &Form1::showPath);
+    // The Items menu ticks each part once it has been dealt with.
+    connect(imagePage_, &ImagePage::touched, mnuImage, [this] { mnuImage->setChecked(true); });
+    connect(soundPage_, &SoundPage::touched, mnuSound, &platform::MenuItem::setChecked);
+    connect(tickerPage_, &TickerPage::touched, mnuTicker, [this] { mnuTicker->setChecked(true); });
+    connect(colorFontPage_, &ColorFontPage::touched, mnucolorfont,
+            [this] { mnucolorfont->setChecked(true); });
+    connect(marginsPage_, &MarginsPage::touched, mnuMargins,
+            [this] { mnuMargins->setChecked(true); });
+}
+
+void Form1::showPath(const QString& path) {
+    setWindowTitle(path + QStringLiteral("[*]")); // "[*]": where the unsaved mark shows
+}
+
+void Form1::buildMenus() {
+    const auto item = [this](QMenu* menu, const char* caption, QKeyCombination key,
+                             void (Form1::*handler)(), const char* name) {
+        auto* entry = new platform::MenuItem(tr(caption), QKeySequence(key), this);
+        entry->setObjectName(QLatin1String(name));
+        menu->addAction(entry);
+        connect(entry, &platform::MenuItem::Click, this, handler);
+        return entry;
+    };
+    mnuFile = menuBar()->addMenu(tr("File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuOpen = item(mnuFile, QT_TR_NOOP("&Open..."), Qt::CTRL | Qt::SHIFT | Qt::Key_O,
+                   &Form1::Form1_mnuOpen_Click, "mnuOpen");
+    mnuSave = item(mnuFile, QT_TR_NOOP("&Save"), Qt::CTRL | Qt::Key_S, &Form1::Form1_mnuSave_Click,
+                   "mnuSave");
+    mnuExport = item(mnuFile, QT_TR_NOOP("&Export..."), Qt::CTRL | Qt::Key_E,
+                     &Form1::Form1_mnuExport_Click, "mnuExport");
+    mnuPreview = item(mnuFile, QT_TR_NOOP("&Preview in Browser"), QKeyCombination(Qt::Key_F5),
+                      &Form1::Form1_mnuPreview_Click, "mnuPreview");
+    mnuCheck = item(mnuFile, QT_TR_NOOP("&Check..."), Qt::CTRL | Qt::Key_K,
+                    &Form1::Form1_mnuCheck_Click, "mnuCheck");
+    mnuExit = item(mnuFile, QT_TR_NOOP("E&xit"), Qt::CTRL | Qt::Key_X, &Form1::Form1_mnuExit_Click,
+                   "mnuExit");
+
+    mnuItems = menuBar()->addMenu(tr("Items"));
+    mnuItems->setObjectName(QStringLiteral("mnuItems"));
+    mnuImage = item(mnuItems, QT_TR_NOOP("Image"), Qt::CTRL | Qt::Key_I,
+                    &Form1::Form1_mnuImage_Click, "mnuImage");
+    mnuSound = item(mnuItems, QT_TR_NOOP("Sound"), Qt::CTRL | Qt::Key_O,
+                    &Form1::Form1_mnuSound_Click, "mnuSound");
+    mnuTicker = item(mnuItems, QT_TR_NOOP("Ticker"), Qt::CTRL | Qt::Key_T,
+                     &Form1::Form1_mnuTicker_Click, "mnuTicker");
+    mnucolorfont = item(mnuItems, QT_TR_NOOP("Color-Font"), Qt::CTRL | Qt::Key_F,
+                        &Form1::Form1_mnucolorfont_Click, "mnucolorfont");
+    mnuMargins = item(mnuItems, QT_TR_NOOP("Margins"), Qt::CTRL | Qt::Key_M,
+                      &Form1::Form1_mnuMargins_Click, "mnuMargins");
+    for (platform::MenuItem* entry : {mnuImage, mnuSound, mnuTicker, mnucolorfont, mnuMargins})
+        entry->setCheckable(true);
+
+    mnuAbout = new platform::MenuItem(tr("&About"), QKeySequence(), this);
+    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+    menuBar()->addAction(mnuAbout);
+    connect(mnuAbout, &platform::MenuItem::Click, this, &Form1::Form1_mnuAbout_Click);
+}
 
 void Form1::setMousePointer(int pointer) {
     mousePointer_ = pointer;
@@ -75,29 +157,11 @@ void Form1::setMousePointer(int pointer) {
         unsetCursor();
 }
 
-// --- Twips ---------------------------------------------------------------------
-
-void Form1::place(QWidget* widget, int left, int top, int width, int height) const {
-    widget->setGeometry(twips_.toPixels(left), twips_.toPixels(top), twips_.toPixels(width),
-                        twips_.toPixels(height));
+stationery::StationerySettings Form1::settingsFromControls() const {
+    return document_->settings();
 }
 
-void Form1::placeOnPage(QWidget* widget, int left, int top, int width, int height) const {
-    place(widget, left, top, width, height);
-    widget->move(widget->x(), std::max(0, widget->y() - SSTab1->tabStripHeight()));
-}
-
-void Form1::setLeftTwips(QWidget* widget, double left) const {
-    widget->move(twips_.toPixels(left), widget->y());
-}
-
-void Form1::setTopTwips(QWidget* widget, double top) const {
-    widget->move(widget->x(), twips_.toPixels(top));
-}
-
-double Form1::widthTwips(const QWidget* widget) const {
-    return twips_.fromPixels(widget->width());
-}
+// --- Size and tabs -------------------------------------------------------------
 
 double Form1::outerWidthTwips() const {
     return twips_.fromPixels(frameGeometry().width());
@@ -118,17 +182,18 @@ void Form1::setOuterSizeTwips(int width, int height) {
     resize(widthPixels - frameExtra.width(), heightPixels - frameExtra.height());
 }
 
-// --- Start-up, resizing, tabs --------------------------------------------------
-
 void Form1::Form1_Form_Load() {
     centreMediaControl();
-    Image1->Tag = QString();
+    imagePage_->preview()->Tag = QString();
+    platform::MediaControl* player = soundPage_->mediaControl();
     const bool soundTab = SSTab1->Tab() == TabSound;
-    MMControl1->setVisible(soundTab);
-    MMControl1->setBooleanSetting(platform::MediaControl::Visible, soundTab);
-    Tag = Dir1->Path();
-    if (Image1->Tag.isEmpty())
-        enableSizeAndMarginFields(false);
+    player->setVisible(soundTab);
+    player->setBooleanSetting(platform::MediaControl::Visible, soundTab);
+    Tag = imagePage_->browser().folders()->Path();
+    imagePage_->browser().setStartFolder(Tag);
+    soundPage_->browser().setStartFolder(Tag);
+    if (imagePage_->chosenFile().isEmpty())
+        marginsPage_->setSizeFieldsEnabled(false);
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {
@@ -142,11 +207,8 @@ void Form1::Form1_Form_Resize() {
     if (resizing_)
         return; // our own resize below; the outer call finishes the layout
     resizing_ = true;
-    int width = static_cast<int>(std::lround(outerWidthTwips()));
-    if (width < kMinOuterWidth)
-        width = kMinOuterWidth;
-    if (width > kMaxOuterWidth)
-        width = kMaxOuterWidth;
+    const int width = std::clamp(static_cast<int>(std::lround(outerWidthTwips())), kMinOuterWidth,
+                                 kMaxOuterWidth);
     setOuterSizeTwips(width, kOuterHeight);
 
     // Let the window system hold the same limits while the user drags.
@@ -159,73 +221,39 @@ void Form1::Form1_Form_Resize() {
 
     SSTab1->resize(twips_.toPixels(outerWidthTwips()), SSTab1->height());
     centreMediaControl();
-    setLeftTwips(Image1, std::trunc(outerWidthTwips() - kPreviewFromRight));
+    platform::ImageBox* preview = imagePage_->preview();
+    preview->move(twips_.toPixels(std::trunc(outerWidthTwips() - kPreviewFromRight)), preview->y());
     resizing_ = false;
 }
 
 void Form1::centreMediaControl() {
-    setLeftTwips(MMControl1,
-                 std::trunc(outerWidthTwips() / 2) - std::trunc(widthTwips(MMControl1) / 2));
-    setTopTwips(MMControl1, kMediaControlTop);
+    platform::MediaControl* player = soundPage_->mediaControl();
+    const double left =
+        std::trunc(outerWidthTwips() / 2) - std::trunc(twips_.fromPixels(player->width()) / 2);
+    player->move(twips_.toPixels(left), twips_.toPixels(kMediaControlTop));
 }
 
 void Form1::Form1_SSTab1_Click(int /*previousTab*/) {
+    platform::MediaControl* player = soundPage_->mediaControl();
     if (SSTab1->Tab() == TabSound) {
-        MMControl1->setBooleanSetting(platform::MediaControl::Visible, true);
-        MMControl1->setVisible(true);
+        player->setBooleanSetting(platform::MediaControl::Visible, true);
+        player->setVisible(true);
     } else {
-        MMControl1->setVisible(false);
-        MMControl1->setBooleanSetting(platform::MediaControl::Visible, false);
+        player->setVisible(false);
+        player->setBooleanSetting(platform::MediaControl::Visible, false);
     }
-    Image1->setVisible(SSTab1->Tab() == TabImage);
-    enableSizeAndMarginFields(!Image1->Tag.isEmpty());
+    imagePage_->preview()->setVisible(SSTab1->Tab() == TabImage);
+    marginsPage_->setSizeFieldsEnabled(!imagePage_->chosenFile().isEmpty());
 }
 
-void Form1::enableSizeAndMarginFields(bool enabled) {
-    for (QLineEdit* field : {Text6, Text7, Text8, Text9})
-        field->setEnabled(enabled);
-}
-
-// --- Drive lists ---------------------------------------------------------------
-
-void Form1::recoverFromDriveFailure(int errorNumber, platform::DirListBox* dir,
-                                    platform::DriveListBox* drive) {
-    if (errorNumber == platform::error::DeviceUnavailable)
-        services_.messages.exclamation(
-            this, tr("Device Not Avaible... Put a Disk in and Try again"), tr("No Disk"));
-    try {
-        dir->setPath(Tag);
-        drive->setDrive(Tag); // raises the drive change once more, for the start drive
-    } catch (const platform::RuntimeError&) {
-        // The start folder itself has gone; the lists stay where they are.
-    }
-}
-
-// --- Menu commands -------------------------------------------------------------
-
-void Form1::Form1_mnuImage_Click() {
-    SSTab1->setTab(TabImage);
-}
-void Form1::Form1_mnuSound_Click() {
-    SSTab1->setTab(TabSound);
-}
-void Form1::Form1_mnuTicker_Click() {
-    SSTab1->setTab(TabTicker);
-}
-void Form1::Form1_mnucolorfont_Click() {
-    SSTab1->setTab(TabColorFont);
-}
-void Form1::Form1_mnuMargins_Click() {
-    SSTab1->setTab(TabMargins);
-}
-
-void Form1::Form1_mnuExit_Click() {
-    MMControl1->setCommand(platform::MediaControl::CloseCommand);
-    services_.endProgram();
-}
+// --- Other windows and the end -------------------------------------------------
 
 frmAbout* Form1::aboutWindow() const {
     return about_;
+}
+
+Form2* Form1::previewWindow() const {
+    return imagePage_->previewWindow();
 }
 
 void Form1::Form1_mnuAbout_Click() {
@@ -236,4 +264,21 @@ void Form1::Form1_mnuAbout_Click() {
     about_->show();
     about_->raise();
     about_->activateWindow();
+}
+
+void Form1::Form1_mnuExit_Click() {
+    if (mayLeaveTheDocument())
+        endNow();
+}
+
+void Form1::endNow() {
+    soundPage_->mediaControl()->setCommand(platform::MediaControl::CloseCommand);
+    services_.endProgram();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (mayLeaveTheDocument())
+        event->accept();
+    else
+        event->ignore();
 }

@@ -9,4 +9,19 @@ void QtMessageBox::exclamation(QWidget* parent, const QString& text, const QStri
     box.exec();
 }
 
+MessageBox::SaveChoice QtMessageBox::askToSave(QWidget* parent, const QString& text,
+                                               const QString& title) {
+    QMessageBox box(QMessageBox::Warning, title, text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChoice::Save;
+    case QMessageBox::Discard:
+        return SaveChoice::Discard;
+    default:
+        return SaveChoice::Cancel;
+    }
+}
+
 } // namespace platform

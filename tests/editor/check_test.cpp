@@ -32,7 +32,7 @@ protected:
 
 TEST_F(CheckTest, PreviewWritesWhatSaveWouldAndHandsItToTheBrowser) {
     control<QLineEdit>("Text1")->setText(u"Hello"_s);
-    const QString title = form->windowTitle();
+    const QString title = shownTitle();
     form->Form1_mnuPreview_Click();
     ASSERT_EQ(browser.opened.size(), 1u);
     const QString page = browser.opened[0].toLocalFile();
@@ -40,7 +40,7 @@ TEST_F(CheckTest, PreviewWritesWhatSaveWouldAndHandsItToTheBrowser) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const std::string expected = stationery::StationeryWriter::render(form->settingsFromControls());
     EXPECT_EQ(file.readAll(), QByteArray(expected.data(), qsizetype(expected.size())));
-    EXPECT_EQ(form->windowTitle(), title);
+    EXPECT_EQ(shownTitle(), title);
     EXPECT_TRUE(messages.shown.empty());
 
     // A second preview reuses the folder; the folder goes with the window.

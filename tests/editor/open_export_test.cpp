@@ -83,7 +83,7 @@ TEST_F(OpenExportTest, OpenSetsEveryControlAndSaveWritesTheSameBytes) {
     EXPECT_EQ(dialogs.lastNameFilter(), u"Stationery Files (*.htm *.html)"_s);
 
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(form->windowTitle(), file);
+    EXPECT_EQ(shownTitle(), file);
     EXPECT_EQ(control<platform::Label>("Label10")->Caption(), picturePath);
     EXPECT_EQ(control<platform::ImageBox>("Image1")->Tag, picturePath);
     EXPECT_FALSE(control<platform::ImageBox>("Image1")->Picture().isNull());
@@ -180,8 +180,9 @@ TEST_F(OpenExportTest, MissingFilesKeepTheirPathsAndAreNamedOnce) {
 
 TEST_F(OpenExportTest, WhatCannotBeOpenedIsReportedAndChangesNothing) {
     control<QLineEdit>("Text1")->setText(u"my own work"_s);
+    messages.answer = platform::MessageBox::SaveChoice::Discard; // asked first: go on
     const auto before = form->settingsFromControls();
-    const QString title = form->windowTitle();
+    const QString title = shownTitle();
     QFile::copy(picturePath, scratchPath(u"picture.htm"_s));
     picture_files::write(scratchPath(u"page.htm"_s), "<html><body>Hi</body></html>");
     picture_files::write(scratchPath(u"huge.htm"_s), QByteArray(17 * 1024 * 1024, 'x'));
@@ -205,7 +206,7 @@ TEST_F(OpenExportTest, WhatCannotBeOpenedIsReportedAndChangesNothing) {
         EXPECT_TRUE(messages.shown[0].text.contains(QString::fromUtf8(c.reason)))
             << messages.shown[0].text.toStdString();
         EXPECT_TRUE(form->settingsFromControls() == before) << c.name;
-        EXPECT_EQ(form->windowTitle(), title);
+        EXPECT_EQ(shownTitle(), title);
     }
     // Cancelled: nothing at all.
     messages.shown.clear();
@@ -215,7 +216,7 @@ TEST_F(OpenExportTest, WhatCannotBeOpenedIsReportedAndChangesNothing) {
 
 TEST_F(OpenExportTest, ExportCopiesPictureAndSoundBesideThePage) {
     ASSERT_TRUE(form->openStationery(writeStationery(u"in.htm"_s, fullRecord())));
-    const QString title = form->windowTitle();
+    const QString title = shownTitle();
     QDir(scratch.path()).mkdir(u"out"_s);
     const QString out = scratchPath(u"out"_s);
     // A different picture of the same name is already there; the same sound is too.
@@ -228,7 +229,7 @@ TEST_F(OpenExportTest, ExportCopiesPictureAndSoundBesideThePage) {
     EXPECT_EQ(dialogs.lastNameFilter(),
               u"Stationery (*.htm *.html);;Stationery for today's mail clients (*.htm *.html);;"
               u"Message template (*.eml)"_s);
-    EXPECT_EQ(form->windowTitle(), title);
+    EXPECT_EQ(shownTitle(), title);
     EXPECT_EQ(QDir(out).entryList(QDir::Files, QDir::Name),
               (QStringList{u"chime.wav"_s, u"page.htm"_s, u"sky (2).jpg"_s, u"sky.jpg"_s}));
     EXPECT_EQ(contents(out + u"/sky (2).jpg"_s), contents(picturePath));

@@ -23,7 +23,7 @@ namespace {
 using WindowTest = EditorTest;
 
 TEST_F(WindowTest, StartsAsAnUntouchedWindow) {
-    EXPECT_EQ(form->windowTitle(), u"Varek's Outlook Express Stationery Creator"_s);
+    EXPECT_EQ(shownTitle(), u"Varek's Outlook Express Stationery Creator"_s);
     ASSERT_EQ(control<platform::TabControl>("SSTab1")->count(), 5);
     const QStringList captions = {u"Image"_s, u"Sound"_s, u"Ticker"_s, u"Color-Font"_s,
                                   u"Margins"_s};
@@ -197,7 +197,9 @@ TEST_F(WindowTest, ShortcutsWorkWhereverTheFocusIs) {
     EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), Form1::TabImage);
 
     control<platform::DriveListBox>("Drive1")->setFocus();
+    messages.answer = platform::MessageBox::SaveChoice::Discard; // the cut text is unsaved
     QTest::keyClick(control<platform::DriveListBox>("Drive1"), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(messages.asked.size(), 1u);
     EXPECT_EQ(programEnds, 1);
 }
 

@@ -37,6 +37,14 @@ protected:
         return found;
     }
 
+    // The title as the window system shows it: "[*]" becomes the unsaved mark, or
+    // nothing.
+    QString shownTitle() const {
+        QString title = form->windowTitle();
+        return title.replace(QStringLiteral("[*]"),
+                             form->isWindowModified() ? QStringLiteral("*") : QString());
+    }
+
     // A fresh folder for files the test makes; removed at the end.
     QString scratchPath(const QString& name) const { return scratch.filePath(name); }
 

@@ -6,7 +6,8 @@
 
 namespace platform {
 
-// Keeps each message instead of showing it, as if OK were pressed at once.
+// Keeps each message instead of showing it, as if OK were pressed at once; a question
+// is answered with `answer`.
 class RecordingMessageBox : public MessageBox {
 public:
     struct Shown {
@@ -18,7 +19,14 @@ public:
         shown.push_back({text, title});
     }
 
+    SaveChoice askToSave(QWidget*, const QString& text, const QString& title) override {
+        asked.push_back({text, title});
+        return answer;
+    }
+
     std::vector<Shown> shown;
+    std::vector<Shown> asked;
+    SaveChoice answer = SaveChoice::Cancel;
 };
 
 } // namespace platform

@@ -1,0 +1,34 @@
+#include "editor/browser_preview.h"
+
+#include "editor/stationery_document.h"
+#include "platform/url_opener.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QUrl>
+
+BrowserPreview::BrowserPreview(const StationeryDocument& document, platform::UrlOpener& browser,
+                               QObject* parent)
+    : QObject(parent), document_(document), browser_(browser) {}
+
+BrowserPreview::~BrowserPreview() = default;
+
+void BrowserPreview::show(const std::function<void(const QString&, bool)>& failed) {
+    if (!folder_)
+        folder_ = std::make_unique<QTemporaryDir>(QDir::tempPath() +
+                                                  QStringLiteral("/stationery-preview-XXXXXX"));
+    if (!folder_->isValid()) {
+        const QString reason = folder_->errorString();
+        folder_.reset();
+        return failed(reason, false);
+    }
+    const QString page = folder_->filePath(QStringLiteral("preview.htm"));
+    try {
+        // Names relative to an opened file are made full, since the page sits elsewhere.
+        document_.writePreview(page);
+    } catch (const std::exception& error) {
+        return failed(QString::fromStdString(error.what()), false);
+    }
+    browser_.open(QUrl::fromLocalFile(page),
+                  [failed](const QString& reason) { failed(reason, true); });
+}

@@ -1,0 +1,5 @@
+#include "editor/error_words.h"
+
+QString errorWords(const std::exception& error) {
+    return QString::fromStdString(error.what());
+}

@@ -1,0 +1,181 @@
+#include "editor/image_page.h"
+
+#include "editor/stationery_document.h"
+#include "editor/twips_layout.h"
+#include "platform/dir_list_box.h"
+#include "platform/drive_list_box.h"
+#include "platform/file_browser.h"
+#include "platform/file_list_box.h"
+#include "platform/image_box.h"
+#include "platform/label.h"
+#include "platform/message_box.h"
+#include "platform/mouse_pointer.h"
+#include "platform/picture_loader.h"
+#include "platform/runtime_error.h"
+#include "windows/form2.h"
+
+#include <QGroupBox>
+
+#include <cmath>
+
+namespace {
+
+// The general number format: no fixed decimals, no trailing zeros, and as many
+// significant digits as the type holds (7 for single, 15 for double precision).
+QString generalNumber(float value) {
+    return QString::number(value, 'g', 7);
+}
+QString generalNumber(double value) {
+    return QString::number(value, 'g', 15);
+}
+
+double pixelsFromTwips(double twips, double twipsPerPixel) {
+    const double pixels = twips / twipsPerPixel;
+    // A display rate such as 13.0909 twips a pixel leaves 99.9999999 for 100.
+    return std::abs(pixels - std::round(pixels)) < 1e-4 ? std::round(pixels) : pixels;
+}
+
+} // namespace
+
+ImagePage::ImagePage(QWidget* page, QWidget* form, PageContext context,
+                     const platform::VolumeList& volumes)
+    : QObject(page), context_(std::move(context)) {
+    const TwipsLayout& layout = context_.layout;
+    frame_ = new QGroupBox(tr("Images"), page);
+    layout.placeOnPage(frame_, 120, 480, 3720, 2772);
+    browser_ = new platform::FileBrowser(volumes, context_.messages,
+                                         QStringLiteral("*.jpg;*.gif;*.bmp"), frame_);
+    layout.place(browser_->drives(), 120, 300, 1800, 288);
+    layout.place(browser_->folders(), 120, 660, 1800, 1980);
+    layout.place(browser_->files(), 2040, 300, 1560, 2340);
+
+    // The preview sits on the window, beside the tabs; the window shows it with this tab.
+    preview_ = new platform::ImageBox(form);
+    preview_->setStretch(true);
+    layout.place(preview_, 3960, 720, 2100, 3000);
+    preview_->setToolTip(tr("Click to see the picture at its own size"));
+    natural_ = new platform::ImageBox(page);
+    natural_->hide();
+    chosen_ = new platform::Label(QStringLiteral("Label10"), page);
+    widthTwips_ = new platform::Label(QStringLiteral("Label11"), page);
+    heightTwips_ = new platform::Label(QStringLiteral("Label12"), page);
+    for (platform::Label* holder : {chosen_, widthTwips_, heightTwips_})
+        holder->hide();
+
+    const std::pair<QWidget*, const char*> names[] = {
+        {frame_, "Frame1"},           {browser_->drives(), "Drive1"}, {browser_->folders(), "Dir1"},
+        {browser_->files(), "File1"}, {preview_, "Image1"},           {natural_, "Image2"},
+        {chosen_, "Label10"},         {widthTwips_, "Label11"},       {heightTwips_, "Label12"},
+    };
+    const char* const spoken[] = {
+        QT_TR_NOOP("Images"),
+        QT_TR_NOOP("Picture drive"),
+        QT_TR_NOOP("Picture folder"),
+        QT_TR_NOOP("Picture files"),
+        QT_TR_NOOP("Picture preview"),
+        QT_TR_NOOP("Picture at its own size"),
+        QT_TR_NOOP("Chosen picture"),
+        QT_TR_NOOP("Picture width in twips"),
+        QT_TR_NOOP("Picture height in twips"),
+    };
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+        names[i].first->setObjectName(QLatin1String(names[i].second));
+        names[i].first->setAccessibleName(tr(spoken[i]));
+    }
+
+    connect(browser_, &platform::FileBrowser::fileChosen, this, &ImagePage::chooseFile);
+    connect(browser_, &platform::FileBrowser::driveFailed, this,
+            [this] { preview_->setPicture(QPixmap()); });
+    connect(preview_, &platform::ImageBox::Click, this, &ImagePage::showAtOwnSize);
+}
+
+void ImagePage::load(const stationery::StationerySettings& s) {
+    const QString path = QString::fromStdString(s.ImagePath);
+    if (chosen_->Caption() != path)
+        chosen_->setCaption(path);
+}
+
+QString ImagePage::chosenFile() const {
+    return preview_->Tag;
+}
+
+void ImagePage::chooseFile(const QString& path) {
+    try {
+        context_.setMousePointer(platform::PointerHourglass);
+        showPicture(path, path, true);
+        context_.setMousePointer(platform::PointerDefault);
+    } catch (const platform::RuntimeError& error) {
+        if (error.number() == platform::error::OutOfMemory)
+            context_.messages.exclamation(context_.window, QString::fromUtf8(error.what()),
+                                          tr("Picture Too Large"));
+        recoverFromFailure(error.number());
+    } catch (const std::exception&) {
+        recoverFromFailure(0); // out of memory and the like: quietly, as any other error
+    }
+}
+
+void ImagePage::showOpenedPicture(const QString& file, const QString& named, bool measure) {
+    clearPicture(named, file);
+    browser_->showFile(file);
+    showPicture(file, named, measure);
+}
+
+void ImagePage::clearPicture(const QString& named, const QString& file) {
+    preview_->setPicture(QPixmap());
+    preview_->Tag = file;
+    browser_->files()->showChosen(QString());
+    chosen_->setCaption(named);
+}
+
+void ImagePage::showPicture(const QString& path, const QString& named, bool measure) {
+    // The preview is decoded straight at the size it is shown; the natural size
+    // comes from the file's header. Nothing is decoded in full.
+    const QSize previewPixels = preview_->size() * preview_->devicePixelRatioF();
+    QPixmap picture = QPixmap::fromImage(platform::PictureLoader::stretchedTo(path, previewPixels));
+    picture.setDevicePixelRatio(preview_->devicePixelRatioF());
+    preview_->setPicture(picture);
+    natural_->resize(platform::PictureLoader::naturalSize(path));
+
+    chosen_->setCaption(named);
+    QString width, height;
+    if (measure) {
+        const double perPixel = context_.layout.twips().perPixel();
+        widthTwips_->setCaption(generalNumber(static_cast<float>(natural_->width() * perPixel)));
+        heightTwips_->setCaption(generalNumber(static_cast<float>(natural_->height() * perPixel)));
+        // Twips back to pixels at the same rate: the picture's own size in pixels.
+        width = generalNumber(pixelsFromTwips(widthTwips_->Caption().toDouble(), perPixel));
+        height = generalNumber(pixelsFromTwips(heightTwips_->Caption().toDouble(), perPixel));
+    }
+    preview_->Tag = path;
+    context_.document.edit([&](stationery::StationerySettings& s) {
+        s.ImagePath = named.toStdString();
+        if (measure) {
+            s.ImageWidth = width.toStdString();
+            s.ImageHeight = height.toStdString();
+        }
+    });
+    emit touched();
+}
+
+void ImagePage::recoverFromFailure(int errorNumber) {
+    if (errorNumber == platform::error::InvalidPicture)
+        context_.messages.exclamation(context_.window, tr("Invalid Picture Type"),
+                                      tr("Corrupt Picture"));
+    browser_->returnToStartFolder();
+    preview_->setPicture(QPixmap());
+    context_.setMousePointer(platform::PointerDefault);
+}
+
+void ImagePage::showAtOwnSize() {
+    if (!previewWindow_) {
+        previewWindow_ = new Form2([this] { return preview_->Tag; }, context_.window);
+        previewWindow_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    previewWindow_->showMaximized();
+    previewWindow_->raise();
+    previewWindow_->activateWindow();
+}
+
+Form2* ImagePage::previewWindow() const {
+    return previewWindow_;
+}

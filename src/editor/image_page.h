@@ -1,0 +1,63 @@
+#pragma once
+
+#include "editor/page_context.h"
+
+#include <QObject>
+#include <QPointer>
+
+class Form2;
+class QGroupBox;
+namespace platform {
+class FileBrowser;
+class ImageBox;
+class Label;
+class VolumeList;
+} // namespace platform
+namespace stationery {
+struct StationerySettings;
+}
+
+// The Image tab: the picture is chosen in a file browser, shown stretched in the
+// preview beside the tabs (a click there shows it at its own size) and measured; its
+// size goes to the document, from where the Margins tab shows it.
+class ImagePage : public QObject {
+    Q_OBJECT
+public:
+    ImagePage(QWidget* page, QWidget* form, PageContext context,
+              const platform::VolumeList& volumes);
+    void load(const stationery::StationerySettings& settings);
+
+    platform::FileBrowser& browser() const { return *browser_; }
+    platform::ImageBox* preview() const { return preview_; }
+    // The chosen picture's file, empty while none is chosen.
+    QString chosenFile() const;
+    Form2* previewWindow() const;
+
+    void chooseFile(const QString& path); // File1_Click
+    void showAtOwnSize();                 // Image1_Click
+    // Shows `file` after Open, its lists at its folder; measured unless the stationery
+    // carries its size. `named` is the path as the stationery names it. Throws what
+    // the picture loader throws.
+    void showOpenedPicture(const QString& file, const QString& named, bool measure);
+    // Shows no picture: the stationery names none (`file` empty), or one that is gone.
+    void clearPicture(const QString& named, const QString& file);
+
+signals:
+    void touched();
+
+private:
+    // Shows the picture at `path` and records it as chosen, its size measured when
+    // `measure`. Throws RuntimeError as the loader does.
+    void showPicture(const QString& path, const QString& named, bool measure);
+    void recoverFromFailure(int errorNumber);
+
+    PageContext context_;
+    QGroupBox* frame_ = nullptr;               // Frame1
+    platform::FileBrowser* browser_ = nullptr; // Drive1, Dir1, File1
+    platform::ImageBox* preview_ = nullptr;    // Image1: its tag holds the chosen file
+    platform::ImageBox* natural_ = nullptr;    // Image2: sized to the picture
+    platform::Label* chosen_ = nullptr;        // Label10: the chosen picture's path
+    platform::Label* widthTwips_ = nullptr;    // Label11
+    platform::Label* heightTwips_ = nullptr;   // Label12
+    QPointer<Form2> previewWindow_;
+};

@@ -1,0 +1,130 @@
+#include "editor/margins_page.h"
+
+#include "editor/stationery_document.h"
+#include "editor/twips_layout.h"
+#include "platform/image_box.h"
+#include "platform/label.h"
+#include "windows/artwork.h"
+
+#include <QLineEdit>
+
+namespace {
+
+void setTextIfOther(QLineEdit* field, const std::string& text) {
+    const QString value = QString::fromStdString(text);
+    if (field->text() != value)
+        field->setText(value);
+}
+
+} // namespace
+
+MarginsPage::MarginsPage(QWidget* page, PageContext context)
+    : QObject(page), context_(std::move(context)) {
+    const TwipsLayout& layout = context_.layout;
+    using Settings = stationery::StationerySettings;
+    const struct {
+        QLineEdit*& field;
+        const char* caption;
+        int number;
+        const char* spoken;
+        std::string Settings::*value;
+    } rows[] = {
+        {width_, QT_TR_NOOP("Image Width"), 6, QT_TR_NOOP("Image width in pixels"),
+         &Settings::ImageWidth},
+        {height_, QT_TR_NOOP("Image Height"), 7, QT_TR_NOOP("Image height in pixels"),
+         &Settings::ImageHeight},
+        {top_, QT_TR_NOOP("Text Top Margin"), 8, QT_TR_NOOP("Text top margin in pixels"),
+         &Settings::TopMargin},
+        {left_, QT_TR_NOOP("Text Left Margin"), 9, QT_TR_NOOP("Text left margin in pixels"),
+         &Settings::LeftMargin},
+    };
+    int top = 840;
+    for (const auto& row : rows) {
+        auto* label = new platform::Label(tr(row.caption), page);
+        layout.placeOnPage(label, 240, top, 1572, 252);
+        label->setObjectName(QStringLiteral("Label%1").arg(row.number));
+        label->setAccessibleName(tr(row.caption));
+        row.field = new QLineEdit(QStringLiteral("0"), page);
+        layout.placeOnPage(row.field, 2160, top, 1692, 288);
+        row.field->setObjectName(QStringLiteral("Text%1").arg(row.number));
+        row.field->setAccessibleName(tr(row.spoken));
+        connect(row.field, &QLineEdit::textChanged, this,
+                [this, value = row.value](const QString& text) {
+                    context_.document.edit([&](Settings& s) { s.*value = text.toStdString(); });
+                });
+        top += 480;
+    }
+
+    direction_ = new platform::Label(QStringLiteral("Scroll Direction"), page);
+    direction_->setAlignment(Qt::AlignCenter);
+    layout.placeOnPage(direction_, 4140, 600, 1824, 252);
+    direction_->setObjectName(QStringLiteral("Label13"));
+    direction_->setAccessibleName(tr("Scroll direction"));
+
+    // Five arrows laid out as a cross, 360 twips from one position to the next.
+    constexpr int centreLeft = 4860;
+    constexpr int centreTop = 1440;
+    constexpr int step = 360;
+    const struct {
+        int number;
+        const char* caption;
+        const char* spoken;
+        int left, top;
+        artwork::Arrow arrow;
+        bool copiesWidth;
+    } arrows[] = {
+        {3, QT_TR_NOOP("Up"), QT_TR_NOOP("Scroll up"), centreLeft, centreTop - step,
+         artwork::Arrow::Up, true},
+        {4, QT_TR_NOOP("Left"), QT_TR_NOOP("Scroll left"), centreLeft - step, centreTop,
+         artwork::Arrow::Left, false},
+        {5, QT_TR_NOOP("Down"), QT_TR_NOOP("Scroll down"), centreLeft, centreTop + step,
+         artwork::Arrow::Down, true},
+        {6, QT_TR_NOOP("Right"), QT_TR_NOOP("Scroll right"), centreLeft + step, centreTop,
+         artwork::Arrow::Right, false},
+        {7, QT_TR_NOOP("No Scroll"), QT_TR_NOOP("No scroll"), centreLeft, centreTop,
+         artwork::Arrow::None, false},
+    };
+    for (const auto& a : arrows) {
+        auto* box = new platform::ImageBox(page);
+        box->setStretch(true);
+        layout.placeOnPage(box, a.left, a.top, 384, 384);
+        box->setPicture(artwork::directionArrow(a.arrow, box->size()));
+        box->setToolTip(tr(a.caption));
+        box->setCursor(Qt::PointingHandCursor);
+        box->setObjectName(QStringLiteral("Image%1").arg(a.number));
+        box->setAccessibleName(tr(a.spoken));
+        // The caption is also the value the file is written from: never translated.
+        const QString caption = QString::fromLatin1(a.caption);
+        connect(box, &platform::ImageBox::Click, this, [this, caption, copies = a.copiesWidth] {
+            chooseScrollDirection(caption, copies);
+        });
+    }
+}
+
+void MarginsPage::load(const stationery::StationerySettings& s) {
+    setTextIfOther(width_, s.ImageWidth);
+    setTextIfOther(height_, s.ImageHeight);
+    setTextIfOther(top_, s.TopMargin);
+    setTextIfOther(left_, s.LeftMargin);
+    // "Scroll Direction" and "No Scroll" both mean no scroll: keep whichever shows.
+    static const QString captions[] = {QStringLiteral("Scroll Direction"), QStringLiteral("Up"),
+                                       QStringLiteral("Left"), QStringLiteral("Down"),
+                                       QStringLiteral("Right")};
+    if (stationery::directionFromCaption(direction_->Caption().toStdString()) != s.Direction)
+        direction_->setCaption(captions[static_cast<int>(s.Direction)]);
+}
+
+void MarginsPage::setSizeFieldsEnabled(bool enabled) {
+    for (QLineEdit* field : {width_, height_, top_, left_})
+        field->setEnabled(enabled);
+}
+
+void MarginsPage::chooseScrollDirection(const QString& caption, bool copyWidthToLeftMargin) {
+    direction_->setCaption(caption);
+    const auto direction = stationery::directionFromCaption(caption.toStdString());
+    context_.document.edit([&](stationery::StationerySettings& s) { s.Direction = direction; });
+    emit touched();
+    // Tiled in one column, the picture is as wide as the text's left margin should be.
+    if (copyWidthToLeftMargin && width_->isEnabled())
+        left_->setText(width_->text());
+}

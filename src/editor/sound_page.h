@@ -1,0 +1,53 @@
+#pragma once
+
+#include "editor/page_context.h"
+
+#include <QObject>
+
+class QGroupBox;
+namespace platform {
+class AudioDevice;
+class CheckBox;
+class FileBrowser;
+class Label;
+class MediaControl;
+class VolumeList;
+} // namespace platform
+namespace stationery {
+struct StationerySettings;
+}
+
+// The Sound tab: the sound is chosen in a file browser and opened in the media
+// control for listening; "No Sound" leaves it out, "Outlook Express 4" writes it in
+// the form that client needs.
+class SoundPage : public QObject {
+    Q_OBJECT
+public:
+    SoundPage(QWidget* page, QWidget* form, PageContext context,
+              const platform::VolumeList& volumes, platform::AudioDevice& audio);
+    void load(const stationery::StationerySettings& settings);
+
+    platform::FileBrowser& browser() const { return *browser_; }
+    platform::MediaControl* mediaControl() const { return player_; }
+
+    // Opens `file` as the chosen sound, the lists at its folder, after Open; `named` is
+    // the path as the stationery names it (relative to it, for an exported page).
+    void showOpenedSound(const QString& file, const QString& named);
+    void chooseSound(const QString& path); // File2_Click
+    void noSoundClicked();                 // Check1_Click
+
+signals:
+    // The part was dealt with (true), or is untouched again (false): the Items mark.
+    void touched(bool dealtWith);
+
+private:
+    void openSound(const QString& path, const QString& named);
+
+    PageContext context_;
+    QGroupBox* frame_ = nullptr;               // Frame2
+    platform::FileBrowser* browser_ = nullptr; // Drive2, Dir2, File2
+    platform::CheckBox* noSound_ = nullptr;    // Check1
+    platform::CheckBox* oldClient_ = nullptr;  // Check2
+    platform::Label* chosen_ = nullptr;        // Label14: the chosen sound's path
+    platform::MediaControl* player_ = nullptr; // MMControl1
+};

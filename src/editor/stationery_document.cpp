@@ -1,0 +1,57 @@
+#include "editor/stationery_document.h"
+
+#include "editor/paths.h"
+#include "stationery/file_names.h"
+#include "stationery/reader.h"
+#include "stationery/writer.h"
+
+#include <QFileInfo>
+
+StationeryDocument::StationeryDocument(QObject* parent) : QObject(parent) {}
+
+stationery::StationerySettings StationeryDocument::settingsInUse() const {
+    return stationery::withResolvedPaths(settings_, fileSystemPath(folder_));
+}
+
+void StationeryDocument::edit(const std::function<void(stationery::StationerySettings&)>& change) {
+    stationery::StationerySettings edited = settings_;
+    change(edited);
+    if (edited == settings_)
+        return;
+    settings_ = std::move(edited);
+    setModified(true);
+    emit changed();
+}
+
+void StationeryDocument::open(const QString& path, const std::function<void()>& show) {
+    settings_ = stationery::StationeryReader::readFile(fileSystemPath(path));
+    folder_ = QFileInfo(path).absolutePath();
+    path_ = path;
+    emit changed();
+    if (show)
+        show();
+    setModified(false);
+    emit pathChanged(path_);
+}
+
+void StationeryDocument::save(const QString& path) {
+    stationery::StationeryWriter::save(fileSystemPath(path), settings_);
+    path_ = path;
+    setModified(false);
+    emit pathChanged(path_);
+}
+
+void StationeryDocument::exportTo(const QString& path, stationery::ExportForm form) const {
+    stationery::exportStationery(fileSystemPath(path), settingsInUse(), form);
+}
+
+void StationeryDocument::writePreview(const QString& page) const {
+    stationery::StationeryWriter::save(fileSystemPath(page), settingsInUse());
+}
+
+void StationeryDocument::setModified(bool modified) {
+    if (modified_ == modified)
+        return;
+    modified_ = modified;
+    emit modifiedChanged(modified_);
+}

@@ -1,0 +1,52 @@
+#include "editor/ticker_page.h"
+
+#include "editor/stationery_document.h"
+#include "editor/twips_layout.h"
+#include "platform/label.h"
+
+#include <QLineEdit>
+
+namespace {
+
+std::string& tickerOf(stationery::StationerySettings& s, int number) {
+    return number == 1 ? s.TickerText1 : number == 2 ? s.TickerText2 : s.TickerText3;
+}
+
+} // namespace
+
+TickerPage::TickerPage(QWidget* page, PageContext context)
+    : QObject(page), context_(std::move(context)) {
+    const char* const spoken[] = {QT_TR_NOOP("Ticker 1"), QT_TR_NOOP("Ticker 2"),
+                                  QT_TR_NOOP("Ticker 3")};
+    const char* const fieldSpoken[] = {QT_TR_NOOP("Ticker 1 text"), QT_TR_NOOP("Ticker 2 text"),
+                                       QT_TR_NOOP("Ticker 3 text")};
+    for (int i = 0; i < 3; ++i) {
+        const int number = i + 1;
+        const int top = 840 + 600 * i;
+        labels_[i] = new platform::Label(tr("Ticker #%1").arg(number), page);
+        context_.layout.placeOnPage(labels_[i], 240, top, 1692, 252);
+        labels_[i]->setObjectName(QStringLiteral("Label%1").arg(number));
+        labels_[i]->setAccessibleName(tr(spoken[i]));
+        fields_[i] = new QLineEdit(
+            QStringLiteral("Ticker #%1's Text Goes Here...Or leave me Blank").arg(number), page);
+        context_.layout.placeOnPage(fields_[i], 2160, top, 3972, 288);
+        fields_[i]->setObjectName(QStringLiteral("Text%1").arg(number));
+        fields_[i]->setAccessibleName(tr(fieldSpoken[i]));
+        connect(fields_[i], &QLineEdit::textChanged, this, [this, number] { textChanged(number); });
+    }
+}
+
+void TickerPage::load(const stationery::StationerySettings& s) {
+    const std::string* texts[] = {&s.TickerText1, &s.TickerText2, &s.TickerText3};
+    for (int i = 0; i < 3; ++i) {
+        const QString text = QString::fromStdString(*texts[i]);
+        if (fields_[i]->text() != text)
+            fields_[i]->setText(text);
+    }
+}
+
+void TickerPage::textChanged(int number) {
+    const std::string text = fields_[number - 1]->text().toStdString();
+    context_.document.edit([&](stationery::StationerySettings& s) { tickerOf(s, number) = text; });
+    emit touched();
+}
