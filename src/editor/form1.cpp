@@ -1,8 +1,8 @@
 #include "editor/form1.h"
 
-#include "editor/browser_preview.h"
 #include "editor/check_presenter.h"
 #include "editor/color_font_page.h"
+#include "editor/file_commands.h"
 #include "editor/image_page.h"
 #include "editor/margins_page.h"
 #include "editor/sound_page.h"
@@ -69,7 +69,14 @@ Form1::Form1(Form1Services services, QWidget* parent)
     connect(SSTab1, &platform::TabControl::Click, this, &Form1::Form1_SSTab1_Click);
 
     check_ = new CheckPresenter(*document_, *imagePage_->preview(), this);
-    browserPreview_ = new BrowserPreview(*document_, services_.browser, this);
+    files_ = new FileCommands({*document_, CommonDialog1, services_.messages, services_.browser,
+                               this, [this](int pointer) { setMousePointer(pointer); },
+                               [this] {
+                                   OpenedFileProblems problems = imagePage_->showOpened(*document_);
+                                   problems += soundPage_->showOpened(*document_);
+                                   tickWhatTheFileSets();
+                                   return problems;
+                               }});
     connectDocument();
     setOuterSizeTwips(6480, kOuterHeight);
     Form1_Form_Load();
@@ -246,6 +253,20 @@ void Form1::Form1_SSTab1_Click(int /*previousTab*/) {
     marginsPage_->setSizeFieldsEnabled(!imagePage_->chosenFile().isEmpty());
 }
 
+// The Items menu ticks what an opened file sets, as if each part had been chosen by hand.
+void Form1::tickWhatTheFileSets() {
+    const stationery::StationerySettings& s = document_->settings();
+    mnuImage->setChecked(s.ImagePath != stationery::kNoImage);
+    mnuSound->setChecked(s.SoundPath != stationery::kNoSound || s.NoSound != 0);
+    mnuTicker->setChecked(stationery::isRealTicker(s, 1) || stationery::isRealTicker(s, 2) ||
+                          stationery::isRealTicker(s, 3));
+    mnucolorfont->setChecked(
+        !s.TextColor.empty() || !s.BackgroundColor.empty() || !s.FontName.empty() ||
+        s.AuthorName != stationery::kAuthorPlaceholder || s.Title != stationery::kTitlePlaceholder);
+    mnuMargins->setChecked(s.LeftMargin != "0" || s.TopMargin != "0" ||
+                           s.Direction != stationery::ScrollDirection::NoScroll);
+}
+
 // --- Other windows and the end -------------------------------------------------
 
 frmAbout* Form1::aboutWindow() const {
@@ -267,7 +288,7 @@ void Form1::Form1_mnuAbout_Click() {
 }
 
 void Form1::Form1_mnuExit_Click() {
-    if (mayLeaveTheDocument())
+    if (files_->mayLeaveTheDocument())
         endNow();
 }
 
@@ -277,7 +298,7 @@ void Form1::endNow() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    if (mayLeaveTheDocument())
+    if (files_->mayLeaveTheDocument())
         event->accept();
     else
         event->ignore();

@@ -22,10 +22,10 @@ class UrlOpener;
 class VolumeList;
 } // namespace platform
 
-class BrowserPreview;
 class CheckPresenter;
 class CheckWindow;
 class ColorFontPage;
+class FileCommands;
 class Form2;
 class ImagePage;
 class MarginsPage;
@@ -142,20 +142,7 @@ private:
     void setOuterSizeTwips(int width, int height);
     void centreMediaControl();
     void showPath(const QString& path);
-    // Applies an opened document to the pages; returns what could not be found or shown.
-    struct FilesNotFound {
-        QStringList gone;       // no such file
-        QStringList unreadable; // there, but not a picture this program can show
-    };
-    FilesNotFound showOpenedFiles();
     void tickWhatTheFileSets();
-    // Asks whether to save unsaved changes first; true when the work may go on.
-    bool mayLeaveTheDocument();
-    // Saves through the dialog; true once written.
-    bool saveThroughDialog();
-    // Runs `work` with the hourglass showing; an error it throws is shown in a
-    // message titled `failureTitle`, and false returned.
-    bool underHourglass(const QString& failureTitle, const std::function<void()>& work);
 
     Form1Services services_;
     platform::Twips twips_;
@@ -170,7 +157,7 @@ private:
     ColorFontPage* colorFontPage_ = nullptr;
     MarginsPage* marginsPage_ = nullptr;
     CheckPresenter* check_ = nullptr;
-    BrowserPreview* browserPreview_ = nullptr;
+    FileCommands* files_ = nullptr;
     QPointer<frmAbout> about_;
 
     QMenu* mnuFile = nullptr;

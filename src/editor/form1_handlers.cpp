@@ -2,13 +2,38 @@
 // belongs to (the controls raise the pages' own slots directly).
 #include "editor/form1.h"
 
+#include "editor/check_presenter.h"
 #include "editor/color_font_page.h"
+#include "editor/file_commands.h"
 #include "editor/image_page.h"
 #include "editor/margins_page.h"
 #include "editor/sound_page.h"
 #include "editor/ticker_page.h"
 #include "platform/file_browser.h"
 #include "platform/tab_control.h"
+
+// File menu.
+void Form1::Form1_mnuOpen_Click() {
+    files_->openWithDialog();
+}
+bool Form1::openStationery(const QString& path) {
+    return files_->open(path);
+}
+void Form1::Form1_mnuSave_Click() {
+    files_->saveWithDialog();
+}
+void Form1::Form1_mnuExport_Click() {
+    files_->exportWithDialog();
+}
+void Form1::Form1_mnuPreview_Click() {
+    files_->preview();
+}
+void Form1::Form1_mnuCheck_Click() {
+    check_->show();
+}
+CheckWindow* Form1::checkWindow() const {
+    return check_->window();
+}
 
 // Items menu: each entry opens its tab.
 void Form1::Form1_mnuImage_Click() {

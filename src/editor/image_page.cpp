@@ -14,6 +14,7 @@
 #include "platform/runtime_error.h"
 #include "windows/form2.h"
 
+#include <QFileInfo>
 #include <QGroupBox>
 
 #include <cmath>
@@ -114,10 +115,27 @@ void ImagePage::chooseFile(const QString& path) {
     }
 }
 
-void ImagePage::showOpenedPicture(const QString& file, const QString& named, bool measure) {
-    clearPicture(named, file);
-    browser_->showFile(file);
-    showPicture(file, named, measure);
+OpenedFileProblems ImagePage::showOpened(const StationeryDocument& document) {
+    OpenedFileProblems problems;
+    // The path as the stationery names it stays; the file is found from the stationery.
+    const QString named = QString::fromStdString(document.settings().ImagePath);
+    const QString file = QString::fromStdString(document.settingsInUse().ImagePath);
+    if (named == QLatin1String(stationery::kNoImage.data())) {
+        clearPicture(named, QString());
+    } else if (QFileInfo(file).isFile()) {
+        clearPicture(named, file);
+        browser_->showFile(file);
+        try {
+            // The file's sizes, where it has them, rather than the picture measured again.
+            showPicture(file, named, !stationery::isScrolling(document.settings()));
+        } catch (const std::exception&) {
+            problems.unreadable << named;
+        }
+    } else {
+        clearPicture(named, file);
+        problems.gone << named;
+    }
+    return problems;
 }
 
 void ImagePage::clearPicture(const QString& named, const QString& file) {

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "editor/opened_files.h"
 #include "editor/page_context.h"
 
 #include <QObject>
 #include <QPointer>
 
 class Form2;
+class StationeryDocument;
 class QGroupBox;
 namespace platform {
 class FileBrowser;
@@ -35,17 +37,15 @@ public:
 
     void chooseFile(const QString& path); // File1_Click
     void showAtOwnSize();                 // Image1_Click
-    // Shows `file` after Open, its lists at its folder; measured unless the stationery
-    // carries its size. `named` is the path as the stationery names it. Throws what
-    // the picture loader throws.
-    void showOpenedPicture(const QString& file, const QString& named, bool measure);
-    // Shows no picture: the stationery names none (`file` empty), or one that is gone.
-    void clearPicture(const QString& named, const QString& file);
+    // Shows the picture an opened stationery names, its lists at its folder, measured
+    // unless the stationery carries its size.
+    OpenedFileProblems showOpened(const StationeryDocument& document);
 
 signals:
     void touched();
 
 private:
+    void clearPicture(const QString& named, const QString& file);
     // Shows the picture at `path` and records it as chosen, its size measured when
     // `measure`. Throws RuntimeError as the loader does.
     void showPicture(const QString& path, const QString& named, bool measure);

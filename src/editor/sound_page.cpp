@@ -11,6 +11,7 @@
 #include "platform/media_control.h"
 #include "platform/mouse_pointer.h"
 
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QToolButton>
 
@@ -75,9 +76,20 @@ void SoundPage::load(const stationery::StationerySettings& s) {
         oldClient_->setValue(s.OutlookExpress4 != 0 ? 1 : 0);
 }
 
-void SoundPage::showOpenedSound(const QString& file, const QString& named) {
-    browser_->showFile(file);
-    openSound(file, named);
+OpenedFileProblems SoundPage::showOpened(const StationeryDocument& document) {
+    OpenedFileProblems problems;
+    const stationery::StationerySettings& s = document.settings();
+    const QString named = QString::fromStdString(s.SoundPath);
+    const QString file = QString::fromStdString(document.settingsInUse().SoundPath);
+    if (named == QLatin1String(stationery::kNoSound.data()))
+        return problems;
+    if (QFileInfo(file).isFile()) {
+        browser_->showFile(file);
+        openSound(file, named);
+    } else if (s.NoSound == 0) {
+        problems.gone << named;
+    }
+    return problems;
 }
 
 void SoundPage::chooseSound(const QString& path) {

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "editor/opened_files.h"
 #include "editor/page_context.h"
 
 #include <QObject>
 
 class QGroupBox;
+class StationeryDocument;
 namespace platform {
 class AudioDevice;
 class CheckBox;
@@ -30,9 +32,8 @@ public:
     platform::FileBrowser& browser() const { return *browser_; }
     platform::MediaControl* mediaControl() const { return player_; }
 
-    // Opens `file` as the chosen sound, the lists at its folder, after Open; `named` is
-    // the path as the stationery names it (relative to it, for an exported page).
-    void showOpenedSound(const QString& file, const QString& named);
+    // Opens the sound an opened stationery names, the lists at its folder.
+    OpenedFileProblems showOpened(const StationeryDocument& document);
     void chooseSound(const QString& path); // File2_Click
     void noSoundClicked();                 // Check1_Click
 

@@ -1,0 +1,139 @@
+#include "editor/file_commands.h"
+
+#include "editor/browser_preview.h"
+#include "editor/error_words.h"
+#include "editor/stationery_document.h"
+#include "platform/common_dialog.h"
+#include "platform/message_box.h"
+#include "platform/mouse_pointer.h"
+
+#include <QFileInfo>
+#include <QPointer>
+#include <QWidget>
+
+namespace {
+
+// The export dialog's file types, in the order of stationery::ExportForm.
+const char* const kExportTypes =
+    QT_TRANSLATE_NOOP("FileCommands", "Stationery|*.htm;*.html|Stationery for today's mail "
+                                      "clients|*.htm;*.html|Message template|*.eml");
+
+// The form the dialog's answer asks for: a name ending in ".eml" is a message template
+// whatever type was chosen, and a page name never is.
+stationery::ExportForm formFor(const QString& fileName, int filterIndex) {
+    const auto byName = stationery::formForName(std::filesystem::path(fileName.toStdU16String()));
+    if (byName == stationery::ExportForm::Message)
+        return *byName;
+    if (filterIndex == 2 || (filterIndex == 3 && byName))
+        return stationery::ExportForm::TodaysClients;
+    return filterIndex == 3 ? stationery::ExportForm::Message : stationery::ExportForm::Classic;
+}
+
+} // namespace
+
+FileCommands::FileCommands(Services services)
+    : QObject(services.window), services_(std::move(services)),
+      browserPreview_(new BrowserPreview(services_.document, services_.browser, this)) {}
+
+void FileCommands::openWithDialog() {
+    if (mayLeaveTheDocument() && services_.dialog.ShowOpen())
+        open(services_.dialog.FileName);
+}
+
+bool FileCommands::open(const QString& path) {
+    OpenedFileProblems problems;
+    if (!underHourglass(tr("Not Opened"), [&] {
+            services_.document.open(path, [&] { problems = services_.showOpened(); });
+        }))
+        return false;
+    if (problems.empty())
+        return true;
+    QStringList paragraphs{
+        tr("\"%1\" is open, but not everything it names can be used.").arg(path)};
+    if (!problems.gone.isEmpty())
+        paragraphs
+            << tr("These files can't be found:\n%1").arg(problems.gone.join(QLatin1Char('\n')));
+    if (!problems.unreadable.isEmpty())
+        paragraphs << tr("This file is there but cannot be read as a picture:\n%1")
+                          .arg(problems.unreadable.join(QLatin1Char('\n')));
+    paragraphs << tr("The paths are kept, so saving writes them as they were.");
+    services_.messages.exclamation(services_.window, paragraphs.join(QStringLiteral("\n\n")),
+                                   problems.gone.isEmpty() ? tr("Picture Not Shown")
+                                                           : tr("Files Missing"));
+    return true;
+}
+
+bool FileCommands::saveWithDialog() {
+    platform::CommonDialog& dialog = services_.dialog;
+    const bool chosen = dialog.ShowSave();
+    dialog.Flags = platform::CommonDialog::CreatePromptFlag;
+    if (!chosen)
+        return false; // cancelled: nothing to write
+    // The title names the file only once it has really been written.
+    const QString path = dialog.FileName;
+    return underHourglass(tr("Not Saved"), [&] { services_.document.save(path); });
+}
+
+bool FileCommands::mayLeaveTheDocument() {
+    const StationeryDocument& document = services_.document;
+    if (!document.isModified())
+        return true;
+    const QString name = document.path().isEmpty() ? tr("the new stationery")
+                                                   : QFileInfo(document.path()).fileName();
+    switch (services_.messages.askToSave(services_.window, tr("Save changes to %1?").arg(name),
+                                         tr("Unsaved Changes"))) {
+    case platform::MessageBox::SaveChoice::Save:
+        return saveWithDialog();
+    case platform::MessageBox::SaveChoice::Discard:
+        return true;
+    case platform::MessageBox::SaveChoice::Cancel:
+        break;
+    }
+    return false;
+}
+
+void FileCommands::exportWithDialog() {
+    platform::CommonDialog& dialog = services_.dialog;
+    const QString saveFilter = dialog.Filter;
+    dialog.Filter = tr(kExportTypes);
+    dialog.DialogTitle = tr("Export");
+    const bool chosen = dialog.ShowSave();
+    dialog.Filter = saveFilter;
+    dialog.DialogTitle.clear();
+    if (!chosen)
+        return;
+    const auto form = formFor(dialog.FileName, dialog.FilterIndex);
+    // The title still names the stationery last saved or opened.
+    underHourglass(tr("Not Exported"), [&] { services_.document.exportTo(dialog.FileName, form); });
+}
+
+void FileCommands::preview() {
+    services_.setMousePointer(platform::PointerHourglass);
+    browserPreview_->show(
+        [self = QPointer<FileCommands>(this)](const QString& reason, bool browser) {
+            if (!self)
+                return; // the window has gone meanwhile
+            self->services_.setMousePointer(platform::PointerDefault);
+            self->services_.messages.exclamation(
+                self->services_.window,
+                browser ? tr("No web browser could be started to show the preview (%1). Nothing "
+                             "was saved; File > Save writes the stationery as usual.")
+                              .arg(reason)
+                        : tr("The preview could not be written: %1").arg(reason),
+                browser ? tr("No Browser") : tr("No Preview"));
+        });
+    services_.setMousePointer(platform::PointerDefault);
+}
+
+bool FileCommands::underHourglass(const QString& failureTitle, const std::function<void()>& work) {
+    services_.setMousePointer(platform::PointerHourglass);
+    try {
+        work();
+    } catch (const std::exception& error) {
+        services_.setMousePointer(platform::PointerDefault);
+        services_.messages.exclamation(services_.window, errorWords(error), failureTitle);
+        return false;
+    }
+    services_.setMousePointer(platform::PointerDefault);
+    return true;
+}

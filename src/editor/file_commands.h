@@ -1,0 +1,54 @@
+#pragma once
+
+#include "editor/opened_files.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class BrowserPreview;
+class QWidget;
+class StationeryDocument;
+namespace platform {
+class CommonDialog;
+class MessageBox;
+class UrlOpener;
+} // namespace platform
+
+// The File menu's commands on the document: the dialogs they ask, the hourglass while
+// a file is read or written, the question before unsaved changes would be lost, and
+// the messages that say in plain words what went wrong.
+class FileCommands : public QObject {
+    Q_OBJECT
+public:
+    struct Services {
+        StationeryDocument& document;
+        platform::CommonDialog& dialog;
+        platform::MessageBox& messages;
+        platform::UrlOpener& browser;
+        QWidget* window;
+        std::function<void(int pointer)> setMousePointer;
+        // Shows an opened document on the pages; says what it names but cannot use.
+        std::function<OpenedFileProblems()> showOpened;
+    };
+    explicit FileCommands(Services services);
+
+    void openWithDialog();
+    // Reads `path` into the document; a file that cannot be read changes nothing.
+    bool open(const QString& path);
+    // Saves through the dialog; true once written.
+    bool saveWithDialog();
+    void exportWithDialog();
+    void preview();
+    // Asks whether to save unsaved changes first; true when the work may go on.
+    bool mayLeaveTheDocument();
+
+private:
+    // Runs `work` with the hourglass showing; an error it throws is shown in a
+    // message titled `failureTitle`, and false returned.
+    bool underHourglass(const QString& failureTitle, const std::function<void()>& work);
+
+    Services services_;
+    BrowserPreview* browserPreview_;
+};
