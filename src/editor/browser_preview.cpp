@@ -1,5 +1,6 @@
 #include "editor/browser_preview.h"
 
+#include "editor/error_words.h"
 #include "editor/stationery_document.h"
 #include "platform/url_opener.h"
 
@@ -27,7 +28,7 @@ void BrowserPreview::show(const std::function<void(const QString&, bool)>& faile
         // Names relative to an opened file are made full, since the page sits elsewhere.
         document_.writePreview(page);
     } catch (const std::exception& error) {
-        return failed(QString::fromStdString(error.what()), false);
+        return failed(errorWords(error), false);
     }
     browser_.open(QUrl::fromLocalFile(page),
                   [failed](const QString& reason) { failed(reason, true); });

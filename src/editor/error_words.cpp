@@ -1,5 +1,104 @@
 #include "editor/error_words.h"
 
+#include "editor/paths.h"
+#include "stationery/errors.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+class ErrorWords {
+    Q_DECLARE_TR_FUNCTIONS(ErrorWords)
+
+public:
+    static QString save(const stationery::SaveError& error) {
+        return tr("Could not save \"%1\": %2.").arg(shown(error.file()), system(error.reason()));
+    }
+
+    static QString read(const stationery::ReadError& error) {
+        const QString reason = readReason(error);
+        return error.file().empty()
+                   ? reason
+                   : tr("Could not open \"%1\": %2.").arg(shown(error.file()), reason);
+    }
+
+    static QString exported(const stationery::ExportError& error) {
+        const QString reason = exportReason(error);
+        return error.page().empty()
+                   ? reason
+                   : tr("Could not export \"%1\": %2.").arg(shown(error.page()), reason);
+    }
+
+private:
+    static QString shown(const std::filesystem::path& file) { return qStringFromPath(file); }
+    // The system's own words; they come untranslated from the C library.
+    static QString system(const std::string& reason) { return QString::fromStdString(reason); }
+
+    static QString readReason(const stationery::ReadError& error) {
+        using Code = stationery::ReadError::Code;
+        switch (error.code()) {
+        case Code::SystemError:
+            return system(error.detail());
+        case Code::IsFolder:
+            return tr("it is a folder");
+        case Code::NotRegularFile:
+            return tr("it is not a regular file");
+        case Code::TooLarge:
+            return tr("it is larger than 16 MB, and a stationery file is about 5 KB");
+        case Code::NotText:
+            return tr("it holds bytes that are not text");
+        case Code::NotOurs:
+            break;
+        case Code::BadFontSize:
+            return tr("its font size \"%1\" is not a number").arg(system(error.detail()));
+        }
+        return tr("it is not a stationery file made by this program");
+    }
+
+    static QString exportReason(const stationery::ExportError& error) {
+        using Code = stationery::ExportError::Code;
+        const QString source = shown(error.source());
+        const QString reason = system(error.detail());
+        switch (error.code()) {
+        case Code::PageNotWritten:
+            return reason;
+        case Code::PictureMissing:
+            return tr("the picture \"%1\" could not be copied: it does not exist or is no file")
+                .arg(source);
+        case Code::SoundMissing:
+            return tr("the sound \"%1\" could not be copied: it does not exist or is no file")
+                .arg(source);
+        case Code::PictureUnderPage:
+            return tr("the picture \"%1\" could not be copied: the page would be written over it")
+                .arg(source);
+        case Code::SoundUnderPage:
+            return tr("the sound \"%1\" could not be copied: the page would be written over it")
+                .arg(source);
+        case Code::PictureNotCopied:
+            return tr("the picture \"%1\" could not be copied: %2").arg(source, reason);
+        case Code::SoundNotCopied:
+            return tr("the sound \"%1\" could not be copied: %2").arg(source, reason);
+        case Code::PictureNotRead:
+            break;
+        case Code::PictureChanged:
+            return tr("the picture \"%1\" could not be read: it changed while it was read")
+                .arg(source);
+        case Code::PictureNotSupported:
+            return tr("the picture \"%1\" could not be read: it is not a JPEG, GIF or BMP picture")
+                .arg(source);
+        }
+        return tr("the picture \"%1\" could not be read: %2").arg(source, reason);
+    }
+};
+
+} // namespace
+
 QString errorWords(const std::exception& error) {
-    return QString::fromStdString(error.what());
+    if (const auto* save = dynamic_cast<const stationery::SaveError*>(&error))
+        return ErrorWords::save(*save);
+    if (const auto* read = dynamic_cast<const stationery::ReadError*>(&error))
+        return ErrorWords::read(*read);
+    if (const auto* exported = dynamic_cast<const stationery::ExportError*>(&error))
+        return ErrorWords::exported(*exported);
+    return QString::fromLocal8Bit(error.what());
 }

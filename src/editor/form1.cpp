@@ -164,10 +164,6 @@ void Form1::setMousePointer(int pointer) {
         unsetCursor();
 }
 
-stationery::StationerySettings Form1::settingsFromControls() const {
-    return document_->settings();
-}
-
 // --- Size and tabs -------------------------------------------------------------
 
 double Form1::outerWidthTwips() const {

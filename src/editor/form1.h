@@ -73,8 +73,6 @@ public:
     double outerWidthTwips() const;
     double outerHeightTwips() const;
 
-    // What a save writes right now.
-    stationery::StationerySettings settingsFromControls() const;
     StationeryDocument& document() const { return *document_; }
 
     // Window.

@@ -17,3 +17,8 @@ inline QString joinFolderAndFile(QString folder, const QString& fileName) {
 inline std::filesystem::path fileSystemPath(const QString& path) {
     return std::filesystem::path(path.toStdU16String());
 }
+
+// A path from the stationery core, for showing.
+inline QString qStringFromPath(const std::filesystem::path& path) {
+    return QString::fromStdU16String(path.u16string());
+}

@@ -73,6 +73,18 @@ bool sameFile(const fs::path& a, const fs::path& b) {
     return error ? a == b : canonicalA == canonicalB;
 }
 
+// What a failed copy of the picture or of the sound is reported as.
+struct CopiedPart {
+    ExportError::Code missing;
+    ExportError::Code underPage;
+    ExportError::Code notCopied;
+};
+constexpr CopiedPart kPicture{ExportError::Code::PictureMissing,
+                              ExportError::Code::PictureUnderPage,
+                              ExportError::Code::PictureNotCopied};
+constexpr CopiedPart kSound{ExportError::Code::SoundMissing, ExportError::Code::SoundUnderPage,
+                            ExportError::Code::SoundNotCopied};
+
 // Copies made so far; removed again unless the export completes.
 class Copies {
 public:
@@ -87,12 +99,15 @@ public:
     // Puts `source` in `folder` and returns the name it has there. `page` is the file
     // the page will be written to, its links followed.
     std::string place(const fs::path& source, const fs::path& folder, const fs::path& page,
-                      const std::string& what) {
+                      const CopiedPart& part) {
         std::error_code error;
-        if (!fs::is_regular_file(source, error))
-            fail(what, source, error ? error.message() : "it does not exist or is no file");
+        if (!fs::is_regular_file(source, error)) {
+            if (error)
+                throw ExportError(part.notCopied, source, error.message());
+            throw ExportError(part.missing, source, {});
+        }
         if (sameFile(source, page))
-            fail(what, source, "the page would be written over it");
+            throw ExportError(part.underPage, source, {});
         const fs::path name = source.filename();
         for (int number = 1;; ++number) {
             const fs::path candidate = folder / numberedName(name, number);
@@ -108,7 +123,7 @@ public:
                 if (!copyFileWhole(source, candidate))
                     continue;
             } catch (const FileWriteError& failure) {
-                fail(what, source, failure.reason());
+                throw ExportError(part.notCopied, source, failure.reason());
             }
             made_.push_back(candidate);
             return utf8FromPath(candidate.filename());
@@ -116,12 +131,6 @@ public:
     }
 
 private:
-    [[noreturn]] static void fail(const std::string& what, const fs::path& source,
-                                  const std::string& reason) {
-        throw ExportError("the " + what + " \"" + utf8FromPath(source) +
-                          "\" could not be copied: " + reason);
-    }
-
     std::vector<fs::path> made_;
     bool kept_ = false;
 };
@@ -163,18 +172,17 @@ void exportStationery(const fs::path& page, const StationerySettings& settings, 
         const fs::path pageTarget = finalTarget(page);
         if (!effectiveImagePath(settings).empty())
             exported.ImagePath = fileNameAsUrl(
-                copies.place(pathFromUtf8(settings.ImagePath), folder, pageTarget, "picture"));
+                copies.place(pathFromUtf8(settings.ImagePath), folder, pageTarget, kPicture));
         const bool withSound = form == ExportForm::Classic && settings.NoSound == 0 &&
                                settings.SoundPath != kNoSound && !settings.SoundPath.empty();
         if (withSound)
             exported.SoundPath = fileNameAsUrl(
-                copies.place(pathFromUtf8(settings.SoundPath), folder, pageTarget, "sound"));
+                copies.place(pathFromUtf8(settings.SoundPath), folder, pageTarget, kSound));
         replaceFileContents(page, renderForExport(exported, form));
     } catch (const FileWriteError& error) {
-        throw ExportError("Could not export \"" + utf8FromPath(page) + "\": " + error.reason() +
-                          ".");
+        throw ExportError(ExportError::Code::PageNotWritten, {}, error.reason(), page);
     } catch (const ExportError& error) {
-        throw ExportError("Could not export \"" + utf8FromPath(page) + "\": " + error.what() + ".");
+        throw error.toPage(page);
     }
     copies.keep();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "stationery/errors.h"
 #include "stationery/file_names.h"
 #include "stationery/settings.h"
 
@@ -10,13 +11,6 @@
 #include <string>
 
 namespace stationery {
-
-// An export that did not happen. what() says what failed and why; nothing new was
-// left in the folder.
-class ExportError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // The forms a stationery can be exported in.
 enum class ExportForm {

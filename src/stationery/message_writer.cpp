@@ -162,12 +162,14 @@ std::optional<MessagePicture> MessageWriter::readPicture(const StationerySetting
         return std::nullopt;
     const std::filesystem::path path = pathFromUtf8(chosen);
     const auto fail = [&](const std::string& reason) {
-        throw ExportError("the picture \"" + std::string(chosen) +
-                          "\" could not be read: " + reason);
+        throw ExportError(ExportError::Code::PictureNotRead, path, reason);
     };
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
-        fail(error ? error.message() : "it does not exist or is no file");
+    if (!std::filesystem::is_regular_file(path, error)) {
+        if (!error)
+            throw ExportError(ExportError::Code::PictureMissing, path, {});
+        fail(error.message());
+    }
     const auto size = std::filesystem::file_size(path, error);
     if (error)
         fail(error.message());
@@ -176,15 +178,17 @@ std::optional<MessagePicture> MessageWriter::readPicture(const StationerySetting
     errno = 0;
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        fail(errno ? std::generic_category().message(errno) : "it cannot be read");
+        fail(std::generic_category().message(errno ? errno : EIO));
     static thread_local char chunk[256 * 1024];
     while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
         picture.bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+    if (in.bad() && errno)
+        fail(std::generic_category().message(errno));
     if (in.bad() || picture.bytes.size() != size)
-        fail(errno ? std::generic_category().message(errno) : "it changed while it was read");
+        throw ExportError(ExportError::Code::PictureChanged, path, {});
     const auto mediaType = mediaTypeOf(picture.bytes);
     if (!mediaType)
-        fail("it is not a JPEG, GIF or BMP picture");
+        throw ExportError(ExportError::Code::PictureNotSupported, path, {});
     picture.mediaType = *mediaType;
     picture.fileName = utf8FromPath(path.filename());
     return picture;

@@ -15,10 +15,8 @@ namespace stationery {
 
 namespace {
 
-constexpr std::string_view kNotOurs = "it is not a stationery file made by this program";
-
 [[noreturn]] void notOurs() {
-    throw ReadError(std::string(kNotOurs));
+    throw ReadError(ReadError::Code::NotOurs);
 }
 
 // At most the first 40 characters of a text quoted in a message.
@@ -129,7 +127,7 @@ void readFont(std::string_view line, StationerySettings& s, Charset cs) {
     std::replace(size.begin(), size.end(), ',', '.'); // older files wrote a comma
     const auto parsed = std::from_chars(size.data(), size.data() + size.size(), s.FontSize);
     if (parsed.ec != std::errc() || parsed.ptr != size.data() + size.size())
-        throw ReadError("its font size \"" + excerpt(size) + "\" is not a number");
+        throw ReadError(ReadError::Code::BadFontSize, excerpt(size));
     rest.remove_prefix(pt + 4);
     static constexpr struct {
         std::string_view ending;
@@ -256,9 +254,9 @@ StationerySettings parse(std::string_view bytes, Leniency leniency, Charset cs) 
 
 StationerySettings StationeryReader::read(std::string_view bytes) {
     if (bytes.size() > kMaxFileSize)
-        throw ReadError("it is larger than 16 MB, and a stationery file is about 5 KB");
+        throw ReadError(ReadError::Code::TooLarge);
     if (bytes.find('\0') != std::string_view::npos)
-        throw ReadError("it holds bytes that are not text");
+        throw ReadError(ReadError::Code::NotText);
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     if (bytes.starts_with(kByteOrderMark))
         bytes.remove_prefix(kByteOrderMark.size());
@@ -271,33 +269,33 @@ StationerySettings StationeryReader::read(std::string_view bytes) {
 }
 
 StationerySettings StationeryReader::readFile(const std::filesystem::path& path) {
-    const auto fail = [&](std::string_view reason) {
-        throw ReadError("Could not open \"" + path.string() + "\": " + std::string(reason) + ".");
+    const auto fail = [&](ReadError::Code code, std::string reason = {}) {
+        throw ReadError(code, std::move(reason), path);
     };
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
     if (error)
-        fail(error.message());
+        fail(ReadError::Code::SystemError, error.message());
     if (std::filesystem::is_directory(status))
-        fail("it is a folder");
+        fail(ReadError::Code::IsFolder);
     // A pipe or a device would never end, or block: only plain files are read.
     if (!std::filesystem::is_regular_file(status))
-        fail("it is not a regular file");
+        fail(ReadError::Code::NotRegularFile);
     const auto size = std::filesystem::file_size(path, error);
     if (error)
-        fail(error.message());
+        fail(ReadError::Code::SystemError, error.message());
     if (size > kMaxFileSize)
-        fail("it is larger than 16 MB, and a stationery file is about 5 KB");
+        fail(ReadError::Code::TooLarge);
 
     errno = 0;
     std::ifstream in(path, std::ios::binary);
     std::string bytes(static_cast<std::size_t>(size), '\0');
     if (!in || !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))
-        fail(errno ? std::generic_category().message(errno) : "it cannot be read");
+        fail(ReadError::Code::SystemError, std::generic_category().message(errno ? errno : EIO));
     try {
         return read(bytes);
-    } catch (const ReadError& reason) {
-        fail(reason.what());
+    } catch (const ReadError& failure) {
+        throw failure.inFile(path);
     }
     return {}; // not reached
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "stationery/errors.h"
 #include "stationery/settings.h"
 
 #include <cstddef>
@@ -9,13 +10,6 @@
 #include <string_view>
 
 namespace stationery {
-
-// A file that could not be opened as a stationery. what() names the file (when read
-// from one) and the reason in plain words.
-class ReadError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // Reads back the stationery files this program writes, and the older form of the
 // same lines: " bgColor=#" with nothing after it, ticker texts written into the script

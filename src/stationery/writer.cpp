@@ -17,7 +17,7 @@ void StationeryWriter::save(const std::filesystem::path& path, const StationeryS
     try {
         replaceFileContents(path, render(settings));
     } catch (const FileWriteError& error) {
-        throw SaveError("Could not save \"" + path.string() + "\": " + error.reason() + ".");
+        throw SaveError(path, error.reason());
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "stationery/errors.h"
 #include "stationery/output.h"
 #include "stationery/settings.h"
 
@@ -8,13 +9,6 @@
 #include <string>
 
 namespace stationery {
-
-// A save that did not happen. what() names the file and the reason in plain words;
-// the file that was there before is left as it was.
-class SaveError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // Turns a settings record into the stationery file: the head and body style, the
 // scrolling background script, the background sound and the status-bar ticker, in

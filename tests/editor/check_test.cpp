@@ -38,7 +38,7 @@ TEST_F(CheckTest, PreviewWritesWhatSaveWouldAndHandsItToTheBrowser) {
     const QString page = browser.opened[0].toLocalFile();
     QFile file(page);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const std::string expected = stationery::StationeryWriter::render(form->settingsFromControls());
+    const std::string expected = stationery::StationeryWriter::render(form->document().settings());
     EXPECT_EQ(file.readAll(), QByteArray(expected.data(), qsizetype(expected.size())));
     EXPECT_EQ(shownTitle(), title);
     EXPECT_TRUE(messages.shown.empty());

@@ -48,7 +48,7 @@ TEST_F(ColorFontTest, CancelledDialogsChangeNothing) {
     EXPECT_EQ(control<platform::Label>("Label4")->palette(), before);
     EXPECT_EQ(control<platform::Label>("Label5")->font(), fontBefore);
     EXPECT_FALSE(control<platform::MenuItem>("mnucolorfont")->Checked());
-    EXPECT_EQ(form->settingsFromControls(), stationery::StationerySettings{});
+    EXPECT_EQ(form->document().settings(), stationery::StationerySettings{});
 }
 
 TEST_F(ColorFontTest, FontChoiceReachesPreviewAndRecord) {
@@ -78,7 +78,7 @@ TEST_F(ColorFontTest, FontChoiceReachesPreviewAndRecord) {
     // The dialog opens on the font chosen before.
     EXPECT_EQ(dialogs.lastInitialFont().family(), u"DejaVu Serif"_s);
 
-    const stationery::StationerySettings s = form->settingsFromControls();
+    const stationery::StationerySettings s = form->document().settings();
     EXPECT_EQ(s.FontName, "DejaVu Sans");
     EXPECT_EQ(s.FontSize, 9.0f);
     EXPECT_FALSE(s.FontBold);

@@ -72,7 +72,7 @@ TEST_F(ImageTabTest, ChoosingAPictureFillsEveryValue) {
     EXPECT_TRUE(control<QLineEdit>("Text6")->isEnabled());
     form->Form1_Image5_Click();
     EXPECT_EQ(control<QLineEdit>("Text9")->text(), u"100"_s);
-    EXPECT_EQ(form->settingsFromControls().ImagePath, path.toStdString());
+    EXPECT_EQ(form->document().settings().ImagePath, path.toStdString());
 }
 
 TEST_F(ImageTabTest, NamesWithBlanksQuotesAndAccentsAndEveryKind) {

@@ -26,7 +26,7 @@ TEST_F(MarginsTickerTest, DirectionButtonsSetTheCaptionAndTheMark) {
         EXPECT_EQ(control<platform::Label>("Label13")->Caption(), QLatin1String(caption));
     }
     EXPECT_TRUE(control<platform::MenuItem>("mnuMargins")->Checked());
-    EXPECT_FALSE(stationery::isScrolling(form->settingsFromControls()));
+    EXPECT_FALSE(stationery::isScrolling(form->document().settings()));
 }
 
 TEST_F(MarginsTickerTest, UpAndDownCopyTheWidthOnlyWhenAnImageIsChosen) {

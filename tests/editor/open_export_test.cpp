@@ -181,7 +181,7 @@ TEST_F(OpenExportTest, MissingFilesKeepTheirPathsAndAreNamedOnce) {
 TEST_F(OpenExportTest, WhatCannotBeOpenedIsReportedAndChangesNothing) {
     control<QLineEdit>("Text1")->setText(u"my own work"_s);
     messages.answer = platform::MessageBox::SaveChoice::Discard; // asked first: go on
-    const auto before = form->settingsFromControls();
+    const auto before = form->document().settings();
     const QString title = shownTitle();
     QFile::copy(picturePath, scratchPath(u"picture.htm"_s));
     picture_files::write(scratchPath(u"page.htm"_s), "<html><body>Hi</body></html>");
@@ -205,7 +205,7 @@ TEST_F(OpenExportTest, WhatCannotBeOpenedIsReportedAndChangesNothing) {
             << c.name;
         EXPECT_TRUE(messages.shown[0].text.contains(QString::fromUtf8(c.reason)))
             << messages.shown[0].text.toStdString();
-        EXPECT_TRUE(form->settingsFromControls() == before) << c.name;
+        EXPECT_TRUE(form->document().settings() == before) << c.name;
         EXPECT_EQ(shownTitle(), title);
     }
     // Cancelled: nothing at all.
@@ -234,7 +234,7 @@ TEST_F(OpenExportTest, ExportCopiesPictureAndSoundBesideThePage) {
               (QStringList{u"chime.wav"_s, u"page.htm"_s, u"sky (2).jpg"_s, u"sky.jpg"_s}));
     EXPECT_EQ(contents(out + u"/sky (2).jpg"_s), contents(picturePath));
 
-    stationery::StationerySettings expected = form->settingsFromControls();
+    stationery::StationerySettings expected = form->document().settings();
     expected.ImagePath = "sky%20%282%29.jpg";
     expected.SoundPath = "chime.wav";
     const std::string page = stationery::StationeryWriter::render(expected);

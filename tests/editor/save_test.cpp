@@ -48,7 +48,7 @@ TEST_F(SaveTest, EachSaveWritesTheWindowAsItIsThen) {
     expected.AuthorName = "Ann";
     expected.OutlookExpress4 = 1;
     expected.TickerText2 = "Hello \"you\"";
-    EXPECT_EQ(form->settingsFromControls(), expected);
+    EXPECT_EQ(form->document().settings(), expected);
     EXPECT_EQ(contentsOf(first), rendered(stationery::StationerySettings{}));
     // A name typed without an extension gets the file type's, as save dialogs do.
     EXPECT_EQ(contentsOf(second + u".htm"_s), rendered(expected));
@@ -108,7 +108,7 @@ TEST_F(SaveTest, ControlsReachTheDocumentAndTheHoldersShowIt) {
     control<QLineEdit>("Text8")->setText(u"12.5"_s);
     control<QLineEdit>("Text9")->setText(u"x"_s);
 
-    const stationery::StationerySettings s = form->settingsFromControls();
+    const stationery::StationerySettings s = form->document().settings();
     EXPECT_EQ(s.TickerText1, "one");
     EXPECT_EQ(s.TickerText3, "");
     EXPECT_EQ(s.AuthorName, "");

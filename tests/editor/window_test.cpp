@@ -58,7 +58,7 @@ TEST_F(WindowTest, StartsAsAnUntouchedWindow) {
           control<platform::MenuItem>("mnuTicker"), control<platform::MenuItem>("mnucolorfont"),
           control<platform::MenuItem>("mnuMargins")})
         EXPECT_FALSE(item->Checked());
-    EXPECT_EQ(form->settingsFromControls(), stationery::StationerySettings{});
+    EXPECT_EQ(form->document().settings(), stationery::StationerySettings{});
     EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);
 }
 

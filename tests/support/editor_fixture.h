@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/form1.h"
+#include "editor/stationery_document.h"
 #include "platform/doubles/fixed_volumes.h"
 #include "platform/doubles/recording_audio_device.h"
 #include "platform/doubles/recording_message_box.h"

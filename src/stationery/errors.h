@@ -1,0 +1,88 @@
+#pragma once
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+namespace stationery {
+
+// The failures of the core's commands. Each carries what failed as a code, the files
+// concerned and the detail (the system's reason, or text quoted from a file), so that
+// a window can word it in the reader's language; what() is a plain English sentence
+// for the command line and logs.
+
+// A save that did not happen; the file that was there before is left as it was.
+class SaveError : public std::runtime_error {
+public:
+    SaveError(std::filesystem::path file, std::string reason);
+    const std::filesystem::path& file() const { return file_; }
+    // The system's reason ("Permission denied").
+    const std::string& reason() const { return reason_; }
+
+private:
+    std::filesystem::path file_;
+    std::string reason_;
+};
+
+// A file that could not be opened as a stationery.
+class ReadError : public std::runtime_error {
+public:
+    enum class Code {
+        SystemError,    // detail: the system's reason
+        IsFolder,       //
+        NotRegularFile, // a pipe, a device
+        TooLarge,       // over the reader's limit
+        NotText,        // it holds NUL bytes
+        NotOurs,        // not the lines this program writes
+        BadFontSize,    // detail: the start of the font size
+    };
+    explicit ReadError(Code code, std::string detail = {}, std::filesystem::path file = {});
+    // The same failure, now known to be of `file`.
+    ReadError inFile(const std::filesystem::path& file) const;
+
+    Code code() const { return code_; }
+    const std::string& detail() const { return detail_; }
+    // Empty when bytes were read from no file.
+    const std::filesystem::path& file() const { return file_; }
+
+private:
+    Code code_;
+    std::string detail_;
+    std::filesystem::path file_;
+};
+
+// An export that did not happen; nothing new was left in the folder.
+class ExportError : public std::runtime_error {
+public:
+    enum class Code {
+        PageNotWritten,   // detail: the system's reason
+        PictureMissing,   // the chosen picture does not exist or is no file
+        SoundMissing,     //
+        PictureUnderPage, // the page would be written over the picture
+        SoundUnderPage,   //
+        PictureNotCopied, // detail: the system's reason
+        SoundNotCopied,   // detail: the system's reason
+        // A message template reads the picture into itself:
+        PictureNotRead,      // detail: the system's reason
+        PictureChanged,      // it changed while it was read
+        PictureNotSupported, // not a JPEG, GIF or BMP picture
+    };
+    ExportError(Code code, std::filesystem::path source, std::string detail,
+                std::filesystem::path page = {});
+    // The same failure, now known to be of an export to `page`.
+    ExportError toPage(const std::filesystem::path& page) const;
+
+    Code code() const { return code_; }
+    // The picture or sound concerned; empty for PageNotWritten.
+    const std::filesystem::path& source() const { return source_; }
+    const std::string& detail() const { return detail_; }
+    const std::filesystem::path& page() const { return page_; }
+
+private:
+    Code code_;
+    std::filesystem::path source_;
+    std::string detail_;
+    std::filesystem::path page_;
+};
+
+} // namespace stationery
