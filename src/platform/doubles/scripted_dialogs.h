@@ -26,6 +26,8 @@ public:
     }
     void answerFont(const QFont& font) { answers_.emplace_back(std::in_place_type<QFont>, font); }
     void cancelNext() { answers_.emplace_back(std::in_place_type<Cancel>); }
+    // Forgets the answers no dialog asked for.
+    void discardAnswers() { answers_.clear(); }
 
     int shown() const { return shown_; }
     bool allAnswered() const { return answers_.empty(); }
