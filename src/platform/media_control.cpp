@@ -115,7 +115,7 @@ void MediaControl::refreshButtons() {
 }
 
 void MediaControl::record(const QString& entry) {
-    history_.append(entry);
+    emit propertySet(entry);
 }
 
 } // namespace platform

@@ -56,8 +56,6 @@ public:
     bool BooleanSetting(Setting setting) const;
     void setBooleanSetting(Setting setting, bool value);
 
-    // Every property set and command, in order ("Command=Open", "Setting25=true").
-    const QStringList& History() const { return history_; }
     // Why the open file cannot be played, or empty.
     QString Problem() const { return problem_; }
 
@@ -68,6 +66,10 @@ public:
     // Looks at the device again and enables the buttons to match.
     void refreshButtons();
 
+signals:
+    // Each property set and command as it happens ("Command=Open", "Setting25=true").
+    void propertySet(const QString& entry);
+
 private:
     void record(const QString& entry);
 
@@ -77,7 +79,6 @@ private:
     QString fileName_;
     QString problem_;
     std::map<int, bool> settings_;
-    QStringList history_;
     QToolButton* play_;
     QToolButton* pause_;
     QToolButton* stop_;

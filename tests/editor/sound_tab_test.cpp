@@ -2,6 +2,7 @@
 #include "picture_files.h"
 #include "platform/check_box.h"
 #include "platform/dir_list_box.h"
+#include "platform/doubles/media_control_history.h"
 #include "platform/drive_list_box.h"
 #include "platform/file_list_box.h"
 #include "platform/label.h"
@@ -36,21 +37,18 @@ protected:
                 return control<platform::FileListBox>("File2")->choose(row);
         FAIL() << "no such file listed: " << name.toStdString();
     }
-    QStringList historySince(qsizetype start) const {
-        return control<platform::MediaControl>("MMControl1")->History().mid(start);
-    }
 };
 
 TEST_F(SoundTabTest, ChoosingAFileRecordsItAndOpensItInOrder) {
     const QString path = addSound(u"song.mid"_s);
-    const qsizetype start = control<platform::MediaControl>("MMControl1")->History().size();
+    platform::MediaControlHistory history(*control<platform::MediaControl>("MMControl1"));
     click(u"song.mid"_s);
     const QStringList expected = {
         u"Command=Stop"_s,    u"Command=Close"_s,  u"DeviceType=Sequencer"_s, u"Setting2=true"_s,
         u"Setting24=false"_s, u"Setting25=true"_s, u"Setting26=false"_s,      u"FileName="_s + path,
         u"Setting52=true"_s,  u"Command=Open"_s,
     };
-    EXPECT_EQ(historySince(start), expected);
+    EXPECT_EQ(history.entries, expected);
     EXPECT_EQ(control<platform::Label>("Label14")->Caption(), path);
     EXPECT_TRUE(control<platform::MenuItem>("mnuSound")->Checked());
     EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);

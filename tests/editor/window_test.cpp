@@ -1,6 +1,7 @@
 #include "editor_fixture.h"
 #include "platform/check_box.h"
 #include "platform/dir_list_box.h"
+#include "platform/doubles/media_control_history.h"
 #include "platform/drive_list_box.h"
 #include "platform/file_list_box.h"
 #include "platform/image_box.h"
@@ -92,6 +93,14 @@ TEST_F(WindowTest, MenusHaveTheirCaptionsAndShortcuts) {
 }
 
 TEST_F(WindowTest, TabChangesManageMediaControlPreviewAndFields) {
+    // The Visible setting goes on before the control is shown and off after it is hidden.
+    auto* player = control<platform::MediaControl>("MMControl1");
+    QStringList visibleSettings;
+    QObject::connect(
+        player, &platform::MediaControl::propertySet, player, [&](const QString& entry) {
+            if (entry.startsWith(u"Setting52="_s))
+                visibleSettings << entry + (player->isHidden() ? u" hidden"_s : u" shown"_s);
+        });
     QSignalSpy clicks(control<platform::TabControl>("SSTab1"), &platform::TabControl::Click);
     const std::pair<void (Form1::*)(), int> menus[] = {
         {&Form1::Form1_mnuSound_Click, 1},     {&Form1::Form1_mnuTicker_Click, 2},
@@ -110,9 +119,11 @@ TEST_F(WindowTest, TabChangesManageMediaControlPreviewAndFields) {
         EXPECT_EQ(control<platform::ImageBox>("Image1")->isHidden(), tab != Form1::TabImage) << tab;
     }
     EXPECT_EQ(clicks.count(), 5);
-    // Setting 52 goes on before the control is shown and off after it is hidden.
-    const QStringList history = control<platform::MediaControl>("MMControl1")->History();
-    EXPECT_TRUE(history.contains(u"Setting52=true"_s));
+    // Shown on the Sound tab; each later tab change turns it off again.
+    const QStringList expected = {u"Setting52=true hidden"_s, u"Setting52=false hidden"_s,
+                                  u"Setting52=false hidden"_s, u"Setting52=false hidden"_s,
+                                  u"Setting52=false hidden"_s};
+    EXPECT_EQ(visibleSettings, expected);
 
     // The size and margin fields follow whether an image is chosen, at a tab change.
     control<platform::ImageBox>("Image1")->Tag = u"/pictures/sky.jpg"_s;
@@ -157,8 +168,9 @@ TEST_F(WindowTest, ResizingKeepsTheSizeLimitsAndThePlaces) {
 }
 
 TEST_F(WindowTest, ExitClosesTheMediaDeviceAndEndsTheProgram) {
+    platform::MediaControlHistory history(*control<platform::MediaControl>("MMControl1"));
     form->Form1_mnuExit_Click();
-    EXPECT_EQ(control<platform::MediaControl>("MMControl1")->History().last(), u"Command=Close"_s);
+    EXPECT_EQ(history.entries, QStringList{u"Command=Close"_s});
     EXPECT_TRUE(audio.calls.contains(u"close"_s));
     EXPECT_EQ(programEnds, 1);
 }
