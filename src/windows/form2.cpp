@@ -23,6 +23,8 @@ Form2::Form2(std::function<QString()> chosenImagePath, QWidget* parent)
     setWindowState(Qt::WindowMaximized);
     Image1->setGeometry(twips_.toPixels(1200), twips_.toPixels(840), twips_.toPixels(1932),
                         twips_.toPixels(1212));
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1);
     connect(Timer1, &QTimer::timeout, this, &Form2::Form2_Timer1_Timer);
     connect(Image1, &platform::ImageBox::Click, this, &Form2::Form2_Image1_Click);

@@ -45,14 +45,14 @@ public:
     static Layout layout(double pictureWidth, double pictureHeight, double windowWidth,
                          double windowHeight);
 
-    platform::ImageBox* Image1;
-    QTimer* Timer1;
-
 protected:
     bool event(QEvent* event) override;
 
 private:
     void prepareLayout();
+
+    platform::ImageBox* Image1;
+    QTimer* Timer1;
 
     std::function<QString()> chosenImagePath_;
     platform::Twips twips_;

@@ -75,10 +75,16 @@ frmAbout::frmAbout(QWidget* parent)
                        QColor(192, 0, 192), 4560, 4452, 372);
     Label2->setWordWrap(true);
 
+    Timer1 = new QTimer(this);
+    const std::pair<QObject*, const char*> names[] = {
+        {picIcon, "picIcon"},   {cmdOK, "cmdOK"},           {lblDisclaimer, "lblDisclaimer"},
+        {lblTitle, "lblTitle"}, {lblVersion, "lblVersion"}, {Label1, "Label1"},
+        {Label2, "Label2"},     {Timer1, "Timer1"}};
+    for (const auto& [object, name] : names)
+        object->setObjectName(QLatin1String(name));
     for (QWidget* element : elements())
         element->hide();
 
-    Timer1 = new QTimer(this);
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &frmAbout::frmAbout_Timer1_Timer);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::frmAbout_cmdOK_Click);

@@ -25,6 +25,10 @@ public:
     void frmAbout_Timer1_Timer();
     void frmAbout_cmdOK_Click();
 
+    static const QString LicenceNotice;
+
+private:
+    QLabel* makeLabel(const QString& text, const QColor& color, int top, int width, int height);
     // The elements in the order the layout treats them.
     QList<QWidget*> elements() const;
 
@@ -36,10 +40,5 @@ public:
     QLabel* Label1;
     QLabel* Label2;
     QTimer* Timer1;
-
-    static const QString LicenceNotice;
-
-private:
-    QLabel* makeLabel(const QString& text, const QColor& color, int top, int width, int height);
     std::unique_ptr<platform::Twips> twips_;
 };

@@ -128,7 +128,7 @@ TEST_F(ImageTabTest, AVeryLargePhotoIsShownAndMeasured) {
     Form2* preview = form->previewWindow();
     ASSERT_NE(preview, nullptr);
     EXPECT_TRUE(QTest::qWaitFor([&] { return preview->MousePointer() == 0; }));
-    EXPECT_FALSE(preview->Image1->isHidden());
+    EXPECT_FALSE(preview->findChild<QWidget*>(u"Image1"_s)->isHidden());
 }
 
 TEST_F(ImageTabTest, AGifTooLargeToDecodeIsReportedInPlainWords) {
@@ -183,7 +183,7 @@ TEST_F(ImageTabTest, PreviewClickOpensThePreviewWindowEvenWithoutAPicture) {
     ASSERT_NE(preview, nullptr);
     EXPECT_TRUE(preview->isVisible());
     EXPECT_TRUE(QTest::qWaitFor([&] { return preview->MousePointer() == 0; }));
-    EXPECT_TRUE(preview->Image1->isHidden()); // nothing chosen: black only
+    EXPECT_TRUE(preview->findChild<QWidget*>(u"Image1"_s)->isHidden()); // black only
     form->Form1_Image1_Click();
     EXPECT_EQ(form->previewWindow(), preview);
 }

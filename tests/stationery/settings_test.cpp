@@ -5,28 +5,15 @@
 namespace stationery {
 namespace {
 
+// The untouched record's placeholders read as nothing chosen.
 TEST(StationerySettings, UntouchedWindowMeansNothingChosen) {
     const StationerySettings untouched;
     EXPECT_EQ(effectiveAuthor(untouched), "Unknown Author");
     EXPECT_EQ(effectiveTitle(untouched), "Unknown");
     EXPECT_EQ(effectiveImagePath(untouched), "");
-    EXPECT_EQ(untouched.BackgroundColor, "");
-    EXPECT_EQ(untouched.TextColor, "");
-    EXPECT_EQ(untouched.FontSize, 8.0f);
-    EXPECT_EQ(untouched.FontName, "");
-    EXPECT_FALSE(untouched.FontBold);
-    EXPECT_FALSE(untouched.FontItalic);
-    EXPECT_EQ(untouched.LeftMargin, "0");
-    EXPECT_EQ(untouched.TopMargin, "0");
-    EXPECT_EQ(untouched.ImageWidth, "0");
-    EXPECT_EQ(untouched.ImageHeight, "0");
     EXPECT_FALSE(isScrolling(untouched));
-    EXPECT_EQ(untouched.NoSound, 0);
-    EXPECT_EQ(untouched.OutlookExpress4, 0);
-    EXPECT_EQ(untouched.SoundPath, "null");
     for (int number = 1; number <= 3; ++number)
         EXPECT_FALSE(isRealTicker(untouched, number)) << number;
-    EXPECT_EQ(untouched.TickerText2, "Ticker #2's Text Goes Here...Or leave me Blank");
 }
 
 TEST(StationerySettings, PlaceholdersMatchOnlyExactly) {

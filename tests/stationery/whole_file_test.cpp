@@ -63,24 +63,5 @@ TEST(WholeFile, UntouchedWindow) {
     EXPECT_EQ(StationeryWriter::render(StationerySettings{}), test::crLfJoined(expected));
 }
 
-TEST(WholeFile, SectionsFollowEachOtherWithNothingBetween) {
-    StationerySettings s;
-    s.Direction = ScrollDirection::Right;
-    s.ImageWidth = "100";
-    s.ImageHeight = "80";
-    s.OutlookExpress4 = 1;
-    s.TickerText2 = "hello";
-    StationeryOutput out;
-    StationeryWriter::writeHeadAndBodyStyle(out, s);
-    StationeryWriter::writeScrollingScript(out, s);
-    StationeryWriter::writeBackgroundSound(out, s);
-    StationeryWriter::writeTickerScript(out, s);
-    const std::string file = StationeryWriter::render(s);
-    EXPECT_EQ(file, out.bytes());
-    EXPECT_EQ(test::splitCrLfLines(file).size(), 14u + 56u + 11u + 33u);
-    EXPECT_NE(file.substr(0, 3), "\xEF\xBB\xBF");
-    EXPECT_TRUE(file.ends_with("</script></P></BODY></HTML>\r\n"));
-}
-
 } // namespace
 } // namespace stationery
