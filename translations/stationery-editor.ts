@@ -43,461 +43,495 @@
     </message>
 </context>
 <context>
-    <name>Form1</name>
+    <name>ColorFontPage</name>
     <message>
-        <location filename="../src/editor/form1.cpp" line="34"/>
-        <source>Varek&apos;s Outlook Express Stationery Creator</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1.cpp" line="44"/>
-        <location filename="../src/editor/form1_menus.cpp" line="30"/>
-        <source>Image</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1.cpp" line="45"/>
-        <location filename="../src/editor/form1_menus.cpp" line="32"/>
-        <source>Sound</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1.cpp" line="46"/>
-        <location filename="../src/editor/form1_menus.cpp" line="34"/>
-        <source>Ticker</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1.cpp" line="47"/>
-        <location filename="../src/editor/form1_menus.cpp" line="35"/>
-        <source>Color-Font</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1.cpp" line="48"/>
-        <location filename="../src/editor/form1_menus.cpp" line="38"/>
-        <source>Margins</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1.cpp" line="195"/>
-        <source>Device Not Avaible... Put a Disk in and Try again</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1.cpp" line="195"/>
-        <source>No Disk</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_check.cpp" line="26"/>
-        <source>The preview could not be written: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_check.cpp" line="27"/>
-        <location filename="../src/editor/form1_check.cpp" line="37"/>
-        <source>No Preview</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_check.cpp" line="43"/>
-        <source>No web browser could be started to show the preview. Nothing was saved; File &gt; Save writes the stationery as usual.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_check.cpp" line="45"/>
-        <source>No Browser</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_colorfont_tab.cpp" line="11"/>
+        <location filename="../src/editor/color_font_page.cpp" line="32"/>
         <source>Text Color</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1_colorfont_tab.cpp" line="13"/>
-        <source>BackGround Color</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_colorfont_tab.cpp" line="15"/>
-        <location filename="../src/editor/form1_names.cpp" line="53"/>
-        <source>Font</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_colorfont_tab.cpp" line="17"/>
-        <location filename="../src/editor/form1_names.cpp" line="56"/>
-        <source>Author</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_colorfont_tab.cpp" line="21"/>
-        <location filename="../src/editor/form1_names.cpp" line="57"/>
-        <source>Title</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_export.cpp" line="13"/>
-        <source>Stationery|*.htm;*.html|Stationery for today&apos;s mail clients|*.htm;*.html</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_export.cpp" line="35"/>
-        <source>Not Exported</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_image_tab.cpp" line="43"/>
-        <location filename="../src/editor/form1_names.cpp" line="28"/>
-        <source>Images</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_image_tab.cpp" line="92"/>
-        <source>Picture Too Large</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_image_tab.cpp" line="124"/>
-        <source>Invalid Picture Type</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_image_tab.cpp" line="124"/>
-        <source>Corrupt Picture</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_margins_tab.cpp" line="17"/>
-        <location filename="../src/editor/form1_names.cpp" line="58"/>
-        <source>Image Width</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_margins_tab.cpp" line="18"/>
-        <location filename="../src/editor/form1_names.cpp" line="59"/>
-        <source>Image Height</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_margins_tab.cpp" line="19"/>
-        <location filename="../src/editor/form1_names.cpp" line="60"/>
-        <source>Text Top Margin</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_margins_tab.cpp" line="20"/>
-        <location filename="../src/editor/form1_names.cpp" line="61"/>
-        <source>Text Left Margin</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_margins_tab.cpp" line="39"/>
-        <source>Up</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_margins_tab.cpp" line="41"/>
-        <source>Left</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_margins_tab.cpp" line="43"/>
-        <source>Down</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_margins_tab.cpp" line="45"/>
-        <source>Right</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_margins_tab.cpp" line="47"/>
-        <source>No Scroll</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_menus.cpp" line="16"/>
-        <source>File</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_menus.cpp" line="17"/>
-        <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_menus.cpp" line="19"/>
-        <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_menus.cpp" line="20"/>
-        <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_menus.cpp" line="22"/>
-        <source>&amp;Preview in Browser</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_menus.cpp" line="25"/>
-        <source>&amp;Check...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_menus.cpp" line="26"/>
-        <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_menus.cpp" line="28"/>
-        <source>Items</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_menus.cpp" line="42"/>
-        <source>&amp;About</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_names.cpp" line="27"/>
-        <source>Stationery parts</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_names.cpp" line="29"/>
-        <source>Picture drive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_names.cpp" line="30"/>
-        <source>Picture folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_names.cpp" line="31"/>
-        <source>Picture files</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_names.cpp" line="32"/>
-        <source>Picture preview</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_names.cpp" line="33"/>
-        <source>Picture at its own size</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_names.cpp" line="34"/>
-        <source>Chosen picture</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_names.cpp" line="35"/>
-        <source>Picture width in twips</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_names.cpp" line="36"/>
-        <source>Picture height in twips</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_names.cpp" line="37"/>
-        <location filename="../src/editor/form1_sound_tab.cpp" line="18"/>
-        <source>Sounds</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_names.cpp" line="38"/>
-        <source>Sound drive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_names.cpp" line="39"/>
-        <source>Sound folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_names.cpp" line="40"/>
-        <source>Sound files</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_names.cpp" line="41"/>
-        <location filename="../src/editor/form1_sound_tab.cpp" line="29"/>
-        <source>No Sound</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_names.cpp" line="42"/>
-        <location filename="../src/editor/form1_sound_tab.cpp" line="27"/>
-        <source>Outlook Express 4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_names.cpp" line="43"/>
-        <source>Sound player</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_names.cpp" line="44"/>
-        <source>Chosen sound</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_names.cpp" line="45"/>
-        <source>Ticker 1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_names.cpp" line="46"/>
-        <source>Ticker 2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_names.cpp" line="47"/>
-        <source>Ticker 3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_names.cpp" line="48"/>
-        <source>Ticker 1 text</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_names.cpp" line="49"/>
-        <source>Ticker 2 text</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_names.cpp" line="50"/>
-        <source>Ticker 3 text</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_names.cpp" line="51"/>
+        <location filename="../src/editor/color_font_page.cpp" line="32"/>
         <source>Text colour</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1_names.cpp" line="52"/>
+        <location filename="../src/editor/color_font_page.cpp" line="33"/>
+        <source>BackGround Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/color_font_page.cpp" line="33"/>
         <source>Background colour</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1_names.cpp" line="54"/>
+        <location filename="../src/editor/color_font_page.cpp" line="34"/>
+        <source>Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/color_font_page.cpp" line="47"/>
+        <location filename="../src/editor/color_font_page.cpp" line="65"/>
+        <source>Author</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/color_font_page.cpp" line="51"/>
+        <location filename="../src/editor/color_font_page.cpp" line="67"/>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/color_font_page.cpp" line="61"/>
         <source>Author, in the chosen colours and font</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1_names.cpp" line="55"/>
+        <location filename="../src/editor/color_font_page.cpp" line="63"/>
         <source>Title, in the chosen colours and font</source>
         <translation type="unfinished"></translation>
     </message>
+</context>
+<context>
+    <name>ErrorWords</name>
     <message>
-        <location filename="../src/editor/form1_names.cpp" line="62"/>
-        <source>Image width in pixels</source>
+        <location filename="../src/editor/error_words.cpp" line="15"/>
+        <source>Could not save &quot;%1&quot;: %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1_names.cpp" line="63"/>
-        <source>Image height in pixels</source>
+        <location filename="../src/editor/error_words.cpp" line="22"/>
+        <source>Could not open &quot;%1&quot;: %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1_names.cpp" line="64"/>
-        <source>Text top margin in pixels</source>
+        <location filename="../src/editor/error_words.cpp" line="29"/>
+        <source>Could not export &quot;%1&quot;: %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1_names.cpp" line="65"/>
-        <source>Text left margin in pixels</source>
+        <location filename="../src/editor/error_words.cpp" line="43"/>
+        <source>it is a folder</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1_names.cpp" line="66"/>
-        <source>Scroll direction</source>
+        <location filename="../src/editor/error_words.cpp" line="45"/>
+        <source>it is not a regular file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1_names.cpp" line="67"/>
-        <source>Scroll up</source>
+        <location filename="../src/editor/error_words.cpp" line="47"/>
+        <source>it is larger than 16 MB, and a stationery file is about 5 KB</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1_names.cpp" line="68"/>
-        <source>Scroll left</source>
+        <location filename="../src/editor/error_words.cpp" line="49"/>
+        <source>it holds bytes that are not text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1_names.cpp" line="69"/>
-        <source>Scroll down</source>
+        <location filename="../src/editor/error_words.cpp" line="53"/>
+        <source>its font size &quot;%1&quot; is not a number</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1_names.cpp" line="70"/>
-        <source>Scroll right</source>
+        <location filename="../src/editor/error_words.cpp" line="55"/>
+        <source>it is not a stationery file made by this program</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1_names.cpp" line="71"/>
-        <source>No scroll</source>
+        <location filename="../src/editor/error_words.cpp" line="66"/>
+        <source>the picture &quot;%1&quot; could not be copied: it does not exist or is no file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1_names.cpp" line="79"/>
-        <source>Click to see the picture at its own size</source>
+        <location filename="../src/editor/error_words.cpp" line="69"/>
+        <source>the sound &quot;%1&quot; could not be copied: it does not exist or is no file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1_open.cpp" line="60"/>
+        <location filename="../src/editor/error_words.cpp" line="72"/>
+        <source>the picture &quot;%1&quot; could not be copied: the page would be written over it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/error_words.cpp" line="75"/>
+        <source>the sound &quot;%1&quot; could not be copied: the page would be written over it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/error_words.cpp" line="78"/>
+        <source>the picture &quot;%1&quot; could not be copied: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/error_words.cpp" line="80"/>
+        <source>the sound &quot;%1&quot; could not be copied: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/error_words.cpp" line="84"/>
+        <source>the picture &quot;%1&quot; could not be read: it changed while it was read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/error_words.cpp" line="87"/>
+        <source>the picture &quot;%1&quot; could not be read: it is not a JPEG, GIF or BMP picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/error_words.cpp" line="90"/>
+        <source>the picture &quot;%1&quot; could not be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="18"/>
+        <source>Stationery|*.htm;*.html|Stationery for today&apos;s mail clients|*.htm;*.html|Message template|*.eml</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="45"/>
         <source>Not Opened</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1_open.cpp" line="69"/>
-        <source>&quot;%1&quot; is open, but not everything it names can be found:
-
-%2
-
-The paths are kept, so saving writes them as they were.</source>
+        <location filename="../src/editor/file_commands.cpp" line="52"/>
+        <source>&quot;%1&quot; is open, but not everything it names can be used.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1_open.cpp" line="72"/>
+        <location filename="../src/editor/file_commands.cpp" line="55"/>
+        <source>These files can&apos;t be found:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="57"/>
+        <source>This file is there but cannot be read as a picture:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="59"/>
+        <source>The paths are kept, so saving writes them as they were.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="61"/>
+        <source>Picture Not Shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="62"/>
         <source>Files Missing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1_open.cpp" line="92"/>
-        <source>%1 (the picture cannot be shown)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_open.cpp" line="95"/>
-        <source>%1 (the picture no longer exists)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_open.cpp" line="112"/>
-        <source>%1 (the sound no longer exists)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1_save.cpp" line="58"/>
+        <location filename="../src/editor/file_commands.cpp" line="74"/>
         <source>Not Saved</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1_ticker_tab.cpp" line="10"/>
-        <source>Ticker #%1</source>
+        <location filename="../src/editor/file_commands.cpp" line="81"/>
+        <source>the new stationery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="83"/>
+        <source>Save changes to %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="84"/>
+        <source>Unsaved Changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="99"/>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="107"/>
+        <source>Not Exported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="119"/>
+        <source>No web browser could be started to show the preview (%1). Nothing was saved; File &gt; Save writes the stationery as usual.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="122"/>
+        <source>The preview could not be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="123"/>
+        <source>No Browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="123"/>
+        <source>No Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <location filename="../src/editor/form1.cpp" line="39"/>
+        <source>Varek&apos;s Outlook Express Stationery Creator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/form1.cpp" line="58"/>
+        <location filename="../src/editor/form1.cpp" line="140"/>
+        <source>Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/form1.cpp" line="59"/>
+        <location filename="../src/editor/form1.cpp" line="142"/>
+        <source>Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/form1.cpp" line="61"/>
+        <location filename="../src/editor/form1.cpp" line="144"/>
+        <source>Ticker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/form1.cpp" line="62"/>
+        <location filename="../src/editor/form1.cpp" line="146"/>
+        <source>Color-Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/form1.cpp" line="63"/>
+        <location filename="../src/editor/form1.cpp" line="148"/>
+        <source>Margins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/form1.cpp" line="123"/>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/form1.cpp" line="125"/>
+        <source>&amp;Open...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/form1.cpp" line="127"/>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/form1.cpp" line="129"/>
+        <source>&amp;Export...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/form1.cpp" line="131"/>
+        <source>&amp;Preview in Browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/form1.cpp" line="133"/>
+        <source>&amp;Check...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/form1.cpp" line="135"/>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/form1.cpp" line="138"/>
+        <source>Items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/form1.cpp" line="153"/>
+        <source>&amp;About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/form1.cpp" line="47"/>
+        <source>Stationery parts</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImagePage</name>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="45"/>
+        <location filename="../src/editor/image_page.cpp" line="72"/>
+        <source>Images</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="57"/>
+        <source>Click to see the picture at its own size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="73"/>
+        <source>Picture drive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="74"/>
+        <source>Picture folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="75"/>
+        <source>Picture files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="76"/>
+        <source>Picture preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="77"/>
+        <source>Picture at its own size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="78"/>
+        <source>Chosen picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="79"/>
+        <source>Picture width in twips</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="80"/>
+        <source>Picture height in twips</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="111"/>
+        <source>Picture Too Large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="180"/>
+        <source>Invalid Picture Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="181"/>
+        <source>Corrupt Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MarginsPage</name>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="32"/>
+        <source>Image Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="32"/>
+        <source>Image width in pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="34"/>
+        <source>Image Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="34"/>
+        <source>Image height in pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="36"/>
+        <source>Text Top Margin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="36"/>
+        <source>Text top margin in pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="38"/>
+        <source>Text Left Margin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="38"/>
+        <source>Text left margin in pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="62"/>
+        <source>Scroll direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="76"/>
+        <source>Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="76"/>
+        <source>Scroll up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="78"/>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="78"/>
+        <source>Scroll left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="80"/>
+        <source>Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="80"/>
+        <source>Scroll down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="82"/>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="82"/>
+        <source>Scroll right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="84"/>
+        <source>No Scroll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="84"/>
+        <source>No scroll</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -550,35 +584,150 @@ The paths are kept, so saving writes them as they were.</source>
     </message>
 </context>
 <context>
+    <name>SoundPage</name>
+    <message>
+        <location filename="../src/editor/sound_page.cpp" line="22"/>
+        <location filename="../src/editor/sound_page.cpp" line="48"/>
+        <source>Sounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/sound_page.cpp" line="29"/>
+        <location filename="../src/editor/sound_page.cpp" line="49"/>
+        <source>Outlook Express 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/sound_page.cpp" line="31"/>
+        <location filename="../src/editor/sound_page.cpp" line="49"/>
+        <source>No Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/sound_page.cpp" line="48"/>
+        <source>Sound drive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/sound_page.cpp" line="48"/>
+        <source>Sound folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/sound_page.cpp" line="49"/>
+        <source>Sound files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/sound_page.cpp" line="50"/>
+        <source>Sound player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/sound_page.cpp" line="50"/>
+        <source>Chosen sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TickerPage</name>
+    <message>
+        <location filename="../src/editor/ticker_page.cpp" line="19"/>
+        <source>Ticker 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/ticker_page.cpp" line="19"/>
+        <source>Ticker 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/ticker_page.cpp" line="20"/>
+        <source>Ticker 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/ticker_page.cpp" line="21"/>
+        <source>Ticker 1 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/ticker_page.cpp" line="21"/>
+        <source>Ticker 2 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/ticker_page.cpp" line="22"/>
+        <source>Ticker 3 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/ticker_page.cpp" line="26"/>
+        <source>Ticker #%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
-        <location filename="../src/windows/frm_about.cpp" line="35"/>
+        <location filename="../src/windows/frm_about.cpp" line="36"/>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/frm_about.cpp" line="49"/>
+        <location filename="../src/windows/frm_about.cpp" line="67"/>
         <source>Varek&apos;s Stationery Program (Tovrin)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/frm_about.cpp" line="53"/>
+        <location filename="../src/windows/frm_about.cpp" line="71"/>
         <source>Copyright © the Stationery Editor authors</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/frm_about.cpp" line="55"/>
+        <location filename="../src/windows/frm_about.cpp" line="73"/>
         <source>Questions and fixes are welcome through the project&apos;s issue tracker.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/frm_about.cpp" line="90"/>
+        <location filename="../src/windows/frm_about.cpp" line="114"/>
         <source>About </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/frm_about.cpp" line="91"/>
+        <location filename="../src/windows/frm_about.cpp" line="115"/>
         <source>Version %1.%2.%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>platform::DesktopUrlOpener</name>
+    <message>
+        <location filename="../src/platform/url_opener.cpp" line="21"/>
+        <source>%1 could not be started: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/url_opener.cpp" line="33"/>
+        <source>the opener ended with status %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/url_opener.cpp" line="43"/>
+        <source>the system has no program for web pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>platform::FileBrowser</name>
+    <message>
+        <location filename="../src/platform/file_browser.cpp" line="30"/>
+        <source>Device Not Avaible... Put a Disk in and Try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/file_browser.cpp" line="31"/>
+        <source>No Disk</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
