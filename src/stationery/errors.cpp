@@ -7,7 +7,10 @@ namespace stationery {
 namespace {
 
 std::string quoted(const std::filesystem::path& file) {
-    return "\"" + utf8FromPath(file) + "\"";
+    std::string text(1, '"');
+    text += utf8FromPath(file);
+    text += '"';
+    return text;
 }
 
 std::string readReason(ReadError::Code code, const std::string& detail) {
