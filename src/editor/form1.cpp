@@ -69,6 +69,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     connect(SSTab1, &platform::TabControl::Click, this, &Form1::Form1_SSTab1_Click);
 
     check_ = new CheckPresenter(*document_, *imagePage_->preview(), this);
+    connect(imagePage_, &ImagePage::previewShown, check_, &CheckPresenter::refresh);
     files_ = new FileCommands({*document_, CommonDialog1, services_.messages, services_.browser,
                                this, [this](int pointer) { setMousePointer(pointer); },
                                [this] {

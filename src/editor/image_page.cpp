@@ -8,6 +8,7 @@
 #include "platform/file_list_box.h"
 #include "platform/image_box.h"
 #include "platform/label.h"
+#include "platform/latest_picture_decoder.h"
 #include "platform/message_box.h"
 #include "platform/mouse_pointer.h"
 #include "platform/picture_loader.h"
@@ -84,6 +85,12 @@ ImagePage::ImagePage(QWidget* page, QWidget* form, PageContext context,
         names[i].first->setAccessibleName(tr(spoken[i]));
     }
 
+    decoder_ = new platform::LatestPictureDecoder(&platform::PictureLoader::stretchedTo, this);
+    connect(decoder_, &platform::LatestPictureDecoder::decoded, this, &ImagePage::showDecoded);
+    connect(decoder_, &platform::LatestPictureDecoder::failed, this,
+            [this](const QString&, int number, const QString& description) {
+                reportFailure(number, description);
+            });
     connect(browser_, &platform::FileBrowser::fileChosen, this, &ImagePage::chooseFile);
     connect(browser_, &platform::FileBrowser::driveFailed, this,
             [this] { preview_->setPicture(QPixmap()); });
@@ -106,13 +113,16 @@ void ImagePage::chooseFile(const QString& path) {
         showPicture(path, path, true);
         context_.setMousePointer(platform::PointerDefault);
     } catch (const platform::RuntimeError& error) {
-        if (error.number() == platform::error::OutOfMemory)
-            context_.messages.exclamation(context_.window, QString::fromUtf8(error.what()),
-                                          tr("Picture Too Large"));
-        recoverFromFailure(error.number());
+        reportFailure(error.number(), QString::fromUtf8(error.what()));
     } catch (const std::exception&) {
         recoverFromFailure(0); // out of memory and the like: quietly, as any other error
     }
+}
+
+void ImagePage::reportFailure(int errorNumber, const QString& description) {
+    if (errorNumber == platform::error::OutOfMemory)
+        context_.messages.exclamation(context_.window, description, tr("Picture Too Large"));
+    recoverFromFailure(errorNumber);
 }
 
 OpenedFileProblems ImagePage::showOpened(const StationeryDocument& document) {
@@ -139,6 +149,7 @@ OpenedFileProblems ImagePage::showOpened(const StationeryDocument& document) {
 }
 
 void ImagePage::clearPicture(const QString& named, const QString& file) {
+    decoder_->cancel();
     preview_->setPicture(QPixmap());
     preview_->Tag = file;
     browser_->files()->showChosen(QString());
@@ -146,13 +157,12 @@ void ImagePage::clearPicture(const QString& named, const QString& file) {
 }
 
 void ImagePage::showPicture(const QString& path, const QString& named, bool measure) {
-    // The preview is decoded straight at the size it is shown; the natural size
-    // comes from the file's header. Nothing is decoded in full.
-    const QSize previewPixels = preview_->size() * preview_->devicePixelRatioF();
-    QPixmap picture = QPixmap::fromImage(platform::PictureLoader::stretchedTo(path, previewPixels));
-    picture.setDevicePixelRatio(preview_->devicePixelRatioF());
-    preview_->setPicture(picture);
-    natural_->resize(platform::PictureLoader::naturalSize(path));
+    // The size comes from the file's header once the file is known to decode; the
+    // preview is decoded meanwhile on another thread, straight at the size it is
+    // shown, so the window answers at once however large the picture.
+    natural_->resize(platform::PictureLoader::checkedSize(path));
+    preview_->setPicture(QPixmap());
+    decoder_->request(path, preview_->size() * preview_->devicePixelRatioF());
 
     chosen_->setCaption(named);
     QString width, height;
@@ -175,7 +185,17 @@ void ImagePage::showPicture(const QString& path, const QString& named, bool meas
     emit touched();
 }
 
+void ImagePage::showDecoded(const QString& path, const QImage& image) {
+    if (path != preview_->Tag)
+        return; // chosen no more
+    QPixmap picture = QPixmap::fromImage(image);
+    picture.setDevicePixelRatio(preview_->devicePixelRatioF());
+    preview_->setPicture(picture);
+    emit previewShown();
+}
+
 void ImagePage::recoverFromFailure(int errorNumber) {
+    decoder_->cancel();
     if (errorNumber == platform::error::InvalidPicture)
         context_.messages.exclamation(context_.window, tr("Invalid Picture Type"),
                                       tr("Corrupt Picture"));

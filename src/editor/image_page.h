@@ -13,6 +13,7 @@ namespace platform {
 class FileBrowser;
 class ImageBox;
 class Label;
+class LatestPictureDecoder;
 class VolumeList;
 } // namespace platform
 namespace stationery {
@@ -43,12 +44,17 @@ public:
 
 signals:
     void touched();
+    // The preview now shows the chosen picture (decoded off the window's thread).
+    void previewShown();
 
 private:
     void clearPicture(const QString& named, const QString& file);
-    // Shows the picture at `path` and records it as chosen, its size measured when
-    // `measure`. Throws RuntimeError as the loader does.
+    // Records the picture at `path` as chosen, its size measured when `measure`, and
+    // has its preview decoded. Throws RuntimeError as the loader does, before anything
+    // is recorded, when the file is not a whole picture it can decode.
     void showPicture(const QString& path, const QString& named, bool measure);
+    void showDecoded(const QString& path, const QImage& image);
+    void reportFailure(int errorNumber, const QString& description);
     void recoverFromFailure(int errorNumber);
 
     PageContext context_;
@@ -60,4 +66,5 @@ private:
     platform::Label* widthTwips_ = nullptr;    // Label11
     platform::Label* heightTwips_ = nullptr;   // Label12
     QPointer<Form2> previewWindow_;
+    platform::LatestPictureDecoder* decoder_ = nullptr;
 };

@@ -72,11 +72,18 @@ OpenedPicture open(const QString& path) {
     return picture;
 }
 
-QImage decode(OpenedPicture& picture, QSize scaledSize, QRect part = QRect()) {
+// Everything a decode can fail on but the decode itself: a picture cut off, or too
+// large to decode whole.
+void checkWhole(OpenedPicture& picture) {
     const QByteArray format = picture.reader->format();
     if (!isWhole(*picture.file, format) || !picture.file->seek(0))
         notAPicture();
     checkDecodableWhole(format, picture.size);
+}
+
+QImage decode(OpenedPicture& picture, QSize scaledSize, QRect part = QRect()) {
+    checkWhole(picture);
+    const QByteArray format = picture.reader->format();
     picture.reader = std::make_unique<QImageReader>(picture.file.get(), format);
     if (scaledSize.isValid() && scaledSize != picture.size)
         picture.reader->setScaledSize(scaledSize);
@@ -99,6 +106,12 @@ QImage decode(OpenedPicture& picture, QSize scaledSize, QRect part = QRect()) {
 
 QSize PictureLoader::naturalSize(const QString& path) {
     return open(path).size;
+}
+
+QSize PictureLoader::checkedSize(const QString& path) {
+    OpenedPicture picture = open(path);
+    checkWhole(picture);
+    return picture.size;
 }
 
 QImage PictureLoader::stretchedTo(const QString& path, QSize size) {

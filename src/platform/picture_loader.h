@@ -19,6 +19,9 @@ class PictureLoader {
 public:
     // The picture's own size in pixels, from the file's header alone.
     static QSize naturalSize(const QString& path);
+    // The same, once the file has been found whole and decodable: what a decode could
+    // fail on, found without decoding.
+    static QSize checkedSize(const QString& path);
     // The picture decoded straight to `size`, as a stretched image box shows it.
     static QImage stretchedTo(const QString& path, QSize size);
     // The picture at its own size, or scaled down in proportion to fit `limit`.

@@ -8,8 +8,11 @@
 #include "platform/doubles/recording_url_opener.h"
 #include "platform/doubles/scripted_dialogs.h"
 
+#include "platform/image_box.h"
+
 #include <QDir>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -44,6 +47,15 @@ protected:
         QString title = form->windowTitle();
         return title.replace(QStringLiteral("[*]"),
                              form->isWindowModified() ? QStringLiteral("*") : QString());
+    }
+
+    // Waits for the chosen picture's preview, decoded off the window's thread.
+    bool previewShown() const {
+        return QTest::qWaitFor([this] {
+            return !form->findChild<platform::ImageBox*>(QStringLiteral("Image1"))
+                        ->Picture()
+                        .isNull();
+        });
     }
 
     // A fresh folder for files the test makes; removed at the end.
