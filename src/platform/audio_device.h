@@ -14,7 +14,8 @@ public:
 
     virtual ~AudioDevice() = default;
 
-    // Why nothing can be played on this machine, or empty when sound can be played.
+    // Why nothing can be played on this machine, or empty when sound can be played. A
+    // device may wait to find out until a file is first opened: empty before that.
     virtual QString unavailableReason() const = 0;
     // Opens `fileName`. `deviceType` is "Sequencer" (MIDI), "Waveaudio" (WAV) or empty
     // to let the device tell from the file's content. Returns why the file cannot be

@@ -25,9 +25,17 @@ SdlAudioDevice::SdlAudioDevice() {
     // SDL would otherwise catch SIGINT and SIGTERM and swallow them into its own event
     // queue, which this program never reads: the program could not be ended.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+}
+
+// Opening the output takes a good part of the program's start (the sound server or
+// every ALSA card is asked), so it waits until a sound is first opened.
+bool SdlAudioDevice::openOutput() {
+    if (outputTried_)
+        return audioOpen_;
+    outputTried_ = true;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         unavailable_ = tr("No audio device is available (%1).").arg(sdlError());
-        return;
+        return false;
     }
     Mix_Init(MIX_INIT_MID | MIX_INIT_MP3);
     const QString font = soundFont();
@@ -36,9 +44,10 @@ SdlAudioDevice::SdlAudioDevice() {
     if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 2048) != 0) {
         unavailable_ = tr("No audio device is available (%1).").arg(sdlError());
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return;
+        return false;
     }
     audioOpen_ = true;
+    return true;
 }
 
 SdlAudioDevice::~SdlAudioDevice() {
@@ -106,7 +115,7 @@ QString SdlAudioDevice::wavFormatProblem(const QByteArray& head) {
 
 QString SdlAudioDevice::open(const QString& deviceType, const QString& fileName) {
     close();
-    if (!audioOpen_)
+    if (!openOutput())
         return unavailable_;
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))

@@ -38,7 +38,11 @@ public:
     static QString soundFont();
 
 private:
+    // Opens the audio output the first time it is asked; whether it is open.
+    bool openOutput();
+
     QString unavailable_;
+    bool outputTried_ = false;
     bool audioOpen_ = false;
     _Mix_Music* music_ = nullptr;
     bool paused_ = false;

@@ -126,9 +126,11 @@ TEST_F(SdlAudioTest, RefusesWhatItCannotPlayAndSaysWhy) {
 TEST(SdlAudioWithoutOutput, SaysNoDeviceIsAvailable) {
     qputenv("SDL_AUDIODRIVER", "no-such-driver");
     SdlAudioDevice device;
+    EXPECT_EQ(device.unavailableReason(), u""_s); // not tried before a sound is opened
+    const QString refused = device.open(u"Waveaudio"_s, u"/whatever.wav"_s);
     qunsetenv("SDL_AUDIODRIVER");
     EXPECT_TRUE(device.unavailableReason().startsWith(u"No audio device is available"_s));
-    EXPECT_EQ(device.open(u"Waveaudio"_s, u"/whatever.wav"_s), device.unavailableReason());
+    EXPECT_EQ(refused, device.unavailableReason());
     device.play();
     EXPECT_EQ(device.mode(), AudioDevice::Mode::NotOpen);
 }
