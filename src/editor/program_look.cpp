@@ -5,6 +5,7 @@
 
 void applyProgramLook() {
     QApplication::setStyle(QStringLiteral("Fusion"));
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QFont font = QApplication::font();
     font.setPixelSize(11);
     QApplication::setFont(font);

@@ -1,12 +1,12 @@
 #include "platform/dir_list_box.h"
 
+#include "platform/drawn_icons.h"
 #include "platform/folder_scan.h"
 #include "platform/runtime_error.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStyle>
 
 namespace platform {
 
@@ -63,8 +63,8 @@ void DirListBox::open(const QString& folder) {
 
 void DirListBox::fill() {
     clear();
-    const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    const QIcon openIcon = drawnIcon(DrawnIcon::OpenFolder);
+    const QIcon closedIcon = drawnIcon(DrawnIcon::ClosedFolder);
 
     // The chain of folders from the root down to the open one.
     QStringList chain;

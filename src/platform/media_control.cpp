@@ -1,7 +1,8 @@
 #include "platform/media_control.h"
 
+#include "platform/drawn_icons.h"
+
 #include <QHBoxLayout>
-#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 
@@ -9,9 +10,9 @@ namespace platform {
 
 namespace {
 
-QToolButton* transportButton(QWidget* parent, QStyle::StandardPixmap icon, const QString& name) {
+QToolButton* transportButton(QWidget* parent, DrawnIcon icon, const QString& name) {
     auto* button = new QToolButton(parent);
-    button->setIcon(parent->style()->standardIcon(icon));
+    button->setIcon(drawnIcon(icon));
     button->setToolTip(name);
     button->setAccessibleName(name);
     button->setAutoRaise(false);
@@ -22,10 +23,9 @@ QToolButton* transportButton(QWidget* parent, QStyle::StandardPixmap icon, const
 } // namespace
 
 MediaControl::MediaControl(AudioDevice& device, QWidget* parent)
-    : QWidget(parent), device_(device),
-      play_(transportButton(this, QStyle::SP_MediaPlay, tr("Play"))),
-      pause_(transportButton(this, QStyle::SP_MediaPause, tr("Pause"))),
-      stop_(transportButton(this, QStyle::SP_MediaStop, tr("Stop"))), poll_(new QTimer(this)) {
+    : QWidget(parent), device_(device), play_(transportButton(this, DrawnIcon::Play, tr("Play"))),
+      pause_(transportButton(this, DrawnIcon::Pause, tr("Pause"))),
+      stop_(transportButton(this, DrawnIcon::Stop, tr("Stop"))), poll_(new QTimer(this)) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(1);
