@@ -1,6 +1,7 @@
 // Speed and memory of the editor's heavy paths: building the window, choosing a
 // camera-sized picture, listing a huge folder. Run by hand:
 //   build/bench/gui_bench [--benchmark_filter=...]
+#include "bare_window.h"
 #include "editor/form1.h"
 #include "editor/program_look.h"
 #include "platform/audio_device.h"
@@ -306,10 +307,7 @@ BENCHMARK(walkThroughPhotos)->Arg(0)->Arg(1)->Iterations(3)->Unit(benchmark::kMi
 void constructAndShowBareWindow(benchmark::State& state) {
     for (auto _ : state) {
         QMainWindow window;
-        auto* tabs = new QTabWidget;
-        for (const char* caption : {"Image", "Sound", "Ticker", "Color-Font", "Margins"})
-            tabs->addTab(new QWidget, QLatin1String(caption));
-        window.setCentralWidget(tabs);
+        buildBareWindow(window);
         window.show();
         QApplication::processEvents();
     }

@@ -43,6 +43,28 @@ void makeHandedOverFile(const TemporaryFolder& folder, const std::string& conten
     ASSERT_EQ(::chmod(folder.path().c_str(), 0755), 0);
 }
 
+// How a save made in a child process went: the child may give up root first, and
+// may be held to a file size limit (as a full disk would hold it).
+enum class Outcome { Saved, PermissionDenied, OtherFailure, SetupFailed };
+
+Outcome saveInChild(const fs::path& file, bool asOrdinaryUser, rlim_t sizeLimit = RLIM_INFINITY) {
+    const int status = test::runInChildProcess([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{sizeLimit, sizeLimit};
+        if ((asOrdinaryUser && !test::dropRoot()) || setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            return int(Outcome::SetupFailed);
+        try {
+            StationeryWriter::save(file, someSettings());
+        } catch (const SaveError& error) {
+            return int(error.file() == file && error.reason() == "Permission denied"
+                           ? Outcome::PermissionDenied
+                           : Outcome::OtherFailure);
+        }
+        return int(Outcome::Saved);
+    });
+    return Outcome(status);
+}
+
 TEST(Save, ReplacesWhatASymbolicLinkPointsToAndKeepsTheLink) {
     TemporaryFolder folder;
     fs::create_directory(folder.path() / "real");
@@ -90,17 +112,7 @@ TEST(Save, KeepsPermissionsOwnerAndGroup) {
 TEST(Save, WritableFileInAFolderTheUserMayNotChange) {
     TemporaryFolder folder;
     makeHandedOverFile(folder, std::string(5000, 'o')); // longer than the new file
-    const int status = test::runInChildProcess([&] {
-        if (!test::dropRoot())
-            return 3;
-        try {
-            StationeryWriter::save(folder.path() / "old.htm", someSettings());
-        } catch (const SaveError&) {
-            return 4;
-        }
-        return 0;
-    });
-    ASSERT_EQ(status, 0) << "3: could not drop root, 4: the save failed";
+    ASSERT_EQ(saveInChild(folder.path() / "old.htm", true), Outcome::Saved);
     EXPECT_EQ(folderEntries(folder.path()), std::vector<std::string>{"old.htm"});
     EXPECT_EQ(readFile(folder.path() / "old.htm"), StationeryWriter::render(someSettings()));
     EXPECT_EQ(statOf(folder.path() / "old.htm").st_mode & 07777, 0640u);
@@ -111,19 +123,7 @@ TEST(Save, InPlaceWriteThatCannotReserveItsLengthKeepsTheOldFile) {
     makeHandedOverFile(folder, "short old contents");
     // A file size limit below the new length fails the reservation, as a full disk
     // does, before any old byte is overwritten.
-    const int status = test::runInChildProcess([&] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{256, 256};
-        if (!test::dropRoot() || setrlimit(RLIMIT_FSIZE, &limit) != 0)
-            return 3;
-        try {
-            StationeryWriter::save(folder.path() / "old.htm", someSettings());
-        } catch (const SaveError& error) {
-            return std::string(error.what()).find("old.htm") != std::string::npos ? 0 : 4;
-        }
-        return 5;
-    });
-    EXPECT_EQ(status, 0) << "3: no limit, 4: message without the path, 5: no error";
+    EXPECT_EQ(saveInChild(folder.path() / "old.htm", true, 256), Outcome::OtherFailure);
     expectOnlyTheOldFile(folder, "short old contents");
 }
 
@@ -135,17 +135,7 @@ TEST(Save, ReadOnlyFolderKeepsTheOldFile) {
                                                     std::filesystem::perms::others_read |
                                                     std::filesystem::perms::others_exec);
     // Root may write anywhere; a child that has given up root may not.
-    const int status = test::runInChildProcess([&] {
-        if (!test::dropRoot())
-            return 3;
-        try {
-            StationeryWriter::save(folder.path() / "old.htm", someSettings());
-        } catch (const SaveError& error) {
-            return std::string(error.what()).find("Permission denied") != std::string::npos ? 0 : 4;
-        }
-        return 5;
-    });
-    EXPECT_EQ(status, 0) << "3: could not drop root, 4: wrong reason, 5: no error";
+    EXPECT_EQ(saveInChild(folder.path() / "old.htm", true), Outcome::PermissionDenied);
     expectOnlyTheOldFile(folder, "old contents");
 }
 
@@ -155,19 +145,7 @@ TEST(Save, WriteFailingMidwayKeepsTheOldFile) {
     test::writeFile(folder.path() / "old.htm", oldContents);
     // A file size limit smaller than the stationery makes the write itself fail, as a
     // full disk would, after part of the file has gone out.
-    const int status = test::runInChildProcess([&] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{256, 256};
-        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
-            return 3;
-        try {
-            StationeryWriter::save(folder.path() / "old.htm", someSettings());
-        } catch (const SaveError&) {
-            return 0;
-        }
-        return 5;
-    });
-    EXPECT_EQ(status, 0) << "3: no limit, 5: no error";
+    EXPECT_EQ(saveInChild(folder.path() / "old.htm", false, 256), Outcome::OtherFailure);
     expectOnlyTheOldFile(folder, oldContents);
 }
 
@@ -177,18 +155,7 @@ TEST(Save, ReadOnlyFilesAreRefusedForEveryUser) {
         makeHandedOverFile(folder, "old contents");
         ASSERT_EQ(::chmod((folder.path() / "old.htm").c_str(), 0444), 0);
         ASSERT_EQ(::chmod(folder.path().c_str(), 0777), 0);
-        const int status = test::runInChildProcess([&] {
-            if (!asRoot && !test::dropRoot())
-                return 3;
-            try {
-                StationeryWriter::save(folder.path() / "old.htm", someSettings());
-            } catch (const SaveError& error) {
-                return std::string(error.what()).find("Permission denied") != std::string::npos ? 0
-                                                                                                : 4;
-            }
-            return 5;
-        });
-        EXPECT_EQ(status, 0) << "3: could not drop root, 4: wrong reason, 5: saved";
+        EXPECT_EQ(saveInChild(folder.path() / "old.htm", !asRoot), Outcome::PermissionDenied);
         expectOnlyTheOldFile(folder, "old contents");
     }
 }
@@ -198,17 +165,7 @@ TEST(Save, OthersFileInAStickyFolderIsRewrittenInPlace) {
     test::writeFile(folder.path() / "old.htm", std::string(4000, 'o'));
     ASSERT_EQ(::chmod((folder.path() / "old.htm").c_str(), 0666), 0); // root's, writable by all
     ASSERT_EQ(::chmod(folder.path().c_str(), 01777), 0);
-    const int status = test::runInChildProcess([&] {
-        if (!test::dropRoot())
-            return 3;
-        try {
-            StationeryWriter::save(folder.path() / "old.htm", someSettings());
-        } catch (const SaveError&) {
-            return 4;
-        }
-        return 0;
-    });
-    ASSERT_EQ(status, 0) << "3: could not drop root, 4: the save failed";
+    ASSERT_EQ(saveInChild(folder.path() / "old.htm", true), Outcome::Saved);
     EXPECT_EQ(folderEntries(folder.path()), std::vector<std::string>{"old.htm"});
     EXPECT_EQ(readFile(folder.path() / "old.htm"), StationeryWriter::render(someSettings()));
 }
