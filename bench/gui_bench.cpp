@@ -13,6 +13,7 @@
 #include "platform/image_box.h"
 #include "platform/picture_loader.h"
 #include "platform/volumes.h"
+#include "windows/designs_window.h"
 
 #include <QApplication>
 #include <QDir>
@@ -303,6 +304,21 @@ void walkThroughPhotos(benchmark::State& state) {
     state.counters["extra_memory_MB"] = extraMemory;
 }
 BENCHMARK(walkThroughPhotos)->Arg(0)->Arg(1)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+// File > New from Design: every design's thumbnail drawn and the window shown.
+void showDesignsWindow(benchmark::State& state) {
+    BenchServices services;
+    Form1 form(services.forEditor());
+    form.show();
+    for (auto _ : state) {
+        form.Form1_mnuNewFromDesign_Click();
+        QApplication::processEvents();
+        state.PauseTiming();
+        delete form.findChild<DesignsWindow*>();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(showDesignsWindow)->Unit(benchmark::kMillisecond);
 
 void constructAndShowBareWindow(benchmark::State& state) {
     for (auto _ : state) {

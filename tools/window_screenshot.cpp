@@ -15,6 +15,7 @@
 #include "platform/volumes.h"
 #include "windows/artwork.h"
 #include "windows/check_window.h"
+#include "windows/designs_window.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,7 +29,8 @@ using namespace Qt::StringLiterals;
 
 int main(int argc, char* argv[]) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: window_screenshot OUTPUT.png [TAB]\n");
+        std::fprintf(stderr,
+                     "usage: window_screenshot OUTPUT.png [TAB [CHECK.png [DESIGNS.png]]]\n");
         return 2;
     }
     QApplication app(argc, argv);
@@ -64,11 +66,21 @@ int main(int argc, char* argv[]) {
         window.findChild<platform::Label*>(QStringLiteral("Label4"))->Tag =
             QStringLiteral("C0C0C0");
         window.Form1_mnuCheck_Click();
-        CheckWindow* check = window.checkWindow();
+        CheckWindow* check = window.findChild<CheckWindow*>();
         if (!QTest::qWaitForWindowExposed(check))
             return 1;
         QTest::qWait(300);
-        return check->grab().save(QString::fromLocal8Bit(argv[3]), "PNG") ? 0 : 1;
+        if (!check->grab().save(QString::fromLocal8Bit(argv[3]), "PNG"))
+            return 1;
+        check->close();
+    }
+    if (argc > 4) {
+        window.Form1_mnuNewFromDesign_Click();
+        auto* designs = window.findChild<DesignsWindow*>();
+        if (!QTest::qWaitForWindowExposed(designs))
+            return 1;
+        QTest::qWait(300);
+        return designs->grab().save(QString::fromLocal8Bit(argv[4]), "PNG") ? 0 : 1;
     }
     return 0;
 }

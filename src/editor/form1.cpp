@@ -2,6 +2,7 @@
 
 #include "editor/check_presenter.h"
 #include "editor/color_font_page.h"
+#include "editor/design_picker.h"
 #include "editor/file_commands.h"
 #include "editor/image_page.h"
 #include "editor/margins_page.h"
@@ -20,6 +21,7 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QStandardPaths>
 
 #include <cmath>
 
@@ -78,6 +80,13 @@ Form1::Form1(Form1Services services, QWidget* parent)
                                    tickWhatTheFileSets();
                                    return problems;
                                }});
+    designs_ = new DesignPicker({*document_, services_.messages, this,
+                                 [this](const QString& picture) {
+                                     imagePage_->chooseFile(picture);
+                                     tickWhatTheFileSets();
+                                 }},
+                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                                    QStringLiteral("/designs"));
     connectDocument();
     setOuterSizeTwips(6480, kOuterHeight);
     Form1_Form_Load();
@@ -123,6 +132,8 @@ void Form1::buildMenus() {
     };
     mnuFile = menuBar()->addMenu(tr("File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuNewFromDesign = item(mnuFile, QT_TR_NOOP("New from &Design..."), Qt::CTRL | Qt::Key_N,
+                            &Form1::Form1_mnuNewFromDesign_Click, "mnuNewFromDesign");
     mnuOpen = item(mnuFile, QT_TR_NOOP("&Open..."), Qt::CTRL | Qt::SHIFT | Qt::Key_O,
                    &Form1::Form1_mnuOpen_Click, "mnuOpen");
     mnuSave = item(mnuFile, QT_TR_NOOP("&Save"), Qt::CTRL | Qt::Key_S, &Form1::Form1_mnuSave_Click,
@@ -250,29 +261,19 @@ void Form1::Form1_SSTab1_Click(int /*previousTab*/) {
     marginsPage_->setSizeFieldsEnabled(!imagePage_->chosenFile().isEmpty());
 }
 
-// The Items menu ticks what an opened file sets, as if each part had been chosen by hand.
+// The Items menu ticks what an opened file or a design sets, as if chosen by hand.
 void Form1::tickWhatTheFileSets() {
-    const stationery::StationerySettings& s = document_->settings();
-    mnuImage->setChecked(s.ImagePath != stationery::kNoImage);
-    mnuSound->setChecked(s.SoundPath != stationery::kNoSound || s.NoSound != 0);
-    mnuTicker->setChecked(stationery::isRealTicker(s, 1) || stationery::isRealTicker(s, 2) ||
-                          stationery::isRealTicker(s, 3));
-    mnucolorfont->setChecked(
-        !s.TextColor.empty() || !s.BackgroundColor.empty() || !s.FontName.empty() ||
-        s.AuthorName != stationery::kAuthorPlaceholder || s.Title != stationery::kTitlePlaceholder);
-    mnuMargins->setChecked(s.LeftMargin != "0" || s.TopMargin != "0" ||
-                           s.Direction != stationery::ScrollDirection::NoScroll);
+    const stationery::PartsSet set = stationery::partsSet(document_->settings());
+    const std::pair<platform::MenuItem*, bool> ticks[] = {{mnuImage, set.image},
+                                                          {mnuSound, set.sound},
+                                                          {mnuTicker, set.ticker},
+                                                          {mnucolorfont, set.colorFont},
+                                                          {mnuMargins, set.margins}};
+    for (const auto& [item, ticked] : ticks)
+        item->setChecked(ticked);
 }
 
 // --- Other windows and the end -------------------------------------------------
-
-frmAbout* Form1::aboutWindow() const {
-    return about_;
-}
-
-Form2* Form1::previewWindow() const {
-    return imagePage_->previewWindow();
-}
 
 void Form1::Form1_mnuAbout_Click() {
     if (!about_) {

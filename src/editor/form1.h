@@ -25,6 +25,7 @@ class VolumeList;
 class CheckPresenter;
 class CheckWindow;
 class ColorFontPage;
+class DesignPicker;
 class FileCommands;
 class Form2;
 class ImagePage;
@@ -80,6 +81,7 @@ public:
     void Form1_Form_Resize();
     void Form1_SSTab1_Click(int previousTab);
     // Menus.
+    void Form1_mnuNewFromDesign_Click();
     void Form1_mnuOpen_Click();
     void Form1_mnuSave_Click();
     void Form1_mnuExport_Click();
@@ -124,10 +126,6 @@ public:
     // (the session is ending, or the program was told to end).
     void endNow();
 
-    frmAbout* aboutWindow() const;
-    CheckWindow* checkWindow() const;
-    Form2* previewWindow() const;
-
     platform::CommonDialog CommonDialog1;
 
 protected:
@@ -156,9 +154,11 @@ private:
     MarginsPage* marginsPage_ = nullptr;
     CheckPresenter* check_ = nullptr;
     FileCommands* files_ = nullptr;
+    DesignPicker* designs_ = nullptr;
     QPointer<frmAbout> about_;
 
     QMenu* mnuFile = nullptr;
+    platform::MenuItem* mnuNewFromDesign = nullptr;
     platform::MenuItem* mnuOpen = nullptr;
     platform::MenuItem* mnuSave = nullptr;
     platform::MenuItem* mnuExport = nullptr;

@@ -4,6 +4,7 @@
 
 #include "editor/check_presenter.h"
 #include "editor/color_font_page.h"
+#include "editor/design_picker.h"
 #include "editor/file_commands.h"
 #include "editor/image_page.h"
 #include "editor/margins_page.h"
@@ -13,6 +14,9 @@
 #include "platform/tab_control.h"
 
 // File menu.
+void Form1::Form1_mnuNewFromDesign_Click() {
+    designs_->show();
+}
 void Form1::Form1_mnuOpen_Click() {
     files_->openWithDialog();
 }
@@ -30,9 +34,6 @@ void Form1::Form1_mnuPreview_Click() {
 }
 void Form1::Form1_mnuCheck_Click() {
     check_->show();
-}
-CheckWindow* Form1::checkWindow() const {
-    return check_->window();
 }
 
 // Items menu: each entry opens its tab.

@@ -70,4 +70,12 @@ bool isRealTicker(const StationerySettings& settings, int number) {
     return !text.empty() && text != placeholders[number - 1];
 }
 
+PartsSet partsSet(const StationerySettings& s) {
+    return {s.ImagePath != kNoImage, s.SoundPath != kNoSound || s.NoSound != 0,
+            isRealTicker(s, 1) || isRealTicker(s, 2) || isRealTicker(s, 3),
+            !s.TextColor.empty() || !s.BackgroundColor.empty() || !s.FontName.empty() ||
+                s.AuthorName != kAuthorPlaceholder || s.Title != kTitlePlaceholder,
+            s.LeftMargin != "0" || s.TopMargin != "0" || s.Direction != ScrollDirection::NoScroll};
+}
+
 } // namespace stationery

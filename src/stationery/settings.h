@@ -68,4 +68,11 @@ bool isScrolling(const StationerySettings& settings);
 bool isRealTicker(const StationerySettings& settings, int number);
 const std::string& tickerText(const StationerySettings& settings, int number);
 
+// Which parts of the stationery the record sets other than as an untouched window has
+// them, by the window's tabs.
+struct PartsSet {
+    bool image, sound, ticker, colorFont, margins;
+};
+PartsSet partsSet(const StationerySettings& settings);
+
 } // namespace stationery

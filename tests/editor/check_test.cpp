@@ -23,7 +23,7 @@ protected:
     QStringList rows() {
         QApplication::processEvents(); // the findings follow once the handler has ended
         QStringList texts;
-        QListWidget* list = form->checkWindow()->list();
+        QListWidget* list = form->findChild<CheckWindow*>()->list();
         for (int i = 0; i < list->count(); ++i)
             texts << list->item(i)->text();
         return texts;
@@ -82,7 +82,7 @@ TEST_F(CheckTest, CheckWindowStandsBesideTheEditor) {
     form->show();
     form->Form1_mnuCheck_Click();
     const QRect editor = form->frameGeometry();
-    const QRect check = form->checkWindow()->frameGeometry();
+    const QRect check = form->findChild<CheckWindow*>()->frameGeometry();
     EXPECT_FALSE(editor.intersects(check)) << "check window covers the editor";
     EXPECT_TRUE(form->screen()->availableGeometry().contains(check));
 }
@@ -112,7 +112,7 @@ TEST_F(CheckTest, CheckWindowFollowsTheControlsAndClosesWithEscape) {
     EXPECT_EQ(control<platform::MenuItem>("mnuCheck")->shortcut(),
               QKeySequence(Qt::CTRL | Qt::Key_K));
     form->Form1_mnuCheck_Click();
-    CheckWindow* check = form->checkWindow();
+    CheckWindow* check = form->findChild<CheckWindow*>();
     ASSERT_NE(check, nullptr);
     EXPECT_TRUE(check->isVisible());
     EXPECT_FALSE(check->isModal());

@@ -29,7 +29,7 @@ bool laidOut(frmAbout* about) {
 
 TEST_F(AboutTest, OpensEmptyThenShowsEveryElementCentred) {
     form->Form1_mnuAbout_Click();
-    frmAbout* about = form->aboutWindow();
+    frmAbout* about = form->findChild<frmAbout*>();
     ASSERT_NE(about, nullptr);
     const QString version = u"%1.%2.%3"_s.arg(STATIONERY_VERSION_MAJOR)
                                 .arg(STATIONERY_VERSION_MINOR)
@@ -60,13 +60,13 @@ TEST_F(AboutTest, OpensEmptyThenShowsEveryElementCentred) {
 
     // Asking again brings the same window forward.
     form->Form1_mnuAbout_Click();
-    EXPECT_EQ(form->aboutWindow(), about);
+    EXPECT_EQ(form->findChild<frmAbout*>(), about);
 }
 
 TEST_F(AboutTest, OkEnterAndEscapeCloseIt) {
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_unknown}) {
         form->Form1_mnuAbout_Click();
-        QPointer<frmAbout> about = form->aboutWindow();
+        QPointer<frmAbout> about = form->findChild<frmAbout*>();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
         ASSERT_TRUE(laidOut(about));
         if (key == Qt::Key_unknown)

@@ -1,0 +1,77 @@
+#include "editor/design_picker.h"
+
+#include "editor/designs.h"
+#include "editor/paths.h"
+#include "editor/stationery_document.h"
+#include "platform/message_box.h"
+#include "stationery/atomic_file.h"
+#include "windows/designs_window.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+constexpr QSize kThumbnailSize(168, 112);
+
+} // namespace
+
+DesignPicker::DesignPicker(Services services, QString pictureFolder)
+    : QObject(services.window), services_(std::move(services)),
+      pictureFolder_(std::move(pictureFolder)) {}
+
+void DesignPicker::show() {
+    if (!window_) {
+        std::vector<DesignsWindow::Entry> entries;
+        for (const Design& design : designs())
+            entries.push_back({QCoreApplication::translate("Designs", design.name),
+                               designThumbnail(design, kThumbnailSize)});
+        window_ = new DesignsWindow(entries, services_.window);
+        window_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(window_, &DesignsWindow::chosen, this,
+                [this](int index) { apply(designs().at(std::size_t(index))); });
+    }
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+void DesignPicker::apply(const Design& design) {
+    QString picture;
+    try {
+        picture = placedPicture(design, pictureFolder_);
+    } catch (const stationery::FileWriteError& error) {
+        services_.messages.exclamation(
+            services_.window,
+            tr("The design's picture could not be written to \"%1\": %2.")
+                .arg(QDir::toNativeSeparators(pictureFolder_),
+                     QString::fromStdString(error.reason())),
+            tr("Design Not Applied"));
+        return;
+    }
+    services_.document.edit(
+        [&](stationery::StationerySettings& settings) { applyDesign(design, settings); });
+    services_.choosePicture(QDir::toNativeSeparators(picture));
+}
+
+QString DesignPicker::placedPicture(const Design& design, const QString& folder) {
+    if (!QDir().mkpath(folder))
+        throw stationery::FileWriteError("the folder cannot be made");
+    const QByteArray bytes = designPicture(design);
+    for (int number = 1;; ++number) {
+        const QString name =
+            QDir(folder).filePath(QLatin1String(design.fileStem) +
+                                  (number == 1 ? QString() : QStringLiteral(" (%1)").arg(number)) +
+                                  QStringLiteral(".jpg"));
+        QFile existing(name);
+        if (existing.exists()) {
+            if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes)
+                return name;
+            continue; // someone else's file: never overwritten
+        }
+        stationery::replaceFileContents(fileSystemPath(name),
+                                        std::string_view(bytes.constData(), bytes.size()));
+        return name;
+    }
+}
