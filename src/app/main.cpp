@@ -2,8 +2,8 @@
 #include "editor/form1.h"
 #include "editor/program_look.h"
 #include "platform/common_dialog.h"
+#include "platform/loaded_audio_device.h"
 #include "platform/message_box.h"
-#include "platform/sdl_audio_device.h"
 #include "platform/termination_signals.h"
 #include "platform/url_opener.h"
 #include "platform/volumes.h"
@@ -23,7 +23,12 @@ int main(int argc, char* argv[]) {
     platform::QtDialogPrompter dialogs;
     platform::QtMessageBox messages;
     platform::SystemVolumeList volumes;
-    platform::SdlAudioDevice audio;
+    // The sound module sits beside the program in the build, and in the library folder
+    // once installed.
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    platform::LoadedAudioDevice audio(
+        QStringLiteral("stationery-audio"),
+        {programFolder, programFolder + QStringLiteral("/../" STATIONERY_MODULE_DIR)});
     platform::DesktopUrlOpener browser;
 
     Form1 window({dialogs, messages, volumes, audio, browser, [] {

@@ -18,6 +18,9 @@ for expected in ./usr/bin/stationery-editor \
     ./usr/share/doc/stationery-editor/COPYING; do
     grep -qx -- "$expected" <<<"$files" || fail "the package lacks $expected"
 done
+# The sound module, where the program looks for it: beside bin/, in the library folder.
+grep -q -- '^\./usr/lib.*/stationery-editor/stationery-audio\.so$' <<<"$files" ||
+    fail "the package lacks the sound module"
 if grep -q -- '_tests\|bench\|make_icons\|window_screenshot' <<<"$files"; then
     fail "the package carries test or build tools"
 fi

@@ -1,6 +1,7 @@
 // Real playback through SDL's "disk" audio driver, which writes what it would play
 // to a file: no sound hardware needed, and the samples can be checked.
 #include "picture_files.h"
+#include "platform/loaded_audio_device.h"
 #include "platform/sdl_audio_device.h"
 #include "sound_files.h"
 
@@ -143,6 +144,28 @@ TEST(SoundContent, IsToldFromTheFirstBytes) {
     EXPECT_EQ(SdlAudioDevice::deviceTypeOfContent("\xFF\xFB\x90\x00"), u"MPEGVideo"_s);
     EXPECT_EQ(SdlAudioDevice::deviceTypeOfContent("hello"), u""_s);
     EXPECT_EQ(SdlAudioDevice::deviceTypeOfContent(""), u""_s);
+}
+
+// The program's device comes from the sound module, loaded at the first sound: it
+// plays as the device itself does, and a missing module is reported, not a crash.
+TEST_F(SdlAudioTest, TheModuleIsLoadedAtTheFirstSoundOrItsAbsenceReported) {
+    const QString wav = file(u"tone.wav"_s, sound_files::sineWav(0.2));
+    const QString elsewhere = folder.filePath(u"nothing-here"_s);
+    LoadedAudioDevice device(u"stationery-audio"_s,
+                             {elsewhere, QStringLiteral(STATIONERY_AUDIO_MODULE_DIR)});
+    EXPECT_EQ(device.unavailableReason(), u""_s);
+    device.play(); // nothing open yet: nothing happens
+    EXPECT_EQ(device.mode(), AudioDevice::Mode::NotOpen);
+    ASSERT_EQ(device.open(u"Waveaudio"_s, wav), u""_s);
+    EXPECT_TRUE(playsToTheEnd(device));
+    EXPECT_GT(loudestSample(), 1000);
+
+    LoadedAudioDevice missing(u"stationery-audio"_s, {elsewhere});
+    const QString reason = missing.open(u"Waveaudio"_s, wav);
+    EXPECT_TRUE(reason.startsWith(u"The sound module could not be loaded"_s))
+        << reason.toStdString();
+    EXPECT_EQ(missing.unavailableReason(), reason);
+    EXPECT_EQ(missing.mode(), AudioDevice::Mode::NotOpen);
 }
 
 } // namespace
