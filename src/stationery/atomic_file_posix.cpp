@@ -5,7 +5,9 @@
 #include <cerrno>
 #include <string>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -56,12 +58,57 @@ void syncFolderOf(const fs::path& target) {
         ::fsync(dir.value);
 }
 
+// Whether `name` is one this program gives its temporary files (".st-" and eight hex
+// digits, ".tmp").
+bool isTemporaryName(std::string_view name) {
+    return name.size() == 16 && name.starts_with(".st-") && name.ends_with(".tmp");
+}
+
+// Removes temporary files of ours that a killed save left beside `target`. Each file
+// being written is locked by the process writing it, and the lock goes when that
+// process does: a file that can be locked has nobody writing it any more.
+void removeLeftovers(const fs::path& target) {
+    const fs::path folder = folderOf(target);
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!isTemporaryName(entry->d_name))
+            continue;
+        const fs::path path = folder / entry->d_name;
+        Descriptor fd{::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK)};
+        struct stat opened {
+        }, named{};
+        if (fd.value >= 0 && ::flock(fd.value, LOCK_EX | LOCK_NB) == 0 &&
+            ::fstat(fd.value, &opened) == 0 && ::lstat(path.c_str(), &named) == 0 &&
+            opened.st_ino == named.st_ino && opened.st_dev == named.st_dev)
+            ::unlink(path.c_str());
+    }
+    ::closedir(dir);
+}
+
 // A file being written beside its target: without a name (Linux's O_TMPFILE), so a
 // program killed meanwhile leaves nothing behind, or else under a short temporary
-// name, removed again unless it was moved into place.
+// name, removed again unless it was moved into place. It is locked while written, so
+// that a name left by a program killed between naming and moving it can be told from
+// one still in use, and removed by the next save.
 class NewFile {
 public:
     NewFile(const fs::path& target, mode_t mode) {
+        removeLeftovers(target);
+        open(target, mode);
+        if (fd_.value >= 0)
+            ::flock(fd_.value, LOCK_EX | LOCK_NB);
+    }
+    ~NewFile() {
+        if (!name_.empty())
+            ::unlink(name_.c_str());
+    }
+    NewFile(const NewFile&) = delete;
+    NewFile& operator=(const NewFile&) = delete;
+
+private:
+    void open(const fs::path& target, mode_t mode) {
 #ifdef O_TMPFILE
         // The nameless file is named later through /proc; without /proc it cannot be.
         if (::access("/proc/self/fd", X_OK) == 0) {
@@ -82,13 +129,8 @@ public:
                 return;
         }
     }
-    ~NewFile() {
-        if (!name_.empty())
-            ::unlink(name_.c_str());
-    }
-    NewFile(const NewFile&) = delete;
-    NewFile& operator=(const NewFile&) = delete;
 
+public:
     bool isOpen() const {
         return fd_.value >= 0;
     }

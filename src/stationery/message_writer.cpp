@@ -204,7 +204,8 @@ std::string MessageWriter::render(const StationerySettings& settings,
         contentId = "picture." + fingerprint(picture->bytes) + "@stationery.invalid";
         page.ImagePath = "cid:" + contentId;
     }
-    const std::string html = quotedPrintable(TodaysClientsWriter::render(page));
+    const std::string html = quotedPrintable(
+        TodaysClientsWriter::render(page, TodaysClientsWriter::PictureNamed::InAttributeOnly));
 
     std::string message;
     message.reserve(html.size() + (picture ? picture->bytes.size() / 57 * 78 + 80 : 0) + 1024);

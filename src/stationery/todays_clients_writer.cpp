@@ -159,7 +159,7 @@ std::optional<long> TodaysClientsWriter::pixels(std::string_view field) {
     return std::lround(value);
 }
 
-std::string TodaysClientsWriter::render(const StationerySettings& s) {
+std::string TodaysClientsWriter::render(const StationerySettings& s, PictureNamed named) {
     std::string page;
     page.reserve(2048);
     const auto line = [&page](std::string_view text) {
@@ -188,7 +188,8 @@ std::string TodaysClientsWriter::render(const StationerySettings& s) {
         attributes += " bgcolor=\"#" + s.BackgroundColor + "\"";
     }
     if (!image.empty()) {
-        css += "background-image: url(" + cssString(image) + "); background-repeat: repeat; ";
+        if (named == PictureNamed::InCssAndAttribute)
+            css += "background-image: url(" + cssString(image) + "); background-repeat: repeat; ";
         attributes += " background=\"" + escapeHtmlAttribute(image) + "\"";
     }
     if (isHexColor(s.TextColor)) {

@@ -15,7 +15,13 @@ namespace stationery {
 // mail may play where it would never run a script.
 class TodaysClientsWriter {
 public:
-    static std::string render(const StationerySettings& settings);
+    // Where the body's picture is named. A message template names it only in the old
+    // attribute: a mail client's editor resolves the picture's "cid:" name there, but
+    // not inside CSS, where the unresolved name would hide the attribute's picture.
+    enum class PictureNamed { InCssAndAttribute, InAttributeOnly };
+
+    static std::string render(const StationerySettings& settings,
+                              PictureNamed named = PictureNamed::InCssAndAttribute);
 
     // The scrolling pace, one pixel per frame of a 60 Hz screen: the classic script
     // moves the picture one pixel per timer tick, which the engines that ran it fire

@@ -7,7 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -188,7 +191,22 @@ TEST(Save, TheLongestNamesSaveAndKilledSavesLeaveNothing) {
         ::kill(child, SIGKILL);
         ::waitpid(child, nullptr, 0);
     }
-    EXPECT_EQ(folderEntries(folder.path()).size(), 1u);
+    // Killed in the moment between naming the new file and moving it into place, a save
+    // leaves a temporary name; the next save beside it removes it, but never one that
+    // another save is still writing (it holds a lock on it).
+    const fs::path left = folder.path() / ".st-0123abcd.tmp";
+    const fs::path inUse = folder.path() / ".st-4567cdef.tmp";
+    test::writeFile(left, "left by a killed save");
+    test::writeFile(inUse, "being written");
+    const int writer = ::open(inUse.c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(writer, LOCK_EX), 0);
+    StationeryWriter::save(path, someSettings());
+    ::close(writer);
+    std::vector<std::string> expected{path.filename().string(), inUse.filename().string()};
+    std::vector<std::string> entries = folderEntries(folder.path());
+    std::sort(expected.begin(), expected.end());
+    std::sort(entries.begin(), entries.end());
+    EXPECT_EQ(entries, expected);
 }
 
 } // namespace
