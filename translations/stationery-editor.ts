@@ -93,6 +93,101 @@
     </message>
 </context>
 <context>
+    <name>DesignPicker</name>
+    <message>
+        <location filename="../src/editor/design_picker.cpp" line="47"/>
+        <source>The design&apos;s picture could not be written to &quot;%1&quot;: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/design_picker.cpp" line="50"/>
+        <source>Design Not Applied</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Designs</name>
+    <message>
+        <location filename="../src/editor/designs.cpp" line="21"/>
+        <source>Linen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/designs.cpp" line="23"/>
+        <source>Blue Sky</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/designs.cpp" line="25"/>
+        <source>Graph Paper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/designs.cpp" line="27"/>
+        <source>Ruled Notebook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/designs.cpp" line="29"/>
+        <source>Starry Night</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/designs.cpp" line="31"/>
+        <source>Autumn Leaves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/designs.cpp" line="33"/>
+        <source>Winter Snow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/designs.cpp" line="35"/>
+        <source>Spring Dots</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/designs.cpp" line="37"/>
+        <source>Parchment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/designs.cpp" line="39"/>
+        <source>Ocean Waves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/designs.cpp" line="41"/>
+        <source>Rose Border</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/designs.cpp" line="43"/>
+        <source>Chalkboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/designs.cpp" line="45"/>
+        <source>Candy Stripes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/designs.cpp" line="108"/>
+        <source>Dear friend, greetings from here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DesignsWindow</name>
+    <message>
+        <location filename="../src/windows/designs_window.cpp" line="11"/>
+        <location filename="../src/windows/designs_window.cpp" line="14"/>
+        <source>Designs</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ErrorWords</name>
     <message>
         <location filename="../src/editor/error_words.cpp" line="15"/>
@@ -283,87 +378,92 @@
 <context>
     <name>Form1</name>
     <message>
-        <location filename="../src/editor/form1.cpp" line="39"/>
+        <location filename="../src/editor/form1.cpp" line="41"/>
         <source>Varek&apos;s Outlook Express Stationery Creator</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1.cpp" line="58"/>
-        <location filename="../src/editor/form1.cpp" line="140"/>
+        <location filename="../src/editor/form1.cpp" line="60"/>
+        <location filename="../src/editor/form1.cpp" line="152"/>
         <source>Image</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1.cpp" line="59"/>
-        <location filename="../src/editor/form1.cpp" line="142"/>
+        <location filename="../src/editor/form1.cpp" line="61"/>
+        <location filename="../src/editor/form1.cpp" line="154"/>
         <source>Sound</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1.cpp" line="61"/>
-        <location filename="../src/editor/form1.cpp" line="144"/>
+        <location filename="../src/editor/form1.cpp" line="63"/>
+        <location filename="../src/editor/form1.cpp" line="156"/>
         <source>Ticker</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1.cpp" line="62"/>
-        <location filename="../src/editor/form1.cpp" line="146"/>
+        <location filename="../src/editor/form1.cpp" line="64"/>
+        <location filename="../src/editor/form1.cpp" line="158"/>
         <source>Color-Font</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1.cpp" line="63"/>
-        <location filename="../src/editor/form1.cpp" line="148"/>
+        <location filename="../src/editor/form1.cpp" line="65"/>
+        <location filename="../src/editor/form1.cpp" line="160"/>
         <source>Margins</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1.cpp" line="123"/>
+        <location filename="../src/editor/form1.cpp" line="133"/>
         <source>File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1.cpp" line="125"/>
+        <location filename="../src/editor/form1.cpp" line="135"/>
+        <source>New from &amp;Design...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/form1.cpp" line="137"/>
         <source>&amp;Open...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1.cpp" line="127"/>
+        <location filename="../src/editor/form1.cpp" line="139"/>
         <source>&amp;Save</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1.cpp" line="129"/>
+        <location filename="../src/editor/form1.cpp" line="141"/>
         <source>&amp;Export...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1.cpp" line="131"/>
+        <location filename="../src/editor/form1.cpp" line="143"/>
         <source>&amp;Preview in Browser</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1.cpp" line="133"/>
+        <location filename="../src/editor/form1.cpp" line="145"/>
         <source>&amp;Check...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1.cpp" line="135"/>
+        <location filename="../src/editor/form1.cpp" line="147"/>
         <source>E&amp;xit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1.cpp" line="138"/>
+        <location filename="../src/editor/form1.cpp" line="150"/>
         <source>Items</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1.cpp" line="153"/>
+        <location filename="../src/editor/form1.cpp" line="165"/>
         <source>&amp;About</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/form1.cpp" line="47"/>
+        <location filename="../src/editor/form1.cpp" line="49"/>
         <source>Stationery parts</source>
         <translation type="unfinished"></translation>
     </message>
@@ -371,68 +471,68 @@
 <context>
     <name>ImagePage</name>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="45"/>
-        <location filename="../src/editor/image_page.cpp" line="72"/>
+        <location filename="../src/editor/image_page.cpp" line="46"/>
+        <location filename="../src/editor/image_page.cpp" line="73"/>
         <source>Images</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="57"/>
+        <location filename="../src/editor/image_page.cpp" line="58"/>
         <source>Click to see the picture at its own size</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="73"/>
+        <location filename="../src/editor/image_page.cpp" line="74"/>
         <source>Picture drive</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="74"/>
+        <location filename="../src/editor/image_page.cpp" line="75"/>
         <source>Picture folder</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="75"/>
+        <location filename="../src/editor/image_page.cpp" line="76"/>
         <source>Picture files</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="76"/>
+        <location filename="../src/editor/image_page.cpp" line="77"/>
         <source>Picture preview</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="77"/>
+        <location filename="../src/editor/image_page.cpp" line="78"/>
         <source>Picture at its own size</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="78"/>
+        <location filename="../src/editor/image_page.cpp" line="79"/>
         <source>Chosen picture</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="79"/>
+        <location filename="../src/editor/image_page.cpp" line="80"/>
         <source>Picture width in twips</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="80"/>
+        <location filename="../src/editor/image_page.cpp" line="81"/>
         <source>Picture height in twips</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="111"/>
+        <location filename="../src/editor/image_page.cpp" line="124"/>
         <source>Picture Too Large</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="180"/>
+        <location filename="../src/editor/image_page.cpp" line="200"/>
         <source>Invalid Picture Type</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="181"/>
+        <location filename="../src/editor/image_page.cpp" line="201"/>
         <source>Corrupt Picture</source>
         <translation type="unfinished"></translation>
     </message>
@@ -546,39 +646,39 @@
 <context>
     <name>SdlAudioDevice</name>
     <message>
-        <location filename="../src/platform/sdl_audio_device.cpp" line="29"/>
         <location filename="../src/platform/sdl_audio_device.cpp" line="37"/>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="45"/>
         <source>No audio device is available (%1).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/sdl_audio_device.cpp" line="79"/>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="88"/>
         <source>This WAV file&apos;s format cannot be played.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/sdl_audio_device.cpp" line="113"/>
-        <location filename="../src/platform/sdl_audio_device.cpp" line="131"/>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="122"/>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="140"/>
         <source>The file cannot be read: %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/sdl_audio_device.cpp" line="118"/>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="127"/>
         <source>This file is not a MIDI, WAV or MP3 sound.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/sdl_audio_device.cpp" line="125"/>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="134"/>
         <source>This file cannot be played by the %1 device.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/sdl_audio_device.cpp" line="127"/>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="136"/>
         <source>MIDI files need a General MIDI soundfont, and none is installed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/sdl_audio_device.cpp" line="137"/>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="146"/>
         <source>This sound cannot be played: %1.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -728,6 +828,14 @@
     <message>
         <location filename="../src/platform/file_browser.cpp" line="31"/>
         <source>No Disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>platform::LoadedAudioDevice</name>
+    <message>
+        <location filename="../src/platform/loaded_audio_device.cpp" line="28"/>
+        <source>The sound module could not be loaded (%1).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
