@@ -85,7 +85,8 @@ ImagePage::ImagePage(QWidget* page, QWidget* form, PageContext context,
         names[i].first->setAccessibleName(tr(spoken[i]));
     }
 
-    decoder_ = new platform::LatestPictureDecoder(&platform::PictureLoader::stretchedTo, this);
+    decoder_ =
+        new platform::LatestPictureDecoder(&platform::PictureLoader::checkedStretchedTo, this);
     connect(decoder_, &platform::LatestPictureDecoder::decoded, this, &ImagePage::showDecoded);
     connect(decoder_, &platform::LatestPictureDecoder::failed, this,
             [this](const QString&, int number, const QString& description) {

@@ -81,9 +81,15 @@ void checkWhole(OpenedPicture& picture) {
     checkDecodableWhole(format, picture.size);
 }
 
-QImage decode(OpenedPicture& picture, QSize scaledSize, QRect part = QRect()) {
-    checkWhole(picture);
+enum class Wholeness { Check, AlreadyChecked };
+
+QImage decode(OpenedPicture& picture, QSize scaledSize, QRect part = QRect(),
+              Wholeness wholeness = Wholeness::Check) {
     const QByteArray format = picture.reader->format();
+    if (wholeness == Wholeness::Check)
+        checkWhole(picture);
+    else if (!picture.file->seek(0))
+        notAPicture();
     picture.reader = std::make_unique<QImageReader>(picture.file.get(), format);
     if (scaledSize.isValid() && scaledSize != picture.size)
         picture.reader->setScaledSize(scaledSize);
@@ -117,6 +123,12 @@ QSize PictureLoader::checkedSize(const QString& path) {
 QImage PictureLoader::stretchedTo(const QString& path, QSize size) {
     OpenedPicture picture = open(path);
     return decode(picture, size.isEmpty() ? picture.size : size);
+}
+
+QImage PictureLoader::checkedStretchedTo(const QString& path, QSize size) {
+    OpenedPicture picture = open(path);
+    return decode(picture, size.isEmpty() ? picture.size : size, QRect(),
+                  Wholeness::AlreadyChecked);
 }
 
 QImage PictureLoader::atMost(const QString& path, QSize limit) {

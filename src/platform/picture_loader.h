@@ -24,6 +24,9 @@ public:
     static QSize checkedSize(const QString& path);
     // The picture decoded straight to `size`, as a stretched image box shows it.
     static QImage stretchedTo(const QString& path, QSize size);
+    // The same for a file checkedSize has just found whole: its structure, a walk
+    // through the whole file, is not checked again.
+    static QImage checkedStretchedTo(const QString& path, QSize size);
     // The picture at its own size, or scaled down in proportion to fit `limit`.
     static QImage atMost(const QString& path, QSize limit);
     // Only `part` (in the coordinates of the picture shown at `shownSize`) of the

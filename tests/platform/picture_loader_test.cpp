@@ -43,6 +43,10 @@ TEST_F(PictureLoaderTest, ReadsTheThreeKindsAtTheSizeAskedFor) {
         EXPECT_EQ(PictureLoader::naturalSize(path), QSize(160, 90)) << format;
         EXPECT_EQ(PictureLoader::stretchedTo(path, QSize(140, 200)).size(), QSize(140, 200))
             << format;
+        EXPECT_EQ(PictureLoader::checkedSize(path), QSize(160, 90)) << format;
+        EXPECT_EQ(PictureLoader::checkedStretchedTo(path, QSize(140, 200)),
+                  PictureLoader::stretchedTo(path, QSize(140, 200)))
+            << format;
         EXPECT_EQ(PictureLoader::atMost(path, QSize(1000, 1000)).size(), QSize(160, 90)) << format;
         EXPECT_EQ(PictureLoader::atMost(path, QSize(80, 80)).size(), QSize(80, 45)) << format;
     }
