@@ -56,8 +56,10 @@ void DesignPicker::apply(const Design& design) {
 }
 
 QString DesignPicker::placedPicture(const Design& design, const QString& folder) {
-    if (!QDir().mkpath(folder))
-        throw stationery::FileWriteError("the folder cannot be made");
+    std::error_code error;
+    std::filesystem::create_directories(fileSystemPath(folder), error);
+    if (error)
+        throw stationery::FileWriteError(error.message());
     const QByteArray bytes = designPicture(design);
     for (int number = 1;; ++number) {
         const QString name =

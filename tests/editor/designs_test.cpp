@@ -4,6 +4,7 @@
 #include "picture_files.h"
 #include "platform/menu_item.h"
 #include "platform/picture_colours.h"
+#include "stationery/atomic_file.h"
 #include "stationery/check.h"
 
 #include <QBuffer>
@@ -113,6 +114,14 @@ TEST_F(DesignsWindowTest, APictureIsWrittenOnceAndNothingIsOverwritten) {
     ASSERT_TRUE(mine.open(QIODevice::ReadOnly));
     EXPECT_EQ(mine.readAll(), "my own picture");
     EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 2);
+
+    // A folder that cannot be made is refused with the system's reason.
+    try {
+        DesignPicker::placedPicture(design, first + u"/designs"_s);
+        ADD_FAILURE() << "a folder inside a file was made";
+    } catch (const stationery::FileWriteError& error) {
+        EXPECT_EQ(error.reason(), "Not a directory");
+    }
 }
 
 } // namespace
