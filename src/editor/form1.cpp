@@ -10,13 +10,13 @@
 #include "editor/stationery_document.h"
 #include "editor/ticker_page.h"
 #include "editor/twips_layout.h"
+#include "editor/window_icon.h"
 #include "platform/dir_list_box.h"
 #include "platform/file_browser.h"
 #include "platform/image_box.h"
 #include "platform/media_control.h"
 #include "platform/menu_item.h"
 #include "platform/tab_control.h"
-#include "windows/artwork.h"
 #include "windows/frm_about.h"
 
 #include <QCloseEvent>
@@ -39,7 +39,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     : QMainWindow(parent), CommonDialog1(services.dialogs, this), services_(std::move(services)),
       twips_(platform::Twips::forWidget(this)), document_(new StationeryDocument(this)) {
     showPath(tr("Varek's Outlook Express Stationery Creator"));
-    setWindowIcon(artwork::programIcon());
+    setWindowIcon(programWindowIcon());
     auto* client = new QWidget(this);
     setCentralWidget(client);
     buildMenus();

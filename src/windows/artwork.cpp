@@ -1,6 +1,5 @@
 #include "windows/artwork.h"
 
-#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -95,28 +94,6 @@ QPixmap programPicture(int side) {
     p.setRenderHint(QPainter::Antialiasing);
     drawSheet(p, QRectF(side * 0.16, side * 0.06, side * 0.68, side * 0.88));
     return pixmap;
-}
-
-namespace {
-
-// Draws the program's picture at whatever size is asked for, when it is asked for,
-// so that making the window costs no drawing.
-class ProgramIconEngine : public QIconEngine {
-public:
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
-        const int side = std::min(rect.width(), rect.height());
-        painter->drawPixmap(rect.topLeft(), programPicture(side));
-    }
-    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
-        return programPicture(std::min(size.width(), size.height()));
-    }
-    QIconEngine* clone() const override { return new ProgramIconEngine; }
-};
-
-} // namespace
-
-QIcon programIcon() {
-    return QIcon(new ProgramIconEngine);
 }
 
 QPixmap aboutPicture() {

@@ -9,6 +9,7 @@
 #include "platform/media_control.h"
 #include "platform/menu_item.h"
 #include "platform/tab_control.h"
+#include "windows/artwork.h"
 
 #include <QLineEdit>
 #include <QMenuBar>
@@ -255,6 +256,25 @@ TEST_F(EditorTest, EveryControlIsNamedAndSpeakable) {
     for (const char* name :
          {"mnuOpen", "mnuSave", "mnuExport", "mnuPreview", "mnuCheck", "mnuExit"})
         EXPECT_NE(control<platform::MenuItem>(name), nullptr);
+}
+
+} // namespace
+
+namespace {
+
+// The window's icon, drawn at build time, is the program's drawing at every size the
+// window system is given.
+TEST_F(EditorTest, WindowIconIsTheProgramsDrawing) {
+    const QIcon icon = form->windowIcon();
+    for (int side : {16, 32, 48, 64}) {
+        EXPECT_TRUE(icon.availableSizes().contains(QSize(side, side))) << side;
+        EXPECT_EQ(icon.pixmap(QSize(side, side), 1.0)
+                      .toImage()
+                      .convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                  artwork::programPicture(side).toImage().convertToFormat(
+                      QImage::Format_ARGB32_Premultiplied))
+            << side;
+    }
 }
 
 } // namespace

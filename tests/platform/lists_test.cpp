@@ -1,5 +1,6 @@
 #include "platform/dir_list_box.h"
 #include "platform/doubles/fixed_volumes.h"
+#include "platform/drawn_icons.h"
 #include "platform/drive_list_box.h"
 #include "platform/file_list_box.h"
 #include "platform/runtime_error.h"
@@ -96,6 +97,28 @@ TEST(SystemVolumes, IncludeTheRootAndTheWorkingFolder) {
     for (const Volume& v : list)
         EXPECT_FALSE(v.root.startsWith(u"/proc"_s) || v.root.startsWith(u"/sys"_s))
             << v.root.toStdString();
+}
+
+} // namespace
+} // namespace platform
+
+namespace platform {
+namespace {
+
+// Every drawn icon, at any size it is asked for, is drawn at that size; its disabled
+// look is the style's greyed one, not the same picture.
+TEST(DrawnIcons, DrawEachSizeAskedForAndGreyWhenDisabled) {
+    for (DrawnIcon kind :
+         {DrawnIcon::OpenFolder, DrawnIcon::ClosedFolder, DrawnIcon::Play, DrawnIcon::Pause,
+          DrawnIcon::Stop, DrawnIcon::MoreToTheRight, DrawnIcon::MoreBelow}) {
+        const QIcon icon = drawnIcon(kind);
+        for (int side : {12, 16, 32}) {
+            const QImage normal = icon.pixmap(QSize(side, side), 1.0).toImage();
+            EXPECT_EQ(normal.size(), QSize(side, side));
+            EXPECT_NE(normal, QImage(normal.size(), normal.format())) << side;
+            EXPECT_NE(icon.pixmap(QSize(side, side), 1.0, QIcon::Disabled).toImage(), normal);
+        }
+    }
 }
 
 } // namespace
