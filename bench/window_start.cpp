@@ -110,6 +110,6 @@ void spawnToVisibleWindow(benchmark::State& state) {
     state.counters["editor_ms"] = median(editor);
     state.counters["editor_to_bare"] = median(editor) / median(bare);
 }
-BENCHMARK(spawnToVisibleWindow)->Iterations(15)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(spawnToVisibleWindow)->Iterations(25)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "editor/margins_page.h"
 
+#include "editor/first_shown.h"
 #include "editor/stationery_document.h"
 #include "editor/twips_layout.h"
 #include "platform/image_box.h"
@@ -88,7 +89,10 @@ MarginsPage::MarginsPage(QWidget* page, PageContext context)
         auto* box = new platform::ImageBox(page);
         box->setStretch(true);
         layout.placeOnPage(box, a.left, a.top, 384, 384);
-        box->setPicture(artwork::directionArrow(a.arrow, box->size()));
+        // Drawn when the tab is first shown: the arrows are most of what the page costs.
+        whenFirstShown(page, [box, arrow = a.arrow] {
+            box->setPicture(artwork::directionArrow(arrow, box->size()));
+        });
         box->setToolTip(tr(a.caption));
         box->setCursor(Qt::PointingHandCursor);
         box->setObjectName(QStringLiteral("Image%1").arg(a.number));

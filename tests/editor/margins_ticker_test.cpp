@@ -29,6 +29,19 @@ TEST_F(MarginsTickerTest, DirectionButtonsSetTheCaptionAndTheMark) {
     EXPECT_FALSE(stationery::isScrolling(form->document().settings()));
 }
 
+// The arrows are drawn when their tab first shows, each filling its box.
+TEST_F(MarginsTickerTest, ArrowsAreDrawnWhenTheirTabFirstShows) {
+    form->show();
+    const char* const arrows[] = {"Image3", "Image4", "Image5", "Image6", "Image7"};
+    for (const char* name : arrows)
+        EXPECT_TRUE(control<platform::ImageBox>(name)->Picture().isNull()) << name;
+    form->Form1_mnuMargins_Click();
+    for (const char* name : arrows) {
+        auto* arrow = control<platform::ImageBox>(name);
+        EXPECT_EQ(arrow->Picture().size(), arrow->size()) << name;
+    }
+}
+
 TEST_F(MarginsTickerTest, UpAndDownCopyTheWidthOnlyWhenAnImageIsChosen) {
     form->Form1_Image3_Click(); // no image: the fields are disabled
     EXPECT_EQ(control<platform::Label>("Label13")->Caption(), u"Up"_s);
