@@ -21,7 +21,8 @@ QString nativeFolder(const QString& path) {
 } // namespace
 
 DirListBox::DirListBox(const VolumeList& volumes, QWidget* parent)
-    : QListWidget(parent), volumes_(volumes), path_(nativeFolder(QDir::currentPath())) {
+    : QListWidget(parent), volumes_(volumes), path_(nativeFolder(QDir::currentPath())),
+      openIcon_(drawnIcon(DrawnIcon::OpenFolder)), closedIcon_(drawnIcon(DrawnIcon::ClosedFolder)) {
     fill();
     connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         try {
@@ -63,8 +64,6 @@ void DirListBox::open(const QString& folder) {
 
 void DirListBox::fill() {
     clear();
-    const QIcon openIcon = drawnIcon(DrawnIcon::OpenFolder);
-    const QIcon closedIcon = drawnIcon(DrawnIcon::ClosedFolder);
 
     // The chain of folders from the root down to the open one.
     QStringList chain;
@@ -78,7 +77,7 @@ void DirListBox::fill() {
         const QString name =
             QDir(folder).isRoot() ? QDir::toNativeSeparators(folder) : QFileInfo(folder).fileName();
         auto* item =
-            new QListWidgetItem(openIcon, QString(depth * 2, QLatin1Char(' ')) + name, this);
+            new QListWidgetItem(openIcon_, QString(depth * 2, QLatin1Char(' ')) + name, this);
         item->setData(kPathRole, folder);
         ++depth;
     }
@@ -88,7 +87,7 @@ void DirListBox::fill() {
     const QStringList children = listFolder(path_, FolderEntries::Folders);
     for (const QString& child : children) {
         auto* item =
-            new QListWidgetItem(closedIcon, QString(depth * 2, QLatin1Char(' ')) + child, this);
+            new QListWidgetItem(closedIcon_, QString(depth * 2, QLatin1Char(' ')) + child, this);
         item->setData(kPathRole, open.filePath(child));
     }
 }

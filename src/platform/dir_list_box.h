@@ -31,6 +31,9 @@ private:
 
     const VolumeList& volumes_;
     QString path_;
+    // Made once, so each size is drawn once however often the list is filled.
+    const QIcon openIcon_;
+    const QIcon closedIcon_;
 };
 
 } // namespace platform
