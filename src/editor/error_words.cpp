@@ -55,6 +55,10 @@ private:
         return tr("it is not a stationery file made by this program");
     }
 
+    static QString because(const QString& detail) {
+        return detail.isEmpty() ? QString() : tr(" (%1)").arg(detail);
+    }
+
     static QString exportReason(const stationery::ExportError& error) {
         using Code = stationery::ExportError::Code;
         const QString source = shown(error.source());
@@ -69,11 +73,9 @@ private:
             return tr("the sound \"%1\" could not be copied: it does not exist or is no file")
                 .arg(source);
         case Code::PictureUnderPage:
-            return tr("the picture \"%1\" could not be copied: the page would be written over it")
-                .arg(source);
+            return tr("the picture \"%1\" would be written over by the export").arg(source);
         case Code::SoundUnderPage:
-            return tr("the sound \"%1\" could not be copied: the page would be written over it")
-                .arg(source);
+            return tr("the sound \"%1\" would be written over by the export").arg(source);
         case Code::PictureNotCopied:
             return tr("the picture \"%1\" could not be copied: %2").arg(source, reason);
         case Code::SoundNotCopied:
@@ -84,8 +86,30 @@ private:
             return tr("the picture \"%1\" could not be read: it changed while it was read")
                 .arg(source);
         case Code::PictureNotSupported:
-            return tr("the picture \"%1\" could not be read: it is not a JPEG, GIF or BMP picture")
+            return tr("the picture \"%1\" is not a JPEG, GIF or BMP picture%2, so it is not "
+                      "carried")
+                .arg(source, because(reason));
+        case Code::SoundNotSupported:
+            return tr("the sound \"%1\" is not a MIDI, WAV or MP3 sound%2, so it is not carried")
+                .arg(source, because(reason));
+        case Code::PicturePrivate:
+            return tr("the picture \"%1\" is in a hidden or system folder, and such a file is "
+                      "carried only when you agree")
                 .arg(source);
+        case Code::SoundPrivate:
+            return tr("the sound \"%1\" is in a hidden or system folder, and such a file is "
+                      "carried only when you agree")
+                .arg(source);
+        case Code::PictureTooLarge:
+            return tr("the picture \"%1\" is %2, too large for a message: most mail servers "
+                      "refuse messages over 25 MB")
+                .arg(source, reason);
+        case Code::PageIsStationery:
+            return tr("that is the stationery being exported, which would be written over");
+        case Code::PageIsFolder:
+            return tr("it is a folder");
+        case Code::FolderMissing:
+            return tr("the folder \"%1\" does not exist").arg(source);
         }
         return tr("the picture \"%1\" could not be read: %2").arg(source, reason);
     }

@@ -51,4 +51,12 @@ bool copyFileWhole(const fs::path& source, const fs::path& target) {
     return detail::copyWhole(source, target);
 }
 
+bool createFileWhole(const fs::path& target, std::string_view contents) {
+    return detail::createWhole(target, contents);
+}
+
+std::optional<std::string> readRegularFile(const fs::path& path, std::uintmax_t maxBytes) {
+    return detail::readRegular(path, maxBytes);
+}
+
 } // namespace stationery

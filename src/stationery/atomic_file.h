@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -37,9 +39,21 @@ void replaceFileContents(const std::filesystem::path& path, std::string_view con
 
 // Copies `source` to `target`, which must not exist: the copy is written and synced
 // under no name (or a temporary one) and takes the target's name only when whole, so a
-// copy cut short never stands under the real name. Returns false, leaving nothing, when
+// copy cut short never stands under the real name. The copy's permissions are those of
+// a new file of the user's, never wider than the source's. Only a regular file is
+// copied. Returns false, leaving nothing, when
 // `target` exists already; throws FileWriteError when the copy fails.
 bool copyFileWhole(const std::filesystem::path& source, const std::filesystem::path& target);
+
+// Writes `contents` as a new file at `target`, whole or not at all, like copyFileWhole:
+// returns false, leaving nothing and replacing nothing, when `target` exists already.
+bool createFileWhole(const std::filesystem::path& target, std::string_view contents);
+
+// The bytes of the regular file at `path`, read without ever waiting on a pipe or a
+// device under that name; nothing when it is not a regular file, cannot be read, or is
+// larger than `maxBytes`.
+std::optional<std::string> readRegularFile(const std::filesystem::path& path,
+                                           std::uintmax_t maxBytes);
 
 // The file a path finally names: symbolic links are followed, link by link, whether or
 // not the last one's target exists.

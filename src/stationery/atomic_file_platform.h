@@ -2,7 +2,9 @@
 // What atomic_file.cpp needs from each operating system; one of
 // atomic_file_posix.cpp and atomic_file_windows.cpp provides it.
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,5 +19,13 @@ std::filesystem::path temporaryBeside(const std::filesystem::path& target);
 
 void replaceTarget(const std::filesystem::path& target, std::string_view contents);
 bool copyWhole(const std::filesystem::path& source, const std::filesystem::path& target);
+bool createWhole(const std::filesystem::path& target, std::string_view contents);
+std::optional<std::string> readRegular(const std::filesystem::path& path, std::uintmax_t maxBytes);
+
+#ifndef _WIN32
+// Whether new files may be made without a name first (Linux's O_TMPFILE). Tests turn it
+// off to run the way file systems without it (FAT, SMB, NFS) make them run.
+void allowNamelessFiles(bool allowed);
+#endif
 
 } // namespace stationery::detail

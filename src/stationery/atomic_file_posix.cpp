@@ -3,6 +3,8 @@
 #include "stationery/atomic_file_platform.h"
 
 #include <cerrno>
+#include <ctime>
+#include <functional>
 #include <string>
 
 #include <dirent.h>
@@ -58,20 +60,32 @@ void syncFolderOf(const fs::path& target) {
         ::fsync(dir.value);
 }
 
-// Whether `name` is one this program gives its temporary files (".st-" and eight hex
-// digits, ".tmp").
+// Whether `name` is exactly the form this program gives its temporary files: ".st-",
+// eight lower-case hexadecimal digits, ".tmp".
 bool isTemporaryName(std::string_view name) {
-    return name.size() == 16 && name.starts_with(".st-") && name.ends_with(".tmp");
+    if (name.size() != 16 || !name.starts_with(".st-") || !name.ends_with(".tmp"))
+        return false;
+    for (const char c : name.substr(4, 8))
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')))
+            return false;
+    return true;
 }
 
-// Removes temporary files of ours that a killed save left beside `target`. Each file
+// A save takes seconds; a temporary file of ours untouched for this long was left by
+// a save that was killed. Anything younger may belong to a save that has made it but
+// not yet locked it.
+constexpr time_t kLeftoverAgeSeconds = 60 * 60;
+
+// Removes temporary files of ours that a killed save left beside `target`: of our
+// name form, the user's own, older than any save takes, and not locked. Each file
 // being written is locked by the process writing it, and the lock goes when that
-// process does: a file that can be locked has nobody writing it any more.
+// process does.
 void removeLeftovers(const fs::path& target) {
     const fs::path folder = folderOf(target);
     DIR* dir = ::opendir(folder.c_str());
     if (!dir)
         return;
+    const time_t now = ::time(nullptr);
     while (const dirent* entry = ::readdir(dir)) {
         if (!isTemporaryName(entry->d_name))
             continue;
@@ -79,13 +93,16 @@ void removeLeftovers(const fs::path& target) {
         Descriptor fd{::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK)};
         struct stat opened {
         }, named{};
-        if (fd.value >= 0 && ::flock(fd.value, LOCK_EX | LOCK_NB) == 0 &&
-            ::fstat(fd.value, &opened) == 0 && ::lstat(path.c_str(), &named) == 0 &&
+        if (fd.value >= 0 && ::fstat(fd.value, &opened) == 0 && S_ISREG(opened.st_mode) &&
+            opened.st_uid == ::geteuid() && now - opened.st_mtime > kLeftoverAgeSeconds &&
+            ::flock(fd.value, LOCK_EX | LOCK_NB) == 0 && ::lstat(path.c_str(), &named) == 0 &&
             opened.st_ino == named.st_ino && opened.st_dev == named.st_dev)
             ::unlink(path.c_str());
     }
     ::closedir(dir);
 }
+
+bool namelessFilesAllowed = true;
 
 // A file being written beside its target: without a name (Linux's O_TMPFILE), so a
 // program killed meanwhile leaves nothing behind, or else under a short temporary
@@ -111,7 +128,7 @@ private:
     void open(const fs::path& target, mode_t mode) {
 #ifdef O_TMPFILE
         // The nameless file is named later through /proc; without /proc it cannot be.
-        if (::access("/proc/self/fd", X_OK) == 0) {
+        if (namelessFilesAllowed && ::access("/proc/self/fd", X_OK) == 0) {
             fd_ = Descriptor{
                 ::open(folderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode)};
             if (fd_.value >= 0)
@@ -210,6 +227,11 @@ void rewriteInPlace(const fs::path& target, std::string_view contents, int whyNo
     Descriptor file{::open(target.c_str(), O_RDWR | O_CLOEXEC)};
     if (file.value < 0)
         fail(whyNotBeside); // not writable either: the first reason is the one to give
+    // Another save rewriting the same file waits for this one, so neither writes into
+    // the other's bytes.
+    while (::flock(file.value, LOCK_EX) != 0)
+        if (errno != EINTR)
+            fail(errno);
     std::string old;
     if (!readAll(file.value, old))
         fail(errno);
@@ -273,38 +295,75 @@ void replaceTarget(const fs::path& target, std::string_view contents) {
     syncFolderOf(target);
 }
 
-bool copyWhole(const fs::path& source, const fs::path& target) {
-    Descriptor in{::open(source.c_str(), O_RDONLY | O_CLOEXEC)};
-    if (in.value < 0)
-        fail(errno);
+namespace {
+
+// Writes a new file at `target`, which must not exist, through `fill`, which writes
+// its bytes to the descriptor it is given and returns false (errno set) on failure.
+bool writeNewFile(const fs::path& target, mode_t mode, const std::function<bool(int)>& fill) {
     struct stat existing {};
     if (::lstat(target.c_str(), &existing) == 0)
         return false;
-    NewFile copy(target, 0666);
-    if (!copy.isOpen())
+    NewFile file(target, mode);
+    if (!file.isOpen())
         fail(errno);
-    char buffer[256 * 1024];
-    for (off_t offset = 0;;) {
-        const ssize_t got = ::read(in.value, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            fail(errno);
-        if (got == 0)
-            break;
-        if (!writeAll(copy.fd(), std::string_view(buffer, static_cast<std::size_t>(got)), offset))
-            fail(errno);
-        offset += got;
-    }
-    if (::fsync(copy.fd()) != 0)
+    if (!fill(file.fd()) || ::fsync(file.fd()) != 0)
         fail(errno);
-    if (!copy.name(target, true)) {
+    if (!file.name(target, true)) {
         if (errno == EEXIST)
             return false;
         fail(errno);
     }
     syncFolderOf(target);
     return true;
+}
+
+} // namespace
+
+bool copyWhole(const fs::path& source, const fs::path& target) {
+    Descriptor in{::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
+    struct stat from {};
+    if (in.value < 0 || ::fstat(in.value, &from) != 0)
+        fail(errno);
+    if (!S_ISREG(from.st_mode))
+        fail(EINVAL);
+    // A copy is the user's new file (their umask applies), and never more open than
+    // its source: a private file stays private.
+    return writeNewFile(target, 0666 & from.st_mode, [&](int out) {
+        char buffer[256 * 1024];
+        for (off_t offset = 0;;) {
+            const ssize_t got = ::read(in.value, buffer, sizeof buffer);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0)
+                return false;
+            if (got == 0)
+                return true;
+            if (!writeAll(out, std::string_view(buffer, static_cast<std::size_t>(got)), offset))
+                return false;
+            offset += got;
+        }
+    });
+}
+
+bool createWhole(const fs::path& target, std::string_view contents) {
+    return writeNewFile(target, 0666, [&](int out) { return writeAll(out, contents); });
+}
+
+std::optional<std::string> readRegular(const fs::path& path, std::uintmax_t maxBytes) {
+    // Non-blocking, so that a pipe or device under the name cannot hold the program.
+    Descriptor in{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY)};
+    struct stat info {};
+    if (in.value < 0 || ::fstat(in.value, &info) != 0 || !S_ISREG(info.st_mode) ||
+        static_cast<std::uintmax_t>(info.st_size) > maxBytes)
+        return std::nullopt;
+    std::string bytes;
+    if (!readAll(in.value, bytes))
+        return std::nullopt;
+    return bytes;
+}
+
+void allowNamelessFiles(bool allowed) {
+    namelessFilesAllowed = allowed;
 }
 
 } // namespace stationery::detail

@@ -150,34 +150,68 @@ void replaceTarget(const fs::path& target, std::string_view contents) {
         fail(lastError());
 }
 
-bool copyWhole(const fs::path& source, const fs::path& target) {
+namespace {
+
+// Writes a new file at `target`, which must not exist, through `fill`, which writes its
+// bytes to the handle it is given and returns false on failure.
+template <typename Fill> bool writeNewFile(const fs::path& target, Fill fill) {
     if (GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES)
         return false;
-    TemporaryFile copy(target);
-    if (!copy.isOpen())
+    TemporaryFile file(target);
+    if (!file.isOpen())
         fail(lastError());
-    Handle in{CreateFileW(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                          FILE_ATTRIBUTE_NORMAL, nullptr)};
-    if (in.value == INVALID_HANDLE_VALUE)
+    if (!fill(file.file) || !FlushFileBuffers(file.file.value))
         fail(lastError());
-    std::string buffer(256 * 1024, '\0');
-    for (;;) {
-        DWORD got = 0;
-        if (!ReadFile(in.value, buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr))
-            fail(lastError());
-        if (got == 0)
-            break;
-        if (!copy.file.writeAll(std::string_view(buffer.data(), got)))
-            fail(lastError());
-    }
-    if (!FlushFileBuffers(copy.file.value))
-        fail(lastError());
-    if (copy.moveTo(target, false))
+    if (file.moveTo(target, false))
         return true;
     const int error = lastError();
     if (error == EEXIST)
         return false;
     fail(error);
+}
+
+} // namespace
+
+bool copyWhole(const fs::path& source, const fs::path& target) {
+    Handle in{CreateFileW(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL, nullptr)};
+    if (in.value == INVALID_HANDLE_VALUE)
+        fail(lastError());
+    if (GetFileType(in.value) != FILE_TYPE_DISK)
+        fail(EINVAL);
+    return writeNewFile(target, [&](const Handle& out) {
+        std::string buffer(256 * 1024, '\0');
+        for (;;) {
+            DWORD got = 0;
+            if (!ReadFile(in.value, buffer.data(), static_cast<DWORD>(buffer.size()), &got,
+                          nullptr))
+                return false;
+            if (got == 0)
+                return true;
+            if (!out.writeAll(std::string_view(buffer.data(), got)))
+                return false;
+        }
+    });
+}
+
+bool createWhole(const fs::path& target, std::string_view contents) {
+    return writeNewFile(target, [&](const Handle& out) { return out.writeAll(contents); });
+}
+
+std::optional<std::string> readRegular(const fs::path& path, std::uintmax_t maxBytes) {
+    Handle in{CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL, nullptr)};
+    LARGE_INTEGER size{};
+    if (in.value == INVALID_HANDLE_VALUE || GetFileType(in.value) != FILE_TYPE_DISK ||
+        !GetFileSizeEx(in.value, &size) || static_cast<std::uintmax_t>(size.QuadPart) > maxBytes)
+        return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+    DWORD got = 0;
+    if (!bytes.empty() &&
+        (!ReadFile(in.value, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr) ||
+         got != bytes.size()))
+        return std::nullopt;
+    return bytes;
 }
 
 } // namespace stationery::detail

@@ -39,12 +39,23 @@ std::string readSentence(ReadError::Code code, const std::string& detail,
     return file.empty() ? reason : "Could not open " + quoted(file) + ": " + reason + ".";
 }
 
+bool isAboutTheSound(ExportError::Code code) {
+    using Code = ExportError::Code;
+    return code == Code::SoundMissing || code == Code::SoundUnderPage ||
+           code == Code::SoundNotCopied || code == Code::SoundNotSupported ||
+           code == Code::SoundPrivate;
+}
+
+// ": why" when the detail says why, else nothing.
+std::string because(const std::string& detail) {
+    return detail.empty() ? std::string() : " (" + detail + ")";
+}
+
 std::string exportReason(ExportError::Code code, const std::filesystem::path& source,
                          const std::string& detail) {
     using Code = ExportError::Code;
-    const bool picture =
-        code != Code::SoundMissing && code != Code::SoundUnderPage && code != Code::SoundNotCopied;
-    const std::string file = (picture ? "the picture " : "the sound ") + quoted(source);
+    const std::string file =
+        (isAboutTheSound(code) ? "the sound " : "the picture ") + quoted(source);
     switch (code) {
     case Code::PageNotWritten:
         return detail;
@@ -53,7 +64,7 @@ std::string exportReason(ExportError::Code code, const std::filesystem::path& so
         return file + " could not be copied: it does not exist or is no file";
     case Code::PictureUnderPage:
     case Code::SoundUnderPage:
-        return file + " could not be copied: the page would be written over it";
+        return file + " would be written over by the export";
     case Code::PictureNotCopied:
     case Code::SoundNotCopied:
         return file + " could not be copied: " + detail;
@@ -62,7 +73,24 @@ std::string exportReason(ExportError::Code code, const std::filesystem::path& so
     case Code::PictureChanged:
         return file + " could not be read: it changed while it was read";
     case Code::PictureNotSupported:
-        return file + " could not be read: it is not a JPEG, GIF or BMP picture";
+        return file + " is not a JPEG, GIF or BMP picture" + because(detail) +
+               ", so it is not carried";
+    case Code::SoundNotSupported:
+        return file + " is not a MIDI, WAV or MP3 sound" + because(detail) +
+               ", so it is not carried";
+    case Code::PicturePrivate:
+    case Code::SoundPrivate:
+        return file + " is in a hidden or system folder, and such a file is carried only " +
+               "when you agree";
+    case Code::PictureTooLarge:
+        return file + " is " + detail + ", too large for a message: most mail servers " +
+               "refuse messages over 25 MB";
+    case Code::PageIsStationery:
+        return "that is the stationery being exported, which would be written over";
+    case Code::PageIsFolder:
+        return "it is a folder";
+    case Code::FolderMissing:
+        return "the folder " + quoted(source) + " does not exist";
     }
     return file + " could not be read: " + detail;
 }

@@ -65,7 +65,15 @@ public:
         // A message template reads the picture into itself:
         PictureNotRead,      // detail: the system's reason
         PictureChanged,      // it changed while it was read
-        PictureNotSupported, // not a JPEG, GIF or BMP picture
+        PictureNotSupported, // not a JPEG, GIF or BMP picture; detail: why, when known
+        // Added later; the order above is kept.
+        SoundNotSupported, // not a MIDI, WAV or MP3 sound; detail: why, when known
+        PicturePrivate,    // in a hidden or system folder, and not agreed to
+        SoundPrivate,      //
+        PictureTooLarge,   // for a message template; detail: its size in plain units
+        PageIsStationery,  // the page would be written over the stationery exported
+        PageIsFolder,      //
+        FolderMissing,     // the page's folder does not exist; source: that folder
     };
     ExportError(Code code, std::filesystem::path source, std::string detail,
                 std::filesystem::path page = {});

@@ -1,13 +1,16 @@
 #include "stationery/export.h"
 
 #include "stationery/atomic_file.h"
+#include "stationery/check.h"
 #include "stationery/file_names.h"
 #include "stationery/message_writer.h"
 #include "stationery/reader.h"
 #include "stationery/todays_clients_writer.h"
 #include "stationery/writer.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <fstream>
 #include <optional>
 #include <system_error>
@@ -78,12 +81,90 @@ struct CopiedPart {
     ExportError::Code missing;
     ExportError::Code underPage;
     ExportError::Code notCopied;
+    ExportError::Code notSupported;
+    ExportError::Code inPrivatePlace;
 };
-constexpr CopiedPart kPicture{ExportError::Code::PictureMissing,
-                              ExportError::Code::PictureUnderPage,
-                              ExportError::Code::PictureNotCopied};
+constexpr CopiedPart kPicture{
+    ExportError::Code::PictureMissing, ExportError::Code::PictureUnderPage,
+    ExportError::Code::PictureNotCopied, ExportError::Code::PictureNotSupported,
+    ExportError::Code::PicturePrivate};
 constexpr CopiedPart kSound{ExportError::Code::SoundMissing, ExportError::Code::SoundUnderPage,
-                            ExportError::Code::SoundNotCopied};
+                            ExportError::Code::SoundNotCopied, ExportError::Code::SoundNotSupported,
+                            ExportError::Code::SoundPrivate};
+
+// The first bytes of a file; fewer when it is shorter or cannot be read.
+std::string headOf(const fs::path& file, std::size_t bytes) {
+    std::string head(bytes, '\0');
+    std::ifstream in(file, std::ios::binary);
+    in.read(head.data(), static_cast<std::streamsize>(bytes));
+    head.resize(in ? bytes : static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    return head;
+}
+
+// A file the stationery names and the export would carry.
+struct Carried {
+    fs::path source;
+    const CopiedPart* part;
+};
+
+// Checks everything about the files to carry before anything is written: each is a
+// regular file, not the page itself, really a picture or sound, and from a hidden or
+// system folder only when the user agrees.
+void checkCarried(const std::vector<Carried>& carried, const fs::path& pageTarget,
+                  const ExportGuards& guards, bool copied) {
+    std::vector<fs::path> privateFiles;
+    for (const Carried& file : carried) {
+        const CopiedPart& part = *file.part;
+        std::error_code error;
+        if (!fs::is_regular_file(file.source, error)) {
+            if (!copied) // read into a message, not copied
+                throw ExportError(ExportError::Code::PictureNotRead, file.source,
+                                  error ? error.message()
+                                        : std::generic_category().message(ENOENT));
+            if (error)
+                throw ExportError(part.notCopied, file.source, error.message());
+            throw ExportError(part.missing, file.source, {});
+        }
+        if (sameFile(file.source, pageTarget))
+            throw ExportError(part.underPage, file.source, {});
+        const std::string head = headOf(file.source, 16);
+        const bool picture = file.part == &kPicture;
+        if (picture ? !MessageWriter::mediaTypeOf(head) : !soundKindOf(head))
+            throw ExportError(part.notSupported, file.source, {});
+        const auto& deeper = picture ? guards.pictureProblem : guards.soundProblem;
+        if (deeper)
+            if (const std::string problem = deeper(file.source); !problem.empty())
+                throw ExportError(part.notSupported, file.source, problem);
+        if (isInPrivatePlace(file.source, guards.ownFolders))
+            privateFiles.push_back(file.source);
+    }
+    if (privateFiles.empty() ||
+        (guards.mayCarryPrivateFiles && guards.mayCarryPrivateFiles(privateFiles)))
+        return;
+    for (const Carried& file : carried)
+        if (file.source == privateFiles.front())
+            throw ExportError(file.part->inPrivatePlace, file.source, {});
+}
+
+// Where the page really goes, checked before anything is made: not a folder, in a
+// folder that exists, and not the stationery it is made from.
+fs::path checkedPageTarget(const fs::path& page, const ExportGuards& guards) {
+    fs::path target;
+    try {
+        target = finalTarget(page);
+    } catch (const FileWriteError& error) {
+        throw ExportError(ExportError::Code::PageNotWritten, {}, error.reason());
+    }
+    std::error_code error;
+    if (fs::is_directory(target, error))
+        throw ExportError(ExportError::Code::PageIsFolder, {}, {});
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    if (!fs::is_directory(folder, error))
+        throw ExportError(ExportError::Code::FolderMissing, folder, {});
+    if (!guards.stationeryFile.empty() && sameFile(target, guards.stationeryFile))
+        throw ExportError(ExportError::Code::PageIsStationery, {}, {});
+    return target;
+}
 
 // Copies made so far; removed again unless the export completes.
 class Copies {
@@ -101,13 +182,6 @@ public:
     std::string place(const fs::path& source, const fs::path& folder, const fs::path& page,
                       const CopiedPart& part) {
         std::error_code error;
-        if (!fs::is_regular_file(source, error)) {
-            if (error)
-                throw ExportError(part.notCopied, source, error.message());
-            throw ExportError(part.missing, source, {});
-        }
-        if (sameFile(source, page))
-            throw ExportError(part.underPage, source, {});
         const fs::path name = source.filename();
         for (int number = 1;; ++number) {
             const fs::path candidate = folder / numberedName(name, number);
@@ -160,25 +234,84 @@ std::optional<ExportForm> formForName(const fs::path& name) {
     return std::nullopt;
 }
 
-void exportStationery(const fs::path& page, const StationerySettings& settings, ExportForm form) {
-    const fs::path folder = page.parent_path().empty() ? fs::path(".") : page.parent_path();
+std::optional<SoundKind> soundKindOf(std::string_view head) {
+    if (head.starts_with("MThd"))
+        return SoundKind::Midi;
+    if (head.starts_with("RIFF") && head.size() >= 12 && head.substr(8, 4) == "WAVE")
+        return SoundKind::Wave;
+    if (head.starts_with("ID3") ||
+        (head.size() >= 2 && static_cast<unsigned char>(head[0]) == 0xFF &&
+         (static_cast<unsigned char>(head[1]) & 0xE0) == 0xE0))
+        return SoundKind::Mpeg;
+    return std::nullopt;
+}
+
+bool isInPrivatePlace(const fs::path& file, const std::vector<fs::path>& ownFolders) {
+    std::error_code error;
+    fs::path place = fs::weakly_canonical(fs::absolute(file, error), error);
+    if (error)
+        place = fs::absolute(file, error).lexically_normal();
+    for (const fs::path& own : ownFolders) {
+        const fs::path ownPlace = fs::weakly_canonical(own, error);
+        if (error)
+            continue;
+        const auto ownEnd =
+            std::mismatch(ownPlace.begin(), ownPlace.end(), place.begin(), place.end()).first;
+        if (ownEnd == ownPlace.end() || (std::next(ownEnd) == ownPlace.end() && ownEnd->empty()))
+            return false;
+    }
+    int depth = 0;
+    for (const fs::path& part : place.relative_path()) {
+        const std::string name = utf8FromPath(part);
+        if (name.size() > 1 && name.front() == '.' && name != "..")
+            return true;
+#ifndef _WIN32
+        if (depth == 0 && place.has_root_directory())
+            for (const char* system : {"proc", "sys", "dev", "etc", "run", "boot", "var"})
+                if (name == system)
+                    return true;
+#endif
+        ++depth;
+    }
+    return false;
+}
+
+void exportStationery(const fs::path& page, const StationerySettings& settings, ExportForm form,
+                      const ExportGuards& guards) {
     StationerySettings exported = settings;
     Copies copies;
     try {
-        if (form == ExportForm::Message) { // the picture travels inside it
-            replaceFileContents(page, renderForExport(settings, form));
-            return;
-        }
-        const fs::path pageTarget = finalTarget(page);
-        if (!effectiveImagePath(settings).empty())
-            exported.ImagePath = fileNameAsUrl(
-                copies.place(pathFromUtf8(settings.ImagePath), folder, pageTarget, kPicture));
+        const fs::path pageTarget = checkedPageTarget(page, guards);
+        const fs::path folder =
+            pageTarget.parent_path().empty() ? fs::path(".") : pageTarget.parent_path();
+        std::vector<Carried> carried;
+        const bool withPicture = !effectiveImagePath(settings).empty();
+        if (withPicture)
+            carried.push_back({pathFromUtf8(settings.ImagePath), &kPicture});
         const bool withSound = form == ExportForm::Classic && settings.NoSound == 0 &&
                                settings.SoundPath != kNoSound && !settings.SoundPath.empty();
         if (withSound)
-            exported.SoundPath = fileNameAsUrl(
-                copies.place(pathFromUtf8(settings.SoundPath), folder, pageTarget, kSound));
-        replaceFileContents(page, renderForExport(exported, form));
+            carried.push_back({pathFromUtf8(settings.SoundPath), &kSound});
+        checkCarried(carried, pageTarget, guards, form != ExportForm::Message);
+
+        if (form == ExportForm::Message) { // the picture travels inside it
+            if (withPicture) {
+                std::error_code error;
+                const std::uintmax_t bytes = fs::file_size(carried.front().source, error);
+                if (!error && bytes > kMessagePictureLimit)
+                    throw ExportError(ExportError::Code::PictureTooLarge, carried.front().source,
+                                      plainSize(bytes));
+            }
+            replaceFileContents(pageTarget, renderForExport(settings, form));
+            return;
+        }
+        if (withPicture)
+            exported.ImagePath =
+                fileNameAsUrl(copies.place(carried.front().source, folder, pageTarget, kPicture));
+        if (withSound)
+            exported.SoundPath =
+                fileNameAsUrl(copies.place(carried.back().source, folder, pageTarget, kSound));
+        replaceFileContents(pageTarget, renderForExport(exported, form));
     } catch (const FileWriteError& error) {
         throw ExportError(ExportError::Code::PageNotWritten, {}, error.reason(), page);
     } catch (const ExportError& error) {
@@ -187,11 +320,13 @@ void exportStationery(const fs::path& page, const StationerySettings& settings, 
     copies.keep();
 }
 
-void exportStationeryFile(const fs::path& source, const fs::path& target, ExportForm form) {
+void exportStationeryFile(const fs::path& source, const fs::path& target, ExportForm form,
+                          ExportGuards guards) {
     const StationerySettings settings = StationeryReader::readFile(source);
     std::error_code error;
     const fs::path folder = fs::absolute(source, error).parent_path();
-    exportStationery(target, withResolvedPaths(settings, folder), form);
+    guards.stationeryFile = source;
+    exportStationery(target, withResolvedPaths(settings, folder), form, guards);
 }
 
 } // namespace stationery

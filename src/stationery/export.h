@@ -4,11 +4,14 @@
 #include "stationery/file_names.h"
 #include "stationery/settings.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace stationery {
 
@@ -23,6 +26,40 @@ enum class ExportForm {
 // letter case) the classic page; nothing for other names.
 std::optional<ExportForm> formForName(const std::filesystem::path& name);
 
+// What an export may carry and what it must never write over. A stationery can come
+// from anywhere and name any file; an export copies what it names to where others read
+// it, so it carries only real pictures and sounds, and asks before carrying a file from
+// a hidden or system folder.
+struct ExportGuards {
+    // Why the file is not a picture the form can carry (or a sound, for `soundProblem`),
+    // in plain words; empty when it is. Asked after the export's own look at the file's
+    // first bytes, by whoever can decode it.
+    std::function<std::string(const std::filesystem::path&)> pictureProblem;
+    std::function<std::string(const std::filesystem::path&)> soundProblem;
+    // The program's own folders inside hidden ones (the designs' pictures): not private.
+    std::vector<std::filesystem::path> ownFolders;
+    // Asked, with the files, before one from a hidden or system folder is carried; none
+    // is carried without it.
+    std::function<bool(const std::vector<std::filesystem::path>&)> mayCarryPrivateFiles;
+    // The stationery file the export is made from, never written over.
+    std::filesystem::path stationeryFile;
+};
+
+// The sounds the program plays, by their first bytes.
+enum class SoundKind { Midi, Wave, Mpeg };
+std::optional<SoundKind> soundKindOf(std::string_view head);
+
+// True for a file in a place no stationery has reason to name: a hidden folder or file
+// (its name starts with a dot, as ~/.ssh does) or a system folder (/proc, /sys, /dev,
+// /etc, /run, /boot, /var), its links followed. `ownFolders` and what is in them are not
+// private.
+bool isInPrivatePlace(const std::filesystem::path& file,
+                      const std::vector<std::filesystem::path>& ownFolders = {});
+
+// The largest picture a message template carries: base64 makes it a third larger, and
+// most mail servers refuse messages over 25 MB.
+inline constexpr std::uintmax_t kMessagePictureLimit = 18'000'000;
+
 // The page's bytes for a record whose picture and sound paths are already the names
 // the page refers to them by (a message template reads its picture from that path).
 std::string renderForExport(const StationerySettings& settings, ExportForm form);
@@ -33,16 +70,19 @@ std::string renderForExport(const StationerySettings& settings, ExportForm form)
 // A different file of the same name already in the folder is never overwritten: the
 // copy takes the next free name ("chime (2).wav"). A file with the same bytes is used
 // as it is. All or nothing: on failure every file this export made is removed and
-// ExportError is thrown.
+// ExportError is thrown. The page is never written over its own picture or sound, nor
+// over `guards.stationeryFile`; links to the page are followed, and the copies go beside
+// the file really written.
 //
 // A message template is one file with the picture inside it; nothing is copied.
 void exportStationery(const std::filesystem::path& page, const StationerySettings& settings,
-                      ExportForm form);
+                      ExportForm form, const ExportGuards& guards = {});
 
 // Reads the stationery file `source` (its relative names taken from its own folder)
 // and exports it to `target`. Throws ReadError when the file cannot be read as a
-// stationery, ExportError when the export fails; either way nothing is written.
+// stationery, ExportError when the export fails; either way nothing is written. The
+// target is never the source itself.
 void exportStationeryFile(const std::filesystem::path& source, const std::filesystem::path& target,
-                          ExportForm form);
+                          ExportForm form, ExportGuards guards = {});
 
 } // namespace stationery

@@ -166,9 +166,7 @@ std::optional<MessagePicture> MessageWriter::readPicture(const StationerySetting
     };
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
-        if (!error)
-            throw ExportError(ExportError::Code::PictureMissing, path, {});
-        fail(error.message());
+        fail(error ? error.message() : std::generic_category().message(ENOENT));
     }
     const auto size = std::filesystem::file_size(path, error);
     if (error)

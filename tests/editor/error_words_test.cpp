@@ -29,9 +29,11 @@ TEST(ErrorWords, EveryFailureNamesItsFilesAndReasonInBothWordings) {
         const ReadError error(static_cast<ReadError::Code>(code), "12q");
         cases.push_back({std::make_exception_ptr(error.inFile(page)), {pageName}});
     }
-    for (int code = 0; code <= static_cast<int>(ExportError::Code::PictureNotSupported); ++code) {
+    for (int code = 0; code <= static_cast<int>(ExportError::Code::FolderMissing); ++code) {
         const auto kind = static_cast<ExportError::Code>(code);
-        const bool aboutTheSource = kind != ExportError::Code::PageNotWritten;
+        const bool aboutTheSource = kind != ExportError::Code::PageNotWritten &&
+                                    kind != ExportError::Code::PageIsStationery &&
+                                    kind != ExportError::Code::PageIsFolder;
         const ExportError error(kind, aboutTheSource ? source : std::filesystem::path(), reason);
         std::vector<std::string> named{pageName};
         if (aboutTheSource)

@@ -3,17 +3,20 @@
 // need them run in a child process that has given root up.
 #include "file_test_support.h"
 #include "stationery/atomic_file.h"
+#include "stationery/atomic_file_platform.h"
 #include "stationery/writer.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <csignal>
+#include <ctime>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace stationery {
@@ -191,22 +194,109 @@ TEST(Save, TheLongestNamesSaveAndKilledSavesLeaveNothing) {
         ::kill(child, SIGKILL);
         ::waitpid(child, nullptr, 0);
     }
-    // Killed in the moment between naming the new file and moving it into place, a save
-    // leaves a temporary name; the next save beside it removes it, but never one that
-    // another save is still writing (it holds a lock on it).
-    const fs::path left = folder.path() / ".st-0123abcd.tmp";
-    const fs::path inUse = folder.path() / ".st-4567cdef.tmp";
-    test::writeFile(left, "left by a killed save");
-    test::writeFile(inUse, "being written");
-    const int writer = ::open(inUse.c_str(), O_RDONLY);
-    ASSERT_EQ(::flock(writer, LOCK_EX), 0);
-    StationeryWriter::save(path, someSettings());
-    ::close(writer);
-    std::vector<std::string> expected{path.filename().string(), inUse.filename().string()};
+}
+
+// Set a file's modification time `seconds` into the past.
+void age(const fs::path& path, int seconds) {
+    const timespec times[2] = {{::time(nullptr) - seconds, 0}, {::time(nullptr) - seconds, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+}
+
+// Killed in the moment between naming the new file and moving it into place, a save
+// leaves a temporary name, which a later save beside it removes; but only a file
+// certainly left so: of exactly our name form, the user's own, old, and not locked.
+TEST(Save, RemovesOnlyTheTemporaryFilesKilledSavesLeft) {
+    TemporaryFolder folder;
+    const struct {
+        const char* name;
+        int ageSeconds;
+        bool othersFile;
+        bool locked;
+        bool removed;
+    } cases[] = {
+        {".st-0123abcd.tmp", 7200, false, false, true},
+        {".st-4567cdef.tmp", 7200, false, true, false}, // another save still writes it
+        {".st-89abcdef.tmp", 5, false, false, false},   // made by a save this moment
+        {".st-my-notes.tmp", 7200, false, false, false},
+        {".st-0123ABCD.tmp", 7200, false, false, false},
+        {".st-fedcba98.tmp", 7200, true, false, false},
+    };
+    std::vector<int> locks;
+    std::vector<std::string> expected{"page.htm"};
+    for (const auto& c : cases) {
+        const fs::path path = folder.path() / c.name;
+        test::writeFile(path, "someone's");
+        age(path, c.ageSeconds);
+        if (c.othersFile) {
+            ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+        }
+        if (c.locked) {
+            locks.push_back(::open(path.c_str(), O_RDONLY));
+            ASSERT_EQ(::flock(locks.back(), LOCK_EX), 0);
+        }
+        if (!c.removed)
+            expected.push_back(c.name);
+    }
+    for (const bool nameless : {true, false}) {
+        detail::allowNamelessFiles(nameless);
+        StationeryWriter::save(folder.path() / "page.htm", someSettings());
+    }
+    detail::allowNamelessFiles(true);
+    for (const int lock : locks)
+        ::close(lock);
     std::vector<std::string> entries = folderEntries(folder.path());
     std::sort(expected.begin(), expected.end());
     std::sort(entries.begin(), entries.end());
     EXPECT_EQ(entries, expected);
+}
+
+// Saves at the same moment, as two editors make them: each in its own process, on a
+// file system without nameless files (each save's new file then has a name at once),
+// or rewriting one file in place in a sticky folder. Every save succeeds and the file
+// is always one save's whole bytes.
+TEST(Save, ConcurrentSavesNeitherFailNorMixTheirBytes) {
+    constexpr int kRounds = 300;
+    const auto saveRepeatedly = [&](const fs::path& path, const StationerySettings& settings,
+                                    bool asOrdinaryUser) {
+        return test::runInChildProcess([&] {
+            detail::allowNamelessFiles(false);
+            if (asOrdinaryUser && !test::dropRoot())
+                return 3;
+            for (int round = 0; round < kRounds; ++round) {
+                try {
+                    StationeryWriter::save(path, settings);
+                } catch (const SaveError&) {
+                    return 1;
+                }
+            }
+            return 0;
+        });
+    };
+    StationerySettings other = someSettings();
+    other.TickerText1 = std::string(20000, 'z'); // a much longer file than the first
+    for (const bool inPlace : {false, true}) {
+        TemporaryFolder folder;
+        const fs::path first = folder.path() / "first.htm";
+        const fs::path second = inPlace ? first : folder.path() / "second.htm";
+        if (inPlace) { // root's file, writable by all, in a sticky folder
+            test::writeFile(first, "old");
+            ASSERT_EQ(::chmod(first.c_str(), 0666), 0);
+            ASSERT_EQ(::chmod(folder.path().c_str(), 01777), 0);
+        }
+        int status[2] = {};
+        std::thread one([&] { status[0] = saveRepeatedly(first, someSettings(), inPlace); });
+        std::thread two([&] { status[1] = saveRepeatedly(second, other, inPlace); });
+        one.join();
+        two.join();
+        EXPECT_EQ(status[0], 0) << (inPlace ? "in place" : "two files");
+        EXPECT_EQ(status[1], 0) << (inPlace ? "in place" : "two files");
+        for (const fs::path& path : {first, second}) {
+            const std::string bytes = readFile(path);
+            EXPECT_TRUE(bytes == StationeryWriter::render(someSettings()) ||
+                        bytes == StationeryWriter::render(other))
+                << path << " holds " << bytes.size() << " bytes of neither save";
+        }
+    }
 }
 
 } // namespace
