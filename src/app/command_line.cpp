@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include "platform/export_guards.h"
 #include "stationery/export.h"
 
 #include <QCommandLineParser>
@@ -15,6 +16,24 @@ namespace command_line {
 
 namespace {
 
+// Exit statuses: 1 a failed export or a request it cannot carry out, 2 an option it does
+// not know or one given twice.
+constexpr int kFailed = 1;
+constexpr int kUsage = 2;
+
+// The options Qt's window system takes for itself, and whether each takes a value.
+constexpr std::pair<std::string_view, bool> kWindowSystemOptions[] = {
+    {"-platform", true},        {"-platformpluginpath", true},
+    {"-platformtheme", true},   {"-plugin", true},
+    {"-qwindowgeometry", true}, {"-qwindowicon", true},
+    {"-qwindowtitle", true},    {"-display", true},
+    {"-geometry", true},        {"-style", true},
+    {"-stylesheet", true},      {"-session", true},
+    {"-reverse", false},        {"-widgetcount", false},
+    {"-nograb", false},         {"-dograb", false},
+    {"-sync", false},
+};
+
 std::filesystem::path fileSystemPath(const QString& path) {
 #ifdef Q_OS_WIN
     return std::filesystem::path(path.toStdU16String());
@@ -23,10 +42,17 @@ std::filesystem::path fileSystemPath(const QString& path) {
 #endif
 }
 
-int fail(const QString& reason) {
+int say(int status, const QString& reason) {
     std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
                  qPrintable(reason));
-    return 1;
+    return status;
+}
+
+int usage(const QString& reason, int status = kFailed) {
+    return say(status,
+               reason + QLatin1Char('\n') +
+                   QCoreApplication::translate("command_line", "Try \"%1 --help\" for the usage.")
+                       .arg(QCoreApplication::applicationName()));
 }
 
 std::optional<stationery::ExportForm> formNamed(const QString& name) {
@@ -44,13 +70,32 @@ std::optional<stationery::ExportForm> formNamed(const QString& name) {
 bool wantsNoWindow(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
-        for (const std::string_view option :
-             {"--export", "--form", "--help", "-h", "--help-all", "--version", "-v"})
-            if (argument == option ||
-                (option.starts_with("--") && argument.starts_with(std::string(option) + "=")))
-                return true;
+        if (argument == "--")
+            return false; // what follows is a file, whatever it looks like
+        if (argument.size() < 2 || argument.front() != '-')
+            continue;
+        bool windowSystem = false;
+        for (const auto& [option, takesValue] : kWindowSystemOptions)
+            if (argument == option || argument == "-" + std::string(option)) {
+                windowSystem = true;
+                i += takesValue ? 1 : 0;
+            }
+        // Anything else is ours: --export, --help and --version need no window, and a
+        // mistyped option is answered here too, with or without a display.
+        if (!windowSystem)
+            return true;
     }
     return false;
+}
+
+QString fileToOpen(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments.at(i) == QLatin1String("--"))
+            return i + 1 < arguments.size() ? arguments.at(i + 1) : QString();
+        if (!arguments.at(i).startsWith(QLatin1Char('-')))
+            return arguments.at(i);
+    }
+    return QString();
 }
 
 int run(int argc, char* argv[]) {
@@ -59,8 +104,8 @@ int run(int argc, char* argv[]) {
     parser.setApplicationDescription(QCoreApplication::translate(
         "command_line", "Makes mail stationery. Without options it opens the editor, showing "
                         "FILE when one is given."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption exportOption(
         QStringLiteral("export"),
         QCoreApplication::translate("command_line",
@@ -77,30 +122,47 @@ int run(int argc, char* argv[]) {
     parser.addOption(formOption);
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QCoreApplication::translate("command_line", "A stationery file."));
-    parser.process(app); // answers --help and --version, and refuses unknown options
+    if (!parser.parse(QCoreApplication::arguments()))
+        return usage(parser.errorText(), kUsage);
+    if (parser.isSet(helpOption))
+        parser.showHelp(0);
+    if (parser.isSet(versionOption))
+        parser.showVersion();
 
     if (!parser.isSet(exportOption))
-        return fail(QCoreApplication::translate("command_line", "--form goes with --export OUT."));
+        return usage(QCoreApplication::translate("command_line", "--form goes with --export OUT."));
+    for (const QCommandLineOption* option : {&exportOption, &formOption})
+        if (parser.values(*option).size() > 1)
+            return usage(
+                QCoreApplication::translate("command_line", "--%1 is given more than once.")
+                    .arg(option->names().constFirst()),
+                kUsage);
     const QStringList files = parser.positionalArguments();
     if (files.size() != 1)
-        return fail(
+        return usage(
             QCoreApplication::translate("command_line", "--export takes one stationery FILE."));
     const QString out = parser.value(exportOption);
+    for (const auto& [name, what] : {std::pair{files.first(), "FILE"}, std::pair{out, "OUT"}})
+        if (name.isEmpty())
+            return usage(
+                QCoreApplication::translate("command_line", "No file is named \"\": %1 is empty.")
+                    .arg(QLatin1String(what)));
     std::optional<stationery::ExportForm> form = parser.isSet(formOption)
                                                      ? formNamed(parser.value(formOption))
                                                      : stationery::formForName(fileSystemPath(out));
     if (!form)
-        return fail(parser.isSet(formOption)
-                        ? QCoreApplication::translate("command_line",
-                                                      "--form is classic, todays or message.")
-                        : QCoreApplication::translate(
-                              "command_line", "\"%1\" ends in neither .eml, .htm nor .html; "
-                                              "say which form with --form.")
-                              .arg(out));
+        return parser.isSet(formOption)
+                   ? usage(QCoreApplication::translate("command_line",
+                                                       "--form is classic, todays or message."))
+                   : usage(QCoreApplication::translate(
+                               "command_line", "\"%1\" ends in neither .eml, .htm nor .html; "
+                                               "say which form with --form.")
+                               .arg(out));
     try {
-        stationery::exportStationeryFile(fileSystemPath(files.first()), fileSystemPath(out), *form);
+        stationery::exportStationeryFile(fileSystemPath(files.first()), fileSystemPath(out), *form,
+                                         platform::exportGuards());
     } catch (const std::exception& error) {
-        return fail(QString::fromStdString(error.what()));
+        return say(kFailed, QString::fromStdString(error.what()));
     }
     return 0;
 }

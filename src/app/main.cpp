@@ -41,8 +41,10 @@ int main(int argc, char* argv[]) {
                      &Form1::endNow);
     window.show();
     // "stationery-editor FILE" opens FILE, as File > Open would.
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1)
-        window.openStationery(arguments.at(1));
+    // It is opened once the event loop runs, so that a signal ending the program while
+    // a message about the file is up ends it, rather than only closing the message.
+    if (const QString file = command_line::fileToOpen(QApplication::arguments()); !file.isEmpty())
+        QMetaObject::invokeMethod(
+            &window, [&window, file] { window.openStationery(file); }, Qt::QueuedConnection);
     return app.exec();
 }

@@ -104,7 +104,20 @@ void FileCommands::exportWithDialog() {
         return;
     const auto form = formFor(dialog.FileName, dialog.FilterIndex);
     // The title still names the stationery last saved or opened.
-    underHourglass(tr("Not Exported"), [&] { services_.document.exportTo(dialog.FileName, form); });
+    const auto mayCarry = [this](const QStringList& files) {
+        services_.setMousePointer(platform::PointerDefault);
+        const bool agreed = services_.messages.askYesNo(
+            services_.window,
+            tr("The stationery names a file in a hidden or system folder, where private files "
+               "are kept:\n%1\n\nThe export would copy it where others can read it. Copy it "
+               "anyway?")
+                .arg(files.join(QLatin1Char('\n'))),
+            tr("Private File"));
+        services_.setMousePointer(platform::PointerHourglass);
+        return agreed;
+    };
+    underHourglass(tr("Not Exported"),
+                   [&] { services_.document.exportTo(dialog.FileName, form, mayCarry); });
 }
 
 void FileCommands::preview() {

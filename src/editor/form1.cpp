@@ -12,6 +12,7 @@
 #include "editor/twips_layout.h"
 #include "editor/window_icon.h"
 #include "platform/dir_list_box.h"
+#include "platform/export_guards.h"
 #include "platform/file_browser.h"
 #include "platform/image_box.h"
 #include "platform/media_control.h"
@@ -85,8 +86,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
                                      imagePage_->chooseFile(picture);
                                      tickWhatTheFileSets();
                                  }},
-                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                                    QStringLiteral("/designs"));
+                                platform::designsFolder());
     connectDocument();
     setOuterSizeTwips(6480, kOuterHeight);
     Form1_Form_Load();

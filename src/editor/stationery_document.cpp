@@ -1,6 +1,7 @@
 #include "editor/stationery_document.h"
 
 #include "editor/paths.h"
+#include "platform/export_guards.h"
 #include "stationery/file_names.h"
 #include "stationery/reader.h"
 #include "stationery/writer.h"
@@ -41,8 +42,20 @@ void StationeryDocument::save(const QString& path) {
     emit pathChanged(path_);
 }
 
-void StationeryDocument::exportTo(const QString& path, stationery::ExportForm form) const {
-    stationery::exportStationery(fileSystemPath(path), settingsInUse(), form);
+void StationeryDocument::exportTo(
+    const QString& path, stationery::ExportForm form,
+    const std::function<bool(const QStringList& files)>& mayCarryPrivateFiles) const {
+    stationery::ExportGuards guards = platform::exportGuards();
+    if (!path_.isEmpty())
+        guards.stationeryFile = fileSystemPath(path_);
+    if (mayCarryPrivateFiles)
+        guards.mayCarryPrivateFiles = [&](const std::vector<std::filesystem::path>& files) {
+            QStringList shown;
+            for (const std::filesystem::path& file : files)
+                shown << qStringFromPath(file);
+            return mayCarryPrivateFiles(shown);
+        };
+    stationery::exportStationery(fileSystemPath(path), settingsInUse(), form, guards);
 }
 
 void StationeryDocument::writePreview(const QString& page) const {

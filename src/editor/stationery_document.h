@@ -34,9 +34,12 @@ public:
     void open(const QString& path, const std::function<void()>& show = {});
     // Writes the document to `path`, which it then is, unmodified. Throws SaveError.
     void save(const QString& path);
-    // Writes the document in another form; the document's own file stays as it was.
-    // Throws ExportError.
-    void exportTo(const QString& path, stationery::ExportForm form) const;
+    // Writes the document in another form; the document's own file stays as it was and
+    // is never written over. A file from a hidden or system folder is carried only when
+    // `mayCarryPrivateFiles` agrees. Throws ExportError.
+    void
+    exportTo(const QString& path, stationery::ExportForm form,
+             const std::function<bool(const QStringList& files)>& mayCarryPrivateFiles = {}) const;
     // Writes what Save would write, its names made full paths, to a page shown from
     // elsewhere. Throws SaveError.
     void writePreview(const QString& page) const;

@@ -24,4 +24,11 @@ MessageBox::SaveChoice QtMessageBox::askToSave(QWidget* parent, const QString& t
     }
 }
 
+bool QtMessageBox::askYesNo(QWidget* parent, const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 } // namespace platform

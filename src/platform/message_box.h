@@ -17,12 +17,15 @@ public:
     virtual void exclamation(QWidget* parent, const QString& text, const QString& title) = 0;
     // Asks with Save, Discard and Cancel buttons; closing the box is Cancel.
     virtual SaveChoice askToSave(QWidget* parent, const QString& text, const QString& title) = 0;
+    // Asks with Yes and No buttons, No the default; closing the box is No.
+    virtual bool askYesNo(QWidget* parent, const QString& text, const QString& title) = 0;
 };
 
 class QtMessageBox : public MessageBox {
 public:
     void exclamation(QWidget* parent, const QString& text, const QString& title) override;
     SaveChoice askToSave(QWidget* parent, const QString& text, const QString& title) override;
+    bool askYesNo(QWidget* parent, const QString& text, const QString& title) override;
 };
 
 } // namespace platform

@@ -1,6 +1,6 @@
 #include "platform/sdl_audio_device.h"
 
-#include "platform/little_endian.h"
+#include "platform/sound_content.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -15,9 +15,6 @@ namespace {
 QString sdlError() {
     return QString::fromUtf8(SDL_GetError());
 }
-
-// Enough of a file's start to hold a WAV file's format chunk.
-constexpr qint64 kHeadSize = 4096;
 
 } // namespace
 
@@ -72,47 +69,6 @@ QString SdlAudioDevice::soundFont() {
     return QString();
 }
 
-QString SdlAudioDevice::deviceTypeOfContent(const QByteArray& head) {
-    if (head.startsWith("MThd"))
-        return QStringLiteral("Sequencer");
-    if (head.startsWith("RIFF") && head.mid(8, 4) == "WAVE")
-        return QStringLiteral("Waveaudio");
-    if (head.startsWith("ID3") ||
-        (head.size() >= 2 && static_cast<unsigned char>(head[0]) == 0xFF &&
-         (static_cast<unsigned char>(head[1]) & 0xE0) == 0xE0))
-        return QStringLiteral("MPEGVideo");
-    return QString();
-}
-
-QString SdlAudioDevice::wavFormatProblem(const QByteArray& head) {
-    const QString unplayable = tr("This WAV file's format cannot be played.");
-    // Walk the chunks after "RIFF....WAVE" to the format chunk.
-    qsizetype at = 12;
-    while (at + 8 <= head.size()) {
-        const quint32 chunkSize = littleEndian(head, at + 4, 4);
-        if (head.mid(at, 4) == "fmt ") {
-            if (chunkSize < 16 || at + 24 > head.size())
-                return unplayable;
-            const quint32 encoding = littleEndian(head, at + 8, 2);
-            const quint32 channels = littleEndian(head, at + 10, 2);
-            const quint32 rate = littleEndian(head, at + 12, 4);
-            const quint32 blockAlign = littleEndian(head, at + 20, 2);
-            const quint32 bits = littleEndian(head, at + 22, 2);
-            const bool knownEncoding = encoding == 1 || encoding == 3 || encoding == 0xFFFE ||
-                                       encoding == 2 || encoding == 0x11 || encoding == 6 ||
-                                       encoding == 7;
-            if (!knownEncoding || channels < 1 || channels > 8 || rate < 1000 || rate > 384000 ||
-                blockAlign == 0 || bits > 64)
-                return unplayable;
-            if ((encoding == 1 || encoding == 3) && blockAlign != channels * ((bits + 7) / 8))
-                return unplayable;
-            return QString();
-        }
-        at += 8 + qsizetype(chunkSize) + (chunkSize & 1);
-    }
-    return unplayable;
-}
-
 QString SdlAudioDevice::open(const QString& deviceType, const QString& fileName) {
     close();
     if (!openOutput())
@@ -120,16 +76,13 @@ QString SdlAudioDevice::open(const QString& deviceType, const QString& fileName)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return tr("The file cannot be read: %1.").arg(file.errorString());
-    const QByteArray head = file.read(kHeadSize);
+    const QByteArray head = file.read(SoundContent::kHeadSize);
     file.close();
-    const QString content = deviceTypeOfContent(head);
-    if (content.isEmpty())
-        return tr("This file is not a MIDI, WAV or MP3 sound.");
-    // SDL's converter trusts the header; a sample rate no sound card has makes it
-    // compute sizes that overflow.
-    if (content == QLatin1String("Waveaudio"))
-        if (const QString problem = wavFormatProblem(head); !problem.isEmpty())
-            return problem;
+    // SDL's converter trusts a WAV header; a sample rate no sound card has makes it
+    // compute sizes that overflow, so the content is looked at first.
+    if (const QString problem = SoundContent::problem(head); !problem.isEmpty())
+        return problem;
+    const QString content = SoundContent::deviceTypeOf(head);
     if (!deviceType.isEmpty() && deviceType != content)
         return tr("This file cannot be played by the %1 device.").arg(deviceType);
     if (content == QLatin1String("Sequencer") && soundFont().isEmpty())

@@ -28,12 +28,6 @@ public:
     void close() override;
     Mode mode() const override;
 
-    // What a file's first bytes say it is: "Sequencer" (MIDI), "Waveaudio" (WAV),
-    // "MPEGVideo" (MP3), or empty when it is none of them.
-    static QString deviceTypeOfContent(const QByteArray& head);
-    // Why a WAV file's format cannot be played (a sample rate or channel count no
-    // sound card has), or empty when it looks playable. `head` is its first bytes.
-    static QString wavFormatProblem(const QByteArray& head);
     // The General MIDI soundfont MIDI files are played with, or empty.
     static QString soundFont();
 

@@ -3,6 +3,7 @@
 #include "picture_files.h"
 #include "platform/loaded_audio_device.h"
 #include "platform/sdl_audio_device.h"
+#include "platform/sound_content.h"
 #include "sound_files.h"
 
 #include <QFile>
@@ -137,13 +138,12 @@ TEST(SdlAudioWithoutOutput, SaysNoDeviceIsAvailable) {
 }
 
 TEST(SoundContent, IsToldFromTheFirstBytes) {
-    EXPECT_EQ(SdlAudioDevice::deviceTypeOfContent(QByteArray("MThd\0\0\0\6", 8)), u"Sequencer"_s);
-    EXPECT_EQ(SdlAudioDevice::deviceTypeOfContent(sound_files::sineWav(0.01).left(12)),
-              u"Waveaudio"_s);
-    EXPECT_EQ(SdlAudioDevice::deviceTypeOfContent("ID3\4\0"), u"MPEGVideo"_s);
-    EXPECT_EQ(SdlAudioDevice::deviceTypeOfContent("\xFF\xFB\x90\x00"), u"MPEGVideo"_s);
-    EXPECT_EQ(SdlAudioDevice::deviceTypeOfContent("hello"), u""_s);
-    EXPECT_EQ(SdlAudioDevice::deviceTypeOfContent(""), u""_s);
+    EXPECT_EQ(SoundContent::deviceTypeOf(QByteArray("MThd\0\0\0\6", 8)), u"Sequencer"_s);
+    EXPECT_EQ(SoundContent::deviceTypeOf(sound_files::sineWav(0.01).left(12)), u"Waveaudio"_s);
+    EXPECT_EQ(SoundContent::deviceTypeOf("ID3\4\0"), u"MPEGVideo"_s);
+    EXPECT_EQ(SoundContent::deviceTypeOf("\xFF\xFB\x90\x00"), u"MPEGVideo"_s);
+    EXPECT_EQ(SoundContent::deviceTypeOf("hello"), u""_s);
+    EXPECT_EQ(SoundContent::deviceTypeOf(""), u""_s);
 }
 
 // The program's device comes from the sound module, loaded at the first sound: it

@@ -24,9 +24,15 @@ public:
         return answer;
     }
 
+    bool askYesNo(QWidget*, const QString& text, const QString& title) override {
+        asked.push_back({text, title});
+        return yes;
+    }
+
     std::vector<Shown> shown;
     std::vector<Shown> asked;
     SaveChoice answer = SaveChoice::Cancel;
+    bool yes = false;
 };
 
 } // namespace platform

@@ -1,0 +1,69 @@
+#include "platform/sound_content.h"
+
+#include "platform/little_endian.h"
+#include "stationery/export.h"
+
+#include <QFile>
+
+namespace platform {
+
+QString SoundContent::deviceTypeOf(const QByteArray& head) {
+    const auto kind =
+        stationery::soundKindOf(std::string_view(head.constData(), std::size_t(head.size())));
+    if (!kind)
+        return QString();
+    switch (*kind) {
+    case stationery::SoundKind::Midi:
+        return QStringLiteral("Sequencer");
+    case stationery::SoundKind::Wave:
+        return QStringLiteral("Waveaudio");
+    case stationery::SoundKind::Mpeg:
+        return QStringLiteral("MPEGVideo");
+    }
+    return QString();
+}
+
+QString SoundContent::wavFormatProblem(const QByteArray& head) {
+    const QString unplayable = tr("This WAV file's format cannot be played.");
+    // Walk the chunks after "RIFF....WAVE" to the format chunk.
+    qsizetype at = 12;
+    while (at + 8 <= head.size()) {
+        const quint32 chunkSize = littleEndian(head, at + 4, 4);
+        if (head.mid(at, 4) == "fmt ") {
+            if (chunkSize < 16 || at + 24 > head.size())
+                return unplayable;
+            const quint32 encoding = littleEndian(head, at + 8, 2);
+            const quint32 channels = littleEndian(head, at + 10, 2);
+            const quint32 rate = littleEndian(head, at + 12, 4);
+            const quint32 blockAlign = littleEndian(head, at + 20, 2);
+            const quint32 bits = littleEndian(head, at + 22, 2);
+            const bool knownEncoding = encoding == 1 || encoding == 3 || encoding == 0xFFFE ||
+                                       encoding == 2 || encoding == 0x11 || encoding == 6 ||
+                                       encoding == 7;
+            if (!knownEncoding || channels < 1 || channels > 8 || rate < 1000 || rate > 384000 ||
+                blockAlign == 0 || bits > 64)
+                return unplayable;
+            if ((encoding == 1 || encoding == 3) && blockAlign != channels * ((bits + 7) / 8))
+                return unplayable;
+            return QString();
+        }
+        at += 8 + qsizetype(chunkSize) + (chunkSize & 1);
+    }
+    return unplayable;
+}
+
+QString SoundContent::problem(const QByteArray& head) {
+    const QString type = deviceTypeOf(head);
+    if (type.isEmpty())
+        return tr("This file is not a MIDI, WAV or MP3 sound.");
+    return type == QLatin1String("Waveaudio") ? wavFormatProblem(head) : QString();
+}
+
+QString SoundContent::fileProblem(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return tr("The file cannot be read: %1.").arg(file.errorString());
+    return problem(file.read(kHeadSize));
+}
+
+} // namespace platform
