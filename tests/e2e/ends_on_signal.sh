@@ -9,8 +9,13 @@ work=$(mktemp -d)
 trap 'kill "${app:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 export HOME=$work QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null
 
-for signal in TERM INT HUP; do
-    "$editor" >"$work/editor.log" 2>&1 &
+# The last case starts with a file that is not there, so that a message about it is up
+# when the signal comes: one signal still ends the program.
+for case in TERM INT HUP TERM:message; do
+    signal=${case%%:*}
+    arguments=()
+    [ "$case" = "${case%:message}" ] || arguments=("$work/gone.htm")
+    "$editor" "${arguments[@]}" >"$work/editor.log" 2>&1 &
     app=$!
     # Ready once the program catches the signal itself.
     number=$(kill -l "$signal")
@@ -21,6 +26,7 @@ for signal in TERM INT HUP; do
     done
     (((0x$caught >> (number - 1)) & 1)) || { echo "FAIL: SIG$signal is never caught"; exit 1; }
 
+    [ ${#arguments[@]} -eq 0 ] || sleep 1 # the message is up by then
     start=$(date +%s%N)
     kill -s "$signal" "$app"
     status=0
@@ -32,8 +38,9 @@ for signal in TERM INT HUP; do
     fi
     wait "$app" || status=$?
     elapsed=$((($(date +%s%N) - start) / 1000000))
-    echo "SIG$signal: ended with status $status after $elapsed ms"
+    echo "$case: ended with status $status after $elapsed ms"
     [ "$status" -eq 0 ] || { echo "FAIL: status $status"; exit 1; }
     [ "$elapsed" -le 1000 ] || { echo "FAIL: took $elapsed ms"; exit 1; }
     app=
 done
+echo "1 passed, 0 failed"
