@@ -78,9 +78,10 @@ void appendBase64Lines(std::string& out, std::string_view bytes) {
 }
 
 // A header parameter: quoted when plain ASCII, else RFC 2231's UTF-8 %-form, each on
-// a line of its own.
+// a line of its own. A value holding "=?" takes the %-form too: mail clients would
+// decode it as an encoded word, and show "=?utf-8?q?x?=.jpg" as "x.jpg".
 std::string parameter(std::string_view name, std::string_view value) {
-    bool plain = true;
+    bool plain = value.find("=?") == std::string_view::npos;
     for (const char c : value)
         plain = plain && c >= 0x20 && c < 0x7F && c != '"' && c != '\\';
     std::string text = ";\r\n ";
@@ -121,13 +122,19 @@ std::string quotedPrintable(std::string_view text) {
         for (std::size_t i = 0; i < line.size(); ++i) {
             const auto byte = static_cast<unsigned char>(line[i]);
             const bool lastOnLine = i + 1 == line.size();
-            const bool literal = (byte >= 33 && byte <= 126 && byte != '=') ||
-                                 ((byte == ' ' || byte == '\t') && !lastOnLine);
-            const std::size_t width = literal ? 1 : 3;
+            bool literal = (byte >= 33 && byte <= 126 && byte != '=') ||
+                           ((byte == ' ' || byte == '\t') && !lastOnLine);
+            std::size_t width = literal ? 1 : 3;
             // A soft line break keeps every line within 76 characters, "=" included.
             if (column + width > (lastOnLine ? 76u : 75u)) {
                 out += "=\r\n";
                 column = 0;
+            }
+            // Mailbox files mark a message's start with a line beginning "From ", and
+            // change such a line in a body to ">From ": the F is encoded instead.
+            if (column == 0 && line.substr(i).starts_with("From ")) {
+                literal = false;
+                width = 3;
             }
             if (literal) {
                 out += line[i];

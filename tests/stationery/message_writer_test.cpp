@@ -32,13 +32,16 @@ TEST(MessageWriter, Base64AsTheStandardSpellsIt) {
 }
 
 // Decoding quoted-printable gives back the text, whose lines stay lines, and no
-// encoded line is longer than 76 characters or ends in white space.
+// encoded line is longer than 76 characters, ends in white space or starts "From "
+// (which mailbox files would change to ">From ").
 TEST(MessageWriter, QuotedPrintableKeepsEveryByte) {
     std::mt19937 random(3);
     for (int round = 0; round < 500; ++round) {
         std::string text;
         for (int i = int(random() % 300); i > 0; --i)
-            text += random() % 9 == 0 ? std::string("\r\n") : std::string(1, char(random() % 256));
+            text += random() % 9 == 0    ? std::string("\r\n")
+                    : random() % 11 == 0 ? std::string("From ")
+                                         : std::string(1, char(random() % 256));
         const std::string encoded = quotedPrintable(text);
         std::string decoded;
         for (std::size_t i = 0; i < encoded.size(); ++i) {
@@ -58,9 +61,25 @@ TEST(MessageWriter, QuotedPrintableKeepsEveryByte) {
                 end = encoded.size();
             EXPECT_LE(end - at, 76u);
             EXPECT_TRUE(end == at || (encoded[end - 1] != ' ' && encoded[end - 1] != '\t'));
+            EXPECT_NE(encoded.compare(at, 5, "From "), 0) << encoded.substr(at, end - at);
             for (std::size_t i = at; i < end; ++i)
                 EXPECT_TRUE((encoded[i] >= 32 && encoded[i] < 127) || encoded[i] == '\t');
         }
+    }
+}
+
+// A picture's file name reaches the recipient as it is, even one shaped like an
+// encoded word.
+TEST(MessageWriter, PictureNamesAreNeverReadAsEncodedWords) {
+    for (const std::string name : {"=?utf-8?q?x?=.jpg", "sky.jpg", "été.jpg"}) {
+        const std::string message =
+            MessageWriter::render({}, MessagePicture{"\xFF\xD8\xFF", name, "image/jpeg"});
+        EXPECT_EQ(message.find("=?"), std::string::npos) << name;
+        const bool plain = name == "sky.jpg";
+        EXPECT_EQ(message.find(plain ? "filename=\"sky.jpg\"" : "filename*=UTF-8''") !=
+                      std::string::npos,
+                  true)
+            << name;
     }
 }
 
