@@ -1,4 +1,5 @@
 #include "editor/color_font_page.h"
+#include "editor/typed_text.h"
 
 #include "editor/stationery_document.h"
 #include "editor/twips_layout.h"
@@ -68,8 +69,8 @@ ColorFontPage::ColorFontPage(QWidget* page, PageContext context, platform::Commo
     using Settings = stationery::StationerySettings;
     for (auto [field, value] :
          {std::pair{authorField_, &Settings::AuthorName}, {titleField_, &Settings::Title}})
-        connect(field, &QLineEdit::textChanged, this, [this, value](const QString& text) {
-            context_.document.edit([&](Settings& s) { s.*value = text.toStdString(); });
+        onTypedText(field, this, [this, value](const std::string& text) {
+            context_.document.edit([&](Settings& s) { s.*value = text; });
         });
 }
 

@@ -2,10 +2,13 @@
 
 #include "editor/browser_preview.h"
 #include "editor/error_words.h"
+#include "editor/paths.h"
 #include "editor/stationery_document.h"
 #include "platform/common_dialog.h"
+#include "platform/export_guards.h"
 #include "platform/message_box.h"
 #include "platform/mouse_pointer.h"
+#include "stationery/file_names.h"
 
 #include <QFileInfo>
 #include <QPointer>
@@ -46,8 +49,27 @@ bool FileCommands::open(const QString& path) {
             services_.document.open(path, [&] { problems = services_.showOpened(); });
         }))
         return false;
+    // A stationery from elsewhere may name any file; one from where private files are
+    // kept is pointed out now, and an export asks before carrying it.
+    const stationery::StationerySettings& opened = services_.document.settingsInUse();
+    const std::vector<std::filesystem::path> ownFolders{fileSystemPath(platform::designsFolder())};
+    for (const std::string_view named :
+         {stationery::effectiveImagePath(opened),
+          stationery::soundInUse(opened) ? std::string_view(opened.SoundPath) : std::string_view()})
+        if (!named.empty() &&
+            stationery::isInPrivatePlace(stationery::pathFromUtf8(named), ownFolders))
+            problems.inPrivatePlaces << QString::fromUtf8(named.data(), qsizetype(named.size()));
     if (problems.empty())
         return true;
+    if (problems.gone.isEmpty() && problems.unreadable.isEmpty()) {
+        services_.messages.exclamation(
+            services_.window,
+            tr("\"%1\" names files in hidden or system folders, where private files are "
+               "kept:\n%2\n\nExport asks before it copies any of them.")
+                .arg(path, problems.inPrivatePlaces.join(QLatin1Char('\n'))),
+            tr("Private Files Named"));
+        return true;
+    }
     QStringList paragraphs{
         tr("\"%1\" is open, but not everything it names can be used.").arg(path)};
     if (!problems.gone.isEmpty())
@@ -57,6 +79,10 @@ bool FileCommands::open(const QString& path) {
         paragraphs << tr("This file is there but cannot be read as a picture:\n%1")
                           .arg(problems.unreadable.join(QLatin1Char('\n')));
     paragraphs << tr("The paths are kept, so saving writes them as they were.");
+    if (!problems.inPrivatePlaces.isEmpty())
+        paragraphs << tr("These are in hidden or system folders, where private files are kept; "
+                         "Export asks before it copies them:\n%1")
+                          .arg(problems.inPrivatePlaces.join(QLatin1Char('\n')));
     services_.messages.exclamation(services_.window, paragraphs.join(QStringLiteral("\n\n")),
                                    problems.gone.isEmpty() ? tr("Picture Not Shown")
                                                            : tr("Files Missing"));

@@ -1,4 +1,5 @@
 #include "editor/margins_page.h"
+#include "editor/typed_text.h"
 
 #include "editor/first_shown.h"
 #include "editor/stationery_document.h"
@@ -49,10 +50,9 @@ MarginsPage::MarginsPage(QWidget* page, PageContext context)
         layout.placeOnPage(row.field, 2160, top, 1692, 288);
         row.field->setObjectName(QStringLiteral("Text%1").arg(row.number));
         row.field->setAccessibleName(tr(row.spoken));
-        connect(row.field, &QLineEdit::textChanged, this,
-                [this, value = row.value](const QString& text) {
-                    context_.document.edit([&](Settings& s) { s.*value = text.toStdString(); });
-                });
+        onTypedText(row.field, this, [this, value = row.value](const std::string& text) {
+            context_.document.edit([&](Settings& s) { s.*value = text; });
+        });
         top += 480;
     }
 

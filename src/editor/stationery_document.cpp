@@ -36,8 +36,19 @@ void StationeryDocument::open(const QString& path, const std::function<void()>& 
 }
 
 void StationeryDocument::save(const QString& path) {
-    stationery::StationeryWriter::save(fileSystemPath(path), settings_);
+    // Names relative to the old folder must still reach their files from the new one.
+    const QString folder = QFileInfo(path).absolutePath();
+    stationery::StationerySettings written =
+        folder_.isEmpty()
+            ? settings_
+            : stationery::withNamesFor(settings_, fileSystemPath(folder_), fileSystemPath(folder));
+    stationery::StationeryWriter::save(fileSystemPath(path), written);
     path_ = path;
+    folder_ = folder;
+    if (written != settings_) {
+        settings_ = std::move(written);
+        emit changed();
+    }
     setModified(false);
     emit pathChanged(path_);
 }

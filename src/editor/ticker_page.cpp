@@ -1,4 +1,5 @@
 #include "editor/ticker_page.h"
+#include "editor/typed_text.h"
 
 #include "editor/stationery_document.h"
 #include "editor/twips_layout.h"
@@ -32,7 +33,7 @@ TickerPage::TickerPage(QWidget* page, PageContext context)
         context_.layout.placeOnPage(fields_[i], 2160, top, 3972, 288);
         fields_[i]->setObjectName(QStringLiteral("Text%1").arg(number));
         fields_[i]->setAccessibleName(tr(fieldSpoken[i]));
-        connect(fields_[i], &QLineEdit::textChanged, this, [this, number] { textChanged(number); });
+        onTypedText(fields_[i], this, [this, number](const std::string&) { textChanged(number); });
     }
 }
 

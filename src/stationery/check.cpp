@@ -39,10 +39,6 @@ std::optional<Severity> contrastSeverity(double ratio) {
     return std::nullopt;
 }
 
-bool soundInUse(const StationerySettings& s) {
-    return s.NoSound == 0 && s.SoundPath != kNoSound && !s.SoundPath.empty();
-}
-
 void readability(const StationerySettings& s, const CheckFacts& facts,
                  std::vector<Finding>& findings) {
     const Rgb text = parseHexColor(s.TextColor).value_or(kBlack);

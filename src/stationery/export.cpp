@@ -288,8 +288,7 @@ void exportStationery(const fs::path& page, const StationerySettings& settings, 
         const bool withPicture = !effectiveImagePath(settings).empty();
         if (withPicture)
             carried.push_back({pathFromUtf8(settings.ImagePath), &kPicture});
-        const bool withSound = form == ExportForm::Classic && settings.NoSound == 0 &&
-                               settings.SoundPath != kNoSound && !settings.SoundPath.empty();
+        const bool withSound = form == ExportForm::Classic && soundInUse(settings);
         if (withSound)
             carried.push_back({pathFromUtf8(settings.SoundPath), &kSound});
         checkCarried(carried, pageTarget, guards, form != ExportForm::Message);

@@ -70,6 +70,35 @@ StationerySettings withResolvedPaths(StationerySettings settings, const fs::path
     return settings;
 }
 
+namespace {
+
+bool samePlace(const fs::path& a, const fs::path& b) {
+    std::error_code error;
+    if (fs::equivalent(a, b, error))
+        return true;
+    const fs::path canonicalA = fs::weakly_canonical(a, error);
+    const fs::path canonicalB = error ? fs::path() : fs::weakly_canonical(b, error);
+    return !error && canonicalA == canonicalB;
+}
+
+// `path`, named from `from`, as it is to be named from `to`.
+std::string renamedFor(const std::string& path, const fs::path& from, const fs::path& to) {
+    const std::string resolved = resolvedPath(path, from);
+    if (resolved == path)
+        return path; // a full path or a placeholder reaches the same file from anywhere
+    return samePlace(pathFromUtf8(resolvedPath(path, to)), pathFromUtf8(resolved)) ? path
+                                                                                   : resolved;
+}
+
+} // namespace
+
+StationerySettings withNamesFor(StationerySettings settings, const fs::path& from,
+                                const fs::path& to) {
+    settings.ImagePath = renamedFor(settings.ImagePath, from, to);
+    settings.SoundPath = renamedFor(settings.SoundPath, from, to);
+    return settings;
+}
+
 fs::path pathFromUtf8(std::string_view utf8) {
     return fs::path(std::u8string(utf8.begin(), utf8.end()));
 }

@@ -31,6 +31,12 @@ std::string resolvedPath(std::string_view path, const std::filesystem::path& fol
 StationerySettings withResolvedPaths(StationerySettings settings,
                                      const std::filesystem::path& folder);
 
+// The record as a stationery in folder `to` names its files, for one read from folder
+// `from`: a name that is not a full path stays only when its file is in `to`, and
+// becomes the file's full path otherwise, so that it still reaches the same file.
+StationerySettings withNamesFor(StationerySettings settings, const std::filesystem::path& from,
+                                const std::filesystem::path& to);
+
 // UTF-8 text as a path, and back.
 std::filesystem::path pathFromUtf8(std::string_view utf8);
 std::string utf8FromPath(const std::filesystem::path& path);

@@ -46,6 +46,10 @@ std::string_view effectiveImagePath(const StationerySettings& settings) {
                                           : std::string_view{settings.ImagePath};
 }
 
+bool soundInUse(const StationerySettings& s) {
+    return s.NoSound == 0 && s.SoundPath != kNoSound && !s.SoundPath.empty();
+}
+
 bool isScrolling(const StationerySettings& settings) {
     return settings.Direction != ScrollDirection::NoScroll;
 }

@@ -62,6 +62,8 @@ std::string_view effectiveAuthor(const StationerySettings& settings);
 std::string_view effectiveTitle(const StationerySettings& settings);
 std::string_view effectiveImagePath(const StationerySettings& settings);
 bool isScrolling(const StationerySettings& settings);
+// True when a sound is chosen and "No Sound" is not ticked.
+bool soundInUse(const StationerySettings& settings);
 
 // True when ticker `number` (1 to 3) holds a text of its own: neither empty nor
 // its placeholder.

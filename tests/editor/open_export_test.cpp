@@ -291,3 +291,75 @@ TEST_F(OpenExportTest, AFailedExportLeavesNothingNew) {
 }
 
 } // namespace
+
+namespace {
+
+// Text pasted with control characters in it (a NUL, a line break) is kept without them,
+// so the file saved from it opens again with the same text.
+TEST_F(OpenExportTest, PastedControlCharactersAreDroppedAndTheSaveReopens) {
+    const char* const fields[] = {"Text1", "Text2", "Text3", "Text4", "Text5", "Text8", "Text9"};
+    for (const char* name : fields) {
+        auto* field = control<QLineEdit>(name);
+        field->clear();
+        field->insert(QString::fromUtf8("a\0b\x01"
+                                        "c\nd\x7F"
+                                        "é",
+                                        10));
+        EXPECT_EQ(field->text(), u"abcdé"_s) << name;
+    }
+    const stationery::StationerySettings typed = form->document().settings();
+    EXPECT_EQ(typed.TickerText1, "abcdé");
+    EXPECT_EQ(typed.LeftMargin, "abcdé");
+    const QString saved = saveThroughTheMenu(u"typed.htm"_s);
+    dialogs.answerOpen(saved);
+    form->Form1_mnuOpen_Click();
+    EXPECT_TRUE(messages.shown.empty()) << messages.shown[0].text.toStdString();
+    EXPECT_EQ(form->document().settings(), typed);
+}
+
+// A page that names its picture by a bare name, saved into another folder, names it so
+// that it is still found from there.
+TEST_F(OpenExportTest, SavedIntoAnotherFolderItStillFindsItsFiles) {
+    stationery::StationerySettings s = fullRecord();
+    s.ImagePath = "sky.jpg"; // beside it, as an exported page names it
+    s.SoundPath = "chime.wav";
+    dialogs.answerOpen(writeStationery(u"page.htm"_s, s));
+    form->Form1_mnuOpen_Click();
+    ASSERT_TRUE(QDir(scratch.path()).mkpath(u"other"_s));
+    const QString moved = saveThroughTheMenu(u"other/page.htm"_s);
+    dialogs.answerOpen(moved);
+    form->Form1_mnuOpen_Click();
+    EXPECT_TRUE(messages.shown.empty()) << messages.shown[0].text.toStdString();
+    EXPECT_EQ(QFileInfo(QString::fromStdString(form->document().settingsInUse().ImagePath)),
+              QFileInfo(picturePath));
+    EXPECT_EQ(QFileInfo(QString::fromStdString(form->document().settingsInUse().SoundPath)),
+              QFileInfo(soundPath));
+    EXPECT_TRUE(contents(moved).contains(picturePath.toUtf8())) << contents(moved).constData();
+}
+
+// A stationery naming a file where private files are kept: Open names it, Export asks
+// and carries it only when told to.
+TEST_F(OpenExportTest, FilesInHiddenFoldersAreNamedOnOpenAndExportedOnlyWhenAgreed) {
+    ASSERT_TRUE(QDir(scratch.path()).mkpath(u".ssh"_s));
+    const QString hidden = scratchPath(u".ssh/face.jpg"_s);
+    ASSERT_TRUE(QFile::copy(picturePath, hidden));
+    stationery::StationerySettings s;
+    s.ImagePath = hidden.toStdString();
+    dialogs.answerOpen(writeStationery(u"hostile.htm"_s, s));
+    form->Form1_mnuOpen_Click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains(hidden)) << messages.shown[0].text.toStdString();
+
+    ASSERT_TRUE(QDir(scratch.path()).mkpath(u"out"_s));
+    for (const bool agreed : {false, true}) {
+        messages.yes = agreed;
+        dialogs.answerSave(scratchPath(u"out/page.htm"_s), 1);
+        form->Form1_mnuExport_Click();
+        EXPECT_EQ(messages.asked.size(), agreed ? 2u : 1u);
+        EXPECT_TRUE(messages.asked.back().text.contains(hidden));
+        EXPECT_EQ(QFileInfo::exists(scratchPath(u"out/face.jpg"_s)), agreed);
+        EXPECT_EQ(QFileInfo::exists(scratchPath(u"out/page.htm"_s)), agreed);
+    }
+}
+
+} // namespace

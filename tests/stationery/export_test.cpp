@@ -64,6 +64,34 @@ TEST(FileNames, RelativeNamesResolveAgainstTheStationerysFolder) {
 // The first bytes of a JPEG: enough for the export's own look at a picture.
 const std::string kJpegHead = "\xFF\xD8\xFF\xE0";
 
+// Saved into another folder, a name that is not a full path still reaches its file.
+TEST(FileNames, NamesSavedElsewhereStillReachTheirFiles) {
+    const fs::path from = "/home/ann/out";
+    const struct {
+        const char* name;
+        const char* to;
+        const char* written;
+    } cases[] = {
+        {"sky.jpg", "/home/ann/out", "sky.jpg"},
+        {"sky.jpg", "/home/ann/out/../out", "sky.jpg"},
+        {"sky.jpg", "/home/ann/elsewhere", "/home/ann/out/sky.jpg"},
+        {"sky%20one.jpg", "/home/bob", "/home/ann/out/sky one.jpg"},
+        {"pics/sky.jpg", "/home/ann/out/pics", "/home/ann/out/pics/sky.jpg"},
+        {"../pics/a.gif", "/home/ann/x", "../pics/a.gif"},
+        {"/music/a.mid", "/elsewhere", "/music/a.mid"},
+        {"Label10", "/elsewhere", "Label10"},
+    };
+    for (const auto& c : cases) {
+        StationerySettings s;
+        s.ImagePath = c.name;
+        const StationerySettings written = withNamesFor(s, from, c.to);
+        EXPECT_EQ(pathFromUtf8(written.ImagePath).lexically_normal(),
+                  pathFromUtf8(c.written).lexically_normal())
+            << c.name << " to " << c.to;
+        EXPECT_EQ(written.SoundPath, s.SoundPath);
+    }
+}
+
 class ExportTest : public ::testing::Test {
 protected:
     void SetUp() override {
