@@ -19,6 +19,7 @@
 #include <QGroupBox>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -88,10 +89,7 @@ ImagePage::ImagePage(QWidget* page, QWidget* form, PageContext context,
     decoder_ =
         new platform::LatestPictureDecoder(&platform::PictureLoader::checkedStretchedTo, this);
     connect(decoder_, &platform::LatestPictureDecoder::decoded, this, &ImagePage::showDecoded);
-    connect(decoder_, &platform::LatestPictureDecoder::failed, this,
-            [this](const QString&, int number, const QString& description) {
-                reportFailure(number, description);
-            });
+    connect(decoder_, &platform::LatestPictureDecoder::failed, this, &ImagePage::decodeFailed);
     connect(browser_, &platform::FileBrowser::fileChosen, this, &ImagePage::chooseFile);
     connect(browser_, &platform::FileBrowser::driveFailed, this,
             [this] { preview_->setPicture(QPixmap()); });
@@ -109,15 +107,37 @@ QString ImagePage::chosenFile() const {
 }
 
 void ImagePage::chooseFile(const QString& path) {
+    const stationery::StationerySettings& s = context_.document.settings();
+    const Choice before{
+        preview_->Tag, chosen_->Caption(), widthTwips_->Caption(), heightTwips_->Caption(),
+        s.ImagePath,   s.ImageWidth,       s.ImageHeight};
     try {
         context_.setMousePointer(platform::PointerHourglass);
         showPicture(path, path, true);
+        choiceBeforeDecode_ = before;
         context_.setMousePointer(platform::PointerDefault);
     } catch (const platform::RuntimeError& error) {
         reportFailure(error.number(), QString::fromUtf8(error.what()));
     } catch (const std::exception&) {
         recoverFromFailure(0); // out of memory and the like: quietly, as any other error
     }
+}
+
+void ImagePage::decodeFailed(const QString& path, int errorNumber, const QString& description) {
+    if (path != preview_->Tag)
+        return; // chosen no more
+    if (const std::optional<Choice> before = std::exchange(choiceBeforeDecode_, std::nullopt)) {
+        preview_->Tag = before->file;
+        chosen_->setCaption(before->named);
+        widthTwips_->setCaption(before->widthTwips);
+        heightTwips_->setCaption(before->heightTwips);
+        context_.document.edit([&](stationery::StationerySettings& s) {
+            s.ImagePath = before->imagePath;
+            s.ImageWidth = before->imageWidth;
+            s.ImageHeight = before->imageHeight;
+        });
+    }
+    reportFailure(errorNumber, description);
 }
 
 void ImagePage::reportFailure(int errorNumber, const QString& description) {
@@ -151,6 +171,7 @@ OpenedFileProblems ImagePage::showOpened(const StationeryDocument& document) {
 
 void ImagePage::clearPicture(const QString& named, const QString& file) {
     decoder_->cancel();
+    choiceBeforeDecode_.reset();
     preview_->setPicture(QPixmap());
     preview_->Tag = file;
     browser_->files()->showChosen(QString());
@@ -189,6 +210,7 @@ void ImagePage::showPicture(const QString& path, const QString& named, bool meas
 void ImagePage::showDecoded(const QString& path, const QImage& image) {
     if (path != preview_->Tag)
         return; // chosen no more
+    choiceBeforeDecode_.reset();
     QPixmap picture = QPixmap::fromImage(image);
     picture.setDevicePixelRatio(preview_->devicePixelRatioF());
     preview_->setPicture(picture);

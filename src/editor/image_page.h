@@ -6,6 +6,9 @@
 #include <QObject>
 #include <QPointer>
 
+#include <optional>
+#include <string>
+
 class Form2;
 class StationeryDocument;
 class QGroupBox;
@@ -55,6 +58,8 @@ private:
     void showPicture(const QString& path, const QString& named, bool measure);
     void showDecoded(const QString& path, const QImage& image);
     void reportFailure(int errorNumber, const QString& description);
+    // The decode of `path` failed after it was chosen: the choice before it comes back.
+    void decodeFailed(const QString& path, int errorNumber, const QString& description);
     void recoverFromFailure(int errorNumber);
 
     PageContext context_;
@@ -66,5 +71,17 @@ private:
     platform::Label* widthTwips_ = nullptr;    // Label11
     platform::Label* heightTwips_ = nullptr;   // Label12
     QPointer<Form2> previewWindow_;
+    // What was chosen before the picture whose preview is being decoded, should its
+    // decode fail; none after an Open, which keeps what the file names.
+    struct Choice {
+        QString file;
+        QString named;
+        QString widthTwips;
+        QString heightTwips;
+        std::string imagePath;
+        std::string imageWidth;
+        std::string imageHeight;
+    };
+    std::optional<Choice> choiceBeforeDecode_;
     platform::LatestPictureDecoder* decoder_ = nullptr;
 };

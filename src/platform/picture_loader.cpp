@@ -33,20 +33,32 @@ bool isWhole(QIODevice& file, const QByteArray& format) {
     return bmpIsWhole(file);
 }
 
-// GIF and BMP pictures decode whole, whatever size they are shown at; Qt refuses to
-// allocate an image over its allocation limit, so such a picture is turned down
-// before decoding, in words a person understands. JPEG decodes straight to the size
-// shown and has no such limit.
-void checkDecodableWhole(const QByteArray& format, QSize size) {
-    if (format == "jpeg")
-        return;
+// A GIF's canvas, which its frames are drawn on: larger than the first frame at times,
+// and what a decode allocates.
+QSize gifCanvas(QIODevice& file) {
+    const QByteArray header = file.peek(10);
+    if (header.size() < 10)
+        return QSize();
+    const auto byte = [&](int at) {
+        return int(static_cast<unsigned char>(header[at]));
+    };
+    return QSize(byte(6) | byte(7) << 8, byte(8) | byte(9) << 8);
+}
+
+// Qt refuses to allocate an image over its allocation limit, so a picture that cannot
+// be decoded within it is turned down before decoding, in words a person understands.
+// GIF and BMP pictures decode whole (a GIF its whole canvas), whatever size they are
+// shown at; JPEG can decode at an eighth of its size at the least.
+void checkDecodableWhole(const QByteArray& format, QSize size, QIODevice& file) {
+    const QSize canvas = format == "gif" ? size.expandedTo(gifCanvas(file)) : size;
     const qint64 limitBytes = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
-    const qint64 imageBytes = qint64(size.width()) * size.height() * 4;
+    const qint64 imageBytes =
+        qint64(canvas.width()) * canvas.height() * 4 / (format == "jpeg" ? 64 : 1);
     if (limitBytes > 0 && imageBytes > limitBytes)
         throw RuntimeError(error::OutOfMemory,
                            PictureLoader::tr("This picture is %1 × %2 pixels, too large to show.")
-                               .arg(size.width())
-                               .arg(size.height()));
+                               .arg(canvas.width())
+                               .arg(canvas.height()));
 }
 
 struct OpenedPicture {
@@ -78,7 +90,7 @@ void checkWhole(OpenedPicture& picture) {
     const QByteArray format = picture.reader->format();
     if (!isWhole(*picture.file, format) || !picture.file->seek(0))
         notAPicture();
-    checkDecodableWhole(format, picture.size);
+    checkDecodableWhole(format, picture.size, *picture.file);
 }
 
 enum class Wholeness { Check, AlreadyChecked };

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QLineEdit>
+#include <QThread>
 
 using namespace Qt::StringLiterals;
 
@@ -115,6 +116,60 @@ TEST_F(ImageTabTest, APictureThatIsNoPictureIsReportedAndTheLastChoiceSurvives) 
         EXPECT_EQ(control<platform::Label>("Label11")->Caption(), u"600"_s);
     }
     EXPECT_EQ(messages.shown.size(), 3u);
+}
+
+// A picture refused only when it comes to be decoded (claiming a size no decode can
+// allocate, or replaced meanwhile) is reported and leaves the choice before it.
+TEST_F(ImageTabTest, APictureItsDecodeRefusesLeavesTheChoiceBeforeIt) {
+    const int previousLimit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(128); // megabytes, as Qt has it by default
+    openScratchFolder();
+    QByteArray jpeg = picture_files::encode(picture_files::detailed(8, 8), "jpeg");
+    const qsizetype frame = jpeg.indexOf("\xFF\xC0");
+    ASSERT_GE(frame, 0);
+    jpeg.replace(frame + 5, 4, QByteArray("\xEA\x60\xEA\x60", 4)); // 60000 × 60000
+    addFile(u"huge.jpg"_s, jpeg);
+    QByteArray gif = picture_files::encode(picture_files::detailed(1, 1), "gif");
+    gif.replace(6, 4, QByteArray("\x30\x75\x30\x75", 4)); // a 30000 × 30000 canvas
+    addFile(u"canvas.gif"_s, gif);
+    const QString good = addPicture(u"good.jpg"_s, 40, 30);
+    const QString slow = addPicture(u"slow.bmp"_s, 4000, 3000, "bmp");
+    addPicture(u"replaced.jpg"_s, 20, 20);
+    control<platform::FileListBox>("File1")->setPath(control<platform::DirListBox>("Dir1")->Path());
+
+    const struct {
+        const char* name;
+        const char* message;
+        const char* title;
+    } cases[] = {
+        {"huge.jpg", "This picture is 60000 × 60000 pixels, too large to show.",
+         "Picture Too Large"},
+        {"canvas.gif", "This picture is 30000 × 30000 pixels, too large to show.",
+         "Picture Too Large"},
+        {"replaced.jpg", "Invalid Picture Type", "Corrupt Picture"},
+    };
+    for (const auto& c : cases) {
+        messages.shown.clear();
+        control<platform::DirListBox>("Dir1")->setPath(scratch.path());
+        const bool replaced = std::string_view(c.name) == "replaced.jpg";
+        // A long decode first, so that the next choice's decode waits behind it while
+        // its file is replaced.
+        const QString before = replaced ? slow : good;
+        click(QFileInfo(before).fileName());
+        if (replaced)
+            QThread::msleep(5);
+        click(QString::fromLatin1(c.name));
+        if (replaced)
+            picture_files::write(scratchPath(u"replaced.jpg"_s), "no longer a picture");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.shown.empty(); })) << c.name;
+        EXPECT_EQ(messages.shown[0].text, QString::fromUtf8(c.message)) << c.name;
+        EXPECT_EQ(messages.shown[0].title, QLatin1String(c.title)) << c.name;
+        EXPECT_EQ(control<platform::ImageBox>("Image1")->Tag, QDir::toNativeSeparators(before));
+        EXPECT_EQ(form->document().settings().ImagePath,
+                  QDir::toNativeSeparators(before).toStdString())
+            << c.name;
+    }
+    QImageReader::setAllocationLimit(previousLimit);
 }
 
 TEST_F(ImageTabTest, AVeryLargePhotoIsShownAndMeasured) {
