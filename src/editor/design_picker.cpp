@@ -9,7 +9,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 
 namespace {
 
@@ -61,19 +60,20 @@ QString DesignPicker::placedPicture(const Design& design, const QString& folder)
     if (error)
         throw stationery::FileWriteError(error.message());
     const QByteArray bytes = designPicture(design);
+    const std::string_view contents(bytes.constData(), std::size_t(bytes.size()));
     for (int number = 1;; ++number) {
         const QString name =
             QDir(folder).filePath(QLatin1String(design.fileStem) +
                                   (number == 1 ? QString() : QStringLiteral(" (%1)").arg(number)) +
                                   QStringLiteral(".jpg"));
-        QFile existing(name);
-        if (existing.exists()) {
-            if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes)
-                return name;
-            continue; // someone else's file: never overwritten
-        }
-        stationery::replaceFileContents(fileSystemPath(name),
-                                        std::string_view(bytes.constData(), bytes.size()));
-        return name;
+        const std::filesystem::path path = fileSystemPath(name);
+        // Written whole under its name, never over a file already there.
+        if (stationery::createFileWhole(path, contents))
+            return name;
+        // The name is taken: by this picture (written before, or by another editor this
+        // moment), else by someone else's file, a pipe or a folder, left alone.
+        const auto existing = stationery::readRegularFile(path, contents.size());
+        if (existing && *existing == contents)
+            return name;
     }
 }

@@ -14,6 +14,10 @@
 #include <QSet>
 #include <QStandardPaths>
 
+#include <thread>
+
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -115,12 +119,46 @@ TEST_F(DesignsWindowTest, APictureIsWrittenOnceAndNothingIsOverwritten) {
     EXPECT_EQ(mine.readAll(), "my own picture");
     EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 2);
 
+    // A pipe under the name is passed over, never opened for reading (which would wait
+    // for a writer for ever).
+    const QString pipe = QDir(folder).filePath(QLatin1String(design.fileStem) + u" (3).jpg"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QFile::remove(second);
+    picture_files::write(second, "another picture of mine");
+    EXPECT_EQ(QFileInfo(DesignPicker::placedPicture(design, folder)).fileName(),
+              QLatin1String(design.fileStem) + u" (4).jpg"_s);
+
     // A folder that cannot be made is refused with the system's reason.
     try {
         DesignPicker::placedPicture(design, first + u"/designs"_s);
         ADD_FAILURE() << "a folder inside a file was made";
     } catch (const stationery::FileWriteError& error) {
         EXPECT_EQ(error.reason(), "Not a directory");
+    }
+}
+
+// Two editors applying the same design at the same moment both get the one picture.
+TEST_F(DesignsWindowTest, EditorsApplyingOneDesignAtOnceShareItsPicture) {
+    const Design& design = designs().front();
+    for (int round = 0; round < 20; ++round) {
+        const QString roundFolder = folder + QStringLiteral("/%1").arg(round);
+        QString placed[2];
+        QString failures[2];
+        std::thread editors[2];
+        for (int i = 0; i < 2; ++i)
+            editors[i] = std::thread([&, i] {
+                try {
+                    placed[i] = DesignPicker::placedPicture(design, roundFolder);
+                } catch (const std::exception& error) {
+                    failures[i] = QString::fromStdString(error.what());
+                }
+            });
+        for (std::thread& editor : editors)
+            editor.join();
+        EXPECT_TRUE(failures[0].isEmpty() && failures[1].isEmpty())
+            << failures[0].toStdString() << failures[1].toStdString();
+        EXPECT_EQ(placed[0], placed[1]);
+        EXPECT_EQ(QDir(roundFolder).entryList(QDir::Files | QDir::Hidden).size(), 1);
     }
 }
 
