@@ -106,24 +106,34 @@ std::vector<Finding> checkStationery(const StationerySettings& s, const CheckFac
     const bool weighsSound = facts.soundExists && soundInUse(s) && facts.soundBytes > 0;
     const std::uintmax_t weight =
         (weighsPicture ? facts.pictureBytes : 0) + (weighsSound ? facts.soundBytes : 0);
-    const char* const what = weighsPicture && weighsSound ? "The picture and the sound add "
-                             : weighsPicture              ? "The picture adds "
-                                                          : "The sound adds ";
+    const std::string pictureNamed = "The picture \"" + std::string(picture) + "\"";
+    const std::string soundNamed = "the sound \"" + s.SoundPath + "\"";
+    const std::string what = weighsPicture && weighsSound
+                                 ? pictureNamed + " and " + soundNamed + " add "
+                             : weighsPicture ? pictureNamed + " adds "
+                                             : "The sound \"" + s.SoundPath + "\" adds ";
     if (weight >= kWeightAdviceFrom)
         findings.push_back(
             {weight >= kWeightProblemFrom ? Severity::Problem : Severity::Advice,
              what + plainSize(weight) + " to every message sent with this stationery.",
              "Choose a smaller picture or sound, or save the picture smaller."});
 
-    if ((!picture.empty() && isFullPath(picture)) || (soundInUse(s) && isFullPath(s.SoundPath)))
-        findings.push_back({Severity::Advice,
-                            "The picture or sound is named by its place on this computer, which "
-                            "recipients do not have unless the mail client sends it along.",
-                            "Use File > Export: as a message template the picture travels "
-                            "inside the message, and " +
-                                std::string(kBackgroundPictureSupport.shownBy) + " show it (" +
-                                std::string(kBackgroundPictureSupport.elsewhere) +
-                                "); as a page, the picture and sound go beside it."});
+    const bool pictureByPlace = !picture.empty() && isFullPath(picture);
+    const bool soundByPlace = soundInUse(s) && isFullPath(s.SoundPath);
+    if (pictureByPlace || soundByPlace)
+        findings.push_back(
+            {Severity::Advice,
+             (pictureByPlace && soundByPlace
+                  ? pictureNamed + " and " + soundNamed + " are named by their place"
+              : pictureByPlace ? pictureNamed + " is named by its place"
+                               : "The sound \"" + s.SoundPath + "\" is named by its place") +
+                 " on this computer, which recipients do not have unless the mail "
+                 "client sends it along.",
+             "Use File > Export: as a message template the picture travels "
+             "inside the message, and " +
+                 std::string(kBackgroundPictureSupport.shownBy) + " show it (" +
+                 std::string(kBackgroundPictureSupport.elsewhere) +
+                 "); as a page, the picture and sound go beside it."});
 
     if (isScrolling(s) && !picture.empty())
         findings.push_back({Severity::Note,

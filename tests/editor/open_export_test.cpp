@@ -362,4 +362,21 @@ TEST_F(OpenExportTest, FilesInHiddenFoldersAreNamedOnOpenAndExportedOnlyWhenAgre
     }
 }
 
+// Export never writes over the stationery it is made from, by any name of that file.
+TEST_F(OpenExportTest, ExportNeverWritesOverTheOpenedStationery) {
+    const QString file = writeStationery(u"in.htm"_s, fullRecord());
+    const QByteArray before = contents(file);
+    dialogs.answerOpen(file);
+    form->Form1_mnuOpen_Click();
+    ASSERT_TRUE(QFile::link(file, scratchPath(u"link.eml"_s)));
+    for (const QString& page : {file, scratchPath(u"link.eml"_s)}) {
+        messages.shown.clear();
+        dialogs.answerSave(page, 2);
+        form->Form1_mnuExport_Click();
+        ASSERT_EQ(messages.shown.size(), 1u) << page.toStdString();
+        EXPECT_EQ(messages.shown[0].title, u"Not Exported"_s);
+        EXPECT_EQ(contents(file), before);
+    }
+}
+
 } // namespace

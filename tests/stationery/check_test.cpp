@@ -114,10 +114,10 @@ TEST(Check, WeightAtTheThresholds) {
     const struct {
         std::uintmax_t picture, sound;
         const char* subject;
-    } kSubjects[] = {
-        {kWeightProblemFrom, 0, "The picture adds 5.0 MB"},
-        {0, kWeightProblemFrom, "The sound adds 5.0 MB"},
-        {kWeightProblemFrom / 2, kWeightProblemFrom / 2, "The picture and the sound add 5.0 MB"}};
+    } kSubjects[] = {{kWeightProblemFrom, 0, "The picture \"sky.jpg\" adds 5.0 MB"},
+                     {0, kWeightProblemFrom, "The sound \"chime.wav\" adds 5.0 MB"},
+                     {kWeightProblemFrom / 2, kWeightProblemFrom / 2,
+                      "The picture \"sky.jpg\" and the sound \"chime.wav\" add 5.0 MB"}};
     for (const auto& c : kSubjects)
         EXPECT_TRUE(weight(c.picture, c.sound)[0].meaning.starts_with(c.subject)) << c.subject;
     // "No Sound" ticked: the sound does not travel.
@@ -138,7 +138,10 @@ TEST(Check, MissingFilesFullPathsAndWhatTodaysClientsDrop) {
               (std::vector<Severity>{Severity::Problem, Severity::Problem, Severity::Advice,
                                      Severity::Note, Severity::Note, Severity::Note}));
     EXPECT_EQ(findings[0].meaning, "The picture \"/home/ann/sky.jpg\" no longer exists.");
-    EXPECT_EQ(about(findings, "The picture or sound is named").size(), 1u);
+    // Each file reported is named by its path.
+    const auto byPlace = about(findings, "The picture \"/home/ann/sky.jpg\" and the sound "
+                                         "\"C:\\Sounds\\chime.wav\" are named by their place");
+    EXPECT_EQ(byPlace.size(), 1u);
 
     // Parts not in use bring no notes; bare names are no full paths.
     s.ImagePath = "sky.jpg";
