@@ -205,8 +205,10 @@ private:
     fs::path name_;
 };
 
-bool readAll(int fd, std::string& bytes) {
-    char buffer[64 * 1024];
+// Reads the file from its start to its end, handing each piece and its offset to
+// `take`; false (errno set) when reading fails or `take` does.
+bool readPieces(int fd, const std::function<bool(std::string_view, off_t)>& take) {
+    static thread_local char buffer[256 * 1024];
     for (off_t offset = 0;;) {
         const ssize_t got = ::pread(fd, buffer, sizeof buffer, offset);
         if (got < 0 && errno == EINTR)
@@ -215,9 +217,17 @@ bool readAll(int fd, std::string& bytes) {
             return false;
         if (got == 0)
             return true;
-        bytes.append(buffer, static_cast<std::size_t>(got));
+        if (!take(std::string_view(buffer, static_cast<std::size_t>(got)), offset))
+            return false;
         offset += got;
     }
+}
+
+bool readAll(int fd, std::string& bytes) {
+    return readPieces(fd, [&](std::string_view piece, off_t) {
+        bytes.append(piece);
+        return true;
+    });
 }
 
 // No new file may be made or moved beside the target: write the target itself. The
@@ -329,19 +339,9 @@ bool copyWhole(const fs::path& source, const fs::path& target) {
     // A copy is the user's new file (their umask applies), and never more open than
     // its source: a private file stays private.
     return writeNewFile(target, 0666 & from.st_mode, [&](int out) {
-        char buffer[256 * 1024];
-        for (off_t offset = 0;;) {
-            const ssize_t got = ::read(in.value, buffer, sizeof buffer);
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got < 0)
-                return false;
-            if (got == 0)
-                return true;
-            if (!writeAll(out, std::string_view(buffer, static_cast<std::size_t>(got)), offset))
-                return false;
-            offset += got;
-        }
+        return readPieces(in.value, [&](std::string_view piece, off_t offset) {
+            return writeAll(out, piece, offset);
+        });
     });
 }
 
