@@ -18,7 +18,7 @@
 #include "platform/media_control.h"
 #include "platform/menu_item.h"
 #include "platform/tab_control.h"
-#include "windows/frm_about.h"
+#include "windows/about_window.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -277,7 +277,7 @@ void Form1::tickWhatTheFileSets() {
 
 void Form1::Form1_mnuAbout_Click() {
     if (!about_) {
-        about_ = new frmAbout(this);
+        about_ = new AboutWindow(this);
         about_->setAttribute(Qt::WA_DeleteOnClose);
     }
     about_->show();

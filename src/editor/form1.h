@@ -27,14 +27,14 @@ class CheckWindow;
 class ColorFontPage;
 class DesignPicker;
 class FileCommands;
-class Form2;
+class PicturePreviewWindow;
 class ImagePage;
 class MarginsPage;
 class SoundPage;
 class StationeryDocument;
 class TickerPage;
 class TwipsLayout;
-class frmAbout;
+class AboutWindow;
 
 // What the editor window needs from the machine. main() passes the real services;
 // tests pass stand-ins that never block.
@@ -155,7 +155,7 @@ private:
     CheckPresenter* check_ = nullptr;
     FileCommands* files_ = nullptr;
     DesignPicker* designs_ = nullptr;
-    QPointer<frmAbout> about_;
+    QPointer<AboutWindow> about_;
 
     QMenu* mnuFile = nullptr;
     platform::MenuItem* mnuNewFromDesign = nullptr;

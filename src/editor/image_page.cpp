@@ -13,7 +13,7 @@
 #include "platform/mouse_pointer.h"
 #include "platform/picture_loader.h"
 #include "platform/runtime_error.h"
-#include "windows/form2.h"
+#include "windows/picture_preview_window.h"
 
 #include <QFileInfo>
 #include <QGroupBox>
@@ -229,7 +229,7 @@ void ImagePage::recoverFromFailure(int errorNumber) {
 
 void ImagePage::showAtOwnSize() {
     if (!previewWindow_) {
-        previewWindow_ = new Form2([this] { return preview_->Tag; }, context_.window);
+        previewWindow_ = new PicturePreviewWindow([this] { return preview_->Tag; }, context_.window);
         previewWindow_->setAttribute(Qt::WA_DeleteOnClose);
     }
     previewWindow_->showMaximized();
@@ -237,6 +237,6 @@ void ImagePage::showAtOwnSize() {
     previewWindow_->activateWindow();
 }
 
-Form2* ImagePage::previewWindow() const {
+PicturePreviewWindow* ImagePage::previewWindow() const {
     return previewWindow_;
 }

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-class Form2;
+class PicturePreviewWindow;
 class StationeryDocument;
 class QGroupBox;
 namespace platform {
@@ -37,7 +37,7 @@ public:
     platform::ImageBox* preview() const { return preview_; }
     // The chosen picture's file, empty while none is chosen.
     QString chosenFile() const;
-    Form2* previewWindow() const;
+    PicturePreviewWindow* previewWindow() const;
 
     void chooseFile(const QString& path); // File1_Click
     void showAtOwnSize();                 // Image1_Click
@@ -70,7 +70,7 @@ private:
     platform::Label* chosen_ = nullptr;        // Label10: the chosen picture's path
     platform::Label* widthTwips_ = nullptr;    // Label11
     platform::Label* heightTwips_ = nullptr;   // Label12
-    QPointer<Form2> previewWindow_;
+    QPointer<PicturePreviewWindow> previewWindow_;
     // What was chosen before the picture whose preview is being decoded, should its
     // decode fail; none after an Open, which keeps what the file names.
     struct Choice {

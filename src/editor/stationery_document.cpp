@@ -8,7 +8,37 @@
 
 #include <QFileInfo>
 
+#include <utility>
+
 StationeryDocument::StationeryDocument(QObject* parent) : QObject(parent) {}
+
+StationeryDocument::Parts StationeryDocument::partsChanged(const stationery::StationerySettings& a,
+                                                          const stationery::StationerySettings& b) {
+    Parts parts;
+    const auto differ = [](const auto&... pairs) { return ((pairs.first != pairs.second) || ...); };
+    if (differ(std::pair{a.ImagePath, b.ImagePath}, std::pair{a.ImageWidth, b.ImageWidth},
+               std::pair{a.ImageHeight, b.ImageHeight}))
+        parts |= Part::Picture;
+    if (differ(std::pair{a.SoundPath, b.SoundPath}, std::pair{a.NoSound, b.NoSound},
+               std::pair{a.OutlookExpress4, b.OutlookExpress4}))
+        parts |= Part::Sound;
+    if (differ(std::pair{a.TickerText1, b.TickerText1}, std::pair{a.TickerText2, b.TickerText2},
+               std::pair{a.TickerText3, b.TickerText3}))
+        parts |= Part::Ticker;
+    if (differ(std::pair{a.LeftMargin, b.LeftMargin}, std::pair{a.TopMargin, b.TopMargin},
+               std::pair{a.Direction, b.Direction}))
+        parts |= Part::Margins;
+    stationery::StationerySettings rest = b;
+    // Everything else is the Color-Font tab's: colours, font, author and title.
+    rest.ImagePath = a.ImagePath, rest.ImageWidth = a.ImageWidth, rest.ImageHeight = a.ImageHeight;
+    rest.SoundPath = a.SoundPath, rest.NoSound = a.NoSound, rest.OutlookExpress4 = a.OutlookExpress4;
+    rest.TickerText1 = a.TickerText1, rest.TickerText2 = a.TickerText2;
+    rest.TickerText3 = a.TickerText3;
+    rest.LeftMargin = a.LeftMargin, rest.TopMargin = a.TopMargin, rest.Direction = a.Direction;
+    if (rest != a)
+        parts |= Part::ColorFont;
+    return parts;
+}
 
 stationery::StationerySettings StationeryDocument::settingsInUse() const {
     return stationery::withResolvedPaths(settings_, fileSystemPath(folder_));
@@ -17,18 +47,19 @@ stationery::StationerySettings StationeryDocument::settingsInUse() const {
 void StationeryDocument::edit(const std::function<void(stationery::StationerySettings&)>& change) {
     stationery::StationerySettings edited = settings_;
     change(edited);
-    if (edited == settings_)
+    const Parts parts = partsChanged(settings_, edited);
+    if (!parts)
         return;
     settings_ = std::move(edited);
     setModified(true);
-    emit changed();
+    emit changed(parts);
 }
 
 void StationeryDocument::open(const QString& path, const std::function<void()>& show) {
     settings_ = stationery::StationeryReader::readFile(fileSystemPath(path));
     folder_ = QFileInfo(path).absolutePath();
     path_ = path;
-    emit changed();
+    emit changed(kAllParts);
     if (show)
         show();
     setModified(false);
@@ -45,9 +76,9 @@ void StationeryDocument::save(const QString& path) {
     stationery::StationeryWriter::save(fileSystemPath(path), written);
     path_ = path;
     folder_ = folder;
-    if (written != settings_) {
+    if (const Parts parts = partsChanged(settings_, written)) {
         settings_ = std::move(written);
-        emit changed();
+        emit changed(parts);
     }
     setModified(false);
     emit pathChanged(path_);

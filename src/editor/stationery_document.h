@@ -14,6 +14,21 @@
 class StationeryDocument : public QObject {
     Q_OBJECT
 public:
+    // The parts of a stationery, as the editor's tabs deal with them.
+    enum class Part {
+        Picture = 1,   // the picture and its size
+        Sound = 2,     // the sound, "No Sound" and the old client's form
+        Ticker = 4,    // the three ticker texts
+        ColorFont = 8, // colours, font, author and title
+        Margins = 16,  // the margins and the scroll direction
+    };
+    Q_DECLARE_FLAGS(Parts, Part)
+    static constexpr Parts kAllParts = Parts(31);
+
+    // The parts in which two records differ.
+    static Parts partsChanged(const stationery::StationerySettings& before,
+                              const stationery::StationerySettings& after);
+
     explicit StationeryDocument(QObject* parent = nullptr);
 
     const stationery::StationerySettings& settings() const { return settings_; }
@@ -45,8 +60,8 @@ public:
     void writePreview(const QString& page) const;
 
 signals:
-    // Any change of the settings, by an edit or by Open.
-    void changed();
+    // A change of the settings, by an edit or by Open, in the parts named.
+    void changed(StationeryDocument::Parts parts);
     void modifiedChanged(bool modified);
     void pathChanged(const QString& path);
 
@@ -60,3 +75,5 @@ private:
     QString folder_;
     bool modified_ = false;
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(StationeryDocument::Parts)

@@ -7,7 +7,7 @@
 #include "platform/image_box.h"
 #include "platform/label.h"
 #include "platform/menu_item.h"
-#include "windows/form2.h"
+#include "windows/picture_preview_window.h"
 #include <QTest>
 
 #include <QFile>
@@ -181,7 +181,7 @@ TEST_F(ImageTabTest, AVeryLargePhotoIsShownAndMeasured) {
     expectChosen(QDir::toNativeSeparators(scratchPath(u"large.jpg"_s)), "15000", "10000");
     EXPECT_TRUE(previewShown());
     form->Form1_Image1_Click();
-    Form2* preview = form->findChild<Form2*>();
+    PicturePreviewWindow* preview = form->findChild<PicturePreviewWindow*>();
     ASSERT_NE(preview, nullptr);
     EXPECT_TRUE(QTest::qWaitFor([&] { return preview->MousePointer() == 0; }));
     EXPECT_FALSE(preview->findChild<QWidget*>(u"Image1"_s)->isHidden());
@@ -235,13 +235,13 @@ TEST_F(ImageTabTest, ADriveWithNoDiskIsReportedAndTheListsGoHome) {
 
 TEST_F(ImageTabTest, PreviewClickOpensThePreviewWindowEvenWithoutAPicture) {
     form->Form1_Image1_Click();
-    Form2* preview = form->findChild<Form2*>();
+    PicturePreviewWindow* preview = form->findChild<PicturePreviewWindow*>();
     ASSERT_NE(preview, nullptr);
     EXPECT_TRUE(preview->isVisible());
     EXPECT_TRUE(QTest::qWaitFor([&] { return preview->MousePointer() == 0; }));
     EXPECT_TRUE(preview->findChild<QWidget*>(u"Image1"_s)->isHidden()); // black only
     form->Form1_Image1_Click();
-    EXPECT_EQ(form->findChild<Form2*>(), preview);
+    EXPECT_EQ(form->findChild<PicturePreviewWindow*>(), preview);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "picture_files.h"
 #include "platform/image_box.h"
-#include "windows/form2.h"
+#include "windows/picture_preview_window.h"
 #include <QTest>
 
 #include <QFile>
@@ -20,13 +20,13 @@ struct Shown {
 };
 
 Shown shown(double w, double h, double windowWidth = 1000, double windowHeight = 800) {
-    const Form2::Layout l = Form2::layout(w, h, windowWidth, windowHeight);
+    const PicturePreviewWindow::Layout l = PicturePreviewWindow::layout(w, h, windowWidth, windowHeight);
     EXPECT_DOUBLE_EQ(l.left + l.width / 2, 500);
     EXPECT_DOUBLE_EQ(l.top + l.height / 2, 400);
     return {l.width, l.height, l.stretched};
 }
 
-TEST(Form2Layout, OnlyTheLongerSideStrictlyLongerThanTheWindowScales) {
+TEST(PicturePreviewWindowLayout, OnlyTheLongerSideStrictlyLongerThanTheWindowScales) {
     const Shown small = shown(300, 200);
     EXPECT_EQ(small.width, 300);
     EXPECT_FALSE(small.stretched);
@@ -55,12 +55,12 @@ TEST(Form2Layout, OnlyTheLongerSideStrictlyLongerThanTheWindowScales) {
     EXPECT_FALSE(shown(1000, 500).stretched); // exactly the window's width is not wider
 }
 
-class Form2Test : public ::testing::Test {
+class PicturePreviewWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         path = folder.filePath(u"p.jpg"_s);
         picture_files::write(path, picture_files::encode(picture_files::detailed(120, 80), "jpeg"));
-        window = std::make_unique<Form2>([this] { return chosen; });
+        window = std::make_unique<PicturePreviewWindow>([this] { return chosen; });
     }
     bool laidOut() {
         return QTest::qWaitFor(
@@ -74,10 +74,10 @@ protected:
     QTemporaryDir folder;
     QString path;
     QString chosen;
-    std::unique_ptr<Form2> window;
+    std::unique_ptr<PicturePreviewWindow> window;
 };
 
-TEST_F(Form2Test, ShowsThePictureCentredAndHidesOnAClick) {
+TEST_F(PicturePreviewWindowTest, ShowsThePictureCentredAndHidesOnAClick) {
     chosen = path;
     EXPECT_EQ(window->MousePointer(), 11); // the hourglass until laid out
     window->showMaximized();
@@ -93,35 +93,35 @@ TEST_F(Form2Test, ShowsThePictureCentredAndHidesOnAClick) {
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(Form2Test, EveryActivationLaysOutTheCurrentPictureAgain) {
+TEST_F(PicturePreviewWindowTest, EveryActivationLaysOutTheCurrentPictureAgain) {
     chosen = path;
     window->show();
     ASSERT_TRUE(laidOut());
     const QString other = folder.filePath(u"other.bmp"_s);
     picture_files::write(other, picture_files::encode(picture_files::detailed(60, 90), "bmp"));
     chosen = other;
-    window->Form2_Form_GotFocus();
+    window->gotFocus();
     EXPECT_TRUE(picture()->isHidden());
     EXPECT_EQ(window->MousePointer(), 11);
     ASSERT_TRUE(laidOut());
     EXPECT_EQ(picture()->size(), QSize(60, 90));
 }
 
-TEST_F(Form2Test, APictureSpoiltSinceItWasChosenLeavesTheWindowBlack) {
+TEST_F(PicturePreviewWindowTest, APictureSpoiltSinceItWasChosenLeavesTheWindowBlack) {
     chosen = path;
     window->show();
     ASSERT_TRUE(laidOut());
     picture_files::write(path, "not a picture any more");
-    window->Form2_Form_GotFocus();
+    window->gotFocus();
     ASSERT_TRUE(laidOut());
     EXPECT_TRUE(picture()->isHidden());
     QFile::remove(path);
-    window->Form2_Form_GotFocus();
+    window->gotFocus();
     ASSERT_TRUE(laidOut());
     EXPECT_TRUE(picture()->isHidden());
 }
 
-TEST_F(Form2Test, ALargePictureIsDecodedOnlyAsFarAsItIsShown) {
+TEST_F(PicturePreviewWindowTest, ALargePictureIsDecodedOnlyAsFarAsItIsShown) {
     // Square and larger than the window: shown at its own size and cut off, so only
     // the part inside the window is decoded.
     const QString big = folder.filePath(u"big.jpg"_s);

@@ -1,4 +1,4 @@
-#include "windows/frm_about.h"
+#include "windows/about_window.h"
 
 #include "platform/twips.h"
 #include "windows/artwork.h"
@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-const QString frmAbout::LicenceNotice = QStringLiteral(
+const QString AboutWindow::LicenceNotice = QStringLiteral(
     "This program is free software; you can redistribute it and/or modify it under the terms "
     "of the GNU General Public License as published by the Free Software Foundation; either "
     "version 2 of the License, or (at your option) any later version.\n\n"
@@ -20,7 +20,7 @@ const QString frmAbout::LicenceNotice = QStringLiteral(
     "program; if not, write to the Free Software Foundation, Inc., 51 Franklin Street, Fifth "
     "Floor, Boston, MA 02110-1301 USA.");
 
-frmAbout::frmAbout(QWidget* parent)
+AboutWindow::AboutWindow(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       twips_(std::make_unique<platform::Twips>(platform::Twips::forWidget(this))) {
     setPalette(QPalette(Qt::white, Qt::black));
@@ -86,16 +86,16 @@ frmAbout::frmAbout(QWidget* parent)
         element->hide();
 
     Timer1->setInterval(100);
-    connect(Timer1, &QTimer::timeout, this, &frmAbout::frmAbout_Timer1_Timer);
-    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::frmAbout_cmdOK_Click);
+    connect(Timer1, &QTimer::timeout, this, &AboutWindow::centreAfterOpening);
+    connect(cmdOK, &QPushButton::clicked, this, &AboutWindow::okClicked);
 
-    frmAbout_Form_Load();
+    load();
     Timer1->start();
 }
 
-frmAbout::~frmAbout() = default;
+AboutWindow::~AboutWindow() = default;
 
-QLabel* frmAbout::makeLabel(const QString& text, const QColor& color, int top, int width,
+QLabel* AboutWindow::makeLabel(const QString& text, const QColor& color, int top, int width,
                             int height) {
     auto* label = new QLabel(text, this);
     label->setAlignment(Qt::AlignCenter);
@@ -106,19 +106,19 @@ QLabel* frmAbout::makeLabel(const QString& text, const QColor& color, int top, i
     return label;
 }
 
-QList<QWidget*> frmAbout::elements() const {
+QList<QWidget*> AboutWindow::elements() const {
     return {picIcon, cmdOK, lblDisclaimer, lblTitle, lblVersion, Label1, Label2};
 }
 
-void frmAbout::frmAbout_Form_Load() {
-    setWindowTitle(tr("About ") + program_info::Title);
+void AboutWindow::load() {
+    setWindowTitle(tr("About %1").arg(program_info::Title));
     lblVersion->setText(tr("Version %1.%2.%3")
                             .arg(program_info::Major)
                             .arg(program_info::Minor)
                             .arg(program_info::Revision));
 }
 
-void frmAbout::frmAbout_Timer1_Timer() {
+void AboutWindow::centreAfterOpening() {
     const float outerWidth = static_cast<float>(twips_->fromPixels(frameGeometry().width()));
     for (QWidget* element : elements()) {
         const float width = static_cast<float>(twips_->fromPixels(element->width()));
@@ -128,6 +128,6 @@ void frmAbout::frmAbout_Timer1_Timer() {
     Timer1->stop();
 }
 
-void frmAbout::frmAbout_cmdOK_Click() {
+void AboutWindow::okClicked() {
     close();
 }

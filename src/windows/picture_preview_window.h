@@ -18,17 +18,17 @@ class ImageBox;
 // its own size when it fits, scaled down when its longer side is longer than the
 // window. Each time the window becomes active it loads and lays the picture out
 // again; a click on the picture hides the window.
-class Form2 : public QWidget {
+class PicturePreviewWindow : public QWidget {
     Q_OBJECT
 public:
     // `chosenImagePath` names the picture to show at each layout; empty shows none.
-    explicit Form2(std::function<QString()> chosenImagePath, QWidget* parent = nullptr);
-    ~Form2() override;
+    explicit PicturePreviewWindow(std::function<QString()> chosenImagePath, QWidget* parent = nullptr);
+    ~PicturePreviewWindow() override;
 
-    void Form2_Form_Load();
-    void Form2_Form_GotFocus();
-    void Form2_Timer1_Timer();
-    void Form2_Image1_Click();
+    void load();
+    void gotFocus();
+    void fitAfterActivation();
+    void pictureClicked();
 
     int MousePointer() const { return mousePointer_; }
     void setMousePointer(int pointer);

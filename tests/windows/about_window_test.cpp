@@ -1,5 +1,5 @@
 #include "editor_fixture.h"
-#include "windows/frm_about.h"
+#include "windows/about_window.h"
 #include <QTest>
 
 #include <QLabel>
@@ -19,17 +19,17 @@ template <typename T> T* part(QObject* window, const char* name) {
     return found;
 }
 
-QList<QWidget*> elements(frmAbout* about) {
+QList<QWidget*> elements(AboutWindow* about) {
     return about->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
 }
 
-bool laidOut(frmAbout* about) {
+bool laidOut(AboutWindow* about) {
     return QTest::qWaitFor([&] { return !part<QTimer>(about, "Timer1")->isActive(); });
 }
 
 TEST_F(AboutTest, OpensEmptyThenShowsEveryElementCentred) {
     form->Form1_mnuAbout_Click();
-    frmAbout* about = form->findChild<frmAbout*>();
+    AboutWindow* about = form->findChild<AboutWindow*>();
     ASSERT_NE(about, nullptr);
     const QString version = u"%1.%2.%3"_s.arg(STATIONERY_VERSION_MAJOR)
                                 .arg(STATIONERY_VERSION_MINOR)
@@ -60,13 +60,13 @@ TEST_F(AboutTest, OpensEmptyThenShowsEveryElementCentred) {
 
     // Asking again brings the same window forward.
     form->Form1_mnuAbout_Click();
-    EXPECT_EQ(form->findChild<frmAbout*>(), about);
+    EXPECT_EQ(form->findChild<AboutWindow*>(), about);
 }
 
 TEST_F(AboutTest, OkEnterAndEscapeCloseIt) {
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_unknown}) {
         form->Form1_mnuAbout_Click();
-        QPointer<frmAbout> about = form->findChild<frmAbout*>();
+        QPointer<AboutWindow> about = form->findChild<AboutWindow*>();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
         ASSERT_TRUE(laidOut(about));
         if (key == Qt::Key_unknown)

@@ -1,4 +1,4 @@
-#include "windows/form2.h"
+#include "windows/picture_preview_window.h"
 
 #include "platform/mouse_pointer.h"
 
@@ -12,11 +12,11 @@
 
 #include <cmath>
 
-Form2::Form2(std::function<QString()> chosenImagePath, QWidget* parent)
+PicturePreviewWindow::PicturePreviewWindow(std::function<QString()> chosenImagePath, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       Image1(new platform::ImageBox(this)), Timer1(new QTimer(this)),
       chosenImagePath_(std::move(chosenImagePath)), twips_(platform::Twips::forWidget(this)) {
-    setWindowTitle(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("PicturePreviewWindow"));
     setPalette(QPalette(Qt::white, Qt::black));
     setAutoFillBackground(true);
     resize(twips_.toPixels(3744), twips_.toPixels(2544));
@@ -26,14 +26,14 @@ Form2::Form2(std::function<QString()> chosenImagePath, QWidget* parent)
     Image1->setObjectName(QStringLiteral("Image1"));
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1);
-    connect(Timer1, &QTimer::timeout, this, &Form2::Form2_Timer1_Timer);
-    connect(Image1, &platform::ImageBox::Click, this, &Form2::Form2_Image1_Click);
-    Form2_Form_Load();
+    connect(Timer1, &QTimer::timeout, this, &PicturePreviewWindow::fitAfterActivation);
+    connect(Image1, &platform::ImageBox::Click, this, &PicturePreviewWindow::pictureClicked);
+    load();
 }
 
-Form2::~Form2() = default;
+PicturePreviewWindow::~PicturePreviewWindow() = default;
 
-void Form2::setMousePointer(int pointer) {
+void PicturePreviewWindow::setMousePointer(int pointer) {
     mousePointer_ = pointer;
     if (pointer == 11)
         setCursor(Qt::WaitCursor);
@@ -41,29 +41,29 @@ void Form2::setMousePointer(int pointer) {
         unsetCursor();
 }
 
-bool Form2::event(QEvent* event) {
+bool PicturePreviewWindow::event(QEvent* event) {
     const bool handled = QWidget::event(event);
     if (event->type() == QEvent::WindowActivate)
-        Form2_Form_GotFocus();
+        gotFocus();
     return handled;
 }
 
-void Form2::Form2_Form_Load() {
+void PicturePreviewWindow::load() {
     prepareLayout();
 }
 
-void Form2::Form2_Form_GotFocus() {
+void PicturePreviewWindow::gotFocus() {
     prepareLayout();
 }
 
-void Form2::prepareLayout() {
+void PicturePreviewWindow::prepareLayout() {
     Image1->hide();
     Image1->setStretch(false);
     Timer1->start();
     setMousePointer(platform::PointerHourglass);
 }
 
-Form2::Layout Form2::layout(double w, double h, double windowWidth, double windowHeight) {
+PicturePreviewWindow::Layout PicturePreviewWindow::layout(double w, double h, double windowWidth, double windowHeight) {
     const double centreX = std::floor(windowWidth * 0.5);
     const double centreY = std::floor(windowHeight * 0.5);
     double ratio = 1;
@@ -77,7 +77,7 @@ Form2::Layout Form2::layout(double w, double h, double windowWidth, double windo
     return {centreX - width / 2.0, centreY - height / 2.0, width, height, ratio != 1};
 }
 
-void Form2::Form2_Timer1_Timer() {
+void PicturePreviewWindow::fitAfterActivation() {
     Timer1->stop();
     const QString path = chosenImagePath_();
     try {
@@ -106,7 +106,7 @@ void Form2::Form2_Timer1_Timer() {
     setMousePointer(platform::PointerDefault);
 }
 
-void Form2::Form2_Image1_Click() {
+void PicturePreviewWindow::pictureClicked() {
     setMousePointer(platform::PointerDefault);
     hide();
 }

@@ -15,15 +15,15 @@ class Twips;
 // Names the program, shows its version, a picture and the licence, copyright and
 // contact notices. It opens black and empty; a moment later every element is
 // centred and shown at once.
-class frmAbout : public QDialog {
+class AboutWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit frmAbout(QWidget* parent = nullptr);
-    ~frmAbout() override;
+    explicit AboutWindow(QWidget* parent = nullptr);
+    ~AboutWindow() override;
 
-    void frmAbout_Form_Load();
-    void frmAbout_Timer1_Timer();
-    void frmAbout_cmdOK_Click();
+    void load();
+    void centreAfterOpening();
+    void okClicked();
 
     static const QString LicenceNotice;
 
