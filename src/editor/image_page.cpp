@@ -229,7 +229,8 @@ void ImagePage::recoverFromFailure(int errorNumber) {
 
 void ImagePage::showAtOwnSize() {
     if (!previewWindow_) {
-        previewWindow_ = new PicturePreviewWindow([this] { return preview_->Tag; }, context_.window);
+        previewWindow_ =
+            new PicturePreviewWindow([this] { return preview_->Tag; }, context_.window);
         previewWindow_->setAttribute(Qt::WA_DeleteOnClose);
     }
     previewWindow_->showMaximized();

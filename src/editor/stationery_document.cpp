@@ -12,10 +12,13 @@
 
 StationeryDocument::StationeryDocument(QObject* parent) : QObject(parent) {}
 
-StationeryDocument::Parts StationeryDocument::partsChanged(const stationery::StationerySettings& a,
-                                                          const stationery::StationerySettings& b) {
+StationeryDocument::Parts
+StationeryDocument::partsChanged(const stationery::StationerySettings& a,
+                                 const stationery::StationerySettings& b) {
     Parts parts;
-    const auto differ = [](const auto&... pairs) { return ((pairs.first != pairs.second) || ...); };
+    const auto differ = [](const auto&... pairs) {
+        return ((pairs.first != pairs.second) || ...);
+    };
     if (differ(std::pair{a.ImagePath, b.ImagePath}, std::pair{a.ImageWidth, b.ImageWidth},
                std::pair{a.ImageHeight, b.ImageHeight}))
         parts |= Part::Picture;
@@ -31,7 +34,8 @@ StationeryDocument::Parts StationeryDocument::partsChanged(const stationery::Sta
     stationery::StationerySettings rest = b;
     // Everything else is the Color-Font tab's: colours, font, author and title.
     rest.ImagePath = a.ImagePath, rest.ImageWidth = a.ImageWidth, rest.ImageHeight = a.ImageHeight;
-    rest.SoundPath = a.SoundPath, rest.NoSound = a.NoSound, rest.OutlookExpress4 = a.OutlookExpress4;
+    rest.SoundPath = a.SoundPath, rest.NoSound = a.NoSound,
+    rest.OutlookExpress4 = a.OutlookExpress4;
     rest.TickerText1 = a.TickerText1, rest.TickerText2 = a.TickerText2;
     rest.TickerText3 = a.TickerText3;
     rest.LeftMargin = a.LeftMargin, rest.TopMargin = a.TopMargin, rest.Direction = a.Direction;

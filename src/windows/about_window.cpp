@@ -96,7 +96,7 @@ AboutWindow::AboutWindow(QWidget* parent)
 AboutWindow::~AboutWindow() = default;
 
 QLabel* AboutWindow::makeLabel(const QString& text, const QColor& color, int top, int width,
-                            int height) {
+                               int height) {
     auto* label = new QLabel(text, this);
     label->setAlignment(Qt::AlignCenter);
     QPalette palette = label->palette();

@@ -12,7 +12,8 @@
 
 #include <cmath>
 
-PicturePreviewWindow::PicturePreviewWindow(std::function<QString()> chosenImagePath, QWidget* parent)
+PicturePreviewWindow::PicturePreviewWindow(std::function<QString()> chosenImagePath,
+                                           QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       Image1(new platform::ImageBox(this)), Timer1(new QTimer(this)),
       chosenImagePath_(std::move(chosenImagePath)), twips_(platform::Twips::forWidget(this)) {
@@ -63,7 +64,8 @@ void PicturePreviewWindow::prepareLayout() {
     setMousePointer(platform::PointerHourglass);
 }
 
-PicturePreviewWindow::Layout PicturePreviewWindow::layout(double w, double h, double windowWidth, double windowHeight) {
+PicturePreviewWindow::Layout PicturePreviewWindow::layout(double w, double h, double windowWidth,
+                                                          double windowHeight) {
     const double centreX = std::floor(windowWidth * 0.5);
     const double centreY = std::floor(windowHeight * 0.5);
     double ratio = 1;

@@ -22,7 +22,8 @@ class PicturePreviewWindow : public QWidget {
     Q_OBJECT
 public:
     // `chosenImagePath` names the picture to show at each layout; empty shows none.
-    explicit PicturePreviewWindow(std::function<QString()> chosenImagePath, QWidget* parent = nullptr);
+    explicit PicturePreviewWindow(std::function<QString()> chosenImagePath,
+                                  QWidget* parent = nullptr);
     ~PicturePreviewWindow() override;
 
     void load();

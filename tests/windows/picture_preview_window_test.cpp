@@ -20,7 +20,8 @@ struct Shown {
 };
 
 Shown shown(double w, double h, double windowWidth = 1000, double windowHeight = 800) {
-    const PicturePreviewWindow::Layout l = PicturePreviewWindow::layout(w, h, windowWidth, windowHeight);
+    const PicturePreviewWindow::Layout l =
+        PicturePreviewWindow::layout(w, h, windowWidth, windowHeight);
     EXPECT_DOUBLE_EQ(l.left + l.width / 2, 500);
     EXPECT_DOUBLE_EQ(l.top + l.height / 2, 400);
     return {l.width, l.height, l.stretched};
