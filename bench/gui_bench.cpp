@@ -2,7 +2,7 @@
 // camera-sized picture, listing a huge folder. Run by hand:
 //   build/bench/gui_bench [--benchmark_filter=...]
 #include "bare_window.h"
-#include "editor/form1.h"
+#include "editor/main_window.h"
 #include "editor/program_look.h"
 #include "platform/audio_device.h"
 #include "platform/dir_list_box.h"
@@ -196,7 +196,7 @@ struct BenchServices {
     platform::SystemVolumeList volumes;
     platform::SilentAudioDevice audio;
     platform::RecordingUrlOpener browser;
-    Form1Services forEditor() {
+    MainWindowServices forEditor() {
         return {dialogs, messages, volumes, audio, browser, [] {
                 }};
     }
@@ -205,7 +205,7 @@ struct BenchServices {
 void constructAndShowEditor(benchmark::State& state) {
     BenchServices services;
     for (auto _ : state) {
-        Form1 form(services.forEditor());
+        MainWindow form(services.forEditor());
         form.show();
         QApplication::processEvents();
     }
@@ -217,7 +217,7 @@ BENCHMARK(constructAndShowEditor)->Unit(benchmark::kMillisecond);
 // colours.
 void updateCheckFindings(benchmark::State& state) {
     BenchServices services;
-    Form1 form(services.forEditor());
+    MainWindow form(services.forEditor());
     form.show();
     QDir(scratch().path()).mkpath(u"check"_s);
     QFile::copy(cameraPicture(), scratch().filePath(u"check/camera.jpg"_s));
@@ -225,7 +225,7 @@ void updateCheckFindings(benchmark::State& state) {
         ->setPath(scratch().filePath(u"check"_s));
     form.findChild<platform::FileListBox*>(QStringLiteral("File1"))->choose(0);
     form.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(u"News of the week"_s);
-    form.Form1_mnuCheck_Click();
+    form.findChild<QAction*>(QStringLiteral("mnuCheck"))->trigger();
     QApplication::processEvents();
     int typed = 0;
     for (auto _ : state) {
@@ -254,7 +254,7 @@ void walkThroughPhotos(benchmark::State& state) {
         std::filesystem::create_hard_link(source.toStdString(), name.toStdString(), ignored);
     }
     BenchServices services;
-    Form1 form(services.forEditor());
+    MainWindow form(services.forEditor());
     form.show();
     auto* files = form.findChild<platform::FileListBox*>(QStringLiteral("File1"));
     auto* preview = form.findChild<platform::ImageBox*>(QStringLiteral("Image1"));
@@ -308,10 +308,10 @@ BENCHMARK(walkThroughPhotos)->Arg(0)->Arg(1)->Iterations(3)->Unit(benchmark::kMi
 // File > New from Design: every design's thumbnail drawn and the window shown.
 void showDesignsWindow(benchmark::State& state) {
     BenchServices services;
-    Form1 form(services.forEditor());
+    MainWindow form(services.forEditor());
     form.show();
     for (auto _ : state) {
-        form.Form1_mnuNewFromDesign_Click();
+        form.findChild<QAction*>(QStringLiteral("mnuNewFromDesign"))->trigger();
         QApplication::processEvents();
         state.PauseTiming();
         delete form.findChild<DesignsWindow*>();
@@ -334,7 +334,7 @@ BENCHMARK(constructAndShowBareWindow)->Unit(benchmark::kMillisecond);
 int measureInThisProcess(const QString& what) {
     if (what == u"start"_s) {
         BenchServices services;
-        Form1 form(services.forEditor());
+        MainWindow form(services.forEditor());
         form.show();
         QApplication::processEvents();
         std::printf("%.1f\n", readStatusKb("VmHWM:") / 1024.0);

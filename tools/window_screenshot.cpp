@@ -2,8 +2,9 @@
 // CHECK.png one of the Check window for that stationery:
 //   window_screenshot OUTPUT.png [TAB [CHECK.png]]
 // Run it under a real (or virtual) X server; scripts/screenshot.sh does.
-#include "editor/form1.h"
+#include "editor/main_window.h"
 #include "editor/program_look.h"
+#include "editor/stationery_document.h"
 #include "platform/audio_device.h"
 #include "platform/common_dialog.h"
 #include "platform/dir_list_box.h"
@@ -40,8 +41,8 @@ int main(int argc, char* argv[]) {
     platform::SystemVolumeList volumes;
     platform::SilentAudioDevice audio;
     platform::DesktopUrlOpener browser;
-    Form1 window({dialogs, messages, volumes, audio, browser, [] {
-                  }});
+    MainWindow window({dialogs, messages, volumes, audio, browser, [] {
+                       }});
     window.show();
 
     // Choose a picture of our own, as a user would through the lists.
@@ -62,10 +63,9 @@ int main(int argc, char* argv[]) {
         // A stationery with something to say: a ticker, a scrolling picture, pale text.
         window.findChild<QLineEdit*>(QStringLiteral("Text1"))
             ->setText(QStringLiteral("Greetings from the club"));
-        window.Form1_Image3_Click();
-        window.findChild<platform::Label*>(QStringLiteral("Label4"))->Tag =
-            QStringLiteral("C0C0C0");
-        window.Form1_mnuCheck_Click();
+        QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("Image3")), Qt::LeftButton);
+        window.document().edit([](stationery::StationerySettings& s) { s.TextColor = "C0C0C0"; });
+        window.findChild<QAction*>(QStringLiteral("mnuCheck"))->trigger();
         CheckWindow* check = window.findChild<CheckWindow*>();
         if (!QTest::qWaitForWindowExposed(check))
             return 1;
@@ -75,7 +75,7 @@ int main(int argc, char* argv[]) {
         check->close();
     }
     if (argc > 4) {
-        window.Form1_mnuNewFromDesign_Click();
+        window.findChild<QAction*>(QStringLiteral("mnuNewFromDesign"))->trigger();
         auto* designs = window.findChild<DesignsWindow*>();
         if (!QTest::qWaitForWindowExposed(designs))
             return 1;

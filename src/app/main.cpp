@@ -1,5 +1,5 @@
 #include "app/command_line.h"
-#include "editor/form1.h"
+#include "editor/main_window.h"
 #include "editor/program_look.h"
 #include "platform/common_dialog.h"
 #include "platform/loaded_audio_device.h"
@@ -31,14 +31,14 @@ int main(int argc, char* argv[]) {
         {programFolder, programFolder + QStringLiteral("/../" STATIONERY_MODULE_DIR)});
     platform::DesktopUrlOpener browser;
 
-    Form1 window({dialogs, messages, volumes, audio, browser, [] {
-                      QCoreApplication::exit(0);
-                  }});
+    MainWindow window({dialogs, messages, volumes, audio, browser, [] {
+                           QCoreApplication::exit(0);
+                       }});
     // Ended from outside (logout, kill, Ctrl+C, the terminal closing): end as Exit does,
     // media device closed, without asking about unsaved changes: nobody may be there.
     platform::TerminationSignals termination;
     QObject::connect(&termination, &platform::TerminationSignals::requested, &window,
-                     &Form1::endNow);
+                     &MainWindow::endNow);
     window.show();
     // "stationery-editor FILE" opens FILE, as File > Open would.
     // It is opened once the event loop runs, so that a signal ending the program while

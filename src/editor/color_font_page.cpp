@@ -22,7 +22,7 @@ std::optional<qint32> colorNumber(const std::string& hex) {
 } // namespace
 
 ColorFontPage::ColorFontPage(QWidget* page, PageContext context, platform::CommonDialog& dialog)
-    : QObject(page), context_(std::move(context)), dialog_(dialog) {
+    : EditorPage(page), context_(std::move(context)), dialog_(dialog) {
     const TwipsLayout& layout = context_.layout;
     const struct {
         const char* caption;

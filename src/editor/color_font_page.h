@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/editor_page.h"
 #include "editor/page_context.h"
 
 #include <QObject>
@@ -17,17 +18,15 @@ struct StationerySettings;
 // The Color-Font tab: the text and background colours and the font, shown on the two
 // sample labels, and the author and title. The chosen font is kept by the common
 // dialog, as its dialog leaves it.
-class ColorFontPage : public QObject {
+class ColorFontPage : public EditorPage {
     Q_OBJECT
 public:
     ColorFontPage(QWidget* page, PageContext context, platform::CommonDialog& dialog);
-    void load(const stationery::StationerySettings& settings);
+    StationeryDocument::Parts shows() const override { return StationeryDocument::Part::ColorFont; }
+    void load(const stationery::StationerySettings& settings) override;
 
     void chooseColor(bool textColor); // Command1 (text) and Command2 (background)
     void chooseFont();                // Command3
-
-signals:
-    void touched();
 
 private:
     void showFont();

@@ -42,7 +42,7 @@ double pixelsFromTwips(double twips, double twipsPerPixel) {
 
 ImagePage::ImagePage(QWidget* page, QWidget* form, PageContext context,
                      const platform::VolumeList& volumes)
-    : QObject(page), context_(std::move(context)) {
+    : EditorPage(page), context_(std::move(context)) {
     const TwipsLayout& layout = context_.layout;
     frame_ = new QGroupBox(tr("Images"), page);
     layout.placeOnPage(frame_, 120, 480, 3720, 2772);
@@ -100,6 +100,10 @@ void ImagePage::load(const stationery::StationerySettings& s) {
     const QString path = QString::fromStdString(s.ImagePath);
     if (chosen_->Caption() != path)
         chosen_->setCaption(path);
+}
+
+void ImagePage::setCurrent(bool current) {
+    preview_->setVisible(current);
 }
 
 QString ImagePage::chosenFile() const {

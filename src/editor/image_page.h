@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/editor_page.h"
 #include "editor/opened_files.h"
 #include "editor/page_context.h"
 
@@ -26,12 +27,15 @@ struct StationerySettings;
 // The Image tab: the picture is chosen in a file browser, shown stretched in the
 // preview beside the tabs (a click there shows it at its own size) and measured; its
 // size goes to the document, from where the Margins tab shows it.
-class ImagePage : public QObject {
+class ImagePage : public EditorPage {
     Q_OBJECT
 public:
     ImagePage(QWidget* page, QWidget* form, PageContext context,
               const platform::VolumeList& volumes);
-    void load(const stationery::StationerySettings& settings);
+    StationeryDocument::Parts shows() const override { return StationeryDocument::Part::Picture; }
+    void load(const stationery::StationerySettings& settings) override;
+    // The preview sits on the window beside the tabs, and shows with this tab only.
+    void setCurrent(bool current) override;
 
     platform::FileBrowser& browser() const { return *browser_; }
     platform::ImageBox* preview() const { return preview_; }
@@ -46,7 +50,6 @@ public:
     OpenedFileProblems showOpened(const StationeryDocument& document);
 
 signals:
-    void touched();
     // The preview now shows the chosen picture (decoded off the window's thread).
     void previewShown();
 

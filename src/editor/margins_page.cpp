@@ -21,7 +21,7 @@ void setTextIfOther(QLineEdit* field, const std::string& text) {
 } // namespace
 
 MarginsPage::MarginsPage(QWidget* page, PageContext context)
-    : QObject(page), context_(std::move(context)) {
+    : EditorPage(page), context_(std::move(context)) {
     const TwipsLayout& layout = context_.layout;
     using Settings = stationery::StationerySettings;
     const struct {
@@ -118,9 +118,11 @@ void MarginsPage::load(const stationery::StationerySettings& s) {
         direction_->setCaption(captions[static_cast<int>(s.Direction)]);
 }
 
-void MarginsPage::setSizeFieldsEnabled(bool enabled) {
+void MarginsPage::setCurrent(bool) {
+    const bool pictureChosen =
+        !stationery::effectiveImagePath(context_.document.settings()).empty();
     for (QLineEdit* field : {width_, height_, top_, left_})
-        field->setEnabled(enabled);
+        field->setEnabled(pictureChosen);
 }
 
 void MarginsPage::chooseScrollDirection(const QString& caption, bool copyWidthToLeftMargin) {

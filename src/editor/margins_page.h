@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/editor_page.h"
 #include "editor/page_context.h"
 
 #include <QObject>
@@ -15,21 +16,22 @@ struct StationerySettings;
 
 // The Margins tab: the picture's size, the text's margins, and the five arrows that
 // choose the scroll direction.
-class MarginsPage : public QObject {
+class MarginsPage : public EditorPage {
     Q_OBJECT
 public:
     MarginsPage(QWidget* page, PageContext context);
-    void load(const stationery::StationerySettings& settings);
+    StationeryDocument::Parts shows() const override {
+        return StationeryDocument::Part::Picture | StationeryDocument::Part::Margins;
+    }
+    void load(const stationery::StationerySettings& settings) override;
 
-    // The size and margin fields take input only while a picture is chosen.
-    void setSizeFieldsEnabled(bool enabled);
+    // The size and margin fields take input only while a picture is chosen; that is
+    // looked at whenever the current tab changes.
+    void setCurrent(bool current) override;
 
     // The arrows: Up and Down also make the left margin the picture's width, so the
     // text starts beside the column of pictures.
     void chooseScrollDirection(const QString& caption, bool copyWidthToLeftMargin);
-
-signals:
-    void touched();
 
 private:
     PageContext context_;

@@ -17,7 +17,7 @@
 
 SoundPage::SoundPage(QWidget* page, QWidget* form, PageContext context,
                      const platform::VolumeList& volumes, platform::AudioDevice& audio)
-    : QObject(page), context_(std::move(context)) {
+    : EditorPage(page), context_(std::move(context)) {
     const TwipsLayout& layout = context_.layout;
     frame_ = new QGroupBox(tr("Sounds"), page);
     layout.placeOnPage(frame_, 240, 600, 5892, 2412);
@@ -64,6 +64,16 @@ SoundPage::SoundPage(QWidget* page, QWidget* form, PageContext context,
             s.OutlookExpress4 = static_cast<std::int16_t>(oldClient_->Value());
         });
     });
+}
+
+void SoundPage::setCurrent(bool current) {
+    if (current) {
+        player_->setBooleanSetting(platform::MediaControl::Visible, true);
+        player_->setVisible(true);
+    } else {
+        player_->setVisible(false);
+        player_->setBooleanSetting(platform::MediaControl::Visible, false);
+    }
 }
 
 void SoundPage::load(const stationery::StationerySettings& s) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/editor_page.h"
 #include "editor/opened_files.h"
 #include "editor/page_context.h"
 
@@ -22,12 +23,15 @@ struct StationerySettings;
 // The Sound tab: the sound is chosen in a file browser and opened in the media
 // control for listening; "No Sound" leaves it out, "Outlook Express 4" writes it in
 // the form that client needs.
-class SoundPage : public QObject {
+class SoundPage : public EditorPage {
     Q_OBJECT
 public:
     SoundPage(QWidget* page, QWidget* form, PageContext context,
               const platform::VolumeList& volumes, platform::AudioDevice& audio);
-    void load(const stationery::StationerySettings& settings);
+    StationeryDocument::Parts shows() const override { return StationeryDocument::Part::Sound; }
+    void load(const stationery::StationerySettings& settings) override;
+    // The media control sits on the window, and shows with this tab only.
+    void setCurrent(bool current) override;
 
     platform::FileBrowser& browser() const { return *browser_; }
     platform::MediaControl* mediaControl() const { return player_; }
@@ -36,10 +40,6 @@ public:
     OpenedFileProblems showOpened(const StationeryDocument& document);
     void chooseSound(const QString& path); // File2_Click
     void noSoundClicked();                 // Check1_Click
-
-signals:
-    // The part was dealt with (true), or is untouched again (false): the Items mark.
-    void touched(bool dealtWith);
 
 private:
     void openSound(const QString& path, const QString& named);

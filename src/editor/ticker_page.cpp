@@ -16,7 +16,7 @@ std::string& tickerOf(stationery::StationerySettings& s, int number) {
 } // namespace
 
 TickerPage::TickerPage(QWidget* page, PageContext context)
-    : QObject(page), context_(std::move(context)) {
+    : EditorPage(page), context_(std::move(context)) {
     const char* const spoken[] = {QT_TR_NOOP("Ticker 1"), QT_TR_NOOP("Ticker 2"),
                                   QT_TR_NOOP("Ticker 3")};
     const char* const fieldSpoken[] = {QT_TR_NOOP("Ticker 1 text"), QT_TR_NOOP("Ticker 2 text"),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/editor_page.h"
 #include "editor/page_context.h"
 
 #include <QObject>
@@ -13,17 +14,15 @@ struct StationerySettings;
 }
 
 // The Ticker tab: three texts that run through the status bar one after another.
-class TickerPage : public QObject {
+class TickerPage : public EditorPage {
     Q_OBJECT
 public:
     TickerPage(QWidget* page, PageContext context);
-    void load(const stationery::StationerySettings& settings);
+    StationeryDocument::Parts shows() const override { return StationeryDocument::Part::Ticker; }
+    void load(const stationery::StationerySettings& settings) override;
 
     // A ticker field's text changed.
     void textChanged(int number);
-
-signals:
-    void touched(); // the part was dealt with: the Items menu ticks it
 
 private:
     PageContext context_;

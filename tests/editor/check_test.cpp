@@ -33,7 +33,7 @@ protected:
 TEST_F(CheckTest, PreviewWritesWhatSaveWouldAndHandsItToTheBrowser) {
     control<QLineEdit>("Text1")->setText(u"Hello"_s);
     const QString title = shownTitle();
-    form->Form1_mnuPreview_Click();
+    trigger("mnuPreview");
     ASSERT_EQ(browser.opened.size(), 1u);
     const QString page = browser.opened[0].toLocalFile();
     QFile file(page);
@@ -44,7 +44,7 @@ TEST_F(CheckTest, PreviewWritesWhatSaveWouldAndHandsItToTheBrowser) {
     EXPECT_TRUE(messages.shown.empty());
 
     // A second preview reuses the folder; the folder goes with the window.
-    form->Form1_mnuPreview_Click();
+    trigger("mnuPreview");
     EXPECT_EQ(browser.opened[1], browser.opened[0]);
     const QString folder = QFileInfo(page).absolutePath();
     form.reset();
@@ -53,7 +53,7 @@ TEST_F(CheckTest, PreviewWritesWhatSaveWouldAndHandsItToTheBrowser) {
 
 TEST_F(CheckTest, NoBrowserIsSaidInPlainWords) {
     browser.failure = u"no method available for opening the page"_s;
-    form->Form1_mnuPreview_Click();
+    trigger("mnuPreview");
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].title, u"No Browser"_s);
     EXPECT_TRUE(messages.shown[0].text.contains(u"No web browser could be started"_s));
@@ -80,7 +80,7 @@ TEST(DesktopUrlOpener, ReportsAnOpenerThatFails) {
 
 TEST_F(CheckTest, CheckWindowStandsBesideTheEditor) {
     form->show();
-    form->Form1_mnuCheck_Click();
+    trigger("mnuCheck");
     const QRect editor = form->frameGeometry();
     const QRect check = form->findChild<CheckWindow*>()->frameGeometry();
     EXPECT_FALSE(editor.intersects(check)) << "check window covers the editor";
@@ -111,7 +111,7 @@ TEST_F(CheckTest, CheckWindowFollowsTheControlsAndClosesWithEscape) {
     EXPECT_EQ(control<platform::MenuItem>("mnuPreview")->shortcut(), QKeySequence(Qt::Key_F5));
     EXPECT_EQ(control<platform::MenuItem>("mnuCheck")->shortcut(),
               QKeySequence(Qt::CTRL | Qt::Key_K));
-    form->Form1_mnuCheck_Click();
+    trigger("mnuCheck");
     CheckWindow* check = form->findChild<CheckWindow*>();
     ASSERT_NE(check, nullptr);
     EXPECT_TRUE(check->isVisible());

@@ -16,7 +16,7 @@ TEST_F(ColorFontTest, ColoursBecomeHexInTheLabelTags) {
     };
     for (const auto& [color, hex] : examples) {
         dialogs.answerColor(color);
-        form->Form1_Command1_Click();
+        QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
         EXPECT_EQ(control<platform::Label>("Label4")->Tag, QLatin1String(hex));
         EXPECT_EQ(control<platform::Label>("Label4")->palette().color(QPalette::WindowText), color);
         EXPECT_EQ(control<platform::Label>("Label5")->palette().color(QPalette::WindowText), color);
@@ -26,23 +26,22 @@ TEST_F(ColorFontTest, ColoursBecomeHexInTheLabelTags) {
               u""_s); // the text colour leaves the background alone
 
     dialogs.answerColor(QColor(0, 0, 255));
-    form->Form1_Command2_Click();
+    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
     EXPECT_EQ(control<platform::Label>("Label5")->Tag, u"0000FF"_s);
     EXPECT_EQ(control<platform::Label>("Label4")->palette().color(QPalette::Window),
               QColor(0, 0, 255));
     EXPECT_EQ(control<platform::Label>("Label4")->Tag, u"FF8040"_s);
-    EXPECT_EQ(form->CommonDialog1.Color, 0xFF0000); // blue in the highest byte
 }
 
 TEST_F(ColorFontTest, CancelledDialogsChangeNothing) {
     const QPalette before = control<platform::Label>("Label4")->palette();
     const QFont fontBefore = control<platform::Label>("Label5")->font();
     dialogs.cancelNext();
-    form->Form1_Command1_Click();
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
     dialogs.cancelNext();
-    form->Form1_Command2_Click();
+    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
     dialogs.cancelNext();
-    form->Form1_Command3_Click();
+    QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
     EXPECT_EQ(control<platform::Label>("Label4")->Tag, u""_s);
     EXPECT_TRUE(control<platform::Label>("Label5")->Tag.isEmpty());
     EXPECT_EQ(control<platform::Label>("Label4")->palette(), before);
@@ -57,8 +56,7 @@ TEST_F(ColorFontTest, FontChoiceReachesPreviewAndRecord) {
     bold.setBold(true);
     bold.setItalic(true);
     dialogs.answerFont(bold);
-    form->Form1_Command3_Click();
-    EXPECT_EQ(form->CommonDialog1.Flags, 65537);
+    QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
     for (platform::Label* preview :
          {control<platform::Label>("Label4"), control<platform::Label>("Label5")}) {
         EXPECT_EQ(preview->font().family(), u"DejaVu Serif"_s);
@@ -72,7 +70,7 @@ TEST_F(ColorFontTest, FontChoiceReachesPreviewAndRecord) {
     QFont regular(QStringLiteral("DejaVu Sans"));
     regular.setPointSizeF(9);
     dialogs.answerFont(regular);
-    form->Form1_Command3_Click();
+    QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
     EXPECT_FALSE(control<platform::Label>("Label5")->font().bold());
     EXPECT_FALSE(control<platform::Label>("Label5")->font().italic());
     // The dialog opens on the font chosen before.

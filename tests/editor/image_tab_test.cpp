@@ -66,13 +66,13 @@ TEST_F(ImageTabTest, ChoosingAPictureFillsEveryValue) {
     ASSERT_TRUE(previewShown());
     EXPECT_EQ(control<platform::ImageBox>("Image1")->Picture().deviceIndependentSize().toSize(),
               control<platform::ImageBox>("Image1")->size());
-    EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);
+    EXPECT_EQ(form->MousePointer(), MainWindow::PointerDefault);
     EXPECT_TRUE(messages.shown.empty());
     // The fields show the size even while disabled; the tab change enables them.
     EXPECT_FALSE(control<QLineEdit>("Text6")->isEnabled());
-    form->Form1_mnuMargins_Click();
+    trigger("mnuMargins");
     EXPECT_TRUE(control<QLineEdit>("Text6")->isEnabled());
-    form->Form1_Image5_Click();
+    QTest::mouseClick(control<platform::ImageBox>("Image5"), Qt::LeftButton);
     EXPECT_EQ(control<QLineEdit>("Text9")->text(), u"100"_s);
     EXPECT_EQ(form->document().settings().ImagePath, path.toStdString());
 }
@@ -106,12 +106,12 @@ TEST_F(ImageTabTest, APictureThatIsNoPictureIsReportedAndTheLastChoiceSurvives) 
         ASSERT_FALSE(messages.shown.empty()) << bad;
         EXPECT_EQ(messages.shown.back().text, u"Invalid Picture Type"_s);
         EXPECT_EQ(messages.shown.back().title, u"Corrupt Picture"_s);
-        EXPECT_EQ(control<platform::DirListBox>("Dir1")->Path(), form->Tag)
+        EXPECT_EQ(control<platform::DirListBox>("Dir1")->Path(), form->startFolder())
             << "the folder list returns to the start folder";
-        EXPECT_EQ(control<platform::FileListBox>("File1")->Path(), form->Tag);
+        EXPECT_EQ(control<platform::FileListBox>("File1")->Path(), form->startFolder());
         EXPECT_TRUE(control<platform::ImageBox>("Image1")->Picture().isNull())
             << "the preview is blank";
-        EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);
+        EXPECT_EQ(form->MousePointer(), MainWindow::PointerDefault);
         expectChosen(QDir::toNativeSeparators(good), "40", "30");
         EXPECT_EQ(control<platform::Label>("Label11")->Caption(), u"600"_s);
     }
@@ -180,7 +180,7 @@ TEST_F(ImageTabTest, AVeryLargePhotoIsShownAndMeasured) {
     EXPECT_TRUE(messages.shown.empty());
     expectChosen(QDir::toNativeSeparators(scratchPath(u"large.jpg"_s)), "15000", "10000");
     EXPECT_TRUE(previewShown());
-    form->Form1_Image1_Click();
+    QTest::mouseClick(control<platform::ImageBox>("Image1"), Qt::LeftButton);
     PicturePreviewWindow* preview = form->findChild<PicturePreviewWindow*>();
     ASSERT_NE(preview, nullptr);
     EXPECT_TRUE(QTest::qWaitFor([&] { return preview->MousePointer() == 0; }));
@@ -199,7 +199,7 @@ TEST_F(ImageTabTest, AGifTooLargeToDecodeIsReportedInPlainWords) {
     EXPECT_EQ(messages.shown[0].text, u"This picture is 700 × 400 pixels, too large to show."_s);
     EXPECT_EQ(messages.shown[0].title, u"Picture Too Large"_s);
     EXPECT_EQ(control<platform::Label>("Label10")->Caption(), u"Label10"_s);
-    EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);
+    EXPECT_EQ(form->MousePointer(), MainWindow::PointerDefault);
 }
 
 TEST_F(ImageTabTest, AFileGoneSinceTheListingRecoversQuietly) {
@@ -209,10 +209,10 @@ TEST_F(ImageTabTest, AFileGoneSinceTheListingRecoversQuietly) {
     QFile::remove(gone);
     click(u"gone.jpg"_s);
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(control<platform::DirListBox>("Dir1")->Path(), form->Tag);
+    EXPECT_EQ(control<platform::DirListBox>("Dir1")->Path(), form->startFolder());
     EXPECT_EQ(control<platform::Label>("Label10")->Caption(), u"Label10"_s);
     EXPECT_EQ(control<platform::ImageBox>("Image1")->Tag, u""_s);
-    EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);
+    EXPECT_EQ(form->MousePointer(), MainWindow::PointerDefault);
     EXPECT_FALSE(control<platform::MenuItem>("mnuImage")->Checked());
 }
 
@@ -228,19 +228,19 @@ TEST_F(ImageTabTest, ADriveWithNoDiskIsReportedAndTheListsGoHome) {
     EXPECT_EQ(messages.shown[0].text, u"Device Not Avaible... Put a Disk in and Try again"_s);
     EXPECT_EQ(messages.shown[0].title, u"No Disk"_s);
     EXPECT_EQ(control<platform::DriveListBox>("Drive1")->Drive(), u"/"_s);
-    EXPECT_EQ(control<platform::DirListBox>("Dir1")->Path(), form->Tag);
+    EXPECT_EQ(control<platform::DirListBox>("Dir1")->Path(), form->startFolder());
     EXPECT_TRUE(control<platform::ImageBox>("Image1")->Picture().isNull());
     expectChosen(QDir::toNativeSeparators(good), "12", "8");
 }
 
 TEST_F(ImageTabTest, PreviewClickOpensThePreviewWindowEvenWithoutAPicture) {
-    form->Form1_Image1_Click();
+    QTest::mouseClick(control<platform::ImageBox>("Image1"), Qt::LeftButton);
     PicturePreviewWindow* preview = form->findChild<PicturePreviewWindow*>();
     ASSERT_NE(preview, nullptr);
     EXPECT_TRUE(preview->isVisible());
     EXPECT_TRUE(QTest::qWaitFor([&] { return preview->MousePointer() == 0; }));
     EXPECT_TRUE(preview->findChild<QWidget*>(u"Image1"_s)->isHidden()); // black only
-    form->Form1_Image1_Click();
+    QTest::mouseClick(control<platform::ImageBox>("Image1"), Qt::LeftButton);
     EXPECT_EQ(form->findChild<PicturePreviewWindow*>(), preview);
 }
 

@@ -35,7 +35,7 @@ TEST_F(MarginsTickerTest, ArrowsAreDrawnWhenTheirTabFirstShows) {
     const char* const arrows[] = {"Image3", "Image4", "Image5", "Image6", "Image7"};
     for (const char* name : arrows)
         EXPECT_TRUE(control<platform::ImageBox>(name)->Picture().isNull()) << name;
-    form->Form1_mnuMargins_Click();
+    trigger("mnuMargins");
     for (const char* name : arrows) {
         auto* arrow = control<platform::ImageBox>(name);
         EXPECT_EQ(arrow->Picture().size(), arrow->size()) << name;
@@ -43,23 +43,23 @@ TEST_F(MarginsTickerTest, ArrowsAreDrawnWhenTheirTabFirstShows) {
 }
 
 TEST_F(MarginsTickerTest, UpAndDownCopyTheWidthOnlyWhenAnImageIsChosen) {
-    form->Form1_Image3_Click(); // no image: the fields are disabled
+    QTest::mouseClick(control<platform::ImageBox>("Image3"),
+                      Qt::LeftButton); // no image: the fields are disabled
     EXPECT_EQ(control<platform::Label>("Label13")->Caption(), u"Up"_s);
     EXPECT_EQ(control<QLineEdit>("Text9")->text(), u"0"_s);
 
-    control<platform::ImageBox>("Image1")->Tag = u"/p/sky.jpg"_s;
+    form->document().edit([](stationery::StationerySettings& s) { s.ImagePath = "/p/sky.jpg"; });
     control<QLineEdit>("Text6")->setText(u"83.3333333333333"_s);
-    form->Form1_mnuMargins_Click(); // the tab change enables the fields
+    trigger("mnuMargins"); // the tab change enables the fields
     control<QLineEdit>("Text9")->setText(u"7"_s);
-    for (void (Form1::*keeps)() :
-         {&Form1::Form1_Image4_Click, &Form1::Form1_Image6_Click, &Form1::Form1_Image7_Click}) {
-        (form.get()->*keeps)();
+    for (const char* keeps : {"Image4", "Image6", "Image7"}) {
+        QTest::mouseClick(control<platform::ImageBox>(keeps), Qt::LeftButton);
         EXPECT_EQ(control<QLineEdit>("Text9")->text(), u"7"_s);
     }
-    form->Form1_Image5_Click();
+    QTest::mouseClick(control<platform::ImageBox>("Image5"), Qt::LeftButton);
     EXPECT_EQ(control<QLineEdit>("Text9")->text(), u"83.3333333333333"_s);
     control<QLineEdit>("Text9")->setText(u"1"_s);
-    form->Form1_Image3_Click();
+    QTest::mouseClick(control<platform::ImageBox>("Image3"), Qt::LeftButton);
     EXPECT_EQ(control<QLineEdit>("Text9")->text(), u"83.3333333333333"_s);
 }
 

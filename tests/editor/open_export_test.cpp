@@ -67,7 +67,7 @@ protected:
     QString saveThroughTheMenu(const QString& name) {
         const QString path = scratchPath(name);
         dialogs.answerSave(path);
-        form->Form1_mnuSave_Click();
+        trigger("mnuSave");
         return path;
     }
 
@@ -78,8 +78,8 @@ protected:
 TEST_F(OpenExportTest, OpenSetsEveryControlAndSaveWritesTheSameBytes) {
     const QString file = writeStationery(u"in.htm"_s, fullRecord());
     dialogs.answerOpen(file);
-    form->Form1_mnuOpen_Click();
-    EXPECT_EQ(dialogs.lastInitialFolder(), form->CommonDialog1.InitDir);
+    trigger("mnuOpen");
+    EXPECT_EQ(dialogs.lastInitialFolder(), platform::CommonDialog::defaultInitDir());
     EXPECT_EQ(dialogs.lastNameFilter(), u"Stationery Files (*.htm *.html)"_s);
 
     EXPECT_TRUE(messages.shown.empty());
@@ -149,7 +149,7 @@ TEST_F(OpenExportTest, AnExportedPageFindsItsFilesBesideItFromAnyFolder) {
     // Export copies the page's own picture, not the namesake.
     QDir(scratch.path()).mkpath(u"again"_s);
     dialogs.answerSave(scratchPath(u"again/page.htm"_s));
-    form->Form1_mnuExport_Click();
+    trigger("mnuExport");
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(contents(scratchPath(u"again/sky.jpg"_s)), contents(picturePath));
     EXPECT_EQ(contents(scratchPath(u"again/chime.wav"_s)), contents(soundPath));
@@ -198,7 +198,7 @@ TEST_F(OpenExportTest, WhatCannotBeOpenedIsReportedAndChangesNothing) {
     for (const auto& c : cases) {
         messages.shown.clear();
         dialogs.answerOpen(scratchPath(QString::fromUtf8(c.name)));
-        form->Form1_mnuOpen_Click();
+        trigger("mnuOpen");
         ASSERT_EQ(messages.shown.size(), 1u) << c.name;
         EXPECT_EQ(messages.shown[0].title, u"Not Opened"_s);
         EXPECT_TRUE(messages.shown[0].text.contains(scratchPath(QString::fromUtf8(c.name))))
@@ -210,7 +210,7 @@ TEST_F(OpenExportTest, WhatCannotBeOpenedIsReportedAndChangesNothing) {
     }
     // Cancelled: nothing at all.
     messages.shown.clear();
-    form->Form1_mnuOpen_Click();
+    trigger("mnuOpen");
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -224,7 +224,7 @@ TEST_F(OpenExportTest, ExportCopiesPictureAndSoundBesideThePage) {
     QFile::copy(soundPath, out + u"/chime.wav"_s);
 
     dialogs.answerSave(out + u"/page.htm"_s, 0);
-    form->Form1_mnuExport_Click();
+    trigger("mnuExport");
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(dialogs.lastNameFilter(),
               u"Stationery (*.htm *.html);;Stationery for today's mail clients (*.htm *.html);;"
@@ -242,7 +242,7 @@ TEST_F(OpenExportTest, ExportCopiesPictureAndSoundBesideThePage) {
 
     // The form for today's mail clients: no script, no sound, the same picture reused.
     dialogs.answerSave(out + u"/today.htm"_s, 1);
-    form->Form1_mnuExport_Click();
+    trigger("mnuExport");
     const QByteArray today = contents(out + u"/today.htm"_s);
     EXPECT_TRUE(today.startsWith("<!DOCTYPE html>"));
     EXPECT_FALSE(today.contains("<script"));
@@ -267,7 +267,7 @@ TEST_F(OpenExportTest, ExportWritesMessageTemplatesByTypeOrName) {
     };
     for (const auto& c : cases) {
         dialogs.answerSave(scratchPath(QString::fromLatin1(c.answer)), c.type);
-        form->Form1_mnuExport_Click();
+        trigger("mnuExport");
         EXPECT_TRUE(messages.shown.empty()) << c.answer;
         EXPECT_TRUE(contents(scratchPath(QString::fromLatin1(c.written))).startsWith(c.startsWith))
             << c.answer;
@@ -283,7 +283,7 @@ TEST_F(OpenExportTest, AFailedExportLeavesNothingNew) {
     messages.shown.clear();
     QDir(scratch.path()).mkdir(u"out"_s);
     dialogs.answerSave(scratchPath(u"out/page.htm"_s));
-    form->Form1_mnuExport_Click();
+    trigger("mnuExport");
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].title, u"Not Exported"_s);
     EXPECT_TRUE(messages.shown[0].text.contains(u"gone.wav"_s));
@@ -312,7 +312,7 @@ TEST_F(OpenExportTest, PastedControlCharactersAreDroppedAndTheSaveReopens) {
     EXPECT_EQ(typed.LeftMargin, "abcdé");
     const QString saved = saveThroughTheMenu(u"typed.htm"_s);
     dialogs.answerOpen(saved);
-    form->Form1_mnuOpen_Click();
+    trigger("mnuOpen");
     EXPECT_TRUE(messages.shown.empty()) << messages.shown[0].text.toStdString();
     EXPECT_EQ(form->document().settings(), typed);
 }
@@ -324,11 +324,11 @@ TEST_F(OpenExportTest, SavedIntoAnotherFolderItStillFindsItsFiles) {
     s.ImagePath = "sky.jpg"; // beside it, as an exported page names it
     s.SoundPath = "chime.wav";
     dialogs.answerOpen(writeStationery(u"page.htm"_s, s));
-    form->Form1_mnuOpen_Click();
+    trigger("mnuOpen");
     ASSERT_TRUE(QDir(scratch.path()).mkpath(u"other"_s));
     const QString moved = saveThroughTheMenu(u"other/page.htm"_s);
     dialogs.answerOpen(moved);
-    form->Form1_mnuOpen_Click();
+    trigger("mnuOpen");
     EXPECT_TRUE(messages.shown.empty()) << messages.shown[0].text.toStdString();
     EXPECT_EQ(QFileInfo(QString::fromStdString(form->document().settingsInUse().ImagePath)),
               QFileInfo(picturePath));
@@ -346,7 +346,7 @@ TEST_F(OpenExportTest, FilesInHiddenFoldersAreNamedOnOpenAndExportedOnlyWhenAgre
     stationery::StationerySettings s;
     s.ImagePath = hidden.toStdString();
     dialogs.answerOpen(writeStationery(u"hostile.htm"_s, s));
-    form->Form1_mnuOpen_Click();
+    trigger("mnuOpen");
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown[0].text.contains(hidden)) << messages.shown[0].text.toStdString();
 
@@ -354,7 +354,7 @@ TEST_F(OpenExportTest, FilesInHiddenFoldersAreNamedOnOpenAndExportedOnlyWhenAgre
     for (const bool agreed : {false, true}) {
         messages.yes = agreed;
         dialogs.answerSave(scratchPath(u"out/page.htm"_s), 1);
-        form->Form1_mnuExport_Click();
+        trigger("mnuExport");
         EXPECT_EQ(messages.asked.size(), agreed ? 2u : 1u);
         EXPECT_TRUE(messages.asked.back().text.contains(hidden));
         EXPECT_EQ(QFileInfo::exists(scratchPath(u"out/face.jpg"_s)), agreed);
@@ -367,12 +367,12 @@ TEST_F(OpenExportTest, ExportNeverWritesOverTheOpenedStationery) {
     const QString file = writeStationery(u"in.htm"_s, fullRecord());
     const QByteArray before = contents(file);
     dialogs.answerOpen(file);
-    form->Form1_mnuOpen_Click();
+    trigger("mnuOpen");
     ASSERT_TRUE(QFile::link(file, scratchPath(u"link.eml"_s)));
     for (const QString& page : {file, scratchPath(u"link.eml"_s)}) {
         messages.shown.clear();
         dialogs.answerSave(page, 2);
-        form->Form1_mnuExport_Click();
+        trigger("mnuExport");
         ASSERT_EQ(messages.shown.size(), 1u) << page.toStdString();
         EXPECT_EQ(messages.shown[0].title, u"Not Exported"_s);
         EXPECT_EQ(contents(file), before);

@@ -51,7 +51,7 @@ TEST_F(SoundTabTest, ChoosingAFileRecordsItAndOpensItInOrder) {
     EXPECT_EQ(history.entries, expected);
     EXPECT_EQ(control<platform::Label>("Label14")->Caption(), path);
     EXPECT_TRUE(control<platform::MenuItem>("mnuSound")->Checked());
-    EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);
+    EXPECT_EQ(form->MousePointer(), MainWindow::PointerDefault);
     EXPECT_EQ(audio.calls.last(), u"open Sequencer "_s + path);
     EXPECT_TRUE(control<platform::MediaControl>("MMControl1")->playButton()->isEnabled());
 }
@@ -120,7 +120,7 @@ TEST_F(SoundTabTest, AFileThatCannotBePlayedIsStillChosen) {
     EXPECT_FALSE(control<platform::MediaControl>("MMControl1")->playButton()->isEnabled());
     EXPECT_EQ(control<platform::MediaControl>("MMControl1")->playButton()->toolTip(),
               audio.openProblem);
-    EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);
+    EXPECT_EQ(form->MousePointer(), MainWindow::PointerDefault);
 }
 
 TEST_F(SoundTabTest, NoAudioDeviceStillLetsTheTabWork) {
@@ -141,8 +141,8 @@ TEST_F(SoundTabTest, ADriveWithNoDiskSendsBothListsHome) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, u"Device Not Avaible... Put a Disk in and Try again"_s);
     EXPECT_EQ(messages.shown[0].title, u"No Disk"_s);
-    EXPECT_EQ(control<platform::DirListBox>("Dir2")->Path(), form->Tag);
-    EXPECT_EQ(control<platform::FileListBox>("File2")->Path(), form->Tag);
+    EXPECT_EQ(control<platform::DirListBox>("Dir2")->Path(), form->startFolder());
+    EXPECT_EQ(control<platform::FileListBox>("File2")->Path(), form->startFolder());
     EXPECT_EQ(control<platform::DriveListBox>("Drive2")->Drive(), u"/"_s);
     EXPECT_EQ(control<platform::Label>("Label14")->Caption(), chosen);
 }
@@ -157,7 +157,7 @@ TEST_F(SoundTabTest, SavedSoundSectionFollowsTheTwoBoxes) {
             control<platform::CheckBox>("Check2")->setValue(oe4);
             const QString file = scratchPath(QString(u"s%1%2.htm"_s).arg(noSound).arg(oe4));
             dialogs.answerSave(file);
-            form->Form1_mnuSave_Click();
+            trigger("mnuSave");
             QFile saved(file);
             ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
             const std::string text = saved.readAll().toStdString();

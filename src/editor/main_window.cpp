@@ -1,0 +1,316 @@
+#include "editor/main_window.h"
+
+#include "editor/check_presenter.h"
+#include "editor/color_font_page.h"
+#include "editor/design_picker.h"
+#include "editor/file_commands.h"
+#include "editor/image_page.h"
+#include "editor/margins_page.h"
+#include "editor/sound_page.h"
+#include "editor/stationery_document.h"
+#include "editor/ticker_page.h"
+#include "editor/twips_layout.h"
+#include "editor/window_icon.h"
+#include "platform/dir_list_box.h"
+#include "platform/export_guards.h"
+#include "platform/file_browser.h"
+#include "platform/image_box.h"
+#include "platform/media_control.h"
+#include "platform/menu_item.h"
+#include "platform/tab_control.h"
+#include "windows/about_window.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+
+#include <cmath>
+
+namespace {
+
+constexpr int kMinOuterWidth = 6444;
+constexpr int kMaxOuterWidth = 6500;
+constexpr int kOuterHeight = 4500;
+constexpr int kMediaControlTop = 3000;
+constexpr int kPreviewFromRight = 2500;
+
+} // namespace
+
+MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
+    : QMainWindow(parent), services_(std::move(services)), dialog_(services_.dialogs, this),
+      twips_(platform::Twips::forWidget(this)), document_(new StationeryDocument(this)) {
+    showPath(tr("Varek's Outlook Express Stationery Creator"));
+    setWindowIcon(programWindowIcon());
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    buildMenus();
+
+    tabs_ = new platform::TabControl(client);
+    tabs_->setObjectName(QStringLiteral("SSTab1"));
+    tabs_->setAccessibleName(tr("Stationery parts"));
+    layout_ = std::make_unique<TwipsLayout>(twips_, tabs_->tabStripHeight());
+    layout_->place(tabs_, 0, 240, 6252, 4284);
+    addPages(*layout_, client);
+
+    check_ = new CheckPresenter(*document_, *imagePage_->preview(), this);
+    connect(imagePage_, &ImagePage::previewShown, check_, &CheckPresenter::refresh);
+    files_ = new FileCommands({*document_, dialog_, services_.messages, services_.browser, this,
+                               [this](int pointer) { setMousePointer(pointer); },
+                               [this] {
+                                   OpenedFileProblems problems = imagePage_->showOpened(*document_);
+                                   problems += soundPage_->showOpened(*document_);
+                                   tickWhatTheFileSets();
+                                   return problems;
+                               }});
+    designs_ = new DesignPicker({*document_, services_.messages, this,
+                                 [this](const QString& picture) {
+                                     imagePage_->chooseFile(picture);
+                                     tickWhatTheFileSets();
+                                 }},
+                                platform::designsFolder());
+    connectDocument();
+    setOuterSizeTwips(6480, kOuterHeight);
+    placeWindowControls();
+    imagePage_->preview()->Tag = QString();
+    startFolder_ = imagePage_->browser().folders()->Path();
+    imagePage_->browser().setStartFolder(startFolder_);
+    soundPage_->browser().setStartFolder(startFolder_);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::addPages(const TwipsLayout& layout, QWidget* client) {
+    const PageContext context{*document_, layout, services_.messages, this, [this](int pointer) {
+                                  setMousePointer(pointer);
+                              }};
+    // One line a tab: its caption, its Items menu entry, and its page.
+    const struct {
+        const char* caption;
+        QKeyCombination itemKey;
+        const char* itemName;
+        std::function<EditorPage*(QWidget* tab)> page;
+    } tabs[] = {
+        {QT_TR_NOOP("Image"), Qt::CTRL | Qt::Key_I, "mnuImage",
+         [&](QWidget* tab) {
+             return imagePage_ = new ImagePage(tab, client, context, services_.volumes);
+         }},
+        {QT_TR_NOOP("Sound"), Qt::CTRL | Qt::Key_O, "mnuSound",
+         [&](QWidget* tab) {
+             return soundPage_ =
+                        new SoundPage(tab, client, context, services_.volumes, services_.audio);
+         }},
+        {QT_TR_NOOP("Ticker"), Qt::CTRL | Qt::Key_T, "mnuTicker",
+         [&](QWidget* tab) {
+             return new TickerPage(tab, context);
+         }},
+        {QT_TR_NOOP("Color-Font"), Qt::CTRL | Qt::Key_F, "mnucolorfont",
+         [&](QWidget* tab) {
+             return new ColorFontPage(tab, context, dialog_);
+         }},
+        {QT_TR_NOOP("Margins"), Qt::CTRL | Qt::Key_M, "mnuMargins",
+         [&](QWidget* tab) {
+             return new MarginsPage(tab, context);
+         }},
+    };
+    QMenu* items = menuBar()->findChild<QMenu*>(QStringLiteral("mnuItems"));
+    for (const auto& tab : tabs) {
+        auto* widget = new QWidget;
+        tabs_->addTab(widget, tr(tab.caption));
+        EditorPage* page = tab.page(widget);
+        auto* item = new platform::MenuItem(tr(tab.caption), QKeySequence(tab.itemKey), this);
+        item->setObjectName(QLatin1String(tab.itemName));
+        item->setCheckable(true);
+        items->addAction(item);
+        const int index = int(pages_.size());
+        connect(item, &platform::MenuItem::Click, tabs_, [this, index] { tabs_->setTab(index); });
+        connect(page, &EditorPage::touched, item, &platform::MenuItem::setChecked);
+        pages_.push_back(page);
+        items_.push_back(item);
+    }
+    tabs_->setTab(TabImage);
+    // The preview and the media control sit on the window, above the tabs; each page
+    // shows its own with its tab.
+    imagePage_->preview()->raise();
+    soundPage_->mediaControl()->raise();
+    const auto showCurrent = [this] {
+        for (std::size_t i = 0; i < pages_.size(); ++i)
+            pages_[i]->setCurrent(int(i) == tabs_->Tab());
+    };
+    connect(tabs_, &platform::TabControl::Click, this, showCurrent);
+    showCurrent();
+}
+
+void MainWindow::connectDocument() {
+    // Each page shows its parts of the document again after they change, whichever page
+    // changed them (the picture's size, measured on the Image tab, shows on Margins).
+    connect(document_, &StationeryDocument::changed, this, [this](StationeryDocument::Parts parts) {
+        for (EditorPage* page : pages_)
+            if (page->shows() & parts)
+                page->load(document_->settings());
+    });
+    connect(document_, &StationeryDocument::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(document_, &StationeryDocument::pathChanged, this, &MainWindow::showPath);
+}
+
+void MainWindow::showPath(const QString& path) {
+    setWindowTitle(path + QStringLiteral("[*]")); // "[*]": where the unsaved mark shows
+}
+
+void MainWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu(tr("File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    const struct {
+        const char* caption;
+        QKeyCombination key;
+        const char* name;
+        std::function<void()> command;
+    } fileCommands[] = {
+        {QT_TR_NOOP("New from &Design..."), Qt::CTRL | Qt::Key_N, "mnuNewFromDesign",
+         [this] {
+             designs_->show();
+         }},
+        {QT_TR_NOOP("&Open..."), Qt::CTRL | Qt::SHIFT | Qt::Key_O, "mnuOpen",
+         [this] {
+             files_->openWithDialog();
+         }},
+        {QT_TR_NOOP("&Save"), Qt::CTRL | Qt::Key_S, "mnuSave",
+         [this] {
+             files_->saveWithDialog();
+         }},
+        {QT_TR_NOOP("&Export..."), Qt::CTRL | Qt::Key_E, "mnuExport",
+         [this] {
+             files_->exportWithDialog();
+         }},
+        {QT_TR_NOOP("&Preview in Browser"), QKeyCombination(Qt::Key_F5), "mnuPreview",
+         [this] {
+             files_->preview();
+         }},
+        {QT_TR_NOOP("&Check..."), Qt::CTRL | Qt::Key_K, "mnuCheck",
+         [this] {
+             check_->show();
+         }},
+        {QT_TR_NOOP("E&xit"), Qt::CTRL | Qt::Key_X, "mnuExit",
+         [this] {
+             exit();
+         }},
+    };
+    for (const auto& command : fileCommands) {
+        auto* entry = new platform::MenuItem(tr(command.caption), QKeySequence(command.key), this);
+        entry->setObjectName(QLatin1String(command.name));
+        file->addAction(entry);
+        connect(entry, &platform::MenuItem::Click, this, command.command);
+    }
+    // The Items menu gets an entry for each tab as the tab is made.
+    menuBar()->addMenu(tr("Items"))->setObjectName(QStringLiteral("mnuItems"));
+    auto* about = new platform::MenuItem(tr("&About"), QKeySequence(), this);
+    about->setObjectName(QStringLiteral("mnuAbout"));
+    menuBar()->addAction(about);
+    connect(about, &platform::MenuItem::Click, this, &MainWindow::showAbout);
+}
+
+void MainWindow::setMousePointer(int pointer) {
+    mousePointer_ = pointer;
+    if (pointer == PointerHourglass)
+        setCursor(Qt::WaitCursor);
+    else
+        unsetCursor();
+}
+
+bool MainWindow::openStationery(const QString& path) {
+    return files_->open(path);
+}
+
+// --- Size --------------------------------------------------------------------------
+
+double MainWindow::outerWidthTwips() const {
+    return twips_.fromPixels(frameGeometry().width());
+}
+
+double MainWindow::outerHeightTwips() const {
+    return twips_.fromPixels(frameGeometry().height());
+}
+
+void MainWindow::setOuterSizeTwips(int width, int height) {
+    const QSize frameExtra = frameGeometry().size() - geometry().size();
+    const double perPixel = twips_.perPixel();
+    // Whole pixels that keep the size inside the limits.
+    const int widthPixels = width <= kMinOuterWidth
+                                ? static_cast<int>(std::ceil(width / perPixel))
+                                : static_cast<int>(std::floor(width / perPixel));
+    const int heightPixels = static_cast<int>(std::lround(height / perPixel));
+    resize(widthPixels - frameExtra.width(), heightPixels - frameExtra.height());
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    keepSizeLimits();
+}
+
+void MainWindow::keepSizeLimits() {
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    if (resizing_)
+        return; // our own resize below; the outer call finishes the layout
+    resizing_ = true;
+    const int width = std::clamp(static_cast<int>(std::lround(outerWidthTwips())), kMinOuterWidth,
+                                 kMaxOuterWidth);
+    setOuterSizeTwips(width, kOuterHeight);
+
+    // Let the window system hold the same limits while the user drags.
+    const QSize frameExtra = frameGeometry().size() - geometry().size();
+    const double perPixel = twips_.perPixel();
+    setMinimumSize(static_cast<int>(std::ceil(kMinOuterWidth / perPixel)) - frameExtra.width(),
+                   static_cast<int>(std::lround(kOuterHeight / perPixel)) - frameExtra.height());
+    setMaximumSize(static_cast<int>(std::floor(kMaxOuterWidth / perPixel)) - frameExtra.width(),
+                   static_cast<int>(std::lround(kOuterHeight / perPixel)) - frameExtra.height());
+    if (soundPage_) // not while the window is being made
+        placeWindowControls();
+    resizing_ = false;
+}
+
+// The tabs span the window; the media control is centred, the preview kept by the right.
+void MainWindow::placeWindowControls() {
+    tabs_->resize(twips_.toPixels(outerWidthTwips()), tabs_->height());
+    platform::MediaControl* player = soundPage_->mediaControl();
+    const double left =
+        std::trunc(outerWidthTwips() / 2) - std::trunc(twips_.fromPixels(player->width()) / 2);
+    player->move(twips_.toPixels(left), twips_.toPixels(kMediaControlTop));
+    platform::ImageBox* preview = imagePage_->preview();
+    preview->move(twips_.toPixels(std::trunc(outerWidthTwips() - kPreviewFromRight)), preview->y());
+}
+
+// The Items menu ticks what an opened file or a design sets, as if chosen by hand.
+void MainWindow::tickWhatTheFileSets() {
+    const stationery::PartsSet set = stationery::partsSet(document_->settings());
+    const bool ticks[] = {set.image, set.sound, set.ticker, set.colorFont, set.margins};
+    for (std::size_t i = 0; i < items_.size(); ++i)
+        items_[i]->setChecked(ticks[i]);
+}
+
+// --- Other windows and the end -----------------------------------------------------
+
+void MainWindow::showAbout() {
+    if (!about_) {
+        about_ = new AboutWindow(this);
+        about_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
+
+void MainWindow::exit() {
+    if (files_->mayLeaveTheDocument())
+        endNow();
+}
+
+void MainWindow::endNow() {
+    soundPage_->mediaControl()->setCommand(platform::MediaControl::CloseCommand);
+    services_.endProgram();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (files_->mayLeaveTheDocument())
+        event->accept();
+    else
+        event->ignore();
+}

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "platform/common_dialog.h"
+#include "platform/mouse_pointer.h"
+#include "platform/twips.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace platform {
+class AudioDevice;
+class MenuItem;
+class MessageBox;
+class TabControl;
+class UrlOpener;
+class VolumeList;
+} // namespace platform
+
+class AboutWindow;
+class CheckPresenter;
+class DesignPicker;
+class EditorPage;
+class FileCommands;
+class ImagePage;
+class SoundPage;
+class StationeryDocument;
+class TwipsLayout;
+
+// What the editor window needs from the machine. main() passes the real services;
+// tests pass stand-ins that never block.
+struct MainWindowServices {
+    platform::DialogPrompter& dialogs;
+    platform::MessageBox& messages;
+    const platform::VolumeList& volumes;
+    platform::AudioDevice& audio;
+    platform::UrlOpener& browser;
+    // Ends the program at once, closing every window without further events.
+    std::function<void()> endProgram;
+};
+
+// The editor window: the menus and the tabs, one page each, over the document that
+// holds the stationery. The File menu's work is FileCommands', each tab's its page's.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int TabImage = 0;
+    static constexpr int TabSound = 1;
+    static constexpr int TabTicker = 2;
+    static constexpr int TabColorFont = 3;
+    static constexpr int TabMargins = 4;
+    static constexpr int PointerDefault = platform::PointerDefault;
+    static constexpr int PointerHourglass = platform::PointerHourglass;
+
+    explicit MainWindow(MainWindowServices services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    StationeryDocument& document() const { return *document_; }
+    // Where the file lists start, and go back to after a failure: the folder the
+    // program was started in.
+    QString startFolder() const { return startFolder_; }
+    int MousePointer() const { return mousePointer_; }
+    // The window's outer size, frame included, in twips.
+    double outerWidthTwips() const;
+    double outerHeightTwips() const;
+
+    // Reads the stationery file at `path` and sets every control as if its choices had
+    // been made by hand. A file that cannot be read is reported and changes nothing.
+    bool openStationery(const QString& path);
+    // Ends the program at once, as Exit does but without asking about unsaved changes
+    // (the session is ending, or the program was told to end).
+    void endNow();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void addPages(const TwipsLayout& layout, QWidget* client);
+    void buildMenus();
+    void connectDocument();
+    void setMousePointer(int pointer);
+    void setOuterSizeTwips(int width, int height);
+    void keepSizeLimits();
+    void placeWindowControls();
+    void showPath(const QString& path);
+    void tickWhatTheFileSets();
+    void showAbout();
+    void exit();
+
+    MainWindowServices services_;
+    platform::CommonDialog dialog_;
+    platform::Twips twips_;
+    int mousePointer_ = PointerDefault;
+    bool resizing_ = false;
+    QString startFolder_;
+    StationeryDocument* document_ = nullptr;
+    std::unique_ptr<TwipsLayout> layout_;
+    platform::TabControl* tabs_ = nullptr;
+    // The tabs' pages in their order, and the Items menu's entry for each.
+    std::vector<EditorPage*> pages_;
+    std::vector<platform::MenuItem*> items_;
+    ImagePage* imagePage_ = nullptr;
+    SoundPage* soundPage_ = nullptr;
+    CheckPresenter* check_ = nullptr;
+    FileCommands* files_ = nullptr;
+    DesignPicker* designs_ = nullptr;
+    QPointer<AboutWindow> about_;
+};
