@@ -9,7 +9,6 @@
 #include "platform/common_dialog.h"
 #include "platform/dir_list_box.h"
 #include "platform/file_list_box.h"
-#include "platform/label.h"
 #include "platform/message_box.h"
 #include "platform/tab_control.h"
 #include "platform/url_opener.h"
@@ -17,6 +16,7 @@
 #include "windows/artwork.h"
 #include "windows/check_window.h"
 #include "windows/designs_window.h"
+#include <QLabel>
 
 #include <QApplication>
 #include <QDir>

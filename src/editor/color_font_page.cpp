@@ -4,25 +4,24 @@
 #include "editor/stationery_document.h"
 #include "editor/twips_layout.h"
 #include "platform/common_dialog.h"
-#include "platform/label.h"
 #include "stationery/hex_color.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace {
 
-// "RRGGBB" as a colour number, or nothing for other text.
-std::optional<qint32> colorNumber(const std::string& hex) {
+std::optional<QColor> colourOf(const std::string& hex) {
     if (const auto rgb = stationery::parseHexColor(hex))
-        return qint32(stationery::colorNumber(*rgb));
+        return QColor(rgb->red, rgb->green, rgb->blue);
     return std::nullopt;
 }
 
 } // namespace
 
-ColorFontPage::ColorFontPage(QWidget* page, PageContext context, platform::CommonDialog& dialog)
-    : EditorPage(page), context_(std::move(context)), dialog_(dialog) {
+ColorFontPage::ColorFontPage(QWidget* page, PageContext context, platform::DialogPrompter& dialogs)
+    : EditorPage(page), context_(std::move(context)), dialogs_(dialogs) {
     const TwipsLayout& layout = context_.layout;
     const struct {
         const char* caption;
@@ -45,15 +44,16 @@ ColorFontPage::ColorFontPage(QWidget* page, PageContext context, platform::Commo
             connect(button, &QPushButton::clicked, this,
                     [this, text = b.number == 1] { chooseColor(text); });
     }
-    author_ = new platform::Label(tr("Author"), page);
+    author_ = new QLabel(tr("Author"), page);
     layout.placeOnPage(author_, 2640, 480, 2892, 972);
     authorField_ = new QLineEdit(QStringLiteral("Your Name"), page);
     layout.placeOnPage(authorField_, 2640, 1680, 2892, 288);
-    title_ = new platform::Label(tr("Title"), page);
+    title_ = new QLabel(tr("Title"), page);
     layout.placeOnPage(title_, 2640, 2160, 2892, 1092);
     titleField_ = new QLineEdit(QStringLiteral("Title of Your Work"), page);
     layout.placeOnPage(titleField_, 2640, 3360, 2892, 288);
-    for (platform::Label* sample : {author_, title_}) {
+    for (QLabel* sample : {author_, title_}) {
+        sample->setAutoFillBackground(true);
         sample->setFrameShape(QFrame::Panel);
         sample->setFrameShadow(QFrame::Sunken);
         sample->setAlignment(Qt::AlignCenter);
@@ -80,76 +80,54 @@ void ColorFontPage::load(const stationery::StationerySettings& s) {
         if (field->text() != value)
             field->setText(value);
     }
-    showColors(s);
-    dialog_.FontName = QString::fromStdString(s.FontName);
-    dialog_.FontSize = s.FontSize;
-    dialog_.FontBold = s.FontBold;
-    dialog_.FontItalic = s.FontItalic;
-    showFont();
+    // The samples show the author and title in the chosen colours and font.
+    const QFont font = fontOf(s);
+    for (QLabel* sample : {author_, title_}) {
+        QPalette palette = QLabel().palette();
+        if (const auto text = colourOf(s.TextColor))
+            palette.setColor(QPalette::WindowText, *text);
+        if (const auto background = colourOf(s.BackgroundColor))
+            palette.setColor(QPalette::Window, *background);
+        sample->setPalette(palette);
+        sample->setFont(font);
+    }
+}
+
+QFont ColorFontPage::fontOf(const stationery::StationerySettings& s) {
+    QFont font;
+    if (!s.FontName.empty())
+        font.setFamily(QString::fromStdString(s.FontName));
+    font.setPointSizeF(s.FontSize > 0 ? s.FontSize : 8.0);
+    font.setBold(s.FontBold);
+    font.setItalic(s.FontItalic);
+    return font;
 }
 
 void ColorFontPage::chooseColor(bool textColor) {
-    if (!dialog_.ShowColor())
+    const stationery::StationerySettings& s = context_.document.settings();
+    const QColor current = colourOf(textColor ? s.TextColor : s.BackgroundColor)
+                               .value_or(textColor ? Qt::black : Qt::white);
+    const std::optional<QColor> chosen = dialogs_.color(context_.window, current);
+    if (!chosen)
         return; // cancelled: the colours stay as they were
-    const qint32 color = dialog_.Color;
-    if (textColor) {
-        author_->setForeColor(color);
-        title_->setForeColor(color);
-        author_->Tag = QString::fromStdString(stationery::hexColor(author_->ForeColor()));
-    } else {
-        author_->setBackColor(color);
-        title_->setBackColor(color);
-        title_->Tag = QString::fromStdString(stationery::hexColor(title_->BackColor()));
-    }
-    context_.document.edit([&](stationery::StationerySettings& s) {
-        (textColor ? s.TextColor : s.BackgroundColor) =
-            (textColor ? author_ : title_)->Tag.toStdString();
+    const std::string hex = stationery::hexColor(stationery::Rgb{
+        std::uint8_t(chosen->red()), std::uint8_t(chosen->green()), std::uint8_t(chosen->blue())});
+    context_.document.edit([&](stationery::StationerySettings& settings) {
+        (textColor ? settings.TextColor : settings.BackgroundColor) = hex;
     });
     emit touched();
 }
 
 void ColorFontPage::chooseFont() {
-    dialog_.Flags =
-        platform::CommonDialog::ScreenFontsFlag | platform::CommonDialog::FontMustExistFlag;
-    if (!dialog_.ShowFont())
+    const std::optional<QFont> chosen =
+        dialogs_.font(context_.window, fontOf(context_.document.settings()));
+    if (!chosen)
         return; // cancelled: the samples keep their font
-    showFont();
-    context_.document.edit([this](stationery::StationerySettings& s) {
-        s.FontName = dialog_.FontName.toStdString();
-        s.FontSize = dialog_.FontSize;
-        s.FontBold = dialog_.FontBold;
-        s.FontItalic = dialog_.FontItalic;
+    context_.document.edit([&](stationery::StationerySettings& s) {
+        s.FontName = chosen->family().toStdString();
+        s.FontSize = static_cast<float>(chosen->pointSizeF());
+        s.FontBold = chosen->bold();
+        s.FontItalic = chosen->italic();
     });
     emit touched();
-}
-
-void ColorFontPage::showFont() {
-    for (platform::Label* sample : {author_, title_}) {
-        QFont font = sample->font();
-        font.setFamily(dialog_.FontName);
-        font.setPointSizeF(dialog_.FontSize > 0 ? dialog_.FontSize : 8.0);
-        font.setBold(dialog_.FontBold);
-        font.setItalic(dialog_.FontItalic);
-        sample->setFont(font);
-    }
-}
-
-// The samples as the dialogs would have left them for the document's colours.
-void ColorFontPage::showColors(const stationery::StationerySettings& s) {
-    const QString text = QString::fromStdString(s.TextColor);
-    const QString background = QString::fromStdString(s.BackgroundColor);
-    if (author_->Tag == text && title_->Tag == background)
-        return;
-    author_->Tag = text;
-    title_->Tag = background;
-    for (platform::Label* sample : {author_, title_})
-        sample->resetColors();
-    if (const auto number = colorNumber(s.TextColor)) {
-        author_->setForeColor(*number);
-        title_->setForeColor(*number);
-    }
-    if (const auto number = colorNumber(s.BackgroundColor)) {
-        author_->setBackColor(*number);
-        title_->setBackColor(*number);
-    }
 }

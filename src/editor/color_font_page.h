@@ -3,39 +3,37 @@
 #include "editor/editor_page.h"
 #include "editor/page_context.h"
 
-#include <QObject>
+#include <QFont>
 
+class QLabel;
 class QLineEdit;
-class QPushButton;
 namespace platform {
-class CommonDialog;
-class Label;
-} // namespace platform
+class DialogPrompter;
+}
 namespace stationery {
 struct StationerySettings;
 }
 
 // The Color-Font tab: the text and background colours and the font, shown on the two
-// sample labels, and the author and title. The chosen font is kept by the common
-// dialog, as its dialog leaves it.
+// sample labels, and the author and title.
 class ColorFontPage : public EditorPage {
     Q_OBJECT
 public:
-    ColorFontPage(QWidget* page, PageContext context, platform::CommonDialog& dialog);
+    ColorFontPage(QWidget* page, PageContext context, platform::DialogPrompter& dialogs);
     StationeryDocument::Parts shows() const override { return StationeryDocument::Part::ColorFont; }
     void load(const stationery::StationerySettings& settings) override;
 
-    void chooseColor(bool textColor); // Command1 (text) and Command2 (background)
-    void chooseFont();                // Command3
+    // The colour dialog opens at the colour being chosen, the font dialog at the font.
+    void chooseColor(bool textColor); // the text colour, else the background colour
+    void chooseFont();
 
 private:
-    void showFont();
-    void showColors(const stationery::StationerySettings& settings);
+    static QFont fontOf(const stationery::StationerySettings& settings);
 
     PageContext context_;
-    platform::CommonDialog& dialog_;
-    platform::Label* author_ = nullptr; // Label4: its tag holds the text colour
-    platform::Label* title_ = nullptr;  // Label5: its tag holds the background colour
-    QLineEdit* authorField_ = nullptr;  // Text4
-    QLineEdit* titleField_ = nullptr;   // Text5
+    platform::DialogPrompter& dialogs_;
+    QLabel* author_ = nullptr; // samples of the author and title in the chosen look
+    QLabel* title_ = nullptr;
+    QLineEdit* authorField_ = nullptr;
+    QLineEdit* titleField_ = nullptr;
 };

@@ -7,13 +7,13 @@
 #include "platform/file_browser.h"
 #include "platform/file_list_box.h"
 #include "platform/image_box.h"
-#include "platform/label.h"
 #include "platform/latest_picture_decoder.h"
 #include "platform/message_box.h"
 #include "platform/mouse_pointer.h"
 #include "platform/picture_loader.h"
 #include "platform/runtime_error.h"
 #include "windows/picture_preview_window.h"
+#include <QLabel>
 
 #include <QFileInfo>
 #include <QGroupBox>
@@ -32,10 +32,13 @@ QString generalNumber(double value) {
     return QString::number(value, 'g', 15);
 }
 
-double pixelsFromTwips(double twips, double twipsPerPixel) {
-    const double pixels = twips / twipsPerPixel;
-    // A display rate such as 13.0909 twips a pixel leaves 99.9999999 for 100.
-    return std::abs(pixels - std::round(pixels)) < 1e-4 ? std::round(pixels) : pixels;
+// A length of the picture in pixels, as the file carries it: measured in twips to a
+// single's precision and taken back to pixels at the same rate. A display rate such
+// as 13.0909 twips a pixel leaves 99.9999999 for 100, which is taken as 100.
+QString measuredPixels(int pixels, double twipsPerPixel) {
+    const double twips = generalNumber(static_cast<float>(pixels * twipsPerPixel)).toDouble();
+    const double back = twips / twipsPerPixel;
+    return generalNumber(std::abs(back - std::round(back)) < 1e-4 ? std::round(back) : back);
 }
 
 } // namespace
@@ -57,29 +60,14 @@ ImagePage::ImagePage(QWidget* page, QWidget* form, PageContext context,
     preview_->setStretch(true);
     layout.place(preview_, 3960, 720, 2100, 3000);
     preview_->setToolTip(tr("Click to see the picture at its own size"));
-    natural_ = new platform::ImageBox(page);
-    natural_->hide();
-    chosen_ = new platform::Label(QStringLiteral("Label10"), page);
-    widthTwips_ = new platform::Label(QStringLiteral("Label11"), page);
-    heightTwips_ = new platform::Label(QStringLiteral("Label12"), page);
-    for (platform::Label* holder : {chosen_, widthTwips_, heightTwips_})
-        holder->hide();
 
     const std::pair<QWidget*, const char*> names[] = {
         {frame_, "Frame1"},           {browser_->drives(), "Drive1"}, {browser_->folders(), "Dir1"},
-        {browser_->files(), "File1"}, {preview_, "Image1"},           {natural_, "Image2"},
-        {chosen_, "Label10"},         {widthTwips_, "Label11"},       {heightTwips_, "Label12"},
+        {browser_->files(), "File1"}, {preview_, "Image1"},
     };
     const char* const spoken[] = {
-        QT_TR_NOOP("Images"),
-        QT_TR_NOOP("Picture drive"),
-        QT_TR_NOOP("Picture folder"),
-        QT_TR_NOOP("Picture files"),
-        QT_TR_NOOP("Picture preview"),
-        QT_TR_NOOP("Picture at its own size"),
-        QT_TR_NOOP("Chosen picture"),
-        QT_TR_NOOP("Picture width in twips"),
-        QT_TR_NOOP("Picture height in twips"),
+        QT_TR_NOOP("Images"),        QT_TR_NOOP("Picture drive"),   QT_TR_NOOP("Picture folder"),
+        QT_TR_NOOP("Picture files"), QT_TR_NOOP("Picture preview"),
     };
     for (std::size_t i = 0; i < std::size(names); ++i) {
         names[i].first->setObjectName(QLatin1String(names[i].second));
@@ -96,10 +84,9 @@ ImagePage::ImagePage(QWidget* page, QWidget* form, PageContext context,
     connect(preview_, &platform::ImageBox::Click, this, &ImagePage::showAtOwnSize);
 }
 
-void ImagePage::load(const stationery::StationerySettings& s) {
-    const QString path = QString::fromStdString(s.ImagePath);
-    if (chosen_->Caption() != path)
-        chosen_->setCaption(path);
+void ImagePage::load(const stationery::StationerySettings&) {
+    // The page makes every change of the picture itself, and Open shows the opened one
+    // through showOpened: nothing more to show here.
 }
 
 void ImagePage::setCurrent(bool current) {
@@ -107,14 +94,13 @@ void ImagePage::setCurrent(bool current) {
 }
 
 QString ImagePage::chosenFile() const {
-    return preview_->Tag;
+    const stationery::StationerySettings inUse = context_.document.settingsInUse();
+    return QString::fromStdString(std::string(stationery::effectiveImagePath(inUse)));
 }
 
 void ImagePage::chooseFile(const QString& path) {
     const stationery::StationerySettings& s = context_.document.settings();
-    const Choice before{
-        preview_->Tag, chosen_->Caption(), widthTwips_->Caption(), heightTwips_->Caption(),
-        s.ImagePath,   s.ImageWidth,       s.ImageHeight};
+    const Choice before{s.ImagePath, s.ImageWidth, s.ImageHeight};
     try {
         context_.setMousePointer(platform::PointerHourglass);
         showPicture(path, path, true);
@@ -128,13 +114,10 @@ void ImagePage::chooseFile(const QString& path) {
 }
 
 void ImagePage::decodeFailed(const QString& path, int errorNumber, const QString& description) {
-    if (path != preview_->Tag)
+    if (path != requested_)
         return; // chosen no more
+    requested_.clear();
     if (const std::optional<Choice> before = std::exchange(choiceBeforeDecode_, std::nullopt)) {
-        preview_->Tag = before->file;
-        chosen_->setCaption(before->named);
-        widthTwips_->setCaption(before->widthTwips);
-        heightTwips_->setCaption(before->heightTwips);
         context_.document.edit([&](stationery::StationerySettings& s) {
             s.ImagePath = before->imagePath;
             s.ImageWidth = before->imageWidth;
@@ -155,10 +138,10 @@ OpenedFileProblems ImagePage::showOpened(const StationeryDocument& document) {
     // The path as the stationery names it stays; the file is found from the stationery.
     const QString named = QString::fromStdString(document.settings().ImagePath);
     const QString file = QString::fromStdString(document.settingsInUse().ImagePath);
+    clearPicture();
     if (named == QLatin1String(stationery::kNoImage.data())) {
-        clearPicture(named, QString());
+        // nothing to show
     } else if (QFileInfo(file).isFile()) {
-        clearPicture(named, file);
         browser_->showFile(file);
         try {
             // The file's sizes, where it has them, rather than the picture measured again.
@@ -167,40 +150,31 @@ OpenedFileProblems ImagePage::showOpened(const StationeryDocument& document) {
             problems.unreadable << named;
         }
     } else {
-        clearPicture(named, file);
         problems.gone << named;
     }
     return problems;
 }
 
-void ImagePage::clearPicture(const QString& named, const QString& file) {
+void ImagePage::clearPicture() {
     decoder_->cancel();
+    requested_.clear();
     choiceBeforeDecode_.reset();
     preview_->setPicture(QPixmap());
-    preview_->Tag = file;
     browser_->files()->showChosen(QString());
-    chosen_->setCaption(named);
 }
 
 void ImagePage::showPicture(const QString& path, const QString& named, bool measure) {
     // The size comes from the file's header once the file is known to decode; the
     // preview is decoded meanwhile on another thread, straight at the size it is
     // shown, so the window answers at once however large the picture.
-    natural_->resize(platform::PictureLoader::checkedSize(path));
+    const QSize size = platform::PictureLoader::checkedSize(path);
     preview_->setPicture(QPixmap());
+    requested_ = path;
     decoder_->request(path, preview_->size() * preview_->devicePixelRatioF());
 
-    chosen_->setCaption(named);
-    QString width, height;
-    if (measure) {
-        const double perPixel = context_.layout.twips().perPixel();
-        widthTwips_->setCaption(generalNumber(static_cast<float>(natural_->width() * perPixel)));
-        heightTwips_->setCaption(generalNumber(static_cast<float>(natural_->height() * perPixel)));
-        // Twips back to pixels at the same rate: the picture's own size in pixels.
-        width = generalNumber(pixelsFromTwips(widthTwips_->Caption().toDouble(), perPixel));
-        height = generalNumber(pixelsFromTwips(heightTwips_->Caption().toDouble(), perPixel));
-    }
-    preview_->Tag = path;
+    const double perPixel = context_.layout.twips().perPixel();
+    const QString width = measuredPixels(size.width(), perPixel);
+    const QString height = measuredPixels(size.height(), perPixel);
     context_.document.edit([&](stationery::StationerySettings& s) {
         s.ImagePath = named.toStdString();
         if (measure) {
@@ -212,7 +186,7 @@ void ImagePage::showPicture(const QString& path, const QString& named, bool meas
 }
 
 void ImagePage::showDecoded(const QString& path, const QImage& image) {
-    if (path != preview_->Tag)
+    if (path != requested_)
         return; // chosen no more
     choiceBeforeDecode_.reset();
     QPixmap picture = QPixmap::fromImage(image);
@@ -233,8 +207,7 @@ void ImagePage::recoverFromFailure(int errorNumber) {
 
 void ImagePage::showAtOwnSize() {
     if (!previewWindow_) {
-        previewWindow_ =
-            new PicturePreviewWindow([this] { return preview_->Tag; }, context_.window);
+        previewWindow_ = new PicturePreviewWindow([this] { return chosenFile(); }, context_.window);
         previewWindow_->setAttribute(Qt::WA_DeleteOnClose);
     }
     previewWindow_->showMaximized();

@@ -16,7 +16,6 @@ class QGroupBox;
 namespace platform {
 class FileBrowser;
 class ImageBox;
-class Label;
 class LatestPictureDecoder;
 class VolumeList;
 } // namespace platform
@@ -54,7 +53,7 @@ signals:
     void previewShown();
 
 private:
-    void clearPicture(const QString& named, const QString& file);
+    void clearPicture();
     // Records the picture at `path` as chosen, its size measured when `measure`, and
     // has its preview decoded. Throws RuntimeError as the loader does, before anything
     // is recorded, when the file is not a whole picture it can decode.
@@ -68,19 +67,13 @@ private:
     PageContext context_;
     QGroupBox* frame_ = nullptr;               // Frame1
     platform::FileBrowser* browser_ = nullptr; // Drive1, Dir1, File1
-    platform::ImageBox* preview_ = nullptr;    // Image1: its tag holds the chosen file
-    platform::ImageBox* natural_ = nullptr;    // Image2: sized to the picture
-    platform::Label* chosen_ = nullptr;        // Label10: the chosen picture's path
-    platform::Label* widthTwips_ = nullptr;    // Label11
-    platform::Label* heightTwips_ = nullptr;   // Label12
+    platform::ImageBox* preview_ = nullptr;    // Image1
+    // The file whose preview is being decoded; a decode of any other comes too late.
+    QString requested_;
     QPointer<PicturePreviewWindow> previewWindow_;
     // What was chosen before the picture whose preview is being decoded, should its
     // decode fail; none after an Open, which keeps what the file names.
     struct Choice {
-        QString file;
-        QString named;
-        QString widthTwips;
-        QString heightTwips;
         std::string imagePath;
         std::string imageWidth;
         std::string imageHeight;

@@ -70,7 +70,6 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     connectDocument();
     setOuterSizeTwips(6480, kOuterHeight);
     placeWindowControls();
-    imagePage_->preview()->Tag = QString();
     startFolder_ = imagePage_->browser().folders()->Path();
     imagePage_->browser().setStartFolder(startFolder_);
     soundPage_->browser().setStartFolder(startFolder_);
@@ -104,7 +103,7 @@ void MainWindow::addPages(const TwipsLayout& layout, QWidget* client) {
          }},
         {QT_TR_NOOP("Color-Font"), Qt::CTRL | Qt::Key_F, "mnucolorfont",
          [&](QWidget* tab) {
-             return new ColorFontPage(tab, context, dialog_);
+             return new ColorFontPage(tab, context, services_.dialogs);
          }},
         {QT_TR_NOOP("Margins"), Qt::CTRL | Qt::Key_M, "mnuMargins",
          [&](QWidget* tab) {

@@ -5,8 +5,8 @@
 #include "editor/stationery_document.h"
 #include "editor/twips_layout.h"
 #include "platform/image_box.h"
-#include "platform/label.h"
 #include "windows/artwork.h"
+#include <QLabel>
 
 #include <QLineEdit>
 
@@ -42,7 +42,7 @@ MarginsPage::MarginsPage(QWidget* page, PageContext context)
     };
     int top = 840;
     for (const auto& row : rows) {
-        auto* label = new platform::Label(tr(row.caption), page);
+        auto* label = new QLabel(tr(row.caption), page);
         layout.placeOnPage(label, 240, top, 1572, 252);
         label->setObjectName(QStringLiteral("Label%1").arg(row.number));
         label->setAccessibleName(tr(row.caption));
@@ -56,7 +56,7 @@ MarginsPage::MarginsPage(QWidget* page, PageContext context)
         top += 480;
     }
 
-    direction_ = new platform::Label(QStringLiteral("Scroll Direction"), page);
+    direction_ = new QLabel(QStringLiteral("Scroll Direction"), page);
     direction_->setAlignment(Qt::AlignCenter);
     layout.placeOnPage(direction_, 4140, 600, 1824, 252);
     direction_->setObjectName(QStringLiteral("Label13"));
@@ -72,18 +72,19 @@ MarginsPage::MarginsPage(QWidget* page, PageContext context)
         const char* spoken;
         int left, top;
         artwork::Arrow arrow;
+        stationery::ScrollDirection direction;
         bool copiesWidth;
     } arrows[] = {
         {3, QT_TR_NOOP("Up"), QT_TR_NOOP("Scroll up"), centreLeft, centreTop - step,
-         artwork::Arrow::Up, true},
+         artwork::Arrow::Up, stationery::ScrollDirection::Up, true},
         {4, QT_TR_NOOP("Left"), QT_TR_NOOP("Scroll left"), centreLeft - step, centreTop,
-         artwork::Arrow::Left, false},
+         artwork::Arrow::Left, stationery::ScrollDirection::Left, false},
         {5, QT_TR_NOOP("Down"), QT_TR_NOOP("Scroll down"), centreLeft, centreTop + step,
-         artwork::Arrow::Down, true},
+         artwork::Arrow::Down, stationery::ScrollDirection::Down, true},
         {6, QT_TR_NOOP("Right"), QT_TR_NOOP("Scroll right"), centreLeft + step, centreTop,
-         artwork::Arrow::Right, false},
+         artwork::Arrow::Right, stationery::ScrollDirection::Right, false},
         {7, QT_TR_NOOP("No Scroll"), QT_TR_NOOP("No scroll"), centreLeft, centreTop,
-         artwork::Arrow::None, false},
+         artwork::Arrow::None, stationery::ScrollDirection::NoScroll, false},
     };
     for (const auto& a : arrows) {
         auto* box = new platform::ImageBox(page);
@@ -97,11 +98,10 @@ MarginsPage::MarginsPage(QWidget* page, PageContext context)
         box->setCursor(Qt::PointingHandCursor);
         box->setObjectName(QStringLiteral("Image%1").arg(a.number));
         box->setAccessibleName(tr(a.spoken));
-        // The caption is also the value the file is written from: never translated.
-        const QString caption = QString::fromLatin1(a.caption);
-        connect(box, &platform::ImageBox::Click, this, [this, caption, copies = a.copiesWidth] {
-            chooseScrollDirection(caption, copies);
-        });
+        connect(box, &platform::ImageBox::Click, this,
+                [this, direction = a.direction, copies = a.copiesWidth] {
+                    chooseScrollDirection(direction, copies);
+                });
     }
 }
 
@@ -110,12 +110,14 @@ void MarginsPage::load(const stationery::StationerySettings& s) {
     setTextIfOther(height_, s.ImageHeight);
     setTextIfOther(top_, s.TopMargin);
     setTextIfOther(left_, s.LeftMargin);
-    // "Scroll Direction" and "No Scroll" both mean no scroll: keep whichever shows.
+    // No scroll reads "No Scroll" once the middle arrow was pressed, else the label's
+    // own "Scroll Direction".
     static const QString captions[] = {QStringLiteral("Scroll Direction"), QStringLiteral("Up"),
                                        QStringLiteral("Left"), QStringLiteral("Down"),
                                        QStringLiteral("Right")};
-    if (stationery::directionFromCaption(direction_->Caption().toStdString()) != s.Direction)
-        direction_->setCaption(captions[static_cast<int>(s.Direction)]);
+    const bool still = s.Direction == stationery::ScrollDirection::NoScroll;
+    direction_->setText(still && noScrollPressed_ ? QStringLiteral("No Scroll")
+                                                  : captions[static_cast<int>(s.Direction)]);
 }
 
 void MarginsPage::setCurrent(bool) {
@@ -125,10 +127,11 @@ void MarginsPage::setCurrent(bool) {
         field->setEnabled(pictureChosen);
 }
 
-void MarginsPage::chooseScrollDirection(const QString& caption, bool copyWidthToLeftMargin) {
-    direction_->setCaption(caption);
-    const auto direction = stationery::directionFromCaption(caption.toStdString());
+void MarginsPage::chooseScrollDirection(stationery::ScrollDirection direction,
+                                        bool copyWidthToLeftMargin) {
+    noScrollPressed_ = direction == stationery::ScrollDirection::NoScroll;
     context_.document.edit([&](stationery::StationerySettings& s) { s.Direction = direction; });
+    load(context_.document.settings()); // the caption, also when the direction stays
     emit touched();
     // Tiled in one column, the picture is as wide as the text's left margin should be.
     if (copyWidthToLeftMargin && width_->isEnabled())

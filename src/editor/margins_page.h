@@ -2,13 +2,14 @@
 
 #include "editor/editor_page.h"
 #include "editor/page_context.h"
+#include "stationery/settings.h"
 
 #include <QObject>
 
 class QLineEdit;
+class QLabel;
 namespace platform {
 class ImageBox;
-class Label;
 } // namespace platform
 namespace stationery {
 struct StationerySettings;
@@ -31,13 +32,14 @@ public:
 
     // The arrows: Up and Down also make the left margin the picture's width, so the
     // text starts beside the column of pictures.
-    void chooseScrollDirection(const QString& caption, bool copyWidthToLeftMargin);
+    void chooseScrollDirection(stationery::ScrollDirection direction, bool copyWidthToLeftMargin);
 
 private:
     PageContext context_;
-    QLineEdit* width_ = nullptr;           // Text6
-    QLineEdit* height_ = nullptr;          // Text7
-    QLineEdit* top_ = nullptr;             // Text8
-    QLineEdit* left_ = nullptr;            // Text9
-    platform::Label* direction_ = nullptr; // Label13
+    QLineEdit* width_ = nullptr;  // Text6
+    QLineEdit* height_ = nullptr; // Text7
+    QLineEdit* top_ = nullptr;    // Text8
+    QLineEdit* left_ = nullptr;   // Text9
+    QLabel* direction_ = nullptr; // shows the scroll direction
+    bool noScrollPressed_ = false;
 };

@@ -7,9 +7,9 @@
 #include "platform/drive_list_box.h"
 #include "platform/file_browser.h"
 #include "platform/file_list_box.h"
-#include "platform/label.h"
 #include "platform/media_control.h"
 #include "platform/mouse_pointer.h"
+#include <QLabel>
 
 #include <QFileInfo>
 #include <QGroupBox>
@@ -31,10 +31,6 @@ SoundPage::SoundPage(QWidget* page, QWidget* form, PageContext context,
     noSound_ = new platform::CheckBox(tr("No Sound"), frame_);
     layout.place(noSound_, 4800, 1200, 972, 432);
 
-    chosen_ = new platform::Label(QStringLiteral("null"), page);
-    layout.placeOnPage(chosen_, 240, 3360, 1932, 372);
-    chosen_->hide();
-
     // The player sits on the window, above the tabs; the window shows it with this tab.
     player_ = new platform::MediaControl(audio, form);
     layout.place(player_, 0, 3000, 1224, 492);
@@ -42,12 +38,12 @@ SoundPage::SoundPage(QWidget* page, QWidget* form, PageContext context,
     const std::pair<QWidget*, const char*> names[] = {
         {frame_, "Frame2"},           {browser_->drives(), "Drive2"}, {browser_->folders(), "Dir2"},
         {browser_->files(), "File2"}, {noSound_, "Check1"},           {oldClient_, "Check2"},
-        {player_, "MMControl1"},      {chosen_, "Label14"},
+        {player_, "MMControl1"},
     };
     const char* const spoken[] = {
-        QT_TR_NOOP("Sounds"),       QT_TR_NOOP("Sound drive"),  QT_TR_NOOP("Sound folder"),
-        QT_TR_NOOP("Sound files"),  QT_TR_NOOP("No Sound"),     QT_TR_NOOP("Outlook Express 4"),
-        QT_TR_NOOP("Sound player"), QT_TR_NOOP("Chosen sound"),
+        QT_TR_NOOP("Sounds"),       QT_TR_NOOP("Sound drive"), QT_TR_NOOP("Sound folder"),
+        QT_TR_NOOP("Sound files"),  QT_TR_NOOP("No Sound"),    QT_TR_NOOP("Outlook Express 4"),
+        QT_TR_NOOP("Sound player"),
     };
     for (std::size_t i = 0; i < std::size(names); ++i) {
         names[i].first->setObjectName(QLatin1String(names[i].second));
@@ -77,9 +73,6 @@ void SoundPage::setCurrent(bool current) {
 }
 
 void SoundPage::load(const stationery::StationerySettings& s) {
-    const QString path = QString::fromStdString(s.SoundPath);
-    if (chosen_->Caption() != path)
-        chosen_->setCaption(path);
     if (noSound_->Value() != (s.NoSound != 0 ? 1 : 0))
         noSound_->setValue(s.NoSound != 0 ? 1 : 0);
     if (oldClient_->Value() != (s.OutlookExpress4 != 0 ? 1 : 0))
@@ -109,7 +102,6 @@ void SoundPage::chooseSound(const QString& path) {
 void SoundPage::openSound(const QString& path, const QString& named) {
     player_->setCommand(platform::MediaControl::StopCommand);
     context_.setMousePointer(platform::PointerHourglass);
-    chosen_->setCaption(named);
     context_.document.edit(
         [&](stationery::StationerySettings& s) { s.SoundPath = named.toStdString(); });
     if (noSound_->Value() == 1)
@@ -143,6 +135,6 @@ void SoundPage::noSoundClicked() {
         player_->setCommand(platform::MediaControl::CloseCommand);
         emit touched(true);
     }
-    if (noSound_->Value() == 0 && chosen_->Caption() == QLatin1String("null"))
+    if (noSound_->Value() == 0 && context_.document.settings().SoundPath == stationery::kNoSound)
         emit touched(false);
 }

@@ -12,7 +12,6 @@ namespace platform {
 class AudioDevice;
 class CheckBox;
 class FileBrowser;
-class Label;
 class MediaControl;
 class VolumeList;
 } // namespace platform
@@ -49,6 +48,5 @@ private:
     platform::FileBrowser* browser_ = nullptr; // Drive2, Dir2, File2
     platform::CheckBox* noSound_ = nullptr;    // Check1
     platform::CheckBox* oldClient_ = nullptr;  // Check2
-    platform::Label* chosen_ = nullptr;        // Label14: the chosen sound's path
     platform::MediaControl* player_ = nullptr; // MMControl1
 };

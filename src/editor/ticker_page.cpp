@@ -3,7 +3,7 @@
 
 #include "editor/stationery_document.h"
 #include "editor/twips_layout.h"
-#include "platform/label.h"
+#include <QLabel>
 
 #include <QLineEdit>
 
@@ -24,7 +24,7 @@ TickerPage::TickerPage(QWidget* page, PageContext context)
     for (int i = 0; i < 3; ++i) {
         const int number = i + 1;
         const int top = 840 + 600 * i;
-        labels_[i] = new platform::Label(tr("Ticker #%1").arg(number), page);
+        labels_[i] = new QLabel(tr("Ticker #%1").arg(number), page);
         context_.layout.placeOnPage(labels_[i], 240, top, 1692, 252);
         labels_[i]->setObjectName(QStringLiteral("Label%1").arg(number));
         labels_[i]->setAccessibleName(tr(spoken[i]));

@@ -6,9 +6,7 @@
 #include <QObject>
 
 class QLineEdit;
-namespace platform {
-class Label;
-}
+class QLabel;
 namespace stationery {
 struct StationerySettings;
 }
@@ -26,6 +24,6 @@ public:
 
 private:
     PageContext context_;
-    platform::Label* labels_[3] = {};
+    QLabel* labels_[3] = {};
     QLineEdit* fields_[3] = {};
 };

@@ -21,8 +21,6 @@ public:
     // it is shown, drawn at `offset` in a box whose geometry the caller has set.
     void setPicturePart(const QPixmap& part, QPoint offset);
 
-    QString Tag;
-
 signals:
     void Click();
 

@@ -23,8 +23,11 @@ Rgb rgbOfColorNumber(std::uint32_t number) {
 }
 
 std::string hexColor(std::uint32_t number) {
+    return hexColor(rgbOfColorNumber(number));
+}
+
+std::string hexColor(Rgb c) {
     static constexpr char digits[] = "0123456789ABCDEF";
-    const Rgb c = rgbOfColorNumber(number);
     return {digits[c.red >> 4],    digits[c.red & 0xF], digits[c.green >> 4],
             digits[c.green & 0xF], digits[c.blue >> 4], digits[c.blue & 0xF]};
 }

@@ -20,6 +20,7 @@ Rgb rgbOfColorNumber(std::uint32_t colorNumber);
 // A colour number as the six upper-case hexadecimal digits the file carries: red,
 // green, blue, without "#".
 std::string hexColor(std::uint32_t colorNumber);
+std::string hexColor(Rgb colour);
 // The value of one hexadecimal digit (either case), or -1.
 int hexDigit(char c);
 // Six hexadecimal digits (either case) as a colour, or nothing for any other text.

@@ -1,6 +1,7 @@
 #include "editor_fixture.h"
-#include "platform/label.h"
 #include "platform/menu_item.h"
+
+#include <QLabel>
 
 using namespace Qt::StringLiterals;
 
@@ -8,7 +9,9 @@ namespace {
 
 using ColorFontTest = EditorTest;
 
-TEST_F(ColorFontTest, ColoursBecomeHexInTheLabelTags) {
+// A chosen colour reaches the document as the file writes it and shows on both
+// samples; the dialog opens at the colour being chosen.
+TEST_F(ColorFontTest, ChosenColoursReachTheDocumentAndTheSamples) {
     const std::pair<QColor, const char*> examples[] = {
         {QColor(255, 0, 0), "FF0000"},     {QColor(0, 255, 0), "00FF00"},
         {QColor(0, 0, 255), "0000FF"},     {QColor(0, 0, 0), "000000"},
@@ -17,35 +20,36 @@ TEST_F(ColorFontTest, ColoursBecomeHexInTheLabelTags) {
     for (const auto& [color, hex] : examples) {
         dialogs.answerColor(color);
         QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
-        EXPECT_EQ(control<platform::Label>("Label4")->Tag, QLatin1String(hex));
-        EXPECT_EQ(control<platform::Label>("Label4")->palette().color(QPalette::WindowText), color);
-        EXPECT_EQ(control<platform::Label>("Label5")->palette().color(QPalette::WindowText), color);
+        EXPECT_EQ(form->document().settings().TextColor, hex);
+        EXPECT_EQ(control<QLabel>("Label4")->palette().color(QPalette::WindowText), color);
+        EXPECT_EQ(control<QLabel>("Label5")->palette().color(QPalette::WindowText), color);
     }
     EXPECT_TRUE(control<platform::MenuItem>("mnucolorfont")->Checked());
-    EXPECT_EQ(control<platform::Label>("Label5")->Tag,
-              u""_s); // the text colour leaves the background alone
+    EXPECT_EQ(form->document().settings().BackgroundColor,
+              ""); // the text colour leaves the background alone
 
     dialogs.answerColor(QColor(0, 0, 255));
     QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
-    EXPECT_EQ(control<platform::Label>("Label5")->Tag, u"0000FF"_s);
-    EXPECT_EQ(control<platform::Label>("Label4")->palette().color(QPalette::Window),
-              QColor(0, 0, 255));
-    EXPECT_EQ(control<platform::Label>("Label4")->Tag, u"FF8040"_s);
+    EXPECT_EQ(form->document().settings().BackgroundColor, "0000FF");
+    EXPECT_EQ(dialogs.lastInitialColor(), QColor(Qt::white)); // none chosen before
+    EXPECT_EQ(control<QLabel>("Label4")->palette().color(QPalette::Window), QColor(0, 0, 255));
+    EXPECT_EQ(form->document().settings().TextColor, "FF8040");
+    dialogs.cancelNext();
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    EXPECT_EQ(dialogs.lastInitialColor(), QColor(255, 128, 64));
 }
 
 TEST_F(ColorFontTest, CancelledDialogsChangeNothing) {
-    const QPalette before = control<platform::Label>("Label4")->palette();
-    const QFont fontBefore = control<platform::Label>("Label5")->font();
+    const QPalette before = control<QLabel>("Label4")->palette();
+    const QFont fontBefore = control<QLabel>("Label5")->font();
     dialogs.cancelNext();
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
     dialogs.cancelNext();
     QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
     dialogs.cancelNext();
     QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
-    EXPECT_EQ(control<platform::Label>("Label4")->Tag, u""_s);
-    EXPECT_TRUE(control<platform::Label>("Label5")->Tag.isEmpty());
-    EXPECT_EQ(control<platform::Label>("Label4")->palette(), before);
-    EXPECT_EQ(control<platform::Label>("Label5")->font(), fontBefore);
+    EXPECT_EQ(control<QLabel>("Label4")->palette(), before);
+    EXPECT_EQ(control<QLabel>("Label5")->font(), fontBefore);
     EXPECT_FALSE(control<platform::MenuItem>("mnucolorfont")->Checked());
     EXPECT_EQ(form->document().settings(), stationery::StationerySettings{});
 }
@@ -57,22 +61,21 @@ TEST_F(ColorFontTest, FontChoiceReachesPreviewAndRecord) {
     bold.setItalic(true);
     dialogs.answerFont(bold);
     QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
-    for (platform::Label* preview :
-         {control<platform::Label>("Label4"), control<platform::Label>("Label5")}) {
+    for (QLabel* preview : {control<QLabel>("Label4"), control<QLabel>("Label5")}) {
         EXPECT_EQ(preview->font().family(), u"DejaVu Serif"_s);
         EXPECT_EQ(preview->font().pointSizeF(), 14);
         EXPECT_TRUE(preview->font().bold());
         EXPECT_TRUE(preview->font().italic());
     }
     EXPECT_TRUE(control<platform::MenuItem>("mnucolorfont")->Checked());
-    EXPECT_TRUE(control<platform::Label>("Label4")->Tag.isEmpty()); // a font changes no colour
+    EXPECT_TRUE(form->document().settings().TextColor.empty()); // a font changes no colour
 
     QFont regular(QStringLiteral("DejaVu Sans"));
     regular.setPointSizeF(9);
     dialogs.answerFont(regular);
     QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
-    EXPECT_FALSE(control<platform::Label>("Label5")->font().bold());
-    EXPECT_FALSE(control<platform::Label>("Label5")->font().italic());
+    EXPECT_FALSE(control<QLabel>("Label5")->font().bold());
+    EXPECT_FALSE(control<QLabel>("Label5")->font().italic());
     // The dialog opens on the font chosen before.
     EXPECT_EQ(dialogs.lastInitialFont().family(), u"DejaVu Serif"_s);
 

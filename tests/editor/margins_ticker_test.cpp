@@ -1,7 +1,7 @@
 #include "editor_fixture.h"
 #include "platform/image_box.h"
-#include "platform/label.h"
 #include "platform/menu_item.h"
+#include <QLabel>
 
 #include <QLineEdit>
 #include <QTest>
@@ -23,7 +23,7 @@ TEST_F(MarginsTickerTest, DirectionButtonsSetTheCaptionAndTheMark) {
     for (const auto& [button, caption] : buttons) {
         EXPECT_EQ(button->toolTip(), QLatin1String(caption));
         QTest::mouseClick(button, Qt::LeftButton);
-        EXPECT_EQ(control<platform::Label>("Label13")->Caption(), QLatin1String(caption));
+        EXPECT_EQ(control<QLabel>("Label13")->text(), QLatin1String(caption));
     }
     EXPECT_TRUE(control<platform::MenuItem>("mnuMargins")->Checked());
     EXPECT_FALSE(stationery::isScrolling(form->document().settings()));
@@ -45,7 +45,7 @@ TEST_F(MarginsTickerTest, ArrowsAreDrawnWhenTheirTabFirstShows) {
 TEST_F(MarginsTickerTest, UpAndDownCopyTheWidthOnlyWhenAnImageIsChosen) {
     QTest::mouseClick(control<platform::ImageBox>("Image3"),
                       Qt::LeftButton); // no image: the fields are disabled
-    EXPECT_EQ(control<platform::Label>("Label13")->Caption(), u"Up"_s);
+    EXPECT_EQ(control<QLabel>("Label13")->text(), u"Up"_s);
     EXPECT_EQ(control<QLineEdit>("Text9")->text(), u"0"_s);
 
     form->document().edit([](stationery::StationerySettings& s) { s.ImagePath = "/p/sky.jpg"; });

@@ -4,15 +4,16 @@
 #include "platform/dir_list_box.h"
 #include "platform/file_list_box.h"
 #include "platform/image_box.h"
-#include "platform/label.h"
 #include "platform/menu_item.h"
 #include "sound_files.h"
 #include "stationery/export.h"
 #include "stationery/writer.h"
+#include <QLabel>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 
 using namespace Qt::StringLiterals;
@@ -84,13 +85,11 @@ TEST_F(OpenExportTest, OpenSetsEveryControlAndSaveWritesTheSameBytes) {
 
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(shownTitle(), file);
-    EXPECT_EQ(control<platform::Label>("Label10")->Caption(), picturePath);
-    EXPECT_EQ(control<platform::ImageBox>("Image1")->Tag, picturePath);
+    EXPECT_EQ(form->document().settings().ImagePath, picturePath.toStdString());
     EXPECT_TRUE(previewShown());
     EXPECT_EQ(control<platform::DirListBox>("Dir1")->Path(),
               QDir::toNativeSeparators(scratch.path()));
     EXPECT_EQ(control<QLineEdit>("Text6")->text(), u"77"_s);
-    EXPECT_EQ(control<platform::Label>("Label14")->Caption(), soundPath);
     EXPECT_EQ(control<platform::DirListBox>("Dir2")->Path(),
               QDir::toNativeSeparators(scratch.path()));
     EXPECT_EQ(control<platform::CheckBox>("Check2")->Value(), 1);
@@ -98,11 +97,10 @@ TEST_F(OpenExportTest, OpenSetsEveryControlAndSaveWritesTheSameBytes) {
     EXPECT_EQ(control<QLineEdit>("Text3")->text(),
               u""_s); // the placeholder ticker is not in the file
     EXPECT_EQ(control<QLineEdit>("Text5")->text(), u"Spring \"Notes\" Ω"_s);
-    EXPECT_EQ(control<platform::Label>("Label4")->Tag, u"000080"_s);
-    EXPECT_EQ(control<platform::Label>("Label4")->ForeColor(), 0x800000); // red in the lowest byte
-    EXPECT_EQ(control<platform::Label>("Label5")->BackColor(), 0xCCFFFF);
-    EXPECT_TRUE(control<platform::Label>("Label4")->font().bold());
-    EXPECT_EQ(control<platform::Label>("Label13")->Caption(), u"Up"_s);
+    EXPECT_EQ(control<QLabel>("Label4")->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+    EXPECT_EQ(control<QLabel>("Label5")->palette().color(QPalette::Window), QColor(255, 255, 204));
+    EXPECT_TRUE(control<QLabel>("Label4")->font().bold());
+    EXPECT_EQ(control<QLabel>("Label13")->text(), u"Up"_s);
     // The chosen files are the ones selected in their lists, and the Items menu ticks
     // every part the file sets.
     EXPECT_EQ(control<platform::FileListBox>("File1")->FileName(), u"sky.jpg"_s);
@@ -117,8 +115,8 @@ TEST_F(OpenExportTest, OpenSetsEveryControlAndSaveWritesTheSameBytes) {
     ASSERT_TRUE(form->openStationery(untouched));
     EXPECT_EQ(control<QLineEdit>("Text4")->text(), u"Your Name"_s);
     EXPECT_EQ(control<QLineEdit>("Text5")->text(), u"Title of Your Work"_s);
-    EXPECT_EQ(control<platform::Label>("Label10")->Caption(), u"Label10"_s);
-    EXPECT_EQ(control<platform::Label>("Label13")->Caption(), u"Scroll Direction"_s);
+    EXPECT_EQ(form->document().settings().ImagePath, stationery::kNoImage);
+    EXPECT_EQ(control<QLabel>("Label13")->text(), u"Scroll Direction"_s);
     EXPECT_EQ(contents(saveThroughTheMenu(u"untouched-again.htm"_s)), contents(untouched));
     EXPECT_EQ(control<platform::FileListBox>("File1")->FileName(), u""_s);
     for (const char* item : {"mnuImage", "mnuSound", "mnuTicker", "mnucolorfont", "mnuMargins"})
@@ -142,9 +140,10 @@ TEST_F(OpenExportTest, AnExportedPageFindsItsFilesBesideItFromAnyFolder) {
     ASSERT_TRUE(opened);
     EXPECT_TRUE(messages.shown.empty()) << messages.shown[0].text.toStdString();
     const QString ownPicture = scratchPath(u"out/sky.jpg"_s);
-    EXPECT_EQ(QFileInfo(control<platform::ImageBox>("Image1")->Tag).canonicalFilePath(),
+    EXPECT_EQ(QFileInfo(QString::fromStdString(form->document().settingsInUse().ImagePath))
+                  .canonicalFilePath(),
               QFileInfo(ownPicture).canonicalFilePath());
-    EXPECT_EQ(control<platform::Label>("Label10")->Caption(), u"sky.jpg"_s); // as written
+    EXPECT_EQ(form->document().settings().ImagePath, "sky.jpg"); // as written
 
     // Export copies the page's own picture, not the namesake.
     QDir(scratch.path()).mkpath(u"again"_s);
@@ -174,7 +173,7 @@ TEST_F(OpenExportTest, MissingFilesKeepTheirPathsAndAreNamedOnce) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown[0].text.contains(scratchPath(u"gone.jpg"_s)));
     EXPECT_TRUE(messages.shown[0].text.contains(scratchPath(u"gone.mid"_s)));
-    EXPECT_EQ(control<platform::Label>("Label10")->Caption(), scratchPath(u"gone.jpg"_s));
+    EXPECT_EQ(form->document().settings().ImagePath, scratchPath(u"gone.jpg"_s).toStdString());
     EXPECT_EQ(contents(saveThroughTheMenu(u"out.htm"_s)), contents(file));
 }
 

@@ -1,7 +1,7 @@
 #include "editor_fixture.h"
 #include "platform/check_box.h"
-#include "platform/label.h"
 #include "stationery/writer.h"
+#include <QLabel>
 
 #include <QFile>
 #include <QLineEdit>
@@ -124,7 +124,7 @@ TEST_F(SaveTest, ControlsReachTheDocumentAndTheHoldersShowIt) {
     EXPECT_EQ(s.FontSize, 10.5f);
     EXPECT_TRUE(s.FontItalic);
     EXPECT_FALSE(s.FontBold);
-    EXPECT_EQ(control<platform::Label>("Label13")->Caption(), u"Left"_s);
+    EXPECT_EQ(control<QLabel>("Label13")->text(), u"Left"_s);
 }
 
 } // namespace

@@ -5,11 +5,11 @@
 #include "platform/doubles/media_control_history.h"
 #include "platform/drive_list_box.h"
 #include "platform/file_list_box.h"
-#include "platform/label.h"
 #include "platform/media_control.h"
 #include "platform/menu_item.h"
 #include "sound_files.h"
 #include "stationery/writer.h"
+#include <QLabel>
 
 #include <QFile>
 #include <QToolButton>
@@ -49,7 +49,7 @@ TEST_F(SoundTabTest, ChoosingAFileRecordsItAndOpensItInOrder) {
         u"Setting52=true"_s,  u"Command=Open"_s,
     };
     EXPECT_EQ(history.entries, expected);
-    EXPECT_EQ(control<platform::Label>("Label14")->Caption(), path);
+    EXPECT_EQ(QString::fromStdString(form->document().settings().SoundPath), path);
     EXPECT_TRUE(control<platform::MenuItem>("mnuSound")->Checked());
     EXPECT_EQ(form->MousePointer(), MainWindow::PointerDefault);
     EXPECT_EQ(audio.calls.last(), u"open Sequencer "_s + path);
@@ -85,7 +85,7 @@ TEST_F(SoundTabTest, NoSoundStopsAndClosesAndTheCheckMarkFollowsTheStateTable) {
     control<platform::CheckBox>("Check1")->setValue(1);
     EXPECT_EQ(audio.calls, QStringList({u"stop"_s, u"close"_s}));
     EXPECT_EQ(audio.mode(), platform::AudioDevice::Mode::NotOpen);
-    EXPECT_EQ(control<platform::Label>("Label14")->Caption(), path);
+    EXPECT_EQ(QString::fromStdString(form->document().settings().SoundPath), path);
     EXPECT_TRUE(control<platform::MenuItem>("mnuSound")->Checked());
 
     control<platform::CheckBox>("Check1")->setValue(
@@ -116,7 +116,8 @@ TEST_F(SoundTabTest, AFileThatCannotBePlayedIsStillChosen) {
     picture_files::write(path, "plain text");
     control<platform::DirListBox>("Dir2")->setPath(scratch.path());
     click(u"renamed.wav"_s);
-    EXPECT_EQ(control<platform::Label>("Label14")->Caption(), QDir::toNativeSeparators(path));
+    EXPECT_EQ(QString::fromStdString(form->document().settings().SoundPath),
+              QDir::toNativeSeparators(path));
     EXPECT_FALSE(control<platform::MediaControl>("MMControl1")->playButton()->isEnabled());
     EXPECT_EQ(control<platform::MediaControl>("MMControl1")->playButton()->toolTip(),
               audio.openProblem);
@@ -129,13 +130,13 @@ TEST_F(SoundTabTest, NoAudioDeviceStillLetsTheTabWork) {
     click(u"tone.wav"_s);
     EXPECT_FALSE(control<platform::MediaControl>("MMControl1")->playButton()->isEnabled());
     EXPECT_EQ(control<platform::MediaControl>("MMControl1")->toolTip(), audio.unavailable);
-    EXPECT_NE(control<platform::Label>("Label14")->Caption(), u"null"_s);
+    EXPECT_NE(QString::fromStdString(form->document().settings().SoundPath), u"null"_s);
 }
 
 TEST_F(SoundTabTest, ADriveWithNoDiskSendsBothListsHome) {
     addSound(u"tone.wav"_s);
     click(u"tone.wav"_s);
-    const QString chosen = control<platform::Label>("Label14")->Caption();
+    const QString chosen = QString::fromStdString(form->document().settings().SoundPath);
     control<platform::DriveListBox>("Drive2")->setCurrentIndex(
         control<platform::DriveListBox>("Drive2")->findData(u"/media/floppy"_s));
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -144,7 +145,7 @@ TEST_F(SoundTabTest, ADriveWithNoDiskSendsBothListsHome) {
     EXPECT_EQ(control<platform::DirListBox>("Dir2")->Path(), form->startFolder());
     EXPECT_EQ(control<platform::FileListBox>("File2")->Path(), form->startFolder());
     EXPECT_EQ(control<platform::DriveListBox>("Drive2")->Drive(), u"/"_s);
-    EXPECT_EQ(control<platform::Label>("Label14")->Caption(), chosen);
+    EXPECT_EQ(QString::fromStdString(form->document().settings().SoundPath), chosen);
 }
 
 TEST_F(SoundTabTest, SavedSoundSectionFollowsTheTwoBoxes) {

@@ -29,7 +29,8 @@ std::optional<QString> ScriptedDialogs::openFileName(QWidget*, const QString& in
     return next<QString>();
 }
 
-std::optional<QColor> ScriptedDialogs::color(QWidget*, const QColor&) {
+std::optional<QColor> ScriptedDialogs::color(QWidget*, const QColor& initial) {
+    lastInitialColor_ = initial;
     return next<QColor>();
 }
 

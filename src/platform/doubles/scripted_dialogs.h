@@ -36,6 +36,7 @@ public:
     // The last file dialog's name filters, joined by ";;" as Qt's dialogs take them.
     QString lastNameFilter() const { return lastNameFilter_; }
     QFont lastInitialFont() const { return lastInitialFont_; }
+    QColor lastInitialColor() const { return lastInitialColor_; }
 
     std::optional<FileChoice> saveFileName(QWidget*, const QString& title,
                                            const QString& initialFolder,
@@ -54,6 +55,7 @@ private:
     QString lastTitle_;
     QString lastNameFilter_;
     QFont lastInitialFont_;
+    QColor lastInitialColor_;
 };
 
 } // namespace platform
