@@ -2,13 +2,13 @@
 // camera-sized picture, listing a huge folder. Run by hand:
 //   build/bench/gui_bench [--benchmark_filter=...]
 #include "bare_window.h"
+#include "doubles/recording_message_box.h"
+#include "doubles/recording_url_opener.h"
+#include "doubles/scripted_dialogs.h"
 #include "editor/main_window.h"
 #include "editor/program_look.h"
 #include "platform/audio_device.h"
 #include "platform/dir_list_box.h"
-#include "platform/doubles/recording_message_box.h"
-#include "platform/doubles/recording_url_opener.h"
-#include "platform/doubles/scripted_dialogs.h"
 #include "platform/file_list_box.h"
 #include "platform/image_box.h"
 #include "platform/picture_loader.h"

@@ -303,7 +303,7 @@ void MainWindow::exit() {
 }
 
 void MainWindow::endNow() {
-    soundPage_->mediaControl()->setCommand(platform::MediaControl::CloseCommand);
+    soundPage_->mediaControl()->close();
     services_.endProgram();
 }
 

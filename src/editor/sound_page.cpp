@@ -63,13 +63,7 @@ SoundPage::SoundPage(QWidget* page, QWidget* form, PageContext context,
 }
 
 void SoundPage::setCurrent(bool current) {
-    if (current) {
-        player_->setBooleanSetting(platform::MediaControl::Visible, true);
-        player_->setVisible(true);
-    } else {
-        player_->setVisible(false);
-        player_->setBooleanSetting(platform::MediaControl::Visible, false);
-    }
+    player_->setVisible(current);
 }
 
 void SoundPage::load(const stationery::StationerySettings& s) {
@@ -100,7 +94,7 @@ void SoundPage::chooseSound(const QString& path) {
 }
 
 void SoundPage::openSound(const QString& path, const QString& named) {
-    player_->setCommand(platform::MediaControl::StopCommand);
+    player_->stop();
     context_.setMousePointer(platform::PointerHourglass);
     context_.document.edit(
         [&](stationery::StationerySettings& s) { s.SoundPath = named.toStdString(); });
@@ -114,15 +108,8 @@ void SoundPage::openSound(const QString& path, const QString& named) {
     else if (path.endsWith(QLatin1String("wav"), Qt::CaseSensitive))
         deviceType = platform::MediaControl::WaveAudioDevice;
 
-    player_->setCommand(platform::MediaControl::CloseCommand);
-    player_->setDeviceType(deviceType);
-    player_->setBooleanSetting(platform::MediaControl::AutoEnable, true);
-    player_->setBooleanSetting(platform::MediaControl::Shareable, false);
-    player_->setBooleanSetting(platform::MediaControl::PlayVisible, true);
-    player_->setBooleanSetting(platform::MediaControl::RecordVisible, false);
-    player_->setFileName(path);
-    player_->setBooleanSetting(platform::MediaControl::Visible, true);
-    player_->setCommand(platform::MediaControl::OpenCommand);
+    player_->close();
+    player_->open(deviceType, path);
     context_.setMousePointer(platform::PointerDefault);
 }
 
@@ -131,8 +118,8 @@ void SoundPage::noSoundClicked() {
         s.NoSound = static_cast<std::int16_t>(noSound_->Value());
     });
     if (noSound_->Value() == 1) {
-        player_->setCommand(platform::MediaControl::StopCommand);
-        player_->setCommand(platform::MediaControl::CloseCommand);
+        player_->stop();
+        player_->close();
         emit touched(true);
     }
     if (noSound_->Value() == 0 && context_.document.settings().SoundPath == stationery::kNoSound)

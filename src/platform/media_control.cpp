@@ -32,12 +32,15 @@ MediaControl::MediaControl(AudioDevice& device, QWidget* parent)
     layout->addWidget(play_);
     layout->addWidget(pause_);
     layout->addWidget(stop_);
-    settings_[AutoEnable] = true;
-    settings_[PlayVisible] = true;
-
-    connect(play_, &QToolButton::clicked, this, [this] { setCommand(PlayCommand); });
-    connect(pause_, &QToolButton::clicked, this, [this] { setCommand(PauseCommand); });
-    connect(stop_, &QToolButton::clicked, this, [this] { setCommand(StopCommand); });
+    connect(play_, &QToolButton::clicked, this, [this] {
+        device_.play();
+        refreshButtons();
+    });
+    connect(pause_, &QToolButton::clicked, this, [this] {
+        device_.pause();
+        refreshButtons();
+    });
+    connect(stop_, &QToolButton::clicked, this, &MediaControl::stop);
     // A sound that ends by itself must give the play button back.
     poll_->setInterval(250);
     connect(poll_, &QTimer::timeout, this, &MediaControl::refreshButtons);
@@ -48,74 +51,40 @@ MediaControl::~MediaControl() {
     device_.close();
 }
 
-void MediaControl::setCommand(QStringView command) {
-    command_ = command.toString();
-    record(QStringLiteral("Command=") + command.toString());
-    if (command == OpenCommand) {
-        problem_ = device_.unavailableReason();
-        if (problem_.isEmpty())
-            problem_ = device_.open(deviceType_, fileName_);
-    } else if (command == CloseCommand) {
-        device_.close();
-        problem_.clear();
-    } else if (command == StopCommand) {
-        device_.stop();
-    } else if (command == PlayCommand) {
-        device_.play();
-    } else if (command == PauseCommand) {
-        device_.pause();
-    }
+void MediaControl::open(QStringView deviceType, const QString& fileName) {
+    problem_ = device_.unavailableReason();
+    if (problem_.isEmpty())
+        problem_ = device_.open(deviceType.toString(), fileName);
     refreshButtons();
 }
 
-void MediaControl::setDeviceType(QStringView deviceType) {
-    deviceType_ = deviceType.toString();
-    record(QStringLiteral("DeviceType=") + deviceType_);
+void MediaControl::stop() {
+    device_.stop();
+    refreshButtons();
 }
 
-void MediaControl::setFileName(const QString& fileName) {
-    fileName_ = fileName;
-    record(QStringLiteral("FileName=") + fileName);
-}
-
-bool MediaControl::BooleanSetting(Setting setting) const {
-    const auto found = settings_.find(setting);
-    return found != settings_.end() && found->second;
-}
-
-void MediaControl::setBooleanSetting(Setting setting, bool value) {
-    settings_[setting] = value;
-    record(QStringLiteral("Setting%1=%2")
-               .arg(int(setting))
-               .arg(value ? QLatin1String("true") : QLatin1String("false")));
-    if (setting == PlayVisible)
-        play_->setVisible(value);
+void MediaControl::close() {
+    device_.close();
+    problem_.clear();
     refreshButtons();
 }
 
 void MediaControl::refreshButtons() {
     const AudioDevice::Mode mode = device_.mode();
-    const bool follow = BooleanSetting(AutoEnable);
-    play_->setEnabled(!follow || mode == AudioDevice::Mode::Stopped ||
-                      mode == AudioDevice::Mode::Paused);
-    pause_->setEnabled(!follow || mode == AudioDevice::Mode::Playing);
-    stop_->setEnabled(!follow || mode == AudioDevice::Mode::Playing ||
-                      mode == AudioDevice::Mode::Paused);
+    play_->setEnabled(mode == AudioDevice::Mode::Stopped || mode == AudioDevice::Mode::Paused);
+    pause_->setEnabled(mode == AudioDevice::Mode::Playing);
+    stop_->setEnabled(mode == AudioDevice::Mode::Playing || mode == AudioDevice::Mode::Paused);
 
     QString tip = problem_;
     if (tip.isEmpty())
         tip = device_.unavailableReason();
     setToolTip(tip);
-    play_->setToolTip(tip.isEmpty() ? PlayCommand.toString() : tip);
+    play_->setToolTip(tip.isEmpty() ? tr("Play") : tip);
 
     if (mode == AudioDevice::Mode::Playing)
         poll_->start();
     else
         poll_->stop();
-}
-
-void MediaControl::record(const QString& entry) {
-    emit propertySet(entry);
 }
 
 } // namespace platform

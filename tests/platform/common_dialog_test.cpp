@@ -1,5 +1,5 @@
+#include "doubles/scripted_dialogs.h"
 #include "platform/common_dialog.h"
-#include "platform/doubles/scripted_dialogs.h"
 
 #include <QDir>
 #include <QFile>

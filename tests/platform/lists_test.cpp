@@ -1,5 +1,5 @@
+#include "doubles/fixed_volumes.h"
 #include "platform/dir_list_box.h"
-#include "platform/doubles/fixed_volumes.h"
 #include "platform/drawn_icons.h"
 #include "platform/drive_list_box.h"
 #include "platform/file_list_box.h"

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "doubles/fixed_volumes.h"
+#include "doubles/recording_audio_device.h"
+#include "doubles/recording_message_box.h"
+#include "doubles/recording_url_opener.h"
+#include "doubles/scripted_dialogs.h"
 #include "editor/main_window.h"
 #include "editor/stationery_document.h"
-#include "platform/doubles/fixed_volumes.h"
-#include "platform/doubles/recording_audio_device.h"
-#include "platform/doubles/recording_message_box.h"
-#include "platform/doubles/recording_url_opener.h"
-#include "platform/doubles/scripted_dialogs.h"
 
 #include "platform/image_box.h"
 

@@ -1,4 +1,4 @@
-#include "platform/doubles/scripted_dialogs.h"
+#include "doubles/scripted_dialogs.h"
 
 namespace platform {
 
