@@ -92,7 +92,6 @@ bool FileCommands::open(const QString& path) {
 bool FileCommands::saveWithDialog() {
     platform::CommonDialog& dialog = services_.dialog;
     const bool chosen = dialog.ShowSave();
-    dialog.Flags = platform::CommonDialog::CreatePromptFlag;
     if (!chosen)
         return false; // cancelled: nothing to write
     // The title names the file only once it has really been written.

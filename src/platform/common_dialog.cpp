@@ -1,7 +1,5 @@
 #include "platform/common_dialog.h"
 
-#include "stationery/hex_color.h"
-
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
@@ -81,36 +79,6 @@ bool CommonDialog::ShowOpen() {
     return true;
 }
 
-bool CommonDialog::ShowColor() {
-    const std::optional<QColor> chosen = prompter_.color(owner_, fromColorNumber(Color));
-    if (!chosen)
-        return false;
-    Color = toColorNumber(*chosen);
-    return true;
-}
-
-bool CommonDialog::ShowFont() {
-    const std::optional<QFont> chosen = prompter_.font(owner_, currentFont());
-    if (!chosen)
-        return false;
-    FontName = chosen->family();
-    FontSize = static_cast<float>(chosen->pointSizeF());
-    FontBold = chosen->bold();
-    FontItalic = chosen->italic();
-    return true;
-}
-
-QFont CommonDialog::currentFont() const {
-    QFont font;
-    if (!FontName.isEmpty())
-        font.setFamily(FontName);
-    if (FontSize > 0)
-        font.setPointSizeF(FontSize);
-    font.setBold(FontBold);
-    font.setItalic(FontItalic);
-    return font;
-}
-
 QString CommonDialog::defaultInitDir() {
 #ifdef Q_OS_WIN
     return QStringLiteral("C:\\Program Files\\Common Files\\Microsoft Shared\\Stationery");
@@ -150,16 +118,6 @@ QStringList CommonDialog::toQtNameFilters(const QString& filter) {
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
         filters.append(toQtNameFilter(parts[i] + QLatin1Char('|') + parts[i + 1]));
     return filters;
-}
-
-qint32 CommonDialog::toColorNumber(const QColor& color) {
-    return qint32(stationery::colorNumber(
-        {std::uint8_t(color.red()), std::uint8_t(color.green()), std::uint8_t(color.blue())}));
-}
-
-QColor CommonDialog::fromColorNumber(qint32 number) {
-    const stationery::Rgb c = stationery::rgbOfColorNumber(std::uint32_t(number));
-    return QColor(c.red, c.green, c.blue);
 }
 
 } // namespace platform

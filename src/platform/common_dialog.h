@@ -47,23 +47,17 @@ public:
     std::optional<QFont> font(QWidget* parent, const QFont& initial) override;
 };
 
-// One dialog object that serves the save, colour and font dialogs and keeps what
-// they leave: the file name, the colour, and the font the stationery is written in.
-// A cancelled dialog leaves every value as it was and its Show call returns false.
+// The file dialogs of the File menu, which keep the file type, the folder and the
+// name between one use and the next. A cancelled dialog leaves every value as it was
+// and its Show call returns false.
 class CommonDialog {
 public:
-    static constexpr qint32 CreatePromptFlag = 0x2000;   // file dialogs
-    static constexpr qint32 ScreenFontsFlag = 0x1;       // font dialog
-    static constexpr qint32 FontMustExistFlag = 0x10000; // font dialog
-
     CommonDialog(DialogPrompter& prompter, QWidget* owner);
 
     // A name chosen without an extension gets the chosen file type's first one
     // ("Notes" becomes "Notes.htm"), as a save dialog's typed name does.
     bool ShowSave();
     bool ShowOpen();
-    bool ShowColor();
-    bool ShowFont();
 
     // "Description|patterns" as in "Stationery Files (*.htm, *.html)|*.htm;*.html",
     // one pair for each file type: "A|*.a|B|*.b".
@@ -73,16 +67,7 @@ public:
     // The file dialogs' title; empty for the system's own.
     QString DialogTitle;
     QString InitDir = defaultInitDir();
-    // One flag word for all three dialogs. Qt's dialogs only list fonts that exist and
-    // always ask before overwriting, so the flags are kept but change nothing here.
-    qint32 Flags = 0;
     QString FileName;
-    // Red in the lowest byte, then green, then blue.
-    qint32 Color = 0;
-    QString FontName;
-    float FontSize = 8.0f;
-    bool FontBold = false;
-    bool FontItalic = false;
 
     // Where stationery is kept: Documents/Stationery when it exists, else Documents.
     static QString defaultInitDir();
@@ -91,12 +76,8 @@ public:
     static QStringList toQtNameFilters(const QString& filter);
     // The extension a file type's first pattern gives ("htm" for "Web (*.htm *.html)").
     static QString defaultSuffix(const QString& qtNameFilter);
-    static qint32 toColorNumber(const QColor& color);
-    static QColor fromColorNumber(qint32 number);
 
 private:
-    QFont currentFont() const;
-
     DialogPrompter& prompter_;
     QWidget* owner_;
 };

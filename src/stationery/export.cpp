@@ -1,4 +1,5 @@
 #include "stationery/export.h"
+#include "stationery/text_bytes.h"
 
 #include "stationery/atomic_file.h"
 #include "stationery/check.h"
@@ -43,17 +44,6 @@ bool sameBytes(const fs::path& a, const fs::path& b) {
 // The longest name most file systems allow, in bytes.
 constexpr std::size_t kMaxNameBytes = 255;
 
-// `text` cut to at most `bytes` bytes without splitting a UTF-8 character.
-std::string cutToBytes(std::string text, std::size_t bytes) {
-    if (text.size() <= bytes)
-        return text;
-    std::size_t end = bytes;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-        --end;
-    text.resize(end);
-    return text;
-}
-
 // "chime.wav", then "chime (2).wav", "chime (3).wav", ...; a stem too long for the
 // number is shortened so that the name still fits.
 fs::path numberedName(const fs::path& name, int number) {
@@ -61,7 +51,7 @@ fs::path numberedName(const fs::path& name, int number) {
         return name;
     const std::string suffix = " (" + std::to_string(number) + ")" + utf8FromPath(name.extension());
     const std::size_t room = kMaxNameBytes > suffix.size() ? kMaxNameBytes - suffix.size() : 0;
-    return pathFromUtf8(cutToBytes(utf8FromPath(name.stem()), room) + suffix);
+    return pathFromUtf8(std::string(utf8Prefix(utf8FromPath(name.stem()), room)) + suffix);
 }
 
 // The same file, whether either name exists yet or not.

@@ -1,4 +1,5 @@
 #include "stationery/file_names.h"
+#include "stationery/text_bytes.h"
 
 #include "stationery/hex_color.h"
 
@@ -8,31 +9,10 @@ namespace stationery {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-bool keptInUrl(unsigned char c) {
-    if (std::isalnum(c) && c < 0x80)
-        return true;
-    constexpr std::string_view kKept = "-._~!$&*+,;=@";
-    return kKept.find(static_cast<char>(c)) != std::string_view::npos;
-}
-
-} // namespace
+namespace {} // namespace
 
 std::string fileNameAsUrl(std::string_view fileName) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string url;
-    url.reserve(fileName.size());
-    for (const char c : fileName) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (keptInUrl(byte)) {
-            url += c;
-        } else {
-            url += '%';
-            url += kDigits[byte >> 4];
-            url += kDigits[byte & 0xF];
-        }
-    }
+    std::string url = percentEncoded(fileName, "-._~!$&*+,;=@");
     return url;
 }
 

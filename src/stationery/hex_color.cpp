@@ -1,4 +1,5 @@
 #include "stationery/hex_color.h"
+#include "stationery/text_bytes.h"
 
 namespace stationery {
 
@@ -12,24 +13,9 @@ int hexDigit(char c) {
     return -1;
 }
 
-std::uint32_t colorNumber(Rgb colour) {
-    return std::uint32_t(colour.red) | std::uint32_t(colour.green) << 8 |
-           std::uint32_t(colour.blue) << 16;
-}
-
-Rgb rgbOfColorNumber(std::uint32_t number) {
-    return {std::uint8_t(number & 0xFF), std::uint8_t(number >> 8 & 0xFF),
-            std::uint8_t(number >> 16 & 0xFF)};
-}
-
-std::string hexColor(std::uint32_t number) {
-    return hexColor(rgbOfColorNumber(number));
-}
-
 std::string hexColor(Rgb c) {
-    static constexpr char digits[] = "0123456789ABCDEF";
-    return {digits[c.red >> 4],    digits[c.red & 0xF], digits[c.green >> 4],
-            digits[c.green & 0xF], digits[c.blue >> 4], digits[c.blue & 0xF]};
+    return {kHexDigits[c.red >> 4],    kHexDigits[c.red & 0xF], kHexDigits[c.green >> 4],
+            kHexDigits[c.green & 0xF], kHexDigits[c.blue >> 4], kHexDigits[c.blue & 0xF]};
 }
 
 std::optional<Rgb> parseHexColor(std::string_view hex) {

@@ -1,4 +1,5 @@
 #include "stationery/message_writer.h"
+#include "stationery/text_bytes.h"
 
 #include "stationery/export.h"
 #include "stationery/file_names.h"
@@ -20,7 +21,6 @@ constexpr std::string_view kCrLf = "\r\n";
 // "=_" never stands in quoted-printable or base64 text, so the boundary cannot occur
 // in a part.
 constexpr std::string_view kBoundary = "=_stationery_related";
-constexpr char kHexDigits[] = "0123456789ABCDEF";
 
 // A short fingerprint of the picture, so that its Content-ID differs from any other
 // picture's and stays the same for the same bytes. FNV-1a over 8-byte words: a camera
@@ -88,19 +88,7 @@ std::string parameter(std::string_view name, std::string_view value) {
     text += name;
     if (plain)
         return text.append("=\"").append(value).append("\"");
-    text += "*=UTF-8''";
-    for (const char c : value) {
-        const auto byte = static_cast<unsigned char>(c);
-        if ((byte < 0x80 && std::isalnum(byte)) ||
-            std::string_view("-._~").find(c) != std::string_view::npos) {
-            text += c;
-        } else {
-            text += '%';
-            text += kHexDigits[byte >> 4];
-            text += kHexDigits[byte & 0xF];
-        }
-    }
-    return text;
+    return text + "*=UTF-8''" + percentEncoded(value, "-._~");
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "stationery/output.h"
+#include "stationery/text_bytes.h"
 
 #include "stationery/codepage.h"
 
@@ -10,8 +11,6 @@ namespace {
 
 // A stationery file with every section is about 5 KB; one allocation covers it.
 constexpr std::size_t kTypicalFileSize = 6 * 1024;
-
-constexpr char kHexDigits[] = "0123456789ABCDEF";
 
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "stationery/reader.h"
+#include "stationery/text_bytes.h"
 
 #include "stationery/codepage.h"
 #include "stationery/text_decoding.h"
@@ -24,10 +25,7 @@ std::string excerpt(std::string_view text) {
     constexpr std::size_t kLength = 40;
     if (text.size() <= kLength)
         return std::string(text);
-    std::size_t end = kLength;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-        --end; // not inside a UTF-8 character
-    return std::string(text.substr(0, end)) + "...";
+    return std::string(utf8Prefix(text, kLength)) + "...";
 }
 
 // How much of a hand-edited file to forgive. Trailing white space is trimmed only when

@@ -1,4 +1,5 @@
 #include "stationery/todays_clients_writer.h"
+#include "stationery/text_bytes.h"
 
 #include "stationery/codepage.h"
 #include "stationery/hex_color.h"
@@ -137,11 +138,10 @@ std::string cssString(std::string_view utf8) {
         } else if (byte < 0x20 || byte == 0x7F) {
             // A control character (a form feed among them) would end the string for
             // some engines: written as a hex escape, which CSS ends at the space.
-            static constexpr char kDigits[] = "0123456789ABCDEF";
             out += '\\';
             if (byte >= 0x10)
-                out += kDigits[byte >> 4];
-            out += kDigits[byte & 0xF];
+                out += kHexDigits[byte >> 4];
+            out += kHexDigits[byte & 0xF];
             out += ' ';
         } else {
             out += c;

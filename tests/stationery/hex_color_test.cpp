@@ -5,14 +5,18 @@
 namespace stationery {
 namespace {
 
-TEST(HexColor, ReordersToRedGreenBlue) {
-    EXPECT_EQ(hexColor(255), "FF0000");
-    EXPECT_EQ(hexColor(65280), "00FF00");
-    EXPECT_EQ(hexColor(16711680), "0000FF");
-    EXPECT_EQ(hexColor(0), "000000");
-    EXPECT_EQ(hexColor(16777215), "FFFFFF");
-    EXPECT_EQ(hexColor(255 | 128 << 8 | 64 << 16), "FF8040");
-    EXPECT_EQ(hexColor(0x12ABCDEF), "EFCDAB"); // only the last six digits count
+TEST(HexColor, RedGreenBlueInUpperCaseAndBack) {
+    const std::pair<Rgb, const char*> cases[] = {
+        {{255, 0, 0}, "FF0000"}, {{0, 255, 0}, "00FF00"},     {{0, 0, 255}, "0000FF"},
+        {{0, 0, 0}, "000000"},   {{255, 255, 255}, "FFFFFF"}, {{255, 128, 64}, "FF8040"},
+    };
+    for (const auto& [rgb, hex] : cases) {
+        EXPECT_EQ(hexColor(rgb), hex);
+        EXPECT_EQ(parseHexColor(hex), rgb);
+    }
+    EXPECT_EQ(parseHexColor("ff8040"), (Rgb{255, 128, 64}));
+    EXPECT_EQ(parseHexColor("FF804"), std::nullopt);
+    EXPECT_EQ(parseHexColor("GG8040"), std::nullopt);
 }
 
 } // namespace
