@@ -5,6 +5,7 @@
 #include "editor/stationery_document.h"
 #include "platform/message_box.h"
 #include "stationery/atomic_file.h"
+#include "stationery/file_names.h"
 #include "windows/designs_window.h"
 
 #include <QCoreApplication>
@@ -61,19 +62,16 @@ QString DesignPicker::placedPicture(const Design& design, const QString& folder)
         throw stationery::FileWriteError(error.message());
     const QByteArray bytes = designPicture(design);
     const std::string_view contents(bytes.constData(), std::size_t(bytes.size()));
-    for (int number = 1;; ++number) {
-        const QString name =
-            QDir(folder).filePath(QLatin1String(design.fileStem) +
-                                  (number == 1 ? QString() : QStringLiteral(" (%1)").arg(number)) +
-                                  QStringLiteral(".jpg"));
-        const std::filesystem::path path = fileSystemPath(name);
-        // Written whole under its name, never over a file already there.
-        if (stationery::createFileWhole(path, contents))
-            return name;
-        // The name is taken: by this picture (written before, or by another editor this
-        // moment), else by someone else's file, a pipe or a folder, left alone.
-        const auto existing = stationery::readRegularFile(path, contents.size());
-        if (existing && *existing == contents)
-            return name;
-    }
+    const std::filesystem::path placed = stationery::firstFreeName(
+        fileSystemPath(folder), stationery::pathFromUtf8(std::string(design.fileStem) + ".jpg"),
+        [&](const std::filesystem::path& name) {
+            // Written whole under its name, never over a file already there; a name taken
+            // by this picture (written before, or by another editor this moment) is
+            // ours, one taken by someone else's file, a pipe or a folder is passed over.
+            if (stationery::createFileWhole(name, contents))
+                return true;
+            const auto existing = stationery::readRegularFile(name, contents.size());
+            return existing && *existing == contents;
+        });
+    return qStringFromPath(placed);
 }

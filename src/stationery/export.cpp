@@ -41,19 +41,6 @@ bool sameBytes(const fs::path& a, const fs::path& b) {
     return first.eof() && second.eof();
 }
 
-// The longest name most file systems allow, in bytes.
-constexpr std::size_t kMaxNameBytes = 255;
-
-// "chime.wav", then "chime (2).wav", "chime (3).wav", ...; a stem too long for the
-// number is shortened so that the name still fits.
-fs::path numberedName(const fs::path& name, int number) {
-    if (number == 1)
-        return name;
-    const std::string suffix = " (" + std::to_string(number) + ")" + utf8FromPath(name.extension());
-    const std::size_t room = kMaxNameBytes > suffix.size() ? kMaxNameBytes - suffix.size() : 0;
-    return pathFromUtf8(std::string(utf8Prefix(utf8FromPath(name.stem()), room)) + suffix);
-}
-
 // The same file, whether either name exists yet or not.
 bool sameFile(const fs::path& a, const fs::path& b) {
     std::error_code error;
@@ -171,27 +158,23 @@ public:
     // the page will be written to, its links followed.
     std::string place(const fs::path& source, const fs::path& folder, const fs::path& page,
                       const CopiedPart& part) {
-        std::error_code error;
-        const fs::path name = source.filename();
-        for (int number = 1;; ++number) {
-            const fs::path candidate = folder / numberedName(name, number);
-            if (sameFile(candidate, page))
-                continue; // that name is the page's own
-            if (fs::exists(fs::symlink_status(candidate, error))) {
-                if (sameBytes(source, candidate))
-                    return utf8FromPath(candidate.filename());
-                continue;
-            }
+        const fs::path placed = firstFreeName(folder, source.filename(), [&](const fs::path& name) {
+            std::error_code error;
+            if (sameFile(name, page))
+                return false; // that name is the page's own
+            if (fs::exists(fs::symlink_status(name, error)))
+                return sameBytes(source, name);
             try {
                 // Refuses a name taken meanwhile: an existing file is never overwritten.
-                if (!copyFileWhole(source, candidate))
-                    continue;
+                if (!copyFileWhole(source, name))
+                    return false;
             } catch (const FileWriteError& failure) {
                 throw ExportError(part.notCopied, source, failure.reason());
             }
-            made_.push_back(candidate);
-            return utf8FromPath(candidate.filename());
-        }
+            made_.push_back(name);
+            return true;
+        });
+        return utf8FromPath(placed.filename());
     }
 
 private:

@@ -79,6 +79,25 @@ StationerySettings withNamesFor(StationerySettings settings, const fs::path& fro
     return settings;
 }
 
+fs::path firstFreeName(const fs::path& folder, const fs::path& name,
+                       const std::function<bool(const fs::path&)>& takes) {
+    constexpr std::size_t kMaxNameBytes = 255; // what most file systems allow
+    for (int number = 1;; ++number) {
+        fs::path numbered = name;
+        if (number > 1) {
+            const std::string suffix =
+                " (" + std::to_string(number) + ")" + utf8FromPath(name.extension());
+            const std::size_t room =
+                kMaxNameBytes > suffix.size() ? kMaxNameBytes - suffix.size() : 0;
+            numbered =
+                pathFromUtf8(std::string(utf8Prefix(utf8FromPath(name.stem()), room)) + suffix);
+        }
+        const fs::path candidate = folder / numbered;
+        if (takes(candidate))
+            return candidate;
+    }
+}
+
 fs::path pathFromUtf8(std::string_view utf8) {
     return fs::path(std::u8string(utf8.begin(), utf8.end()));
 }

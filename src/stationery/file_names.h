@@ -3,6 +3,7 @@
 #include "stationery/settings.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,14 @@ StationerySettings withResolvedPaths(StationerySettings settings,
 // becomes the file's full path otherwise, so that it still reaches the same file.
 StationerySettings withNamesFor(StationerySettings settings, const std::filesystem::path& from,
                                 const std::filesystem::path& to);
+
+// The first of `folder`/`name`, then "name (2).ext", "name (3).ext", ... that `takes`
+// accepts: it puts the file there, or finds it there already, and says so, or says the
+// name is taken by something else. A stem too long for the number is shortened so that
+// the name still fits a file system's 255 bytes.
+std::filesystem::path
+firstFreeName(const std::filesystem::path& folder, const std::filesystem::path& name,
+              const std::function<bool(const std::filesystem::path& candidate)>& takes);
 
 // UTF-8 text as a path, and back.
 std::filesystem::path pathFromUtf8(std::string_view utf8);
