@@ -229,7 +229,8 @@ StationerySettings parse(std::string_view bytes, Leniency leniency, Charset cs) 
     lines.expect("BACKGROUND-POSITION: 0% 0%;");
     const std::string_view font = lines.next();
     readFont(font, s, cs);
-    s.TextColor = decodeMarkup(require(between(lines.next(), "COLOR: #", ";")), Place::Attribute);
+    s.TextColor =
+        decodeMarkup(require(between(lines.next(), "COLOR: #", ";")), Place::Attribute, cs);
     if (lines.next() != font)
         notOurs();
     readMargins(lines.next(), s, cs);

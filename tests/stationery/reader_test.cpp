@@ -280,6 +280,7 @@ TEST(Reader, ReadsFilesThatMetATextEditor) {
     StationerySettings s = writerCases().back();
     s.Title = "Caf\u00E9 \u00E9t\u00E9 \u03A9";
     s.TickerText1 = "\u00BFQu\u00E9?";
+    s.TextColor = "C0C0C\u00C9"; // a file edited by hand: no colour, but read as written
     const std::string file = StationeryWriter::render(s);
     const auto edited = [&](bool bom, bool lf, bool trailing, bool blank, bool utf8) {
         std::string out = bom ? "\xEF\xBB\xBF" : "";
@@ -301,6 +302,7 @@ TEST(Reader, ReadsFilesThatMetATextEditor) {
         // Read back as written, so Save writes today's exact form again.
         const StationerySettings read = StationeryReader::read(bytes);
         EXPECT_EQ(read.Title, s.Title) << "edits " << mask;
+        EXPECT_EQ(read.TextColor, s.TextColor) << "edits " << mask;
         EXPECT_EQ(StationeryWriter::render(read), file) << "edits " << mask;
     }
 }
