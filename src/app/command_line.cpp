@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "platform/export_guards.h"
+#include "platform/file_system_paths.h"
 #include "stationery/export.h"
 
 #include <QCommandLineParser>
@@ -33,14 +34,6 @@ constexpr std::pair<std::string_view, bool> kWindowSystemOptions[] = {
     {"-nograb", false},         {"-dograb", false},
     {"-sync", false},
 };
-
-std::filesystem::path fileSystemPath(const QString& path) {
-#ifdef Q_OS_WIN
-    return std::filesystem::path(path.toStdU16String());
-#else
-    return std::filesystem::path(QFile::encodeName(path).toStdString()); // bytes as given
-#endif
-}
 
 int say(int status, const QString& reason) {
     std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),

@@ -7,7 +7,6 @@
 #include "platform/common_dialog.h"
 #include "platform/export_guards.h"
 #include "platform/message_box.h"
-#include "platform/mouse_pointer.h"
 #include "stationery/file_names.h"
 
 #include <QFileInfo>
@@ -24,7 +23,7 @@ const char* const kExportTypes =
 // The form the dialog's answer asks for: a name ending in ".eml" is a message template
 // whatever type was chosen, and a page name never is.
 stationery::ExportForm formFor(const QString& fileName, int filterIndex) {
-    const auto byName = stationery::formForName(std::filesystem::path(fileName.toStdU16String()));
+    const auto byName = stationery::formForName(fileSystemPath(fileName));
     if (byName == stationery::ExportForm::Message)
         return *byName;
     if (filterIndex == 2 || (filterIndex == 3 && byName))
@@ -130,7 +129,7 @@ void FileCommands::exportWithDialog() {
     const auto form = formFor(dialog.FileName, dialog.FilterIndex);
     // The title still names the stationery last saved or opened.
     const auto mayCarry = [this](const QStringList& files) {
-        services_.setMousePointer(platform::PointerDefault);
+        services_.setBusy(false);
         const bool agreed = services_.messages.askYesNo(
             services_.window,
             tr("The stationery names a file in a hidden or system folder, where private files "
@@ -138,7 +137,7 @@ void FileCommands::exportWithDialog() {
                "anyway?")
                 .arg(files.join(QLatin1Char('\n'))),
             tr("Private File"));
-        services_.setMousePointer(platform::PointerHourglass);
+        services_.setBusy(true);
         return agreed;
     };
     underHourglass(tr("Not Exported"),
@@ -146,12 +145,12 @@ void FileCommands::exportWithDialog() {
 }
 
 void FileCommands::preview() {
-    services_.setMousePointer(platform::PointerHourglass);
+    services_.setBusy(true);
     browserPreview_->show(
         [self = QPointer<FileCommands>(this)](const QString& reason, bool browser) {
             if (!self)
                 return; // the window has gone meanwhile
-            self->services_.setMousePointer(platform::PointerDefault);
+            self->services_.setBusy(false);
             self->services_.messages.exclamation(
                 self->services_.window,
                 browser ? tr("No web browser could be started to show the preview (%1). Nothing "
@@ -160,18 +159,18 @@ void FileCommands::preview() {
                         : tr("The preview could not be written: %1").arg(reason),
                 browser ? tr("No Browser") : tr("No Preview"));
         });
-    services_.setMousePointer(platform::PointerDefault);
+    services_.setBusy(false);
 }
 
 bool FileCommands::underHourglass(const QString& failureTitle, const std::function<void()>& work) {
-    services_.setMousePointer(platform::PointerHourglass);
+    services_.setBusy(true);
     try {
         work();
     } catch (const std::exception& error) {
-        services_.setMousePointer(platform::PointerDefault);
+        services_.setBusy(false);
         services_.messages.exclamation(services_.window, errorWords(error), failureTitle);
         return false;
     }
-    services_.setMousePointer(platform::PointerDefault);
+    services_.setBusy(false);
     return true;
 }

@@ -28,7 +28,8 @@ public:
         platform::MessageBox& messages;
         platform::UrlOpener& browser;
         QWidget* window;
-        std::function<void(int pointer)> setMousePointer;
+        // Shows the busy pointer while a file is read or written.
+        std::function<void(bool busy)> setBusy;
         // Shows an opened document on the pages; says what it names but cannot use.
         std::function<OpenedFileProblems()> showOpened;
     };

@@ -9,7 +9,6 @@
 #include "platform/image_box.h"
 #include "platform/latest_picture_decoder.h"
 #include "platform/message_box.h"
-#include "platform/mouse_pointer.h"
 #include "platform/picture_loader.h"
 #include "platform/runtime_error.h"
 #include "windows/picture_preview_window.h"
@@ -102,10 +101,10 @@ void ImagePage::chooseFile(const QString& path) {
     const stationery::StationerySettings& s = context_.document.settings();
     const Choice before{s.ImagePath, s.ImageWidth, s.ImageHeight};
     try {
-        context_.setMousePointer(platform::PointerHourglass);
+        context_.setBusy(true);
         showPicture(path, path, true);
         choiceBeforeDecode_ = before;
-        context_.setMousePointer(platform::PointerDefault);
+        context_.setBusy(false);
     } catch (const platform::RuntimeError& error) {
         reportFailure(error.number(), QString::fromUtf8(error.what()));
     } catch (const std::exception&) {
@@ -202,7 +201,7 @@ void ImagePage::recoverFromFailure(int errorNumber) {
                                       tr("Corrupt Picture"));
     browser_->returnToStartFolder();
     preview_->setPicture(QPixmap());
-    context_.setMousePointer(platform::PointerDefault);
+    context_.setBusy(false);
 }
 
 void ImagePage::showAtOwnSize() {

@@ -54,7 +54,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     check_ = new CheckPresenter(*document_, *imagePage_->preview(), this);
     connect(imagePage_, &ImagePage::previewShown, check_, &CheckPresenter::refresh);
     files_ = new FileCommands({*document_, dialog_, services_.messages, services_.browser, this,
-                               [this](int pointer) { setMousePointer(pointer); },
+                               [this](bool busy) { setBusy(busy); },
                                [this] {
                                    OpenedFileProblems problems = imagePage_->showOpened(*document_);
                                    problems += soundPage_->showOpened(*document_);
@@ -78,8 +78,8 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::addPages(const TwipsLayout& layout, QWidget* client) {
-    const PageContext context{*document_, layout, services_.messages, this, [this](int pointer) {
-                                  setMousePointer(pointer);
+    const PageContext context{*document_, layout, services_.messages, this, [this](bool busy) {
+                                  setBusy(busy);
                               }};
     // One line a tab: its caption, its Items menu entry, and its page.
     const struct {
@@ -206,9 +206,8 @@ void MainWindow::buildMenus() {
     connect(about, &platform::MenuItem::Click, this, &MainWindow::showAbout);
 }
 
-void MainWindow::setMousePointer(int pointer) {
-    mousePointer_ = pointer;
-    if (pointer == PointerHourglass)
+void MainWindow::setBusy(bool busy) {
+    if (busy)
         setCursor(Qt::WaitCursor);
     else
         unsetCursor();

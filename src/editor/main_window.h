@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/common_dialog.h"
-#include "platform/mouse_pointer.h"
 #include "platform/twips.h"
 
 #include <QMainWindow>
@@ -52,8 +51,6 @@ public:
     static constexpr int TabTicker = 2;
     static constexpr int TabColorFont = 3;
     static constexpr int TabMargins = 4;
-    static constexpr int PointerDefault = platform::PointerDefault;
-    static constexpr int PointerHourglass = platform::PointerHourglass;
 
     explicit MainWindow(MainWindowServices services, QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -62,7 +59,6 @@ public:
     // Where the file lists start, and go back to after a failure: the folder the
     // program was started in.
     QString startFolder() const { return startFolder_; }
-    int MousePointer() const { return mousePointer_; }
     // The window's outer size, frame included, in twips.
     double outerWidthTwips() const;
     double outerHeightTwips() const;
@@ -82,7 +78,7 @@ private:
     void addPages(const TwipsLayout& layout, QWidget* client);
     void buildMenus();
     void connectDocument();
-    void setMousePointer(int pointer);
+    void setBusy(bool busy);
     void setOuterSizeTwips(int width, int height);
     void keepSizeLimits();
     void placeWindowControls();
@@ -94,7 +90,6 @@ private:
     MainWindowServices services_;
     platform::CommonDialog dialog_;
     platform::Twips twips_;
-    int mousePointer_ = PointerDefault;
     bool resizing_ = false;
     QString startFolder_;
     StationeryDocument* document_ = nullptr;

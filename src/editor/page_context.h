@@ -17,5 +17,6 @@ struct PageContext {
     const TwipsLayout& layout;
     platform::MessageBox& messages;
     QWidget* window; // the editor window: messages' parent, and where the preview sits
-    std::function<void(int pointer)> setMousePointer;
+    // Shows the busy pointer while a file is read or written.
+    std::function<void(bool busy)> setBusy;
 };

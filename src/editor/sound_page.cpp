@@ -8,7 +8,6 @@
 #include "platform/file_browser.h"
 #include "platform/file_list_box.h"
 #include "platform/media_control.h"
-#include "platform/mouse_pointer.h"
 #include <QLabel>
 
 #include <QFileInfo>
@@ -95,7 +94,7 @@ void SoundPage::chooseSound(const QString& path) {
 
 void SoundPage::openSound(const QString& path, const QString& named) {
     player_->stop();
-    context_.setMousePointer(platform::PointerHourglass);
+    context_.setBusy(true);
     context_.document.edit(
         [&](stationery::StationerySettings& s) { s.SoundPath = named.toStdString(); });
     if (noSound_->Value() == 1)
@@ -110,7 +109,7 @@ void SoundPage::openSound(const QString& path, const QString& named) {
 
     player_->close();
     player_->open(deviceType, path);
-    context_.setMousePointer(platform::PointerDefault);
+    context_.setBusy(false);
 }
 
 void SoundPage::noSoundClicked() {

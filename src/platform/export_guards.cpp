@@ -1,5 +1,6 @@
 #include "platform/export_guards.h"
 
+#include "platform/file_system_paths.h"
 #include "platform/picture_loader.h"
 #include "platform/runtime_error.h"
 #include "platform/sound_content.h"
@@ -7,14 +8,6 @@
 #include <QStandardPaths>
 
 namespace platform {
-
-namespace {
-
-QString fromPath(const std::filesystem::path& path) {
-    return QString::fromStdU16String(path.u16string());
-}
-
-} // namespace
 
 QString designsFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
@@ -26,7 +19,7 @@ stationery::ExportGuards exportGuards() {
     guards.pictureProblem = [](const std::filesystem::path& path) -> std::string {
         try {
             // A few pixels suffice: the whole file is walked and decoded at that size.
-            if (!PictureLoader::atMost(fromPath(path), QSize(8, 8)).isNull())
+            if (!PictureLoader::atMost(qStringFromPath(path), QSize(8, 8)).isNull())
                 return {};
         } catch (const RuntimeError& error) {
             if (error.number() != error::InvalidPicture)
@@ -35,9 +28,9 @@ stationery::ExportGuards exportGuards() {
         return "it does not decode as one";
     };
     guards.soundProblem = [](const std::filesystem::path& path) {
-        return SoundContent::fileProblem(fromPath(path)).toStdString();
+        return SoundContent::fileProblem(qStringFromPath(path)).toStdString();
     };
-    guards.ownFolders = {std::filesystem::path(designsFolder().toStdU16String())};
+    guards.ownFolders = {fileSystemPath(designsFolder())};
     return guards;
 }
 

@@ -1,7 +1,5 @@
 #include "windows/picture_preview_window.h"
 
-#include "platform/mouse_pointer.h"
-
 #include "platform/image_box.h"
 #include "platform/picture_loader.h"
 #include "platform/runtime_error.h"
@@ -34,9 +32,8 @@ PicturePreviewWindow::PicturePreviewWindow(std::function<QString()> chosenImageP
 
 PicturePreviewWindow::~PicturePreviewWindow() = default;
 
-void PicturePreviewWindow::setMousePointer(int pointer) {
-    mousePointer_ = pointer;
-    if (pointer == 11)
+void PicturePreviewWindow::setBusy(bool busy) {
+    if (busy)
         setCursor(Qt::WaitCursor);
     else
         unsetCursor();
@@ -61,7 +58,7 @@ void PicturePreviewWindow::prepareLayout() {
     Image1->hide();
     Image1->setStretch(false);
     Timer1->start();
-    setMousePointer(platform::PointerHourglass);
+    setBusy(true);
 }
 
 PicturePreviewWindow::Layout PicturePreviewWindow::layout(double w, double h, double windowWidth,
@@ -105,10 +102,10 @@ void PicturePreviewWindow::fitAfterActivation() {
         // Gone or spoilt since it was chosen: the window stays black.
         Image1->setPicture(QPixmap());
     }
-    setMousePointer(platform::PointerDefault);
+    setBusy(false);
 }
 
 void PicturePreviewWindow::pictureClicked() {
-    setMousePointer(platform::PointerDefault);
+    setBusy(false);
     hide();
 }

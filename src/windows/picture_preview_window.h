@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/mouse_pointer.h"
 #include "platform/twips.h"
 
 #include <QWidget>
@@ -31,8 +30,8 @@ public:
     void fitAfterActivation();
     void pictureClicked();
 
-    int MousePointer() const { return mousePointer_; }
-    void setMousePointer(int pointer);
+    // Shows the busy pointer until the picture is laid out.
+    void setBusy(bool busy);
 
     // The layout for a picture of `picture` twips in a window of `window` outer
     // twips: the picture's shown rectangle, in twips, and whether it is stretched.
@@ -57,5 +56,4 @@ private:
 
     std::function<QString()> chosenImagePath_;
     platform::Twips twips_;
-    int mousePointer_ = platform::PointerDefault;
 };

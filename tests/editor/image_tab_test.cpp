@@ -65,7 +65,7 @@ TEST_F(ImageTabTest, ChoosingAPictureFillsEveryValue) {
     ASSERT_TRUE(previewShown());
     EXPECT_EQ(control<platform::ImageBox>("Image1")->Picture().deviceIndependentSize().toSize(),
               control<platform::ImageBox>("Image1")->size());
-    EXPECT_EQ(form->MousePointer(), MainWindow::PointerDefault);
+    EXPECT_FALSE(busy(form.get()));
     EXPECT_TRUE(messages.shown.empty());
     // The fields show the size even while disabled; the tab change enables them.
     EXPECT_FALSE(control<QLineEdit>("Text6")->isEnabled());
@@ -110,7 +110,7 @@ TEST_F(ImageTabTest, APictureThatIsNoPictureIsReportedAndTheLastChoiceSurvives) 
         EXPECT_EQ(control<platform::FileListBox>("File1")->Path(), form->startFolder());
         EXPECT_TRUE(control<platform::ImageBox>("Image1")->Picture().isNull())
             << "the preview is blank";
-        EXPECT_EQ(form->MousePointer(), MainWindow::PointerDefault);
+        EXPECT_FALSE(busy(form.get()));
         expectChosen(QDir::toNativeSeparators(good), "40", "30");
     }
     EXPECT_EQ(messages.shown.size(), 3u);
@@ -180,7 +180,7 @@ TEST_F(ImageTabTest, AVeryLargePhotoIsShownAndMeasured) {
     QTest::mouseClick(control<platform::ImageBox>("Image1"), Qt::LeftButton);
     PicturePreviewWindow* preview = form->findChild<PicturePreviewWindow*>();
     ASSERT_NE(preview, nullptr);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return preview->MousePointer() == 0; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !busy(preview); }));
     EXPECT_FALSE(preview->findChild<QWidget*>(u"Image1"_s)->isHidden());
 }
 
@@ -196,7 +196,7 @@ TEST_F(ImageTabTest, AGifTooLargeToDecodeIsReportedInPlainWords) {
     EXPECT_EQ(messages.shown[0].text, u"This picture is 700 × 400 pixels, too large to show."_s);
     EXPECT_EQ(messages.shown[0].title, u"Picture Too Large"_s);
     EXPECT_EQ(chosenPicture(), u"Label10"_s);
-    EXPECT_EQ(form->MousePointer(), MainWindow::PointerDefault);
+    EXPECT_FALSE(busy(form.get()));
 }
 
 TEST_F(ImageTabTest, AFileGoneSinceTheListingRecoversQuietly) {
@@ -208,7 +208,7 @@ TEST_F(ImageTabTest, AFileGoneSinceTheListingRecoversQuietly) {
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(control<platform::DirListBox>("Dir1")->Path(), form->startFolder());
     EXPECT_EQ(chosenPicture(), u"Label10"_s);
-    EXPECT_EQ(form->MousePointer(), MainWindow::PointerDefault);
+    EXPECT_FALSE(busy(form.get()));
     EXPECT_FALSE(control<platform::MenuItem>("mnuImage")->Checked());
 }
 
@@ -234,7 +234,7 @@ TEST_F(ImageTabTest, PreviewClickOpensThePreviewWindowEvenWithoutAPicture) {
     PicturePreviewWindow* preview = form->findChild<PicturePreviewWindow*>();
     ASSERT_NE(preview, nullptr);
     EXPECT_TRUE(preview->isVisible());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return preview->MousePointer() == 0; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !busy(preview); }));
     EXPECT_TRUE(preview->findChild<QWidget*>(u"Image1"_s)->isHidden()); // black only
     QTest::mouseClick(control<platform::ImageBox>("Image1"), Qt::LeftButton);
     EXPECT_EQ(form->findChild<PicturePreviewWindow*>(), preview);

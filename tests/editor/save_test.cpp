@@ -27,7 +27,7 @@ TEST_F(SaveTest, UntouchedWindowSavesTheDefaultFile) {
     trigger("mnuSave");
     EXPECT_EQ(contentsOf(path), rendered(stationery::StationerySettings{}));
     EXPECT_EQ(shownTitle(), path);
-    EXPECT_EQ(form->MousePointer(), MainWindow::PointerDefault);
+    EXPECT_FALSE(busy(form.get()));
     EXPECT_EQ(dialogs.lastNameFilter(), u"Stationery Files (*.htm *.html)"_s);
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -60,7 +60,7 @@ TEST_F(SaveTest, CancelledDialogDoesNothing) {
     dialogs.cancelNext();
     trigger("mnuSave");
     EXPECT_EQ(shownTitle(), before);
-    EXPECT_EQ(form->MousePointer(), MainWindow::PointerDefault);
+    EXPECT_FALSE(busy(form.get()));
     EXPECT_TRUE(QDir(scratch.path()).isEmpty());
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -80,7 +80,7 @@ TEST_F(SaveTest, FailedSaveIsReportedAndLosesNothing) {
     EXPECT_TRUE(messages.shown[0].text.contains(missing)) << messages.shown[0].text.toStdString();
     EXPECT_TRUE(messages.shown[0].text.contains(u"No such file or directory"_s));
     EXPECT_EQ(shownTitle(), good + u"*"_s); // the file really written, with unsaved changes
-    EXPECT_EQ(form->MousePointer(), MainWindow::PointerDefault);
+    EXPECT_FALSE(busy(form.get()));
     EXPECT_EQ(control<QLineEdit>("Text5")->text(), u"Changed"_s);
     EXPECT_EQ(contentsOf(good), goodContents);
 }

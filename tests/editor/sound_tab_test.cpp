@@ -43,7 +43,7 @@ TEST_F(SoundTabTest, ChoosingAFileRecordsItAndOpensItForListening) {
     click(u"song.mid"_s);
     EXPECT_EQ(QString::fromStdString(form->document().settings().SoundPath), path);
     EXPECT_TRUE(control<platform::MenuItem>("mnuSound")->Checked());
-    EXPECT_EQ(form->MousePointer(), MainWindow::PointerDefault);
+    EXPECT_FALSE(busy(form.get()));
     EXPECT_EQ(audio.calls.last(), u"open Sequencer "_s + path);
     EXPECT_TRUE(control<platform::MediaControl>("MMControl1")->playButton()->isEnabled());
 }
@@ -113,7 +113,7 @@ TEST_F(SoundTabTest, AFileThatCannotBePlayedIsStillChosen) {
     EXPECT_FALSE(control<platform::MediaControl>("MMControl1")->playButton()->isEnabled());
     EXPECT_EQ(control<platform::MediaControl>("MMControl1")->playButton()->toolTip(),
               audio.openProblem);
-    EXPECT_EQ(form->MousePointer(), MainWindow::PointerDefault);
+    EXPECT_FALSE(busy(form.get()));
 }
 
 TEST_F(SoundTabTest, NoAudioDeviceStillLetsTheTabWork) {

@@ -52,7 +52,7 @@ TEST_F(WindowTest, StartsAsAnUntouchedWindow) {
           control<platform::MenuItem>("mnuMargins")})
         EXPECT_FALSE(item->Checked());
     EXPECT_EQ(form->document().settings(), stationery::StationerySettings{});
-    EXPECT_EQ(form->MousePointer(), MainWindow::PointerDefault);
+    EXPECT_FALSE(busy(form.get()));
 }
 
 TEST_F(WindowTest, MenusHaveTheirCaptionsAndShortcuts) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "busy_pointer.h"
 #include "doubles/fixed_volumes.h"
 #include "doubles/recording_audio_device.h"
 #include "doubles/recording_message_box.h"

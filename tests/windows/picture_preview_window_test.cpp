@@ -1,3 +1,4 @@
+#include "busy_pointer.h"
 #include "picture_files.h"
 #include "platform/image_box.h"
 #include "windows/picture_preview_window.h"
@@ -66,7 +67,7 @@ protected:
     bool laidOut() {
         return QTest::qWaitFor(
                    [&] { return !window->findChild<QTimer*>(u"Timer1"_s)->isActive(); }) &&
-               window->MousePointer() == 0;
+               !busy(window.get());
     }
     platform::ImageBox* picture() const {
         return window->findChild<platform::ImageBox*>(u"Image1"_s);
@@ -80,7 +81,7 @@ protected:
 
 TEST_F(PicturePreviewWindowTest, ShowsThePictureCentredAndHidesOnAClick) {
     chosen = path;
-    EXPECT_EQ(window->MousePointer(), 11); // the hourglass until laid out
+    EXPECT_TRUE(busy(window.get())); // the busy pointer until laid out
     window->showMaximized();
     ASSERT_TRUE(laidOut());
     EXPECT_TRUE(window->windowState() & Qt::WindowMaximized);
@@ -103,7 +104,7 @@ TEST_F(PicturePreviewWindowTest, EveryActivationLaysOutTheCurrentPictureAgain) {
     chosen = other;
     window->gotFocus();
     EXPECT_TRUE(picture()->isHidden());
-    EXPECT_EQ(window->MousePointer(), 11);
+    EXPECT_TRUE(busy(window.get()));
     ASSERT_TRUE(laidOut());
     EXPECT_EQ(picture()->size(), QSize(60, 90));
 }
