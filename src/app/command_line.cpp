@@ -48,16 +48,6 @@ int usage(const QString& reason, int status = kFailed) {
                        .arg(QCoreApplication::applicationName()));
 }
 
-std::optional<stationery::ExportForm> formNamed(const QString& name) {
-    if (name == QLatin1String("classic"))
-        return stationery::ExportForm::Classic;
-    if (name == QLatin1String("todays"))
-        return stationery::ExportForm::TodaysClients;
-    if (name == QLatin1String("message"))
-        return stationery::ExportForm::Message;
-    return std::nullopt;
-}
-
 } // namespace
 
 bool wantsNoWindow(int argc, char* argv[]) {
@@ -140,9 +130,9 @@ int run(int argc, char* argv[]) {
             return usage(
                 QCoreApplication::translate("command_line", "No file is named \"\": %1 is empty.")
                     .arg(QLatin1String(what)));
-    std::optional<stationery::ExportForm> form = parser.isSet(formOption)
-                                                     ? formNamed(parser.value(formOption))
-                                                     : stationery::formForName(fileSystemPath(out));
+    std::optional<stationery::ExportForm> form =
+        parser.isSet(formOption) ? stationery::formNamed(parser.value(formOption).toStdString())
+                                 : stationery::formForName(fileSystemPath(out));
     if (!form)
         return parser.isSet(formOption)
                    ? usage(QCoreApplication::translate("command_line",

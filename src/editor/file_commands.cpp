@@ -9,27 +9,42 @@
 #include "platform/message_box.h"
 #include "stationery/file_names.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPointer>
 #include <QWidget>
 
 namespace {
 
-// The export dialog's file types, in the order of stationery::ExportForm.
-const char* const kExportTypes =
-    QT_TRANSLATE_NOOP("FileCommands", "Stationery|*.htm;*.html|Stationery for today's mail "
-                                      "clients|*.htm;*.html|Message template|*.eml");
+// The Export dialog's file types, one for each export form in its order.
+QString exportTypes() {
+    QStringList types;
+    for (const stationery::ExportFormat& format : stationery::exportFormats())
+        types << QCoreApplication::translate("ExportForm", std::string(format.description).c_str())
+              << QString::fromLatin1(format.patterns.data(), qsizetype(format.patterns.size()));
+    return types.join(QLatin1Char('|'));
+}
 
 // The form the dialog's answer asks for: a name ending in ".eml" is a message template
 // whatever type was chosen, and a page name never is.
 stationery::ExportForm formFor(const QString& fileName, int filterIndex) {
+    const auto& formats = stationery::exportFormats();
+    const stationery::ExportFormat& chosen =
+        formats.at(std::size_t(std::clamp(filterIndex, 1, int(formats.size())) - 1));
     const auto byName = stationery::formForName(fileSystemPath(fileName));
-    if (byName == stationery::ExportForm::Message)
+    if (byName && stationery::exportFormat(*byName).pictureInside)
         return *byName;
-    if (filterIndex == 2 || (filterIndex == 3 && byName))
+    if (chosen.pictureInside && byName)
         return stationery::ExportForm::TodaysClients;
-    return filterIndex == 3 ? stationery::ExportForm::Message : stationery::ExportForm::Classic;
+    return chosen.form;
 }
+
+// For the translation tools: the export forms' descriptions.
+[[maybe_unused]] const char* const kExportDescriptions[] = {
+    QT_TRANSLATE_NOOP("ExportForm", "Stationery"),
+    QT_TRANSLATE_NOOP("ExportForm", "Stationery for today's mail clients"),
+    QT_TRANSLATE_NOOP("ExportForm", "Message template"),
+};
 
 } // namespace
 
@@ -119,7 +134,7 @@ bool FileCommands::mayLeaveTheDocument() {
 void FileCommands::exportWithDialog() {
     platform::CommonDialog& dialog = services_.dialog;
     const QString saveFilter = dialog.Filter;
-    dialog.Filter = tr(kExportTypes);
+    dialog.Filter = exportTypes();
     dialog.DialogTitle = tr("Export");
     const bool chosen = dialog.ShowSave();
     dialog.Filter = saveFilter;

@@ -184,26 +184,58 @@ private:
 
 } // namespace
 
+const std::vector<ExportFormat>& exportFormats() {
+    static const std::vector<ExportFormat> formats = {
+        {ExportForm::Classic, "classic", "Stationery", "*.htm;*.html", true, false,
+         [](const StationerySettings& s) {
+             return StationeryWriter::render(s);
+         }},
+        {ExportForm::TodaysClients, "todays", "Stationery for today's mail clients", "*.htm;*.html",
+         false, false,
+         [](const StationerySettings& s) {
+             return TodaysClientsWriter::render(s);
+         }},
+        {ExportForm::Message, "message", "Message template", "*.eml", false, true,
+         [](const StationerySettings& s) {
+             return MessageWriter::render(s, MessageWriter::readPicture(s));
+         }},
+    };
+    return formats;
+}
+
+const ExportFormat& exportFormat(ExportForm form) {
+    for (const ExportFormat& format : exportFormats())
+        if (format.form == form)
+            return format;
+    return exportFormats().front();
+}
+
+std::optional<ExportForm> formNamed(std::string_view name) {
+    for (const ExportFormat& format : exportFormats())
+        if (format.name == name)
+            return format.form;
+    return std::nullopt;
+}
+
 std::string renderForExport(const StationerySettings& settings, ExportForm form) {
-    switch (form) {
-    case ExportForm::Classic:
-        return StationeryWriter::render(settings);
-    case ExportForm::TodaysClients:
-        return TodaysClientsWriter::render(settings);
-    case ExportForm::Message:
-        break;
-    }
-    return MessageWriter::render(settings, MessageWriter::readPicture(settings));
+    return exportFormat(form).render(settings);
 }
 
 std::optional<ExportForm> formForName(const fs::path& name) {
     std::string extension = utf8FromPath(name.extension());
     for (char& c : extension)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (extension == ".eml")
-        return ExportForm::Message;
-    if (extension == ".htm" || extension == ".html")
-        return ExportForm::Classic;
+    if (extension.empty())
+        return std::nullopt;
+    for (const ExportFormat& format : exportFormats()) {
+        std::string_view patterns = format.patterns;
+        while (!patterns.empty()) {
+            const std::size_t end = std::min(patterns.find(';'), patterns.size());
+            if (patterns.substr(0, end) == "*" + extension)
+                return format.form;
+            patterns.remove_prefix(std::min(end + 1, patterns.size()));
+        }
+    }
     return std::nullopt;
 }
 
@@ -261,12 +293,13 @@ void exportStationery(const fs::path& page, const StationerySettings& settings, 
         const bool withPicture = !effectiveImagePath(settings).empty();
         if (withPicture)
             carried.push_back({pathFromUtf8(settings.ImagePath), &kPicture});
-        const bool withSound = form == ExportForm::Classic && soundInUse(settings);
+        const ExportFormat& format = exportFormat(form);
+        const bool withSound = format.carriesSound && soundInUse(settings);
         if (withSound)
             carried.push_back({pathFromUtf8(settings.SoundPath), &kSound});
-        checkCarried(carried, pageTarget, guards, form != ExportForm::Message);
+        checkCarried(carried, pageTarget, guards, !format.pictureInside);
 
-        if (form == ExportForm::Message) { // the picture travels inside it
+        if (format.pictureInside) {
             if (withPicture) {
                 std::error_code error;
                 const std::uintmax_t bytes = fs::file_size(carried.front().source, error);

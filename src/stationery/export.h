@@ -22,8 +22,27 @@ enum class ExportForm {
     Message,       // a message template (.eml) with the picture inside it
 };
 
-// The form a file name asks for: ".eml" a message template, ".htm" or ".html" (in any
-// letter case) the classic page; nothing for other names.
+// Everything that tells the export forms apart, one form a line: what the command line
+// calls it, how the Export dialog offers it (English, for translating), the names it
+// is written under, what it carries and its writer. Adding a form is adding a line.
+struct ExportFormat {
+    ExportForm form;
+    std::string_view name;        // as --form takes it
+    std::string_view description; // the Export dialog's file type
+    std::string_view patterns;    // "*.htm;*.html": the first gives a name typed without one
+    bool carriesSound;            // the sound is copied beside the page
+    bool pictureInside;           // one file: the picture travels inside, nothing is copied
+    // The file's bytes for a record whose picture and sound name what the page refers to.
+    std::string (*render)(const StationerySettings& settings);
+};
+// In the Export dialog's order; the first form a name's extension fits is the one a
+// name asks for.
+const std::vector<ExportFormat>& exportFormats();
+const ExportFormat& exportFormat(ExportForm form);
+std::optional<ExportForm> formNamed(std::string_view name);
+
+// The form a file name asks for by its extension, in any letter case: ".eml" a message
+// template, ".htm" or ".html" the classic page; nothing for other names.
 std::optional<ExportForm> formForName(const std::filesystem::path& name);
 
 // What an export may carry and what it must never write over. A stationery can come
