@@ -1,11 +1,12 @@
 #include "editor/color_font_page.h"
 #include "editor/typed_text.h"
 
+#include "editor/em_size.h"
 #include "editor/stationery_document.h"
-#include "editor/twips_layout.h"
 #include "platform/common_dialog.h"
 #include "stationery/hex_color.h"
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,20 +23,22 @@ std::optional<QColor> colourOf(const std::string& hex) {
 
 ColorFontPage::ColorFontPage(QWidget* page, PageContext context, platform::DialogPrompter& dialogs)
     : EditorPage(page), context_(std::move(context)), dialogs_(dialogs) {
-    const TwipsLayout& layout = context_.layout;
+    // The buttons on the left, each beside what it sets: the colours beside the author's
+    // and the title's samples, the font beside the title's field.
+    auto* grid = new QGridLayout(page);
     const struct {
         const char* caption;
         const char* spoken;
-        int number, top;
+        int number, row;
         void (ColorFontPage::*click)();
     } buttons[] = {
-        {QT_TR_NOOP("Text Color"), QT_TR_NOOP("Text colour"), 1, 600, nullptr},
-        {QT_TR_NOOP("BackGround Color"), QT_TR_NOOP("Background colour"), 2, 1800, nullptr},
-        {QT_TR_NOOP("Font"), QT_TR_NOOP("Font"), 3, 3120, &ColorFontPage::chooseFont},
+        {QT_TR_NOOP("Text Color"), QT_TR_NOOP("Text colour"), 1, 0, nullptr},
+        {QT_TR_NOOP("BackGround Color"), QT_TR_NOOP("Background colour"), 2, 2, nullptr},
+        {QT_TR_NOOP("Font"), QT_TR_NOOP("Font"), 3, 3, &ColorFontPage::chooseFont},
     };
     for (const auto& b : buttons) {
         auto* button = new QPushButton(tr(b.caption), page);
-        layout.placeOnPage(button, 360, b.top, 1692, 492);
+        grid->addWidget(button, b.row, 0, Qt::AlignTop);
         button->setObjectName(QStringLiteral("Command%1").arg(b.number));
         button->setAccessibleName(tr(b.spoken));
         if (b.click)
@@ -45,14 +48,16 @@ ColorFontPage::ColorFontPage(QWidget* page, PageContext context, platform::Dialo
                     [this, text = b.number == 1] { chooseColor(text); });
     }
     author_ = new QLabel(tr("Author"), page);
-    layout.placeOnPage(author_, 2640, 480, 2892, 972);
     authorField_ = new QLineEdit(QStringLiteral("Your Name"), page);
-    layout.placeOnPage(authorField_, 2640, 1680, 2892, 288);
     title_ = new QLabel(tr("Title"), page);
-    layout.placeOnPage(title_, 2640, 2160, 2892, 1092);
     titleField_ = new QLineEdit(QStringLiteral("Title of Your Work"), page);
-    layout.placeOnPage(titleField_, 2640, 3360, 2892, 288);
+    grid->addWidget(author_, 0, 1);
+    grid->addWidget(authorField_, 1, 1);
+    grid->addWidget(title_, 2, 1);
+    grid->addWidget(titleField_, 3, 1);
+    grid->setColumnStretch(1, 1);
     for (QLabel* sample : {author_, title_}) {
+        sample->setMinimumSize(emSize(page, 12, 3.5));
         sample->setAutoFillBackground(true);
         sample->setFrameShape(QFrame::Panel);
         sample->setFrameShadow(QFrame::Sunken);

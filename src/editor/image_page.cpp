@@ -1,7 +1,7 @@
 #include "editor/image_page.h"
 
+#include "editor/em_size.h"
 #include "editor/stationery_document.h"
-#include "editor/twips_layout.h"
 #include "platform/dir_list_box.h"
 #include "platform/drive_list_box.h"
 #include "platform/file_browser.h"
@@ -11,11 +11,14 @@
 #include "platform/message_box.h"
 #include "platform/picture_loader.h"
 #include "platform/runtime_error.h"
+#include "platform/twips.h"
 #include "windows/picture_preview_window.h"
 #include <QLabel>
 
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 
 #include <cmath>
 #include <utility>
@@ -42,22 +45,25 @@ QString measuredPixels(int pixels, double twipsPerPixel) {
 
 } // namespace
 
-ImagePage::ImagePage(QWidget* page, QWidget* form, PageContext context,
-                     const platform::VolumeList& volumes)
+ImagePage::ImagePage(QWidget* page, PageContext context, const platform::VolumeList& volumes)
     : EditorPage(page), context_(std::move(context)) {
-    const TwipsLayout& layout = context_.layout;
     frame_ = new QGroupBox(tr("Images"), page);
-    layout.placeOnPage(frame_, 120, 480, 3720, 2772);
     browser_ = new platform::FileBrowser(volumes, context_.messages,
                                          QStringLiteral("*.jpg;*.gif;*.bmp"), frame_);
-    layout.place(browser_->drives(), 120, 300, 1800, 288);
-    layout.place(browser_->folders(), 120, 660, 1800, 1980);
-    layout.place(browser_->files(), 2040, 300, 1560, 2340);
+    auto* lists = new QGridLayout(frame_);
+    lists->addWidget(browser_->drives(), 0, 0);
+    lists->addWidget(browser_->folders(), 1, 0);
+    lists->addWidget(browser_->files(), 0, 1, 2, 1);
+    browser_->folders()->setMinimumSize(emSize(page, 7, 10));
+    browser_->files()->setMinimumSize(emSize(page, 6.5, 11.5));
 
-    // The preview sits on the window, beside the tabs; the window shows it with this tab.
-    preview_ = new platform::ImageBox(form);
+    // Beside the lists, the preview.
+    preview_ = new platform::ImageBox(page);
     preview_->setStretch(true);
-    layout.place(preview_, 3960, 720, 2100, 3000);
+    preview_->setFixedSize(emSize(page, 8, 11.5));
+    auto* row = new QHBoxLayout(page);
+    row->addWidget(frame_, 1);
+    row->addWidget(preview_);
     preview_->setToolTip(tr("Click to see the picture at its own size"));
 
     const std::pair<QWidget*, const char*> names[] = {
@@ -86,10 +92,6 @@ ImagePage::ImagePage(QWidget* page, QWidget* form, PageContext context,
 void ImagePage::load(const stationery::StationerySettings&) {
     // The page makes every change of the picture itself, and Open shows the opened one
     // through showOpened: nothing more to show here.
-}
-
-void ImagePage::setCurrent(bool current) {
-    preview_->setVisible(current);
 }
 
 QString ImagePage::chosenFile() const {
@@ -171,7 +173,7 @@ void ImagePage::showPicture(const QString& path, const QString& named, bool meas
     requested_ = path;
     decoder_->request(path, preview_->size() * preview_->devicePixelRatioF());
 
-    const double perPixel = context_.layout.twips().perPixel();
+    const double perPixel = platform::Twips::forWidget(preview_).perPixel();
     const QString width = measuredPixels(size.width(), perPixel);
     const QString height = measuredPixels(size.height(), perPixel);
     context_.document.edit([&](stationery::StationerySettings& s) {

@@ -29,12 +29,9 @@ struct StationerySettings;
 class ImagePage : public EditorPage {
     Q_OBJECT
 public:
-    ImagePage(QWidget* page, QWidget* form, PageContext context,
-              const platform::VolumeList& volumes);
+    ImagePage(QWidget* page, PageContext context, const platform::VolumeList& volumes);
     StationeryDocument::Parts shows() const override { return StationeryDocument::Part::Picture; }
     void load(const stationery::StationerySettings& settings) override;
-    // The preview sits on the window beside the tabs, and shows with this tab only.
-    void setCurrent(bool current) override;
 
     platform::FileBrowser& browser() const { return *browser_; }
     platform::ImageBox* preview() const { return preview_; }

@@ -9,7 +9,6 @@
 #include "editor/sound_page.h"
 #include "editor/stationery_document.h"
 #include "editor/ticker_page.h"
-#include "editor/twips_layout.h"
 #include "editor/window_icon.h"
 #include "platform/dir_list_box.h"
 #include "platform/export_guards.h"
@@ -22,22 +21,11 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
-
-#include <cmath>
-
-namespace {
-
-constexpr int kMinOuterWidth = 6444;
-constexpr int kMaxOuterWidth = 6500;
-constexpr int kOuterHeight = 4500;
-constexpr int kMediaControlTop = 3000;
-constexpr int kPreviewFromRight = 2500;
-
-} // namespace
+#include <QVBoxLayout>
 
 MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     : QMainWindow(parent), services_(std::move(services)), dialog_(services_.dialogs, this),
-      twips_(platform::Twips::forWidget(this)), document_(new StationeryDocument(this)) {
+      document_(new StationeryDocument(this)) {
     showPath(tr("Varek's Outlook Express Stationery Creator"));
     setWindowIcon(programWindowIcon());
     auto* client = new QWidget(this);
@@ -47,9 +35,10 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     tabs_ = new platform::TabControl(client);
     tabs_->setObjectName(QStringLiteral("SSTab1"));
     tabs_->setAccessibleName(tr("Stationery parts"));
-    layout_ = std::make_unique<TwipsLayout>(twips_, tabs_->tabStripHeight());
-    layout_->place(tabs_, 0, 240, 6252, 4284);
-    addPages(*layout_, client);
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(tabs_);
+    addPages();
 
     check_ = new CheckPresenter(*document_, *imagePage_->preview(), this);
     connect(imagePage_, &ImagePage::previewShown, check_, &CheckPresenter::refresh);
@@ -68,8 +57,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
                                  }},
                                 platform::designsFolder());
     connectDocument();
-    setOuterSizeTwips(6480, kOuterHeight);
-    placeWindowControls();
+    resize(minimumSizeHint()); // as small as shows everything
     startFolder_ = imagePage_->browser().folders()->Path();
     imagePage_->browser().setStartFolder(startFolder_);
     soundPage_->browser().setStartFolder(startFolder_);
@@ -77,8 +65,8 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::addPages(const TwipsLayout& layout, QWidget* client) {
-    const PageContext context{*document_, layout, services_.messages, this, [this](bool busy) {
+void MainWindow::addPages() {
+    const PageContext context{*document_, services_.messages, this, [this](bool busy) {
                                   setBusy(busy);
                               }};
     // One line a tab: its caption, its Items menu entry, and its page.
@@ -90,12 +78,11 @@ void MainWindow::addPages(const TwipsLayout& layout, QWidget* client) {
     } tabs[] = {
         {QT_TR_NOOP("Image"), Qt::CTRL | Qt::Key_I, "mnuImage",
          [&](QWidget* tab) {
-             return imagePage_ = new ImagePage(tab, client, context, services_.volumes);
+             return imagePage_ = new ImagePage(tab, context, services_.volumes);
          }},
         {QT_TR_NOOP("Sound"), Qt::CTRL | Qt::Key_O, "mnuSound",
          [&](QWidget* tab) {
-             return soundPage_ =
-                        new SoundPage(tab, client, context, services_.volumes, services_.audio);
+             return soundPage_ = new SoundPage(tab, context, services_.volumes, services_.audio);
          }},
         {QT_TR_NOOP("Ticker"), Qt::CTRL | Qt::Key_T, "mnuTicker",
          [&](QWidget* tab) {
@@ -126,10 +113,6 @@ void MainWindow::addPages(const TwipsLayout& layout, QWidget* client) {
         items_.push_back(item);
     }
     tabs_->setTab(TabImage);
-    // The preview and the media control sit on the window, above the tabs; each page
-    // shows its own with its tab.
-    imagePage_->preview()->raise();
-    soundPage_->mediaControl()->raise();
     const auto showCurrent = [this] {
         for (std::size_t i = 0; i < pages_.size(); ++i)
             pages_[i]->setCurrent(int(i) == tabs_->Tab());
@@ -215,65 +198,6 @@ void MainWindow::setBusy(bool busy) {
 
 bool MainWindow::openStationery(const QString& path) {
     return files_->open(path);
-}
-
-// --- Size --------------------------------------------------------------------------
-
-double MainWindow::outerWidthTwips() const {
-    return twips_.fromPixels(frameGeometry().width());
-}
-
-double MainWindow::outerHeightTwips() const {
-    return twips_.fromPixels(frameGeometry().height());
-}
-
-void MainWindow::setOuterSizeTwips(int width, int height) {
-    const QSize frameExtra = frameGeometry().size() - geometry().size();
-    const double perPixel = twips_.perPixel();
-    // Whole pixels that keep the size inside the limits.
-    const int widthPixels = width <= kMinOuterWidth
-                                ? static_cast<int>(std::ceil(width / perPixel))
-                                : static_cast<int>(std::floor(width / perPixel));
-    const int heightPixels = static_cast<int>(std::lround(height / perPixel));
-    resize(widthPixels - frameExtra.width(), heightPixels - frameExtra.height());
-}
-
-void MainWindow::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    keepSizeLimits();
-}
-
-void MainWindow::keepSizeLimits() {
-    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
-        return;
-    if (resizing_)
-        return; // our own resize below; the outer call finishes the layout
-    resizing_ = true;
-    const int width = std::clamp(static_cast<int>(std::lround(outerWidthTwips())), kMinOuterWidth,
-                                 kMaxOuterWidth);
-    setOuterSizeTwips(width, kOuterHeight);
-
-    // Let the window system hold the same limits while the user drags.
-    const QSize frameExtra = frameGeometry().size() - geometry().size();
-    const double perPixel = twips_.perPixel();
-    setMinimumSize(static_cast<int>(std::ceil(kMinOuterWidth / perPixel)) - frameExtra.width(),
-                   static_cast<int>(std::lround(kOuterHeight / perPixel)) - frameExtra.height());
-    setMaximumSize(static_cast<int>(std::floor(kMaxOuterWidth / perPixel)) - frameExtra.width(),
-                   static_cast<int>(std::lround(kOuterHeight / perPixel)) - frameExtra.height());
-    if (soundPage_) // not while the window is being made
-        placeWindowControls();
-    resizing_ = false;
-}
-
-// The tabs span the window; the media control is centred, the preview kept by the right.
-void MainWindow::placeWindowControls() {
-    tabs_->resize(twips_.toPixels(outerWidthTwips()), tabs_->height());
-    platform::MediaControl* player = soundPage_->mediaControl();
-    const double left =
-        std::trunc(outerWidthTwips() / 2) - std::trunc(twips_.fromPixels(player->width()) / 2);
-    player->move(twips_.toPixels(left), twips_.toPixels(kMediaControlTop));
-    platform::ImageBox* preview = imagePage_->preview();
-    preview->move(twips_.toPixels(std::trunc(outerWidthTwips() - kPreviewFromRight)), preview->y());
 }
 
 // The Items menu ticks what an opened file or a design sets, as if chosen by hand.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/common_dialog.h"
-#include "platform/twips.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -27,7 +26,6 @@ class FileCommands;
 class ImagePage;
 class SoundPage;
 class StationeryDocument;
-class TwipsLayout;
 
 // What the editor window needs from the machine. main() passes the real services;
 // tests pass stand-ins that never block.
@@ -59,9 +57,6 @@ public:
     // Where the file lists start, and go back to after a failure: the folder the
     // program was started in.
     QString startFolder() const { return startFolder_; }
-    // The window's outer size, frame included, in twips.
-    double outerWidthTwips() const;
-    double outerHeightTwips() const;
 
     // Reads the stationery file at `path` and sets every control as if its choices had
     // been made by hand. A file that cannot be read is reported and changes nothing.
@@ -71,17 +66,13 @@ public:
     void endNow();
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void addPages(const TwipsLayout& layout, QWidget* client);
+    void addPages();
     void buildMenus();
     void connectDocument();
     void setBusy(bool busy);
-    void setOuterSizeTwips(int width, int height);
-    void keepSizeLimits();
-    void placeWindowControls();
     void showPath(const QString& path);
     void tickWhatTheFileSets();
     void showAbout();
@@ -89,11 +80,8 @@ private:
 
     MainWindowServices services_;
     platform::CommonDialog dialog_;
-    platform::Twips twips_;
-    bool resizing_ = false;
     QString startFolder_;
     StationeryDocument* document_ = nullptr;
-    std::unique_ptr<TwipsLayout> layout_;
     platform::TabControl* tabs_ = nullptr;
     // The tabs' pages in their order, and the Items menu's entry for each.
     std::vector<EditorPage*> pages_;

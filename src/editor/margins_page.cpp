@@ -1,14 +1,17 @@
 #include "editor/margins_page.h"
 #include "editor/typed_text.h"
 
+#include "editor/em_size.h"
 #include "editor/first_shown.h"
 #include "editor/stationery_document.h"
-#include "editor/twips_layout.h"
 #include "platform/image_box.h"
 #include "windows/artwork.h"
 #include <QLabel>
 
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -22,7 +25,7 @@ void setTextIfOther(QLineEdit* field, const std::string& text) {
 
 MarginsPage::MarginsPage(QWidget* page, PageContext context)
     : EditorPage(page), context_(std::move(context)) {
-    const TwipsLayout& layout = context_.layout;
+    auto* fields = new QGridLayout;
     using Settings = stationery::StationerySettings;
     const struct {
         QLineEdit*& field;
@@ -40,56 +43,55 @@ MarginsPage::MarginsPage(QWidget* page, PageContext context)
         {left_, QT_TR_NOOP("Text Left Margin"), 9, QT_TR_NOOP("Text left margin in pixels"),
          &Settings::LeftMargin},
     };
-    int top = 840;
+    int line = 0;
     for (const auto& row : rows) {
         auto* label = new QLabel(tr(row.caption), page);
-        layout.placeOnPage(label, 240, top, 1572, 252);
+        fields->addWidget(label, line, 0);
         label->setObjectName(QStringLiteral("Label%1").arg(row.number));
         label->setAccessibleName(tr(row.caption));
         row.field = new QLineEdit(QStringLiteral("0"), page);
-        layout.placeOnPage(row.field, 2160, top, 1692, 288);
+        fields->addWidget(row.field, line++, 1);
         row.field->setObjectName(QStringLiteral("Text%1").arg(row.number));
         row.field->setAccessibleName(tr(row.spoken));
         onTypedText(row.field, this, [this, value = row.value](const std::string& text) {
             context_.document.edit([&](Settings& s) { s.*value = text; });
         });
-        top += 480;
     }
+    fields->setRowStretch(line, 1);
 
     direction_ = new QLabel(QStringLiteral("Scroll Direction"), page);
     direction_->setAlignment(Qt::AlignCenter);
-    layout.placeOnPage(direction_, 4140, 600, 1824, 252);
     direction_->setObjectName(QStringLiteral("Label13"));
     direction_->setAccessibleName(tr("Scroll direction"));
 
-    // Five arrows laid out as a cross, 360 twips from one position to the next.
-    constexpr int centreLeft = 4860;
-    constexpr int centreTop = 1440;
-    constexpr int step = 360;
+    // Five arrows laid out as a cross under the direction.
+    auto* cross = new QGridLayout;
+    cross->setSpacing(0);
     const struct {
         int number;
         const char* caption;
         const char* spoken;
-        int left, top;
+        int row, column;
         artwork::Arrow arrow;
         stationery::ScrollDirection direction;
         bool copiesWidth;
     } arrows[] = {
-        {3, QT_TR_NOOP("Up"), QT_TR_NOOP("Scroll up"), centreLeft, centreTop - step,
-         artwork::Arrow::Up, stationery::ScrollDirection::Up, true},
-        {4, QT_TR_NOOP("Left"), QT_TR_NOOP("Scroll left"), centreLeft - step, centreTop,
-         artwork::Arrow::Left, stationery::ScrollDirection::Left, false},
-        {5, QT_TR_NOOP("Down"), QT_TR_NOOP("Scroll down"), centreLeft, centreTop + step,
-         artwork::Arrow::Down, stationery::ScrollDirection::Down, true},
-        {6, QT_TR_NOOP("Right"), QT_TR_NOOP("Scroll right"), centreLeft + step, centreTop,
-         artwork::Arrow::Right, stationery::ScrollDirection::Right, false},
-        {7, QT_TR_NOOP("No Scroll"), QT_TR_NOOP("No scroll"), centreLeft, centreTop,
-         artwork::Arrow::None, stationery::ScrollDirection::NoScroll, false},
+        {3, QT_TR_NOOP("Up"), QT_TR_NOOP("Scroll up"), 0, 1, artwork::Arrow::Up,
+         stationery::ScrollDirection::Up, true},
+        {4, QT_TR_NOOP("Left"), QT_TR_NOOP("Scroll left"), 1, 0, artwork::Arrow::Left,
+         stationery::ScrollDirection::Left, false},
+        {5, QT_TR_NOOP("Down"), QT_TR_NOOP("Scroll down"), 2, 1, artwork::Arrow::Down,
+         stationery::ScrollDirection::Down, true},
+        {6, QT_TR_NOOP("Right"), QT_TR_NOOP("Scroll right"), 1, 2, artwork::Arrow::Right,
+         stationery::ScrollDirection::Right, false},
+        {7, QT_TR_NOOP("No Scroll"), QT_TR_NOOP("No scroll"), 1, 1, artwork::Arrow::None,
+         stationery::ScrollDirection::NoScroll, false},
     };
     for (const auto& a : arrows) {
         auto* box = new platform::ImageBox(page);
         box->setStretch(true);
-        layout.placeOnPage(box, a.left, a.top, 384, 384);
+        box->setFixedSize(emSize(page, 1.5, 1.5));
+        cross->addWidget(box, a.row, a.column);
         // Drawn when the tab is first shown: the arrows are most of what the page costs.
         whenFirstShown(page, [box, arrow = a.arrow] {
             box->setPicture(artwork::directionArrow(arrow, box->size()));
@@ -103,6 +105,14 @@ MarginsPage::MarginsPage(QWidget* page, PageContext context)
                     chooseScrollDirection(direction, copies);
                 });
     }
+    auto* scrolling = new QVBoxLayout;
+    scrolling->addWidget(direction_);
+    scrolling->addLayout(cross);
+    scrolling->setAlignment(cross, Qt::AlignHCenter);
+    scrolling->addStretch();
+    auto* row = new QHBoxLayout(page);
+    row->addLayout(fields, 1);
+    row->addLayout(scrolling);
 }
 
 void MarginsPage::load(const stationery::StationerySettings& s) {

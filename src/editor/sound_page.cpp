@@ -1,7 +1,7 @@
 #include "editor/sound_page.h"
 
+#include "editor/em_size.h"
 #include "editor/stationery_document.h"
-#include "editor/twips_layout.h"
 #include "platform/check_box.h"
 #include "platform/dir_list_box.h"
 #include "platform/drive_list_box.h"
@@ -11,28 +11,37 @@
 #include <QLabel>
 
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QToolButton>
+#include <QVBoxLayout>
 
-SoundPage::SoundPage(QWidget* page, QWidget* form, PageContext context,
-                     const platform::VolumeList& volumes, platform::AudioDevice& audio)
+SoundPage::SoundPage(QWidget* page, PageContext context, const platform::VolumeList& volumes,
+                     platform::AudioDevice& audio)
     : EditorPage(page), context_(std::move(context)) {
-    const TwipsLayout& layout = context_.layout;
     frame_ = new QGroupBox(tr("Sounds"), page);
-    layout.placeOnPage(frame_, 240, 600, 5892, 2412);
     browser_ = new platform::FileBrowser(volumes, context_.messages,
                                          QStringLiteral("*.mid;*.wav;*.mp3"), frame_);
-    layout.place(browser_->drives(), 240, 480, 2292, 288);
-    layout.place(browser_->folders(), 240, 960, 2292, 1368);
-    layout.place(browser_->files(), 2760, 480, 1932, 1800);
     oldClient_ = new platform::CheckBox(tr("Outlook Express 4"), frame_);
-    layout.place(oldClient_, 4800, 360, 972, 732);
     noSound_ = new platform::CheckBox(tr("No Sound"), frame_);
-    layout.place(noSound_, 4800, 1200, 972, 432);
+    auto* lists = new QGridLayout(frame_);
+    lists->addWidget(browser_->drives(), 0, 0);
+    lists->addWidget(browser_->folders(), 1, 0);
+    lists->addWidget(browser_->files(), 0, 1, 2, 1);
+    auto* choices = new QVBoxLayout;
+    choices->addWidget(oldClient_);
+    choices->addWidget(noSound_);
+    choices->addStretch();
+    lists->addLayout(choices, 0, 2, 2, 1);
+    browser_->folders()->setMinimumSize(emSize(page, 9, 5));
+    browser_->files()->setMinimumSize(emSize(page, 7.5, 6));
 
-    // The player sits on the window, above the tabs; the window shows it with this tab.
-    player_ = new platform::MediaControl(audio, form);
-    layout.place(player_, 0, 3000, 1224, 492);
+    // Below the lists, the player.
+    player_ = new platform::MediaControl(audio, page);
+    player_->setMinimumSize(emSize(page, 5, 1.8));
+    auto* column = new QVBoxLayout(page);
+    column->addWidget(frame_, 1);
+    column->addWidget(player_, 0, Qt::AlignHCenter);
 
     const std::pair<QWidget*, const char*> names[] = {
         {frame_, "Frame2"},           {browser_->drives(), "Drive2"}, {browser_->folders(), "Dir2"},
@@ -59,10 +68,6 @@ SoundPage::SoundPage(QWidget* page, QWidget* form, PageContext context,
             s.OutlookExpress4 = static_cast<std::int16_t>(oldClient_->Value());
         });
     });
-}
-
-void SoundPage::setCurrent(bool current) {
-    player_->setVisible(current);
 }
 
 void SoundPage::load(const stationery::StationerySettings& s) {

@@ -25,12 +25,10 @@ struct StationerySettings;
 class SoundPage : public EditorPage {
     Q_OBJECT
 public:
-    SoundPage(QWidget* page, QWidget* form, PageContext context,
-              const platform::VolumeList& volumes, platform::AudioDevice& audio);
+    SoundPage(QWidget* page, PageContext context, const platform::VolumeList& volumes,
+              platform::AudioDevice& audio);
     StationeryDocument::Parts shows() const override { return StationeryDocument::Part::Sound; }
     void load(const stationery::StationerySettings& settings) override;
-    // The media control sits on the window, and shows with this tab only.
-    void setCurrent(bool current) override;
 
     platform::FileBrowser& browser() const { return *browser_; }
     platform::MediaControl* mediaControl() const { return player_; }

@@ -2,9 +2,9 @@
 #include "editor/typed_text.h"
 
 #include "editor/stationery_document.h"
-#include "editor/twips_layout.h"
 #include <QLabel>
 
+#include <QGridLayout>
 #include <QLineEdit>
 
 namespace {
@@ -21,20 +21,22 @@ TickerPage::TickerPage(QWidget* page, PageContext context)
                                   QT_TR_NOOP("Ticker 3")};
     const char* const fieldSpoken[] = {QT_TR_NOOP("Ticker 1 text"), QT_TR_NOOP("Ticker 2 text"),
                                        QT_TR_NOOP("Ticker 3 text")};
+    auto* rows = new QGridLayout(page);
     for (int i = 0; i < 3; ++i) {
         const int number = i + 1;
-        const int top = 840 + 600 * i;
         labels_[i] = new QLabel(tr("Ticker #%1").arg(number), page);
-        context_.layout.placeOnPage(labels_[i], 240, top, 1692, 252);
+        rows->addWidget(labels_[i], i, 0);
         labels_[i]->setObjectName(QStringLiteral("Label%1").arg(number));
         labels_[i]->setAccessibleName(tr(spoken[i]));
         fields_[i] = new QLineEdit(
             QStringLiteral("Ticker #%1's Text Goes Here...Or leave me Blank").arg(number), page);
-        context_.layout.placeOnPage(fields_[i], 2160, top, 3972, 288);
+        rows->addWidget(fields_[i], i, 1);
         fields_[i]->setObjectName(QStringLiteral("Text%1").arg(number));
         fields_[i]->setAccessibleName(tr(fieldSpoken[i]));
         onTypedText(fields_[i], this, [this, number](const std::string&) { textChanged(number); });
     }
+    rows->setColumnStretch(1, 1);
+    rows->setRowStretch(3, 1);
 }
 
 void TickerPage::load(const stationery::StationerySettings& s) {

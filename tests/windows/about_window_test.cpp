@@ -24,7 +24,7 @@ QList<QWidget*> elements(AboutWindow* about) {
 }
 
 bool laidOut(AboutWindow* about) {
-    return QTest::qWaitFor([&] { return !part<QTimer>(about, "Timer1")->isActive(); });
+    return QTest::qWaitFor([&] { return !part<QTimer>(about, "showTimer")->isActive(); });
 }
 
 TEST_F(AboutTest, OpensEmptyThenShowsEveryElementCentred) {
@@ -34,26 +34,33 @@ TEST_F(AboutTest, OpensEmptyThenShowsEveryElementCentred) {
     const QString version = u"%1.%2.%3"_s.arg(STATIONERY_VERSION_MAJOR)
                                 .arg(STATIONERY_VERSION_MINOR)
                                 .arg(STATIONERY_VERSION_PATCH);
-    EXPECT_TRUE(part<QLabel>(about, "lblVersion")->text().endsWith(version));
+    EXPECT_TRUE(part<QLabel>(about, "versionLabel")->text().endsWith(version));
     ASSERT_EQ(elements(about).size(), 7);
     for (QWidget* element : elements(about))
         EXPECT_TRUE(element->isHidden());
 
     ASSERT_TRUE(laidOut(about));
-    const int centre = about->frameGeometry().width() / 2;
-    for (QWidget* element : elements(about)) {
+    const double centre = about->width() / 2.0;
+    const QList<QWidget*> shown = elements(about);
+    for (QWidget* element : shown) {
         EXPECT_FALSE(element->isHidden());
         EXPECT_NEAR(element->x() + element->width() / 2.0, centre, 1.5)
             << element->objectName().toStdString();
+        EXPECT_TRUE(about->rect().contains(element->geometry()))
+            << element->objectName().toStdString();
+        for (QWidget* other : shown)
+            EXPECT_TRUE(other == element || !other->geometry().intersects(element->geometry()))
+                << element->objectName().toStdString() << " covers "
+                << other->objectName().toStdString();
     }
 
     // Readable: the button's caption stands out from its face, and the disabled
     // disclaimer draws greyed, not in the window's white.
-    const QPalette button = part<QPushButton>(about, "cmdOK")->palette();
+    const QPalette button = part<QPushButton>(about, "okButton")->palette();
     EXPECT_GT(qAbs(qGray(button.color(QPalette::ButtonText).rgb()) -
                    qGray(button.color(QPalette::Button).rgb())),
               100);
-    auto* disclaimer = part<QLabel>(about, "lblDisclaimer");
+    auto* disclaimer = part<QLabel>(about, "licenceLabel");
     EXPECT_NE(disclaimer->palette().color(QPalette::Disabled, QPalette::WindowText),
               QColor(Qt::white));
     EXPECT_GT(disclaimer->font().pointSizeF() + disclaimer->font().pixelSize(), 0);
@@ -70,7 +77,7 @@ TEST_F(AboutTest, OkEnterAndEscapeCloseIt) {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
         ASSERT_TRUE(laidOut(about));
         if (key == Qt::Key_unknown)
-            part<QPushButton>(about, "cmdOK")->click();
+            part<QPushButton>(about, "okButton")->click();
         else
             QTest::keyClick(about->focusWidget() ? about->focusWidget() : about.data(), key);
         EXPECT_TRUE(QTest::qWaitFor([&] { return about.isNull(); })) << key; // unloaded, not hidden
