@@ -221,15 +221,16 @@ void updateCheckFindings(benchmark::State& state) {
     form.show();
     QDir(scratch().path()).mkpath(u"check"_s);
     QFile::copy(cameraPicture(), scratch().filePath(u"check/camera.jpg"_s));
-    form.findChild<platform::DirListBox*>(QStringLiteral("Dir1"))
+    form.findChild<platform::DirListBox*>(QStringLiteral("pictureFolderList"))
         ->setPath(scratch().filePath(u"check"_s));
-    form.findChild<platform::FileListBox*>(QStringLiteral("File1"))->choose(0);
-    form.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(u"News of the week"_s);
-    form.findChild<QAction*>(QStringLiteral("mnuCheck"))->trigger();
+    form.findChild<platform::FileListBox*>(QStringLiteral("pictureFileList"))->choose(0);
+    form.findChild<QLineEdit*>(QStringLiteral("ticker1Edit"))->setText(u"News of the week"_s);
+    form.findChild<QAction*>(QStringLiteral("checkAction"))->trigger();
     QApplication::processEvents();
     int typed = 0;
     for (auto _ : state) {
-        form.findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QString::number(++typed));
+        form.findChild<QLineEdit*>(QStringLiteral("ticker2Edit"))
+            ->setText(QString::number(++typed));
     }
 }
 BENCHMARK(updateCheckFindings)->Unit(benchmark::kMicrosecond);
@@ -256,9 +257,9 @@ void walkThroughPhotos(benchmark::State& state) {
     BenchServices services;
     MainWindow form(services.forEditor());
     form.show();
-    auto* files = form.findChild<platform::FileListBox*>(QStringLiteral("File1"));
-    auto* preview = form.findChild<platform::ImageBox*>(QStringLiteral("Image1"));
-    form.findChild<platform::DirListBox*>(QStringLiteral("Dir1"))->setPath(folder);
+    auto* files = form.findChild<platform::FileListBox*>(QStringLiteral("pictureFileList"));
+    auto* preview = form.findChild<platform::ImageBox*>(QStringLiteral("picturePreview"));
+    form.findChild<platform::DirListBox*>(QStringLiteral("pictureFolderList"))->setPath(folder);
     files->setPath(folder);
     QElapsedTimer clock;
     double longestStall = 0, answer = 0, lastShown = 0, extraMemory = 0;
@@ -311,7 +312,7 @@ void showDesignsWindow(benchmark::State& state) {
     MainWindow form(services.forEditor());
     form.show();
     for (auto _ : state) {
-        form.findChild<QAction*>(QStringLiteral("mnuNewFromDesign"))->trigger();
+        form.findChild<QAction*>(QStringLiteral("newFromDesignAction"))->trigger();
         QApplication::processEvents();
         state.PauseTiming();
         delete form.findChild<DesignsWindow*>();

@@ -48,11 +48,12 @@ int main(int argc, char* argv[]) {
     // Choose a picture of our own, as a user would through the lists.
     QTemporaryDir folder(QDir::tempPath() + u"/Pictures-XXXXXX"_s);
     artwork::aboutPicture().save(folder.filePath(u"night sky.bmp"_s), "BMP");
-    window.findChild<platform::DirListBox*>(QStringLiteral("Dir1"))->setPath(folder.path());
-    window.findChild<platform::FileListBox*>(QStringLiteral("File1"))->choose(0);
+    window.findChild<platform::DirListBox*>(QStringLiteral("pictureFolderList"))
+        ->setPath(folder.path());
+    window.findChild<platform::FileListBox*>(QStringLiteral("pictureFileList"))->choose(0);
 
     if (argc > 2)
-        window.findChild<platform::TabControl*>(QStringLiteral("SSTab1"))
+        window.findChild<platform::TabControl*>(QStringLiteral("partTabs"))
             ->setTab(QString::fromLocal8Bit(argv[2]).toInt());
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
@@ -61,11 +62,12 @@ int main(int argc, char* argv[]) {
         return 1;
     if (argc > 3) {
         // A stationery with something to say: a ticker, a scrolling picture, pale text.
-        window.findChild<QLineEdit*>(QStringLiteral("Text1"))
+        window.findChild<QLineEdit*>(QStringLiteral("ticker1Edit"))
             ->setText(QStringLiteral("Greetings from the club"));
-        QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("Image3")), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("scrollUpButton")),
+                          Qt::LeftButton);
         window.document().edit([](stationery::StationerySettings& s) { s.TextColor = "C0C0C0"; });
-        window.findChild<QAction*>(QStringLiteral("mnuCheck"))->trigger();
+        window.findChild<QAction*>(QStringLiteral("checkAction"))->trigger();
         CheckWindow* check = window.findChild<CheckWindow*>();
         if (!QTest::qWaitForWindowExposed(check))
             return 1;
@@ -75,7 +77,7 @@ int main(int argc, char* argv[]) {
         check->close();
     }
     if (argc > 4) {
-        window.findChild<QAction*>(QStringLiteral("mnuNewFromDesign"))->trigger();
+        window.findChild<QAction*>(QStringLiteral("newFromDesignAction"))->trigger();
         auto* designs = window.findChild<DesignsWindow*>();
         if (!QTest::qWaitForWindowExposed(designs))
             return 1;

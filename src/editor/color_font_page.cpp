@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <functional>
+
 namespace {
 
 std::optional<QColor> colourOf(const std::string& hex) {
@@ -29,23 +31,30 @@ ColorFontPage::ColorFontPage(QWidget* page, PageContext context, platform::Dialo
     const struct {
         const char* caption;
         const char* spoken;
-        int number, row;
-        void (ColorFontPage::*click)();
+        const char* name;
+        int row;
+        std::function<void()> click;
     } buttons[] = {
-        {QT_TR_NOOP("Text Color"), QT_TR_NOOP("Text colour"), 1, 0, nullptr},
-        {QT_TR_NOOP("BackGround Color"), QT_TR_NOOP("Background colour"), 2, 2, nullptr},
-        {QT_TR_NOOP("Font"), QT_TR_NOOP("Font"), 3, 3, &ColorFontPage::chooseFont},
+        {QT_TR_NOOP("Text Color"), QT_TR_NOOP("Text colour"), "textColorButton", 0,
+         [this] {
+             chooseColor(true);
+         }},
+        {QT_TR_NOOP("BackGround Color"), QT_TR_NOOP("Background colour"), "backgroundColorButton",
+         2,
+         [this] {
+             chooseColor(false);
+         }},
+        {QT_TR_NOOP("Font"), QT_TR_NOOP("Font"), "fontButton", 3,
+         [this] {
+             chooseFont();
+         }},
     };
     for (const auto& b : buttons) {
         auto* button = new QPushButton(tr(b.caption), page);
         grid->addWidget(button, b.row, 0, Qt::AlignTop);
-        button->setObjectName(QStringLiteral("Command%1").arg(b.number));
+        button->setObjectName(QLatin1String(b.name));
         button->setAccessibleName(tr(b.spoken));
-        if (b.click)
-            connect(button, &QPushButton::clicked, this, b.click);
-        else
-            connect(button, &QPushButton::clicked, this,
-                    [this, text = b.number == 1] { chooseColor(text); });
+        connect(button, &QPushButton::clicked, this, b.click);
     }
     author_ = new QLabel(tr("Author"), page);
     authorField_ = new QLineEdit(QStringLiteral("Your Name"), page);
@@ -63,13 +72,13 @@ ColorFontPage::ColorFontPage(QWidget* page, PageContext context, platform::Dialo
         sample->setFrameShadow(QFrame::Sunken);
         sample->setAlignment(Qt::AlignCenter);
     }
-    author_->setObjectName(QStringLiteral("Label4"));
+    author_->setObjectName(QStringLiteral("authorSample"));
     author_->setAccessibleName(tr("Author, in the chosen colours and font"));
-    title_->setObjectName(QStringLiteral("Label5"));
+    title_->setObjectName(QStringLiteral("titleSample"));
     title_->setAccessibleName(tr("Title, in the chosen colours and font"));
-    authorField_->setObjectName(QStringLiteral("Text4"));
+    authorField_->setObjectName(QStringLiteral("authorEdit"));
     authorField_->setAccessibleName(tr("Author"));
-    titleField_->setObjectName(QStringLiteral("Text5"));
+    titleField_->setObjectName(QStringLiteral("titleEdit"));
     titleField_->setAccessibleName(tr("Title"));
     using Settings = stationery::StationerySettings;
     for (auto [field, value] :

@@ -67,8 +67,11 @@ ImagePage::ImagePage(QWidget* page, PageContext context, const platform::VolumeL
     preview_->setToolTip(tr("Click to see the picture at its own size"));
 
     const std::pair<QWidget*, const char*> names[] = {
-        {frame_, "Frame1"},           {browser_->drives(), "Drive1"}, {browser_->folders(), "Dir1"},
-        {browser_->files(), "File1"}, {preview_, "Image1"},
+        {frame_, "pictureFrame"},
+        {browser_->drives(), "pictureDriveList"},
+        {browser_->folders(), "pictureFolderList"},
+        {browser_->files(), "pictureFileList"},
+        {preview_, "picturePreview"},
     };
     const char* const spoken[] = {
         QT_TR_NOOP("Images"),        QT_TR_NOOP("Picture drive"),   QT_TR_NOOP("Picture folder"),

@@ -33,7 +33,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     buildMenus();
 
     tabs_ = new platform::TabControl(client);
-    tabs_->setObjectName(QStringLiteral("SSTab1"));
+    tabs_->setObjectName(QStringLiteral("partTabs"));
     tabs_->setAccessibleName(tr("Stationery parts"));
     auto* layout = new QVBoxLayout(client);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -76,28 +76,28 @@ void MainWindow::addPages() {
         const char* itemName;
         std::function<EditorPage*(QWidget* tab)> page;
     } tabs[] = {
-        {QT_TR_NOOP("Image"), Qt::CTRL | Qt::Key_I, "mnuImage",
+        {QT_TR_NOOP("Image"), Qt::CTRL | Qt::Key_I, "imageItem",
          [&](QWidget* tab) {
              return imagePage_ = new ImagePage(tab, context, services_.volumes);
          }},
-        {QT_TR_NOOP("Sound"), Qt::CTRL | Qt::Key_O, "mnuSound",
+        {QT_TR_NOOP("Sound"), Qt::CTRL | Qt::Key_O, "soundItem",
          [&](QWidget* tab) {
              return soundPage_ = new SoundPage(tab, context, services_.volumes, services_.audio);
          }},
-        {QT_TR_NOOP("Ticker"), Qt::CTRL | Qt::Key_T, "mnuTicker",
+        {QT_TR_NOOP("Ticker"), Qt::CTRL | Qt::Key_T, "tickerItem",
          [&](QWidget* tab) {
              return new TickerPage(tab, context);
          }},
-        {QT_TR_NOOP("Color-Font"), Qt::CTRL | Qt::Key_F, "mnucolorfont",
+        {QT_TR_NOOP("Color-Font"), Qt::CTRL | Qt::Key_F, "colorFontItem",
          [&](QWidget* tab) {
              return new ColorFontPage(tab, context, services_.dialogs);
          }},
-        {QT_TR_NOOP("Margins"), Qt::CTRL | Qt::Key_M, "mnuMargins",
+        {QT_TR_NOOP("Margins"), Qt::CTRL | Qt::Key_M, "marginsItem",
          [&](QWidget* tab) {
              return new MarginsPage(tab, context);
          }},
     };
-    QMenu* items = menuBar()->findChild<QMenu*>(QStringLiteral("mnuItems"));
+    QMenu* items = menuBar()->findChild<QMenu*>(QStringLiteral("itemsMenu"));
     for (const auto& tab : tabs) {
         auto* widget = new QWidget;
         tabs_->addTab(widget, tr(tab.caption));
@@ -139,38 +139,38 @@ void MainWindow::showPath(const QString& path) {
 
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(tr("File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
+    file->setObjectName(QStringLiteral("fileMenu"));
     const struct {
         const char* caption;
         QKeyCombination key;
         const char* name;
         std::function<void()> command;
     } fileCommands[] = {
-        {QT_TR_NOOP("New from &Design..."), Qt::CTRL | Qt::Key_N, "mnuNewFromDesign",
+        {QT_TR_NOOP("New from &Design..."), Qt::CTRL | Qt::Key_N, "newFromDesignAction",
          [this] {
              designs_->show();
          }},
-        {QT_TR_NOOP("&Open..."), Qt::CTRL | Qt::SHIFT | Qt::Key_O, "mnuOpen",
+        {QT_TR_NOOP("&Open..."), Qt::CTRL | Qt::SHIFT | Qt::Key_O, "openAction",
          [this] {
              files_->openWithDialog();
          }},
-        {QT_TR_NOOP("&Save"), Qt::CTRL | Qt::Key_S, "mnuSave",
+        {QT_TR_NOOP("&Save"), Qt::CTRL | Qt::Key_S, "saveAction",
          [this] {
              files_->saveWithDialog();
          }},
-        {QT_TR_NOOP("&Export..."), Qt::CTRL | Qt::Key_E, "mnuExport",
+        {QT_TR_NOOP("&Export..."), Qt::CTRL | Qt::Key_E, "exportAction",
          [this] {
              files_->exportWithDialog();
          }},
-        {QT_TR_NOOP("&Preview in Browser"), QKeyCombination(Qt::Key_F5), "mnuPreview",
+        {QT_TR_NOOP("&Preview in Browser"), QKeyCombination(Qt::Key_F5), "previewAction",
          [this] {
              files_->preview();
          }},
-        {QT_TR_NOOP("&Check..."), Qt::CTRL | Qt::Key_K, "mnuCheck",
+        {QT_TR_NOOP("&Check..."), Qt::CTRL | Qt::Key_K, "checkAction",
          [this] {
              check_->show();
          }},
-        {QT_TR_NOOP("E&xit"), Qt::CTRL | Qt::Key_X, "mnuExit",
+        {QT_TR_NOOP("E&xit"), Qt::CTRL | Qt::Key_X, "exitAction",
          [this] {
              exit();
          }},
@@ -182,9 +182,9 @@ void MainWindow::buildMenus() {
         connect(entry, &platform::MenuItem::Click, this, command.command);
     }
     // The Items menu gets an entry for each tab as the tab is made.
-    menuBar()->addMenu(tr("Items"))->setObjectName(QStringLiteral("mnuItems"));
+    menuBar()->addMenu(tr("Items"))->setObjectName(QStringLiteral("itemsMenu"));
     auto* about = new platform::MenuItem(tr("&About"), QKeySequence(), this);
-    about->setObjectName(QStringLiteral("mnuAbout"));
+    about->setObjectName(QStringLiteral("aboutAction"));
     menuBar()->addAction(about);
     connect(about, &platform::MenuItem::Click, this, &MainWindow::showAbout);
 }

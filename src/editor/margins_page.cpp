@@ -30,28 +30,28 @@ MarginsPage::MarginsPage(QWidget* page, PageContext context)
     const struct {
         QLineEdit*& field;
         const char* caption;
-        int number;
+        const char* name;
         const char* spoken;
         std::string Settings::*value;
     } rows[] = {
-        {width_, QT_TR_NOOP("Image Width"), 6, QT_TR_NOOP("Image width in pixels"),
+        {width_, QT_TR_NOOP("Image Width"), "pictureWidth", QT_TR_NOOP("Image width in pixels"),
          &Settings::ImageWidth},
-        {height_, QT_TR_NOOP("Image Height"), 7, QT_TR_NOOP("Image height in pixels"),
+        {height_, QT_TR_NOOP("Image Height"), "pictureHeight", QT_TR_NOOP("Image height in pixels"),
          &Settings::ImageHeight},
-        {top_, QT_TR_NOOP("Text Top Margin"), 8, QT_TR_NOOP("Text top margin in pixels"),
+        {top_, QT_TR_NOOP("Text Top Margin"), "topMargin", QT_TR_NOOP("Text top margin in pixels"),
          &Settings::TopMargin},
-        {left_, QT_TR_NOOP("Text Left Margin"), 9, QT_TR_NOOP("Text left margin in pixels"),
-         &Settings::LeftMargin},
+        {left_, QT_TR_NOOP("Text Left Margin"), "leftMargin",
+         QT_TR_NOOP("Text left margin in pixels"), &Settings::LeftMargin},
     };
     int line = 0;
     for (const auto& row : rows) {
         auto* label = new QLabel(tr(row.caption), page);
         fields->addWidget(label, line, 0);
-        label->setObjectName(QStringLiteral("Label%1").arg(row.number));
+        label->setObjectName(QLatin1String(row.name) + QStringLiteral("Label"));
         label->setAccessibleName(tr(row.caption));
         row.field = new QLineEdit(QStringLiteral("0"), page);
         fields->addWidget(row.field, line++, 1);
-        row.field->setObjectName(QStringLiteral("Text%1").arg(row.number));
+        row.field->setObjectName(QLatin1String(row.name) + QStringLiteral("Edit"));
         row.field->setAccessibleName(tr(row.spoken));
         onTypedText(row.field, this, [this, value = row.value](const std::string& text) {
             context_.document.edit([&](Settings& s) { s.*value = text; });
@@ -61,14 +61,14 @@ MarginsPage::MarginsPage(QWidget* page, PageContext context)
 
     direction_ = new QLabel(QStringLiteral("Scroll Direction"), page);
     direction_->setAlignment(Qt::AlignCenter);
-    direction_->setObjectName(QStringLiteral("Label13"));
+    direction_->setObjectName(QStringLiteral("scrollDirectionLabel"));
     direction_->setAccessibleName(tr("Scroll direction"));
 
     // Five arrows laid out as a cross under the direction.
     auto* cross = new QGridLayout;
     cross->setSpacing(0);
     const struct {
-        int number;
+        const char* name;
         const char* caption;
         const char* spoken;
         int row, column;
@@ -76,16 +76,16 @@ MarginsPage::MarginsPage(QWidget* page, PageContext context)
         stationery::ScrollDirection direction;
         bool copiesWidth;
     } arrows[] = {
-        {3, QT_TR_NOOP("Up"), QT_TR_NOOP("Scroll up"), 0, 1, artwork::Arrow::Up,
+        {"scrollUpButton", QT_TR_NOOP("Up"), QT_TR_NOOP("Scroll up"), 0, 1, artwork::Arrow::Up,
          stationery::ScrollDirection::Up, true},
-        {4, QT_TR_NOOP("Left"), QT_TR_NOOP("Scroll left"), 1, 0, artwork::Arrow::Left,
-         stationery::ScrollDirection::Left, false},
-        {5, QT_TR_NOOP("Down"), QT_TR_NOOP("Scroll down"), 2, 1, artwork::Arrow::Down,
-         stationery::ScrollDirection::Down, true},
-        {6, QT_TR_NOOP("Right"), QT_TR_NOOP("Scroll right"), 1, 2, artwork::Arrow::Right,
-         stationery::ScrollDirection::Right, false},
-        {7, QT_TR_NOOP("No Scroll"), QT_TR_NOOP("No scroll"), 1, 1, artwork::Arrow::None,
-         stationery::ScrollDirection::NoScroll, false},
+        {"scrollLeftButton", QT_TR_NOOP("Left"), QT_TR_NOOP("Scroll left"), 1, 0,
+         artwork::Arrow::Left, stationery::ScrollDirection::Left, false},
+        {"scrollDownButton", QT_TR_NOOP("Down"), QT_TR_NOOP("Scroll down"), 2, 1,
+         artwork::Arrow::Down, stationery::ScrollDirection::Down, true},
+        {"scrollRightButton", QT_TR_NOOP("Right"), QT_TR_NOOP("Scroll right"), 1, 2,
+         artwork::Arrow::Right, stationery::ScrollDirection::Right, false},
+        {"noScrollButton", QT_TR_NOOP("No Scroll"), QT_TR_NOOP("No scroll"), 1, 1,
+         artwork::Arrow::None, stationery::ScrollDirection::NoScroll, false},
     };
     for (const auto& a : arrows) {
         auto* box = new platform::ImageBox(page);
@@ -98,7 +98,7 @@ MarginsPage::MarginsPage(QWidget* page, PageContext context)
         });
         box->setToolTip(tr(a.caption));
         box->setCursor(Qt::PointingHandCursor);
-        box->setObjectName(QStringLiteral("Image%1").arg(a.number));
+        box->setObjectName(QLatin1String(a.name));
         box->setAccessibleName(tr(a.spoken));
         connect(box, &platform::ImageBox::Click, this,
                 [this, direction = a.direction, copies = a.copiesWidth] {

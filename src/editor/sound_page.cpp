@@ -44,9 +44,13 @@ SoundPage::SoundPage(QWidget* page, PageContext context, const platform::VolumeL
     column->addWidget(player_, 0, Qt::AlignHCenter);
 
     const std::pair<QWidget*, const char*> names[] = {
-        {frame_, "Frame2"},           {browser_->drives(), "Drive2"}, {browser_->folders(), "Dir2"},
-        {browser_->files(), "File2"}, {noSound_, "Check1"},           {oldClient_, "Check2"},
-        {player_, "MMControl1"},
+        {frame_, "soundFrame"},
+        {browser_->drives(), "soundDriveList"},
+        {browser_->folders(), "soundFolderList"},
+        {browser_->files(), "soundFileList"},
+        {noSound_, "noSoundCheck"},
+        {oldClient_, "oldClientCheck"},
+        {player_, "soundPlayer"},
     };
     const char* const spoken[] = {
         QT_TR_NOOP("Sounds"),       QT_TR_NOOP("Sound drive"), QT_TR_NOOP("Sound folder"),
@@ -57,9 +61,9 @@ SoundPage::SoundPage(QWidget* page, PageContext context, const platform::VolumeL
         names[i].first->setObjectName(QLatin1String(names[i].second));
         names[i].first->setAccessibleName(tr(spoken[i]));
     }
-    player_->playButton()->setObjectName(QStringLiteral("MMControl1Play"));
-    player_->pauseButton()->setObjectName(QStringLiteral("MMControl1Pause"));
-    player_->stopButton()->setObjectName(QStringLiteral("MMControl1Stop"));
+    player_->playButton()->setObjectName(QStringLiteral("playButton"));
+    player_->pauseButton()->setObjectName(QStringLiteral("pauseButton"));
+    player_->stopButton()->setObjectName(QStringLiteral("stopButton"));
 
     connect(browser_, &platform::FileBrowser::fileChosen, this, &SoundPage::chooseSound);
     connect(noSound_, &platform::CheckBox::Click, this, &SoundPage::noSoundClicked);

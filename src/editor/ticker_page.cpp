@@ -26,12 +26,12 @@ TickerPage::TickerPage(QWidget* page, PageContext context)
         const int number = i + 1;
         labels_[i] = new QLabel(tr("Ticker #%1").arg(number), page);
         rows->addWidget(labels_[i], i, 0);
-        labels_[i]->setObjectName(QStringLiteral("Label%1").arg(number));
+        labels_[i]->setObjectName(QStringLiteral("ticker%1Label").arg(number));
         labels_[i]->setAccessibleName(tr(spoken[i]));
         fields_[i] = new QLineEdit(
             QStringLiteral("Ticker #%1's Text Goes Here...Or leave me Blank").arg(number), page);
         rows->addWidget(fields_[i], i, 1);
-        fields_[i]->setObjectName(QStringLiteral("Text%1").arg(number));
+        fields_[i]->setObjectName(QStringLiteral("ticker%1Edit").arg(number));
         fields_[i]->setAccessibleName(tr(fieldSpoken[i]));
         onTypedText(fields_[i], this, [this, number](const std::string&) { textChanged(number); });
     }

@@ -13,20 +13,20 @@
 PicturePreviewWindow::PicturePreviewWindow(std::function<QString()> chosenImagePath,
                                            QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      Image1(new platform::ImageBox(this)), Timer1(new QTimer(this)),
+      picture_(new platform::ImageBox(this)), fitTimer_(new QTimer(this)),
       chosenImagePath_(std::move(chosenImagePath)), twips_(platform::Twips::forWidget(this)) {
     setWindowTitle(QStringLiteral("PicturePreviewWindow"));
     setPalette(QPalette(Qt::white, Qt::black));
     setAutoFillBackground(true);
     resize(twips_.toPixels(3744), twips_.toPixels(2544));
     setWindowState(Qt::WindowMaximized);
-    Image1->setGeometry(twips_.toPixels(1200), twips_.toPixels(840), twips_.toPixels(1932),
-                        twips_.toPixels(1212));
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1);
-    connect(Timer1, &QTimer::timeout, this, &PicturePreviewWindow::fitAfterActivation);
-    connect(Image1, &platform::ImageBox::Click, this, &PicturePreviewWindow::pictureClicked);
+    picture_->setGeometry(twips_.toPixels(1200), twips_.toPixels(840), twips_.toPixels(1932),
+                          twips_.toPixels(1212));
+    picture_->setObjectName(QStringLiteral("picture"));
+    fitTimer_->setObjectName(QStringLiteral("fitTimer"));
+    fitTimer_->setInterval(1);
+    connect(fitTimer_, &QTimer::timeout, this, &PicturePreviewWindow::fitAfterActivation);
+    connect(picture_, &platform::ImageBox::Click, this, &PicturePreviewWindow::pictureClicked);
     load();
 }
 
@@ -55,9 +55,9 @@ void PicturePreviewWindow::gotFocus() {
 }
 
 void PicturePreviewWindow::prepareLayout() {
-    Image1->hide();
-    Image1->setStretch(false);
-    Timer1->start();
+    picture_->hide();
+    picture_->setStretch(false);
+    fitTimer_->start();
     setBusy(true);
 }
 
@@ -77,7 +77,7 @@ PicturePreviewWindow::Layout PicturePreviewWindow::layout(double w, double h, do
 }
 
 void PicturePreviewWindow::fitAfterActivation() {
-    Timer1->stop();
+    fitTimer_->stop();
     const QString path = chosenImagePath_();
     try {
         if (path.isEmpty())
@@ -87,20 +87,20 @@ void PicturePreviewWindow::fitAfterActivation() {
             layout(twips_.fromPixels(natural.width()), twips_.fromPixels(natural.height()),
                    twips_.fromPixels(frameGeometry().width()),
                    twips_.fromPixels(frameGeometry().height()));
-        Image1->setStretch(l.stretched);
+        picture_->setStretch(l.stretched);
         const QRect shown(twips_.toPixels(l.left), twips_.toPixels(l.top),
                           std::max(1, twips_.toPixels(l.width)),
                           std::max(1, twips_.toPixels(l.height)));
-        Image1->setGeometry(shown);
+        picture_->setGeometry(shown);
         // Decode only what the window can show: the picture at its shown size, cut
         // to the window.
         const QRect visible = shown.intersected(rect()).translated(-shown.topLeft());
         const QImage part = platform::PictureLoader::partOf(path, shown.size(), visible);
-        Image1->setPicturePart(QPixmap::fromImage(part), visible.topLeft());
-        Image1->show();
+        picture_->setPicturePart(QPixmap::fromImage(part), visible.topLeft());
+        picture_->show();
     } catch (const platform::RuntimeError&) {
         // Gone or spoilt since it was chosen: the window stays black.
-        Image1->setPicture(QPixmap());
+        picture_->setPicture(QPixmap());
     }
     setBusy(false);
 }

@@ -51,8 +51,8 @@ protected:
 private:
     void prepareLayout();
 
-    platform::ImageBox* Image1;
-    QTimer* Timer1;
+    platform::ImageBox* picture_;
+    QTimer* fitTimer_;
 
     std::function<QString()> chosenImagePath_;
     platform::Twips twips_;

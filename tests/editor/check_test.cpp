@@ -31,9 +31,9 @@ protected:
 };
 
 TEST_F(CheckTest, PreviewWritesWhatSaveWouldAndHandsItToTheBrowser) {
-    control<QLineEdit>("Text1")->setText(u"Hello"_s);
+    control<QLineEdit>("ticker1Edit")->setText(u"Hello"_s);
     const QString title = shownTitle();
-    trigger("mnuPreview");
+    trigger("previewAction");
     ASSERT_EQ(browser.opened.size(), 1u);
     const QString page = browser.opened[0].toLocalFile();
     QFile file(page);
@@ -44,7 +44,7 @@ TEST_F(CheckTest, PreviewWritesWhatSaveWouldAndHandsItToTheBrowser) {
     EXPECT_TRUE(messages.shown.empty());
 
     // A second preview reuses the folder; the folder goes with the window.
-    trigger("mnuPreview");
+    trigger("previewAction");
     EXPECT_EQ(browser.opened[1], browser.opened[0]);
     const QString folder = QFileInfo(page).absolutePath();
     form.reset();
@@ -53,7 +53,7 @@ TEST_F(CheckTest, PreviewWritesWhatSaveWouldAndHandsItToTheBrowser) {
 
 TEST_F(CheckTest, NoBrowserIsSaidInPlainWords) {
     browser.failure = u"no method available for opening the page"_s;
-    trigger("mnuPreview");
+    trigger("previewAction");
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].title, u"No Browser"_s);
     EXPECT_TRUE(messages.shown[0].text.contains(u"No web browser could be started"_s));
@@ -80,7 +80,7 @@ TEST(DesktopUrlOpener, ReportsAnOpenerThatFails) {
 
 TEST_F(CheckTest, CheckWindowStandsBesideTheEditor) {
     form->show();
-    trigger("mnuCheck");
+    trigger("checkAction");
     const QRect editor = form->frameGeometry();
     const QRect check = form->findChild<CheckWindow*>()->frameGeometry();
     EXPECT_FALSE(editor.intersects(check)) << "check window covers the editor";
@@ -108,10 +108,10 @@ TEST(WindowPlacement, BesideWithoutCoveringOnTheScreen) {
 }
 
 TEST_F(CheckTest, CheckWindowFollowsTheControlsAndClosesWithEscape) {
-    EXPECT_EQ(control<platform::MenuItem>("mnuPreview")->shortcut(), QKeySequence(Qt::Key_F5));
-    EXPECT_EQ(control<platform::MenuItem>("mnuCheck")->shortcut(),
+    EXPECT_EQ(control<platform::MenuItem>("previewAction")->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_EQ(control<platform::MenuItem>("checkAction")->shortcut(),
               QKeySequence(Qt::CTRL | Qt::Key_K));
-    trigger("mnuCheck");
+    trigger("checkAction");
     CheckWindow* check = form->findChild<CheckWindow*>();
     ASSERT_NE(check, nullptr);
     EXPECT_TRUE(check->isVisible());
@@ -119,13 +119,13 @@ TEST_F(CheckTest, CheckWindowFollowsTheControlsAndClosesWithEscape) {
     EXPECT_EQ(check->windowTitle(), u"Check"_s);
     EXPECT_EQ(rows(), QStringList{u"Nothing to worry about"_s});
 
-    control<QLineEdit>("Text2")->setText(u"News of the week"_s);
+    control<QLineEdit>("ticker2Edit")->setText(u"News of the week"_s);
     ASSERT_EQ(rows().size(), 1);
     EXPECT_TRUE(rows()[0].startsWith(u"The ticker writes to a status bar"_s));
 
     // Pale text on the untouched white: a problem, listed before the note.
     dialogs.answerColor(QColor(230, 230, 230));
-    control<QPushButton>("Command1")->click();
+    control<QPushButton>("textColorButton")->click();
     ASSERT_EQ(rows().size(), 2);
     EXPECT_TRUE(rows()[0].startsWith(u"Text on the background colour: 1.2:1; aim for 4.5:1."_s));
 

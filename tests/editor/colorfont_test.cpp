@@ -19,38 +19,39 @@ TEST_F(ColorFontTest, ChosenColoursReachTheDocumentAndTheSamples) {
     };
     for (const auto& [color, hex] : examples) {
         dialogs.answerColor(color);
-        QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>("textColorButton"), Qt::LeftButton);
         EXPECT_EQ(form->document().settings().TextColor, hex);
-        EXPECT_EQ(control<QLabel>("Label4")->palette().color(QPalette::WindowText), color);
-        EXPECT_EQ(control<QLabel>("Label5")->palette().color(QPalette::WindowText), color);
+        EXPECT_EQ(control<QLabel>("authorSample")->palette().color(QPalette::WindowText), color);
+        EXPECT_EQ(control<QLabel>("titleSample")->palette().color(QPalette::WindowText), color);
     }
-    EXPECT_TRUE(control<platform::MenuItem>("mnucolorfont")->Checked());
+    EXPECT_TRUE(control<platform::MenuItem>("colorFontItem")->Checked());
     EXPECT_EQ(form->document().settings().BackgroundColor,
               ""); // the text colour leaves the background alone
 
     dialogs.answerColor(QColor(0, 0, 255));
-    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("backgroundColorButton"), Qt::LeftButton);
     EXPECT_EQ(form->document().settings().BackgroundColor, "0000FF");
     EXPECT_EQ(dialogs.lastInitialColor(), QColor(Qt::white)); // none chosen before
-    EXPECT_EQ(control<QLabel>("Label4")->palette().color(QPalette::Window), QColor(0, 0, 255));
+    EXPECT_EQ(control<QLabel>("authorSample")->palette().color(QPalette::Window),
+              QColor(0, 0, 255));
     EXPECT_EQ(form->document().settings().TextColor, "FF8040");
     dialogs.cancelNext();
-    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("textColorButton"), Qt::LeftButton);
     EXPECT_EQ(dialogs.lastInitialColor(), QColor(255, 128, 64));
 }
 
 TEST_F(ColorFontTest, CancelledDialogsChangeNothing) {
-    const QPalette before = control<QLabel>("Label4")->palette();
-    const QFont fontBefore = control<QLabel>("Label5")->font();
+    const QPalette before = control<QLabel>("authorSample")->palette();
+    const QFont fontBefore = control<QLabel>("titleSample")->font();
     dialogs.cancelNext();
-    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("textColorButton"), Qt::LeftButton);
     dialogs.cancelNext();
-    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("backgroundColorButton"), Qt::LeftButton);
     dialogs.cancelNext();
-    QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
-    EXPECT_EQ(control<QLabel>("Label4")->palette(), before);
-    EXPECT_EQ(control<QLabel>("Label5")->font(), fontBefore);
-    EXPECT_FALSE(control<platform::MenuItem>("mnucolorfont")->Checked());
+    QTest::mouseClick(control<QPushButton>("fontButton"), Qt::LeftButton);
+    EXPECT_EQ(control<QLabel>("authorSample")->palette(), before);
+    EXPECT_EQ(control<QLabel>("titleSample")->font(), fontBefore);
+    EXPECT_FALSE(control<platform::MenuItem>("colorFontItem")->Checked());
     EXPECT_EQ(form->document().settings(), stationery::StationerySettings{});
 }
 
@@ -60,22 +61,22 @@ TEST_F(ColorFontTest, FontChoiceReachesPreviewAndRecord) {
     bold.setBold(true);
     bold.setItalic(true);
     dialogs.answerFont(bold);
-    QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
-    for (QLabel* preview : {control<QLabel>("Label4"), control<QLabel>("Label5")}) {
+    QTest::mouseClick(control<QPushButton>("fontButton"), Qt::LeftButton);
+    for (QLabel* preview : {control<QLabel>("authorSample"), control<QLabel>("titleSample")}) {
         EXPECT_EQ(preview->font().family(), u"DejaVu Serif"_s);
         EXPECT_EQ(preview->font().pointSizeF(), 14);
         EXPECT_TRUE(preview->font().bold());
         EXPECT_TRUE(preview->font().italic());
     }
-    EXPECT_TRUE(control<platform::MenuItem>("mnucolorfont")->Checked());
+    EXPECT_TRUE(control<platform::MenuItem>("colorFontItem")->Checked());
     EXPECT_TRUE(form->document().settings().TextColor.empty()); // a font changes no colour
 
     QFont regular(QStringLiteral("DejaVu Sans"));
     regular.setPointSizeF(9);
     dialogs.answerFont(regular);
-    QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
-    EXPECT_FALSE(control<QLabel>("Label5")->font().bold());
-    EXPECT_FALSE(control<QLabel>("Label5")->font().italic());
+    QTest::mouseClick(control<QPushButton>("fontButton"), Qt::LeftButton);
+    EXPECT_FALSE(control<QLabel>("titleSample")->font().bold());
+    EXPECT_FALSE(control<QLabel>("titleSample")->font().italic());
     // The dialog opens on the font chosen before.
     EXPECT_EQ(dialogs.lastInitialFont().family(), u"DejaVu Serif"_s);
 

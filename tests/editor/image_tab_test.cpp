@@ -31,12 +31,18 @@ protected:
     void addFile(const QString& name, const QByteArray& bytes) {
         picture_files::write(scratchPath(name), bytes);
     }
-    void openScratchFolder() { control<platform::DirListBox>("Dir1")->setPath(scratch.path()); }
+    void openScratchFolder() {
+        control<platform::DirListBox>("pictureFolderList")->setPath(scratch.path());
+    }
     void click(const QString& name) {
-        for (int row = 0; row < control<platform::FileListBox>("File1")->ListCount(); ++row)
-            if (control<platform::FileListBox>("File1")->model()->index(row, 0).data().toString() ==
-                name)
-                return control<platform::FileListBox>("File1")->choose(row);
+        for (int row = 0; row < control<platform::FileListBox>("pictureFileList")->ListCount();
+             ++row)
+            if (control<platform::FileListBox>("pictureFileList")
+                    ->model()
+                    ->index(row, 0)
+                    .data()
+                    .toString() == name)
+                return control<platform::FileListBox>("pictureFileList")->choose(row);
         FAIL() << "no such file listed: " << name.toStdString();
     }
     // The picture the stationery names, or "Label10" for none.
@@ -45,34 +51,36 @@ protected:
     }
     void expectChosen(const QString& path, const char* width, const char* height) {
         EXPECT_EQ(chosenPicture(), path);
-        EXPECT_EQ(control<QLineEdit>("Text6")->text(), QLatin1String(width));
-        EXPECT_EQ(control<QLineEdit>("Text7")->text(), QLatin1String(height));
-        EXPECT_TRUE(control<platform::MenuItem>("mnuImage")->Checked());
+        EXPECT_EQ(control<QLineEdit>("pictureWidthEdit")->text(), QLatin1String(width));
+        EXPECT_EQ(control<QLineEdit>("pictureHeightEdit")->text(), QLatin1String(height));
+        EXPECT_TRUE(control<platform::MenuItem>("imageItem")->Checked());
     }
 };
 
 TEST_F(ImageTabTest, ChoosingAPictureFillsEveryValue) {
     openScratchFolder();
-    EXPECT_EQ(control<platform::FileListBox>("File1")->Path(),
+    EXPECT_EQ(control<platform::FileListBox>("pictureFileList")->Path(),
               QDir::toNativeSeparators(scratch.path()));
     const QString path = addPicture(u"sky.jpg"_s, 100, 60);
-    control<platform::DirListBox>("Dir1")->setPath(
-        scratch.path()); // same folder: the list is not read again
-    control<platform::FileListBox>("File1")->setPath(control<platform::DirListBox>("Dir1")->Path());
+    control<platform::DirListBox>("pictureFolderList")
+        ->setPath(scratch.path()); // same folder: the list is not read again
+    control<platform::FileListBox>("pictureFileList")
+        ->setPath(control<platform::DirListBox>("pictureFolderList")->Path());
     click(u"sky.jpg"_s);
 
     expectChosen(QDir::toNativeSeparators(path), "100", "60");
     ASSERT_TRUE(previewShown());
-    EXPECT_EQ(control<platform::ImageBox>("Image1")->Picture().deviceIndependentSize().toSize(),
-              control<platform::ImageBox>("Image1")->size());
+    EXPECT_EQ(
+        control<platform::ImageBox>("picturePreview")->Picture().deviceIndependentSize().toSize(),
+        control<platform::ImageBox>("picturePreview")->size());
     EXPECT_FALSE(busy(form.get()));
     EXPECT_TRUE(messages.shown.empty());
     // The fields show the size even while disabled; the tab change enables them.
-    EXPECT_FALSE(control<QLineEdit>("Text6")->isEnabled());
-    trigger("mnuMargins");
-    EXPECT_TRUE(control<QLineEdit>("Text6")->isEnabled());
-    QTest::mouseClick(control<platform::ImageBox>("Image5"), Qt::LeftButton);
-    EXPECT_EQ(control<QLineEdit>("Text9")->text(), u"100"_s);
+    EXPECT_FALSE(control<QLineEdit>("pictureWidthEdit")->isEnabled());
+    trigger("marginsItem");
+    EXPECT_TRUE(control<QLineEdit>("pictureWidthEdit")->isEnabled());
+    QTest::mouseClick(control<platform::ImageBox>("scrollDownButton"), Qt::LeftButton);
+    EXPECT_EQ(control<QLineEdit>("leftMarginEdit")->text(), u"100"_s);
     EXPECT_EQ(form->document().settings().ImagePath, path.toStdString());
 }
 
@@ -82,8 +90,8 @@ TEST_F(ImageTabTest, NamesWithBlanksQuotesAndAccentsAndEveryKind) {
     const char* formats[] = {"jpeg", "gif", "bmp"};
     for (int i = 0; i < 3; ++i) {
         const QString path = addPicture(names[i], 30 + i, 20, formats[i]);
-        control<platform::FileListBox>("File1")->setPath(
-            control<platform::DirListBox>("Dir1")->Path());
+        control<platform::FileListBox>("pictureFileList")
+            ->setPath(control<platform::DirListBox>("pictureFolderList")->Path());
         click(names[i]);
         expectChosen(QDir::toNativeSeparators(path), QByteArray::number(30 + i).constData(), "20");
     }
@@ -96,19 +104,20 @@ TEST_F(ImageTabTest, APictureThatIsNoPictureIsReportedAndTheLastChoiceSurvives) 
     addFile(u"empty.gif"_s, QByteArray());
     const QByteArray whole = picture_files::encode(picture_files::detailed(50, 50), "jpeg");
     addFile(u"cut.jpg"_s, whole.left(whole.size() / 2));
-    control<platform::FileListBox>("File1")->setPath(control<platform::DirListBox>("Dir1")->Path());
+    control<platform::FileListBox>("pictureFileList")
+        ->setPath(control<platform::DirListBox>("pictureFolderList")->Path());
     click(u"good.jpg"_s);
 
     for (const char* bad : {"text.jpg", "empty.gif", "cut.jpg"}) {
-        control<platform::DirListBox>("Dir1")->setPath(scratch.path());
+        control<platform::DirListBox>("pictureFolderList")->setPath(scratch.path());
         click(QString::fromLatin1(bad));
         ASSERT_FALSE(messages.shown.empty()) << bad;
         EXPECT_EQ(messages.shown.back().text, u"Invalid Picture Type"_s);
         EXPECT_EQ(messages.shown.back().title, u"Corrupt Picture"_s);
-        EXPECT_EQ(control<platform::DirListBox>("Dir1")->Path(), form->startFolder())
+        EXPECT_EQ(control<platform::DirListBox>("pictureFolderList")->Path(), form->startFolder())
             << "the folder list returns to the start folder";
-        EXPECT_EQ(control<platform::FileListBox>("File1")->Path(), form->startFolder());
-        EXPECT_TRUE(control<platform::ImageBox>("Image1")->Picture().isNull())
+        EXPECT_EQ(control<platform::FileListBox>("pictureFileList")->Path(), form->startFolder());
+        EXPECT_TRUE(control<platform::ImageBox>("picturePreview")->Picture().isNull())
             << "the preview is blank";
         EXPECT_FALSE(busy(form.get()));
         expectChosen(QDir::toNativeSeparators(good), "40", "30");
@@ -133,7 +142,8 @@ TEST_F(ImageTabTest, APictureItsDecodeRefusesLeavesTheChoiceBeforeIt) {
     const QString good = addPicture(u"good.jpg"_s, 40, 30);
     const QString slow = addPicture(u"slow.bmp"_s, 4000, 3000, "bmp");
     addPicture(u"replaced.jpg"_s, 20, 20);
-    control<platform::FileListBox>("File1")->setPath(control<platform::DirListBox>("Dir1")->Path());
+    control<platform::FileListBox>("pictureFileList")
+        ->setPath(control<platform::DirListBox>("pictureFolderList")->Path());
 
     const struct {
         const char* name;
@@ -148,7 +158,7 @@ TEST_F(ImageTabTest, APictureItsDecodeRefusesLeavesTheChoiceBeforeIt) {
     };
     for (const auto& c : cases) {
         messages.shown.clear();
-        control<platform::DirListBox>("Dir1")->setPath(scratch.path());
+        control<platform::DirListBox>("pictureFolderList")->setPath(scratch.path());
         const bool replaced = std::string_view(c.name) == "replaced.jpg";
         // A long decode first, so that the next choice's decode waits behind it while
         // its file is replaced.
@@ -177,11 +187,11 @@ TEST_F(ImageTabTest, AVeryLargePhotoIsShownAndMeasured) {
     EXPECT_TRUE(messages.shown.empty());
     expectChosen(QDir::toNativeSeparators(scratchPath(u"large.jpg"_s)), "15000", "10000");
     EXPECT_TRUE(previewShown());
-    QTest::mouseClick(control<platform::ImageBox>("Image1"), Qt::LeftButton);
+    QTest::mouseClick(control<platform::ImageBox>("picturePreview"), Qt::LeftButton);
     PicturePreviewWindow* preview = form->findChild<PicturePreviewWindow*>();
     ASSERT_NE(preview, nullptr);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !busy(preview); }));
-    EXPECT_FALSE(preview->findChild<QWidget*>(u"Image1"_s)->isHidden());
+    EXPECT_FALSE(preview->findChild<QWidget*>(u"picture"_s)->isHidden());
 }
 
 TEST_F(ImageTabTest, AGifTooLargeToDecodeIsReportedInPlainWords) {
@@ -189,7 +199,8 @@ TEST_F(ImageTabTest, AGifTooLargeToDecodeIsReportedInPlainWords) {
     QImageReader::setAllocationLimit(1); // megabytes
     openScratchFolder();
     addPicture(u"wide.gif"_s, 700, 400, "gif");
-    control<platform::FileListBox>("File1")->setPath(control<platform::DirListBox>("Dir1")->Path());
+    control<platform::FileListBox>("pictureFileList")
+        ->setPath(control<platform::DirListBox>("pictureFolderList")->Path());
     click(u"wide.gif"_s);
     QImageReader::setAllocationLimit(previousLimit);
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -202,41 +213,44 @@ TEST_F(ImageTabTest, AGifTooLargeToDecodeIsReportedInPlainWords) {
 TEST_F(ImageTabTest, AFileGoneSinceTheListingRecoversQuietly) {
     openScratchFolder();
     const QString gone = addPicture(u"gone.jpg"_s, 10, 10);
-    control<platform::FileListBox>("File1")->setPath(control<platform::DirListBox>("Dir1")->Path());
+    control<platform::FileListBox>("pictureFileList")
+        ->setPath(control<platform::DirListBox>("pictureFolderList")->Path());
     QFile::remove(gone);
     click(u"gone.jpg"_s);
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(control<platform::DirListBox>("Dir1")->Path(), form->startFolder());
+    EXPECT_EQ(control<platform::DirListBox>("pictureFolderList")->Path(), form->startFolder());
     EXPECT_EQ(chosenPicture(), u"Label10"_s);
     EXPECT_FALSE(busy(form.get()));
-    EXPECT_FALSE(control<platform::MenuItem>("mnuImage")->Checked());
+    EXPECT_FALSE(control<platform::MenuItem>("imageItem")->Checked());
 }
 
 TEST_F(ImageTabTest, ADriveWithNoDiskIsReportedAndTheListsGoHome) {
     openScratchFolder();
     const QString good = addPicture(u"good.jpg"_s, 12, 8);
-    control<platform::FileListBox>("File1")->setPath(control<platform::DirListBox>("Dir1")->Path());
+    control<platform::FileListBox>("pictureFileList")
+        ->setPath(control<platform::DirListBox>("pictureFolderList")->Path());
     click(u"good.jpg"_s);
 
-    control<platform::DriveListBox>("Drive1")->setCurrentIndex(
-        control<platform::DriveListBox>("Drive1")->findData(u"/media/floppy"_s));
+    control<platform::DriveListBox>("pictureDriveList")
+        ->setCurrentIndex(
+            control<platform::DriveListBox>("pictureDriveList")->findData(u"/media/floppy"_s));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, u"Device Not Avaible... Put a Disk in and Try again"_s);
     EXPECT_EQ(messages.shown[0].title, u"No Disk"_s);
-    EXPECT_EQ(control<platform::DriveListBox>("Drive1")->Drive(), u"/"_s);
-    EXPECT_EQ(control<platform::DirListBox>("Dir1")->Path(), form->startFolder());
-    EXPECT_TRUE(control<platform::ImageBox>("Image1")->Picture().isNull());
+    EXPECT_EQ(control<platform::DriveListBox>("pictureDriveList")->Drive(), u"/"_s);
+    EXPECT_EQ(control<platform::DirListBox>("pictureFolderList")->Path(), form->startFolder());
+    EXPECT_TRUE(control<platform::ImageBox>("picturePreview")->Picture().isNull());
     expectChosen(QDir::toNativeSeparators(good), "12", "8");
 }
 
 TEST_F(ImageTabTest, PreviewClickOpensThePreviewWindowEvenWithoutAPicture) {
-    QTest::mouseClick(control<platform::ImageBox>("Image1"), Qt::LeftButton);
+    QTest::mouseClick(control<platform::ImageBox>("picturePreview"), Qt::LeftButton);
     PicturePreviewWindow* preview = form->findChild<PicturePreviewWindow*>();
     ASSERT_NE(preview, nullptr);
     EXPECT_TRUE(preview->isVisible());
     EXPECT_TRUE(QTest::qWaitFor([&] { return !busy(preview); }));
-    EXPECT_TRUE(preview->findChild<QWidget*>(u"Image1"_s)->isHidden()); // black only
-    QTest::mouseClick(control<platform::ImageBox>("Image1"), Qt::LeftButton);
+    EXPECT_TRUE(preview->findChild<QWidget*>(u"picture"_s)->isHidden()); // black only
+    QTest::mouseClick(control<platform::ImageBox>("picturePreview"), Qt::LeftButton);
     EXPECT_EQ(form->findChild<PicturePreviewWindow*>(), preview);
 }
 

@@ -68,7 +68,7 @@ protected:
     QString saveThroughTheMenu(const QString& name) {
         const QString path = scratchPath(name);
         dialogs.answerSave(path);
-        trigger("mnuSave");
+        trigger("saveAction");
         return path;
     }
 
@@ -79,7 +79,7 @@ protected:
 TEST_F(OpenExportTest, OpenSetsEveryControlAndSaveWritesTheSameBytes) {
     const QString file = writeStationery(u"in.htm"_s, fullRecord());
     dialogs.answerOpen(file);
-    trigger("mnuOpen");
+    trigger("openAction");
     EXPECT_EQ(dialogs.lastInitialFolder(), platform::CommonDialog::defaultInitDir());
     EXPECT_EQ(dialogs.lastNameFilter(), u"Stationery Files (*.htm *.html)"_s);
 
@@ -87,25 +87,28 @@ TEST_F(OpenExportTest, OpenSetsEveryControlAndSaveWritesTheSameBytes) {
     EXPECT_EQ(shownTitle(), file);
     EXPECT_EQ(form->document().settings().ImagePath, picturePath.toStdString());
     EXPECT_TRUE(previewShown());
-    EXPECT_EQ(control<platform::DirListBox>("Dir1")->Path(),
+    EXPECT_EQ(control<platform::DirListBox>("pictureFolderList")->Path(),
               QDir::toNativeSeparators(scratch.path()));
-    EXPECT_EQ(control<QLineEdit>("Text6")->text(), u"77"_s);
-    EXPECT_EQ(control<platform::DirListBox>("Dir2")->Path(),
+    EXPECT_EQ(control<QLineEdit>("pictureWidthEdit")->text(), u"77"_s);
+    EXPECT_EQ(control<platform::DirListBox>("soundFolderList")->Path(),
               QDir::toNativeSeparators(scratch.path()));
-    EXPECT_EQ(control<platform::CheckBox>("Check2")->Value(), 1);
-    EXPECT_EQ(control<QLineEdit>("Text1")->text(), u"Hello \"there\""_s);
-    EXPECT_EQ(control<QLineEdit>("Text3")->text(),
+    EXPECT_EQ(control<platform::CheckBox>("oldClientCheck")->Value(), 1);
+    EXPECT_EQ(control<QLineEdit>("ticker1Edit")->text(), u"Hello \"there\""_s);
+    EXPECT_EQ(control<QLineEdit>("ticker3Edit")->text(),
               u""_s); // the placeholder ticker is not in the file
-    EXPECT_EQ(control<QLineEdit>("Text5")->text(), u"Spring \"Notes\" Ω"_s);
-    EXPECT_EQ(control<QLabel>("Label4")->palette().color(QPalette::WindowText), QColor(0, 0, 128));
-    EXPECT_EQ(control<QLabel>("Label5")->palette().color(QPalette::Window), QColor(255, 255, 204));
-    EXPECT_TRUE(control<QLabel>("Label4")->font().bold());
-    EXPECT_EQ(control<QLabel>("Label13")->text(), u"Up"_s);
+    EXPECT_EQ(control<QLineEdit>("titleEdit")->text(), u"Spring \"Notes\" Ω"_s);
+    EXPECT_EQ(control<QLabel>("authorSample")->palette().color(QPalette::WindowText),
+              QColor(0, 0, 128));
+    EXPECT_EQ(control<QLabel>("titleSample")->palette().color(QPalette::Window),
+              QColor(255, 255, 204));
+    EXPECT_TRUE(control<QLabel>("authorSample")->font().bold());
+    EXPECT_EQ(control<QLabel>("scrollDirectionLabel")->text(), u"Up"_s);
     // The chosen files are the ones selected in their lists, and the Items menu ticks
     // every part the file sets.
-    EXPECT_EQ(control<platform::FileListBox>("File1")->FileName(), u"sky.jpg"_s);
-    EXPECT_EQ(control<platform::FileListBox>("File2")->FileName(), u"chime.wav"_s);
-    for (const char* item : {"mnuImage", "mnuSound", "mnuTicker", "mnucolorfont", "mnuMargins"})
+    EXPECT_EQ(control<platform::FileListBox>("pictureFileList")->FileName(), u"sky.jpg"_s);
+    EXPECT_EQ(control<platform::FileListBox>("soundFileList")->FileName(), u"chime.wav"_s);
+    for (const char* item :
+         {"imageItem", "soundItem", "tickerItem", "colorFontItem", "marginsItem"})
         EXPECT_TRUE(control<platform::MenuItem>(item)->isChecked()) << item;
 
     EXPECT_EQ(contents(saveThroughTheMenu(u"out.htm"_s)), contents(file));
@@ -113,13 +116,14 @@ TEST_F(OpenExportTest, OpenSetsEveryControlAndSaveWritesTheSameBytes) {
     // An untouched stationery gives back the fields' first texts.
     const QString untouched = writeStationery(u"untouched.htm"_s, stationery::StationerySettings{});
     ASSERT_TRUE(form->openStationery(untouched));
-    EXPECT_EQ(control<QLineEdit>("Text4")->text(), u"Your Name"_s);
-    EXPECT_EQ(control<QLineEdit>("Text5")->text(), u"Title of Your Work"_s);
+    EXPECT_EQ(control<QLineEdit>("authorEdit")->text(), u"Your Name"_s);
+    EXPECT_EQ(control<QLineEdit>("titleEdit")->text(), u"Title of Your Work"_s);
     EXPECT_EQ(form->document().settings().ImagePath, stationery::kNoImage);
-    EXPECT_EQ(control<QLabel>("Label13")->text(), u"Scroll Direction"_s);
+    EXPECT_EQ(control<QLabel>("scrollDirectionLabel")->text(), u"Scroll Direction"_s);
     EXPECT_EQ(contents(saveThroughTheMenu(u"untouched-again.htm"_s)), contents(untouched));
-    EXPECT_EQ(control<platform::FileListBox>("File1")->FileName(), u""_s);
-    for (const char* item : {"mnuImage", "mnuSound", "mnuTicker", "mnucolorfont", "mnuMargins"})
+    EXPECT_EQ(control<platform::FileListBox>("pictureFileList")->FileName(), u""_s);
+    for (const char* item :
+         {"imageItem", "soundItem", "tickerItem", "colorFontItem", "marginsItem"})
         EXPECT_FALSE(control<platform::MenuItem>(item)->isChecked()) << item;
 }
 
@@ -148,7 +152,7 @@ TEST_F(OpenExportTest, AnExportedPageFindsItsFilesBesideItFromAnyFolder) {
     // Export copies the page's own picture, not the namesake.
     QDir(scratch.path()).mkpath(u"again"_s);
     dialogs.answerSave(scratchPath(u"again/page.htm"_s));
-    trigger("mnuExport");
+    trigger("exportAction");
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(contents(scratchPath(u"again/sky.jpg"_s)), contents(picturePath));
     EXPECT_EQ(contents(scratchPath(u"again/chime.wav"_s)), contents(soundPath));
@@ -178,7 +182,7 @@ TEST_F(OpenExportTest, MissingFilesKeepTheirPathsAndAreNamedOnce) {
 }
 
 TEST_F(OpenExportTest, WhatCannotBeOpenedIsReportedAndChangesNothing) {
-    control<QLineEdit>("Text1")->setText(u"my own work"_s);
+    control<QLineEdit>("ticker1Edit")->setText(u"my own work"_s);
     messages.answer = platform::MessageBox::SaveChoice::Discard; // asked first: go on
     const auto before = form->document().settings();
     const QString title = shownTitle();
@@ -197,7 +201,7 @@ TEST_F(OpenExportTest, WhatCannotBeOpenedIsReportedAndChangesNothing) {
     for (const auto& c : cases) {
         messages.shown.clear();
         dialogs.answerOpen(scratchPath(QString::fromUtf8(c.name)));
-        trigger("mnuOpen");
+        trigger("openAction");
         ASSERT_EQ(messages.shown.size(), 1u) << c.name;
         EXPECT_EQ(messages.shown[0].title, u"Not Opened"_s);
         EXPECT_TRUE(messages.shown[0].text.contains(scratchPath(QString::fromUtf8(c.name))))
@@ -209,7 +213,7 @@ TEST_F(OpenExportTest, WhatCannotBeOpenedIsReportedAndChangesNothing) {
     }
     // Cancelled: nothing at all.
     messages.shown.clear();
-    trigger("mnuOpen");
+    trigger("openAction");
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -223,7 +227,7 @@ TEST_F(OpenExportTest, ExportCopiesPictureAndSoundBesideThePage) {
     QFile::copy(soundPath, out + u"/chime.wav"_s);
 
     dialogs.answerSave(out + u"/page.htm"_s, 0);
-    trigger("mnuExport");
+    trigger("exportAction");
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(dialogs.lastNameFilter(),
               u"Stationery (*.htm *.html);;Stationery for today's mail clients (*.htm *.html);;"
@@ -241,7 +245,7 @@ TEST_F(OpenExportTest, ExportCopiesPictureAndSoundBesideThePage) {
 
     // The form for today's mail clients: no script, no sound, the same picture reused.
     dialogs.answerSave(out + u"/today.htm"_s, 1);
-    trigger("mnuExport");
+    trigger("exportAction");
     const QByteArray today = contents(out + u"/today.htm"_s);
     EXPECT_TRUE(today.startsWith("<!DOCTYPE html>"));
     EXPECT_FALSE(today.contains("<script"));
@@ -266,7 +270,7 @@ TEST_F(OpenExportTest, ExportWritesMessageTemplatesByTypeOrName) {
     };
     for (const auto& c : cases) {
         dialogs.answerSave(scratchPath(QString::fromLatin1(c.answer)), c.type);
-        trigger("mnuExport");
+        trigger("exportAction");
         EXPECT_TRUE(messages.shown.empty()) << c.answer;
         EXPECT_TRUE(contents(scratchPath(QString::fromLatin1(c.written))).startsWith(c.startsWith))
             << c.answer;
@@ -282,7 +286,7 @@ TEST_F(OpenExportTest, AFailedExportLeavesNothingNew) {
     messages.shown.clear();
     QDir(scratch.path()).mkdir(u"out"_s);
     dialogs.answerSave(scratchPath(u"out/page.htm"_s));
-    trigger("mnuExport");
+    trigger("exportAction");
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].title, u"Not Exported"_s);
     EXPECT_TRUE(messages.shown[0].text.contains(u"gone.wav"_s));
@@ -296,7 +300,8 @@ namespace {
 // Text pasted with control characters in it (a NUL, a line break) is kept without them,
 // so the file saved from it opens again with the same text.
 TEST_F(OpenExportTest, PastedControlCharactersAreDroppedAndTheSaveReopens) {
-    const char* const fields[] = {"Text1", "Text2", "Text3", "Text4", "Text5", "Text8", "Text9"};
+    const char* const fields[] = {"ticker1Edit", "ticker2Edit",   "ticker3Edit",   "authorEdit",
+                                  "titleEdit",   "topMarginEdit", "leftMarginEdit"};
     for (const char* name : fields) {
         auto* field = control<QLineEdit>(name);
         field->clear();
@@ -311,7 +316,7 @@ TEST_F(OpenExportTest, PastedControlCharactersAreDroppedAndTheSaveReopens) {
     EXPECT_EQ(typed.LeftMargin, "abcdé");
     const QString saved = saveThroughTheMenu(u"typed.htm"_s);
     dialogs.answerOpen(saved);
-    trigger("mnuOpen");
+    trigger("openAction");
     EXPECT_TRUE(messages.shown.empty()) << messages.shown[0].text.toStdString();
     EXPECT_EQ(form->document().settings(), typed);
 }
@@ -323,11 +328,11 @@ TEST_F(OpenExportTest, SavedIntoAnotherFolderItStillFindsItsFiles) {
     s.ImagePath = "sky.jpg"; // beside it, as an exported page names it
     s.SoundPath = "chime.wav";
     dialogs.answerOpen(writeStationery(u"page.htm"_s, s));
-    trigger("mnuOpen");
+    trigger("openAction");
     ASSERT_TRUE(QDir(scratch.path()).mkpath(u"other"_s));
     const QString moved = saveThroughTheMenu(u"other/page.htm"_s);
     dialogs.answerOpen(moved);
-    trigger("mnuOpen");
+    trigger("openAction");
     EXPECT_TRUE(messages.shown.empty()) << messages.shown[0].text.toStdString();
     EXPECT_EQ(QFileInfo(QString::fromStdString(form->document().settingsInUse().ImagePath)),
               QFileInfo(picturePath));
@@ -345,7 +350,7 @@ TEST_F(OpenExportTest, FilesInHiddenFoldersAreNamedOnOpenAndExportedOnlyWhenAgre
     stationery::StationerySettings s;
     s.ImagePath = hidden.toStdString();
     dialogs.answerOpen(writeStationery(u"hostile.htm"_s, s));
-    trigger("mnuOpen");
+    trigger("openAction");
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown[0].text.contains(hidden)) << messages.shown[0].text.toStdString();
 
@@ -353,7 +358,7 @@ TEST_F(OpenExportTest, FilesInHiddenFoldersAreNamedOnOpenAndExportedOnlyWhenAgre
     for (const bool agreed : {false, true}) {
         messages.yes = agreed;
         dialogs.answerSave(scratchPath(u"out/page.htm"_s), 1);
-        trigger("mnuExport");
+        trigger("exportAction");
         EXPECT_EQ(messages.asked.size(), agreed ? 2u : 1u);
         EXPECT_TRUE(messages.asked.back().text.contains(hidden));
         EXPECT_EQ(QFileInfo::exists(scratchPath(u"out/face.jpg"_s)), agreed);
@@ -366,12 +371,12 @@ TEST_F(OpenExportTest, ExportNeverWritesOverTheOpenedStationery) {
     const QString file = writeStationery(u"in.htm"_s, fullRecord());
     const QByteArray before = contents(file);
     dialogs.answerOpen(file);
-    trigger("mnuOpen");
+    trigger("openAction");
     ASSERT_TRUE(QFile::link(file, scratchPath(u"link.eml"_s)));
     for (const QString& page : {file, scratchPath(u"link.eml"_s)}) {
         messages.shown.clear();
         dialogs.answerSave(page, 2);
-        trigger("mnuExport");
+        trigger("exportAction");
         ASSERT_EQ(messages.shown.size(), 1u) << page.toStdString();
         EXPECT_EQ(messages.shown[0].title, u"Not Exported"_s);
         EXPECT_EQ(contents(file), before);

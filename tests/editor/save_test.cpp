@@ -24,7 +24,7 @@ QByteArray rendered(const stationery::StationerySettings& settings) {
 TEST_F(SaveTest, UntouchedWindowSavesTheDefaultFile) {
     const QString path = scratchPath(u"untouched.htm"_s);
     dialogs.answerSave(path);
-    trigger("mnuSave");
+    trigger("saveAction");
     EXPECT_EQ(contentsOf(path), rendered(stationery::StationerySettings{}));
     EXPECT_EQ(shownTitle(), path);
     EXPECT_FALSE(busy(form.get()));
@@ -36,12 +36,12 @@ TEST_F(SaveTest, EachSaveWritesTheWindowAsItIsThen) {
     const QString first = scratchPath(u"first.htm"_s);
     const QString second = scratchPath(u"second"_s);
     dialogs.answerSave(first);
-    trigger("mnuSave");
-    control<QLineEdit>("Text4")->setText(u"Ann"_s);
-    control<platform::CheckBox>("Check2")->setValue(1);
-    control<QLineEdit>("Text2")->setText(u"Hello \"you\""_s);
+    trigger("saveAction");
+    control<QLineEdit>("authorEdit")->setText(u"Ann"_s);
+    control<platform::CheckBox>("oldClientCheck")->setValue(1);
+    control<QLineEdit>("ticker2Edit")->setText(u"Hello \"you\""_s);
     dialogs.answerSave(second);
-    trigger("mnuSave");
+    trigger("saveAction");
 
     stationery::StationerySettings expected;
     expected.AuthorName = "Ann";
@@ -58,7 +58,7 @@ TEST_F(SaveTest, EachSaveWritesTheWindowAsItIsThen) {
 TEST_F(SaveTest, CancelledDialogDoesNothing) {
     const QString before = shownTitle();
     dialogs.cancelNext();
-    trigger("mnuSave");
+    trigger("saveAction");
     EXPECT_EQ(shownTitle(), before);
     EXPECT_FALSE(busy(form.get()));
     EXPECT_TRUE(QDir(scratch.path()).isEmpty());
@@ -68,44 +68,44 @@ TEST_F(SaveTest, CancelledDialogDoesNothing) {
 TEST_F(SaveTest, FailedSaveIsReportedAndLosesNothing) {
     const QString good = scratchPath(u"good.htm"_s);
     dialogs.answerSave(good);
-    trigger("mnuSave");
+    trigger("saveAction");
     const QByteArray goodContents = contentsOf(good);
 
-    control<QLineEdit>("Text5")->setText(u"Changed"_s);
+    control<QLineEdit>("titleEdit")->setText(u"Changed"_s);
     const QString missing = scratchPath(u"no such folder/x.htm"_s);
     dialogs.answerSave(missing);
-    trigger("mnuSave");
+    trigger("saveAction");
 
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown[0].text.contains(missing)) << messages.shown[0].text.toStdString();
     EXPECT_TRUE(messages.shown[0].text.contains(u"No such file or directory"_s));
     EXPECT_EQ(shownTitle(), good + u"*"_s); // the file really written, with unsaved changes
     EXPECT_FALSE(busy(form.get()));
-    EXPECT_EQ(control<QLineEdit>("Text5")->text(), u"Changed"_s);
+    EXPECT_EQ(control<QLineEdit>("titleEdit")->text(), u"Changed"_s);
     EXPECT_EQ(contentsOf(good), goodContents);
 }
 
 // What the user does on every tab reaches the document, and the hidden holders show it.
 TEST_F(SaveTest, ControlsReachTheDocumentAndTheHoldersShowIt) {
-    control<QLineEdit>("Text1")->setText(u"one"_s);
-    control<QLineEdit>("Text3")->setText(u""_s);
-    control<QLineEdit>("Text4")->setText(u""_s);
-    control<QLineEdit>("Text5")->setText(u"T"_s);
-    control<platform::CheckBox>("Check1")->setValue(1);
+    control<QLineEdit>("ticker1Edit")->setText(u"one"_s);
+    control<QLineEdit>("ticker3Edit")->setText(u""_s);
+    control<QLineEdit>("authorEdit")->setText(u""_s);
+    control<QLineEdit>("titleEdit")->setText(u"T"_s);
+    control<platform::CheckBox>("noSoundCheck")->setValue(1);
     dialogs.answerColor(QColor(255, 0, 0));
-    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("textColorButton"), Qt::LeftButton);
     dialogs.answerColor(QColor(0, 0, 255));
-    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("backgroundColorButton"), Qt::LeftButton);
     QFont serif(u"Serif"_s);
     serif.setPointSizeF(10.5);
     serif.setItalic(true);
     dialogs.answerFont(serif);
-    QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
-    QTest::mouseClick(control<platform::ImageBox>("Image4"), Qt::LeftButton);
-    control<QLineEdit>("Text6")->setText(u"125"_s);
-    control<QLineEdit>("Text7")->setText(u"80"_s);
-    control<QLineEdit>("Text8")->setText(u"12.5"_s);
-    control<QLineEdit>("Text9")->setText(u"x"_s);
+    QTest::mouseClick(control<QPushButton>("fontButton"), Qt::LeftButton);
+    QTest::mouseClick(control<platform::ImageBox>("scrollLeftButton"), Qt::LeftButton);
+    control<QLineEdit>("pictureWidthEdit")->setText(u"125"_s);
+    control<QLineEdit>("pictureHeightEdit")->setText(u"80"_s);
+    control<QLineEdit>("topMarginEdit")->setText(u"12.5"_s);
+    control<QLineEdit>("leftMarginEdit")->setText(u"x"_s);
 
     const stationery::StationerySettings s = form->document().settings();
     EXPECT_EQ(s.TickerText1, "one");
@@ -124,7 +124,7 @@ TEST_F(SaveTest, ControlsReachTheDocumentAndTheHoldersShowIt) {
     EXPECT_EQ(s.FontSize, 10.5f);
     EXPECT_TRUE(s.FontItalic);
     EXPECT_FALSE(s.FontBold);
-    EXPECT_EQ(control<QLabel>("Label13")->text(), u"Left"_s);
+    EXPECT_EQ(control<QLabel>("scrollDirectionLabel")->text(), u"Left"_s);
 }
 
 } // namespace

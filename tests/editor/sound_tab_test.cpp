@@ -24,16 +24,19 @@ protected:
         picture_files::write(path, name.endsWith(u"mid"_s, Qt::CaseInsensitive)
                                        ? sound_files::oneNoteMidi()
                                        : sound_files::sineWav(0.05));
-        control<platform::DirListBox>("Dir2")->setPath(scratch.path());
-        control<platform::FileListBox>("File2")->setPath(
-            control<platform::DirListBox>("Dir2")->Path());
+        control<platform::DirListBox>("soundFolderList")->setPath(scratch.path());
+        control<platform::FileListBox>("soundFileList")
+            ->setPath(control<platform::DirListBox>("soundFolderList")->Path());
         return QDir::toNativeSeparators(path);
     }
     void click(const QString& name) {
-        for (int row = 0; row < control<platform::FileListBox>("File2")->ListCount(); ++row)
-            if (control<platform::FileListBox>("File2")->model()->index(row, 0).data().toString() ==
-                name)
-                return control<platform::FileListBox>("File2")->choose(row);
+        for (int row = 0; row < control<platform::FileListBox>("soundFileList")->ListCount(); ++row)
+            if (control<platform::FileListBox>("soundFileList")
+                    ->model()
+                    ->index(row, 0)
+                    .data()
+                    .toString() == name)
+                return control<platform::FileListBox>("soundFileList")->choose(row);
         FAIL() << "no such file listed: " << name.toStdString();
     }
 };
@@ -42,10 +45,10 @@ TEST_F(SoundTabTest, ChoosingAFileRecordsItAndOpensItForListening) {
     const QString path = addSound(u"song.mid"_s);
     click(u"song.mid"_s);
     EXPECT_EQ(QString::fromStdString(form->document().settings().SoundPath), path);
-    EXPECT_TRUE(control<platform::MenuItem>("mnuSound")->Checked());
+    EXPECT_TRUE(control<platform::MenuItem>("soundItem")->Checked());
     EXPECT_FALSE(busy(form.get()));
     EXPECT_EQ(audio.calls.last(), u"open Sequencer "_s + path);
-    EXPECT_TRUE(control<platform::MediaControl>("MMControl1")->playButton()->isEnabled());
+    EXPECT_TRUE(control<platform::MediaControl>("soundPlayer")->playButton()->isEnabled());
 }
 
 TEST_F(SoundTabTest, DeviceTypeComesFromTheLastThreeCharactersExactly) {
@@ -64,31 +67,31 @@ TEST_F(SoundTabTest, DeviceTypeComesFromTheLastThreeCharactersExactly) {
 
 TEST_F(SoundTabTest, NoSoundStopsAndClosesAndTheCheckMarkFollowsTheStateTable) {
     // Checked and unchecked before any file: no mark.
-    control<platform::CheckBox>("Check1")->setValue(1);
-    EXPECT_TRUE(control<platform::MenuItem>("mnuSound")->Checked());
-    control<platform::CheckBox>("Check1")->setValue(0);
-    EXPECT_FALSE(control<platform::MenuItem>("mnuSound")->Checked());
+    control<platform::CheckBox>("noSoundCheck")->setValue(1);
+    EXPECT_TRUE(control<platform::MenuItem>("soundItem")->Checked());
+    control<platform::CheckBox>("noSoundCheck")->setValue(0);
+    EXPECT_FALSE(control<platform::MenuItem>("soundItem")->Checked());
 
     const QString path = addSound(u"tone.wav"_s);
     click(u"tone.wav"_s);
-    control<platform::MediaControl>("MMControl1")->playButton()->click();
+    control<platform::MediaControl>("soundPlayer")->playButton()->click();
     ASSERT_EQ(audio.mode(), platform::AudioDevice::Mode::Playing);
     audio.calls.clear();
-    control<platform::CheckBox>("Check1")->setValue(1);
+    control<platform::CheckBox>("noSoundCheck")->setValue(1);
     EXPECT_EQ(audio.calls, QStringList({u"stop"_s, u"close"_s}));
     EXPECT_EQ(audio.mode(), platform::AudioDevice::Mode::NotOpen);
     EXPECT_EQ(QString::fromStdString(form->document().settings().SoundPath), path);
-    EXPECT_TRUE(control<platform::MenuItem>("mnuSound")->Checked());
+    EXPECT_TRUE(control<platform::MenuItem>("soundItem")->Checked());
 
-    control<platform::CheckBox>("Check1")->setValue(
-        0); // after a file: the mark stays, nothing reopens
-    EXPECT_TRUE(control<platform::MenuItem>("mnuSound")->Checked());
+    control<platform::CheckBox>("noSoundCheck")
+        ->setValue(0); // after a file: the mark stays, nothing reopens
+    EXPECT_TRUE(control<platform::MenuItem>("soundItem")->Checked());
     EXPECT_EQ(audio.mode(), platform::AudioDevice::Mode::NotOpen);
 
-    control<platform::CheckBox>("Check1")->setValue(1);
+    control<platform::CheckBox>("noSoundCheck")->setValue(1);
     click(u"tone.wav"_s); // choosing a file unchecks No Sound and opens the file
-    EXPECT_EQ(control<platform::CheckBox>("Check1")->Value(), 0);
-    EXPECT_TRUE(control<platform::MenuItem>("mnuSound")->Checked());
+    EXPECT_EQ(control<platform::CheckBox>("noSoundCheck")->Value(), 0);
+    EXPECT_TRUE(control<platform::MenuItem>("soundItem")->Checked());
     EXPECT_EQ(audio.mode(), platform::AudioDevice::Mode::Stopped);
 }
 
@@ -106,12 +109,12 @@ TEST_F(SoundTabTest, AFileThatCannotBePlayedIsStillChosen) {
     audio.openProblem = u"This file is not a MIDI, WAV or MP3 sound."_s;
     const QString path = scratchPath(u"renamed.wav"_s);
     picture_files::write(path, "plain text");
-    control<platform::DirListBox>("Dir2")->setPath(scratch.path());
+    control<platform::DirListBox>("soundFolderList")->setPath(scratch.path());
     click(u"renamed.wav"_s);
     EXPECT_EQ(QString::fromStdString(form->document().settings().SoundPath),
               QDir::toNativeSeparators(path));
-    EXPECT_FALSE(control<platform::MediaControl>("MMControl1")->playButton()->isEnabled());
-    EXPECT_EQ(control<platform::MediaControl>("MMControl1")->playButton()->toolTip(),
+    EXPECT_FALSE(control<platform::MediaControl>("soundPlayer")->playButton()->isEnabled());
+    EXPECT_EQ(control<platform::MediaControl>("soundPlayer")->playButton()->toolTip(),
               audio.openProblem);
     EXPECT_FALSE(busy(form.get()));
 }
@@ -120,8 +123,8 @@ TEST_F(SoundTabTest, NoAudioDeviceStillLetsTheTabWork) {
     audio.unavailable = u"No audio device is available."_s;
     addSound(u"tone.wav"_s);
     click(u"tone.wav"_s);
-    EXPECT_FALSE(control<platform::MediaControl>("MMControl1")->playButton()->isEnabled());
-    EXPECT_EQ(control<platform::MediaControl>("MMControl1")->toolTip(), audio.unavailable);
+    EXPECT_FALSE(control<platform::MediaControl>("soundPlayer")->playButton()->isEnabled());
+    EXPECT_EQ(control<platform::MediaControl>("soundPlayer")->toolTip(), audio.unavailable);
     EXPECT_NE(QString::fromStdString(form->document().settings().SoundPath), u"null"_s);
 }
 
@@ -129,14 +132,15 @@ TEST_F(SoundTabTest, ADriveWithNoDiskSendsBothListsHome) {
     addSound(u"tone.wav"_s);
     click(u"tone.wav"_s);
     const QString chosen = QString::fromStdString(form->document().settings().SoundPath);
-    control<platform::DriveListBox>("Drive2")->setCurrentIndex(
-        control<platform::DriveListBox>("Drive2")->findData(u"/media/floppy"_s));
+    control<platform::DriveListBox>("soundDriveList")
+        ->setCurrentIndex(
+            control<platform::DriveListBox>("soundDriveList")->findData(u"/media/floppy"_s));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, u"Device Not Avaible... Put a Disk in and Try again"_s);
     EXPECT_EQ(messages.shown[0].title, u"No Disk"_s);
-    EXPECT_EQ(control<platform::DirListBox>("Dir2")->Path(), form->startFolder());
-    EXPECT_EQ(control<platform::FileListBox>("File2")->Path(), form->startFolder());
-    EXPECT_EQ(control<platform::DriveListBox>("Drive2")->Drive(), u"/"_s);
+    EXPECT_EQ(control<platform::DirListBox>("soundFolderList")->Path(), form->startFolder());
+    EXPECT_EQ(control<platform::FileListBox>("soundFileList")->Path(), form->startFolder());
+    EXPECT_EQ(control<platform::DriveListBox>("soundDriveList")->Drive(), u"/"_s);
     EXPECT_EQ(QString::fromStdString(form->document().settings().SoundPath), chosen);
 }
 
@@ -146,11 +150,11 @@ TEST_F(SoundTabTest, SavedSoundSectionFollowsTheTwoBoxes) {
     const std::string src = "src=\"" + path.toStdString() + "\"";
     for (int noSound : {0, 1}) {
         for (int oe4 : {0, 1}) {
-            control<platform::CheckBox>("Check1")->setValue(noSound);
-            control<platform::CheckBox>("Check2")->setValue(oe4);
+            control<platform::CheckBox>("noSoundCheck")->setValue(noSound);
+            control<platform::CheckBox>("oldClientCheck")->setValue(oe4);
             const QString file = scratchPath(QString(u"s%1%2.htm"_s).arg(noSound).arg(oe4));
             dialogs.answerSave(file);
-            trigger("mnuSave");
+            trigger("saveAction");
             QFile saved(file);
             ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
             const std::string text = saved.readAll().toStdString();

@@ -34,7 +34,7 @@ protected:
             break;
         }
         dialogs.answerOpen(other);
-        trigger("mnuOpen");
+        trigger("openAction");
         return form->document().settings().TickerText1 == "the other one";
     }
 
@@ -73,7 +73,7 @@ TEST_F(UnsavedChangesTest, TypedWorkIsSavedDiscardedOrKeptAsAnswered) {
         for (const auto& c : cases) {
             SetUp(); // a fresh window
             messages.asked.clear();
-            control<QLineEdit>("Text1")->setText(u"typed work"_s);
+            control<QLineEdit>("ticker1Edit")->setText(u"typed work"_s);
             EXPECT_TRUE(shownTitle().endsWith(u'*')) << shownTitle().toStdString();
             messages.answer = c.answer;
             const QString savedTo = scratchPath(u"mine.htm"_s);
@@ -93,7 +93,7 @@ TEST_F(UnsavedChangesTest, TypedWorkIsSavedDiscardedOrKeptAsAnswered) {
             EXPECT_EQ(dialogs.allAnswered(), c.goesOn || how != Leave::OpenAnother) << where;
             dialogs.discardAnswers();
             if (!c.goesOn) { // nothing lost: the typed text stays
-                EXPECT_EQ(control<QLineEdit>("Text1")->text(), u"typed work"_s) << where;
+                EXPECT_EQ(control<QLineEdit>("ticker1Edit")->text(), u"typed work"_s) << where;
             }
             if (c.saved && how != Leave::OpenAnother) {
                 EXPECT_EQ(shownTitle(), savedTo) << where;
@@ -104,14 +104,14 @@ TEST_F(UnsavedChangesTest, TypedWorkIsSavedDiscardedOrKeptAsAnswered) {
 
 TEST_F(UnsavedChangesTest, TheQuestionNamesTheFileAndASaveClearsTheMark) {
     dialogs.answerOpen(other);
-    trigger("mnuOpen");
+    trigger("openAction");
     EXPECT_EQ(shownTitle(), other);
-    control<QLineEdit>("Text2")->setText(u"more"_s);
+    control<QLineEdit>("ticker2Edit")->setText(u"more"_s);
     EXPECT_EQ(shownTitle(), other + u'*');
     EXPECT_FALSE(leave(Leave::CloseWindow));
     EXPECT_EQ(messages.asked.at(0).text, u"Save changes to other.htm?"_s);
     dialogs.answerSave(other);
-    trigger("mnuSave");
+    trigger("saveAction");
     EXPECT_EQ(shownTitle(), other);
     EXPECT_TRUE(leave(Leave::CloseWindow));
     EXPECT_EQ(messages.asked.size(), 1u);

@@ -25,77 +25,79 @@ using WindowTest = EditorTest;
 
 TEST_F(WindowTest, StartsAsAnUntouchedWindow) {
     EXPECT_EQ(shownTitle(), u"Varek's Outlook Express Stationery Creator"_s);
-    ASSERT_EQ(control<platform::TabControl>("SSTab1")->count(), 5);
+    ASSERT_EQ(control<platform::TabControl>("partTabs")->count(), 5);
     const QStringList captions = {u"Image"_s, u"Sound"_s, u"Ticker"_s, u"Color-Font"_s,
                                   u"Margins"_s};
     for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(control<platform::TabControl>("SSTab1")->tabText(i), captions[i]);
-    EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), MainWindow::TabImage);
+        EXPECT_EQ(control<platform::TabControl>("partTabs")->tabText(i), captions[i]);
+    EXPECT_EQ(control<platform::TabControl>("partTabs")->Tab(), MainWindow::TabImage);
 
     EXPECT_EQ(form->startFolder(), QDir::toNativeSeparators(QDir::currentPath()));
     EXPECT_EQ(form->document().settings(), stationery::StationerySettings{});
-    EXPECT_EQ(control<QLabel>("Label13")->text(), u"Scroll Direction"_s);
-    EXPECT_EQ(control<platform::FileListBox>("File1")->Pattern(), u"*.jpg;*.gif;*.bmp"_s);
-    EXPECT_EQ(control<platform::FileListBox>("File2")->Pattern(), u"*.mid;*.wav;*.mp3"_s);
-    EXPECT_EQ(control<platform::CheckBox>("Check1")->Value(), 0);
-    EXPECT_EQ(control<platform::CheckBox>("Check2")->Value(), 0);
-    EXPECT_EQ(control<platform::CheckBox>("Check2")->Caption(), u"Outlook Express 4"_s);
-    for (QLineEdit* field : {control<QLineEdit>("Text6"), control<QLineEdit>("Text7"),
-                             control<QLineEdit>("Text8"), control<QLineEdit>("Text9")}) {
+    EXPECT_EQ(control<QLabel>("scrollDirectionLabel")->text(), u"Scroll Direction"_s);
+    EXPECT_EQ(control<platform::FileListBox>("pictureFileList")->Pattern(), u"*.jpg;*.gif;*.bmp"_s);
+    EXPECT_EQ(control<platform::FileListBox>("soundFileList")->Pattern(), u"*.mid;*.wav;*.mp3"_s);
+    EXPECT_EQ(control<platform::CheckBox>("noSoundCheck")->Value(), 0);
+    EXPECT_EQ(control<platform::CheckBox>("oldClientCheck")->Value(), 0);
+    EXPECT_EQ(control<platform::CheckBox>("oldClientCheck")->Caption(), u"Outlook Express 4"_s);
+    for (QLineEdit* field :
+         {control<QLineEdit>("pictureWidthEdit"), control<QLineEdit>("pictureHeightEdit"),
+          control<QLineEdit>("topMarginEdit"), control<QLineEdit>("leftMarginEdit")}) {
         EXPECT_FALSE(field->isEnabled());
         EXPECT_EQ(field->text(), u"0"_s);
     }
-    EXPECT_FALSE(control<platform::MediaControl>("MMControl1")->isVisibleTo(form.get()));
+    EXPECT_FALSE(control<platform::MediaControl>("soundPlayer")->isVisibleTo(form.get()));
     for (platform::MenuItem* item :
-         {control<platform::MenuItem>("mnuImage"), control<platform::MenuItem>("mnuSound"),
-          control<platform::MenuItem>("mnuTicker"), control<platform::MenuItem>("mnucolorfont"),
-          control<platform::MenuItem>("mnuMargins")})
+         {control<platform::MenuItem>("imageItem"), control<platform::MenuItem>("soundItem"),
+          control<platform::MenuItem>("tickerItem"), control<platform::MenuItem>("colorFontItem"),
+          control<platform::MenuItem>("marginsItem")})
         EXPECT_FALSE(item->Checked());
     EXPECT_EQ(form->document().settings(), stationery::StationerySettings{});
     EXPECT_FALSE(busy(form.get()));
 }
 
 TEST_F(WindowTest, MenusHaveTheirCaptionsAndShortcuts) {
-    EXPECT_EQ(control<QMenu>("mnuFile")->title(), u"File"_s);
-    EXPECT_EQ(control<QMenu>("mnuItems")->title(), u"Items"_s);
+    EXPECT_EQ(control<QMenu>("fileMenu")->title(), u"File"_s);
+    EXPECT_EQ(control<QMenu>("itemsMenu")->title(), u"Items"_s);
     struct Entry {
         platform::MenuItem* item;
         const char* caption;
         const char* shortcut;
     };
     const Entry entries[] = {
-        {control<platform::MenuItem>("mnuSave"), "&Save", "Ctrl+S"},
-        {control<platform::MenuItem>("mnuExit"), "E&xit", "Ctrl+X"},
-        {control<platform::MenuItem>("mnuImage"), "Image", "Ctrl+I"},
-        {control<platform::MenuItem>("mnuSound"), "Sound", "Ctrl+O"},
-        {control<platform::MenuItem>("mnuTicker"), "Ticker", "Ctrl+T"},
-        {control<platform::MenuItem>("mnucolorfont"), "Color-Font", "Ctrl+F"},
-        {control<platform::MenuItem>("mnuMargins"), "Margins", "Ctrl+M"},
-        {control<platform::MenuItem>("mnuAbout"), "&About", ""},
+        {control<platform::MenuItem>("saveAction"), "&Save", "Ctrl+S"},
+        {control<platform::MenuItem>("exitAction"), "E&xit", "Ctrl+X"},
+        {control<platform::MenuItem>("imageItem"), "Image", "Ctrl+I"},
+        {control<platform::MenuItem>("soundItem"), "Sound", "Ctrl+O"},
+        {control<platform::MenuItem>("tickerItem"), "Ticker", "Ctrl+T"},
+        {control<platform::MenuItem>("colorFontItem"), "Color-Font", "Ctrl+F"},
+        {control<platform::MenuItem>("marginsItem"), "Margins", "Ctrl+M"},
+        {control<platform::MenuItem>("aboutAction"), "&About", ""},
     };
     for (const Entry& e : entries) {
         EXPECT_EQ(e.item->text(), QLatin1String(e.caption));
         EXPECT_EQ(e.item->shortcut().toString(), QLatin1String(e.shortcut)) << e.caption;
     }
     // Choosing an Items entry selects its tab and leaves its mark alone.
-    control<platform::MenuItem>("mnuMargins")->trigger();
-    EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), MainWindow::TabMargins);
-    EXPECT_FALSE(control<platform::MenuItem>("mnuMargins")->Checked());
-    EXPECT_FALSE(control<platform::MenuItem>("mnuMargins")->isChecked());
+    control<platform::MenuItem>("marginsItem")->trigger();
+    EXPECT_EQ(control<platform::TabControl>("partTabs")->Tab(), MainWindow::TabMargins);
+    EXPECT_FALSE(control<platform::MenuItem>("marginsItem")->Checked());
+    EXPECT_FALSE(control<platform::MenuItem>("marginsItem")->isChecked());
 }
 
 TEST_F(WindowTest, TabChangesShowThePreviewAndThePlayerWithTheirTabsOnly) {
-    QSignalSpy clicks(control<platform::TabControl>("SSTab1"), &platform::TabControl::Click);
+    QSignalSpy clicks(control<platform::TabControl>("partTabs"), &platform::TabControl::Click);
     const std::pair<const char*, int> menus[] = {
-        {"mnuSound", 1}, {"mnuTicker", 2}, {"mnucolorfont", 3}, {"mnuMargins", 4}, {"mnuImage", 0},
+        {"soundItem", 1},   {"tickerItem", 2}, {"colorFontItem", 3},
+        {"marginsItem", 4}, {"imageItem", 0},
     };
     for (const auto& [item, tab] : menus) {
         trigger(item);
-        EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), tab);
-        EXPECT_EQ(control<platform::MediaControl>("MMControl1")->isVisibleTo(form.get()),
+        EXPECT_EQ(control<platform::TabControl>("partTabs")->Tab(), tab);
+        EXPECT_EQ(control<platform::MediaControl>("soundPlayer")->isVisibleTo(form.get()),
                   tab == MainWindow::TabSound)
             << tab;
-        EXPECT_EQ(control<platform::ImageBox>("Image1")->isVisibleTo(form.get()),
+        EXPECT_EQ(control<platform::ImageBox>("picturePreview")->isVisibleTo(form.get()),
                   tab == MainWindow::TabImage)
             << tab;
     }
@@ -124,15 +126,15 @@ TEST_F(WindowTest, NothingIsCutOffOrCoveredOnAnyTab) {
                     << shown[i]->objectName().toStdString() << " covers "
                     << shown[j]->objectName().toStdString();
     };
-    for (int tab = 0; tab < control<platform::TabControl>("SSTab1")->count(); ++tab) {
-        control<platform::TabControl>("SSTab1")->setTab(tab);
+    for (int tab = 0; tab < control<platform::TabControl>("partTabs")->count(); ++tab) {
+        control<platform::TabControl>("partTabs")->setTab(tab);
         QTest::qWait(10);
         check(form.get(), check);
     }
 }
 
 TEST_F(WindowTest, ExitClosesTheMediaDeviceAndEndsTheProgram) {
-    trigger("mnuExit");
+    trigger("exitAction");
     EXPECT_EQ(audio.calls.last(), u"close"_s);
     EXPECT_EQ(programEnds, 1);
 }
@@ -150,29 +152,31 @@ TEST_F(WindowTest, ShortcutsWorkWhereverTheFocusIs) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
 
     // From a list box: tabs, and Ctrl+X ends the program.
-    control<platform::FileListBox>("File1")->setFocus();
-    QTest::keyClick(control<platform::FileListBox>("File1"), Qt::Key_M, Qt::ControlModifier);
-    EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), MainWindow::TabMargins);
+    control<platform::FileListBox>("pictureFileList")->setFocus();
+    QTest::keyClick(control<platform::FileListBox>("pictureFileList"), Qt::Key_M,
+                    Qt::ControlModifier);
+    EXPECT_EQ(control<platform::TabControl>("partTabs")->Tab(), MainWindow::TabMargins);
     QTest::keyClick(form->focusWidget(), Qt::Key_O, Qt::ControlModifier);
-    EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), MainWindow::TabSound);
+    EXPECT_EQ(control<platform::TabControl>("partTabs")->Tab(), MainWindow::TabSound);
 
     // Inside a text field the tab shortcuts still act, but Ctrl+X cuts text.
-    trigger("mnuTicker");
-    control<QLineEdit>("Text1")->setFocus();
-    control<QLineEdit>("Text1")->selectAll();
-    QTest::keyClick(control<QLineEdit>("Text1"), Qt::Key_X, Qt::ControlModifier);
-    EXPECT_TRUE(control<QLineEdit>("Text1")->text().isEmpty());
+    trigger("tickerItem");
+    control<QLineEdit>("ticker1Edit")->setFocus();
+    control<QLineEdit>("ticker1Edit")->selectAll();
+    QTest::keyClick(control<QLineEdit>("ticker1Edit"), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_TRUE(control<QLineEdit>("ticker1Edit")->text().isEmpty());
     EXPECT_EQ(programEnds, 0);
-    QTest::keyClick(control<QLineEdit>("Text1"), Qt::Key_F, Qt::ControlModifier);
-    EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), MainWindow::TabColorFont);
+    QTest::keyClick(control<QLineEdit>("ticker1Edit"), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(control<platform::TabControl>("partTabs")->Tab(), MainWindow::TabColorFont);
     QTest::keyClick(form->focusWidget(), Qt::Key_T, Qt::ControlModifier);
-    EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), MainWindow::TabTicker);
+    EXPECT_EQ(control<platform::TabControl>("partTabs")->Tab(), MainWindow::TabTicker);
     QTest::keyClick(form->focusWidget(), Qt::Key_I, Qt::ControlModifier);
-    EXPECT_EQ(control<platform::TabControl>("SSTab1")->Tab(), MainWindow::TabImage);
+    EXPECT_EQ(control<platform::TabControl>("partTabs")->Tab(), MainWindow::TabImage);
 
-    control<platform::DriveListBox>("Drive1")->setFocus();
+    control<platform::DriveListBox>("pictureDriveList")->setFocus();
     messages.answer = platform::MessageBox::SaveChoice::Discard; // the cut text is unsaved
-    QTest::keyClick(control<platform::DriveListBox>("Drive1"), Qt::Key_X, Qt::ControlModifier);
+    QTest::keyClick(control<platform::DriveListBox>("pictureDriveList"), Qt::Key_X,
+                    Qt::ControlModifier);
     EXPECT_EQ(messages.asked.size(), 1u);
     EXPECT_EQ(programEnds, 1);
 }
@@ -184,9 +188,9 @@ namespace {
 // Every control the window places has a name tools can find and one a screen reader
 // can speak; the picture-only ones also say what they are when pointed at.
 TEST_F(EditorTest, EveryControlIsNamedAndSpeakable) {
-    QList<QWidget*> containers = {form->centralWidget(), control<QWidget>("Frame1"),
-                                  control<QWidget>("Frame2")};
-    auto* tabs = control<platform::TabControl>("SSTab1");
+    QList<QWidget*> containers = {form->centralWidget(), control<QWidget>("pictureFrame"),
+                                  control<QWidget>("soundFrame")};
+    auto* tabs = control<platform::TabControl>("partTabs");
     for (int i = 0; i < tabs->count(); ++i)
         containers << tabs->widget(i);
     int controls = 0;
@@ -208,14 +212,15 @@ TEST_F(EditorTest, EveryControlIsNamedAndSpeakable) {
                 << widget->parentWidget()->objectName().toStdString();
         }
     }
-    for (const char* name : {"Image1", "Image3", "Image4", "Image5", "Image6", "Image7"})
+    for (const char* name : {"picturePreview", "scrollUpButton", "scrollLeftButton",
+                             "scrollDownButton", "scrollRightButton", "noScrollButton"})
         EXPECT_FALSE(control<QWidget>(name)->toolTip().isEmpty()) << name;
-    for (const char* name : {"MMControl1Play", "MMControl1Pause", "MMControl1Stop"}) {
+    for (const char* name : {"playButton", "pauseButton", "stopButton"}) {
         EXPECT_FALSE(control<QWidget>(name)->toolTip().isEmpty()) << name;
         EXPECT_FALSE(control<QWidget>(name)->accessibleName().isEmpty()) << name;
     }
     for (const char* name :
-         {"mnuOpen", "mnuSave", "mnuExport", "mnuPreview", "mnuCheck", "mnuExit"})
+         {"openAction", "saveAction", "exportAction", "previewAction", "checkAction", "exitAction"})
         EXPECT_NE(control<platform::MenuItem>(name), nullptr);
 }
 

@@ -62,7 +62,7 @@ protected:
     // Waits for the chosen picture's preview, decoded off the window's thread.
     bool previewShown() const {
         return QTest::qWaitFor([this] {
-            return !form->findChild<platform::ImageBox*>(QStringLiteral("Image1"))
+            return !form->findChild<platform::ImageBox*>(QStringLiteral("picturePreview"))
                         ->Picture()
                         .isNull();
         });

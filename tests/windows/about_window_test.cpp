@@ -28,7 +28,7 @@ bool laidOut(AboutWindow* about) {
 }
 
 TEST_F(AboutTest, OpensEmptyThenShowsEveryElementCentred) {
-    trigger("mnuAbout");
+    trigger("aboutAction");
     AboutWindow* about = form->findChild<AboutWindow*>();
     ASSERT_NE(about, nullptr);
     const QString version = u"%1.%2.%3"_s.arg(STATIONERY_VERSION_MAJOR)
@@ -66,13 +66,13 @@ TEST_F(AboutTest, OpensEmptyThenShowsEveryElementCentred) {
     EXPECT_GT(disclaimer->font().pointSizeF() + disclaimer->font().pixelSize(), 0);
 
     // Asking again brings the same window forward.
-    trigger("mnuAbout");
+    trigger("aboutAction");
     EXPECT_EQ(form->findChild<AboutWindow*>(), about);
 }
 
 TEST_F(AboutTest, OkEnterAndEscapeCloseIt) {
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_unknown}) {
-        trigger("mnuAbout");
+        trigger("aboutAction");
         QPointer<AboutWindow> about = form->findChild<AboutWindow*>();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
         ASSERT_TRUE(laidOut(about));

@@ -66,11 +66,11 @@ protected:
     }
     bool laidOut() {
         return QTest::qWaitFor(
-                   [&] { return !window->findChild<QTimer*>(u"Timer1"_s)->isActive(); }) &&
+                   [&] { return !window->findChild<QTimer*>(u"fitTimer"_s)->isActive(); }) &&
                !busy(window.get());
     }
     platform::ImageBox* picture() const {
-        return window->findChild<platform::ImageBox*>(u"Image1"_s);
+        return window->findChild<platform::ImageBox*>(u"picture"_s);
     }
 
     QTemporaryDir folder;
