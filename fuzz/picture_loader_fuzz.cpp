@@ -1,7 +1,7 @@
 // The picture loader on arbitrary bytes, as the file a user picked: it must load
 // the picture or refuse with a numbered error; nothing else.
 #include "platform/picture_loader.h"
-#include "platform/runtime_error.h"
+#include "platform/platform_error.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -43,8 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (shown.width() > 320 || shown.height() > 240)
             std::abort();
         platform::PictureLoader::partOf(picturePath(), QSize(300, 300), QRect(10, 10, 50, 50));
-    } catch (const platform::RuntimeError& error) {
-        if (error.number() != platform::error::InvalidPicture)
+    } catch (const platform::PlatformError& error) {
+        if (error.failure() != platform::Failure::NotAPicture)
             std::abort(); // the file is there and readable: only "not a picture" fits
     }
     return 0;

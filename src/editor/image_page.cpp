@@ -10,7 +10,7 @@
 #include "platform/latest_picture_decoder.h"
 #include "platform/message_box.h"
 #include "platform/picture_loader.h"
-#include "platform/runtime_error.h"
+#include "platform/platform_error.h"
 #include "platform/twips.h"
 #include "windows/picture_preview_window.h"
 #include <QLabel>
@@ -110,14 +110,15 @@ void ImagePage::chooseFile(const QString& path) {
         showPicture(path, path, true);
         choiceBeforeDecode_ = before;
         context_.setBusy(false);
-    } catch (const platform::RuntimeError& error) {
-        reportFailure(error.number(), QString::fromUtf8(error.what()));
+    } catch (const platform::PlatformError& error) {
+        reportFailure(error.failure(), QString::fromUtf8(error.what()));
     } catch (const std::exception&) {
-        recoverFromFailure(0); // out of memory and the like: quietly, as any other error
+        recoverFromFailure(std::nullopt); // out of memory and the like: quietly, as any other error
     }
 }
 
-void ImagePage::decodeFailed(const QString& path, int errorNumber, const QString& description) {
+void ImagePage::decodeFailed(const QString& path, platform::Failure failure,
+                             const QString& description) {
     if (path != requested_)
         return; // chosen no more
     requested_.clear();
@@ -128,13 +129,13 @@ void ImagePage::decodeFailed(const QString& path, int errorNumber, const QString
             s.ImageHeight = before->imageHeight;
         });
     }
-    reportFailure(errorNumber, description);
+    reportFailure(failure, description);
 }
 
-void ImagePage::reportFailure(int errorNumber, const QString& description) {
-    if (errorNumber == platform::error::OutOfMemory)
+void ImagePage::reportFailure(platform::Failure failure, const QString& description) {
+    if (failure == platform::Failure::PictureTooLarge)
         context_.messages.exclamation(context_.window, description, tr("Picture Too Large"));
-    recoverFromFailure(errorNumber);
+    recoverFromFailure(failure);
 }
 
 OpenedFileProblems ImagePage::showOpened(const StationeryDocument& document) {
@@ -199,9 +200,9 @@ void ImagePage::showDecoded(const QString& path, const QImage& image) {
     emit previewShown();
 }
 
-void ImagePage::recoverFromFailure(int errorNumber) {
+void ImagePage::recoverFromFailure(std::optional<platform::Failure> failure) {
     decoder_->cancel();
-    if (errorNumber == platform::error::InvalidPicture)
+    if (failure == platform::Failure::NotAPicture)
         context_.messages.exclamation(context_.window, tr("Invalid Picture Type"),
                                       tr("Corrupt Picture"));
     browser_->returnToStartFolder();

@@ -3,6 +3,7 @@
 #include "editor/editor_page.h"
 #include "editor/opened_files.h"
 #include "editor/page_context.h"
+#include "platform/platform_error.h"
 
 #include <QObject>
 #include <QPointer>
@@ -52,14 +53,14 @@ signals:
 private:
     void clearPicture();
     // Records the picture at `path` as chosen, its size measured when `measure`, and
-    // has its preview decoded. Throws RuntimeError as the loader does, before anything
+    // has its preview decoded. Throws PlatformError as the loader does, before anything
     // is recorded, when the file is not a whole picture it can decode.
     void showPicture(const QString& path, const QString& named, bool measure);
     void showDecoded(const QString& path, const QImage& image);
-    void reportFailure(int errorNumber, const QString& description);
+    void reportFailure(platform::Failure failure, const QString& description);
     // The decode of `path` failed after it was chosen: the choice before it comes back.
-    void decodeFailed(const QString& path, int errorNumber, const QString& description);
-    void recoverFromFailure(int errorNumber);
+    void decodeFailed(const QString& path, platform::Failure failure, const QString& description);
+    void recoverFromFailure(std::optional<platform::Failure> failure);
 
     PageContext context_;
     QGroupBox* frame_ = nullptr;               // Frame1

@@ -2,7 +2,7 @@
 
 #include "platform/drawn_icons.h"
 #include "platform/folder_scan.h"
-#include "platform/runtime_error.h"
+#include "platform/platform_error.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,7 +27,7 @@ DirListBox::DirListBox(const VolumeList& volumes, QWidget* parent)
     connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         try {
             open(item->data(kPathRole).toString());
-        } catch (const RuntimeError&) {
+        } catch (const PlatformError&) {
             fill(); // the folder went away since it was listed
         }
     });
@@ -37,7 +37,7 @@ void DirListBox::setPath(const QString& path) {
     QString target = path;
     if (const std::optional<Volume> volume = volumes_.volumeHolding(path)) {
         if (!volume->ready)
-            throw RuntimeError(error::DeviceUnavailable, QStringLiteral("Device unavailable"));
+            throw PlatformError(Failure::DeviceUnavailable, QStringLiteral("Device unavailable"));
         const bool wholeDrive =
             QDir::cleanPath(QDir::fromNativeSeparators(path)) == QDir::cleanPath(volume->root);
         if (wholeDrive) {
@@ -53,7 +53,7 @@ void DirListBox::setPath(const QString& path) {
 void DirListBox::open(const QString& folder) {
     const QFileInfo info(folder);
     if (folder.isEmpty() || !info.exists() || !info.isDir())
-        throw RuntimeError(error::PathNotFound, QStringLiteral("Path not found"));
+        throw PlatformError(Failure::PathNotFound, QStringLiteral("Path not found"));
     const QString opened = nativeFolder(folder);
     const bool changed = opened != path_;
     path_ = opened;

@@ -18,8 +18,8 @@ public:
     QString Path() const { return path_; }
     // Opens `path`. A drive's root on its own means the drive's current folder: the
     // program's working folder when it lies on that drive, the root otherwise.
-    // Throws RuntimeError 68 when the drive is not ready, 76 when there is no such
-    // folder; the path is then unchanged.
+    // Throws PlatformError DeviceUnavailable when the drive is not ready, PathNotFound when there
+    // is no such folder; the path is then unchanged.
     void setPath(const QString& path);
 
 signals:

@@ -1,6 +1,6 @@
 #include "platform/drive_list_box.h"
 
-#include "platform/runtime_error.h"
+#include "platform/platform_error.h"
 
 #include <QDir>
 #include <QSignalBlocker>
@@ -24,7 +24,7 @@ QString DriveListBox::Drive() const {
 void DriveListBox::setDrive(const QString& path) {
     const std::optional<Volume> volume = volumes_.volumeHolding(path);
     if (!volume)
-        throw RuntimeError(error::DeviceUnavailable, QStringLiteral("Device unavailable"));
+        throw PlatformError(Failure::DeviceUnavailable, QStringLiteral("Device unavailable"));
     int index = findData(volume->root);
     if (index < 0) {
         refresh();

@@ -16,7 +16,7 @@ public:
     // The root of the selected drive.
     QString Drive() const;
     // Selects the drive that holds `path` (a root such as "/" or any path on it).
-    // Throws RuntimeError 68 when no drive holds it.
+    // Throws PlatformError DeviceUnavailable when no drive holds it.
     void setDrive(const QString& path);
 
     // Reads the drive list again, keeping the selection.

@@ -2,7 +2,7 @@
 
 #include "platform/file_system_paths.h"
 #include "platform/picture_loader.h"
-#include "platform/runtime_error.h"
+#include "platform/platform_error.h"
 #include "platform/sound_content.h"
 
 #include <QStandardPaths>
@@ -21,8 +21,8 @@ stationery::ExportGuards exportGuards() {
             // A few pixels suffice: the whole file is walked and decoded at that size.
             if (!PictureLoader::atMost(qStringFromPath(path), QSize(8, 8)).isNull())
                 return {};
-        } catch (const RuntimeError& error) {
-            if (error.number() != error::InvalidPicture)
+        } catch (const PlatformError& error) {
+            if (error.failure() != Failure::NotAPicture)
                 return error.what();
         }
         return "it does not decode as one";

@@ -4,7 +4,7 @@
 #include "platform/drive_list_box.h"
 #include "platform/file_list_box.h"
 #include "platform/message_box.h"
-#include "platform/runtime_error.h"
+#include "platform/platform_error.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,8 +24,8 @@ FileBrowser::FileBrowser(const VolumeList& volumes, MessageBox& messages, const 
 void FileBrowser::driveChanged() {
     try {
         folders_->setPath(drives_->Drive());
-    } catch (const RuntimeError& error) {
-        if (error.number() == error::DeviceUnavailable)
+    } catch (const PlatformError& error) {
+        if (error.failure() == Failure::DeviceUnavailable)
             messages_.exclamation(folders_->window(),
                                   tr("Device Not Avaible... Put a Disk in and Try again"),
                                   tr("No Disk"));
@@ -33,7 +33,7 @@ void FileBrowser::driveChanged() {
             folders_->setPath(startFolder_);
             drives_->setDrive(
                 startFolder_); // raises the drive change once more, for the start drive
-        } catch (const RuntimeError&) {
+        } catch (const PlatformError&) {
             // The start folder itself has gone; the lists stay where they are.
         }
         emit driveFailed();
@@ -54,7 +54,7 @@ void FileBrowser::fileClicked() {
 void FileBrowser::returnToStartFolder() {
     try {
         folders_->setPath(startFolder_);
-    } catch (const RuntimeError&) {
+    } catch (const PlatformError&) {
         // The start folder itself has gone; the lists stay where they are.
     }
 }
@@ -64,7 +64,7 @@ void FileBrowser::showFile(const QString& file) {
     try {
         drives_->setDrive(info.absolutePath());
         folders_->setPath(info.absolutePath());
-    } catch (const RuntimeError&) {
+    } catch (const PlatformError&) {
         // The lists stay where they are; the file is still the chosen one.
     }
     files_->showChosen(info.fileName());

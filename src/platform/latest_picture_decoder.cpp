@@ -1,6 +1,6 @@
 #include "platform/latest_picture_decoder.h"
 
-#include "platform/runtime_error.h"
+#include "platform/platform_error.h"
 
 namespace platform {
 
@@ -30,29 +30,29 @@ void LatestPictureDecoder::start(Job job) {
     running_ = true;
     pool_.start([this, job] {
         QImage image;
-        int errorNumber = 0;
+        std::optional<Failure> failure;
         QString description;
         try {
             image = decode_(job.path, job.size);
-        } catch (const RuntimeError& error) {
-            errorNumber = error.number();
+        } catch (const PlatformError& error) {
+            failure = error.failure();
             description = QString::fromUtf8(error.what());
         } catch (const std::exception& error) { // out of memory and the like
-            errorNumber = error::OutOfMemory;
+            failure = Failure::PictureTooLarge;
             description = QString::fromLocal8Bit(error.what());
         }
         // Back on the window's thread; dropped there if this decoder has gone.
         QMetaObject::invokeMethod(
             this,
-            [this, job, image = std::move(image), errorNumber, description] {
-                finished(job, image, errorNumber, description);
+            [this, job, image = std::move(image), failure, description] {
+                finished(job, image, failure, description);
             },
             Qt::QueuedConnection);
     });
 }
 
-void LatestPictureDecoder::finished(const Job& job, const QImage& image, int errorNumber,
-                                    const QString& description) {
+void LatestPictureDecoder::finished(const Job& job, const QImage& image,
+                                    std::optional<Failure> failure, const QString& description) {
     running_ = false;
     if (waiting_) {
         Job next = std::move(*waiting_);
@@ -61,8 +61,8 @@ void LatestPictureDecoder::finished(const Job& job, const QImage& image, int err
     }
     if (job.serial != newest_)
         return; // overtaken: nobody wants this picture any more
-    if (errorNumber != 0)
-        emit failed(job.path, errorNumber, description);
+    if (failure)
+        emit failed(job.path, *failure, description);
     else
         emit decoded(job.path, image);
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/platform_error.h"
+
 #include <QImage>
+
 #include <QObject>
 #include <QSize>
 #include <QString>
@@ -20,7 +23,7 @@ namespace platform {
 class LatestPictureDecoder : public QObject {
     Q_OBJECT
 public:
-    // Decodes the file at `path` to `size`; throws RuntimeError when it cannot.
+    // Decodes the file at `path` to `size`; throws PlatformError when it cannot.
     using Decode = std::function<QImage(const QString& path, QSize size)>;
 
     explicit LatestPictureDecoder(Decode decode, QObject* parent = nullptr);
@@ -35,8 +38,8 @@ public:
 
 signals:
     void decoded(const QString& path, const QImage& image);
-    // The newest request's file could not be decoded (RuntimeError's number and words).
-    void failed(const QString& path, int errorNumber, const QString& description);
+    // The newest request's file could not be decoded, for this reason, in these words.
+    void failed(const QString& path, platform::Failure failure, const QString& description);
 
 private:
     struct Job {
@@ -45,7 +48,8 @@ private:
         QSize size;
     };
     void start(Job job);
-    void finished(const Job& job, const QImage& image, int errorNumber, const QString& description);
+    void finished(const Job& job, const QImage& image, std::optional<Failure> failure,
+                  const QString& description);
 
     Decode decode_;
     QThreadPool pool_;

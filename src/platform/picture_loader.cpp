@@ -1,7 +1,7 @@
 #include "platform/picture_loader.h"
 
 #include "platform/picture_integrity.h"
-#include "platform/runtime_error.h"
+#include "platform/platform_error.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -14,15 +14,15 @@ namespace platform {
 namespace {
 
 [[noreturn]] void notAPicture() {
-    throw RuntimeError(error::InvalidPicture, QStringLiteral("Invalid picture"));
+    throw PlatformError(Failure::NotAPicture, QStringLiteral("Invalid picture"));
 }
 
 void checkReadableFile(const QString& path) {
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists())
-        throw RuntimeError(error::FileNotFound, QStringLiteral("File not found"));
+        throw PlatformError(Failure::FileNotFound, QStringLiteral("File not found"));
     if (info.isDir() || !info.isReadable())
-        throw RuntimeError(error::PathFileAccess, QStringLiteral("Path/File access error"));
+        throw PlatformError(Failure::FileNotAccessible, QStringLiteral("Path/File access error"));
 }
 
 bool isWhole(QIODevice& file, const QByteArray& format) {
@@ -55,10 +55,10 @@ void checkDecodableWhole(const QByteArray& format, QSize size, QIODevice& file) 
     const qint64 imageBytes =
         qint64(canvas.width()) * canvas.height() * 4 / (format == "jpeg" ? 64 : 1);
     if (limitBytes > 0 && imageBytes > limitBytes)
-        throw RuntimeError(error::OutOfMemory,
-                           PictureLoader::tr("This picture is %1 × %2 pixels, too large to show.")
-                               .arg(canvas.width())
-                               .arg(canvas.height()));
+        throw PlatformError(Failure::PictureTooLarge,
+                            PictureLoader::tr("This picture is %1 × %2 pixels, too large to show.")
+                                .arg(canvas.width())
+                                .arg(canvas.height()));
 }
 
 struct OpenedPicture {
@@ -72,7 +72,7 @@ OpenedPicture open(const QString& path) {
     OpenedPicture picture;
     picture.file = std::make_unique<QFile>(path);
     if (!picture.file->open(QIODevice::ReadOnly))
-        throw RuntimeError(error::PathFileAccess, QStringLiteral("Path/File access error"));
+        throw PlatformError(Failure::FileNotAccessible, QStringLiteral("Path/File access error"));
     picture.reader = std::make_unique<QImageReader>(picture.file.get());
     picture.reader->setDecideFormatFromContent(true);
     const QByteArray format = picture.reader->format();

@@ -9,10 +9,11 @@
 namespace platform {
 
 // Loads JPEG, GIF and BMP pictures from files, decoding no more pixels than the
-// caller will show. Every function throws RuntimeError: 53 for a missing file, 75
-// for one that cannot be read (a folder, no permission), 481 for a file that is not
-// a whole, readable picture of those three kinds, and 7 (with the picture's size in
-// its description) for a GIF or BMP too large to decode whole.
+// caller will show. Every function throws PlatformError: FileNotFound for a missing
+// file, FileNotAccessible for one that cannot be read (a folder, no permission),
+// NotAPicture for a file that is not a whole, readable picture of those three kinds,
+// and PictureTooLarge (with the picture's size in its description) for one too large
+// to decode.
 class PictureLoader {
     Q_DECLARE_TR_FUNCTIONS(PictureLoader)
 

@@ -2,7 +2,7 @@
 
 #include "platform/image_box.h"
 #include "platform/picture_loader.h"
-#include "platform/runtime_error.h"
+#include "platform/platform_error.h"
 #include "platform/twips.h"
 
 #include <QEvent>
@@ -81,7 +81,7 @@ void PicturePreviewWindow::fitAfterActivation() {
     const QString path = chosenImagePath_();
     try {
         if (path.isEmpty())
-            throw platform::RuntimeError(platform::error::FileNotFound, QString());
+            throw platform::PlatformError(platform::Failure::FileNotFound, QString());
         const QSize natural = platform::PictureLoader::naturalSize(path);
         const Layout l =
             layout(twips_.fromPixels(natural.width()), twips_.fromPixels(natural.height()),
@@ -98,7 +98,7 @@ void PicturePreviewWindow::fitAfterActivation() {
         const QImage part = platform::PictureLoader::partOf(path, shown.size(), visible);
         picture_->setPicturePart(QPixmap::fromImage(part), visible.topLeft());
         picture_->show();
-    } catch (const platform::RuntimeError&) {
+    } catch (const platform::PlatformError&) {
         // Gone or spoilt since it was chosen: the window stays black.
         picture_->setPicture(QPixmap());
     }

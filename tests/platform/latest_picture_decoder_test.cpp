@@ -1,5 +1,5 @@
 #include "platform/latest_picture_decoder.h"
-#include "platform/runtime_error.h"
+#include "platform/platform_error.h"
 
 #include <QMutex>
 #include <QSemaphore>
@@ -25,7 +25,7 @@ struct GatedDecodes {
         }
         gate.acquire();
         if (path.startsWith(u"bad"_s))
-            throw platform::RuntimeError(platform::error::InvalidPicture, u"Invalid picture"_s);
+            throw platform::PlatformError(platform::Failure::NotAPicture, u"Invalid picture"_s);
         return QImage(size, QImage::Format_RGB32);
     }
     QStringList seen() {
@@ -74,7 +74,8 @@ TEST(LatestPictureDecoder, TheNewestRequestWinsAndNothingOvertakenIsDelivered) {
         EXPECT_EQ(failed.size(), c.failed.isEmpty() ? 0 : 1);
         if (!failed.isEmpty()) {
             EXPECT_EQ(failed.at(0).at(0).toString(), c.failed);
-            EXPECT_EQ(failed.at(0).at(1).toInt(), platform::error::InvalidPicture);
+            EXPECT_EQ(failed.at(0).at(1).value<platform::Failure>(),
+                      platform::Failure::NotAPicture);
         }
         decodes.gate.release(10); // nothing may wait when the decoder goes
     }

@@ -3,7 +3,7 @@
 #include "platform/drawn_icons.h"
 #include "platform/drive_list_box.h"
 #include "platform/file_list_box.h"
-#include "platform/runtime_error.h"
+#include "platform/platform_error.h"
 
 #include <QDir>
 #include <QFile>
@@ -60,14 +60,14 @@ TEST_F(ListsTest, FolderListRaisesChangeAndRefusesWhatItCannotOpen) {
     try {
         dirs.setPath(folder.filePath(u"missing"_s));
         FAIL();
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), error::PathNotFound);
+    } catch (const PlatformError& e) {
+        EXPECT_EQ(e.failure(), Failure::PathNotFound);
     }
     try {
         dirs.setPath(u"/media/floppy"_s);
         FAIL();
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), error::DeviceUnavailable);
+    } catch (const PlatformError& e) {
+        EXPECT_EQ(e.failure(), Failure::DeviceUnavailable);
     }
     EXPECT_EQ(dirs.Path(), QDir::toNativeSeparators(folder.filePath(u"one"_s)));
 

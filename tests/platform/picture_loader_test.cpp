@@ -1,6 +1,6 @@
 #include "picture_files.h"
 #include "platform/picture_loader.h"
-#include "platform/runtime_error.h"
+#include "platform/platform_error.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,13 +16,13 @@ using namespace Qt::StringLiterals;
 namespace platform {
 namespace {
 
-int errorOf(const std::function<void()>& load) {
+std::optional<Failure> errorOf(const std::function<void()>& load) {
     try {
         load();
-    } catch (const RuntimeError& e) {
-        return e.number();
+    } catch (const PlatformError& e) {
+        return e.failure();
     }
-    return 0;
+    return std::nullopt;
 }
 
 class PictureLoaderTest : public ::testing::Test {
@@ -80,7 +80,7 @@ TEST_F(PictureLoaderTest, PicturesWithDataAfterTheirEndAndUnusualLayoutsAreRead)
                       EXPECT_EQ(PictureLoader::stretchedTo(path, QSize(60, 40)).size(),
                                 QSize(60, 40));
                   }),
-                  0)
+                  std::nullopt)
             << c.what;
         EXPECT_EQ(PictureLoader::naturalSize(path), QSize(120, 80)) << c.what;
     }
@@ -104,8 +104,8 @@ TEST_F(PictureLoaderTest, GifAndBmpOverTheAllocationLimitSayHowLargeTheyAre) {
         try {
             PictureLoader::stretchedTo(path, QSize(100, 100));
             ADD_FAILURE() << format << ": no error";
-        } catch (const RuntimeError& e) {
-            EXPECT_EQ(e.number(), error::OutOfMemory) << format;
+        } catch (const PlatformError& e) {
+            EXPECT_EQ(e.failure(), Failure::PictureTooLarge) << format;
             EXPECT_STREQ(e.what(), "This picture is 512 × 600 pixels, too large to show.");
         }
     }
@@ -115,7 +115,7 @@ TEST_F(PictureLoaderTest, GifAndBmpOverTheAllocationLimitSayHowLargeTheyAre) {
     QImageReader::setAllocationLimit(previousLimit);
 }
 
-TEST_F(PictureLoaderTest, WhatIsNotAWholePictureIsError481) {
+TEST_F(PictureLoaderTest, WhatIsNotAWholePictureIsRefusedAsNoPicture) {
     const QImage source = picture_files::detailed(200, 120);
     std::mt19937 random(7);
     QByteArray noise(4096, '\0');
@@ -138,9 +138,11 @@ TEST_F(PictureLoaderTest, WhatIsNotAWholePictureIsError481) {
         };
         for (const auto& c : cases) {
             const QString path = file(QStringLiteral("bad.") + QLatin1String(format), c.bytes);
-            EXPECT_EQ(errorOf([&] { PictureLoader::stretchedTo(path, QSize(140, 200)); }), 481)
+            EXPECT_EQ(errorOf([&] { PictureLoader::stretchedTo(path, QSize(140, 200)); }),
+                      Failure::NotAPicture)
                 << format << ": " << c.what;
-            EXPECT_EQ(errorOf([&] { PictureLoader::atMost(path, QSize(500, 500)); }), 481)
+            EXPECT_EQ(errorOf([&] { PictureLoader::atMost(path, QSize(500, 500)); }),
+                      Failure::NotAPicture)
                 << format << ": " << c.what;
         }
     }
@@ -156,7 +158,7 @@ TEST_F(PictureLoaderTest, AbsurdSizesAreRefusedWithoutDecoding) {
     put32(18, 60000);
     put32(22, 60000);
     const QString path = file(u"huge.bmp"_s, bmp);
-    EXPECT_EQ(errorOf([&] { PictureLoader::naturalSize(path); }), 481);
+    EXPECT_EQ(errorOf([&] { PictureLoader::naturalSize(path); }), Failure::NotAPicture);
 
     // The same claim in a JPEG's frame header: even an eighth of it is more than a
     // decode may allocate, so it is refused as too large before any decode.
@@ -168,14 +170,17 @@ TEST_F(PictureLoaderTest, AbsurdSizesAreRefusedWithoutDecoding) {
     jpeg[sof + 7] = char(60000 >> 8);
     jpeg[sof + 8] = char(60000 & 0xFF);
     const QString jpegPath = file(u"huge.jpg"_s, jpeg);
-    EXPECT_EQ(errorOf([&] { PictureLoader::stretchedTo(jpegPath, QSize(140, 200)); }), 7);
+    EXPECT_EQ(errorOf([&] { PictureLoader::stretchedTo(jpegPath, QSize(140, 200)); }),
+              Failure::PictureTooLarge);
 }
 
 TEST_F(PictureLoaderTest, FileErrorsKeepTheirOwnNumbers) {
-    EXPECT_EQ(errorOf([&] { PictureLoader::naturalSize(folder.filePath(u"gone.jpg"_s)); }), 53);
-    EXPECT_EQ(errorOf([&] { PictureLoader::naturalSize(u""_s); }), 53);
+    EXPECT_EQ(errorOf([&] { PictureLoader::naturalSize(folder.filePath(u"gone.jpg"_s)); }),
+              Failure::FileNotFound);
+    EXPECT_EQ(errorOf([&] { PictureLoader::naturalSize(u""_s); }), Failure::FileNotFound);
     QDir(folder.path()).mkdir(u"dir.jpg"_s);
-    EXPECT_EQ(errorOf([&] { PictureLoader::naturalSize(folder.filePath(u"dir.jpg"_s)); }), 75);
+    EXPECT_EQ(errorOf([&] { PictureLoader::naturalSize(folder.filePath(u"dir.jpg"_s)); }),
+              Failure::FileNotAccessible);
 }
 
 } // namespace
