@@ -2,6 +2,39 @@
 <!DOCTYPE TS>
 <TS version="2.1">
 <context>
+    <name>AboutWindow</name>
+    <message>
+        <location filename="../src/windows/about_window.cpp" line="32"/>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/windows/about_window.cpp" line="60"/>
+        <source>Varek&apos;s Stationery Program (Tovrin)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/windows/about_window.cpp" line="63"/>
+        <source>Copyright © the Stationery Editor authors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/windows/about_window.cpp" line="65"/>
+        <source>Questions and fixes are welcome through the project&apos;s issue tracker.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/windows/about_window.cpp" line="115"/>
+        <source>About %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/windows/about_window.cpp" line="116"/>
+        <source>Version %1.%2.%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AudioDevice</name>
     <message>
         <location filename="../src/platform/audio_device.cpp" line="6"/>
@@ -45,49 +78,49 @@
 <context>
     <name>ColorFontPage</name>
     <message>
-        <location filename="../src/editor/color_font_page.cpp" line="32"/>
+        <location filename="../src/editor/color_font_page.cpp" line="38"/>
         <source>Text Color</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/color_font_page.cpp" line="32"/>
+        <location filename="../src/editor/color_font_page.cpp" line="38"/>
         <source>Text colour</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/color_font_page.cpp" line="33"/>
+        <location filename="../src/editor/color_font_page.cpp" line="42"/>
         <source>BackGround Color</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/color_font_page.cpp" line="33"/>
+        <location filename="../src/editor/color_font_page.cpp" line="42"/>
         <source>Background colour</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/color_font_page.cpp" line="34"/>
+        <location filename="../src/editor/color_font_page.cpp" line="47"/>
         <source>Font</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/color_font_page.cpp" line="47"/>
-        <location filename="../src/editor/color_font_page.cpp" line="65"/>
+        <location filename="../src/editor/color_font_page.cpp" line="59"/>
+        <location filename="../src/editor/color_font_page.cpp" line="80"/>
         <source>Author</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/color_font_page.cpp" line="51"/>
-        <location filename="../src/editor/color_font_page.cpp" line="67"/>
+        <location filename="../src/editor/color_font_page.cpp" line="61"/>
+        <location filename="../src/editor/color_font_page.cpp" line="82"/>
         <source>Title</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/color_font_page.cpp" line="61"/>
+        <location filename="../src/editor/color_font_page.cpp" line="76"/>
         <source>Author, in the chosen colours and font</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/color_font_page.cpp" line="63"/>
+        <location filename="../src/editor/color_font_page.cpp" line="78"/>
         <source>Title, in the chosen colours and font</source>
         <translation type="unfinished"></translation>
     </message>
@@ -206,6 +239,7 @@
     </message>
     <message>
         <location filename="../src/editor/error_words.cpp" line="43"/>
+        <location filename="../src/editor/error_words.cpp" line="110"/>
         <source>it is a folder</source>
         <translation type="unfinished"></translation>
     </message>
@@ -235,402 +269,457 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="66"/>
+        <location filename="../src/editor/error_words.cpp" line="59"/>
+        <source> (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/error_words.cpp" line="70"/>
         <source>the picture &quot;%1&quot; could not be copied: it does not exist or is no file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="69"/>
+        <location filename="../src/editor/error_words.cpp" line="73"/>
         <source>the sound &quot;%1&quot; could not be copied: it does not exist or is no file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="72"/>
-        <source>the picture &quot;%1&quot; could not be copied: the page would be written over it</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/error_words.cpp" line="75"/>
-        <source>the sound &quot;%1&quot; could not be copied: the page would be written over it</source>
+        <location filename="../src/editor/error_words.cpp" line="76"/>
+        <source>the picture &quot;%1&quot; would be written over by the export</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/editor/error_words.cpp" line="78"/>
-        <source>the picture &quot;%1&quot; could not be copied: %2</source>
+        <source>the sound &quot;%1&quot; would be written over by the export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/error_words.cpp" line="89"/>
+        <source>the picture &quot;%1&quot; is not a JPEG, GIF or BMP picture%2, so it is not carried</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/error_words.cpp" line="93"/>
+        <source>the sound &quot;%1&quot; is not a MIDI, WAV or MP3 sound%2, so it is not carried</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/error_words.cpp" line="96"/>
+        <source>the picture &quot;%1&quot; is in a hidden or system folder, and such a file is carried only when you agree</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/error_words.cpp" line="100"/>
+        <source>the sound &quot;%1&quot; is in a hidden or system folder, and such a file is carried only when you agree</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/error_words.cpp" line="104"/>
+        <source>the picture &quot;%1&quot; is %2, too large for a message: most mail servers refuse messages over 25 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/error_words.cpp" line="108"/>
+        <source>that is the stationery being exported, which would be written over</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/error_words.cpp" line="112"/>
+        <source>the folder &quot;%1&quot; does not exist</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/editor/error_words.cpp" line="80"/>
+        <source>the picture &quot;%1&quot; could not be copied: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/error_words.cpp" line="82"/>
         <source>the sound &quot;%1&quot; could not be copied: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="84"/>
+        <location filename="../src/editor/error_words.cpp" line="86"/>
         <source>the picture &quot;%1&quot; could not be read: it changed while it was read</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="87"/>
-        <source>the picture &quot;%1&quot; could not be read: it is not a JPEG, GIF or BMP picture</source>
+        <location filename="../src/editor/error_words.cpp" line="114"/>
+        <source>the picture &quot;%1&quot; could not be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportForm</name>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="44"/>
+        <source>Stationery</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="90"/>
-        <source>the picture &quot;%1&quot; could not be read: %2</source>
+        <location filename="../src/editor/file_commands.cpp" line="45"/>
+        <source>Stationery for today&apos;s mail clients</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="46"/>
+        <source>Message template</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>FileCommands</name>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="18"/>
-        <source>Stationery|*.htm;*.html|Stationery for today&apos;s mail clients|*.htm;*.html|Message template|*.eml</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/file_commands.cpp" line="45"/>
+        <location filename="../src/editor/file_commands.cpp" line="62"/>
         <source>Not Opened</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="52"/>
+        <location filename="../src/editor/file_commands.cpp" line="81"/>
+        <source>&quot;%1&quot; names files in hidden or system folders, where private files are kept:
+%2
+
+Export asks before it copies any of them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="84"/>
+        <source>Private Files Named</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="88"/>
         <source>&quot;%1&quot; is open, but not everything it names can be used.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="55"/>
+        <location filename="../src/editor/file_commands.cpp" line="91"/>
         <source>These files can&apos;t be found:
 %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="57"/>
+        <location filename="../src/editor/file_commands.cpp" line="93"/>
         <source>This file is there but cannot be read as a picture:
 %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="59"/>
+        <location filename="../src/editor/file_commands.cpp" line="95"/>
         <source>The paths are kept, so saving writes them as they were.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="61"/>
+        <location filename="../src/editor/file_commands.cpp" line="97"/>
+        <source>These are in hidden or system folders, where private files are kept; Export asks before it copies them:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="101"/>
         <source>Picture Not Shown</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="62"/>
+        <location filename="../src/editor/file_commands.cpp" line="102"/>
         <source>Files Missing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="74"/>
+        <location filename="../src/editor/file_commands.cpp" line="113"/>
         <source>Not Saved</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="81"/>
+        <location filename="../src/editor/file_commands.cpp" line="120"/>
         <source>the new stationery</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="83"/>
+        <location filename="../src/editor/file_commands.cpp" line="122"/>
         <source>Save changes to %1?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="84"/>
+        <location filename="../src/editor/file_commands.cpp" line="123"/>
         <source>Unsaved Changes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="99"/>
+        <location filename="../src/editor/file_commands.cpp" line="138"/>
         <source>Export</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="107"/>
+        <location filename="../src/editor/file_commands.cpp" line="150"/>
+        <source>The stationery names a file in a hidden or system folder, where private files are kept:
+%1
+
+The export would copy it where others can read it. Copy it anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="154"/>
+        <source>Private File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="158"/>
         <source>Not Exported</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="119"/>
+        <location filename="../src/editor/file_commands.cpp" line="171"/>
         <source>No web browser could be started to show the preview (%1). Nothing was saved; File &gt; Save writes the stationery as usual.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="122"/>
+        <location filename="../src/editor/file_commands.cpp" line="174"/>
         <source>The preview could not be written: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="123"/>
+        <location filename="../src/editor/file_commands.cpp" line="175"/>
         <source>No Browser</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="123"/>
+        <location filename="../src/editor/file_commands.cpp" line="175"/>
         <source>No Preview</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>Form1</name>
-    <message>
-        <location filename="../src/editor/form1.cpp" line="41"/>
-        <source>Varek&apos;s Outlook Express Stationery Creator</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1.cpp" line="60"/>
-        <location filename="../src/editor/form1.cpp" line="152"/>
-        <source>Image</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1.cpp" line="61"/>
-        <location filename="../src/editor/form1.cpp" line="154"/>
-        <source>Sound</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1.cpp" line="63"/>
-        <location filename="../src/editor/form1.cpp" line="156"/>
-        <source>Ticker</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1.cpp" line="64"/>
-        <location filename="../src/editor/form1.cpp" line="158"/>
-        <source>Color-Font</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1.cpp" line="65"/>
-        <location filename="../src/editor/form1.cpp" line="160"/>
-        <source>Margins</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1.cpp" line="133"/>
-        <source>File</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1.cpp" line="135"/>
-        <source>New from &amp;Design...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1.cpp" line="137"/>
-        <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1.cpp" line="139"/>
-        <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1.cpp" line="141"/>
-        <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1.cpp" line="143"/>
-        <source>&amp;Preview in Browser</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1.cpp" line="145"/>
-        <source>&amp;Check...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1.cpp" line="147"/>
-        <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1.cpp" line="150"/>
-        <source>Items</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1.cpp" line="165"/>
-        <source>&amp;About</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/form1.cpp" line="49"/>
-        <source>Stationery parts</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>ImagePage</name>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="46"/>
-        <location filename="../src/editor/image_page.cpp" line="73"/>
+        <location filename="../src/editor/image_page.cpp" line="50"/>
+        <location filename="../src/editor/image_page.cpp" line="77"/>
         <source>Images</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="58"/>
+        <location filename="../src/editor/image_page.cpp" line="67"/>
         <source>Click to see the picture at its own size</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="74"/>
+        <location filename="../src/editor/image_page.cpp" line="77"/>
         <source>Picture drive</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="75"/>
+        <location filename="../src/editor/image_page.cpp" line="77"/>
         <source>Picture folder</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="76"/>
+        <location filename="../src/editor/image_page.cpp" line="78"/>
         <source>Picture files</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="77"/>
+        <location filename="../src/editor/image_page.cpp" line="78"/>
         <source>Picture preview</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="78"/>
-        <source>Picture at its own size</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/image_page.cpp" line="79"/>
-        <source>Chosen picture</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/image_page.cpp" line="80"/>
-        <source>Picture width in twips</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/image_page.cpp" line="81"/>
-        <source>Picture height in twips</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/image_page.cpp" line="124"/>
+        <location filename="../src/editor/image_page.cpp" line="137"/>
         <source>Picture Too Large</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="200"/>
+        <location filename="../src/editor/image_page.cpp" line="206"/>
         <source>Invalid Picture Type</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="201"/>
+        <location filename="../src/editor/image_page.cpp" line="207"/>
         <source>Corrupt Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="29"/>
+        <source>Varek&apos;s Outlook Express Stationery Creator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="37"/>
+        <source>Stationery parts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="79"/>
+        <source>Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="83"/>
+        <source>Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="87"/>
+        <source>Ticker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="91"/>
+        <source>Color-Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="95"/>
+        <source>Margins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="141"/>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="149"/>
+        <source>New from &amp;Design...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="153"/>
+        <source>&amp;Open...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="157"/>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="161"/>
+        <source>&amp;Export...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="165"/>
+        <source>&amp;Preview in Browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="169"/>
+        <source>&amp;Check...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="173"/>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="185"/>
+        <source>Items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="186"/>
+        <source>&amp;About</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>MarginsPage</name>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="32"/>
+        <location filename="../src/editor/margins_page.cpp" line="37"/>
         <source>Image Width</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="32"/>
+        <location filename="../src/editor/margins_page.cpp" line="37"/>
         <source>Image width in pixels</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="34"/>
+        <location filename="../src/editor/margins_page.cpp" line="39"/>
         <source>Image Height</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="34"/>
+        <location filename="../src/editor/margins_page.cpp" line="39"/>
         <source>Image height in pixels</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="36"/>
+        <location filename="../src/editor/margins_page.cpp" line="41"/>
         <source>Text Top Margin</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="36"/>
+        <location filename="../src/editor/margins_page.cpp" line="41"/>
         <source>Text top margin in pixels</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="38"/>
+        <location filename="../src/editor/margins_page.cpp" line="43"/>
         <source>Text Left Margin</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="38"/>
+        <location filename="../src/editor/margins_page.cpp" line="44"/>
         <source>Text left margin in pixels</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="62"/>
+        <location filename="../src/editor/margins_page.cpp" line="65"/>
         <source>Scroll direction</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="76"/>
+        <location filename="../src/editor/margins_page.cpp" line="79"/>
         <source>Up</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="76"/>
+        <location filename="../src/editor/margins_page.cpp" line="79"/>
         <source>Scroll up</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="78"/>
+        <location filename="../src/editor/margins_page.cpp" line="81"/>
         <source>Left</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="78"/>
+        <location filename="../src/editor/margins_page.cpp" line="81"/>
         <source>Scroll left</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="80"/>
+        <location filename="../src/editor/margins_page.cpp" line="83"/>
         <source>Down</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="80"/>
+        <location filename="../src/editor/margins_page.cpp" line="83"/>
         <source>Scroll down</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="82"/>
+        <location filename="../src/editor/margins_page.cpp" line="85"/>
         <source>Right</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="82"/>
+        <location filename="../src/editor/margins_page.cpp" line="85"/>
         <source>Scroll right</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="84"/>
+        <location filename="../src/editor/margins_page.cpp" line="87"/>
         <source>No Scroll</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="84"/>
+        <location filename="../src/editor/margins_page.cpp" line="87"/>
         <source>No scroll</source>
         <translation type="unfinished"></translation>
     </message>
@@ -638,7 +727,7 @@
 <context>
     <name>PictureLoader</name>
     <message>
-        <location filename="../src/platform/picture_loader.cpp" line="47"/>
+        <location filename="../src/platform/picture_loader.cpp" line="59"/>
         <source>This picture is %1 × %2 pixels, too large to show.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -646,40 +735,48 @@
 <context>
     <name>SdlAudioDevice</name>
     <message>
-        <location filename="../src/platform/sdl_audio_device.cpp" line="37"/>
-        <location filename="../src/platform/sdl_audio_device.cpp" line="45"/>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="34"/>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="42"/>
         <source>No audio device is available (%1).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/sdl_audio_device.cpp" line="88"/>
-        <source>This WAV file&apos;s format cannot be played.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/platform/sdl_audio_device.cpp" line="122"/>
-        <location filename="../src/platform/sdl_audio_device.cpp" line="140"/>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="78"/>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="93"/>
         <source>The file cannot be read: %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/sdl_audio_device.cpp" line="127"/>
-        <source>This file is not a MIDI, WAV or MP3 sound.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/platform/sdl_audio_device.cpp" line="134"/>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="87"/>
         <source>This file cannot be played by the %1 device.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/sdl_audio_device.cpp" line="136"/>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="89"/>
         <source>MIDI files need a General MIDI soundfont, and none is installed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/sdl_audio_device.cpp" line="146"/>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="99"/>
         <source>This sound cannot be played: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SoundContent</name>
+    <message>
+        <location filename="../src/platform/sound_content.cpp" line="27"/>
+        <source>This WAV file&apos;s format cannot be played.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/sound_content.cpp" line="58"/>
+        <source>This file is not a MIDI, WAV or MP3 sound.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/sound_content.cpp" line="65"/>
+        <source>The file cannot be read: %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -687,116 +784,78 @@
     <name>SoundPage</name>
     <message>
         <location filename="../src/editor/sound_page.cpp" line="22"/>
-        <location filename="../src/editor/sound_page.cpp" line="48"/>
+        <location filename="../src/editor/sound_page.cpp" line="56"/>
         <source>Sounds</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="29"/>
-        <location filename="../src/editor/sound_page.cpp" line="49"/>
+        <location filename="../src/editor/sound_page.cpp" line="25"/>
+        <location filename="../src/editor/sound_page.cpp" line="57"/>
         <source>Outlook Express 4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="31"/>
-        <location filename="../src/editor/sound_page.cpp" line="49"/>
+        <location filename="../src/editor/sound_page.cpp" line="26"/>
+        <location filename="../src/editor/sound_page.cpp" line="57"/>
         <source>No Sound</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="48"/>
+        <location filename="../src/editor/sound_page.cpp" line="56"/>
         <source>Sound drive</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="48"/>
+        <location filename="../src/editor/sound_page.cpp" line="56"/>
         <source>Sound folder</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="49"/>
+        <location filename="../src/editor/sound_page.cpp" line="57"/>
         <source>Sound files</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="50"/>
+        <location filename="../src/editor/sound_page.cpp" line="58"/>
         <source>Sound player</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/sound_page.cpp" line="50"/>
-        <source>Chosen sound</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>TickerPage</name>
     <message>
-        <location filename="../src/editor/ticker_page.cpp" line="19"/>
+        <location filename="../src/editor/ticker_page.cpp" line="20"/>
         <source>Ticker 1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/ticker_page.cpp" line="19"/>
+        <location filename="../src/editor/ticker_page.cpp" line="20"/>
         <source>Ticker 2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/ticker_page.cpp" line="20"/>
+        <location filename="../src/editor/ticker_page.cpp" line="21"/>
         <source>Ticker 3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/ticker_page.cpp" line="21"/>
+        <location filename="../src/editor/ticker_page.cpp" line="22"/>
         <source>Ticker 1 text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/ticker_page.cpp" line="21"/>
+        <location filename="../src/editor/ticker_page.cpp" line="22"/>
         <source>Ticker 2 text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/ticker_page.cpp" line="22"/>
+        <location filename="../src/editor/ticker_page.cpp" line="23"/>
         <source>Ticker 3 text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/ticker_page.cpp" line="26"/>
+        <location filename="../src/editor/ticker_page.cpp" line="27"/>
         <source>Ticker #%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>frmAbout</name>
-    <message>
-        <location filename="../src/windows/frm_about.cpp" line="36"/>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/windows/frm_about.cpp" line="67"/>
-        <source>Varek&apos;s Stationery Program (Tovrin)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/windows/frm_about.cpp" line="71"/>
-        <source>Copyright © the Stationery Editor authors</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/windows/frm_about.cpp" line="73"/>
-        <source>Questions and fixes are welcome through the project&apos;s issue tracker.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/windows/frm_about.cpp" line="114"/>
-        <source>About </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/windows/frm_about.cpp" line="115"/>
-        <source>Version %1.%2.%3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -843,6 +902,7 @@
     <name>platform::MediaControl</name>
     <message>
         <location filename="../src/platform/media_control.cpp" line="26"/>
+        <location filename="../src/platform/media_control.cpp" line="82"/>
         <source>Play</source>
         <translation type="unfinished"></translation>
     </message>
