@@ -20,12 +20,12 @@ StationerySettings everySectionOn() {
     s.AuthorName = "My Club";
     s.Title = "Spring Notes";
     s.ImagePath = "/home/someone/Pictures/Backgrounds/spring sky.jpg";
-    s.BackgroundColor = "FFFFCC";
+    s.BackgroundColor = stationery::Rgb{255, 255, 204};
     s.FontSize = 10.5f;
     s.FontName = "Times New Roman";
     s.FontBold = true;
     s.FontItalic = true;
-    s.TextColor = "000080";
+    s.TextColor = stationery::Rgb{0, 0, 128};
     s.LeftMargin = "125";
     s.TopMargin = "15";
     s.Direction = stationery::ScrollDirection::Down;

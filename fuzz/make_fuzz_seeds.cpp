@@ -46,7 +46,7 @@ int main(int argc, char* argv[]) {
     // Whole stationery files, untouched and with every section.
     stationery::StationerySettings full;
     full.ImagePath = "C:\\Pics\\Tom&copy.jpg";
-    full.BackgroundColor = "FFFFCC";
+    full.BackgroundColor = stationery::Rgb{255, 255, 204};
     full.Direction = stationery::ScrollDirection::Up;
     full.OutlookExpress4 = 1;
     full.TickerText1 = "Say \"hi\" </script> \xE2\x82\xAC \xF0\x9F\x98\x80";

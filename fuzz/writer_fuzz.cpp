@@ -189,6 +189,13 @@ void checkMessage(const StationerySettings& s, const std::string& pictureBytes) 
     check(encoded == base64Lines(picture.bytes));
 }
 
+std::optional<Rgb> someColour(FuzzedDataProvider& in) {
+    if (!in.ConsumeBool())
+        return std::nullopt;
+    return Rgb{in.ConsumeIntegral<std::uint8_t>(), in.ConsumeIntegral<std::uint8_t>(),
+               in.ConsumeIntegral<std::uint8_t>()};
+}
+
 std::string someText(FuzzedDataProvider& in, const std::string& keep) {
     return in.ConsumeBool() ? keep : in.ConsumeRandomLengthString(80);
 }
@@ -201,19 +208,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     s.AuthorName = someText(in, s.AuthorName);
     s.Title = someText(in, s.Title);
     s.ImagePath = someText(in, s.ImagePath);
-    s.BackgroundColor = someText(in, s.BackgroundColor);
+    s.BackgroundColor = someColour(in);
     s.FontSize = in.ConsumeFloatingPoint<float>();
     s.FontName = someText(in, s.FontName);
     s.FontBold = in.ConsumeBool();
     s.FontItalic = in.ConsumeBool();
-    s.TextColor = someText(in, s.TextColor);
+    s.TextColor = someColour(in);
     s.LeftMargin = someText(in, s.LeftMargin);
     s.TopMargin = someText(in, s.TopMargin);
     s.Direction = static_cast<ScrollDirection>(in.ConsumeIntegralInRange(0, 4));
     s.ImageWidth = someText(in, s.ImageWidth);
     s.ImageHeight = someText(in, s.ImageHeight);
-    s.NoSound = in.ConsumeIntegral<std::int16_t>();
-    s.OutlookExpress4 = in.ConsumeIntegral<std::int16_t>();
+    s.NoSound = in.ConsumeBool();
+    s.OutlookExpress4 = in.ConsumeBool();
     s.SoundPath = someText(in, s.SoundPath);
     s.TickerText1 = someText(in, s.TickerText1);
     s.TickerText2 = someText(in, s.TickerText2);

@@ -66,7 +66,9 @@ int main(int argc, char* argv[]) {
             ->setText(QStringLiteral("Greetings from the club"));
         QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("scrollUpButton")),
                           Qt::LeftButton);
-        window.document().edit([](stationery::StationerySettings& s) { s.TextColor = "C0C0C0"; });
+        window.document().edit([](stationery::StationerySettings& s) {
+            s.TextColor = stationery::Rgb{192, 192, 192};
+        });
         window.findChild<QAction*>(QStringLiteral("checkAction"))->trigger();
         CheckWindow* check = window.findChild<CheckWindow*>();
         if (!QTest::qWaitForWindowExposed(check))

@@ -15,8 +15,8 @@
 
 namespace {
 
-std::optional<QColor> colourOf(const std::string& hex) {
-    if (const auto rgb = stationery::parseHexColor(hex))
+std::optional<QColor> colourOf(const std::optional<stationery::Rgb>& rgb) {
+    if (rgb)
         return QColor(rgb->red, rgb->green, rgb->blue);
     return std::nullopt;
 }
@@ -124,10 +124,10 @@ void ColorFontPage::chooseColor(bool textColor) {
     const std::optional<QColor> chosen = dialogs_.color(context_.window, current);
     if (!chosen)
         return; // cancelled: the colours stay as they were
-    const std::string hex = stationery::hexColor(stationery::Rgb{
-        std::uint8_t(chosen->red()), std::uint8_t(chosen->green()), std::uint8_t(chosen->blue())});
+    const stationery::Rgb rgb{std::uint8_t(chosen->red()), std::uint8_t(chosen->green()),
+                              std::uint8_t(chosen->blue())};
     context_.document.edit([&](stationery::StationerySettings& settings) {
-        (textColor ? settings.TextColor : settings.BackgroundColor) = hex;
+        (textColor ? settings.TextColor : settings.BackgroundColor) = rgb;
     });
     emit touched();
 }

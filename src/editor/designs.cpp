@@ -78,8 +78,8 @@ QByteArray designPicture(const Design& design) {
 }
 
 void applyDesign(const Design& design, stationery::StationerySettings& s) {
-    s.TextColor = design.textColor;
-    s.BackgroundColor = design.backgroundColor;
+    s.TextColor = stationery::parseHexColor(design.textColor);
+    s.BackgroundColor = stationery::parseHexColor(design.backgroundColor);
     s.FontName = design.fontName;
     s.FontSize = design.fontSize;
     s.FontBold = design.bold;

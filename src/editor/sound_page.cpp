@@ -69,16 +69,16 @@ SoundPage::SoundPage(QWidget* page, PageContext context, const platform::VolumeL
     connect(noSound_, &platform::CheckBox::Click, this, &SoundPage::noSoundClicked);
     connect(oldClient_, &platform::CheckBox::Click, this, [this] {
         context_.document.edit([this](stationery::StationerySettings& s) {
-            s.OutlookExpress4 = static_cast<std::int16_t>(oldClient_->Value());
+            s.OutlookExpress4 = oldClient_->Value() != 0;
         });
     });
 }
 
 void SoundPage::load(const stationery::StationerySettings& s) {
-    if (noSound_->Value() != (s.NoSound != 0 ? 1 : 0))
-        noSound_->setValue(s.NoSound != 0 ? 1 : 0);
-    if (oldClient_->Value() != (s.OutlookExpress4 != 0 ? 1 : 0))
-        oldClient_->setValue(s.OutlookExpress4 != 0 ? 1 : 0);
+    if (noSound_->Value() != (s.NoSound ? 1 : 0))
+        noSound_->setValue(s.NoSound ? 1 : 0);
+    if (oldClient_->Value() != (s.OutlookExpress4 ? 1 : 0))
+        oldClient_->setValue(s.OutlookExpress4 ? 1 : 0);
 }
 
 OpenedFileProblems SoundPage::showOpened(const StationeryDocument& document) {
@@ -91,7 +91,7 @@ OpenedFileProblems SoundPage::showOpened(const StationeryDocument& document) {
     if (QFileInfo(file).isFile()) {
         browser_->showFile(file);
         openSound(file, named);
-    } else if (s.NoSound == 0) {
+    } else if (!s.NoSound) {
         problems.gone << named;
     }
     return problems;
@@ -122,9 +122,8 @@ void SoundPage::openSound(const QString& path, const QString& named) {
 }
 
 void SoundPage::noSoundClicked() {
-    context_.document.edit([this](stationery::StationerySettings& s) {
-        s.NoSound = static_cast<std::int16_t>(noSound_->Value());
-    });
+    context_.document.edit(
+        [this](stationery::StationerySettings& s) { s.NoSound = noSound_->Value() != 0; });
     if (noSound_->Value() == 1) {
         player_->stop();
         player_->close();

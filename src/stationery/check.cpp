@@ -41,8 +41,8 @@ std::optional<Severity> contrastSeverity(double ratio) {
 
 void readability(const StationerySettings& s, const CheckFacts& facts,
                  std::vector<Finding>& findings) {
-    const Rgb text = parseHexColor(s.TextColor).value_or(kBlack);
-    const Rgb background = parseHexColor(s.BackgroundColor).value_or(kWhite);
+    const Rgb text = s.TextColor.value_or(kBlack);
+    const Rgb background = s.BackgroundColor.value_or(kWhite);
     const double onBackground = contrastRatio(text, background);
     if (const auto severity = contrastSeverity(onBackground))
         findings.push_back(

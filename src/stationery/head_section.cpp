@@ -41,15 +41,17 @@ void StationeryWriter::writeHeadAndBodyStyle(StationeryOutput& out,
     out.text("<BODY background=\"").attribute(effectiveImagePath(settings)).text("\"");
     // An empty bgColor reads as black in browsers; without it the client keeps its own
     // background, which is what "no colour chosen" means.
-    if (!settings.BackgroundColor.empty())
-        out.text(" bgColor=#").html(settings.BackgroundColor);
+    if (settings.BackgroundColor)
+        out.text(" bgColor=#").html(hexColor(*settings.BackgroundColor));
     out.endLine();
 
     out.line("style=\"BACKGROUND-ATTACHMENT: scroll;");
     out.line("BACKGROUND-POSITION: 0% 0%;");
     const std::string size = formatFontSize(settings.FontSize);
     writeFontDeclaration(out, settings, size);
-    out.text("COLOR: #").attribute(settings.TextColor).line(";");
+    out.text("COLOR: #")
+        .attribute(settings.TextColor ? hexColor(*settings.TextColor) : std::string())
+        .line(";");
     writeFontDeclaration(out, settings, size);
     out.text("MARGIN-LEFT: ").attribute(settings.LeftMargin).text("px; MARGIN-TOP: ");
     out.attribute(settings.TopMargin).line("px\">");

@@ -110,7 +110,7 @@ void readImageAndBackground(std::string_view line, StationerySettings& s, Charse
     const std::string_view after = rest.substr(quote + 1);
     if (!after.empty())
         s.BackgroundColor =
-            decodeMarkup(require(between(after, " bgColor=#", "")), Place::Text, cs);
+            parseHexColor(decodeMarkup(require(between(after, " bgColor=#", "")), Place::Text, cs));
     s.ImagePath = path.empty() ? std::string(kNoImage) : decodeMarkup(path, Place::Attribute, cs);
 }
 
@@ -178,12 +178,12 @@ void readSound(Lines& lines, StationerySettings& s, Charset cs) {
                                   "\"style=\"DISPLAY: none\"  width=10 >")) {
         lines.next();
         s.SoundPath = decodeMarkup(*oe4, Place::Attribute, cs);
-        s.OutlookExpress4 = 1;
+        s.OutlookExpress4 = true;
         lines.skipPast("</SCRIPT>");
         while (lines.skipBlank()) {
         }
     } else {
-        s.NoSound = 1;
+        s.NoSound = true;
     }
 }
 
@@ -229,8 +229,9 @@ StationerySettings parse(std::string_view bytes, Leniency leniency, Charset cs) 
     lines.expect("BACKGROUND-POSITION: 0% 0%;");
     const std::string_view font = lines.next();
     readFont(font, s, cs);
-    s.TextColor =
-        decodeMarkup(require(between(lines.next(), "COLOR: #", ";")), Place::Attribute, cs);
+    // A colour that is not six hexadecimal digits (a hand-edited file) is none.
+    s.TextColor = parseHexColor(
+        decodeMarkup(require(between(lines.next(), "COLOR: #", ";")), Place::Attribute, cs));
     if (lines.next() != font)
         notOurs();
     readMargins(lines.next(), s, cs);

@@ -47,7 +47,7 @@ std::string_view effectiveImagePath(const StationerySettings& settings) {
 }
 
 bool soundInUse(const StationerySettings& s) {
-    return s.NoSound == 0 && s.SoundPath != kNoSound && !s.SoundPath.empty();
+    return !s.NoSound && s.SoundPath != kNoSound && !s.SoundPath.empty();
 }
 
 bool isScrolling(const StationerySettings& settings) {
@@ -75,9 +75,9 @@ bool isRealTicker(const StationerySettings& settings, int number) {
 }
 
 PartsSet partsSet(const StationerySettings& s) {
-    return {s.ImagePath != kNoImage, s.SoundPath != kNoSound || s.NoSound != 0,
+    return {s.ImagePath != kNoImage, s.SoundPath != kNoSound || s.NoSound,
             isRealTicker(s, 1) || isRealTicker(s, 2) || isRealTicker(s, 3),
-            !s.TextColor.empty() || !s.BackgroundColor.empty() || !s.FontName.empty() ||
+            s.TextColor || s.BackgroundColor || !s.FontName.empty() ||
                 s.AuthorName != kAuthorPlaceholder || s.Title != kTitlePlaceholder,
             s.LeftMargin != "0" || s.TopMargin != "0" || s.Direction != ScrollDirection::NoScroll};
 }

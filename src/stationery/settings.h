@@ -1,6 +1,9 @@
 #pragma once
 
+#include "stationery/hex_color.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -36,19 +39,19 @@ struct StationerySettings {
     std::string AuthorName{kAuthorPlaceholder};
     std::string Title{kTitlePlaceholder};
     std::string ImagePath{kNoImage};
-    std::string BackgroundColor;
+    std::optional<Rgb> BackgroundColor; // none: the reader's own
     float FontSize = 8.0f;
     std::string FontName;
     bool FontBold = false;
     bool FontItalic = false;
-    std::string TextColor;
+    std::optional<Rgb> TextColor;
     std::string LeftMargin{"0"};
     std::string TopMargin{"0"};
     ScrollDirection Direction = ScrollDirection::NoScroll;
     std::string ImageWidth{"0"};
     std::string ImageHeight{"0"};
-    std::int16_t NoSound = 0;
-    std::int16_t OutlookExpress4 = 0;
+    bool NoSound = false;         // "No Sound" ticked: the sound is left out
+    bool OutlookExpress4 = false; // the sound in the form that old client needs
     std::string SoundPath{kNoSound};
     std::string TickerText1{kTicker1Placeholder};
     std::string TickerText2{kTicker2Placeholder};

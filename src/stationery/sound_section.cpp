@@ -5,10 +5,10 @@ namespace stationery {
 void StationeryWriter::writeBackgroundSound(StationeryOutput& out,
                                             const StationerySettings& settings) {
     out.blankLine();
-    if (settings.NoSound != 0)
+    if (settings.NoSound)
         return;
 
-    if (settings.OutlookExpress4 == 0) {
+    if (!settings.OutlookExpress4) {
         out.text("<BGSOUND balance=0 loop=infinite src=\"").attribute(settings.SoundPath);
         out.line("\"volume=0>");
         out.blankLine();

@@ -52,10 +52,6 @@ std::string escapeHtml(std::string_view utf8, bool attribute) {
     return out;
 }
 
-bool isHexColor(std::string_view text) {
-    return parseHexColor(text).has_value();
-}
-
 // The old <font size> scale, 1 to 7, nearest to a point size.
 int fontSizeNumber(float points) {
     constexpr std::array<float, 6> upperBounds = {9.0f, 11.0f, 12.75f, 15.75f, 21.0f, 30.0f};
@@ -183,18 +179,20 @@ std::string TodaysClientsWriter::render(const StationerySettings& s, PictureName
     std::string css;
     std::string attributes;
     const std::string_view image = effectiveImagePath(s);
-    if (isHexColor(s.BackgroundColor)) {
-        css += "background-color: #" + s.BackgroundColor + "; ";
-        attributes += " bgcolor=\"#" + s.BackgroundColor + "\"";
+    if (s.BackgroundColor) {
+        const std::string hex = hexColor(*s.BackgroundColor);
+        css += "background-color: #" + hex + "; ";
+        attributes += " bgcolor=\"#" + hex + "\"";
     }
     if (!image.empty()) {
         if (named == PictureNamed::InCssAndAttribute)
             css += "background-image: url(" + cssString(image) + "); background-repeat: repeat; ";
         attributes += " background=\"" + escapeHtmlAttribute(image) + "\"";
     }
-    if (isHexColor(s.TextColor)) {
-        css += "color: #" + s.TextColor + "; ";
-        attributes += " text=\"#" + s.TextColor + "\"";
+    if (s.TextColor) {
+        const std::string hex = hexColor(*s.TextColor);
+        css += "color: #" + hex + "; ";
+        attributes += " text=\"#" + hex + "\"";
     }
     if (!s.FontName.empty())
         css += "font-family: " + cssString(s.FontName) + "; ";

@@ -21,7 +21,7 @@ int main(int argc, char* argv[]) {
     s.ImagePath = picture.toStdString();
     s.ImageWidth = "300";
     s.ImageHeight = "200";
-    s.TextColor = "000080";
+    s.TextColor = stationery::Rgb{0, 0, 128};
     s.FontName = "DejaVu Sans";
     const struct {
         const char* folder;

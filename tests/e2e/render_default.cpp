@@ -10,8 +10,8 @@ int main(int argc, char* argv[]) {
     if (argc > 1 && std::string_view(argv[1]) == "full") {
         settings.AuthorName = "Zoë";
         settings.Title = "Spring \"Notes\" --> Ω";
-        settings.BackgroundColor = "FFFFCC";
-        settings.TextColor = "000080";
+        settings.BackgroundColor = stationery::Rgb{255, 255, 204};
+        settings.TextColor = stationery::Rgb{0, 0, 128};
         settings.FontName = "DejaVu Sans";
         settings.FontSize = 10.5f;
         settings.FontItalic = true;

@@ -42,8 +42,8 @@ protected:
         s.AuthorName = "Ann";
         s.Title = "Spring \"Notes\" Ω";
         s.ImagePath = picturePath.toStdString();
-        s.BackgroundColor = "FFFFCC";
-        s.TextColor = "000080";
+        s.BackgroundColor = stationery::Rgb{255, 255, 204};
+        s.TextColor = stationery::Rgb{0, 0, 128};
         s.FontName = "DejaVu Sans";
         s.FontSize = 12;
         s.FontBold = true;

@@ -113,8 +113,8 @@ TEST_F(SaveTest, ControlsReachTheDocumentAndTheHoldersShowIt) {
     EXPECT_EQ(s.AuthorName, "");
     EXPECT_EQ(s.Title, "T");
     EXPECT_EQ(s.NoSound, 1);
-    EXPECT_EQ(s.TextColor, "FF0000");
-    EXPECT_EQ(s.BackgroundColor, "0000FF");
+    EXPECT_EQ(s.TextColor, (stationery::Rgb{255, 0, 0}));
+    EXPECT_EQ(s.BackgroundColor, (stationery::Rgb{0, 0, 255}));
     EXPECT_EQ(s.Direction, stationery::ScrollDirection::Left);
     EXPECT_EQ(s.ImageWidth, "125");
     EXPECT_EQ(s.ImageHeight, "80");

@@ -45,7 +45,7 @@ TEST(Check, TextOnTheBackgroundAtTheThresholds) {
     };
     for (const auto& c : cases) {
         StationerySettings s;
-        s.TextColor = c.text;
+        s.TextColor = parseHexColor(c.text);
         const auto found = about(checkStationery(s, {}), "Text on the background");
         if (!c.expected) {
             EXPECT_TRUE(found.empty()) << c.text;
@@ -81,7 +81,7 @@ TEST(Check, TextOnThePictureUsesItsWorstPart) {
         const char* advice;
     } kDirections[] = {{"000000", {90, 90, 90}, "paler"}, {"FFFFFF", {200, 200, 200}, "darker"}};
     for (const auto& c : kDirections) {
-        s.TextColor = c.text;
+        s.TextColor = parseHexColor(c.text);
         facts.picture = PictureColours{c.picture, c.picture, c.picture};
         const auto advice = about(checkStationery(s, facts), "Text on the picture");
         ASSERT_EQ(advice.size(), 1u) << c.text;

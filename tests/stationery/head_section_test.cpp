@@ -20,11 +20,11 @@ TEST(HeadSection, WorkedExample) {
     s.AuthorName = "My Club";
     s.Title = "Spring Notes";
     s.ImagePath = R"(C:\Images\sky.jpg)";
-    s.BackgroundColor = "FFFFCC";
+    s.BackgroundColor = Rgb{255, 255, 204};
     s.FontSize = 10;
     s.FontName = "Arial";
     s.FontBold = true;
-    s.TextColor = "000080";
+    s.TextColor = Rgb{0, 0, 128};
     s.LeftMargin = "25";
     s.TopMargin = "15";
 
@@ -69,7 +69,7 @@ TEST(HeadSection, TextsAreWrittenAsTyped) {
     s.FontItalic = true;
     s.LeftMargin = "twelve";
     s.TopMargin = "";
-    s.TextColor = "FF0000";
+    s.TextColor = Rgb{255, 0, 0};
     const std::vector<std::string> lines = headLines(s);
     EXPECT_EQ(lines[3], "<!-- By  -->");
     EXPECT_EQ(lines[4], "<!-- Title  -->");
@@ -129,7 +129,7 @@ TEST(HeadSection, MarkupStaysIntact) {
     StationerySettings s;
     s.ImagePath = "/pics/the \"best\" sky.jpg";
     s.AuthorName = "two\r\nlines";
-    s.BackgroundColor = "00FF00";
+    s.BackgroundColor = Rgb{0, 255, 0};
     const std::vector<std::string> lines = headLines(s);
     ASSERT_EQ(lines.size(), 14u);
     EXPECT_EQ(lines[3], "<!-- By two&#13;&#10;lines -->");
@@ -144,7 +144,6 @@ TEST(HeadSection, TextCannotBreakOutOfItsPlace) {
     s.Title = "-->";
     s.ImagePath = R"(C:\Pics\Tom&copy.jpg)";
     s.FontName = R"(Bad"Font&Co)";
-    s.TextColor = "\"00&";
     s.LeftMargin = "1\"";
     s.TopMargin = "&amp;";
     const std::vector<std::string> lines = headLines(s);
@@ -152,7 +151,6 @@ TEST(HeadSection, TextCannotBreakOutOfItsPlace) {
     EXPECT_EQ(lines[4], "<!-- Title --&gt; -->");
     EXPECT_EQ(lines[6], R"(<BODY background="C:\Pics\Tom&amp;copy.jpg")");
     EXPECT_EQ(lines[9], "Font: 8pt 'Bad&quot;Font&amp;Co';");
-    EXPECT_EQ(lines[10], "COLOR: #&quot;00&amp;;");
     EXPECT_EQ(lines[12], R"(MARGIN-LEFT: 1&quot;px; MARGIN-TOP: &amp;amp;px">)");
 }
 

@@ -6,7 +6,7 @@
 namespace stationery {
 namespace {
 
-std::vector<std::string> soundLines(std::int16_t noSound, std::int16_t oe4, std::string path) {
+std::vector<std::string> soundLines(bool noSound, bool oe4, std::string path) {
     StationerySettings s;
     s.NoSound = noSound;
     s.OutlookExpress4 = oe4;

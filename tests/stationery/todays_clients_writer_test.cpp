@@ -17,8 +17,8 @@ StationerySettings chosenLook() {
     s.AuthorName = "Zoë";
     s.Title = "Ωmega <1> & \"2\"";
     s.ImagePath = "sky (2).jpg";
-    s.BackgroundColor = "FFFFCC";
-    s.TextColor = "000080";
+    s.BackgroundColor = Rgb{255, 255, 204};
+    s.TextColor = Rgb{0, 0, 128};
     s.FontName = "Arial";
     s.FontSize = 10;
     s.FontBold = true;
@@ -114,8 +114,6 @@ TEST(TodaysClientsWriter, NothingTypedCanBreakOutOfItsPlace) {
     s.AuthorName = "\"><script>";
     s.FontName = "X'; } body { color: red; } \"</style><b a=\"";
     s.ImagePath = "a') ; } \"><img src=x onerror=alert(1)>\\.jpg";
-    s.BackgroundColor = "red; x";
-    s.TextColor = "\"><i>";
     s.LeftMargin = "1px; background: red";
     s.TopMargin = "2";
     s.FontBold = true;
