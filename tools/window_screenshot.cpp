@@ -10,7 +10,6 @@
 #include "platform/dir_list_box.h"
 #include "platform/file_list_box.h"
 #include "platform/message_box.h"
-#include "platform/tab_control.h"
 #include "platform/url_opener.h"
 #include "platform/volumes.h"
 #include "windows/artwork.h"
@@ -21,6 +20,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -53,8 +53,8 @@ int main(int argc, char* argv[]) {
     window.findChild<platform::FileListBox*>(QStringLiteral("pictureFileList"))->choose(0);
 
     if (argc > 2)
-        window.findChild<platform::TabControl*>(QStringLiteral("partTabs"))
-            ->setTab(QString::fromLocal8Bit(argv[2]).toInt());
+        window.findChild<QTabWidget*>(QStringLiteral("partTabs"))
+            ->setCurrentIndex(QString::fromLocal8Bit(argv[2]).toInt());
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
     QTest::qWait(300);

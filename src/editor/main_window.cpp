@@ -16,11 +16,11 @@
 #include "platform/image_box.h"
 #include "platform/media_control.h"
 #include "platform/menu_item.h"
-#include "platform/tab_control.h"
 #include "windows/about_window.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
@@ -32,7 +32,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     setCentralWidget(client);
     buildMenus();
 
-    tabs_ = new platform::TabControl(client);
+    tabs_ = new QTabWidget(client);
     tabs_->setObjectName(QStringLiteral("partTabs"));
     tabs_->setAccessibleName(tr("Stationery parts"));
     auto* layout = new QVBoxLayout(client);
@@ -107,17 +107,18 @@ void MainWindow::addPages() {
         item->setCheckable(true);
         items->addAction(item);
         const int index = int(pages_.size());
-        connect(item, &platform::MenuItem::Click, tabs_, [this, index] { tabs_->setTab(index); });
+        connect(item, &platform::MenuItem::Click, tabs_,
+                [this, index] { tabs_->setCurrentIndex(index); });
         connect(page, &EditorPage::touched, item, &platform::MenuItem::setChecked);
         pages_.push_back(page);
         items_.push_back(item);
     }
-    tabs_->setTab(TabImage);
+    tabs_->setCurrentIndex(TabImage);
     const auto showCurrent = [this] {
         for (std::size_t i = 0; i < pages_.size(); ++i)
-            pages_[i]->setCurrent(int(i) == tabs_->Tab());
+            pages_[i]->setCurrent(int(i) == tabs_->currentIndex());
     };
-    connect(tabs_, &platform::TabControl::Click, this, showCurrent);
+    connect(tabs_, &QTabWidget::currentChanged, this, showCurrent);
     showCurrent();
 }
 

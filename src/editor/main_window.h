@@ -13,12 +13,12 @@ namespace platform {
 class AudioDevice;
 class MenuItem;
 class MessageBox;
-class TabControl;
 class UrlOpener;
 class VolumeList;
 } // namespace platform
 
 class AboutWindow;
+class QTabWidget;
 class CheckPresenter;
 class DesignPicker;
 class EditorPage;
@@ -82,7 +82,7 @@ private:
     platform::CommonDialog dialog_;
     QString startFolder_;
     StationeryDocument* document_ = nullptr;
-    platform::TabControl* tabs_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
     // The tabs' pages in their order, and the Items menu's entry for each.
     std::vector<EditorPage*> pages_;
     std::vector<platform::MenuItem*> items_;

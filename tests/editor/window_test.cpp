@@ -6,9 +6,9 @@
 #include "platform/image_box.h"
 #include "platform/media_control.h"
 #include "platform/menu_item.h"
-#include "platform/tab_control.h"
 #include "windows/artwork.h"
 #include <QLabel>
+#include <QTabWidget>
 
 #include <QLineEdit>
 #include <QMenuBar>
@@ -25,12 +25,12 @@ using WindowTest = EditorTest;
 
 TEST_F(WindowTest, StartsAsAnUntouchedWindow) {
     EXPECT_EQ(shownTitle(), u"Varek's Outlook Express Stationery Creator"_s);
-    ASSERT_EQ(control<platform::TabControl>("partTabs")->count(), 5);
+    ASSERT_EQ(control<QTabWidget>("partTabs")->count(), 5);
     const QStringList captions = {u"Image"_s, u"Sound"_s, u"Ticker"_s, u"Color-Font"_s,
                                   u"Margins"_s};
     for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(control<platform::TabControl>("partTabs")->tabText(i), captions[i]);
-    EXPECT_EQ(control<platform::TabControl>("partTabs")->Tab(), MainWindow::TabImage);
+        EXPECT_EQ(control<QTabWidget>("partTabs")->tabText(i), captions[i]);
+    EXPECT_EQ(control<QTabWidget>("partTabs")->currentIndex(), MainWindow::TabImage);
 
     EXPECT_EQ(form->startFolder(), QDir::toNativeSeparators(QDir::currentPath()));
     EXPECT_EQ(form->document().settings(), stationery::StationerySettings{});
@@ -80,20 +80,20 @@ TEST_F(WindowTest, MenusHaveTheirCaptionsAndShortcuts) {
     }
     // Choosing an Items entry selects its tab and leaves its mark alone.
     control<platform::MenuItem>("marginsItem")->trigger();
-    EXPECT_EQ(control<platform::TabControl>("partTabs")->Tab(), MainWindow::TabMargins);
+    EXPECT_EQ(control<QTabWidget>("partTabs")->currentIndex(), MainWindow::TabMargins);
     EXPECT_FALSE(control<platform::MenuItem>("marginsItem")->Checked());
     EXPECT_FALSE(control<platform::MenuItem>("marginsItem")->isChecked());
 }
 
 TEST_F(WindowTest, TabChangesShowThePreviewAndThePlayerWithTheirTabsOnly) {
-    QSignalSpy clicks(control<platform::TabControl>("partTabs"), &platform::TabControl::Click);
+    QSignalSpy clicks(control<QTabWidget>("partTabs"), &QTabWidget::currentChanged);
     const std::pair<const char*, int> menus[] = {
         {"soundItem", 1},   {"tickerItem", 2}, {"colorFontItem", 3},
         {"marginsItem", 4}, {"imageItem", 0},
     };
     for (const auto& [item, tab] : menus) {
         trigger(item);
-        EXPECT_EQ(control<platform::TabControl>("partTabs")->Tab(), tab);
+        EXPECT_EQ(control<QTabWidget>("partTabs")->currentIndex(), tab);
         EXPECT_EQ(control<platform::MediaControl>("soundPlayer")->isVisibleTo(form.get()),
                   tab == MainWindow::TabSound)
             << tab;
@@ -126,8 +126,8 @@ TEST_F(WindowTest, NothingIsCutOffOrCoveredOnAnyTab) {
                     << shown[i]->objectName().toStdString() << " covers "
                     << shown[j]->objectName().toStdString();
     };
-    for (int tab = 0; tab < control<platform::TabControl>("partTabs")->count(); ++tab) {
-        control<platform::TabControl>("partTabs")->setTab(tab);
+    for (int tab = 0; tab < control<QTabWidget>("partTabs")->count(); ++tab) {
+        control<QTabWidget>("partTabs")->setCurrentIndex(tab);
         QTest::qWait(10);
         check(form.get(), check);
     }
@@ -155,9 +155,9 @@ TEST_F(WindowTest, ShortcutsWorkWhereverTheFocusIs) {
     control<platform::FileListBox>("pictureFileList")->setFocus();
     QTest::keyClick(control<platform::FileListBox>("pictureFileList"), Qt::Key_M,
                     Qt::ControlModifier);
-    EXPECT_EQ(control<platform::TabControl>("partTabs")->Tab(), MainWindow::TabMargins);
+    EXPECT_EQ(control<QTabWidget>("partTabs")->currentIndex(), MainWindow::TabMargins);
     QTest::keyClick(form->focusWidget(), Qt::Key_O, Qt::ControlModifier);
-    EXPECT_EQ(control<platform::TabControl>("partTabs")->Tab(), MainWindow::TabSound);
+    EXPECT_EQ(control<QTabWidget>("partTabs")->currentIndex(), MainWindow::TabSound);
 
     // Inside a text field the tab shortcuts still act, but Ctrl+X cuts text.
     trigger("tickerItem");
@@ -167,11 +167,11 @@ TEST_F(WindowTest, ShortcutsWorkWhereverTheFocusIs) {
     EXPECT_TRUE(control<QLineEdit>("ticker1Edit")->text().isEmpty());
     EXPECT_EQ(programEnds, 0);
     QTest::keyClick(control<QLineEdit>("ticker1Edit"), Qt::Key_F, Qt::ControlModifier);
-    EXPECT_EQ(control<platform::TabControl>("partTabs")->Tab(), MainWindow::TabColorFont);
+    EXPECT_EQ(control<QTabWidget>("partTabs")->currentIndex(), MainWindow::TabColorFont);
     QTest::keyClick(form->focusWidget(), Qt::Key_T, Qt::ControlModifier);
-    EXPECT_EQ(control<platform::TabControl>("partTabs")->Tab(), MainWindow::TabTicker);
+    EXPECT_EQ(control<QTabWidget>("partTabs")->currentIndex(), MainWindow::TabTicker);
     QTest::keyClick(form->focusWidget(), Qt::Key_I, Qt::ControlModifier);
-    EXPECT_EQ(control<platform::TabControl>("partTabs")->Tab(), MainWindow::TabImage);
+    EXPECT_EQ(control<QTabWidget>("partTabs")->currentIndex(), MainWindow::TabImage);
 
     control<platform::DriveListBox>("pictureDriveList")->setFocus();
     messages.answer = platform::MessageBox::SaveChoice::Discard; // the cut text is unsaved
@@ -190,7 +190,7 @@ namespace {
 TEST_F(EditorTest, EveryControlIsNamedAndSpeakable) {
     QList<QWidget*> containers = {form->centralWidget(), control<QWidget>("pictureFrame"),
                                   control<QWidget>("soundFrame")};
-    auto* tabs = control<platform::TabControl>("partTabs");
+    auto* tabs = control<QTabWidget>("partTabs");
     for (int i = 0; i < tabs->count(); ++i)
         containers << tabs->widget(i);
     int controls = 0;
