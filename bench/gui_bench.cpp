@@ -265,7 +265,7 @@ void walkThroughPhotos(benchmark::State& state) {
     double longestStall = 0, answer = 0, lastShown = 0, extraMemory = 0;
     for (auto _ : state) {
         files->choose(0);
-        if (!QTest::qWaitFor([&] { return !preview->Picture().isNull(); }, 10000))
+        if (!QTest::qWaitFor([&] { return !preview->picture().isNull(); }, 10000))
             return state.SkipWithError("the first photo never showed");
         // A heartbeat on the window's thread: the longest gap between beats is the
         // longest the thread was held.
@@ -294,7 +294,7 @@ void walkThroughPhotos(benchmark::State& state) {
         if (!QTest::qWaitFor([&] { return answered; }, 10000))
             return state.SkipWithError("the window never answered");
         answer = sinceLastKey.nsecsElapsed() / 1e6;
-        if (!QTest::qWaitFor([&] { return !preview->Picture().isNull(); }, 10000))
+        if (!QTest::qWaitFor([&] { return !preview->picture().isNull(); }, 10000))
             return state.SkipWithError("the last photo never showed");
         lastShown = sinceLastKey.nsecsElapsed() / 1e6;
         extraMemory = (readStatusKb("VmHWM:") - memoryBefore) / 1024.0;

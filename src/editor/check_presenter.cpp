@@ -53,7 +53,7 @@ stationery::CheckFacts CheckPresenter::facts(const stationery::StationerySetting
     facts.soundExists = sound.isFile();
     facts.soundBytes = facts.soundExists ? std::uintmax_t(sound.size()) : 0;
     // Colours from the preview already shown, measured once for each picture.
-    const QPixmap& shown = preview_.Picture();
+    const QPixmap& shown = preview_.picture();
     if (!shown.isNull()) {
         if (shown.cacheKey() != coloursKey_) {
             colours_ = platform::pictureColours(shown.toImage());

@@ -89,7 +89,7 @@ ImagePage::ImagePage(QWidget* page, PageContext context, const platform::VolumeL
     connect(browser_, &platform::FileBrowser::fileChosen, this, &ImagePage::chooseFile);
     connect(browser_, &platform::FileBrowser::driveFailed, this,
             [this] { preview_->setPicture(QPixmap()); });
-    connect(preview_, &platform::ImageBox::Click, this, &ImagePage::showAtOwnSize);
+    connect(preview_, &platform::ImageBox::clicked, this, &ImagePage::showAtOwnSize);
 }
 
 void ImagePage::load(const stationery::StationerySettings&) {

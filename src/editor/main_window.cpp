@@ -107,9 +107,9 @@ void MainWindow::addPages() {
         item->setCheckable(true);
         items->addAction(item);
         const int index = int(pages_.size());
-        connect(item, &platform::MenuItem::Click, tabs_,
+        connect(item, &platform::MenuItem::chosen, tabs_,
                 [this, index] { tabs_->setCurrentIndex(index); });
-        connect(page, &EditorPage::touched, item, &platform::MenuItem::setChecked);
+        connect(page, &EditorPage::touched, item, &platform::MenuItem::setTicked);
         pages_.push_back(page);
         items_.push_back(item);
     }
@@ -180,14 +180,14 @@ void MainWindow::buildMenus() {
         auto* entry = new platform::MenuItem(tr(command.caption), QKeySequence(command.key), this);
         entry->setObjectName(QLatin1String(command.name));
         file->addAction(entry);
-        connect(entry, &platform::MenuItem::Click, this, command.command);
+        connect(entry, &platform::MenuItem::chosen, this, command.command);
     }
     // The Items menu gets an entry for each tab as the tab is made.
     menuBar()->addMenu(tr("Items"))->setObjectName(QStringLiteral("itemsMenu"));
     auto* about = new platform::MenuItem(tr("&About"), QKeySequence(), this);
     about->setObjectName(QStringLiteral("aboutAction"));
     menuBar()->addAction(about);
-    connect(about, &platform::MenuItem::Click, this, &MainWindow::showAbout);
+    connect(about, &platform::MenuItem::chosen, this, &MainWindow::showAbout);
 }
 
 void MainWindow::setBusy(bool busy) {
@@ -206,7 +206,7 @@ void MainWindow::tickWhatTheFileSets() {
     const stationery::PartsSet set = stationery::partsSet(document_->settings());
     const bool ticks[] = {set.image, set.sound, set.ticker, set.colorFont, set.margins};
     for (std::size_t i = 0; i < items_.size(); ++i)
-        items_[i]->setChecked(ticks[i]);
+        items_[i]->setTicked(ticks[i]);
 }
 
 // --- Other windows and the end -----------------------------------------------------

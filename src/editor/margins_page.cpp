@@ -100,7 +100,7 @@ MarginsPage::MarginsPage(QWidget* page, PageContext context)
         box->setCursor(Qt::PointingHandCursor);
         box->setObjectName(QLatin1String(a.name));
         box->setAccessibleName(tr(a.spoken));
-        connect(box, &platform::ImageBox::Click, this,
+        connect(box, &platform::ImageBox::clicked, this,
                 [this, direction = a.direction, copies = a.copiesWidth] {
                     chooseScrollDirection(direction, copies);
                 });

@@ -66,19 +66,19 @@ SoundPage::SoundPage(QWidget* page, PageContext context, const platform::VolumeL
     player_->stopButton()->setObjectName(QStringLiteral("stopButton"));
 
     connect(browser_, &platform::FileBrowser::fileChosen, this, &SoundPage::chooseSound);
-    connect(noSound_, &platform::CheckBox::Click, this, &SoundPage::noSoundClicked);
-    connect(oldClient_, &platform::CheckBox::Click, this, [this] {
+    connect(noSound_, &platform::CheckBox::toggled, this, &SoundPage::noSoundClicked);
+    connect(oldClient_, &platform::CheckBox::toggled, this, [this] {
         context_.document.edit([this](stationery::StationerySettings& s) {
-            s.OutlookExpress4 = oldClient_->Value() != 0;
+            s.OutlookExpress4 = oldClient_->isChecked();
         });
     });
 }
 
 void SoundPage::load(const stationery::StationerySettings& s) {
-    if (noSound_->Value() != (s.NoSound ? 1 : 0))
-        noSound_->setValue(s.NoSound ? 1 : 0);
-    if (oldClient_->Value() != (s.OutlookExpress4 ? 1 : 0))
-        oldClient_->setValue(s.OutlookExpress4 ? 1 : 0);
+    if (noSound_->isChecked() != s.NoSound)
+        noSound_->setChecked(s.NoSound);
+    if (oldClient_->isChecked() != s.OutlookExpress4)
+        oldClient_->setChecked(s.OutlookExpress4);
 }
 
 OpenedFileProblems SoundPage::showOpened(const StationeryDocument& document) {
@@ -106,8 +106,8 @@ void SoundPage::openSound(const QString& path, const QString& named) {
     context_.setBusy(true);
     context_.document.edit(
         [&](stationery::StationerySettings& s) { s.SoundPath = named.toStdString(); });
-    if (noSound_->Value() == 1)
-        noSound_->setValue(0); // runs noSoundClicked, which finds a sound chosen
+    if (noSound_->isChecked())
+        noSound_->setChecked(false); // runs noSoundClicked, which finds a sound chosen
     emit touched(true);
 
     QStringView deviceType;
@@ -123,12 +123,12 @@ void SoundPage::openSound(const QString& path, const QString& named) {
 
 void SoundPage::noSoundClicked() {
     context_.document.edit(
-        [this](stationery::StationerySettings& s) { s.NoSound = noSound_->Value() != 0; });
-    if (noSound_->Value() == 1) {
+        [this](stationery::StationerySettings& s) { s.NoSound = noSound_->isChecked(); });
+    if (noSound_->isChecked()) {
         player_->stop();
         player_->close();
         emit touched(true);
     }
-    if (noSound_->Value() == 0 && context_.document.settings().SoundPath == stationery::kNoSound)
+    if (!noSound_->isChecked() && context_.document.settings().SoundPath == stationery::kNoSound)
         emit touched(false);
 }

@@ -19,18 +19,18 @@ CheckBox::CheckBox(const QString& caption, QWidget* parent)
     setFocusProxy(box_);
     // The box takes the keyboard focus, so it is the one a screen reader names.
     box_->setAccessibleName(caption);
-    connect(box_, &QCheckBox::toggled, this, &CheckBox::Click);
+    connect(box_, &QCheckBox::toggled, this, &CheckBox::toggled);
 }
 
-int CheckBox::Value() const {
-    return box_->isChecked() ? 1 : 0;
+bool CheckBox::isChecked() const {
+    return box_->isChecked();
 }
 
-void CheckBox::setValue(int value) {
-    box_->setChecked(value != 0);
+void CheckBox::setChecked(bool checked) {
+    box_->setChecked(checked);
 }
 
-QString CheckBox::Caption() const {
+QString CheckBox::text() const {
     return caption_->text();
 }
 

@@ -7,20 +7,19 @@ class QLabel;
 
 namespace platform {
 
-// A check box whose caption wraps within the box's width. Every change of its value,
-// by the user or in code, raises Click at once.
+// A check box whose caption wraps within the box's width. Every change of its state,
+// by the user or in code, raises toggled at once.
 class CheckBox : public QWidget {
     Q_OBJECT
 public:
     explicit CheckBox(const QString& caption, QWidget* parent = nullptr);
 
-    // 0 unchecked, 1 checked.
-    int Value() const;
-    void setValue(int value);
-    QString Caption() const;
+    bool isChecked() const;
+    void setChecked(bool checked);
+    QString text() const;
 
 signals:
-    void Click();
+    void toggled(bool checked);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -44,7 +44,7 @@ void ImageBox::paintEvent(QPaintEvent*) {
 
 void ImageBox::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit Click();
+        emit clicked();
 }
 
 } // namespace platform

@@ -6,15 +6,15 @@
 namespace platform {
 
 // Shows a picture. Stretched, the picture fills the box; otherwise the box takes
-// the picture's own size. A click with the left button raises Click.
+// the picture's own size. A click with the left button raises clicked.
 class ImageBox : public QWidget {
     Q_OBJECT
 public:
     explicit ImageBox(QWidget* parent = nullptr);
 
-    bool Stretch() const { return stretch_; }
+    bool stretched() const { return stretch_; }
     void setStretch(bool stretch);
-    const QPixmap& Picture() const { return picture_; }
+    const QPixmap& picture() const { return picture_; }
     // An empty pixmap clears the box.
     void setPicture(const QPixmap& picture);
     // Shows only the part of a picture that can be seen: `part`, already at the size
@@ -22,7 +22,7 @@ public:
     void setPicturePart(const QPixmap& part, QPoint offset);
 
 signals:
-    void Click();
+    void clicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

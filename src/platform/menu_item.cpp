@@ -6,15 +6,15 @@ MenuItem::MenuItem(const QString& caption, const QKeySequence& shortcut, QObject
     : QAction(caption, parent) {
     setShortcut(shortcut);
     connect(this, &QAction::triggered, this, [this] {
-        QAction::setChecked(checked_); // choosing the entry does not toggle its mark
-        emit Click();
+        setChecked(ticked_); // choosing the entry does not toggle its tick
+        emit chosen();
     });
 }
 
-void MenuItem::setChecked(bool checked) {
-    checked_ = checked;
-    setCheckable(checked || isCheckable());
-    QAction::setChecked(checked);
+void MenuItem::setTicked(bool ticked) {
+    ticked_ = ticked;
+    setCheckable(ticked || isCheckable());
+    setChecked(ticked);
 }
 
 } // namespace platform

@@ -4,20 +4,21 @@
 
 namespace platform {
 
-// A menu entry whose check mark is set only by the program, never by choosing it.
+// A menu entry whose tick is set only by the program, never by choosing the entry.
 class MenuItem : public QAction {
     Q_OBJECT
 public:
     MenuItem(const QString& caption, const QKeySequence& shortcut, QObject* parent);
 
-    bool Checked() const { return checked_; }
-    void setChecked(bool checked);
+    bool isTicked() const { return ticked_; }
+    void setTicked(bool ticked);
 
 signals:
-    void Click();
+    // The entry was chosen, by a click or its shortcut.
+    void chosen();
 
 private:
-    bool checked_ = false;
+    bool ticked_ = false;
 };
 
 } // namespace platform

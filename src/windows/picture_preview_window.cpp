@@ -26,7 +26,7 @@ PicturePreviewWindow::PicturePreviewWindow(std::function<QString()> chosenImageP
     fitTimer_->setObjectName(QStringLiteral("fitTimer"));
     fitTimer_->setInterval(1);
     connect(fitTimer_, &QTimer::timeout, this, &PicturePreviewWindow::fitAfterActivation);
-    connect(picture_, &platform::ImageBox::Click, this, &PicturePreviewWindow::pictureClicked);
+    connect(picture_, &platform::ImageBox::clicked, this, &PicturePreviewWindow::pictureClicked);
     load();
 }
 

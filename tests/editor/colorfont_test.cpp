@@ -24,7 +24,7 @@ TEST_F(ColorFontTest, ChosenColoursReachTheDocumentAndTheSamples) {
         EXPECT_EQ(control<QLabel>("authorSample")->palette().color(QPalette::WindowText), color);
         EXPECT_EQ(control<QLabel>("titleSample")->palette().color(QPalette::WindowText), color);
     }
-    EXPECT_TRUE(control<platform::MenuItem>("colorFontItem")->Checked());
+    EXPECT_TRUE(control<platform::MenuItem>("colorFontItem")->isTicked());
     EXPECT_EQ(form->document().settings().BackgroundColor,
               std::nullopt); // the text colour leaves the background alone
 
@@ -51,7 +51,7 @@ TEST_F(ColorFontTest, CancelledDialogsChangeNothing) {
     QTest::mouseClick(control<QPushButton>("fontButton"), Qt::LeftButton);
     EXPECT_EQ(control<QLabel>("authorSample")->palette(), before);
     EXPECT_EQ(control<QLabel>("titleSample")->font(), fontBefore);
-    EXPECT_FALSE(control<platform::MenuItem>("colorFontItem")->Checked());
+    EXPECT_FALSE(control<platform::MenuItem>("colorFontItem")->isTicked());
     EXPECT_EQ(form->document().settings(), stationery::StationerySettings{});
 }
 
@@ -68,7 +68,7 @@ TEST_F(ColorFontTest, FontChoiceReachesPreviewAndRecord) {
         EXPECT_TRUE(preview->font().bold());
         EXPECT_TRUE(preview->font().italic());
     }
-    EXPECT_TRUE(control<platform::MenuItem>("colorFontItem")->Checked());
+    EXPECT_TRUE(control<platform::MenuItem>("colorFontItem")->isTicked());
     EXPECT_FALSE(form->document().settings().TextColor); // a font changes no colour
 
     QFont regular(QStringLiteral("DejaVu Sans"));

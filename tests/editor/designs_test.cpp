@@ -98,8 +98,8 @@ TEST_F(DesignsWindowTest, EnterAppliesTheChosenDesignAsIfChosenByHand) {
               QDir::toNativeSeparators(picture));
     EXPECT_EQ(form->document().settings().SoundPath, soundBefore);
     EXPECT_TRUE(form->document().isModified());
-    EXPECT_TRUE(form->findChild<platform::MenuItem*>(u"imageItem"_s)->Checked());
-    EXPECT_TRUE(form->findChild<platform::MenuItem*>(u"marginsItem"_s)->Checked());
+    EXPECT_TRUE(form->findChild<platform::MenuItem*>(u"imageItem"_s)->isTicked());
+    EXPECT_TRUE(form->findChild<platform::MenuItem*>(u"marginsItem"_s)->isTicked());
     EXPECT_TRUE(previewShown());
     EXPECT_TRUE(messages.shown.empty());
 }

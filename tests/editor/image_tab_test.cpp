@@ -53,7 +53,7 @@ protected:
         EXPECT_EQ(chosenPicture(), path);
         EXPECT_EQ(control<QLineEdit>("pictureWidthEdit")->text(), QLatin1String(width));
         EXPECT_EQ(control<QLineEdit>("pictureHeightEdit")->text(), QLatin1String(height));
-        EXPECT_TRUE(control<platform::MenuItem>("imageItem")->Checked());
+        EXPECT_TRUE(control<platform::MenuItem>("imageItem")->isTicked());
     }
 };
 
@@ -71,7 +71,7 @@ TEST_F(ImageTabTest, ChoosingAPictureFillsEveryValue) {
     expectChosen(QDir::toNativeSeparators(path), "100", "60");
     ASSERT_TRUE(previewShown());
     EXPECT_EQ(
-        control<platform::ImageBox>("picturePreview")->Picture().deviceIndependentSize().toSize(),
+        control<platform::ImageBox>("picturePreview")->picture().deviceIndependentSize().toSize(),
         control<platform::ImageBox>("picturePreview")->size());
     EXPECT_FALSE(busy(form.get()));
     EXPECT_TRUE(messages.shown.empty());
@@ -117,7 +117,7 @@ TEST_F(ImageTabTest, APictureThatIsNoPictureIsReportedAndTheLastChoiceSurvives) 
         EXPECT_EQ(control<platform::DirListBox>("pictureFolderList")->Path(), form->startFolder())
             << "the folder list returns to the start folder";
         EXPECT_EQ(control<platform::FileListBox>("pictureFileList")->Path(), form->startFolder());
-        EXPECT_TRUE(control<platform::ImageBox>("picturePreview")->Picture().isNull())
+        EXPECT_TRUE(control<platform::ImageBox>("picturePreview")->picture().isNull())
             << "the preview is blank";
         EXPECT_FALSE(busy(form.get()));
         expectChosen(QDir::toNativeSeparators(good), "40", "30");
@@ -221,7 +221,7 @@ TEST_F(ImageTabTest, AFileGoneSinceTheListingRecoversQuietly) {
     EXPECT_EQ(control<platform::DirListBox>("pictureFolderList")->Path(), form->startFolder());
     EXPECT_EQ(chosenPicture(), u"Label10"_s);
     EXPECT_FALSE(busy(form.get()));
-    EXPECT_FALSE(control<platform::MenuItem>("imageItem")->Checked());
+    EXPECT_FALSE(control<platform::MenuItem>("imageItem")->isTicked());
 }
 
 TEST_F(ImageTabTest, ADriveWithNoDiskIsReportedAndTheListsGoHome) {
@@ -239,7 +239,7 @@ TEST_F(ImageTabTest, ADriveWithNoDiskIsReportedAndTheListsGoHome) {
     EXPECT_EQ(messages.shown[0].title, u"No Disk"_s);
     EXPECT_EQ(control<platform::DriveListBox>("pictureDriveList")->Drive(), u"/"_s);
     EXPECT_EQ(control<platform::DirListBox>("pictureFolderList")->Path(), form->startFolder());
-    EXPECT_TRUE(control<platform::ImageBox>("picturePreview")->Picture().isNull());
+    EXPECT_TRUE(control<platform::ImageBox>("picturePreview")->picture().isNull());
     expectChosen(QDir::toNativeSeparators(good), "12", "8");
 }
 

@@ -25,7 +25,7 @@ TEST_F(MarginsTickerTest, DirectionButtonsSetTheCaptionAndTheMark) {
         QTest::mouseClick(button, Qt::LeftButton);
         EXPECT_EQ(control<QLabel>("scrollDirectionLabel")->text(), QLatin1String(caption));
     }
-    EXPECT_TRUE(control<platform::MenuItem>("marginsItem")->Checked());
+    EXPECT_TRUE(control<platform::MenuItem>("marginsItem")->isTicked());
     EXPECT_FALSE(stationery::isScrolling(form->document().settings()));
 }
 
@@ -35,11 +35,11 @@ TEST_F(MarginsTickerTest, ArrowsAreDrawnWhenTheirTabFirstShows) {
     const char* const arrows[] = {"scrollUpButton", "scrollLeftButton", "scrollDownButton",
                                   "scrollRightButton", "noScrollButton"};
     for (const char* name : arrows)
-        EXPECT_TRUE(control<platform::ImageBox>(name)->Picture().isNull()) << name;
+        EXPECT_TRUE(control<platform::ImageBox>(name)->picture().isNull()) << name;
     trigger("marginsItem");
     for (const char* name : arrows) {
         auto* arrow = control<platform::ImageBox>(name);
-        EXPECT_EQ(arrow->Picture().size(), arrow->size()) << name;
+        EXPECT_EQ(arrow->picture().size(), arrow->size()) << name;
     }
 }
 
@@ -65,16 +65,16 @@ TEST_F(MarginsTickerTest, UpAndDownCopyTheWidthOnlyWhenAnImageIsChosen) {
 }
 
 TEST_F(MarginsTickerTest, AnyTickerEditChecksTheTickerEntry) {
-    EXPECT_FALSE(control<platform::MenuItem>("tickerItem")->Checked());
+    EXPECT_FALSE(control<platform::MenuItem>("tickerItem")->isTicked());
     control<QLineEdit>("ticker2Edit")->setText(u"x"_s);
-    EXPECT_TRUE(control<platform::MenuItem>("tickerItem")->Checked());
+    EXPECT_TRUE(control<platform::MenuItem>("tickerItem")->isTicked());
 
     form = makeForm();
     control<QLineEdit>("ticker3Edit")->clear();
-    EXPECT_TRUE(control<platform::MenuItem>("tickerItem")->Checked());
+    EXPECT_TRUE(control<platform::MenuItem>("tickerItem")->isTicked());
     control<QLineEdit>("ticker3Edit")->setText(u"Ticker #3's Text Goes Here...Or leave me Blank"_s);
     // stays on for the rest of the run
-    EXPECT_TRUE(control<platform::MenuItem>("tickerItem")->Checked());
+    EXPECT_TRUE(control<platform::MenuItem>("tickerItem")->isTicked());
 }
 
 } // namespace

@@ -92,7 +92,7 @@ TEST_F(OpenExportTest, OpenSetsEveryControlAndSaveWritesTheSameBytes) {
     EXPECT_EQ(control<QLineEdit>("pictureWidthEdit")->text(), u"77"_s);
     EXPECT_EQ(control<platform::DirListBox>("soundFolderList")->Path(),
               QDir::toNativeSeparators(scratch.path()));
-    EXPECT_EQ(control<platform::CheckBox>("oldClientCheck")->Value(), 1);
+    EXPECT_EQ(control<platform::CheckBox>("oldClientCheck")->isChecked(), true);
     EXPECT_EQ(control<QLineEdit>("ticker1Edit")->text(), u"Hello \"there\""_s);
     EXPECT_EQ(control<QLineEdit>("ticker3Edit")->text(),
               u""_s); // the placeholder ticker is not in the file

@@ -38,7 +38,7 @@ TEST_F(SaveTest, EachSaveWritesTheWindowAsItIsThen) {
     dialogs.answerSave(first);
     trigger("saveAction");
     control<QLineEdit>("authorEdit")->setText(u"Ann"_s);
-    control<platform::CheckBox>("oldClientCheck")->setValue(1);
+    control<platform::CheckBox>("oldClientCheck")->setChecked(true);
     control<QLineEdit>("ticker2Edit")->setText(u"Hello \"you\""_s);
     dialogs.answerSave(second);
     trigger("saveAction");
@@ -91,7 +91,7 @@ TEST_F(SaveTest, ControlsReachTheDocumentAndTheHoldersShowIt) {
     control<QLineEdit>("ticker3Edit")->setText(u""_s);
     control<QLineEdit>("authorEdit")->setText(u""_s);
     control<QLineEdit>("titleEdit")->setText(u"T"_s);
-    control<platform::CheckBox>("noSoundCheck")->setValue(1);
+    control<platform::CheckBox>("noSoundCheck")->setChecked(true);
     dialogs.answerColor(QColor(255, 0, 0));
     QTest::mouseClick(control<QPushButton>("textColorButton"), Qt::LeftButton);
     dialogs.answerColor(QColor(0, 0, 255));

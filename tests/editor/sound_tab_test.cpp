@@ -45,7 +45,7 @@ TEST_F(SoundTabTest, ChoosingAFileRecordsItAndOpensItForListening) {
     const QString path = addSound(u"song.mid"_s);
     click(u"song.mid"_s);
     EXPECT_EQ(QString::fromStdString(form->document().settings().SoundPath), path);
-    EXPECT_TRUE(control<platform::MenuItem>("soundItem")->Checked());
+    EXPECT_TRUE(control<platform::MenuItem>("soundItem")->isTicked());
     EXPECT_FALSE(busy(form.get()));
     EXPECT_EQ(audio.calls.last(), u"open Sequencer "_s + path);
     EXPECT_TRUE(control<platform::MediaControl>("soundPlayer")->playButton()->isEnabled());
@@ -67,31 +67,31 @@ TEST_F(SoundTabTest, DeviceTypeComesFromTheLastThreeCharactersExactly) {
 
 TEST_F(SoundTabTest, NoSoundStopsAndClosesAndTheCheckMarkFollowsTheStateTable) {
     // Checked and unchecked before any file: no mark.
-    control<platform::CheckBox>("noSoundCheck")->setValue(1);
-    EXPECT_TRUE(control<platform::MenuItem>("soundItem")->Checked());
-    control<platform::CheckBox>("noSoundCheck")->setValue(0);
-    EXPECT_FALSE(control<platform::MenuItem>("soundItem")->Checked());
+    control<platform::CheckBox>("noSoundCheck")->setChecked(true);
+    EXPECT_TRUE(control<platform::MenuItem>("soundItem")->isTicked());
+    control<platform::CheckBox>("noSoundCheck")->setChecked(false);
+    EXPECT_FALSE(control<platform::MenuItem>("soundItem")->isTicked());
 
     const QString path = addSound(u"tone.wav"_s);
     click(u"tone.wav"_s);
     control<platform::MediaControl>("soundPlayer")->playButton()->click();
     ASSERT_EQ(audio.mode(), platform::AudioDevice::Mode::Playing);
     audio.calls.clear();
-    control<platform::CheckBox>("noSoundCheck")->setValue(1);
+    control<platform::CheckBox>("noSoundCheck")->setChecked(true);
     EXPECT_EQ(audio.calls, QStringList({u"stop"_s, u"close"_s}));
     EXPECT_EQ(audio.mode(), platform::AudioDevice::Mode::NotOpen);
     EXPECT_EQ(QString::fromStdString(form->document().settings().SoundPath), path);
-    EXPECT_TRUE(control<platform::MenuItem>("soundItem")->Checked());
+    EXPECT_TRUE(control<platform::MenuItem>("soundItem")->isTicked());
 
     control<platform::CheckBox>("noSoundCheck")
-        ->setValue(0); // after a file: the mark stays, nothing reopens
-    EXPECT_TRUE(control<platform::MenuItem>("soundItem")->Checked());
+        ->setChecked(false); // after a file: the mark stays, nothing reopens
+    EXPECT_TRUE(control<platform::MenuItem>("soundItem")->isTicked());
     EXPECT_EQ(audio.mode(), platform::AudioDevice::Mode::NotOpen);
 
-    control<platform::CheckBox>("noSoundCheck")->setValue(1);
+    control<platform::CheckBox>("noSoundCheck")->setChecked(true);
     click(u"tone.wav"_s); // choosing a file unchecks No Sound and opens the file
-    EXPECT_EQ(control<platform::CheckBox>("noSoundCheck")->Value(), 0);
-    EXPECT_TRUE(control<platform::MenuItem>("soundItem")->Checked());
+    EXPECT_EQ(control<platform::CheckBox>("noSoundCheck")->isChecked(), false);
+    EXPECT_TRUE(control<platform::MenuItem>("soundItem")->isTicked());
     EXPECT_EQ(audio.mode(), platform::AudioDevice::Mode::Stopped);
 }
 
@@ -150,8 +150,8 @@ TEST_F(SoundTabTest, SavedSoundSectionFollowsTheTwoBoxes) {
     const std::string src = "src=\"" + path.toStdString() + "\"";
     for (int noSound : {0, 1}) {
         for (int oe4 : {0, 1}) {
-            control<platform::CheckBox>("noSoundCheck")->setValue(noSound);
-            control<platform::CheckBox>("oldClientCheck")->setValue(oe4);
+            control<platform::CheckBox>("noSoundCheck")->setChecked(noSound != 0);
+            control<platform::CheckBox>("oldClientCheck")->setChecked(oe4 != 0);
             const QString file = scratchPath(QString(u"s%1%2.htm"_s).arg(noSound).arg(oe4));
             dialogs.answerSave(file);
             trigger("saveAction");

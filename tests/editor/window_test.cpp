@@ -37,9 +37,9 @@ TEST_F(WindowTest, StartsAsAnUntouchedWindow) {
     EXPECT_EQ(control<QLabel>("scrollDirectionLabel")->text(), u"Scroll Direction"_s);
     EXPECT_EQ(control<platform::FileListBox>("pictureFileList")->Pattern(), u"*.jpg;*.gif;*.bmp"_s);
     EXPECT_EQ(control<platform::FileListBox>("soundFileList")->Pattern(), u"*.mid;*.wav;*.mp3"_s);
-    EXPECT_EQ(control<platform::CheckBox>("noSoundCheck")->Value(), 0);
-    EXPECT_EQ(control<platform::CheckBox>("oldClientCheck")->Value(), 0);
-    EXPECT_EQ(control<platform::CheckBox>("oldClientCheck")->Caption(), u"Outlook Express 4"_s);
+    EXPECT_EQ(control<platform::CheckBox>("noSoundCheck")->isChecked(), false);
+    EXPECT_EQ(control<platform::CheckBox>("oldClientCheck")->isChecked(), false);
+    EXPECT_EQ(control<platform::CheckBox>("oldClientCheck")->text(), u"Outlook Express 4"_s);
     for (QLineEdit* field :
          {control<QLineEdit>("pictureWidthEdit"), control<QLineEdit>("pictureHeightEdit"),
           control<QLineEdit>("topMarginEdit"), control<QLineEdit>("leftMarginEdit")}) {
@@ -51,7 +51,7 @@ TEST_F(WindowTest, StartsAsAnUntouchedWindow) {
          {control<platform::MenuItem>("imageItem"), control<platform::MenuItem>("soundItem"),
           control<platform::MenuItem>("tickerItem"), control<platform::MenuItem>("colorFontItem"),
           control<platform::MenuItem>("marginsItem")})
-        EXPECT_FALSE(item->Checked());
+        EXPECT_FALSE(item->isTicked());
     EXPECT_EQ(form->document().settings(), stationery::StationerySettings{});
     EXPECT_FALSE(busy(form.get()));
 }
@@ -81,7 +81,7 @@ TEST_F(WindowTest, MenusHaveTheirCaptionsAndShortcuts) {
     // Choosing an Items entry selects its tab and leaves its mark alone.
     control<platform::MenuItem>("marginsItem")->trigger();
     EXPECT_EQ(control<QTabWidget>("partTabs")->currentIndex(), MainWindow::TabMargins);
-    EXPECT_FALSE(control<platform::MenuItem>("marginsItem")->Checked());
+    EXPECT_FALSE(control<platform::MenuItem>("marginsItem")->isTicked());
     EXPECT_FALSE(control<platform::MenuItem>("marginsItem")->isChecked());
 }
 

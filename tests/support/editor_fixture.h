@@ -63,7 +63,7 @@ protected:
     bool previewShown() const {
         return QTest::qWaitFor([this] {
             return !form->findChild<platform::ImageBox*>(QStringLiteral("picturePreview"))
-                        ->Picture()
+                        ->picture()
                         .isNull();
         });
     }

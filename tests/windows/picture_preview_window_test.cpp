@@ -133,7 +133,7 @@ TEST_F(PicturePreviewWindowTest, ALargePictureIsDecodedOnlyAsFarAsItIsShown) {
     window->showNormal();
     ASSERT_TRUE(laidOut());
     EXPECT_EQ(picture()->size(), QSize(2000, 2000));
-    const QSize decoded = picture()->Picture().size();
+    const QSize decoded = picture()->picture().size();
     EXPECT_LE(decoded.width(), window->width());
     EXPECT_LE(decoded.height(), window->height());
 }
