@@ -170,9 +170,9 @@ void listHugeFolder(benchmark::State& state) {
     platform::FileListBox files(QStringLiteral("*.jpg;*.gif;*.bmp"));
     for (auto _ : state) {
         files.setPath(folder);
-        benchmark::DoNotOptimize(files.ListCount());
+        benchmark::DoNotOptimize(files.count());
     }
-    state.counters["files_listed"] = files.ListCount();
+    state.counters["files_listed"] = files.count();
 }
 BENCHMARK(listHugeFolder)->Unit(benchmark::kMillisecond);
 

@@ -58,7 +58,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
                                 platform::designsFolder());
     connectDocument();
     resize(minimumSizeHint()); // as small as shows everything
-    startFolder_ = imagePage_->browser().folders()->Path();
+    startFolder_ = imagePage_->browser().folders()->path();
     imagePage_->browser().setStartFolder(startFolder_);
     soundPage_->browser().setStartFolder(startFolder_);
 }

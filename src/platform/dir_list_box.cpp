@@ -55,11 +55,11 @@ void DirListBox::open(const QString& folder) {
     if (folder.isEmpty() || !info.exists() || !info.isDir())
         throw PlatformError(Failure::PathNotFound, QStringLiteral("Path not found"));
     const QString opened = nativeFolder(folder);
-    const bool changed = opened != path_;
+    const bool moved = opened != path_;
     path_ = opened;
     fill();
-    if (changed)
-        emit Change();
+    if (moved)
+        emit changed();
 }
 
 void DirListBox::fill() {

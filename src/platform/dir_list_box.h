@@ -15,7 +15,7 @@ public:
     DirListBox(const VolumeList& volumes, QWidget* parent = nullptr);
 
     // The open folder, with native separators; a drive's root ends in a separator.
-    QString Path() const { return path_; }
+    QString path() const { return path_; }
     // Opens `path`. A drive's root on its own means the drive's current folder: the
     // program's working folder when it lies on that drive, the root otherwise.
     // Throws PlatformError DeviceUnavailable when the drive is not ready, PathNotFound when there
@@ -23,7 +23,7 @@ public:
     void setPath(const QString& path);
 
 signals:
-    void Change();
+    void changed();
 
 private:
     void open(const QString& folder);

@@ -14,10 +14,10 @@ DriveListBox::DriveListBox(const VolumeList& volumes, QWidget* parent)
         const QSignalBlocker quiet(this);
         setCurrentIndex(findData(start->root));
     }
-    connect(this, &QComboBox::currentIndexChanged, this, &DriveListBox::Change);
+    connect(this, &QComboBox::currentIndexChanged, this, &DriveListBox::changed);
 }
 
-QString DriveListBox::Drive() const {
+QString DriveListBox::drive() const {
     return QDir::toNativeSeparators(currentData().toString());
 }
 

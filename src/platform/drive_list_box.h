@@ -14,7 +14,7 @@ public:
     DriveListBox(const VolumeList& volumes, QWidget* parent = nullptr);
 
     // The root of the selected drive.
-    QString Drive() const;
+    QString drive() const;
     // Selects the drive that holds `path` (a root such as "/" or any path on it).
     // Throws PlatformError DeviceUnavailable when no drive holds it.
     void setDrive(const QString& path);
@@ -23,7 +23,7 @@ public:
     void refresh();
 
 signals:
-    void Change();
+    void changed();
 
 protected:
     void showPopup() override;

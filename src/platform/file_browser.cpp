@@ -15,15 +15,15 @@ FileBrowser::FileBrowser(const VolumeList& volumes, MessageBox& messages, const 
                          QWidget* frame)
     : QObject(frame), messages_(messages), drives_(new DriveListBox(volumes, frame)),
       folders_(new DirListBox(volumes, frame)), files_(new FileListBox(pattern, frame)) {
-    files_->setPath(folders_->Path());
-    connect(drives_, &DriveListBox::Change, this, &FileBrowser::driveChanged);
-    connect(folders_, &DirListBox::Change, this, &FileBrowser::folderChanged);
-    connect(files_, &FileListBox::Click, this, &FileBrowser::fileClicked);
+    files_->setPath(folders_->path());
+    connect(drives_, &DriveListBox::changed, this, &FileBrowser::driveChanged);
+    connect(folders_, &DirListBox::changed, this, &FileBrowser::folderChanged);
+    connect(files_, &FileListBox::clicked, this, &FileBrowser::fileClicked);
 }
 
 void FileBrowser::driveChanged() {
     try {
-        folders_->setPath(drives_->Drive());
+        folders_->setPath(drives_->drive());
     } catch (const PlatformError& error) {
         if (error.failure() == Failure::DeviceUnavailable)
             messages_.exclamation(folders_->window(),
@@ -41,14 +41,14 @@ void FileBrowser::driveChanged() {
 }
 
 void FileBrowser::folderChanged() {
-    files_->setPath(folders_->Path());
+    files_->setPath(folders_->path());
 }
 
 void FileBrowser::fileClicked() {
-    QString folder = folders_->Path();
+    QString folder = folders_->path();
     if (!folder.endsWith(QDir::separator()))
         folder += QDir::separator();
-    emit fileChosen(folder + files_->FileName());
+    emit fileChosen(folder + files_->fileName());
 }
 
 void FileBrowser::returnToStartFolder() {

@@ -16,7 +16,7 @@ FileListBox::FileListBox(const QString& pattern, QWidget* parent)
     setPattern(pattern);
     connect(this, &QListView::clicked, this, [this](const QModelIndex& index) {
         if (index.isValid())
-            emit Click();
+            emit clicked();
     });
 }
 
@@ -32,14 +32,14 @@ void FileListBox::setPath(const QString& path) {
     fill();
 }
 
-QString FileListBox::FileName() const {
+QString FileListBox::fileName() const {
     const QModelIndex current = currentIndex();
     if (!current.isValid() || !selectionModel()->isSelected(current))
         return QString();
     return current.data().toString();
 }
 
-int FileListBox::ListCount() const {
+int FileListBox::count() const {
     return model_->rowCount();
 }
 
@@ -47,7 +47,7 @@ void FileListBox::choose(int row) {
     const QModelIndex index = model_->index(row);
     setCurrentIndex(index);
     if (index.isValid())
-        emit Click();
+        emit clicked();
 }
 
 void FileListBox::showChosen(const QString& fileName) {
@@ -65,7 +65,7 @@ void FileListBox::keyPressEvent(QKeyEvent* event) {
     const QModelIndex before = currentIndex();
     QListView::keyPressEvent(event);
     if (currentIndex() != before && currentIndex().isValid())
-        emit Click();
+        emit clicked();
 }
 
 void FileListBox::fill() {

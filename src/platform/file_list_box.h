@@ -15,14 +15,14 @@ class FileListBox : public QListView {
 public:
     explicit FileListBox(const QString& pattern, QWidget* parent = nullptr);
 
-    QString Pattern() const { return pattern_; }
+    QString pattern() const { return pattern_; }
     void setPattern(const QString& pattern);
-    QString Path() const { return path_; }
+    QString path() const { return path_; }
     // Lists `path`; a folder that cannot be read lists no files.
     void setPath(const QString& path);
     // The chosen file's name, empty when none is chosen.
-    QString FileName() const;
-    int ListCount() const;
+    QString fileName() const;
+    int count() const;
 
     // Chooses the file at `row` as a click would, raising Click.
     void choose(int row);
@@ -31,7 +31,7 @@ public:
     void showChosen(const QString& fileName);
 
 signals:
-    void Click();
+    void clicked();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -35,8 +35,7 @@ protected:
         control<platform::DirListBox>("pictureFolderList")->setPath(scratch.path());
     }
     void click(const QString& name) {
-        for (int row = 0; row < control<platform::FileListBox>("pictureFileList")->ListCount();
-             ++row)
+        for (int row = 0; row < control<platform::FileListBox>("pictureFileList")->count(); ++row)
             if (control<platform::FileListBox>("pictureFileList")
                     ->model()
                     ->index(row, 0)
@@ -59,13 +58,13 @@ protected:
 
 TEST_F(ImageTabTest, ChoosingAPictureFillsEveryValue) {
     openScratchFolder();
-    EXPECT_EQ(control<platform::FileListBox>("pictureFileList")->Path(),
+    EXPECT_EQ(control<platform::FileListBox>("pictureFileList")->path(),
               QDir::toNativeSeparators(scratch.path()));
     const QString path = addPicture(u"sky.jpg"_s, 100, 60);
     control<platform::DirListBox>("pictureFolderList")
         ->setPath(scratch.path()); // same folder: the list is not read again
     control<platform::FileListBox>("pictureFileList")
-        ->setPath(control<platform::DirListBox>("pictureFolderList")->Path());
+        ->setPath(control<platform::DirListBox>("pictureFolderList")->path());
     click(u"sky.jpg"_s);
 
     expectChosen(QDir::toNativeSeparators(path), "100", "60");
@@ -91,7 +90,7 @@ TEST_F(ImageTabTest, NamesWithBlanksQuotesAndAccentsAndEveryKind) {
     for (int i = 0; i < 3; ++i) {
         const QString path = addPicture(names[i], 30 + i, 20, formats[i]);
         control<platform::FileListBox>("pictureFileList")
-            ->setPath(control<platform::DirListBox>("pictureFolderList")->Path());
+            ->setPath(control<platform::DirListBox>("pictureFolderList")->path());
         click(names[i]);
         expectChosen(QDir::toNativeSeparators(path), QByteArray::number(30 + i).constData(), "20");
     }
@@ -105,7 +104,7 @@ TEST_F(ImageTabTest, APictureThatIsNoPictureIsReportedAndTheLastChoiceSurvives) 
     const QByteArray whole = picture_files::encode(picture_files::detailed(50, 50), "jpeg");
     addFile(u"cut.jpg"_s, whole.left(whole.size() / 2));
     control<platform::FileListBox>("pictureFileList")
-        ->setPath(control<platform::DirListBox>("pictureFolderList")->Path());
+        ->setPath(control<platform::DirListBox>("pictureFolderList")->path());
     click(u"good.jpg"_s);
 
     for (const char* bad : {"text.jpg", "empty.gif", "cut.jpg"}) {
@@ -114,9 +113,9 @@ TEST_F(ImageTabTest, APictureThatIsNoPictureIsReportedAndTheLastChoiceSurvives) 
         ASSERT_FALSE(messages.shown.empty()) << bad;
         EXPECT_EQ(messages.shown.back().text, u"Invalid Picture Type"_s);
         EXPECT_EQ(messages.shown.back().title, u"Corrupt Picture"_s);
-        EXPECT_EQ(control<platform::DirListBox>("pictureFolderList")->Path(), form->startFolder())
+        EXPECT_EQ(control<platform::DirListBox>("pictureFolderList")->path(), form->startFolder())
             << "the folder list returns to the start folder";
-        EXPECT_EQ(control<platform::FileListBox>("pictureFileList")->Path(), form->startFolder());
+        EXPECT_EQ(control<platform::FileListBox>("pictureFileList")->path(), form->startFolder());
         EXPECT_TRUE(control<platform::ImageBox>("picturePreview")->picture().isNull())
             << "the preview is blank";
         EXPECT_FALSE(busy(form.get()));
@@ -143,7 +142,7 @@ TEST_F(ImageTabTest, APictureItsDecodeRefusesLeavesTheChoiceBeforeIt) {
     const QString slow = addPicture(u"slow.bmp"_s, 4000, 3000, "bmp");
     addPicture(u"replaced.jpg"_s, 20, 20);
     control<platform::FileListBox>("pictureFileList")
-        ->setPath(control<platform::DirListBox>("pictureFolderList")->Path());
+        ->setPath(control<platform::DirListBox>("pictureFolderList")->path());
 
     const struct {
         const char* name;
@@ -200,7 +199,7 @@ TEST_F(ImageTabTest, AGifTooLargeToDecodeIsReportedInPlainWords) {
     openScratchFolder();
     addPicture(u"wide.gif"_s, 700, 400, "gif");
     control<platform::FileListBox>("pictureFileList")
-        ->setPath(control<platform::DirListBox>("pictureFolderList")->Path());
+        ->setPath(control<platform::DirListBox>("pictureFolderList")->path());
     click(u"wide.gif"_s);
     QImageReader::setAllocationLimit(previousLimit);
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -214,11 +213,11 @@ TEST_F(ImageTabTest, AFileGoneSinceTheListingRecoversQuietly) {
     openScratchFolder();
     const QString gone = addPicture(u"gone.jpg"_s, 10, 10);
     control<platform::FileListBox>("pictureFileList")
-        ->setPath(control<platform::DirListBox>("pictureFolderList")->Path());
+        ->setPath(control<platform::DirListBox>("pictureFolderList")->path());
     QFile::remove(gone);
     click(u"gone.jpg"_s);
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(control<platform::DirListBox>("pictureFolderList")->Path(), form->startFolder());
+    EXPECT_EQ(control<platform::DirListBox>("pictureFolderList")->path(), form->startFolder());
     EXPECT_EQ(chosenPicture(), u"Label10"_s);
     EXPECT_FALSE(busy(form.get()));
     EXPECT_FALSE(control<platform::MenuItem>("imageItem")->isTicked());
@@ -228,7 +227,7 @@ TEST_F(ImageTabTest, ADriveWithNoDiskIsReportedAndTheListsGoHome) {
     openScratchFolder();
     const QString good = addPicture(u"good.jpg"_s, 12, 8);
     control<platform::FileListBox>("pictureFileList")
-        ->setPath(control<platform::DirListBox>("pictureFolderList")->Path());
+        ->setPath(control<platform::DirListBox>("pictureFolderList")->path());
     click(u"good.jpg"_s);
 
     control<platform::DriveListBox>("pictureDriveList")
@@ -237,8 +236,8 @@ TEST_F(ImageTabTest, ADriveWithNoDiskIsReportedAndTheListsGoHome) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, u"Device Not Avaible... Put a Disk in and Try again"_s);
     EXPECT_EQ(messages.shown[0].title, u"No Disk"_s);
-    EXPECT_EQ(control<platform::DriveListBox>("pictureDriveList")->Drive(), u"/"_s);
-    EXPECT_EQ(control<platform::DirListBox>("pictureFolderList")->Path(), form->startFolder());
+    EXPECT_EQ(control<platform::DriveListBox>("pictureDriveList")->drive(), u"/"_s);
+    EXPECT_EQ(control<platform::DirListBox>("pictureFolderList")->path(), form->startFolder());
     EXPECT_TRUE(control<platform::ImageBox>("picturePreview")->picture().isNull());
     expectChosen(QDir::toNativeSeparators(good), "12", "8");
 }

@@ -87,10 +87,10 @@ TEST_F(OpenExportTest, OpenSetsEveryControlAndSaveWritesTheSameBytes) {
     EXPECT_EQ(shownTitle(), file);
     EXPECT_EQ(form->document().settings().ImagePath, picturePath.toStdString());
     EXPECT_TRUE(previewShown());
-    EXPECT_EQ(control<platform::DirListBox>("pictureFolderList")->Path(),
+    EXPECT_EQ(control<platform::DirListBox>("pictureFolderList")->path(),
               QDir::toNativeSeparators(scratch.path()));
     EXPECT_EQ(control<QLineEdit>("pictureWidthEdit")->text(), u"77"_s);
-    EXPECT_EQ(control<platform::DirListBox>("soundFolderList")->Path(),
+    EXPECT_EQ(control<platform::DirListBox>("soundFolderList")->path(),
               QDir::toNativeSeparators(scratch.path()));
     EXPECT_EQ(control<platform::CheckBox>("oldClientCheck")->isChecked(), true);
     EXPECT_EQ(control<QLineEdit>("ticker1Edit")->text(), u"Hello \"there\""_s);
@@ -105,8 +105,8 @@ TEST_F(OpenExportTest, OpenSetsEveryControlAndSaveWritesTheSameBytes) {
     EXPECT_EQ(control<QLabel>("scrollDirectionLabel")->text(), u"Up"_s);
     // The chosen files are the ones selected in their lists, and the Items menu ticks
     // every part the file sets.
-    EXPECT_EQ(control<platform::FileListBox>("pictureFileList")->FileName(), u"sky.jpg"_s);
-    EXPECT_EQ(control<platform::FileListBox>("soundFileList")->FileName(), u"chime.wav"_s);
+    EXPECT_EQ(control<platform::FileListBox>("pictureFileList")->fileName(), u"sky.jpg"_s);
+    EXPECT_EQ(control<platform::FileListBox>("soundFileList")->fileName(), u"chime.wav"_s);
     for (const char* item :
          {"imageItem", "soundItem", "tickerItem", "colorFontItem", "marginsItem"})
         EXPECT_TRUE(control<platform::MenuItem>(item)->isChecked()) << item;
@@ -121,7 +121,7 @@ TEST_F(OpenExportTest, OpenSetsEveryControlAndSaveWritesTheSameBytes) {
     EXPECT_EQ(form->document().settings().ImagePath, stationery::kNoImage);
     EXPECT_EQ(control<QLabel>("scrollDirectionLabel")->text(), u"Scroll Direction"_s);
     EXPECT_EQ(contents(saveThroughTheMenu(u"untouched-again.htm"_s)), contents(untouched));
-    EXPECT_EQ(control<platform::FileListBox>("pictureFileList")->FileName(), u""_s);
+    EXPECT_EQ(control<platform::FileListBox>("pictureFileList")->fileName(), u""_s);
     for (const char* item :
          {"imageItem", "soundItem", "tickerItem", "colorFontItem", "marginsItem"})
         EXPECT_FALSE(control<platform::MenuItem>(item)->isChecked()) << item;

@@ -26,11 +26,11 @@ protected:
                                        : sound_files::sineWav(0.05));
         control<platform::DirListBox>("soundFolderList")->setPath(scratch.path());
         control<platform::FileListBox>("soundFileList")
-            ->setPath(control<platform::DirListBox>("soundFolderList")->Path());
+            ->setPath(control<platform::DirListBox>("soundFolderList")->path());
         return QDir::toNativeSeparators(path);
     }
     void click(const QString& name) {
-        for (int row = 0; row < control<platform::FileListBox>("soundFileList")->ListCount(); ++row)
+        for (int row = 0; row < control<platform::FileListBox>("soundFileList")->count(); ++row)
             if (control<platform::FileListBox>("soundFileList")
                     ->model()
                     ->index(row, 0)
@@ -138,9 +138,9 @@ TEST_F(SoundTabTest, ADriveWithNoDiskSendsBothListsHome) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, u"Device Not Avaible... Put a Disk in and Try again"_s);
     EXPECT_EQ(messages.shown[0].title, u"No Disk"_s);
-    EXPECT_EQ(control<platform::DirListBox>("soundFolderList")->Path(), form->startFolder());
-    EXPECT_EQ(control<platform::FileListBox>("soundFileList")->Path(), form->startFolder());
-    EXPECT_EQ(control<platform::DriveListBox>("soundDriveList")->Drive(), u"/"_s);
+    EXPECT_EQ(control<platform::DirListBox>("soundFolderList")->path(), form->startFolder());
+    EXPECT_EQ(control<platform::FileListBox>("soundFileList")->path(), form->startFolder());
+    EXPECT_EQ(control<platform::DriveListBox>("soundDriveList")->drive(), u"/"_s);
     EXPECT_EQ(QString::fromStdString(form->document().settings().SoundPath), chosen);
 }
 

@@ -35,8 +35,8 @@ TEST_F(WindowTest, StartsAsAnUntouchedWindow) {
     EXPECT_EQ(form->startFolder(), QDir::toNativeSeparators(QDir::currentPath()));
     EXPECT_EQ(form->document().settings(), stationery::StationerySettings{});
     EXPECT_EQ(control<QLabel>("scrollDirectionLabel")->text(), u"Scroll Direction"_s);
-    EXPECT_EQ(control<platform::FileListBox>("pictureFileList")->Pattern(), u"*.jpg;*.gif;*.bmp"_s);
-    EXPECT_EQ(control<platform::FileListBox>("soundFileList")->Pattern(), u"*.mid;*.wav;*.mp3"_s);
+    EXPECT_EQ(control<platform::FileListBox>("pictureFileList")->pattern(), u"*.jpg;*.gif;*.bmp"_s);
+    EXPECT_EQ(control<platform::FileListBox>("soundFileList")->pattern(), u"*.mid;*.wav;*.mp3"_s);
     EXPECT_EQ(control<platform::CheckBox>("noSoundCheck")->isChecked(), false);
     EXPECT_EQ(control<platform::CheckBox>("oldClientCheck")->isChecked(), false);
     EXPECT_EQ(control<platform::CheckBox>("oldClientCheck")->text(), u"Outlook Express 4"_s);

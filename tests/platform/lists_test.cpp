@@ -33,24 +33,24 @@ TEST_F(ListsTest, FileListMatchesAnyPatternIgnoringCase) {
     QDir(folder.path()).mkdir(u"sub.jpg"_s);
     FileListBox files(u"*.jpg;*.gif;*.bmp"_s);
     files.setPath(folder.path());
-    EXPECT_EQ(files.ListCount(), 5);
-    EXPECT_EQ(files.FileName(), u""_s);
-    QSignalSpy clicks(&files, &FileListBox::Click);
+    EXPECT_EQ(files.count(), 5);
+    EXPECT_EQ(files.fileName(), u""_s);
+    QSignalSpy clicks(&files, &FileListBox::clicked);
     files.choose(1);
     files.choose(1); // the same file again still counts
-    EXPECT_EQ(files.FileName(), u"B.JPG"_s);
+    EXPECT_EQ(files.fileName(), u"B.JPG"_s);
     EXPECT_EQ(clicks.count(), 2);
 
     files.setPath(folder.filePath(u"gone"_s));
-    EXPECT_EQ(files.ListCount(), 0);
+    EXPECT_EQ(files.count(), 0);
 }
 
 TEST_F(ListsTest, FolderListRaisesChangeAndRefusesWhatItCannotOpen) {
     QDir(folder.path()).mkpath(u"one/two"_s);
     DirListBox dirs(volumes);
-    QSignalSpy changes(&dirs, &DirListBox::Change);
+    QSignalSpy changes(&dirs, &DirListBox::changed);
     dirs.setPath(folder.filePath(u"one"_s));
-    EXPECT_EQ(dirs.Path(), QDir::toNativeSeparators(folder.filePath(u"one"_s)));
+    EXPECT_EQ(dirs.path(), QDir::toNativeSeparators(folder.filePath(u"one"_s)));
     EXPECT_EQ(changes.count(), 1);
     dirs.setPath(folder.filePath(u"one"_s));
     EXPECT_EQ(changes.count(), 1); // no change, no event
@@ -69,23 +69,23 @@ TEST_F(ListsTest, FolderListRaisesChangeAndRefusesWhatItCannotOpen) {
     } catch (const PlatformError& e) {
         EXPECT_EQ(e.failure(), Failure::DeviceUnavailable);
     }
-    EXPECT_EQ(dirs.Path(), QDir::toNativeSeparators(folder.filePath(u"one"_s)));
+    EXPECT_EQ(dirs.path(), QDir::toNativeSeparators(folder.filePath(u"one"_s)));
 
     // A drive on its own means the drive's current folder: here the working folder.
     dirs.setPath(u"/"_s);
-    EXPECT_EQ(dirs.Path(), QDir::toNativeSeparators(QDir::currentPath()));
+    EXPECT_EQ(dirs.path(), QDir::toNativeSeparators(QDir::currentPath()));
 }
 
 TEST_F(ListsTest, DriveListSelectsTheDriveHoldingAPath) {
     DriveListBox drives(volumes);
-    EXPECT_EQ(drives.Drive(), u"/"_s);
+    EXPECT_EQ(drives.drive(), u"/"_s);
     EXPECT_EQ(drives.count(), 2);
     EXPECT_EQ(drives.itemText(1), u"/media/floppy [FLOPPY]"_s);
-    QSignalSpy changes(&drives, &DriveListBox::Change);
+    QSignalSpy changes(&drives, &DriveListBox::changed);
     drives.setDrive(u"/media/floppy/some/file"_s);
-    EXPECT_EQ(drives.Drive(), u"/media/floppy"_s);
+    EXPECT_EQ(drives.drive(), u"/media/floppy"_s);
     drives.setDrive(u"/media/floppyish"_s); // not on the floppy: on the root
-    EXPECT_EQ(drives.Drive(), u"/"_s);
+    EXPECT_EQ(drives.drive(), u"/"_s);
     EXPECT_EQ(changes.count(), 2);
 }
 
