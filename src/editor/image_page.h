@@ -36,8 +36,6 @@ public:
 
     platform::FileBrowser& browser() const { return *browser_; }
     platform::ImageBox* preview() const { return preview_; }
-    // The chosen picture's file, empty while none is chosen.
-    QString chosenFile() const;
     PicturePreviewWindow* previewWindow() const;
 
     void chooseFile(const QString& path); // File1_Click
@@ -51,6 +49,8 @@ signals:
     void previewShown();
 
 private:
+    // The chosen picture's file, empty while none is chosen.
+    QString chosenFile() const;
     void clearPicture();
     // Records the picture at `path` as chosen, its size measured when `measure`, and
     // has its preview decoded. Throws PlatformError as the loader does, before anything

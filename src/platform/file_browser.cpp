@@ -18,7 +18,7 @@ FileBrowser::FileBrowser(const VolumeList& volumes, MessageBox& messages, const 
     files_->setPath(folders_->path());
     connect(drives_, &DriveListBox::changed, this, &FileBrowser::driveChanged);
     connect(folders_, &DirListBox::changed, this, &FileBrowser::folderChanged);
-    connect(files_, &FileListBox::clicked, this, &FileBrowser::fileClicked);
+    connect(files_, &FileListBox::fileClicked, this, &FileBrowser::fileClicked);
 }
 
 void FileBrowser::driveChanged() {

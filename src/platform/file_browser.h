@@ -29,11 +29,6 @@ public:
     QString startFolder() const { return startFolder_; }
     void setStartFolder(const QString& folder) { startFolder_ = folder; }
 
-    // The lists' own events, as they raise them.
-    void driveChanged();
-    void folderChanged();
-    void fileClicked();
-
     // Takes the folder list back to the start folder (when a chosen file failed).
     void returnToStartFolder();
     // Opens the lists at the folder of `file` and shows it chosen, announcing nothing.
@@ -45,6 +40,11 @@ signals:
     void driveFailed();
 
 private:
+    // The lists' own events, as they raise them.
+    void driveChanged();
+    void folderChanged();
+    void fileClicked();
+
     MessageBox& messages_;
     DriveListBox* drives_;
     DirListBox* folders_;

@@ -13,18 +13,12 @@ FileListBox::FileListBox(const QString& pattern, QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true); // lets huge folders list quickly
-    setPattern(pattern);
-    connect(this, &QListView::clicked, this, [this](const QModelIndex& index) {
-        if (index.isValid())
-            emit clicked();
-    });
-}
-
-void FileListBox::setPattern(const QString& pattern) {
     pattern_ = pattern;
     nameFilters_ = pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    if (!path_.isEmpty())
-        fill();
+    connect(this, &QListView::clicked, this, [this](const QModelIndex& index) {
+        if (index.isValid())
+            emit fileClicked();
+    });
 }
 
 void FileListBox::setPath(const QString& path) {
@@ -47,7 +41,7 @@ void FileListBox::choose(int row) {
     const QModelIndex index = model_->index(row);
     setCurrentIndex(index);
     if (index.isValid())
-        emit clicked();
+        emit fileClicked();
 }
 
 void FileListBox::showChosen(const QString& fileName) {
@@ -65,7 +59,7 @@ void FileListBox::keyPressEvent(QKeyEvent* event) {
     const QModelIndex before = currentIndex();
     QListView::keyPressEvent(event);
     if (currentIndex() != before && currentIndex().isValid())
-        emit clicked();
+        emit fileClicked();
 }
 
 void FileListBox::fill() {

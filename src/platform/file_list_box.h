@@ -16,7 +16,6 @@ public:
     explicit FileListBox(const QString& pattern, QWidget* parent = nullptr);
 
     QString pattern() const { return pattern_; }
-    void setPattern(const QString& pattern);
     QString path() const { return path_; }
     // Lists `path`; a folder that cannot be read lists no files.
     void setPath(const QString& path);
@@ -31,7 +30,7 @@ public:
     void showChosen(const QString& fileName);
 
 signals:
-    void clicked();
+    void fileClicked();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -29,9 +29,6 @@ public:
     // Ends any sound at once and releases the file.
     void close();
 
-    // Why the open file cannot be played, or empty.
-    QString Problem() const { return problem_; }
-
     QToolButton* playButton() const { return play_; }
     QToolButton* pauseButton() const { return pause_; }
     QToolButton* stopButton() const { return stop_; }

@@ -35,7 +35,7 @@ TEST_F(ListsTest, FileListMatchesAnyPatternIgnoringCase) {
     files.setPath(folder.path());
     EXPECT_EQ(files.count(), 5);
     EXPECT_EQ(files.fileName(), u""_s);
-    QSignalSpy clicks(&files, &FileListBox::clicked);
+    QSignalSpy clicks(&files, &FileListBox::fileClicked);
     files.choose(1);
     files.choose(1); // the same file again still counts
     EXPECT_EQ(files.fileName(), u"B.JPG"_s);
