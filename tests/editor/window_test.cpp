@@ -244,3 +244,38 @@ TEST_F(EditorTest, WindowIconIsTheProgramsDrawing) {
 }
 
 } // namespace
+
+namespace {
+
+// An edit says which part of the stationery changed, so that only the tabs showing
+// that part are loaded again; an edit that changes nothing says nothing.
+TEST(StationeryDocument, EditsNameThePartsTheyChange) {
+    using Part = StationeryDocument::Part;
+    using Settings = stationery::StationerySettings;
+    const std::pair<std::function<void(Settings&)>, StationeryDocument::Parts> cases[] = {
+        {[](Settings& s) { s.ImageWidth = "12"; }, Part::Picture},
+        {[](Settings& s) { s.NoSound = true; }, Part::Sound},
+        {[](Settings& s) { s.TickerText3 = "hi"; }, Part::Ticker},
+        {[](Settings& s) {
+             s.TextColor = stationery::Rgb{1, 2, 3};
+         },
+         Part::ColorFont},
+        {[](Settings& s) { s.FontItalic = true; }, Part::ColorFont},
+        {[](Settings& s) { s.Direction = stationery::ScrollDirection::Left; }, Part::Margins},
+        {[](Settings& s) { s.ImagePath = "a.jpg", s.TopMargin = "3"; },
+         Part::Picture | Part::Margins},
+        {[](Settings&) {}, StationeryDocument::Parts()},
+    };
+    for (const auto& [edit, parts] : cases) {
+        StationeryDocument document;
+        QSignalSpy changes(&document, &StationeryDocument::changed);
+        document.edit(edit);
+        ASSERT_EQ(changes.count(), parts ? 1 : 0);
+        if (parts) {
+            EXPECT_EQ(changes.at(0).at(0).value<StationeryDocument::Parts>(), parts);
+        }
+        EXPECT_EQ(document.isModified(), bool(parts));
+    }
+}
+
+} // namespace
