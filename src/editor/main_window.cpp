@@ -6,6 +6,7 @@
 #include "editor/file_commands.h"
 #include "editor/image_page.h"
 #include "editor/margins_page.h"
+#include "editor/shortcuts_first.h"
 #include "editor/sound_page.h"
 #include "editor/stationery_document.h"
 #include "editor/ticker_page.h"
@@ -181,7 +182,10 @@ void MainWindow::buildMenus() {
         entry->setObjectName(QLatin1String(command.name));
         file->addAction(entry);
         connect(entry, &platform::MenuItem::chosen, this, command.command);
+        if (command.key == (Qt::CTRL | Qt::Key_X)) // Exit; Ctrl+Q as everywhere else too
+            entry->setShortcuts({QKeySequence(command.key), QKeySequence(Qt::CTRL | Qt::Key_Q)});
     }
+    new ShortcutsFirst(this);
     // The Items menu gets an entry for each tab as the tab is made.
     menuBar()->addMenu(tr("Items"))->setObjectName(QStringLiteral("itemsMenu"));
     auto* about = new platform::MenuItem(tr("&About"), QKeySequence(), this);

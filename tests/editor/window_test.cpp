@@ -181,6 +181,42 @@ TEST_F(WindowTest, ShortcutsWorkWhereverTheFocusIs) {
     EXPECT_EQ(programEnds, 1);
 }
 
+// Inside a text field every File command's shortcut acts as it does elsewhere (the
+// field's own editing keys aside), and Ctrl+Q ends the program as Exit does.
+TEST_F(WindowTest, FileShortcutsActInsideTextFields) {
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    trigger("colorFontItem");
+    auto* field = control<QLineEdit>("titleEdit");
+    const std::pair<QKeyCombination, const char*> keys[] = {
+        {Qt::CTRL | Qt::Key_E, "Export"},
+        {Qt::CTRL | Qt::Key_S, ""},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_O, ""},
+    };
+    for (const auto& [key, title] : keys) {
+        field->setFocus();
+        const int before = dialogs.shown();
+        QTest::keyClick(field, key.key(), key.keyboardModifiers());
+        EXPECT_EQ(dialogs.shown(), before + 1) << QKeySequence(key).toString().toStdString();
+        EXPECT_EQ(dialogs.lastTitle(), QLatin1String(title));
+    }
+    // A key the field claims on every desktop (a word to the left), given to the
+    // window, acts as the window's.
+    auto* extra = new QAction(form.get());
+    extra->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Left));
+    form->addAction(extra);
+    QSignalSpy extraActs(extra, &QAction::triggered);
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Left, Qt::ControlModifier);
+    EXPECT_EQ(extraActs.count(), 1);
+    field->setText(u"typed"_s); // unsaved: Exit asks first
+    messages.answer = platform::MessageBox::SaveChoice::Discard;
+    QTest::keyClick(field, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(messages.asked.size(), 1u);
+    EXPECT_EQ(programEnds, 1);
+}
+
 } // namespace
 
 namespace {
