@@ -105,7 +105,12 @@ bool FileCommands::open(const QString& path) {
 
 bool FileCommands::saveWithDialog() {
     platform::CommonDialog& dialog = services_.dialog;
+    // It opens on the stationery's own file, so that Save then Enter saves again.
+    const QString usualPlace = dialog.InitDir;
+    if (!services_.document.path().isEmpty())
+        dialog.InitDir = services_.document.path();
     const bool chosen = dialog.ShowSave();
+    dialog.InitDir = usualPlace;
     if (!chosen)
         return false; // cancelled: nothing to write
     // The title names the file only once it has really been written.

@@ -11,6 +11,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -88,19 +89,21 @@ MarginsPage::MarginsPage(QWidget* page, PageContext context)
          artwork::Arrow::None, stationery::ScrollDirection::NoScroll, false},
     };
     for (const auto& a : arrows) {
-        auto* box = new platform::ImageBox(page);
-        box->setStretch(true);
+        // Push buttons: reached with Tab, pressed with Space or Enter, announced by name.
+        auto* box = new QToolButton(page);
+        box->setAutoRaise(true);
         box->setFixedSize(emSize(page, 1.5, 1.5));
+        box->setIconSize(box->size());
         cross->addWidget(box, a.row, a.column);
         // Drawn when the tab is first shown: the arrows are most of what the page costs.
         whenFirstShown(page, [box, arrow = a.arrow] {
-            box->setPicture(artwork::directionArrow(arrow, box->size()));
+            box->setIcon(QIcon(artwork::directionArrow(arrow, box->iconSize())));
         });
         box->setToolTip(tr(a.caption));
         box->setCursor(Qt::PointingHandCursor);
         box->setObjectName(QLatin1String(a.name));
         box->setAccessibleName(tr(a.spoken));
-        connect(box, &platform::ImageBox::clicked, this,
+        connect(box, &QToolButton::clicked, this,
                 [this, direction = a.direction, copies = a.copiesWidth] {
                     chooseScrollDirection(direction, copies);
                 });

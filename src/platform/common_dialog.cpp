@@ -13,7 +13,11 @@ namespace platform {
 std::optional<FileChoice> QtDialogPrompter::saveFileName(QWidget* parent, const QString& title,
                                                          const QString& initialFolder,
                                                          const QStringList& nameFilters) {
-    QFileDialog dialog(parent, title, initialFolder);
+    // A file to start at is shown chosen in its folder.
+    const QFileInfo place(initialFolder);
+    QFileDialog dialog(parent, title, place.isFile() ? place.absolutePath() : initialFolder);
+    if (place.isFile())
+        dialog.selectFile(place.fileName());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(nameFilters);
     // The dialog asks about overwriting the name it will really return.

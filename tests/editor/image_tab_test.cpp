@@ -1,5 +1,6 @@
 #include "editor/paths.h"
 #include "editor_fixture.h"
+
 #include "picture_files.h"
 #include "platform/dir_list_box.h"
 #include "platform/drive_list_box.h"
@@ -9,6 +10,7 @@
 #include "windows/picture_preview_window.h"
 #include <QLabel>
 #include <QTest>
+#include <QToolButton>
 
 #include <QFile>
 #include <QImageReader>
@@ -78,7 +80,7 @@ TEST_F(ImageTabTest, ChoosingAPictureFillsEveryValue) {
     EXPECT_FALSE(control<QLineEdit>("pictureWidthEdit")->isEnabled());
     trigger("marginsItem");
     EXPECT_TRUE(control<QLineEdit>("pictureWidthEdit")->isEnabled());
-    QTest::mouseClick(control<platform::ImageBox>("scrollDownButton"), Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>("scrollDownButton"), Qt::LeftButton);
     EXPECT_EQ(control<QLineEdit>("leftMarginEdit")->text(), u"100"_s);
     EXPECT_EQ(form->document().settings().ImagePath, path.toStdString());
 }

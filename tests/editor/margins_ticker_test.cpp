@@ -1,8 +1,11 @@
 #include "editor_fixture.h"
+
 #include "platform/image_box.h"
 #include "platform/menu_item.h"
 #include <QLabel>
+#include <QToolButton>
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QTest>
 
@@ -13,12 +16,12 @@ namespace {
 using MarginsTickerTest = EditorTest;
 
 TEST_F(MarginsTickerTest, DirectionButtonsSetTheCaptionAndTheMark) {
-    const std::pair<platform::ImageBox*, const char*> buttons[] = {
-        {control<platform::ImageBox>("scrollUpButton"), "Up"},
-        {control<platform::ImageBox>("scrollLeftButton"), "Left"},
-        {control<platform::ImageBox>("scrollDownButton"), "Down"},
-        {control<platform::ImageBox>("scrollRightButton"), "Right"},
-        {control<platform::ImageBox>("noScrollButton"), "No Scroll"},
+    const std::pair<QToolButton*, const char*> buttons[] = {
+        {control<QToolButton>("scrollUpButton"), "Up"},
+        {control<QToolButton>("scrollLeftButton"), "Left"},
+        {control<QToolButton>("scrollDownButton"), "Down"},
+        {control<QToolButton>("scrollRightButton"), "Right"},
+        {control<QToolButton>("noScrollButton"), "No Scroll"},
     };
     for (const auto& [button, caption] : buttons) {
         EXPECT_EQ(button->toolTip(), QLatin1String(caption));
@@ -29,22 +32,32 @@ TEST_F(MarginsTickerTest, DirectionButtonsSetTheCaptionAndTheMark) {
     EXPECT_FALSE(stationery::isScrolling(form->document().settings()));
 }
 
-// The arrows are drawn when their tab first shows, each filling its box.
-TEST_F(MarginsTickerTest, ArrowsAreDrawnWhenTheirTabFirstShows) {
+// The arrows are drawn when their tab first shows, and are push buttons a keyboard
+// reaches with Tab and presses with Space, which screen readers announce by name.
+TEST_F(MarginsTickerTest, ArrowsAreButtonsDrawnWhenTheirTabFirstShows) {
     form->show();
-    const char* const arrows[] = {"scrollUpButton", "scrollLeftButton", "scrollDownButton",
-                                  "scrollRightButton", "noScrollButton"};
-    for (const char* name : arrows)
-        EXPECT_TRUE(control<platform::ImageBox>(name)->picture().isNull()) << name;
+    const std::pair<const char*, const char*> arrows[] = {
+        {"scrollUpButton", "Up"},        {"scrollLeftButton", "Left"},
+        {"scrollDownButton", "Down"},    {"scrollRightButton", "Right"},
+        {"noScrollButton", "No Scroll"},
+    };
+    for (const auto& [name, caption] : arrows)
+        EXPECT_TRUE(control<QToolButton>(name)->icon().isNull()) << name;
     trigger("marginsItem");
-    for (const char* name : arrows) {
-        auto* arrow = control<platform::ImageBox>(name);
-        EXPECT_EQ(arrow->picture().size(), arrow->size()) << name;
+    for (const auto& [name, caption] : arrows) {
+        auto* arrow = control<QToolButton>(name);
+        EXPECT_FALSE(arrow->icon().isNull()) << name;
+        EXPECT_TRUE(arrow->focusPolicy() & Qt::TabFocus) << name;
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(arrow)->role(), QAccessible::Button)
+            << name;
+        arrow->setFocus();
+        QTest::keyClick(arrow, Qt::Key_Space);
+        EXPECT_EQ(control<QLabel>("scrollDirectionLabel")->text(), QLatin1String(caption));
     }
 }
 
 TEST_F(MarginsTickerTest, UpAndDownCopyTheWidthOnlyWhenAnImageIsChosen) {
-    QTest::mouseClick(control<platform::ImageBox>("scrollUpButton"),
+    QTest::mouseClick(control<QToolButton>("scrollUpButton"),
                       Qt::LeftButton); // no image: the fields are disabled
     EXPECT_EQ(control<QLabel>("scrollDirectionLabel")->text(), u"Up"_s);
     EXPECT_EQ(control<QLineEdit>("leftMarginEdit")->text(), u"0"_s);
@@ -54,13 +67,13 @@ TEST_F(MarginsTickerTest, UpAndDownCopyTheWidthOnlyWhenAnImageIsChosen) {
     trigger("marginsItem"); // the tab change enables the fields
     control<QLineEdit>("leftMarginEdit")->setText(u"7"_s);
     for (const char* keeps : {"scrollLeftButton", "scrollRightButton", "noScrollButton"}) {
-        QTest::mouseClick(control<platform::ImageBox>(keeps), Qt::LeftButton);
+        QTest::mouseClick(control<QToolButton>(keeps), Qt::LeftButton);
         EXPECT_EQ(control<QLineEdit>("leftMarginEdit")->text(), u"7"_s);
     }
-    QTest::mouseClick(control<platform::ImageBox>("scrollDownButton"), Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>("scrollDownButton"), Qt::LeftButton);
     EXPECT_EQ(control<QLineEdit>("leftMarginEdit")->text(), u"83.3333333333333"_s);
     control<QLineEdit>("leftMarginEdit")->setText(u"1"_s);
-    QTest::mouseClick(control<platform::ImageBox>("scrollUpButton"), Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>("scrollUpButton"), Qt::LeftButton);
     EXPECT_EQ(control<QLineEdit>("leftMarginEdit")->text(), u"83.3333333333333"_s);
 }
 

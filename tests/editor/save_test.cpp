@@ -1,7 +1,10 @@
 #include "editor_fixture.h"
+
 #include "platform/check_box.h"
+#include "platform/common_dialog.h"
 #include "stationery/writer.h"
 #include <QLabel>
+#include <QToolButton>
 
 #include <QFile>
 #include <QLineEdit>
@@ -30,6 +33,11 @@ TEST_F(SaveTest, UntouchedWindowSavesTheDefaultFile) {
     EXPECT_FALSE(busy(form.get()));
     EXPECT_EQ(dialogs.lastNameFilter(), u"Stationery Files (*.htm *.html)"_s);
     EXPECT_TRUE(messages.shown.empty());
+    // The next Save opens on the file just written, so Ctrl+S then Enter saves again.
+    EXPECT_EQ(dialogs.lastInitialFolder(), platform::CommonDialog::defaultInitDir());
+    dialogs.cancelNext();
+    trigger("saveAction");
+    EXPECT_EQ(dialogs.lastInitialFolder(), path);
 }
 
 TEST_F(SaveTest, EachSaveWritesTheWindowAsItIsThen) {
@@ -101,7 +109,7 @@ TEST_F(SaveTest, ControlsReachTheDocumentAndTheHoldersShowIt) {
     serif.setItalic(true);
     dialogs.answerFont(serif);
     QTest::mouseClick(control<QPushButton>("fontButton"), Qt::LeftButton);
-    QTest::mouseClick(control<platform::ImageBox>("scrollLeftButton"), Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>("scrollLeftButton"), Qt::LeftButton);
     control<QLineEdit>("pictureWidthEdit")->setText(u"125"_s);
     control<QLineEdit>("pictureHeightEdit")->setText(u"80"_s);
     control<QLineEdit>("topMarginEdit")->setText(u"12.5"_s);
