@@ -100,10 +100,6 @@ private:
             return tr("the sound \"%1\" is in a hidden or system folder, and such a file is "
                       "carried only when you agree")
                 .arg(source);
-        case Code::PictureTooLarge:
-            return tr("the picture \"%1\" is %2, too large for a message: most mail servers "
-                      "refuse messages over 25 MB")
-                .arg(source, reason);
         case Code::PageIsStationery:
             return tr("that is the stationery being exported, which would be written over");
         case Code::PageIsFolder:

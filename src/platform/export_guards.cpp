@@ -18,8 +18,11 @@ stationery::ExportGuards exportGuards() {
     stationery::ExportGuards guards;
     guards.pictureProblem = [](const std::filesystem::path& path) -> std::string {
         try {
-            // A few pixels suffice: the whole file is walked and decoded at that size.
-            if (!PictureLoader::atMost(qStringFromPath(path), QSize(8, 8)).isNull())
+            // The whole file's structure is walked and its first pixels decoded: a
+            // decode of all of a camera photo would take longer than the export.
+            const QString picture = qStringFromPath(path);
+            const QSize size = PictureLoader::naturalSize(picture);
+            if (!PictureLoader::partOf(picture, size, QRect(0, 0, 8, 8)).isNull())
                 return {};
         } catch (const PlatformError& error) {
             if (error.failure() != Failure::NotAPicture)

@@ -44,6 +44,12 @@ fs::path finalTarget(const fs::path& path) {
 }
 
 void replaceFileContents(const fs::path& path, std::string_view contents) {
+    replaceFileContents(path, StreamedContents{contents.size(), [contents](const auto& write) {
+                                                   write(contents);
+                                               }});
+}
+
+void replaceFileContents(const fs::path& path, const StreamedContents& contents) {
     detail::replaceTarget(finalTarget(path), contents);
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -36,6 +37,19 @@ private:
 // On failure the target keeps its old contents, no temporary file is left and
 // FileWriteError is thrown.
 void replaceFileContents(const std::filesystem::path& path, std::string_view contents);
+
+// A file's new contents made while they are written, so that a large one never stands
+// whole in memory: `produce` hands its pieces, in order, to the writer it is given.
+// `size` is what they come to, or about: an in-place rewrite reserves that much first.
+// An exception thrown by `produce` ends the write as a failed write does.
+struct StreamedContents {
+    using Writer = std::function<void(std::string_view piece)>;
+    std::uintmax_t size = 0;
+    std::function<void(const Writer& write)> produce;
+};
+
+// As above, written piece by piece.
+void replaceFileContents(const std::filesystem::path& path, const StreamedContents& contents);
 
 // Copies `source` to `target`, which must not exist: the copy is written and synced
 // under no name (or a temporary one) and takes the target's name only when whole, so a

@@ -2,6 +2,8 @@
 // What atomic_file.cpp needs from each operating system; one of
 // atomic_file_posix.cpp and atomic_file_windows.cpp provides it.
 
+#include "stationery/atomic_file.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -17,7 +19,7 @@ namespace stationery::detail {
 // target): it always fits the 255-byte limit on a name, whatever the target is called.
 std::filesystem::path temporaryBeside(const std::filesystem::path& target);
 
-void replaceTarget(const std::filesystem::path& target, std::string_view contents);
+void replaceTarget(const std::filesystem::path& target, const StreamedContents& contents);
 bool copyWhole(const std::filesystem::path& source, const std::filesystem::path& target);
 bool createWhole(const std::filesystem::path& target, std::string_view contents);
 std::optional<std::string> readRegular(const std::filesystem::path& path, std::uintmax_t maxBytes);

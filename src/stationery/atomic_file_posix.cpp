@@ -48,6 +48,17 @@ bool writeAll(int fd, std::string_view contents, off_t offset = 0) {
     return true;
 }
 
+// Writes what `contents` produces from the file's start; returns the length written.
+off_t writePieces(int fd, const StreamedContents& contents) {
+    off_t offset = 0;
+    contents.produce([&](std::string_view piece) {
+        if (!writeAll(fd, piece, offset))
+            fail(errno);
+        offset += static_cast<off_t>(piece.size());
+    });
+    return offset;
+}
+
 fs::path folderOf(const fs::path& target) {
     return target.parent_path().empty() ? fs::path(".") : target.parent_path();
 }
@@ -230,10 +241,10 @@ bool readAll(int fd, std::string& bytes) {
     });
 }
 
-// No new file may be made or moved beside the target: write the target itself. The
-// new length is reserved first, so a full disk usually fails before any old byte is
+// No new file may be made or moved beside the target: write the target itself. The new
+// length is reserved first, so a full disk usually fails before any old byte is
 // overwritten; should anything fail after that, the old bytes are written back.
-void rewriteInPlace(const fs::path& target, std::string_view contents, int whyNotBeside) {
+void rewriteInPlace(const fs::path& target, const StreamedContents& contents, int whyNotBeside) {
     Descriptor file{::open(target.c_str(), O_RDWR | O_CLOEXEC)};
     if (file.value < 0)
         fail(whyNotBeside); // not writable either: the first reason is the one to give
@@ -245,18 +256,20 @@ void rewriteInPlace(const fs::path& target, std::string_view contents, int whyNo
     std::string old;
     if (!readAll(file.value, old))
         fail(errno);
-    const off_t length = static_cast<off_t>(contents.size());
-    if (length > 0) {
-        if (const int error = ::posix_fallocate(file.value, 0, length))
+    if (contents.size > 0) {
+        if (const int error = ::posix_fallocate(file.value, 0, static_cast<off_t>(contents.size)))
             fail(error);
     }
-    if (writeAll(file.value, contents) && ::ftruncate(file.value, length) == 0 &&
-        ::fsync(file.value) == 0)
-        return;
-    const int error = errno;
-    if (writeAll(file.value, old) && ::ftruncate(file.value, static_cast<off_t>(old.size())) == 0)
-        ::fsync(file.value);
-    fail(error);
+    try {
+        const off_t length = writePieces(file.value, contents);
+        if (::ftruncate(file.value, length) != 0 || ::fsync(file.value) != 0)
+            fail(errno);
+    } catch (...) {
+        if (writeAll(file.value, old) &&
+            ::ftruncate(file.value, static_cast<off_t>(old.size())) == 0)
+            ::fsync(file.value);
+        throw;
+    }
 }
 
 // Gives the new file the old one's permission bits, and its owner and group as far as
@@ -276,7 +289,7 @@ bool isPermissionError(int error) {
 
 } // namespace
 
-void replaceTarget(const fs::path& target, std::string_view contents) {
+void replaceTarget(const fs::path& target, const StreamedContents& contents) {
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
     // A read-only file stays read-only, for root too, as it does on Windows.
@@ -292,7 +305,8 @@ void replaceTarget(const fs::path& target, std::string_view contents) {
     }
     if (replacing)
         copyOwnership(file.fd(), old);
-    if (!writeAll(file.fd(), contents) || ::fsync(file.fd()) != 0)
+    writePieces(file.fd(), contents);
+    if (::fsync(file.fd()) != 0)
         fail(errno);
     const bool placed = replacing ? file.moveOver(target) : file.name(target, true);
     if (!placed) {

@@ -99,10 +99,18 @@ struct TemporaryFile {
     }
 };
 
+// Writes what `contents` produces where the file's pointer stands.
+void writePieces(const Handle& file, const StreamedContents& contents) {
+    contents.produce([&](std::string_view piece) {
+        if (!file.writeAll(piece))
+            fail(lastError());
+    });
+}
+
 // No new file may be made beside the target: write the target itself. Its length is
 // first raised to the larger of old and new, so a full disk fails before any old byte
 // is overwritten; should anything fail after that, the old bytes are written back.
-void rewriteInPlace(const fs::path& target, std::string_view contents) {
+void rewriteInPlace(const fs::path& target, const StreamedContents& contents) {
     Handle file{CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr)};
     if (file.value == INVALID_HANDLE_VALUE)
@@ -117,21 +125,25 @@ void rewriteInPlace(const fs::path& target, std::string_view contents) {
          got != old.size()))
         fail(lastError());
     LARGE_INTEGER end{};
-    end.QuadPart = std::max<LONGLONG>(oldSize.QuadPart, static_cast<LONGLONG>(contents.size()));
+    end.QuadPart = std::max<LONGLONG>(oldSize.QuadPart, static_cast<LONGLONG>(contents.size));
     if (!SetFilePointerEx(file.value, end, nullptr, FILE_BEGIN) || !SetEndOfFile(file.value))
         fail(lastError());
-    if (file.rewind() && file.writeAll(contents) && SetEndOfFile(file.value) &&
-        FlushFileBuffers(file.value))
-        return;
-    const int error = lastError();
-    if (file.rewind() && file.writeAll(old) && SetEndOfFile(file.value))
-        FlushFileBuffers(file.value);
-    fail(error);
+    try {
+        if (!file.rewind())
+            fail(lastError());
+        writePieces(file, contents);
+        if (!SetEndOfFile(file.value) || !FlushFileBuffers(file.value))
+            fail(lastError());
+    } catch (...) {
+        if (file.rewind() && file.writeAll(old) && SetEndOfFile(file.value))
+            FlushFileBuffers(file.value);
+        throw;
+    }
 }
 
 } // namespace
 
-void replaceTarget(const fs::path& target, std::string_view contents) {
+void replaceTarget(const fs::path& target, const StreamedContents& contents) {
     const DWORD attributes = GetFileAttributesW(target.c_str());
     const bool replacing =
         attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -144,7 +156,8 @@ void replaceTarget(const fs::path& target, std::string_view contents) {
             return rewriteInPlace(target, contents);
         fail(error);
     }
-    if (!file.file.writeAll(contents) || !FlushFileBuffers(file.file.value))
+    writePieces(file.file, contents);
+    if (!FlushFileBuffers(file.file.value))
         fail(lastError());
     if (!file.moveTo(target, replacing))
         fail(lastError());

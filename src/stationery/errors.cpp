@@ -82,9 +82,6 @@ std::string exportReason(ExportError::Code code, const std::filesystem::path& so
     case Code::SoundPrivate:
         return file + " is in a hidden or system folder, and such a file is carried only " +
                "when you agree";
-    case Code::PictureTooLarge:
-        return file + " is " + detail + ", too large for a message: most mail servers " +
-               "refuse messages over 25 MB";
     case Code::PageIsStationery:
         return "that is the stationery being exported, which would be written over";
     case Code::PageIsFolder:

@@ -70,7 +70,6 @@ public:
         SoundNotSupported, // not a MIDI, WAV or MP3 sound; detail: why, when known
         PicturePrivate,    // in a hidden or system folder, and not agreed to
         SoundPrivate,      //
-        PictureTooLarge,   // for a message template; detail: its size in plain units
         PageIsStationery,  // the page would be written over the stationery exported
         PageIsFolder,      //
         FolderMissing,     // the page's folder does not exist; source: that folder

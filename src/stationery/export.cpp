@@ -2,7 +2,6 @@
 #include "stationery/text_bytes.h"
 
 #include "stationery/atomic_file.h"
-#include "stationery/check.h"
 #include "stationery/file_names.h"
 #include "stationery/message_writer.h"
 #include "stationery/reader.h"
@@ -184,21 +183,30 @@ private:
 
 } // namespace
 
+namespace {
+
+StreamedContents whole(std::string bytes) {
+    const std::uintmax_t size = bytes.size();
+    return {size, [bytes = std::move(bytes)](const StreamedContents::Writer& write) {
+                write(bytes);
+            }};
+}
+
+} // namespace
+
 const std::vector<ExportFormat>& exportFormats() {
     static const std::vector<ExportFormat> formats = {
         {ExportForm::Classic, "classic", "Stationery", "*.htm;*.html", true, false,
          [](const StationerySettings& s) {
-             return StationeryWriter::render(s);
+             return whole(StationeryWriter::render(s));
          }},
         {ExportForm::TodaysClients, "todays", "Stationery for today's mail clients", "*.htm;*.html",
          false, false,
          [](const StationerySettings& s) {
-             return TodaysClientsWriter::render(s);
+             return whole(TodaysClientsWriter::render(s));
          }},
         {ExportForm::Message, "message", "Message template", "*.eml", false, true,
-         [](const StationerySettings& s) {
-             return MessageWriter::render(s, MessageWriter::readPicture(s));
-         }},
+         MessageWriter::streamed},
     };
     return formats;
 }
@@ -218,7 +226,11 @@ std::optional<ExportForm> formNamed(std::string_view name) {
 }
 
 std::string renderForExport(const StationerySettings& settings, ExportForm form) {
-    return exportFormat(form).render(settings);
+    const StreamedContents contents = exportFormat(form).contents(settings);
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(contents.size));
+    contents.produce([&bytes](std::string_view piece) { bytes += piece; });
+    return bytes;
 }
 
 std::optional<ExportForm> formForName(const fs::path& name) {
@@ -300,14 +312,7 @@ void exportStationery(const fs::path& page, const StationerySettings& settings, 
         checkCarried(carried, pageTarget, guards, !format.pictureInside);
 
         if (format.pictureInside) {
-            if (withPicture) {
-                std::error_code error;
-                const std::uintmax_t bytes = fs::file_size(carried.front().source, error);
-                if (!error && bytes > kMessagePictureLimit)
-                    throw ExportError(ExportError::Code::PictureTooLarge, carried.front().source,
-                                      plainSize(bytes));
-            }
-            replaceFileContents(pageTarget, renderForExport(settings, form));
+            replaceFileContents(pageTarget, format.contents(settings));
             return;
         }
         if (withPicture)
@@ -316,7 +321,7 @@ void exportStationery(const fs::path& page, const StationerySettings& settings, 
         if (withSound)
             exported.SoundPath =
                 fileNameAsUrl(copies.place(carried.back().source, folder, pageTarget, kSound));
-        replaceFileContents(pageTarget, renderForExport(exported, form));
+        replaceFileContents(pageTarget, format.contents(exported));
     } catch (const FileWriteError& error) {
         throw ExportError(ExportError::Code::PageNotWritten, {}, error.reason(), page);
     } catch (const ExportError& error) {

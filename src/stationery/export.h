@@ -1,5 +1,6 @@
 #pragma once
 
+#include "stationery/atomic_file.h"
 #include "stationery/errors.h"
 #include "stationery/file_names.h"
 #include "stationery/settings.h"
@@ -32,8 +33,9 @@ struct ExportFormat {
     std::string_view patterns;    // "*.htm;*.html": the first gives a name typed without one
     bool carriesSound;            // the sound is copied beside the page
     bool pictureInside;           // one file: the picture travels inside, nothing is copied
-    // The file's bytes for a record whose picture and sound name what the page refers to.
-    std::string (*render)(const StationerySettings& settings);
+    // The file's bytes for a record whose picture and sound name what the page refers
+    // to, made while they are written.
+    StreamedContents (*contents)(const StationerySettings& settings);
 };
 // In the Export dialog's order; the first form a name's extension fits is the one a
 // name asks for.
@@ -74,10 +76,6 @@ std::optional<SoundKind> soundKindOf(std::string_view head);
 // private.
 bool isInPrivatePlace(const std::filesystem::path& file,
                       const std::vector<std::filesystem::path>& ownFolders = {});
-
-// The largest picture a message template carries: base64 makes it a third larger, and
-// most mail servers refuse messages over 25 MB.
-inline constexpr std::uintmax_t kMessagePictureLimit = 18'000'000;
 
 // The page's bytes for a record whose picture and sound paths are already the names
 // the page refers to them by (a message template reads its picture from that path).

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <system_error>
 
 namespace stationery {
@@ -24,21 +25,51 @@ constexpr std::string_view kBoundary = "=_stationery_related";
 
 // A short fingerprint of the picture, so that its Content-ID differs from any other
 // picture's and stays the same for the same bytes. FNV-1a over 8-byte words: a camera
-// photo has millions of bytes, and this is no place for a slow hash.
-std::string fingerprint(std::string_view bytes) {
-    std::uint64_t hash = 14695981039346656037ull ^ bytes.size();
-    std::size_t at = 0;
-    for (; at + 8 <= bytes.size(); at += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, bytes.data() + at, 8);
-        hash = (hash ^ word) * 1099511628211ull;
+// photo has millions of bytes, and this is no place for a slow hash. Taken in pieces of
+// any length.
+class Fingerprint {
+public:
+    explicit Fingerprint(std::uintmax_t size) : hash_(14695981039346656037ull ^ size) {}
+
+    void add(std::string_view bytes) {
+        while (!bytes.empty() && (held_ > 0 || bytes.size() < 8)) {
+            word_[held_++] = bytes.front();
+            bytes.remove_prefix(1);
+            if (held_ == 8)
+                addWord(word_), held_ = 0;
+        }
+        for (; bytes.size() >= 8; bytes.remove_prefix(8))
+            addWord(bytes.data());
+        for (const char c : bytes)
+            word_[held_++] = c;
     }
-    for (; at < bytes.size(); ++at)
-        hash = (hash ^ static_cast<unsigned char>(bytes[at])) * 1099511628211ull;
-    std::string hex;
-    for (int shift = 60; shift >= 0; shift -= 4)
-        hex += kHexDigits[(hash >> shift) & 0xF];
-    return hex;
+
+    std::string hex() const {
+        std::uint64_t hash = hash_;
+        for (std::size_t i = 0; i < held_; ++i)
+            hash = (hash ^ static_cast<unsigned char>(word_[i])) * kPrime;
+        std::string text;
+        for (int shift = 60; shift >= 0; shift -= 4)
+            text += kHexDigits[(hash >> shift) & 0xF];
+        return text;
+    }
+
+private:
+    static constexpr std::uint64_t kPrime = 1099511628211ull;
+    void addWord(const char* bytes) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes, 8);
+        hash_ = (hash_ ^ word) * kPrime;
+    }
+    std::uint64_t hash_;
+    char word_[8] = {};
+    std::size_t held_ = 0;
+};
+
+std::string fingerprint(std::string_view bytes) {
+    Fingerprint print(bytes.size());
+    print.add(bytes);
+    return print.hex();
 }
 
 // Base64 in lines of 76 characters, appended to `out` a line at a time (no buffer of
@@ -151,76 +182,158 @@ std::optional<std::string> MessageWriter::mediaTypeOf(std::string_view bytes) {
     return std::nullopt;
 }
 
-std::optional<MessagePicture> MessageWriter::readPicture(const StationerySettings& settings) {
+namespace {
+
+// The picture as the message carries it, whatever holds its bytes.
+struct CarriedPicture {
+    std::string mediaType;
+    std::string fileName;
+    std::string contentId;
+    std::uintmax_t size = 0;
+    // Hands the bytes over in pieces of a multiple of 57 bytes (a base64 line), the
+    // last piece aside.
+    std::function<void(const std::function<void(std::string_view)>&)> pieces;
+};
+
+std::string contentIdFor(const std::string& fingerprint) {
+    return "picture." + fingerprint + "@stationery.invalid";
+}
+
+std::uintmax_t base64Size(std::uintmax_t bytes) {
+    const std::uintmax_t rest = bytes % 57;
+    return bytes / 57 * 78 + (rest ? (rest + 2) / 3 * 4 + 2 : 0);
+}
+
+// The message around the picture's base64: what comes before it and after it.
+std::pair<std::string, std::string> messageAround(const StationerySettings& settings,
+                                                  const CarriedPicture* picture) {
+    // The page refers to the picture by its part's Content-ID, and to nothing on disk.
+    StationerySettings page = settings;
+    page.ImagePath = picture ? "cid:" + picture->contentId : std::string(kNoImage);
+    const std::string html = quotedPrintable(
+        TodaysClientsWriter::render(page, TodaysClientsWriter::PictureNamed::InAttributeOnly));
+
+    std::string head = "X-Unsent: 1\r\nMIME-Version: 1.0\r\nSubject:\r\n";
+    const std::string htmlHeaders =
+        "Content-Type: text/html; charset=UTF-8\r\nContent-Transfer-Encoding: quoted-printable\r\n";
+    if (!picture)
+        return {head.append(htmlHeaders).append(kCrLf).append(html), {}};
+    const std::string boundary(kBoundary);
+    head += "Content-Type: multipart/related" + parameter("type", "text/html") +
+            parameter("boundary", boundary) + "\r\n\r\n";
+    head += "--" + boundary + "\r\n" + htmlHeaders + "\r\n" + html;
+    head += "\r\n--" + boundary + "\r\n";
+    head += "Content-Type: " + picture->mediaType + parameter("name", picture->fileName) +
+            "\r\nContent-Transfer-Encoding: base64\r\n";
+    head += "Content-ID: <" + picture->contentId + ">\r\n";
+    head += "Content-Disposition: inline" + parameter("filename", picture->fileName) + "\r\n\r\n";
+    return {head, "--" + boundary + "--\r\n"};
+}
+
+StreamedContents streamedMessage(const StationerySettings& settings,
+                                 std::optional<CarriedPicture> picture) {
+    auto [head, tail] = messageAround(settings, picture ? &*picture : nullptr);
+    const std::uintmax_t size =
+        head.size() + (picture ? base64Size(picture->size) : 0) + tail.size();
+    return {size, [head = std::move(head), tail = std::move(tail),
+                   picture = std::move(picture)](const StreamedContents::Writer& write) {
+                write(head);
+                if (!picture)
+                    return;
+                std::string lines;
+                picture->pieces([&](std::string_view piece) {
+                    lines.clear();
+                    appendBase64Lines(lines, piece);
+                    write(lines);
+                });
+                write(tail);
+            }};
+}
+
+// Pieces of 4096 base64 lines: large enough for few system calls, small enough to
+// keep a camera photo out of memory.
+constexpr std::size_t kPieceBytes = 57 * 4096;
+
+// Reads the file into `piece` until it is full or the file ends; false on failure.
+bool readPiece(std::ifstream& in, std::string& piece) {
+    piece.resize(kPieceBytes);
+    in.read(piece.data(), static_cast<std::streamsize>(piece.size()));
+    piece.resize(static_cast<std::size_t>(in.gcount()));
+    return !in.bad();
+}
+
+// The picture `settings` names, looked at once whole (for its type and fingerprint)
+// and read again in pieces while the message is written. A picture that changes
+// between the two readings fails the write.
+std::optional<CarriedPicture> pictureFile(const StationerySettings& settings) {
     const std::string_view chosen = effectiveImagePath(settings);
     if (chosen.empty())
         return std::nullopt;
     const std::filesystem::path path = pathFromUtf8(chosen);
-    const auto fail = [&](const std::string& reason) {
-        throw ExportError(ExportError::Code::PictureNotRead, path, reason);
+    const auto fail = [path](int error) {
+        throw ExportError(ExportError::Code::PictureNotRead, path,
+                          std::generic_category().message(error ? error : EIO));
     };
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
-        fail(error ? error.message() : std::generic_category().message(ENOENT));
-    }
-    const auto size = std::filesystem::file_size(path, error);
+    if (!std::filesystem::is_regular_file(path, error))
+        fail(error ? error.value() : ENOENT);
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
     if (error)
-        fail(error.message());
-    MessagePicture picture;
-    picture.bytes.reserve(static_cast<std::size_t>(size));
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        fail(std::generic_category().message(errno ? errno : EIO));
-    static thread_local char chunk[256 * 1024];
-    while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
-        picture.bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
-    if (in.bad() && errno)
-        fail(std::generic_category().message(errno));
-    if (in.bad() || picture.bytes.size() != size)
-        throw ExportError(ExportError::Code::PictureChanged, path, {});
-    const auto mediaType = mediaTypeOf(picture.bytes);
+        fail(error.value());
+    // Reads the file whole, piece by piece; returns its fingerprint.
+    const auto readWhole = [path, size, fail](const std::function<void(std::string_view)>& take) {
+        errno = 0;
+        std::ifstream in(path, std::ios::binary);
+        if (!in)
+            fail(errno);
+        Fingerprint print(size);
+        std::uintmax_t read = 0;
+        std::string piece;
+        while (readPiece(in, piece) && !piece.empty()) {
+            print.add(piece);
+            read += piece.size();
+            take(piece);
+        }
+        if (in.bad())
+            fail(errno);
+        if (read != size)
+            throw ExportError(ExportError::Code::PictureChanged, path, {});
+        return print.hex();
+    };
+    std::string head;
+    const std::string print = readWhole([&head](std::string_view piece) {
+        if (head.empty())
+            head = piece.substr(0, 16);
+    });
+    const auto mediaType = MessageWriter::mediaTypeOf(head);
     if (!mediaType)
         throw ExportError(ExportError::Code::PictureNotSupported, path, {});
-    picture.mediaType = *mediaType;
-    picture.fileName = utf8FromPath(path.filename());
-    return picture;
+    return CarriedPicture{*mediaType, utf8FromPath(path.filename()), contentIdFor(print), size,
+                          [path, print, readWhole](const auto& take) {
+                              if (readWhole(take) != print)
+                                  throw ExportError(ExportError::Code::PictureChanged, path, {});
+                          }};
+}
+
+} // namespace
+
+StreamedContents MessageWriter::streamed(const StationerySettings& settings) {
+    return streamedMessage(settings, pictureFile(settings));
 }
 
 std::string MessageWriter::render(const StationerySettings& settings,
                                   const std::optional<MessagePicture>& picture) {
-    // The page refers to the picture by its part's Content-ID, and to nothing on disk.
-    StationerySettings page = settings;
-    page.ImagePath = std::string(kNoImage);
-    std::string contentId;
-    if (picture) {
-        contentId = "picture." + fingerprint(picture->bytes) + "@stationery.invalid";
-        page.ImagePath = "cid:" + contentId;
-    }
-    const std::string html = quotedPrintable(
-        TodaysClientsWriter::render(page, TodaysClientsWriter::PictureNamed::InAttributeOnly));
-
+    std::optional<CarriedPicture> carried;
+    if (picture)
+        carried = CarriedPicture{picture->mediaType, picture->fileName,
+                                 contentIdFor(fingerprint(picture->bytes)), picture->bytes.size(),
+                                 [&picture](const auto& take) {
+                                     take(picture->bytes);
+                                 }};
+    const StreamedContents contents = streamedMessage(settings, std::move(carried));
     std::string message;
-    message.reserve(html.size() + (picture ? picture->bytes.size() / 57 * 78 + 80 : 0) + 1024);
-    message += "X-Unsent: 1\r\nMIME-Version: 1.0\r\nSubject:\r\n";
-    const std::string htmlHeaders =
-        "Content-Type: text/html; charset=UTF-8\r\nContent-Transfer-Encoding: quoted-printable\r\n";
-    if (!picture) {
-        message.append(htmlHeaders).append(kCrLf).append(html);
-        return message;
-    }
-    const std::string boundary(kBoundary);
-    message += "Content-Type: multipart/related" + parameter("type", "text/html") +
-               parameter("boundary", boundary) + "\r\n\r\n";
-    message += "--" + boundary + "\r\n" + htmlHeaders + "\r\n" + html;
-    message += "\r\n--" + boundary + "\r\n";
-    message += "Content-Type: " + picture->mediaType + parameter("name", picture->fileName) +
-               "\r\nContent-Transfer-Encoding: base64\r\n";
-    message += "Content-ID: <" + contentId + ">\r\n";
-    message +=
-        "Content-Disposition: inline" + parameter("filename", picture->fileName) + "\r\n\r\n";
-    appendBase64Lines(message, picture->bytes);
-    message += "--" + boundary + "--\r\n";
+    message.reserve(static_cast<std::size_t>(contents.size));
+    contents.produce([&message](std::string_view piece) { message += piece; });
     return message;
 }
 

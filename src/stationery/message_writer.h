@@ -1,5 +1,6 @@
 #pragma once
 
+#include "stationery/atomic_file.h"
 #include "stationery/settings.h"
 
 #include <filesystem>
@@ -34,10 +35,11 @@ public:
     // anything else.
     static std::optional<std::string> mediaTypeOf(std::string_view bytes);
 
-    // The picture `settings` names, read from disk; nothing when none is chosen.
-    // Throws ExportError (naming the file and the reason) when it cannot be read or
-    // is not a picture a message can carry.
-    static std::optional<MessagePicture> readPicture(const StationerySettings& settings);
+    // The template with the picture `settings` names (if any) read from disk in pieces
+    // while it is written, so a camera photo never stands whole in memory. Throws
+    // ExportError (naming the file and the reason) when the picture cannot be read, is
+    // not one a message can carry, or changes while it is written.
+    static StreamedContents streamed(const StationerySettings& settings);
 };
 
 // Content-Transfer-Encodings, with CR LF line ends: lines of at most 76 characters.

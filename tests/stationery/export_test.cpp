@@ -196,9 +196,6 @@ TEST_F(ExportTest, RefusesWhatItMustNotCarryOrOverwriteAndWritesNothing) {
     test::writeFile(hiddenPicture, kJpegHead + "face");
     const fs::path stationery = out / "same.htm";
     test::writeFile(stationery, "<html>");
-    const fs::path big = folder.path() / "src" / "huge.jpg";
-    test::writeFile(big, kJpegHead);
-    fs::resize_file(big, kMessagePictureLimit + 1);
 
     using Code = ExportError::Code;
     const auto withPicture = [&](const fs::path& path) {
@@ -266,12 +263,6 @@ TEST_F(ExportTest, RefusesWhatItMustNotCarryOrOverwriteAndWritesNothing) {
          ExportForm::Classic,
          {},
          Code::FolderMissing},
-        {"picture too large for a message",
-         withPicture(big),
-         out / "p.eml",
-         ExportForm::Message,
-         {},
-         Code::PictureTooLarge},
         {"missing picture of a message",
          withPicture(out / "gone.jpg"),
          out / "p.eml",

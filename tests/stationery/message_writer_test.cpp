@@ -121,5 +121,39 @@ TEST(MessageWriter, AStationeryFileExportsWithItsNamesFromItsOwnFolder) {
     EXPECT_FALSE(fs::exists(folder.path() / "u.eml"));
 }
 
+// A picture read from its file in pieces makes the same message as its bytes held
+// whole, at the size announced beforehand, for sizes around the pieces' length; one
+// that changes between the look and the write fails the write.
+TEST(MessageWriter, PictureStreamedFromItsFileGivesTheSameMessage) {
+    test::TemporaryFolder folder;
+    const fs::path file = folder.path() / "photo.jpg";
+    std::mt19937 random(7);
+    for (const std::size_t size : {3u, 57u * 4096u - 1u, 57u * 4096u, 57u * 4096u * 2u + 5u}) {
+        std::string bytes = "\xFF\xD8\xFF";
+        while (bytes.size() < size)
+            bytes += char(random());
+        bytes.resize(size);
+        test::writeFile(file, bytes);
+        StationerySettings s;
+        s.ImagePath = utf8FromPath(file);
+        const StreamedContents contents = MessageWriter::streamed(s);
+        std::string streamed;
+        contents.produce([&](std::string_view piece) { streamed += piece; });
+        EXPECT_EQ(streamed,
+                  MessageWriter::render(s, MessagePicture{bytes, "photo.jpg", "image/jpeg"}))
+            << size;
+        EXPECT_EQ(streamed.size(), contents.size) << size;
+
+        bytes.back() ^= 1;
+        test::writeFile(file, bytes);
+        try {
+            contents.produce([](std::string_view) {});
+            ADD_FAILURE() << "a changed picture was written, " << size;
+        } catch (const ExportError& error) {
+            EXPECT_EQ(error.code(), ExportError::Code::PictureChanged) << size;
+        }
+    }
+}
+
 } // namespace
 } // namespace stationery

@@ -155,6 +155,33 @@ TEST(Save, WriteFailingMidwayKeepsTheOldFile) {
     expectOnlyTheOldFile(folder, oldContents);
 }
 
+// Contents made while they are written may fail after some have gone out (a picture
+// that changed under the export): through a new file and in place alike, the old file
+// stays as it was.
+TEST(Save, ContentsFailingWhileMadeKeepTheOldFile) {
+    for (const bool inPlace : {false, true}) {
+        TemporaryFolder folder;
+        makeHandedOverFile(folder, std::string(3000, 'o'));
+        const fs::path file = folder.path() / "old.htm";
+        const int status = test::runInChildProcess([&] {
+            if (inPlace && !test::dropRoot())
+                return 2;
+            const StreamedContents failing{6000, [](const StreamedContents::Writer& write) {
+                                               write(std::string(4000, 'n'));
+                                               throw std::runtime_error("the source changed");
+                                           }};
+            try {
+                replaceFileContents(file, failing);
+            } catch (const std::runtime_error& error) {
+                return error.what() == std::string("the source changed") ? 0 : 1;
+            }
+            return 1;
+        });
+        EXPECT_EQ(status, 0) << (inPlace ? "in place" : "new file");
+        expectOnlyTheOldFile(folder, std::string(3000, 'o'));
+    }
+}
+
 TEST(Save, ReadOnlyFilesAreRefusedForEveryUser) {
     for (const bool asRoot : {true, false}) {
         TemporaryFolder folder;
