@@ -5,25 +5,56 @@
 namespace stationery {
 
 // What the mail clients of today do with each part of a stationery, for Check's notes.
-//
-// Source: the client-support data published at caniemail.com (the entries for CSS
-// background-image, the body's background attribute, CSS animations, and the audio and
-// script elements), read on 2026-12-07. Update the sentences together with the date.
+// Every fact names where it is published and when it was read; update them together.
 struct ClientSupport {
     std::string_view part;
     std::string_view shownBy;   // the clients that show or play it; empty for none
     std::string_view elsewhere; // what the others do
+    std::string_view source;
+    std::string_view read; // the date the source was read
 };
+
+inline constexpr std::string_view kCanIEmail =
+    "caniemail.com: CSS background-image, the body's background attribute, CSS animations, "
+    "the audio and script elements";
 
 inline constexpr ClientSupport kBackgroundPictureSupport{
     "The background picture", "Apple Mail, Thunderbird, Gmail and Outlook on the web",
     "Outlook for Windows shows it only from the body's background attribute, which the "
-    "template writes"};
+    "template writes",
+    kCanIEmail, "2026-12-07"};
 inline constexpr ClientSupport kCssScrollingSupport{
-    "A picture scrolled by CSS", "Apple Mail and Samsung Mail", "it stands still elsewhere"};
+    "A picture scrolled by CSS", "Apple Mail and Samsung Mail",
+    "it stands still elsewhere, and for readers who ask for reduced motion", kCanIEmail,
+    "2026-12-07"};
 inline constexpr ClientSupport kScriptSupport{"Scripts (the scrolling script, the ticker)", "",
-                                              "no mail client of today runs them"};
-inline constexpr ClientSupport kBackgroundSoundSupport{"A background sound", "",
-                                                       "no mail client of today plays one"};
+                                              "no mail client of today runs them", kCanIEmail,
+                                              "2026-12-07"};
+inline constexpr ClientSupport kBackgroundSoundSupport{
+    "A background sound", "", "no mail client of today plays one", kCanIEmail, "2026-12-07"};
+
+// What the page for today's clients and the message template do about each, per client.
+inline constexpr ClientSupport kClientFacts[] = {
+    {"The look on a table cell as well as on the body", "Gmail, on the web and in its apps",
+     "replaces the body by a <div> with only the attributes it supports; the table's cell "
+     "keeps the picture, colours, font and margins there",
+     "caniemail.com, the <body> element, as the doiuse-email package quotes it", "2026-12-08"},
+    {"The light colour scheme asked for (meta element)", "Thunderbird and Apple Mail on macOS",
+     "other clients ignore the meta element", "html-email-guide.vercel.app, Dark mode",
+     "2026-12-08"},
+    {"The light colour scheme asked for (CSS color-scheme)",
+     "Apple Mail, Samsung Mail and Thunderbird",
+     "Gmail's apps for iOS and Android invert colours in dark mode whatever a message asks",
+     "html-email-guide.vercel.app, Dark mode; mailviewr.com, Apple Mail dark mode preview",
+     "2026-12-08"},
+    {"Scrolling only for readers who accept motion", "",
+     "clients that strip prefers-reduced-motion rules, Gmail among them, show the picture "
+     "standing still, never moving for ever",
+     "emailmarkup.org, Email clients are stripping out accessibility (2025)", "2026-12-08"},
+    {"A generic family after every font", "every client that shows HTML mail",
+     "a reader without the font sees the nearest serif, sans-serif, monospace or cursive "
+     "font instead of the client's default",
+     "CSS Fonts Module Level 4, generic font families (W3C)", "2026-12-08"},
+};
 
 } // namespace stationery

@@ -7,8 +7,10 @@
 #include "stationery/writer.h"
 
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <cmath>
+#include <initializer_list>
 
 namespace stationery {
 
@@ -75,6 +77,9 @@ std::string seconds(double value) {
     return text;
 }
 
+// The class of the table cell that carries the look where a client drops the body's.
+constexpr std::string_view kDesignedAreaClass = "stationery-area";
+
 // The animation, when the picture scrolls and its size along the way it moves is
 // known: one picture's length per cycle, so the tiles meet seamlessly.
 std::string scrollingStyle(const StationerySettings& s) {
@@ -104,18 +109,52 @@ std::string scrollingStyle(const StationerySettings& s) {
         break;
     }
     const std::string duration = seconds(double(*length) / TodaysClientsWriter::kPixelsPerSecond);
-    return "<style>\r\n"
+    // Declared only for readers who have not asked for less motion: a client that drops
+    // @media rules then shows a still picture, never one that moves for ever.
+    return "@media (prefers-reduced-motion: no-preference) {\r\n"
            "@keyframes stationery-scroll { from { background-position: " +
            from + "; } to { background-position: " + to +
            "; } }\r\n"
-           "body { animation: stationery-scroll " +
-           duration +
+           "body, ." +
+           std::string(kDesignedAreaClass) + " { animation: stationery-scroll " + duration +
            "s linear infinite; }\r\n"
-           "@media (prefers-reduced-motion: reduce) { body { animation: none; } }\r\n"
-           "</style>\r\n";
+           "}\r\n";
+}
+
+// The family a browser falls back on when the reader lacks the font, judged from its
+// name: "Courier New" is monospace, "Comic Sans MS" cursive, "Georgia" serif.
+std::string_view genericFamilyOf(std::string_view font) {
+    std::string name;
+    for (const char c : font)
+        name += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const auto has = [&name](std::initializer_list<std::string_view> words) {
+        for (const std::string_view word : words)
+            if (name.find(word) != std::string::npos)
+                return true;
+        return false;
+    };
+    if (has({"mono", "courier", "consol", "terminal", "fixed", "typewriter", "code"}))
+        return "monospace";
+    if (has({"comic", "script", "brush", "hand", "chancery", "cursive", "marker", "casual"}))
+        return "cursive";
+    if (has({"sans", "gothic", "grotesk"}))
+        return "sans-serif";
+    if (has({"serif", "times", "roman", "georgia", "garamond", "palatino", "book", "cambria",
+             "baskerville", "bodoni", "didot", "caslon", "century", "constantia", "minion",
+             "schoolbook", "perpetua"}))
+        return "serif";
+    return "sans-serif";
 }
 
 } // namespace
+
+std::string fontFamilyList(std::string_view font) {
+    return cssString(font) + ", " + std::string(genericFamilyOf(font));
+}
+
+std::string fontFaceList(std::string_view font) {
+    return std::string(font) + ", " + std::string(genericFamilyOf(font));
+}
 
 std::string escapeHtmlText(std::string_view utf8) {
     return escapeHtml(utf8, false);
@@ -157,7 +196,7 @@ std::optional<long> TodaysClientsWriter::pixels(std::string_view field) {
 
 std::string TodaysClientsWriter::render(const StationerySettings& s, PictureNamed named) {
     std::string page;
-    page.reserve(2048);
+    page.reserve(3072);
     const auto line = [&page](std::string_view text) {
         page += text;
         page += "\r\n";
@@ -166,13 +205,19 @@ std::string TodaysClientsWriter::render(const StationerySettings& s, PictureName
     line("<html>");
     line("<head>");
     line("<meta charset=\"utf-8\">");
+    // The designed colours are the look: clients that honour these keep them in dark mode.
+    line("<meta name=\"color-scheme\" content=\"light\">");
+    line("<meta name=\"supported-color-schemes\" content=\"light\">");
     if (s.Title != kTitlePlaceholder)
         line("<title>" + escapeHtmlText(s.Title) + "</title>");
     if (s.AuthorName != kAuthorPlaceholder)
         line("<meta name=\"author\" content=\"" + escapeHtmlAttribute(s.AuthorName) + "\">");
     line("<!-- Made for the mail clients of today: no script, background sound or status-bar "
          "ticker, which received mail never runs or plays. -->");
+    line("<style>");
+    line(":root { color-scheme: light; supported-color-schemes: light; }");
     page += scrollingStyle(s);
+    line("</style>");
     line("</head>");
 
     // The look, once as CSS and once as the attributes older engines read.
@@ -189,34 +234,40 @@ std::string TodaysClientsWriter::render(const StationerySettings& s, PictureName
             css += "background-image: url(" + cssString(image) + "); background-repeat: repeat; ";
         attributes += " background=\"" + escapeHtmlAttribute(image) + "\"";
     }
+    const std::string cellAttributes = attributes; // a cell has no text colour attribute
     if (s.TextColor) {
         const std::string hex = hexColor(*s.TextColor);
         css += "color: #" + hex + "; ";
         attributes += " text=\"#" + hex + "\"";
     }
     if (!s.FontName.empty())
-        css += "font-family: " + cssString(s.FontName) + "; ";
+        css += "font-family: " + fontFamilyList(s.FontName) + "; ";
     css += "font-size: " + StationeryWriter::formatFontSize(s.FontSize) + "pt; ";
     if (s.FontBold)
         css += "font-weight: bold; ";
     if (s.FontItalic)
         css += "font-style: italic; ";
-    if (const auto left = pixels(s.LeftMargin)) {
-        css += "margin-left: " + std::to_string(*left) + "px; ";
-        attributes += " leftmargin=\"" + std::to_string(*left) + "\"";
-    }
-    if (const auto top = pixels(s.TopMargin)) {
-        css += "margin-top: " + std::to_string(*top) + "px; ";
-        attributes += " topmargin=\"" + std::to_string(*top) + "\"";
-    }
-    css.pop_back(); // the last space
-    line("<body" + attributes + " style=\"" + escapeHtmlAttribute(css) + "\">");
+    std::string margins;
+    if (const auto left = pixels(s.LeftMargin))
+        margins += "padding-left: " + std::to_string(*left) + "px; ";
+    if (const auto top = pixels(s.TopMargin))
+        margins += "padding-top: " + std::to_string(*top) + "px; ";
+
+    // The body carries the look for the clients that keep it. A client that turns the
+    // body into a <div> and drops its attributes and style (as Gmail's does) keeps the
+    // table, whose one cell carries it again, the margins as its padding; typing starts
+    // inside that cell.
+    line("<body" + attributes + " style=\"" + escapeHtmlAttribute(css + "margin: 0;") + "\">");
+    line("<table role=\"presentation\" width=\"100%\" cellpadding=\"0\" cellspacing=\"0\" "
+         "border=\"0\"><tr>");
+    line("<td class=\"" + std::string(kDesignedAreaClass) + "\" valign=\"top\"" + cellAttributes +
+         " style=\"" + escapeHtmlAttribute(css + margins + "vertical-align: top;") + "\">");
 
     // Where typing starts, in the chosen font for engines that ignore CSS.
     if (!s.FontName.empty() || s.FontBold || s.FontItalic) {
         std::string font = "<font";
         if (!s.FontName.empty())
-            font += " face=\"" + escapeHtmlAttribute(s.FontName) + "\"";
+            font += " face=\"" + escapeHtmlAttribute(fontFaceList(s.FontName)) + "\"";
         font += " size=\"" + std::to_string(fontSizeNumber(s.FontSize)) + "\">";
         std::string open = font, close = "</font>";
         if (s.FontBold)
@@ -227,6 +278,8 @@ std::string TodaysClientsWriter::render(const StationerySettings& s, PictureName
     } else {
         line("<br>");
     }
+    line("</td>");
+    line("</tr></table>");
     line("</body>");
     line("</html>");
     return page;

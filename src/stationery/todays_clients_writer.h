@@ -10,9 +10,11 @@ namespace stationery {
 
 // The stationery in a form the HTML engines of today's mail clients show: UTF-8 HTML5
 // with no script, no background sound and no ticker. The look is written twice, as
-// inline CSS and as the old attributes that clients which ignore CSS still read; the
-// scrolling picture becomes a CSS animation of the body's background, which received
-// mail may play where it would never run a script.
+// inline CSS and as the old attributes that clients which ignore CSS still read, on the
+// body and again on a full-width table's cell, for clients that drop the body's. The
+// scrolling picture becomes a CSS animation of both backgrounds, which received mail
+// may play where it would never run a script, declared only for readers who have not
+// asked for reduced motion. The page asks to keep its light colours in dark mode.
 class TodaysClientsWriter {
 public:
     // Where the body's picture is named. A message template names it only in the old
@@ -40,5 +42,10 @@ std::string escapeHtmlAttribute(std::string_view utf8);
 // A CSS string in single quotes, quotes included; still to be escaped as an
 // attribute when it stands in one.
 std::string cssString(std::string_view utf8);
+// A font followed by the generic family (serif, sans-serif, monospace or cursive) that
+// stands in for it where the reader lacks it: for CSS ("'Georgia', serif") and for the
+// old <font face> ("Georgia, serif", to be escaped as an attribute).
+std::string fontFamilyList(std::string_view font);
+std::string fontFaceList(std::string_view font);
 
 } // namespace stationery

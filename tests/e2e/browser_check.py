@@ -12,6 +12,7 @@ import email.policy
 import fcntl
 import json
 import os
+import re
 import select
 import shutil
 import subprocess
@@ -91,17 +92,18 @@ class Browser:
                     return event
             self.events.append(self._read_message(deadline))
 
-    def open(self, url, reduced_motion=False):
-        """A new tab showing `url`; returns a Page."""
+    def open(self, url, reduced_motion=False, dark=False):
+        """A new tab showing `url`, to a reader who asks for reduced motion or a dark
+        colour scheme, or neither; returns a Page."""
         target = self.send("Target.createTarget", {"url": "about:blank"})["targetId"]
         session = self.send("Target.attachToTarget",
                             {"targetId": target, "flatten": True})["sessionId"]
         self.send("Page.enable", session=session)
         self.send("Debugger.enable", session=session)  # reports every script compiled
-        if reduced_motion:
-            self.send("Emulation.setEmulatedMedia",
-                      {"features": [{"name": "prefers-reduced-motion", "value": "reduce"}]},
-                      session)
+        features = [{"name": "prefers-reduced-motion",
+                     "value": "reduce" if reduced_motion else "no-preference"},
+                    {"name": "prefers-color-scheme", "value": "dark" if dark else "light"}]
+        self.send("Emulation.setEmulatedMedia", {"features": features}, session)
         self.send("Page.navigate", {"url": url}, session)
         self.wait_for("Page.loadEventFired", session)
         return Page(self, session, url)
@@ -129,10 +131,11 @@ class Page:
         text = self.evaluate("getComputedStyle(document.body).backgroundPosition")
         return [float(part.rstrip("px%")) for part in text.split()]
 
-    def picture_width(self):
-        """The body's background picture, loaded: its width, or -1 when it fails."""
+    def picture_width(self, element="document.body"):
+        """The element's background picture, loaded: its width, or -1 when it fails."""
         return self.evaluate("""new Promise(done => {
-            const css = getComputedStyle(document.body).backgroundImage;
+            const css = getComputedStyle(ELEMENT).backgroundImage;""".replace("ELEMENT", element)
+            + """
             const match = /^url\\("(.*)"\\)$/.exec(css);
             if (!match) return done(-2);
             const picture = new Image();
@@ -212,6 +215,33 @@ def main():
               "message: the hostile title stays text")
         check(page.evaluate("getComputedStyle(document.body).backgroundImage.startsWith('url(\"data:')"),
               "message: the font name's form feed injects no other background")
+
+        # As Gmail shows it: the body's attributes and style gone. The wrapper table's
+        # cell carries the picture and colours, and typing starts inside it.
+        stripped = os.path.join(work, "message", "stripped.htm")
+        open(stripped, "w", encoding="utf-8").write(re.sub(r"<body[^>]*>", "<body>", text))
+        cell = "document.querySelector('td.stationery-area')"
+        typing = "getComputedStyle(document.querySelector('br'))"
+        for reduced, dark in [(False, False), (True, False), (False, True)]:
+            reader = "reduced motion" if reduced else "dark scheme" if dark else "no preference"
+            said = "body stripped, " + reader + ": "
+            page = browser.open("file://" + stripped, reduced_motion=reduced, dark=dark)
+            check(page.evaluate("document.body.attributes.length") == 0,
+                  said + "the body has no attributes left")
+            check(page.picture_width(cell) == 300, said + "the picture is the cell's background")
+            check(page.evaluate(f"getComputedStyle({cell}).backgroundColor") ==
+                  "rgb(255, 255, 224)", said + "the background colour shows")
+            check(page.evaluate(typing + ".color") == "rgb(0, 0, 128)",
+                  said + "typed text takes the text colour")
+            check(page.evaluate(f"{cell}.contains(document.querySelector('br'))"),
+                  said + "typing starts inside the designed area")
+            check(page.evaluate(typing + ".fontFamily").endswith(", sans-serif"),
+                  said + "the font falls back on a generic family")
+            animations = page.evaluate("document.getAnimations().length")
+            check((animations == 0) if reduced else (animations > 0),
+                  said + f"{animations} animations")
+            check(page.evaluate("getComputedStyle(document.documentElement).colorScheme") ==
+                  "light", said + "the page keeps its light colour scheme")
 
         # The folder moved elsewhere still shows its picture.
         moved = os.path.join(work, "moved", "somewhere", "else")

@@ -11,7 +11,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QTableWidget>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -128,6 +130,16 @@ TEST_F(CheckTest, CheckWindowFollowsTheControlsAndClosesWithEscape) {
     control<QPushButton>("textColorButton")->click();
     ASSERT_EQ(rows().size(), 2);
     EXPECT_TRUE(rows()[0].startsWith(u"Text on the background colour: 1.2:1; aim for 4.5:1."_s));
+
+    // Under the findings, what today's mail clients do with the exports: every fact
+    // says where it is published and when it was read.
+    auto* facts = check->findChild<QTableWidget*>(u"clientFactsTable"_s);
+    ASSERT_NE(facts, nullptr);
+    EXPECT_GE(facts->rowCount(), 9);
+    const QRegularExpression sourceAndDate(uR"(^\S.* \(20\d\d-\d\d-\d\d\)$)"_s);
+    for (int row = 0; row < facts->rowCount(); ++row)
+        EXPECT_TRUE(sourceAndDate.match(facts->item(row, 3)->text()).hasMatch())
+            << facts->item(row, 0)->text().toStdString();
 
     QTest::keyClick(check, Qt::Key_Escape);
     EXPECT_FALSE(check->isVisible());

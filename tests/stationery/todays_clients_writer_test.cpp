@@ -30,6 +30,15 @@ StationerySettings chosenLook() {
     return s;
 }
 
+constexpr std::string_view kColorSchemes[] = {
+    "<meta name=\"color-scheme\" content=\"light\">",
+    "<meta name=\"supported-color-schemes\" content=\"light\">",
+};
+constexpr std::string_view kLightOnly =
+    ":root { color-scheme: light; supported-color-schemes: light; }";
+constexpr std::string_view kWrapperTable =
+    R"(<table role="presentation" width="100%" cellpadding="0" cellspacing="0" border="0"><tr>)";
+
 TEST(TodaysClientsWriter, UntouchedWindow) {
     EXPECT_EQ(
         TodaysClientsWriter::render(StationerySettings{}),
@@ -38,18 +47,33 @@ TEST(TodaysClientsWriter, UntouchedWindow) {
             "<html>",
             "<head>",
             "<meta charset=\"utf-8\">",
+            std::string(kColorSchemes[0]),
+            std::string(kColorSchemes[1]),
             std::string(kNote),
+            "<style>",
+            std::string(kLightOnly),
+            "</style>",
             "</head>",
-            R"(<body leftmargin="0" topmargin="0" style="font-size: 8pt; margin-left: 0px; margin-top: 0px;">)",
+            R"(<body style="font-size: 8pt; margin: 0;">)",
+            std::string(kWrapperTable),
+            R"(<td class="stationery-area" valign="top" style="font-size: 8pt; padding-left: 0px; padding-top: 0px; vertical-align: top;">)",
             "<br>",
+            "</td>",
+            "</tr></table>",
             "</body>",
             "</html>",
         }));
 }
 
+// The look stands on the body and again on the wrapper table's cell, which holds where
+// typing starts; the animation is declared only for readers who accept motion.
 TEST(TodaysClientsWriter, EveryChoiceScrollingUp) {
     StationerySettings s = chosenLook();
     s.Direction = ScrollDirection::Up;
+    const std::string look =
+        "background-color: #FFFFCC; background-image: url('sky (2).jpg'); background-repeat: "
+        "repeat; color: #000080; font-family: 'Arial', sans-serif; font-size: 10pt; "
+        "font-weight: bold; font-style: italic; ";
     EXPECT_EQ(
         TodaysClientsWriter::render(s),
         crLfJoined({
@@ -57,21 +81,61 @@ TEST(TodaysClientsWriter, EveryChoiceScrollingUp) {
             "<html>",
             "<head>",
             "<meta charset=\"utf-8\">",
+            std::string(kColorSchemes[0]),
+            std::string(kColorSchemes[1]),
             "<title>Ωmega &lt;1&gt; &amp; \"2\"</title>",
             "<meta name=\"author\" content=\"Zoë\">",
             std::string(kNote),
             "<style>",
+            std::string(kLightOnly),
+            "@media (prefers-reduced-motion: no-preference) {",
             "@keyframes stationery-scroll { from { background-position: 0 0; } to { "
             "background-position: 0 -80px; } }",
-            "body { animation: stationery-scroll 1.333s linear infinite; }",
-            "@media (prefers-reduced-motion: reduce) { body { animation: none; } }",
+            "body, .stationery-area { animation: stationery-scroll 1.333s linear infinite; }",
+            "}",
             "</style>",
             "</head>",
-            R"(<body bgcolor="#FFFFCC" background="sky (2).jpg" text="#000080" leftmargin="25" topmargin="15" style="background-color: #FFFFCC; background-image: url('sky (2).jpg'); background-repeat: repeat; color: #000080; font-family: 'Arial'; font-size: 10pt; font-weight: bold; font-style: italic; margin-left: 25px; margin-top: 15px;">)",
-            R"(<font face="Arial" size="2"><b><i><br></i></b></font>)",
+            R"(<body bgcolor="#FFFFCC" background="sky (2).jpg" text="#000080" style=")" + look +
+                R"(margin: 0;">)",
+            std::string(kWrapperTable),
+            R"(<td class="stationery-area" valign="top" bgcolor="#FFFFCC" background="sky (2).jpg" style=")" +
+                look + R"(padding-left: 25px; padding-top: 15px; vertical-align: top;">)",
+            R"(<font face="Arial, sans-serif" size="2"><b><i><br></i></b></font>)",
+            "</td>",
+            "</tr></table>",
             "</body>",
             "</html>",
         }));
+}
+
+// A reader without the font gets the generic family nearest to it.
+TEST(TodaysClientsWriter, EveryFontFallsBackOnAGenericFamily) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Courier New", "monospace"},
+        {"DejaVu Sans Mono", "monospace"},
+        {"Lucida Console", "monospace"},
+        {"Comic Sans MS", "cursive"},
+        {"Brush Script MT", "cursive"},
+        {"Times New Roman", "serif"},
+        {"Georgia", "serif"},
+        {"Noto Serif", "serif"},
+        {"Book Antiqua", "serif"},
+        {"Century Gothic", "sans-serif"},
+        {"Liberation Sans", "sans-serif"},
+        {"Arial", "sans-serif"},
+        {"Tahoma", "sans-serif"},
+    };
+    for (const auto& [font, family] : cases) {
+        StationerySettings s;
+        s.FontName = font;
+        const std::string page = TodaysClientsWriter::render(s);
+        EXPECT_NE(page.find("font-family: '" + std::string(font) + "', " + family + ";"),
+                  std::string::npos)
+            << font;
+        EXPECT_NE(page.find("face=\"" + std::string(font) + ", " + family + "\""),
+                  std::string::npos)
+            << font;
+    }
 }
 
 // One picture's length per cycle at 60 pixels a second, the way the picture moves.
@@ -99,13 +163,13 @@ TEST(TodaysClientsWriter, EachDirectionMovesOnePictureLengthPerCycle) {
     }
     // No direction, no picture, or no usable size: nothing moves.
     StationerySettings still = chosenLook();
-    EXPECT_EQ(TodaysClientsWriter::render(still).find("<style>"), std::string::npos);
+    EXPECT_EQ(TodaysClientsWriter::render(still).find("animation"), std::string::npos);
     still.Direction = ScrollDirection::Left;
     still.ImageWidth = "wide";
-    EXPECT_EQ(TodaysClientsWriter::render(still).find("<style>"), std::string::npos);
+    EXPECT_EQ(TodaysClientsWriter::render(still).find("animation"), std::string::npos);
     still.ImageWidth = "120";
     still.ImagePath = std::string(kNoImage);
-    EXPECT_EQ(TodaysClientsWriter::render(still).find("<style>"), std::string::npos);
+    EXPECT_EQ(TodaysClientsWriter::render(still).find("animation"), std::string::npos);
 }
 
 TEST(TodaysClientsWriter, NothingTypedCanBreakOutOfItsPlace) {
@@ -120,22 +184,22 @@ TEST(TodaysClientsWriter, NothingTypedCanBreakOutOfItsPlace) {
     const std::string page = TodaysClientsWriter::render(s);
     EXPECT_EQ(page.find("<script"), std::string::npos);
     EXPECT_EQ(page.find("<img"), std::string::npos);
-    EXPECT_EQ(page.find("</style>"), std::string::npos);
+    EXPECT_EQ(page.find("</style>"), page.rfind("</style>")); // only the page's own
     EXPECT_NE(page.find("<title>&lt;/title&gt;&lt;script&gt;alert(1)&lt;/script&gt;</title>"),
               std::string::npos);
     EXPECT_NE(page.find("content=\"&quot;&gt;&lt;script&gt;\""), std::string::npos);
     // Inside the style attribute: a CSS string whose quotes and backslashes are
     // escaped, and HTML escaping over that.
     EXPECT_NE(page.find("font-family: 'X\\'; } body { color: red; } &quot;&lt;/style&gt;&lt;b "
-                        "a=&quot;';"),
+                        "a=&quot;', sans-serif;"),
               std::string::npos);
     EXPECT_NE(page.find("url('a\\') ; } &quot;&gt;&lt;img src=x onerror=alert(1)&gt;\\\\.jpg')"),
               std::string::npos);
     // What is no colour or number is left out rather than written.
     EXPECT_EQ(page.find("bgcolor"), std::string::npos);
     EXPECT_EQ(page.find("text=\""), std::string::npos);
-    EXPECT_EQ(page.find("margin-left"), std::string::npos);
-    EXPECT_NE(page.find("margin-top: 2px"), std::string::npos);
+    EXPECT_EQ(page.find("padding-left"), std::string::npos);
+    EXPECT_NE(page.find("padding-top: 2px"), std::string::npos);
     // No control character stands raw inside a CSS string (a form feed once ended
     // one for Chromium): each is a hex escape.
     for (int c = 1; c < 0x20; ++c) {
