@@ -2,6 +2,7 @@
 // camera-sized picture, listing a huge folder. Run by hand:
 //   build/bench/gui_bench [--benchmark_filter=...]
 #include "bare_window.h"
+#include "doubles/recording_mail_client.h"
 #include "doubles/recording_message_box.h"
 #include "doubles/recording_url_opener.h"
 #include "doubles/scripted_dialogs.h"
@@ -196,8 +197,9 @@ struct BenchServices {
     platform::SystemVolumeList volumes;
     platform::SilentAudioDevice audio;
     platform::RecordingUrlOpener browser;
+    platform::RecordingMailClient mailClient;
     MainWindowServices forEditor() {
-        return {dialogs, messages, volumes, audio, browser, [] {
+        return {dialogs, messages, volumes, audio, browser, mailClient, [] {
                 }};
     }
 };

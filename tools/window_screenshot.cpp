@@ -9,6 +9,7 @@
 #include "platform/common_dialog.h"
 #include "platform/dir_list_box.h"
 #include "platform/file_list_box.h"
+#include "platform/mail_client.h"
 #include "platform/message_box.h"
 #include "platform/url_opener.h"
 #include "platform/volumes.h"
@@ -41,7 +42,8 @@ int main(int argc, char* argv[]) {
     platform::SystemVolumeList volumes;
     platform::SilentAudioDevice audio;
     platform::DesktopUrlOpener browser;
-    MainWindow window({dialogs, messages, volumes, audio, browser, [] {
+    platform::DesktopMailClient mailClient;
+    MainWindow window({dialogs, messages, volumes, audio, browser, mailClient, [] {
                        }});
     window.show();
 

@@ -3,6 +3,7 @@
 #include "editor/program_look.h"
 #include "platform/common_dialog.h"
 #include "platform/loaded_audio_device.h"
+#include "platform/mail_client.h"
 #include "platform/message_box.h"
 #include "platform/termination_signals.h"
 #include "platform/url_opener.h"
@@ -30,8 +31,9 @@ int main(int argc, char* argv[]) {
         QStringLiteral("stationery-audio"),
         {programFolder, programFolder + QStringLiteral("/../" STATIONERY_MODULE_DIR)});
     platform::DesktopUrlOpener browser;
+    platform::DesktopMailClient mailClient;
 
-    MainWindow window({dialogs, messages, volumes, audio, browser, [] {
+    MainWindow window({dialogs, messages, volumes, audio, browser, mailClient, [] {
                            QCoreApplication::exit(0);
                        }});
     // Ended from outside (logout, kill, Ctrl+C, the terminal closing): end as Exit does,

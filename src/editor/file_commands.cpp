@@ -4,12 +4,14 @@
 #include "editor/error_words.h"
 #include "editor/paths.h"
 #include "editor/stationery_document.h"
+#include "editor/stationery_name.h"
 #include "platform/common_dialog.h"
 #include "platform/export_guards.h"
 #include "platform/message_box.h"
 #include "stationery/file_names.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QPointer>
 #include <QWidget>
@@ -41,9 +43,13 @@ stationery::ExportForm formFor(const QString& fileName, int filterIndex) {
 
 // For the translation tools: the export forms' descriptions.
 [[maybe_unused]] const char* const kExportDescriptions[] = {
-    QT_TRANSLATE_NOOP("ExportForm", "Stationery"),
-    QT_TRANSLATE_NOOP("ExportForm", "Stationery for today's mail clients"),
-    QT_TRANSLATE_NOOP("ExportForm", "Message template"),
+    QT_TRANSLATE_NOOP(
+        "ExportForm",
+        "Message template, opens as a new message in Thunderbird, Outlook, Apple Mail"),
+    QT_TRANSLATE_NOOP("ExportForm",
+                      "Web page for today's mail clients, with its picture beside it"),
+    QT_TRANSLATE_NOOP("ExportForm",
+                      "Classic stationery with script, ticker and sound, for old mail clients"),
 };
 
 } // namespace
@@ -139,14 +145,45 @@ bool FileCommands::mayLeaveTheDocument() {
 void FileCommands::exportWithDialog() {
     platform::CommonDialog& dialog = services_.dialog;
     const QString saveFilter = dialog.Filter;
+    const QString usualPlace = dialog.InitDir;
     dialog.Filter = exportTypes();
     dialog.DialogTitle = tr("Export");
+    // A name to start from, in the folder of the last export, else the usual one.
+    const QString folder = lastExportFolder_.isEmpty() ? dialog.InitDir : lastExportFolder_;
+    dialog.InitDir =
+        QDir(folder).filePath(stationeryName(services_.document) + QStringLiteral(".eml"));
     const bool chosen = dialog.ShowSave();
     dialog.Filter = saveFilter;
+    dialog.InitDir = usualPlace;
     dialog.DialogTitle.clear();
     if (!chosen)
         return;
-    const auto form = formFor(dialog.FileName, dialog.FilterIndex);
+    const QString path = dialog.FileName;
+    const auto form = formFor(path, dialog.FilterIndex);
+    if (!exportTo(path, form))
+        return;
+    lastExportFolder_ = QFileInfo(path).absolutePath();
+    const QString where = QDir::toNativeSeparators(path);
+    switch (form) {
+    case stationery::ExportForm::Message:
+        services_.showStatus(tr("Exported to %1. Open it with your mail client for a new message "
+                                "on this stationery, or use File > New Message in Mail Client.")
+                                 .arg(where));
+        break;
+    case stationery::ExportForm::TodaysClients:
+        services_.showStatus(tr("Exported to %1 with its picture beside it. Choose it as "
+                                "stationery in your mail client, or open it in a browser.")
+                                 .arg(where));
+        break;
+    case stationery::ExportForm::Classic:
+        services_.showStatus(tr("Exported to %1 with its picture and sound beside it, for mail "
+                                "clients that still run stationery scripts.")
+                                 .arg(where));
+        break;
+    }
+}
+
+bool FileCommands::exportTo(const QString& path, stationery::ExportForm form) {
     // The title still names the stationery last saved or opened.
     const auto mayCarry = [this](const QStringList& files) {
         services_.setBusy(false);
@@ -160,8 +197,8 @@ void FileCommands::exportWithDialog() {
         services_.setBusy(true);
         return agreed;
     };
-    underHourglass(tr("Not Exported"),
-                   [&] { services_.document.exportTo(dialog.FileName, form, mayCarry); });
+    return underHourglass(tr("Not Exported"),
+                          [&] { services_.document.exportTo(path, form, mayCarry); });
 }
 
 void FileCommands::preview() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/opened_files.h"
+#include "stationery/export.h"
 
 #include <QObject>
 #include <QString>
@@ -32,6 +33,8 @@ public:
         std::function<void(bool busy)> setBusy;
         // Shows an opened document on the pages; says what it names but cannot use.
         std::function<OpenedFileProblems()> showOpened;
+        // Says in the window, without a box to close, how a command went.
+        std::function<void(const QString& text)> showStatus;
     };
     explicit FileCommands(Services services);
 
@@ -41,6 +44,9 @@ public:
     // Saves through the dialog; true once written.
     bool saveWithDialog();
     void exportWithDialog();
+    // Exports to `path`, asking first before a private file is carried, and says why
+    // when it cannot; true once written.
+    bool exportTo(const QString& path, stationery::ExportForm form);
     void preview();
     // Asks whether to save unsaved changes first; true when the work may go on.
     bool mayLeaveTheDocument();
@@ -52,4 +58,5 @@ private:
 
     Services services_;
     BrowserPreview* browserPreview_;
+    QString lastExportFolder_;
 };

@@ -6,6 +6,7 @@
 #include "editor/file_commands.h"
 #include "editor/image_page.h"
 #include "editor/margins_page.h"
+#include "editor/new_message.h"
 #include "editor/shortcuts_first.h"
 #include "editor/sound_page.h"
 #include "editor/stationery_document.h"
@@ -21,6 +22,8 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QStandardPaths>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -33,6 +36,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     setCentralWidget(client);
     buildMenus();
 
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
     tabs_ = new QTabWidget(client);
     tabs_->setObjectName(QStringLiteral("partTabs"));
     tabs_->setAccessibleName(tr("Stationery parts"));
@@ -50,7 +54,21 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
                                    problems += soundPage_->showOpened(*document_);
                                    tickWhatTheFileSets();
                                    return problems;
+                               },
+                               [this](const QString& text) {
+                                   showStatus(text);
                                }});
+    newMessage_ =
+        new NewMessageCommand({*document_, services_.mailClient, services_.messages, this,
+                               [this](const QString& path) {
+                                   return files_->exportTo(path, stationery::ExportForm::Message);
+                               },
+                               [this] { files_->exportWithDialog(); },
+                               [this](const QString& text) {
+                                   showStatus(text);
+                               }},
+                              QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+                                  QStringLiteral("/messages"));
     designs_ = new DesignPicker({*document_, services_.messages, this,
                                  [this](const QString& picture) {
                                      imagePage_->chooseFile(picture);
@@ -135,6 +153,10 @@ void MainWindow::connectDocument() {
     connect(document_, &StationeryDocument::pathChanged, this, &MainWindow::showPath);
 }
 
+void MainWindow::showStatus(const QString& text) {
+    statusBar()->showMessage(text);
+}
+
 void MainWindow::showPath(const QString& path) {
     setWindowTitle(path + QStringLiteral("[*]")); // "[*]": where the unsaved mark shows
 }
@@ -163,6 +185,11 @@ void MainWindow::buildMenus() {
         {QT_TR_NOOP("&Export..."), Qt::CTRL | Qt::Key_E, "exportAction",
          [this] {
              files_->exportWithDialog();
+         }},
+        {QT_TR_NOOP("New &Message in Mail Client"), Qt::CTRL | Qt::SHIFT | Qt::Key_M,
+         "newMessageAction",
+         [this] {
+             newMessage_->run();
          }},
         {QT_TR_NOOP("&Preview in Browser"), QKeyCombination(Qt::Key_F5), "previewAction",
          [this] {

@@ -11,6 +11,7 @@
 
 namespace platform {
 class AudioDevice;
+class MailClient;
 class MenuItem;
 class MessageBox;
 class UrlOpener;
@@ -24,6 +25,7 @@ class DesignPicker;
 class EditorPage;
 class FileCommands;
 class ImagePage;
+class NewMessageCommand;
 class SoundPage;
 class StationeryDocument;
 
@@ -35,6 +37,7 @@ struct MainWindowServices {
     const platform::VolumeList& volumes;
     platform::AudioDevice& audio;
     platform::UrlOpener& browser;
+    platform::MailClient& mailClient;
     // Ends the program at once, closing every window without further events.
     std::function<void()> endProgram;
 };
@@ -74,6 +77,7 @@ private:
     void connectDocument();
     void setBusy(bool busy);
     void showPath(const QString& path);
+    void showStatus(const QString& text);
     void tickWhatTheFileSets();
     void showAbout();
     void exit();
@@ -90,6 +94,7 @@ private:
     SoundPage* soundPage_ = nullptr;
     CheckPresenter* check_ = nullptr;
     FileCommands* files_ = nullptr;
+    NewMessageCommand* newMessage_ = nullptr;
     DesignPicker* designs_ = nullptr;
     QPointer<AboutWindow> about_;
 };

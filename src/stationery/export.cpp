@@ -196,17 +196,21 @@ StreamedContents whole(std::string bytes) {
 
 const std::vector<ExportFormat>& exportFormats() {
     static const std::vector<ExportFormat> formats = {
-        {ExportForm::Classic, "classic", "Stationery", "*.htm;*.html", true, false,
-         [](const StationerySettings& s) {
-             return whole(StationeryWriter::render(s));
-         }},
-        {ExportForm::TodaysClients, "todays", "Stationery for today's mail clients", "*.htm;*.html",
+        {ExportForm::Message, "message",
+         "Message template, opens as a new message in Thunderbird, Outlook, Apple Mail", "*.eml",
+         true, false, true, MessageWriter::streamed},
+        {ExportForm::TodaysClients, "todays",
+         "Web page for today's mail clients, with its picture beside it", "*.htm;*.html", false,
          false, false,
          [](const StationerySettings& s) {
              return whole(TodaysClientsWriter::render(s));
          }},
-        {ExportForm::Message, "message", "Message template", "*.eml", false, true,
-         MessageWriter::streamed},
+        {ExportForm::Classic, "classic",
+         "Classic stationery with script, ticker and sound, for old mail clients", "*.htm;*.html",
+         true, true, false,
+         [](const StationerySettings& s) {
+             return whole(StationeryWriter::render(s));
+         }},
     };
     return formats;
 }
@@ -240,6 +244,8 @@ std::optional<ExportForm> formForName(const fs::path& name) {
     if (extension.empty())
         return std::nullopt;
     for (const ExportFormat& format : exportFormats()) {
+        if (!format.claimsItsNames)
+            continue;
         std::string_view patterns = format.patterns;
         while (!patterns.empty()) {
             const std::size_t end = std::min(patterns.find(';'), patterns.size());

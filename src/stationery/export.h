@@ -31,20 +31,21 @@ struct ExportFormat {
     std::string_view name;        // as --form takes it
     std::string_view description; // the Export dialog's file type
     std::string_view patterns;    // "*.htm;*.html": the first gives a name typed without one
+    bool claimsItsNames;          // a name with one of its extensions asks for this form
     bool carriesSound;            // the sound is copied beside the page
     bool pictureInside;           // one file: the picture travels inside, nothing is copied
     // The file's bytes for a record whose picture and sound name what the page refers
     // to, made while they are written.
     StreamedContents (*contents)(const StationerySettings& settings);
 };
-// In the Export dialog's order; the first form a name's extension fits is the one a
-// name asks for.
+// In the Export dialog's order: the message template first, the form most people need.
 const std::vector<ExportFormat>& exportFormats();
 const ExportFormat& exportFormat(ExportForm form);
 std::optional<ExportForm> formNamed(std::string_view name);
 
 // The form a file name asks for by its extension, in any letter case: ".eml" a message
-// template, ".htm" or ".html" the classic page; nothing for other names.
+// template, ".htm" or ".html" the classic page (as the command line has always taken
+// them); nothing for other names.
 std::optional<ExportForm> formForName(const std::filesystem::path& name);
 
 // What an export may carry and what it must never write over. A stationery can come

@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStatusBar>
 
 using namespace Qt::StringLiterals;
 
@@ -151,7 +152,7 @@ TEST_F(OpenExportTest, AnExportedPageFindsItsFilesBesideItFromAnyFolder) {
 
     // Export copies the page's own picture, not the namesake.
     QDir(scratch.path()).mkpath(u"again"_s);
-    dialogs.answerSave(scratchPath(u"again/page.htm"_s));
+    dialogs.answerSave(scratchPath(u"again/page.htm"_s), 2);
     trigger("exportAction");
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(contents(scratchPath(u"again/sky.jpg"_s)), contents(picturePath));
@@ -226,12 +227,9 @@ TEST_F(OpenExportTest, ExportCopiesPictureAndSoundBesideThePage) {
     picture_files::write(out + u"/sky.jpg"_s, "another picture");
     QFile::copy(soundPath, out + u"/chime.wav"_s);
 
-    dialogs.answerSave(out + u"/page.htm"_s, 0);
+    dialogs.answerSave(out + u"/page.htm"_s, 2);
     trigger("exportAction");
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(dialogs.lastNameFilter(),
-              u"Stationery (*.htm *.html);;Stationery for today's mail clients (*.htm *.html);;"
-              u"Message template (*.eml)"_s);
     EXPECT_EQ(shownTitle(), title);
     EXPECT_EQ(QDir(out).entryList(QDir::Files, QDir::Name),
               (QStringList{u"chime.wav"_s, u"page.htm"_s, u"sky (2).jpg"_s, u"sky.jpg"_s}));
@@ -253,9 +251,10 @@ TEST_F(OpenExportTest, ExportCopiesPictureAndSoundBesideThePage) {
     EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), 5);
 }
 
-// The dialog's third type is the message template; a name ending in .eml is one
-// whatever type is chosen, and a page name never is.
-TEST_F(OpenExportTest, ExportWritesMessageTemplatesByTypeOrName) {
+// The dialog leads with the message template, under a name made from the stationery's;
+// a name ending in .eml is one whatever type is chosen, and a page name never is. The
+// window then says where the export went and what to do next, without a box to close.
+TEST_F(OpenExportTest, ExportLeadsWithTheMessageTemplateAndSaysWhatNext) {
     ASSERT_TRUE(form->openStationery(writeStationery(u"in.htm"_s, fullRecord())));
     QDir(scratch.path()).mkdir(u"out"_s);
     const struct {
@@ -263,20 +262,33 @@ TEST_F(OpenExportTest, ExportWritesMessageTemplatesByTypeOrName) {
         int type;
         const char* written;
         const char* startsWith;
+        const char* said;
     } cases[] = {
-        {"out/a", 2, "out/a.eml", "X-Unsent: 1\r\n"},
-        {"out/b.eml", 0, "out/b.eml", "X-Unsent: 1\r\n"},
-        {"out/c.htm", 2, "out/c.htm", "<!DOCTYPE html>"},
+        {"out/a", 0, "out/a.eml", "X-Unsent: 1\r\n", "Open it with your mail client"},
+        {"out/b.eml", 2, "out/b.eml", "X-Unsent: 1\r\n", "New Message in Mail Client"},
+        {"out/c.htm", 0, "out/c.htm", "<!DOCTYPE html>", "Choose it as stationery"},
+        {"out/d.htm", 2, "out/d.htm", "<HTML>", "picture and sound beside it"},
     };
     for (const auto& c : cases) {
         dialogs.answerSave(scratchPath(QString::fromLatin1(c.answer)), c.type);
         trigger("exportAction");
         EXPECT_TRUE(messages.shown.empty()) << c.answer;
-        EXPECT_TRUE(contents(scratchPath(QString::fromLatin1(c.written))).startsWith(c.startsWith))
-            << c.answer;
+        const QString written = scratchPath(QString::fromLatin1(c.written));
+        EXPECT_TRUE(contents(written).startsWith(c.startsWith)) << c.answer;
+        const QString said = control<QStatusBar>("statusBar")->currentMessage();
+        EXPECT_TRUE(said.contains(QDir::toNativeSeparators(written))) << said.toStdString();
+        EXPECT_TRUE(said.contains(QString::fromLatin1(c.said))) << said.toStdString();
     }
     EXPECT_EQ(dialogs.lastTitle(), u"Export"_s);
-    EXPECT_TRUE(dialogs.lastNameFilter().endsWith(u";;Message template (*.eml)"_s));
+    EXPECT_EQ(dialogs.lastNameFilter().split(u";;"_s),
+              (QStringList{u"Message template, opens as a new message in Thunderbird, Outlook, "
+                           u"Apple Mail (*.eml)"_s,
+                           u"Web page for today's mail clients, with its picture beside it "
+                           u"(*.htm *.html)"_s,
+                           u"Classic stationery with script, ticker and sound, for old mail "
+                           u"clients (*.htm *.html)"_s}));
+    // The suggested name: the opened file's, in the folder of the last export.
+    EXPECT_EQ(dialogs.lastInitialFolder(), scratchPath(u"out/in.eml"_s));
 }
 
 TEST_F(OpenExportTest, AFailedExportLeavesNothingNew) {
@@ -285,7 +297,7 @@ TEST_F(OpenExportTest, AFailedExportLeavesNothingNew) {
     ASSERT_TRUE(form->openStationery(writeStationery(u"in.htm"_s, s)));
     messages.shown.clear();
     QDir(scratch.path()).mkdir(u"out"_s);
-    dialogs.answerSave(scratchPath(u"out/page.htm"_s));
+    dialogs.answerSave(scratchPath(u"out/page.htm"_s), 2);
     trigger("exportAction");
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].title, u"Not Exported"_s);

@@ -3,6 +3,7 @@
 #include "busy_pointer.h"
 #include "doubles/fixed_volumes.h"
 #include "doubles/recording_audio_device.h"
+#include "doubles/recording_mail_client.h"
 #include "doubles/recording_message_box.h"
 #include "doubles/recording_url_opener.h"
 #include "doubles/scripted_dialogs.h"
@@ -32,7 +33,7 @@ protected:
 
     std::unique_ptr<MainWindow> makeForm() {
         return std::make_unique<MainWindow>(
-            MainWindowServices{dialogs, messages, volumes, audio, browser, [this] {
+            MainWindowServices{dialogs, messages, volumes, audio, browser, mailClient, [this] {
                                    ++programEnds;
                                }});
     }
@@ -76,6 +77,7 @@ protected:
     platform::FixedVolumeList volumes;
     platform::RecordingAudioDevice audio;
     platform::RecordingUrlOpener browser;
+    platform::RecordingMailClient mailClient;
     int programEnds = 0;
     QTemporaryDir scratch;
     std::unique_ptr<MainWindow> form;
