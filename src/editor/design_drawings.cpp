@@ -1,5 +1,7 @@
 #include "editor/design_drawings.h"
 
+#include "stationery/todays_clients_writer.h"
+
 #include <QLinearGradient>
 #include <QPainterPath>
 
@@ -41,23 +43,32 @@ template <typename Shape> void wrapped(QSize size, QPointF at, Shape&& shape) {
             shape(at + QPointF(dx * size.width(), dy * size.height()));
 }
 
+// A vertical gradient from `edge` to `middle` and back, so the tiles' top and bottom
+// rows meet in the same colour.
+QLinearGradient verticalBand(QSize size, QColor edge, QColor middle) {
+    QLinearGradient band(0, 0, 0, size.height());
+    band.setColorAt(0, edge);
+    band.setColorAt(0.5, middle);
+    band.setColorAt(1, edge);
+    return band;
+}
+
 } // namespace
 
 void linen(QPainter& p, QSize size) {
     p.fillRect(QRect(QPoint(), size), QColor(0xF3, 0xEC, 0xDC));
     p.setPen(QColor(0xE4, 0xDA, 0xC4));
     for (int x = 0; x < size.width(); x += 3)
-        p.drawLine(x, 0, x, size.height());
+        p.drawLine(QLineF(x + 0.5, 0, x + 0.5, size.height()));
     p.setPen(QColor(0xEA, 0xE1, 0xCD));
     for (int y = 0; y < size.height(); y += 3)
-        p.drawLine(0, y, size.width(), y);
+        p.drawLine(QLineF(0, y + 0.5, size.width(), y + 0.5));
     speckle(p, size, 300, QColor(0xDD, 0xD2, 0xBA), 7);
 }
 
 void blueSky(QPainter& p, QSize size) {
-    QLinearGradient sky(0, 0, 0, size.height());
-    sky.setColorAt(0, QColor(0xC9, 0xE2, 0xF8));
-    sky.setColorAt(1, QColor(0xE8, 0xF3, 0xFC));
+    const QLinearGradient sky =
+        verticalBand(size, QColor(0xC9, 0xE2, 0xF8), QColor(0xE8, 0xF3, 0xFC));
     p.fillRect(QRect(QPoint(), size), sky);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xFA, 0xFC, 0xFF));
@@ -75,32 +86,35 @@ void graphPaper(QPainter& p, QSize size) {
     p.fillRect(QRect(QPoint(), size), QColor(0xFB, 0xFD, 0xFF));
     for (int at = 0; at < std::max(size.width(), size.height()); at += 10) {
         p.setPen(at % 50 == 0 ? QColor(0xA9, 0xC8, 0xE8) : QColor(0xD4, 0xE4, 0xF4));
-        p.drawLine(at, 0, at, size.height());
-        p.drawLine(0, at, size.width(), at);
+        // On the pixels' centres: crisp, and whole at the tile's edges.
+        p.drawLine(QLineF(at + 0.5, 0, at + 0.5, size.height()));
+        p.drawLine(QLineF(0, at + 0.5, size.width(), at + 0.5));
     }
 }
 
 void ruledNotebook(QPainter& p, QSize size) {
     p.fillRect(QRect(QPoint(), size), QColor(0xFF, 0xFD, 0xF4));
     p.setPen(QPen(QColor(0xB5, 0xCD, 0xEB), 1));
-    for (int y = 23; y < size.height(); y += 24)
-        p.drawLine(0, y, size.width(), y);
+    // A rule under each line of text: the stationery's line height apart, the first at
+    // the foot of the first line below the top margin.
+    const int pitch = int(stationery::TodaysClientsWriter::lineHeightPixels(kRuledFontPoints));
+    for (int y = (kRuledTopMargin + pitch - 1) % pitch; y < size.height(); y += pitch)
+        p.drawLine(QLineF(0, y + 0.5, size.width(), y + 0.5));
     p.setPen(QPen(QColor(0xF0, 0xB0, 0xB0), 2));
     p.drawLine(48, 0, 48, size.height());
 }
 
 void starryNight(QPainter& p, QSize size) {
-    QLinearGradient sky(0, 0, 0, size.height());
-    sky.setColorAt(0, QColor(0x0B, 0x12, 0x2B));
-    sky.setColorAt(1, QColor(0x16, 0x1F, 0x40));
-    p.fillRect(QRect(QPoint(), size), sky);
+    p.fillRect(QRect(QPoint(), size),
+               verticalBand(size, QColor(0x0B, 0x12, 0x2B), QColor(0x16, 0x1F, 0x40)));
     Dice dice(3);
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 40; ++i) {
         const int glow = 90 + dice.roll(80);
         p.setBrush(QColor(glow, glow, glow + 20 > 255 ? 255 : glow + 20));
         const double radius = 0.6 + dice.roll(10) / 10.0;
-        p.drawEllipse(QPointF(dice.roll(size.width()), dice.roll(size.height())), radius, radius);
+        const QPointF at(dice.roll(size.width()), dice.roll(size.height()));
+        wrapped(size, at, [&](QPointF c) { p.drawEllipse(c, radius, radius); });
     }
 }
 
@@ -171,7 +185,10 @@ void oceanWaves(QPainter& p, QSize size) {
 
 void roseBorder(QPainter& p, QSize size) {
     p.fillRect(QRect(QPoint(), size), QColor(0xFF, 0xF8, 0xF8));
+    // The band runs on past the right edge, so a window wider than the picture shows
+    // the next tile's band whole rather than cut against white.
     p.fillRect(QRect(0, 0, 56, size.height()), QColor(0xF8, 0xDC, 0xE2));
+    p.fillRect(QRect(size.width() - 4, 0, 4, size.height()), QColor(0xF8, 0xDC, 0xE2));
     p.setPen(Qt::NoPen);
     for (int y = 12; y < size.height(); y += 40) {
         p.setBrush(QColor(0xF2, 0xC4, 0xCE));

@@ -7,6 +7,10 @@
 // repeat at the canvas's edges, since the picture is tiled behind the text.
 namespace design_drawings {
 
+// The ruled notebook's text size and top margin, which its rules are drawn to fit.
+inline constexpr float kRuledFontPoints = 11;
+inline constexpr int kRuledTopMargin = 6;
+
 void linen(QPainter& p, QSize size);
 void blueSky(QPainter& p, QSize size);
 void graphPaper(QPainter& p, QSize size);

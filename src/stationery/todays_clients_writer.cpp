@@ -194,6 +194,10 @@ std::optional<long> TodaysClientsWriter::pixels(std::string_view field) {
     return std::lround(value);
 }
 
+long TodaysClientsWriter::lineHeightPixels(float points) {
+    return std::lround(double(points) * 4.0 / 3.0 * 1.5);
+}
+
 std::string TodaysClientsWriter::render(const StationerySettings& s, PictureNamed named) {
     std::string page;
     page.reserve(3072);
@@ -243,6 +247,7 @@ std::string TodaysClientsWriter::render(const StationerySettings& s, PictureName
     if (!s.FontName.empty())
         css += "font-family: " + fontFamilyList(s.FontName) + "; ";
     css += "font-size: " + StationeryWriter::formatFontSize(s.FontSize) + "pt; ";
+    css += "line-height: " + std::to_string(lineHeightPixels(s.FontSize)) + "px; ";
     if (s.FontBold)
         css += "font-weight: bold; ";
     if (s.FontItalic)

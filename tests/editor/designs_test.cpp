@@ -4,8 +4,10 @@
 #include "picture_files.h"
 #include "platform/menu_item.h"
 #include "platform/picture_colours.h"
+#include "scoped_variable.h"
 #include "stationery/atomic_file.h"
 #include "stationery/check.h"
+#include "stationery/todays_clients_writer.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -55,18 +57,77 @@ TEST(Designs, DrawnAlikeEveryTimeSmallAndReadable) {
     EXPECT_EQ(names.size(), qsizetype(designs().size())) << "two designs share a name";
 }
 
+// How far apart two lines of pixels are: the mean difference of their channels.
+double lineDifference(const QImage& image, bool columns, int a, int b) {
+    const int length = columns ? image.height() : image.width();
+    double sum = 0;
+    for (int i = 0; i < length; ++i) {
+        const QRgb p = columns ? image.pixel(a, i) : image.pixel(i, a);
+        const QRgb q = columns ? image.pixel(b, i) : image.pixel(i, b);
+        sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+               std::abs(qBlue(p) - qBlue(q));
+    }
+    return sum / (3.0 * length);
+}
+
+// Tiled, every design's picture joins without a seam: where its last column meets its
+// first (and its last row its first), the pixels differ no more than neighbours inside
+// the picture mostly do, or than the pattern's own edges (a ruled line's) do elsewhere.
+TEST(Designs, PicturesTileWithoutASeam) {
+    for (const Design& design : designs()) {
+        const QImage image =
+            QImage::fromData(designPicture(design)).convertToFormat(QImage::Format_RGB32);
+        for (const bool columns : {true, false}) {
+            const int count = columns ? image.width() : image.height();
+            std::vector<double> inside;
+            for (int i = 0; i + 1 < count; ++i)
+                inside.push_back(lineDifference(image, columns, i, i + 1));
+            std::sort(inside.begin(), inside.end());
+            const double seam = lineDifference(image, columns, count - 1, 0);
+            const double usual = inside[inside.size() * 9 / 10];
+            const auto alike = std::count_if(inside.begin(), inside.end(),
+                                             [seam](double each) { return each >= seam - 4; });
+            EXPECT_TRUE(seam <= usual + 4 || alike >= 2)
+                << design.name << (columns ? ": left and right " : ": top and bottom ") << seam
+                << " against " << usual;
+        }
+    }
+}
+
+// The ruled notebook's rules are the stationery's written line height apart, one at the
+// foot of each line of text below the top margin.
+TEST(Designs, RulesSitUnderTheLinesOfText) {
+    const auto ruled = std::find_if(designs().begin(), designs().end(), [](const Design& d) {
+        return QByteArray(d.fileStem) == "ruled-notebook";
+    });
+    ASSERT_NE(ruled, designs().end());
+    stationery::StationerySettings s;
+    applyDesign(*ruled, s);
+    const long pitch = stationery::TodaysClientsWriter::lineHeightPixels(s.FontSize);
+    EXPECT_NE(stationery::TodaysClientsWriter::render(s).find(
+                  "line-height: " + std::to_string(pitch) + "px;"),
+              std::string::npos);
+    const QImage image = QImage::fromData(designPicture(*ruled));
+    std::vector<int> rules;
+    for (int y = 0; y < image.height(); ++y) // darker than the paper: a rule
+        if (qGray(image.pixel(image.width() / 2, y)) < qGray(qRgb(0xFF, 0xFD, 0xF4)) - 20)
+            rules.push_back(y);
+    ASSERT_GE(rules.size(), 2u);
+    const long top = std::stol(s.TopMargin);
+    EXPECT_EQ(rules.front(), (top + pitch - 1) % pitch);
+    for (std::size_t i = 1; i < rules.size(); ++i)
+        EXPECT_EQ(rules[i] - rules[i - 1], pitch) << rules[i];
+    EXPECT_EQ(image.height() % pitch, 0);
+}
+
 class DesignsWindowTest : public EditorTest {
 protected:
+    // The designs' folder is this test's own: tests run side by side.
     void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
         folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/designs"_s;
-        QDir(folder).removeRecursively();
         EditorTest::SetUp();
     }
-    void TearDown() override {
-        QDir(folder).removeRecursively();
-        QStandardPaths::setTestModeEnabled(false);
-    }
+    ScopedVariable data{"XDG_DATA_HOME", scratchPath(u"data"_s).toUtf8()};
     QListWidget* openDesigns() {
         form->show();
         QApplication::setActiveWindow(form.get());

@@ -5,6 +5,7 @@
 #include "editor_fixture.h"
 #include "picture_files.h"
 #include "platform/mail_client.h"
+#include "scoped_variable.h"
 #include "stationery/writer.h"
 
 #include <QFile>
@@ -17,26 +18,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Sets an environment variable for the test's length.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const QByteArray& value)
-        : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name)) {
-        qputenv(name, value);
-    }
-    ~ScopedVariable() {
-        if (had_)
-            qputenv(name_, old_);
-        else
-            qunsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    QByteArray old_;
-    bool had_;
-};
 
 class NewMessageTest : public EditorTest {
 protected:

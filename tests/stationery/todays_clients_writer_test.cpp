@@ -54,9 +54,9 @@ TEST(TodaysClientsWriter, UntouchedWindow) {
             std::string(kLightOnly),
             "</style>",
             "</head>",
-            R"(<body style="font-size: 8pt; margin: 0;">)",
+            R"(<body style="font-size: 8pt; line-height: 16px; margin: 0;">)",
             std::string(kWrapperTable),
-            R"(<td class="stationery-area" valign="top" style="font-size: 8pt; padding-left: 0px; padding-top: 0px; vertical-align: top;">)",
+            R"(<td class="stationery-area" valign="top" style="font-size: 8pt; line-height: 16px; padding-left: 0px; padding-top: 0px; vertical-align: top;">)",
             "<br>",
             "</td>",
             "</tr></table>",
@@ -73,7 +73,7 @@ TEST(TodaysClientsWriter, EveryChoiceScrollingUp) {
     const std::string look =
         "background-color: #FFFFCC; background-image: url('sky (2).jpg'); background-repeat: "
         "repeat; color: #000080; font-family: 'Arial', sans-serif; font-size: 10pt; "
-        "font-weight: bold; font-style: italic; ";
+        "line-height: 20px; font-weight: bold; font-style: italic; ";
     EXPECT_EQ(
         TodaysClientsWriter::render(s),
         crLfJoined({
