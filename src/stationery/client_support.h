@@ -35,10 +35,16 @@ inline constexpr ClientSupport kBackgroundSoundSupport{
 
 // What the page for today's clients and the message template do about each, per client.
 inline constexpr ClientSupport kClientFacts[] = {
-    {"The look on a table cell as well as on the body", "Gmail, on the web and in its apps",
-     "replaces the body by a <div> with only the attributes it supports; the table's cell "
-     "keeps the picture, colours, font and margins there",
+    {"The look on a wrapper around the text as well as on the body",
+     "Gmail, on the web and in its apps",
+     "replaces the body by a <div> with only the attributes it supports; the wrapper keeps "
+     "the text colour, font and left margin there, and on today's page the picture and "
+     "background colour",
      "caniemail.com, the <body> element, as the doiuse-email package quotes it", "2026-12-08"},
+    {"A message template opened in Thunderbird", "Thunderbird 153 ESR",
+     "opens it as a new message with the caret inside the wrapper; what it sends carries "
+     "the body's picture but drops the scrolling rule, so the picture stands still",
+     "tried with this program's template under Thunderbird 153.8 ESR", "2026-12-08"},
     {"The light colour scheme asked for (meta element)", "Thunderbird and Apple Mail on macOS",
      "other clients ignore the meta element", "html-email-guide.vercel.app, Dark mode",
      "2026-12-08"},

@@ -77,7 +77,7 @@ std::string seconds(double value) {
     return text;
 }
 
-// The class of the table cell that carries the look where a client drops the body's.
+// The class of the wrapper that carries the look where a client drops the body's.
 constexpr std::string_view kDesignedAreaClass = "stationery-area";
 
 // The animation, when the picture scrolls and its size along the way it moves is
@@ -224,49 +224,61 @@ std::string TodaysClientsWriter::render(const StationerySettings& s, PictureName
     line("</style>");
     line("</head>");
 
-    // The look, once as CSS and once as the attributes older engines read.
+    // The look, once as CSS and once as the attributes older engines read. The wrapper
+    // around the text carries it again, but for the background colour in a message
+    // template: there a client's editor leaves the picture's cid: name in CSS
+    // unresolved, and the colour would hide the body's picture behind the typed text.
     std::string css;
+    std::string areaCss;
     std::string attributes;
     const std::string_view image = effectiveImagePath(s);
+    const bool pictureInCss = named == PictureNamed::InCssAndAttribute;
     if (s.BackgroundColor) {
         const std::string hex = hexColor(*s.BackgroundColor);
         css += "background-color: #" + hex + "; ";
+        if (pictureInCss)
+            areaCss += "background-color: #" + hex + "; ";
         attributes += " bgcolor=\"#" + hex + "\"";
     }
     if (!image.empty()) {
-        if (named == PictureNamed::InCssAndAttribute)
-            css += "background-image: url(" + cssString(image) + "); background-repeat: repeat; ";
+        const std::string picture =
+            "background-image: url(" + cssString(image) + "); background-repeat: repeat; ";
+        if (pictureInCss)
+            css += picture;
+        areaCss += picture;
         attributes += " background=\"" + escapeHtmlAttribute(image) + "\"";
     }
-    const std::string cellAttributes = attributes; // a cell has no text colour attribute
+    std::string text;
     if (s.TextColor) {
         const std::string hex = hexColor(*s.TextColor);
-        css += "color: #" + hex + "; ";
+        text += "color: #" + hex + "; ";
         attributes += " text=\"#" + hex + "\"";
     }
     if (!s.FontName.empty())
-        css += "font-family: " + fontFamilyList(s.FontName) + "; ";
-    css += "font-size: " + StationeryWriter::formatFontSize(s.FontSize) + "pt; ";
-    css += "line-height: " + std::to_string(lineHeightPixels(s.FontSize)) + "px; ";
+        text += "font-family: " + fontFamilyList(s.FontName) + "; ";
+    text += "font-size: " + StationeryWriter::formatFontSize(s.FontSize) + "pt; ";
+    text += "line-height: " + std::to_string(lineHeightPixels(s.FontSize)) + "px; ";
     if (s.FontBold)
-        css += "font-weight: bold; ";
+        text += "font-weight: bold; ";
     if (s.FontItalic)
-        css += "font-style: italic; ";
-    std::string margins;
+        text += "font-style: italic; ";
+    css += text;
+    areaCss += text;
+    const long top = pixels(s.TopMargin).value_or(0);
     if (const auto left = pixels(s.LeftMargin))
-        margins += "padding-left: " + std::to_string(*left) + "px; ";
-    if (const auto top = pixels(s.TopMargin))
-        margins += "padding-top: " + std::to_string(*top) + "px; ";
+        areaCss += "padding-left: " + std::to_string(*left) + "px; ";
 
-    // The body carries the look for the clients that keep it. A client that turns the
-    // body into a <div> and drops its attributes and style (as Gmail's does) keeps the
-    // table, whose one cell carries it again, the margins as its padding; typing starts
-    // inside that cell.
-    line("<body" + attributes + " style=\"" + escapeHtmlAttribute(css + "margin: 0;") + "\">");
-    line("<table role=\"presentation\" width=\"100%\" cellpadding=\"0\" cellspacing=\"0\" "
-         "border=\"0\"><tr>");
-    line("<td class=\"" + std::string(kDesignedAreaClass) + "\" valign=\"top\"" + cellAttributes +
-         " style=\"" + escapeHtmlAttribute(css + margins + "vertical-align: top;") + "\">");
+    // The body carries the look for the clients that keep it, the top margin as its own.
+    // A client that turns the body into a <div> and drops its attributes and style (as
+    // Gmail's does) keeps the wrapper <div>, the left margin as its padding. Typing
+    // starts inside the wrapper: a mail client's editor puts the caret in the first
+    // block, where it would never go into a table; and a new line typed there copies the
+    // wrapper, so every line keeps the look and the line height.
+    line("<body" + attributes + " style=\"" +
+         escapeHtmlAttribute(css + "margin: " + std::to_string(top) + "px 0 0 0;") + "\">");
+    areaCss.pop_back();
+    line("<div class=\"" + std::string(kDesignedAreaClass) + "\" style=\"" +
+         escapeHtmlAttribute(areaCss) + "\">");
 
     // Where typing starts, in the chosen font for engines that ignore CSS.
     if (!s.FontName.empty() || s.FontBold || s.FontItalic) {
@@ -283,8 +295,7 @@ std::string TodaysClientsWriter::render(const StationerySettings& s, PictureName
     } else {
         line("<br>");
     }
-    line("</td>");
-    line("</tr></table>");
+    line("</div>");
     line("</body>");
     line("</html>");
     return page;

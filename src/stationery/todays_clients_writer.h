@@ -11,15 +11,16 @@ namespace stationery {
 // The stationery in a form the HTML engines of today's mail clients show: UTF-8 HTML5
 // with no script, no background sound and no ticker. The look is written twice, as
 // inline CSS and as the old attributes that clients which ignore CSS still read, on the
-// body and again on a full-width table's cell, for clients that drop the body's. The
+// body and again on a wrapper around the text, for clients that drop the body's. The
 // scrolling picture becomes a CSS animation of both backgrounds, which received mail
 // may play where it would never run a script, declared only for readers who have not
 // asked for reduced motion. The page asks to keep its light colours in dark mode.
 class TodaysClientsWriter {
 public:
-    // Where the body's picture is named. A message template names it only in the old
-    // attribute: a mail client's editor resolves the picture's "cid:" name there, but
-    // not inside CSS, where the unresolved name would hide the attribute's picture.
+    // Where the body's picture is named. A message template names it in the body's old
+    // attribute only: a mail client's editor resolves the picture's "cid:" name there,
+    // but not inside CSS, where the unresolved name would hide the attribute's picture.
+    // Its wrapper names it in CSS, where a reader's client that drops the body's finds it.
     enum class PictureNamed { InCssAndAttribute, InAttributeOnly };
 
     static std::string render(const StationerySettings& settings,

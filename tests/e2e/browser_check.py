@@ -216,32 +216,39 @@ def main():
         check(page.evaluate("getComputedStyle(document.body).backgroundImage.startsWith('url(\"data:')"),
               "message: the font name's form feed injects no other background")
 
-        # As Gmail shows it: the body's attributes and style gone. The wrapper table's
-        # cell carries the picture and colours, and typing starts inside it.
-        stripped = os.path.join(work, "message", "stripped.htm")
-        open(stripped, "w", encoding="utf-8").write(re.sub(r"<body[^>]*>", "<body>", text))
-        cell = "document.querySelector('td.stationery-area')"
-        typing = "getComputedStyle(document.querySelector('br'))"
-        for reduced, dark in [(False, False), (True, False), (False, True)]:
-            reader = "reduced motion" if reduced else "dark scheme" if dark else "no preference"
-            said = "body stripped, " + reader + ": "
-            page = browser.open("file://" + stripped, reduced_motion=reduced, dark=dark)
-            check(page.evaluate("document.body.attributes.length") == 0,
-                  said + "the body has no attributes left")
-            check(page.picture_width(cell) == 300, said + "the picture is the cell's background")
-            check(page.evaluate(f"getComputedStyle({cell}).backgroundColor") ==
-                  "rgb(255, 255, 224)", said + "the background colour shows")
-            check(page.evaluate(typing + ".color") == "rgb(0, 0, 128)",
-                  said + "typed text takes the text colour")
-            check(page.evaluate(f"{cell}.contains(document.querySelector('br'))"),
-                  said + "typing starts inside the designed area")
-            check(page.evaluate(typing + ".fontFamily").endswith(", sans-serif"),
-                  said + "the font falls back on a generic family")
-            animations = page.evaluate("document.getAnimations().length")
-            check((animations == 0) if reduced else (animations > 0),
-                  said + f"{animations} animations")
-            check(page.evaluate("getComputedStyle(document.documentElement).colorScheme") ==
-                  "light", said + "the page keeps its light colour scheme")
+        # As Gmail shows it: the body's attributes and style gone. The wrapper around the
+        # text carries the picture, the text colour, the font and the left margin (and
+        # on today's page the background colour too), and typing starts inside it.
+        today = open(os.path.join(work, "today-up", "page.htm"), encoding="utf-8").read()
+        for name, source, folder in [("message", text, "message"), ("today", today, "today-up")]:
+            stripped = os.path.join(work, folder, "stripped.htm")
+            open(stripped, "w", encoding="utf-8").write(re.sub(r"<body[^>]*>", "<body>", source))
+            area = "document.querySelector('div.stationery-area')"
+            typing = "getComputedStyle(document.querySelector('br'))"
+            for reduced, dark in [(False, False), (True, False), (False, True)]:
+                reader = ("reduced motion" if reduced else "dark scheme" if dark
+                          else "no preference")
+                said = f"{name}, body stripped, {reader}: "
+                page = browser.open("file://" + stripped, reduced_motion=reduced, dark=dark)
+                check(page.evaluate("document.body.attributes.length") == 0,
+                      said + "the body has no attributes left")
+                check(page.picture_width(area) == 300, said + "the picture is the wrapper's")
+                if name == "today":
+                    check(page.evaluate(f"getComputedStyle({area}).backgroundColor") ==
+                          "rgb(255, 255, 224)", said + "the background colour shows")
+                check(page.evaluate(typing + ".color") == "rgb(0, 0, 128)",
+                      said + "typed text takes the text colour")
+                check(page.evaluate(f"{area}.contains(document.querySelector('br'))"),
+                      said + "typing starts inside the designed area")
+                check(page.evaluate(f"getComputedStyle({area}).paddingLeft") == "25px",
+                      said + "the left margin stays")
+                check(page.evaluate(typing + ".fontFamily").endswith(", sans-serif"),
+                      said + "the font falls back on a generic family")
+                animations = page.evaluate("document.getAnimations().length")
+                check((animations == 0) if reduced else (animations > 0),
+                      said + f"{animations} animations")
+                check(page.evaluate("getComputedStyle(document.documentElement).colorScheme") ==
+                      "light", said + "the page keeps its light colour scheme")
 
         # The folder moved elsewhere still shows its picture.
         moved = os.path.join(work, "moved", "somewhere", "else")

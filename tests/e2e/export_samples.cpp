@@ -23,6 +23,8 @@ int main(int argc, char* argv[]) {
     s.ImageHeight = "200";
     s.TextColor = stationery::Rgb{0, 0, 128};
     s.FontName = "DejaVu Sans";
+    s.LeftMargin = "25";
+    s.BackgroundColor = stationery::Rgb{255, 255, 224};
     const struct {
         const char* folder;
         stationery::ScrollDirection direction;
@@ -48,7 +50,6 @@ int main(int argc, char* argv[]) {
     // Message templates: one with a picture and texts that try to break out of their
     // places, one with no picture at all.
     s.Direction = stationery::ScrollDirection::Up;
-    s.BackgroundColor = stationery::Rgb{255, 255, 224};
     s.Title = "</title><script>alert(1)</script> Caf\u00E9";
     s.AuthorName = "\"><img src=x onerror=alert(1)>";
     s.FontName = "Sans\f; background: url(http://127.0.0.1:9/pixel.gif)";

@@ -85,9 +85,15 @@ def main():
                 for value in a.values() if value and "cid:" in value]
         check(cids != [] and all(f"cid:{content_id}" in v for v in cids),
               "message: every cid: reference names the picture's part")
-        # A client's editor resolves the part's name in the attribute only; in CSS the
-        # unresolved name would hide the picture.
-        check("url('cid:" not in text, "message: the CSS names no picture")
+        # A client's editor resolves the part's name in the body's attribute only: the
+        # body's CSS names no picture, which unresolved would hide it. The wrapper's CSS
+        # does, for readers whose client drops the body's look, with no colour over it.
+        body_style = elements.attributes["body"][0]["style"]
+        area_style = [a for a in elements.attributes["div"]
+                      if a.get("class") == "stationery-area"][0]["style"]
+        check("cid:" not in body_style, "message: the body's CSS names no picture")
+        check(f"url('cid:{content_id}')" in area_style and "background-color" not in area_style,
+              "message: the wrapper's CSS names the picture, with no colour over it")
         body = elements.attributes["body"][0]
         check(body.get("background") == f"cid:{content_id}", "message: <body background> is the part")
         check(body.get("text") == "#000080", "message: the body carries its text colour")

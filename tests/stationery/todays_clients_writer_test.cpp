@@ -36,8 +36,6 @@ constexpr std::string_view kColorSchemes[] = {
 };
 constexpr std::string_view kLightOnly =
     ":root { color-scheme: light; supported-color-schemes: light; }";
-constexpr std::string_view kWrapperTable =
-    R"(<table role="presentation" width="100%" cellpadding="0" cellspacing="0" border="0"><tr>)";
 
 TEST(TodaysClientsWriter, UntouchedWindow) {
     EXPECT_EQ(
@@ -54,19 +52,17 @@ TEST(TodaysClientsWriter, UntouchedWindow) {
             std::string(kLightOnly),
             "</style>",
             "</head>",
-            R"(<body style="font-size: 8pt; line-height: 16px; margin: 0;">)",
-            std::string(kWrapperTable),
-            R"(<td class="stationery-area" valign="top" style="font-size: 8pt; line-height: 16px; padding-left: 0px; padding-top: 0px; vertical-align: top;">)",
+            R"(<body style="font-size: 8pt; line-height: 16px; margin: 0px 0 0 0;">)",
+            R"(<div class="stationery-area" style="font-size: 8pt; line-height: 16px; padding-left: 0px;">)",
             "<br>",
-            "</td>",
-            "</tr></table>",
+            "</div>",
             "</body>",
             "</html>",
         }));
 }
 
-// The look stands on the body and again on the wrapper table's cell, which holds where
-// typing starts; the animation is declared only for readers who accept motion.
+// The look stands on the body and again on the wrapper around the text, which holds
+// where typing starts; the animation is declared only for readers who accept motion.
 TEST(TodaysClientsWriter, EveryChoiceScrollingUp) {
     StationerySettings s = chosenLook();
     s.Direction = ScrollDirection::Up;
@@ -74,38 +70,45 @@ TEST(TodaysClientsWriter, EveryChoiceScrollingUp) {
         "background-color: #FFFFCC; background-image: url('sky (2).jpg'); background-repeat: "
         "repeat; color: #000080; font-family: 'Arial', sans-serif; font-size: 10pt; "
         "line-height: 20px; font-weight: bold; font-style: italic; ";
-    EXPECT_EQ(
-        TodaysClientsWriter::render(s),
-        crLfJoined({
-            "<!DOCTYPE html>",
-            "<html>",
-            "<head>",
-            "<meta charset=\"utf-8\">",
-            std::string(kColorSchemes[0]),
-            std::string(kColorSchemes[1]),
-            "<title>Ωmega &lt;1&gt; &amp; \"2\"</title>",
-            "<meta name=\"author\" content=\"Zoë\">",
-            std::string(kNote),
-            "<style>",
-            std::string(kLightOnly),
-            "@media (prefers-reduced-motion: no-preference) {",
-            "@keyframes stationery-scroll { from { background-position: 0 0; } to { "
-            "background-position: 0 -80px; } }",
-            "body, .stationery-area { animation: stationery-scroll 1.333s linear infinite; }",
-            "}",
-            "</style>",
-            "</head>",
-            R"(<body bgcolor="#FFFFCC" background="sky (2).jpg" text="#000080" style=")" + look +
-                R"(margin: 0;">)",
-            std::string(kWrapperTable),
-            R"(<td class="stationery-area" valign="top" bgcolor="#FFFFCC" background="sky (2).jpg" style=")" +
-                look + R"(padding-left: 25px; padding-top: 15px; vertical-align: top;">)",
-            R"(<font face="Arial, sans-serif" size="2"><b><i><br></i></b></font>)",
-            "</td>",
-            "</tr></table>",
-            "</body>",
-            "</html>",
-        }));
+    EXPECT_EQ(TodaysClientsWriter::render(s),
+              crLfJoined({
+                  "<!DOCTYPE html>",
+                  "<html>",
+                  "<head>",
+                  "<meta charset=\"utf-8\">",
+                  std::string(kColorSchemes[0]),
+                  std::string(kColorSchemes[1]),
+                  "<title>Ωmega &lt;1&gt; &amp; \"2\"</title>",
+                  "<meta name=\"author\" content=\"Zoë\">",
+                  std::string(kNote),
+                  "<style>",
+                  std::string(kLightOnly),
+                  "@media (prefers-reduced-motion: no-preference) {",
+                  "@keyframes stationery-scroll { from { background-position: 0 0; } to { "
+                  "background-position: 0 -80px; } }",
+                  "body, .stationery-area { animation: stationery-scroll 1.333s linear infinite; }",
+                  "}",
+                  "</style>",
+                  "</head>",
+                  R"(<body bgcolor="#FFFFCC" background="sky (2).jpg" text="#000080" style=")" +
+                      look + R"(margin: 15px 0 0 0;">)",
+                  R"(<div class="stationery-area" style=")" + look + R"(padding-left: 25px;">)",
+                  R"(<font face="Arial, sans-serif" size="2"><b><i><br></i></b></font>)",
+                  "</div>",
+                  "</body>",
+                  "</html>",
+              }));
+    // A message template names the picture in the body's attribute alone, and leaves the
+    // background colour off the wrapper, where it would hide the body's picture in a
+    // client's editor.
+    const std::string message =
+        TodaysClientsWriter::render(s, TodaysClientsWriter::PictureNamed::InAttributeOnly);
+    EXPECT_NE(
+        message.find(
+            R"(<div class="stationery-area" style="background-image: url('sky (2).jpg'); background-repeat: repeat; color: #000080;)"),
+        std::string::npos);
+    EXPECT_EQ(message.find("style=\"background-color: #FFFFCC; background-image"),
+              std::string::npos);
 }
 
 // A reader without the font gets the generic family nearest to it.
@@ -199,7 +202,7 @@ TEST(TodaysClientsWriter, NothingTypedCanBreakOutOfItsPlace) {
     EXPECT_EQ(page.find("bgcolor"), std::string::npos);
     EXPECT_EQ(page.find("text=\""), std::string::npos);
     EXPECT_EQ(page.find("padding-left"), std::string::npos);
-    EXPECT_NE(page.find("padding-top: 2px"), std::string::npos);
+    EXPECT_NE(page.find("margin: 2px 0 0 0"), std::string::npos);
     // No control character stands raw inside a CSS string (a form feed once ended
     // one for Chromium): each is a hex escape.
     for (int c = 1; c < 0x20; ++c) {
