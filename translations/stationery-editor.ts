@@ -45,32 +45,67 @@
 <context>
     <name>CheckWindow</name>
     <message>
-        <location filename="../src/windows/check_window.cpp" line="8"/>
-        <source>Check</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/windows/check_window.cpp" line="14"/>
-        <source>What recipients will meet</source>
+        <location filename="../src/windows/check_window.cpp" line="24"/>
+        <source>What</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/windows/check_window.cpp" line="24"/>
-        <source>Nothing to worry about</source>
+        <source>Shown by</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/check_window.cpp" line="29"/>
-        <source>Note</source>
+        <location filename="../src/windows/check_window.cpp" line="25"/>
+        <source>Elsewhere</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/check_window.cpp" line="31"/>
-        <source>Problem</source>
+        <location filename="../src/windows/check_window.cpp" line="26"/>
+        <source>Source (read on)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/windows/check_window.cpp" line="33"/>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/windows/check_window.cpp" line="47"/>
+        <source>What today&apos;s mail clients do with the exports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/windows/check_window.cpp" line="54"/>
+        <source>Check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/windows/check_window.cpp" line="60"/>
+        <source>What recipients will meet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/windows/check_window.cpp" line="63"/>
+        <source>What today&apos;s mail clients do with the exports:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/windows/check_window.cpp" line="75"/>
+        <source>Nothing to worry about</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/windows/check_window.cpp" line="80"/>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/windows/check_window.cpp" line="82"/>
+        <source>Problem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/windows/check_window.cpp" line="84"/>
         <source>Advice</source>
         <translation type="unfinished"></translation>
     </message>
@@ -161,52 +196,52 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="29"/>
+        <location filename="../src/editor/designs.cpp" line="30"/>
         <source>Starry Night</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="31"/>
+        <location filename="../src/editor/designs.cpp" line="32"/>
         <source>Autumn Leaves</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="33"/>
+        <location filename="../src/editor/designs.cpp" line="34"/>
         <source>Winter Snow</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="35"/>
+        <location filename="../src/editor/designs.cpp" line="36"/>
         <source>Spring Dots</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="37"/>
+        <location filename="../src/editor/designs.cpp" line="38"/>
         <source>Parchment</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="39"/>
+        <location filename="../src/editor/designs.cpp" line="40"/>
         <source>Ocean Waves</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="41"/>
+        <location filename="../src/editor/designs.cpp" line="42"/>
         <source>Rose Border</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="43"/>
+        <location filename="../src/editor/designs.cpp" line="44"/>
         <source>Chalkboard</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="45"/>
+        <location filename="../src/editor/designs.cpp" line="46"/>
         <source>Candy Stripes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="108"/>
+        <location filename="../src/editor/designs.cpp" line="109"/>
         <source>Dear friend, greetings from here.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -239,7 +274,7 @@
     </message>
     <message>
         <location filename="../src/editor/error_words.cpp" line="43"/>
-        <location filename="../src/editor/error_words.cpp" line="110"/>
+        <location filename="../src/editor/error_words.cpp" line="106"/>
         <source>it is a folder</source>
         <translation type="unfinished"></translation>
     </message>
@@ -315,16 +350,11 @@
     </message>
     <message>
         <location filename="../src/editor/error_words.cpp" line="104"/>
-        <source>the picture &quot;%1&quot; is %2, too large for a message: most mail servers refuse messages over 25 MB</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/error_words.cpp" line="108"/>
         <source>that is the stationery being exported, which would be written over</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="112"/>
+        <location filename="../src/editor/error_words.cpp" line="108"/>
         <source>the folder &quot;%1&quot; does not exist</source>
         <translation type="unfinished"></translation>
     </message>
@@ -344,7 +374,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="114"/>
+        <location filename="../src/editor/error_words.cpp" line="110"/>
         <source>the picture &quot;%1&quot; could not be read: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -352,30 +382,30 @@
 <context>
     <name>ExportForm</name>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="44"/>
-        <source>Stationery</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/file_commands.cpp" line="45"/>
-        <source>Stationery for today&apos;s mail clients</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <location filename="../src/editor/file_commands.cpp" line="46"/>
-        <source>Message template</source>
+        <source>Message template, opens as a new message in Thunderbird, Outlook, Apple Mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="49"/>
+        <source>Web page for today&apos;s mail clients, with its picture beside it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="51"/>
+        <source>Classic stationery with script, ticker and sound, for old mail clients</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>FileCommands</name>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="62"/>
+        <location filename="../src/editor/file_commands.cpp" line="68"/>
         <source>Not Opened</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="81"/>
+        <location filename="../src/editor/file_commands.cpp" line="87"/>
         <source>&quot;%1&quot; names files in hidden or system folders, where private files are kept:
 %2
 
@@ -383,75 +413,90 @@ Export asks before it copies any of them.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="84"/>
+        <location filename="../src/editor/file_commands.cpp" line="90"/>
         <source>Private Files Named</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="88"/>
+        <location filename="../src/editor/file_commands.cpp" line="94"/>
         <source>&quot;%1&quot; is open, but not everything it names can be used.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="91"/>
+        <location filename="../src/editor/file_commands.cpp" line="97"/>
         <source>These files can&apos;t be found:
 %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="93"/>
+        <location filename="../src/editor/file_commands.cpp" line="99"/>
         <source>This file is there but cannot be read as a picture:
 %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="95"/>
+        <location filename="../src/editor/file_commands.cpp" line="101"/>
         <source>The paths are kept, so saving writes them as they were.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="97"/>
+        <location filename="../src/editor/file_commands.cpp" line="103"/>
         <source>These are in hidden or system folders, where private files are kept; Export asks before it copies them:
 %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="101"/>
+        <location filename="../src/editor/file_commands.cpp" line="107"/>
         <source>Picture Not Shown</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="102"/>
+        <location filename="../src/editor/file_commands.cpp" line="108"/>
         <source>Files Missing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="113"/>
+        <location filename="../src/editor/file_commands.cpp" line="124"/>
         <source>Not Saved</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="120"/>
+        <location filename="../src/editor/file_commands.cpp" line="131"/>
         <source>the new stationery</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="122"/>
+        <location filename="../src/editor/file_commands.cpp" line="133"/>
         <source>Save changes to %1?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="123"/>
+        <location filename="../src/editor/file_commands.cpp" line="134"/>
         <source>Unsaved Changes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="138"/>
+        <location filename="../src/editor/file_commands.cpp" line="150"/>
         <source>Export</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="150"/>
+        <location filename="../src/editor/file_commands.cpp" line="169"/>
+        <source>Exported to %1. Open it with your mail client for a new message on this stationery, or use File &gt; New Message in Mail Client.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="174"/>
+        <source>Exported to %1 with its picture beside it. Choose it as stationery in your mail client, or open it in a browser.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="179"/>
+        <source>Exported to %1 with its picture and sound beside it, for mail clients that still run stationery scripts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="192"/>
         <source>The stationery names a file in a hidden or system folder, where private files are kept:
 %1
 
@@ -459,32 +504,32 @@ The export would copy it where others can read it. Copy it anyway?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="154"/>
+        <location filename="../src/editor/file_commands.cpp" line="196"/>
         <source>Private File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="158"/>
+        <location filename="../src/editor/file_commands.cpp" line="200"/>
         <source>Not Exported</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="171"/>
+        <location filename="../src/editor/file_commands.cpp" line="213"/>
         <source>No web browser could be started to show the preview (%1). Nothing was saved; File &gt; Save writes the stationery as usual.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="174"/>
+        <location filename="../src/editor/file_commands.cpp" line="216"/>
         <source>The preview could not be written: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="175"/>
+        <location filename="../src/editor/file_commands.cpp" line="217"/>
         <source>No Browser</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="175"/>
+        <location filename="../src/editor/file_commands.cpp" line="217"/>
         <source>No Preview</source>
         <translation type="unfinished"></translation>
     </message>
@@ -541,87 +586,92 @@ The export would copy it where others can read it. Copy it anyway?</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="29"/>
+        <location filename="../src/editor/main_window.cpp" line="33"/>
         <source>Varek&apos;s Outlook Express Stationery Creator</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="37"/>
+        <location filename="../src/editor/main_window.cpp" line="42"/>
         <source>Stationery parts</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="79"/>
+        <location filename="../src/editor/main_window.cpp" line="98"/>
         <source>Image</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="83"/>
+        <location filename="../src/editor/main_window.cpp" line="102"/>
         <source>Sound</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="87"/>
+        <location filename="../src/editor/main_window.cpp" line="106"/>
         <source>Ticker</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="91"/>
+        <location filename="../src/editor/main_window.cpp" line="110"/>
         <source>Color-Font</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="95"/>
+        <location filename="../src/editor/main_window.cpp" line="114"/>
         <source>Margins</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="141"/>
+        <location filename="../src/editor/main_window.cpp" line="165"/>
         <source>File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="149"/>
+        <location filename="../src/editor/main_window.cpp" line="173"/>
         <source>New from &amp;Design...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="153"/>
+        <location filename="../src/editor/main_window.cpp" line="177"/>
         <source>&amp;Open...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="157"/>
+        <location filename="../src/editor/main_window.cpp" line="181"/>
         <source>&amp;Save</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="161"/>
+        <location filename="../src/editor/main_window.cpp" line="185"/>
         <source>&amp;Export...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="165"/>
+        <location filename="../src/editor/main_window.cpp" line="189"/>
+        <source>New &amp;Message in Mail Client</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="194"/>
         <source>&amp;Preview in Browser</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="169"/>
+        <location filename="../src/editor/main_window.cpp" line="198"/>
         <source>&amp;Check...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="173"/>
+        <location filename="../src/editor/main_window.cpp" line="202"/>
         <source>E&amp;xit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="185"/>
+        <location filename="../src/editor/main_window.cpp" line="217"/>
         <source>Items</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="186"/>
+        <location filename="../src/editor/main_window.cpp" line="218"/>
         <source>&amp;About</source>
         <translation type="unfinished"></translation>
     </message>
@@ -629,98 +679,133 @@ The export would copy it where others can read it. Copy it anyway?</source>
 <context>
     <name>MarginsPage</name>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="37"/>
+        <location filename="../src/editor/margins_page.cpp" line="38"/>
         <source>Image Width</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="37"/>
+        <location filename="../src/editor/margins_page.cpp" line="38"/>
         <source>Image width in pixels</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="39"/>
+        <location filename="../src/editor/margins_page.cpp" line="40"/>
         <source>Image Height</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="39"/>
+        <location filename="../src/editor/margins_page.cpp" line="40"/>
         <source>Image height in pixels</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="41"/>
+        <location filename="../src/editor/margins_page.cpp" line="42"/>
         <source>Text Top Margin</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="41"/>
+        <location filename="../src/editor/margins_page.cpp" line="42"/>
         <source>Text top margin in pixels</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="43"/>
+        <location filename="../src/editor/margins_page.cpp" line="44"/>
         <source>Text Left Margin</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="44"/>
+        <location filename="../src/editor/margins_page.cpp" line="45"/>
         <source>Text left margin in pixels</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="65"/>
+        <location filename="../src/editor/margins_page.cpp" line="66"/>
         <source>Scroll direction</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="79"/>
+        <location filename="../src/editor/margins_page.cpp" line="80"/>
         <source>Up</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="79"/>
+        <location filename="../src/editor/margins_page.cpp" line="80"/>
         <source>Scroll up</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="81"/>
+        <location filename="../src/editor/margins_page.cpp" line="82"/>
         <source>Left</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="81"/>
+        <location filename="../src/editor/margins_page.cpp" line="82"/>
         <source>Scroll left</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="83"/>
+        <location filename="../src/editor/margins_page.cpp" line="84"/>
         <source>Down</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="83"/>
+        <location filename="../src/editor/margins_page.cpp" line="84"/>
         <source>Scroll down</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="85"/>
+        <location filename="../src/editor/margins_page.cpp" line="86"/>
         <source>Right</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="85"/>
+        <location filename="../src/editor/margins_page.cpp" line="86"/>
         <source>Scroll right</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="87"/>
+        <location filename="../src/editor/margins_page.cpp" line="88"/>
         <source>No Scroll</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="87"/>
+        <location filename="../src/editor/margins_page.cpp" line="88"/>
         <source>No scroll</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NewMessageCommand</name>
+    <message>
+        <location filename="../src/editor/new_message.cpp" line="36"/>
+        <source>The message could not be written: the folder %1 could not be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/new_message.cpp" line="37"/>
+        <source>No New Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/new_message.cpp" line="44"/>
+        <source>Starting the mail client…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/new_message.cpp" line="51"/>
+        <source>The stationery is open as a new message in %1: address it and send it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/new_message.cpp" line="62"/>
+        <source>No mail client opened the message: %1.
+
+Save the message template somewhere else, to open it from your mail client or attach it yourself?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/new_message.cpp" line="65"/>
+        <source>No Mail Client</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -822,6 +907,14 @@ The export would copy it where others can read it. Copy it anyway?</source>
     </message>
 </context>
 <context>
+    <name>StationeryName</name>
+    <message>
+        <location filename="../src/editor/stationery_name.cpp" line="21"/>
+        <source>Stationery</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TickerPage</name>
     <message>
         <location filename="../src/editor/ticker_page.cpp" line="20"/>
@@ -856,6 +949,57 @@ The export would copy it where others can read it. Copy it anyway?</source>
     <message>
         <location filename="../src/editor/ticker_page.cpp" line="27"/>
         <source>Ticker #%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <location filename="../src/platform/mail_client.cpp" line="55"/>
+        <source>%1 could not be started (%2): %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/mail_client.cpp" line="68"/>
+        <source>it ended with status %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/mail_client.cpp" line="69"/>
+        <source>it crashed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/mail_client.cpp" line="70"/>
+        <source>%1 did not open the message: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>platform::DesktopMailClient</name>
+    <message>
+        <location filename="../src/platform/mail_client.cpp" line="89"/>
+        <source>%1&apos;s desktop file (%2) has no command line that can be used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/mail_client.cpp" line="95"/>
+        <source>no application is set to open e-mail messages (message/rfc822) on this desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/mail_client.cpp" line="100"/>
+        <source>the desktop&apos;s mail program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/mail_client.cpp" line="103"/>
+        <source>the mail program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/mail_client.cpp" line="105"/>
+        <source>the system has no program for e-mail messages (.eml)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
