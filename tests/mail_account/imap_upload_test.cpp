@@ -1,0 +1,202 @@
+// Putting a message template into a real IMAP server: a throwaway Dovecot the test
+// starts, with TLS, without it, and with a small quota.
+#include "dovecot_server.h"
+#include "mail_account/imap_upload.h"
+#include "picture_files.h"
+#include "stationery/export.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <thread>
+
+using namespace mail_account;
+
+namespace {
+
+// A template with a picture of about `pictureBytes` bytes; the picture's path in `picture`.
+std::string templateMessage(const QTemporaryDir& folder, int side, QString* picture = nullptr) {
+    const QString path = folder.filePath(QStringLiteral("photo.jpg"));
+    picture_files::write(path, picture_files::encode(picture_files::detailed(side, side), "jpeg"));
+    if (picture)
+        *picture = path;
+    stationery::StationerySettings s;
+    s.ImagePath = path.toStdString();
+    return stationery::renderForExport(s, stationery::ExportForm::Message);
+}
+
+UploadRequest requestFor(const DovecotServer& server, const std::string& message,
+                         Security security = Security::SslTls) {
+    UploadRequest request;
+    request.account = {"127.0.0.1",
+                       security == Security::SslTls ? server.imapsPort() : server.imapPort(),
+                       security, DovecotServer::user().toStdString()};
+    request.password = DovecotServer::password().toStdString();
+    request.trustedCertificate = server.fingerprint().toStdString();
+    request.message = message;
+    return request;
+}
+
+Failure failureOf(const UploadRequest& request, std::string* words = nullptr,
+                  std::string* presented = nullptr) {
+    std::atomic<bool> cancelled = false;
+    try {
+        upload(request, cancelled);
+    } catch (const UploadError& error) {
+        if (words)
+            *words = error.serverWords();
+        if (presented)
+            *presented = error.presentedCertificate();
+        if (error.failure() == Failure::Other)
+            ADD_FAILURE() << "unexpected failure: " << error.detail() << " / "
+                          << error.serverWords();
+        return error.failure();
+    }
+    ADD_FAILURE() << "the upload succeeded";
+    return Failure::Other;
+}
+
+// Into Templates (made, since the account has none) and into the folder marked \Drafts
+// with the \Draft flag, over SSL/TLS and STARTTLS: the stored message is the template,
+// byte for byte, and Python's email package finds the picture in it.
+TEST(ImapUpload, TemplatesAndDraftsGetTheMessageWhole) {
+    DovecotServer server;
+    ASSERT_TRUE(server.started()) << server.whyNotStarted().toStdString();
+    QTemporaryDir folder;
+    QString picture;
+    const std::string message = templateMessage(folder, 300, &picture);
+    const struct {
+        FolderKind kind;
+        Security security;
+        const char* folder;
+    } cases[] = {
+        {FolderKind::Templates, Security::SslTls, "Templates"},
+        {FolderKind::Drafts, Security::StartTls, "Drafts"},
+    };
+    for (const auto& c : cases) {
+        UploadRequest request = requestFor(server, message, c.security);
+        request.folder = c.kind;
+        std::atomic<bool> cancelled = false;
+        const UploadResult result = upload(request, cancelled);
+        EXPECT_EQ(result.folder, c.folder);
+        const QStringList files = server.messageFiles(QString::fromLatin1(c.folder));
+        ASSERT_EQ(files.size(), 1) << c.folder;
+        QFile stored(files[0]);
+        ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+        // Dovecot keeps lines with LF alone; IMAP hands them out with CR LF again.
+        QByteArray expected = QByteArray::fromStdString(message);
+        expected.replace("\r\n", "\n");
+        EXPECT_EQ(stored.readAll(), expected) << c.folder;
+        // Maildir keeps the flags in the name: "D" for \Draft.
+        const QString flags = files[0].section(QStringLiteral(":2,"), 1);
+        EXPECT_EQ(flags.contains(QLatin1Char('D')), c.kind == FolderKind::Drafts)
+            << flags.toStdString();
+        QProcess check;
+        check.start(QStringLiteral(STATIONERY_PYTHON),
+                    {QStringLiteral(STATIONERY_TEMPLATE_CHECK), files[0], picture});
+        ASSERT_TRUE(check.waitForFinished(30000));
+        EXPECT_EQ(check.exitCode(), 0) << check.readAll().toStdString();
+    }
+}
+
+// Each failure comes back as what it is, with the server's words, and leaves nothing.
+TEST(ImapUpload, FailuresAreNamedAndLeaveNothing) {
+    DovecotServer server;
+    ASSERT_TRUE(server.started()) << server.whyNotStarted().toStdString();
+    QTemporaryDir folder;
+    const std::string message = templateMessage(folder, 40);
+
+    UploadRequest wrong = requestFor(server, message);
+    wrong.password = "wrong";
+    std::string words;
+    EXPECT_EQ(failureOf(wrong, &words), Failure::WrongLogin);
+    EXPECT_NE(words.find("AUTHENTICATIONFAILED"), std::string::npos) << words;
+
+    // A certificate the system does not trust is refused, with its fingerprint, until
+    // the user trusts exactly that one.
+    UploadRequest untrusted = requestFor(server, message);
+    untrusted.trustedCertificate.clear();
+    std::string presented;
+    EXPECT_EQ(failureOf(untrusted, nullptr, &presented), Failure::CertificateNotTrusted);
+    EXPECT_EQ(presented, server.fingerprint().toStdString());
+    const std::string trusted = server.fingerprint().toStdString();
+    server.replaceCertificate();
+    UploadRequest changed = requestFor(server, message);
+    changed.trustedCertificate = trusted;
+    EXPECT_EQ(failureOf(changed, nullptr, &presented), Failure::CertificateChanged);
+    EXPECT_EQ(presented, server.fingerprint().toStdString());
+
+    UploadRequest nowhere = requestFor(server, message);
+    nowhere.account.host = "no-such-host.invalid";
+    EXPECT_EQ(failureOf(nowhere), Failure::HostNotFound);
+    UploadRequest closed = requestFor(server, message);
+    closed.account.port = server.imapPort() + 1 == server.imapsPort() ? 1 : server.imapPort() + 1;
+    EXPECT_EQ(failureOf(closed), Failure::ConnectionRefused);
+
+    UploadRequest missing = requestFor(server, message);
+    missing.folder = FolderKind::Named;
+    missing.folderName = "No Such Folder";
+    EXPECT_EQ(failureOf(missing), Failure::FolderMissing);
+
+    // Cancelled while the message goes: the server keeps nothing.
+    UploadRequest big = requestFor(server, templateMessage(folder, 1500));
+    std::atomic<bool> cancelled = false;
+    try {
+        upload(big, cancelled, [&](double sent) {
+            if (sent > 0.1)
+                cancelled = true;
+        });
+        ADD_FAILURE() << "the cancelled upload succeeded";
+    } catch (const UploadError& error) {
+        EXPECT_EQ(error.failure(), Failure::Cancelled);
+    }
+    for (const char* box : {"", "Templates", "Drafts"})
+        EXPECT_TRUE(server.messageFiles(QString::fromLatin1(box)).isEmpty()) << box;
+}
+
+TEST(ImapUpload, AServerWithoutTlsGetsNoLogin) {
+    DovecotServer server(DovecotServer::Options{false, 0});
+    ASSERT_TRUE(server.started()) << server.whyNotStarted().toStdString();
+    QTemporaryDir folder;
+    const UploadRequest request =
+        requestFor(server, templateMessage(folder, 40), Security::StartTls);
+    EXPECT_EQ(failureOf(request), Failure::NoTls);
+    const QString log = server.log();
+    // Dovecot saw a connection that ended before any login was tried.
+    EXPECT_TRUE(log.contains(QStringLiteral("Disconnected"))) << log.toStdString();
+    EXPECT_TRUE(log.contains(QStringLiteral("user=<>"))) << log.toStdString();
+    EXPECT_FALSE(log.contains(QStringLiteral("Login:"))) << log.toStdString();
+    EXPECT_FALSE(log.contains(QStringLiteral("auth failed"))) << log.toStdString();
+    EXPECT_FALSE(log.contains(DovecotServer::user())) << log.toStdString();
+}
+
+TEST(ImapUpload, OverQuotaIsSaid) {
+    DovecotServer server(DovecotServer::Options{true, 100});
+    ASSERT_TRUE(server.started()) << server.whyNotStarted().toStdString();
+    QTemporaryDir folder;
+    UploadRequest request = requestFor(server, templateMessage(folder, 600));
+    ASSERT_GT(request.message.size(), 100u * 1024);
+    std::string words;
+    EXPECT_EQ(failureOf(request, &words), Failure::OverQuota);
+    EXPECT_NE(words.find("uota"), std::string::npos) << words;
+    EXPECT_TRUE(server.messageFiles(QStringLiteral("Templates")).isEmpty());
+}
+
+TEST(ImapUpload, FingerprintsAndFolderNames) {
+    const std::string colons =
+        "AB:CD:EF:01:23:45:67:89:AB:CD:EF:01:23:45:67:89:AB:CD:EF:01:23:45:67:89:AB:CD:EF:01:23:"
+        "45:67:89";
+    EXPECT_EQ(normalFingerprint(colons), colons);
+    EXPECT_EQ(normalFingerprint("abcdef0123456789abcdef0123456789abcdef0123456789abcdef0123456789"),
+              colons);
+    EXPECT_EQ(normalFingerprint("abc"), "");
+    EXPECT_EQ(normalFingerprint(colons + ":00"), "");
+    EXPECT_EQ(readableFolderName("[Gmail]/Entw&APw-rfe"), "[Gmail]/Entwürfe");
+    EXPECT_EQ(readableFolderName("Drafts"), "Drafts");
+    EXPECT_EQ(readableFolderName("A&-B"), "A&B");
+    EXPECT_EQ(readableFolderName("&ZeVnLIqe-"), "日本語");
+}
+
+} // namespace
