@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "app/upload_command.h"
 
 #include "platform/export_guards.h"
 #include "platform/file_system_paths.h"
@@ -101,8 +102,29 @@ int run(int argc, char* argv[]) {
                             "(a message template). By default OUT's extension decides: .eml a "
                             "message template, .htm or .html the classic file."),
         QStringLiteral("FORM"));
+    const QCommandLineOption uploadOption(
+        QStringLiteral("upload"),
+        QCoreApplication::translate(
+            "command_line", "Puts FILE's message template into FOLDER of the account, without a "
+                            "window: imaps://USER@HOST[:PORT]/FOLDER, or imap:// for STARTTLS. "
+                            "No FOLDER: the drafts folder."),
+        QStringLiteral("URL"));
+    const QCommandLineOption passwordOption(
+        QStringLiteral("password-stdin"),
+        QCoreApplication::translate("command_line",
+                                    "With --upload: the password is the first line of standard "
+                                    "input, when the keyring has none."));
+    const QCommandLineOption trustOption(
+        QStringLiteral("trust-certificate"),
+        QCoreApplication::translate("command_line",
+                                    "With --upload: accepts a certificate the system does not "
+                                    "trust when its SHA-256 fingerprint is this one."),
+        QStringLiteral("SHA256"));
     parser.addOption(exportOption);
     parser.addOption(formOption);
+    parser.addOption(uploadOption);
+    parser.addOption(passwordOption);
+    parser.addOption(trustOption);
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QCoreApplication::translate("command_line", "A stationery file."));
     if (!parser.parse(QCoreApplication::arguments()))
@@ -112,6 +134,27 @@ int run(int argc, char* argv[]) {
     if (parser.isSet(versionOption))
         parser.showVersion();
 
+    for (const QCommandLineOption* option :
+         {&exportOption, &formOption, &uploadOption, &trustOption})
+        if (parser.values(*option).size() > 1)
+            return usage(
+                QCoreApplication::translate("command_line", "--%1 is given more than once.")
+                    .arg(option->names().constFirst()),
+                kUsage);
+    if (parser.isSet(uploadOption)) {
+        if (parser.isSet(exportOption) || parser.isSet(formOption))
+            return usage(QCoreApplication::translate("command_line",
+                                                     "--upload and --export go separately."));
+        if (parser.positionalArguments().size() != 1)
+            return usage(
+                QCoreApplication::translate("command_line", "--upload takes one stationery FILE."));
+        return upload({parser.value(uploadOption), parser.positionalArguments().constFirst(),
+                       parser.isSet(passwordOption), parser.value(trustOption)});
+    }
+    if (parser.isSet(passwordOption) || parser.isSet(trustOption))
+        return usage(QCoreApplication::translate("command_line",
+                                                 "--password-stdin and --trust-certificate go "
+                                                 "with --upload URL."));
     if (!parser.isSet(exportOption))
         return usage(QCoreApplication::translate("command_line", "--form goes with --export OUT."));
     for (const QCommandLineOption* option : {&exportOption, &formOption})

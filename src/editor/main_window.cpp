@@ -5,6 +5,7 @@
 #include "editor/design_picker.h"
 #include "editor/file_commands.h"
 #include "editor/image_page.h"
+#include "editor/mail_account_command.h"
 #include "editor/margins_page.h"
 #include "editor/new_message.h"
 #include "editor/shortcuts_first.h"
@@ -69,6 +70,14 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
                                }},
                               QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
                                   QStringLiteral("/messages"));
+    mailAccount_ =
+        new MailAccountCommand({services_.messages, this,
+                                [this](const QString& path) {
+                                    return files_->exportTo(path, stationery::ExportForm::Message);
+                                },
+                                [this](const QString& text) {
+                                    showStatus(text);
+                                }});
     designs_ = new DesignPicker({*document_, services_.messages, this,
                                  [this](const QString& picture) {
                                      imagePage_->chooseFile(picture);
@@ -190,6 +199,11 @@ void MainWindow::buildMenus() {
          "newMessageAction",
          [this] {
              newMessage_->run();
+         }},
+        {QT_TR_NOOP("P&ut in Mail Account..."), Qt::CTRL | Qt::SHIFT | Qt::Key_U,
+         "putInMailAccountAction",
+         [this] {
+             mailAccount_->run();
          }},
         {QT_TR_NOOP("&Preview in Browser"), QKeyCombination(Qt::Key_F5), "previewAction",
          [this] {

@@ -25,6 +25,7 @@ class DesignPicker;
 class EditorPage;
 class FileCommands;
 class ImagePage;
+class MailAccountCommand;
 class NewMessageCommand;
 class SoundPage;
 class StationeryDocument;
@@ -95,6 +96,7 @@ private:
     CheckPresenter* check_ = nullptr;
     FileCommands* files_ = nullptr;
     NewMessageCommand* newMessage_ = nullptr;
+    MailAccountCommand* mailAccount_ = nullptr;
     DesignPicker* designs_ = nullptr;
     QPointer<AboutWindow> about_;
 };

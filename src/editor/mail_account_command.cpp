@@ -1,0 +1,215 @@
+#include "editor/mail_account_command.h"
+
+#include "mail_account/failure_words.h"
+#include "mail_account/password_store.h"
+#include "platform/message_box.h"
+#include "windows/mail_account_dialog.h"
+
+#include <QFile>
+#include <QPointer>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QWidget>
+
+using mail_account::Failure;
+using mail_account::FolderKind;
+using mail_account::Security;
+
+namespace {
+
+QString trustKey(const mail_account::Account& account) {
+    return QStringLiteral("trustedCertificates/%1:%2")
+        .arg(QString::fromStdString(account.host))
+        .arg(account.port);
+}
+
+} // namespace
+
+MailAccountCommand::MailAccountCommand(Services services)
+    : QObject(services.window), services_(std::move(services)) {}
+
+MailAccountCommand::~MailAccountCommand() {
+    cancelled_ = true;
+    waitForUpload();
+}
+
+void MailAccountCommand::waitForUpload() {
+    if (worker_.joinable())
+        worker_.join();
+}
+
+QSettings MailAccountCommand::settings() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                     QStringLiteral("stationery-editor"), QStringLiteral("stationery-editor"));
+}
+
+void MailAccountCommand::run() {
+    if (!dialog_) {
+        dialog_ = new MailAccountDialog(services_.window);
+        dialog_->setObjectName(QStringLiteral("mailAccountDialog"));
+        connect(dialog_, &MailAccountDialog::uploadAsked, this, &MailAccountCommand::putInAccount);
+        connect(dialog_, &MailAccountDialog::cancelAsked, this, [this] { cancelled_ = true; });
+        QSettings saved = settings();
+        mail_account::Account account;
+        account.host = saved.value(QStringLiteral("mailAccount/host")).toString().toStdString();
+        account.security = saved.value(QStringLiteral("mailAccount/security")).toString() ==
+                                   QLatin1String("starttls")
+                               ? Security::StartTls
+                               : Security::SslTls;
+        account.port = saved
+                           .value(QStringLiteral("mailAccount/port"),
+                                  mail_account::defaultPort(account.security))
+                           .toInt();
+        account.user = saved.value(QStringLiteral("mailAccount/user")).toString().toStdString();
+        dialog_->setAccount(account, saved.value(QStringLiteral("mailAccount/folder")).toString() ==
+                                             QLatin1String("drafts")
+                                         ? FolderKind::Drafts
+                                         : FolderKind::Templates);
+        dialog_->setRememberPassword(
+            saved.value(QStringLiteral("mailAccount/rememberPassword"), false).toBool());
+    }
+    dialog_->showProblem(QString());
+    dialog_->show();
+    dialog_->raise();
+    dialog_->activateWindow();
+}
+
+void MailAccountCommand::putInAccount() {
+    mail_account::UploadRequest request;
+    request.account = dialog_->account();
+    request.folder = dialog_->folder();
+    if (request.account.host.empty() || request.account.user.empty())
+        return dialog_->showProblem(tr("Fill in the server and the user name."));
+    QString password = dialog_->password();
+    if (password.isEmpty())
+        password = mail_account::PasswordStore::read(request.account).value_or(QString());
+    if (password.isEmpty())
+        return dialog_->showProblem(tr("Type the password."));
+    request.password = password.toStdString();
+    request.trustedCertificate =
+        settings().value(trustKey(request.account)).toString().toStdString();
+
+    // The template as Export writes it, with the same checks, read back whole.
+    QTemporaryDir work;
+    const QString message = work.filePath(QStringLiteral("message.eml"));
+    if (!services_.writeTemplate(message))
+        return;
+    QFile written(message);
+    if (!written.open(QIODevice::ReadOnly))
+        return dialog_->showProblem(written.errorString());
+    request.message = written.readAll().toStdString();
+    startUpload(std::move(request));
+}
+
+void MailAccountCommand::startUpload(mail_account::UploadRequest request) {
+    waitForUpload();
+    cancelled_ = false;
+    dialog_->showProblem(QString());
+    dialog_->showUploading(true);
+    services_.showStatus(
+        tr("Putting the stationery in %1…").arg(mail_account::accountName(request.account)));
+    QPointer<MailAccountCommand> self(this);
+    worker_ = std::thread([this, self, request = std::move(request)] {
+        int shown = -1;
+        const auto progress = [&](double sent) {
+            const int percent = int(sent * 100);
+            if (percent == shown)
+                return;
+            shown = percent;
+            QMetaObject::invokeMethod(
+                this,
+                [self, sent] {
+                    if (self && self->dialog_)
+                        self->dialog_->showProgress(sent);
+                },
+                Qt::QueuedConnection);
+        };
+        try {
+            const mail_account::UploadResult result =
+                mail_account::upload(request, cancelled_, progress);
+            QMetaObject::invokeMethod(
+                this,
+                [self, request, result] {
+                    if (self)
+                        self->uploaded(request, result);
+                },
+                Qt::QueuedConnection);
+        } catch (const mail_account::UploadError& error) {
+            QMetaObject::invokeMethod(
+                this,
+                [self, request, error] {
+                    if (self)
+                        self->failed(request, error);
+                },
+                Qt::QueuedConnection);
+        }
+    });
+}
+
+void MailAccountCommand::uploaded(const mail_account::UploadRequest& request,
+                                  const mail_account::UploadResult& result) {
+    waitForUpload();
+    dialog_->showUploading(false);
+    QSettings saved = settings();
+    saved.setValue(QStringLiteral("mailAccount/host"),
+                   QString::fromStdString(request.account.host));
+    saved.setValue(QStringLiteral("mailAccount/port"), request.account.port);
+    saved.setValue(QStringLiteral("mailAccount/security"),
+                   request.account.security == Security::SslTls ? QStringLiteral("ssl")
+                                                                : QStringLiteral("starttls"));
+    saved.setValue(QStringLiteral("mailAccount/user"),
+                   QString::fromStdString(request.account.user));
+    saved.setValue(QStringLiteral("mailAccount/folder"), request.folder == FolderKind::Drafts
+                                                             ? QStringLiteral("drafts")
+                                                             : QStringLiteral("templates"));
+    saved.setValue(QStringLiteral("mailAccount/rememberPassword"), dialog_->rememberPassword());
+    QString keyringProblem;
+    if (dialog_->rememberPassword())
+        keyringProblem = mail_account::PasswordStore::write(
+                             request.account, QString::fromStdString(request.password))
+                             .value_or(QString());
+    else
+        mail_account::PasswordStore::forget(request.account);
+    dialog_->setPassword(QString());
+    dialog_->hide();
+    QString said = tr("Put in the folder \"%1\" of %2.")
+                       .arg(QString::fromStdString(mail_account::readableFolderName(result.folder)),
+                            mail_account::accountName(request.account));
+    if (!keyringProblem.isEmpty())
+        said += tr(" The password was not remembered: %1").arg(keyringProblem);
+    services_.showStatus(said);
+}
+
+bool MailAccountCommand::askToTrust(const mail_account::UploadRequest& request,
+                                    const mail_account::UploadError& error) {
+    const QString server = QString::fromStdString(request.account.host);
+    const QString presented = QString::fromStdString(error.presentedCertificate());
+    const QString question =
+        error.failure() == Failure::CertificateNotTrusted
+            ? tr("%1's certificate is not one this computer trusts. Its SHA-256 fingerprint "
+                 "is:\n\n%2\n\nCompare it with the one your mail provider or administrator "
+                 "gives. Trust this certificate for %1 from now on?")
+                  .arg(server, presented)
+            : tr("%1 sent a different certificate from the one you trusted.\n\nTrusted:  %2\nNow:  "
+                 "    "
+                 "%3\n\nUnless your provider says the certificate changed, someone may be "
+                 "listening in. Trust the new certificate instead?")
+                  .arg(server, QString::fromStdString(request.trustedCertificate), presented);
+    return services_.messages.askYesNo(dialog_, question, tr("Certificate"));
+}
+
+void MailAccountCommand::failed(mail_account::UploadRequest request,
+                                const mail_account::UploadError& error) {
+    waitForUpload();
+    dialog_->showUploading(false);
+    services_.showStatus(QString());
+    const bool certificate = error.failure() == Failure::CertificateNotTrusted ||
+                             error.failure() == Failure::CertificateChanged;
+    if (certificate && askToTrust(request, error)) {
+        settings().setValue(trustKey(request.account),
+                            QString::fromStdString(error.presentedCertificate()));
+        request.trustedCertificate = error.presentedCertificate();
+        return startUpload(std::move(request));
+    }
+    dialog_->showProblem(mail_account::failureWords(error, request.account));
+}
