@@ -14,6 +14,8 @@ packages=(
     g++-mingw-w64-x86-64-posix googletest wine64
     chromium python3
     qt6-l10n-tools qt6-tools-dev
+    libcurl4-openssl-dev libssl-dev qtkeychain-qt6-dev
+    dovecot-imapd openssl dbus-daemon gnome-keyring curl
 )
 
 missing=()

@@ -28,7 +28,7 @@ fi
 [ "$(dpkg-deb -f "$deb" Package)" = stationery-editor ] || fail "package name"
 [ "$(dpkg-deb -f "$deb" Version)" = 1.1.0 ] || fail "version"
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libsdl2-mixer-2.0-0 libc6 timgm6mb-soundfont; do
+for library in libqt6widgets6 libsdl2-mixer-2.0-0 libc6 timgm6mb-soundfont libcurl4 libqt6keychain1; do
     grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 echo "1 passed, 0 failed"
