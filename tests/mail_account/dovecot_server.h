@@ -24,7 +24,7 @@ public:
     int imapsPort() const { return imapsPort_; }
     int imapPort() const { return imapPort_; }
     static QString user() { return QStringLiteral("tester"); }
-    static QString password() { return QStringLiteral("correct horse"); }
+    static QString password() { return QStringLiteral("correct-horse"); }
     // The certificate's SHA-256 fingerprint, "AB:CD:…".
     QString fingerprint() const { return fingerprint_; }
     // Gives the server a new certificate, as a server renewing its own would.

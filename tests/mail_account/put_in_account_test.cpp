@@ -160,11 +160,11 @@ TEST(UploadCommand, PutsTheTemplateOrSaysWhyNot) {
     } cases[] = {
         {{account, u"--password-stdin"_s, u"--trust-certificate"_s,
           server.fingerprint().remove(u':').toLower()},
-         "correct horse\n",
+         "correct-horse\n",
          0,
          u"Put in the folder \"Drafts\" of tester@127.0.0.1."_s},
         {{account, u"--password-stdin"_s},
-         "correct horse\n",
+         "correct-horse\n",
          1,
          u"--trust-certificate "_s + server.fingerprint()},
         {{account, u"--trust-certificate"_s, server.fingerprint()},
@@ -198,7 +198,7 @@ TEST(UploadCommand, PutsTheTemplateOrSaysWhyNot) {
             QString::fromUtf8(command.readAllStandardOutput() + command.readAllStandardError());
         EXPECT_EQ(command.exitCode(), c.status) << said.toStdString();
         EXPECT_TRUE(said.contains(c.said)) << said.toStdString();
-        EXPECT_FALSE(said.contains(u"correct horse"_s));
+        EXPECT_FALSE(said.contains(u"correct-horse"_s));
     }
     EXPECT_EQ(server.messageFiles(u"Drafts"_s).size(), 1);
     EXPECT_TRUE(server.messageFiles(u"Templates"_s).isEmpty());
