@@ -584,94 +584,224 @@ The export would copy it where others can read it. Copy it anyway?</source>
     </message>
 </context>
 <context>
+    <name>MailAccountCommand</name>
+    <message>
+        <location filename="../src/editor/mail_account_command.cpp" line="82"/>
+        <source>Fill in the server and the user name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/mail_account_command.cpp" line="87"/>
+        <source>Type the password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/mail_account_command.cpp" line="110"/>
+        <source>Putting the stationery in %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/mail_account_command.cpp" line="175"/>
+        <source>Put in the folder &quot;%1&quot; of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/mail_account_command.cpp" line="179"/>
+        <source> The password was not remembered: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/mail_account_command.cpp" line="189"/>
+        <source>%1&apos;s certificate is not one this computer trusts. Its SHA-256 fingerprint is:
+
+%2
+
+Compare it with the one your mail provider or administrator gives. Trust this certificate for %1 from now on?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/mail_account_command.cpp" line="193"/>
+        <source>%1 sent a different certificate from the one you trusted.
+
+Trusted:  %2
+Now:      %3
+
+Unless your provider says the certificate changed, someone may be listening in. Trust the new certificate instead?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/mail_account_command.cpp" line="198"/>
+        <source>Certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MailAccountDialog</name>
+    <message>
+        <location filename="../src/windows/mail_account_dialog.cpp" line="20"/>
+        <source>Remember in the system keyring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/windows/mail_account_dialog.cpp" line="23"/>
+        <source>Put in Mail Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/windows/mail_account_dialog.cpp" line="25"/>
+        <source>imap.example.com</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/windows/mail_account_dialog.cpp" line="30"/>
+        <source>SSL/TLS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/windows/mail_account_dialog.cpp" line="30"/>
+        <source>STARTTLS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/windows/mail_account_dialog.cpp" line="36"/>
+        <source>Templates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/windows/mail_account_dialog.cpp" line="36"/>
+        <source>Drafts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/windows/mail_account_dialog.cpp" line="47"/>
+        <source>&amp;Server:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/windows/mail_account_dialog.cpp" line="48"/>
+        <source>&amp;Port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/windows/mail_account_dialog.cpp" line="49"/>
+        <source>S&amp;ecurity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/windows/mail_account_dialog.cpp" line="50"/>
+        <source>&amp;User name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/windows/mail_account_dialog.cpp" line="51"/>
+        <source>Pass&amp;word:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/windows/mail_account_dialog.cpp" line="53"/>
+        <source>&amp;Folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/windows/mail_account_dialog.cpp" line="54"/>
+        <source>Put in Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="33"/>
+        <location filename="../src/editor/main_window.cpp" line="34"/>
         <source>Varek&apos;s Outlook Express Stationery Creator</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="42"/>
+        <location filename="../src/editor/main_window.cpp" line="43"/>
         <source>Stationery parts</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="98"/>
+        <location filename="../src/editor/main_window.cpp" line="107"/>
         <source>Image</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="102"/>
+        <location filename="../src/editor/main_window.cpp" line="111"/>
         <source>Sound</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="106"/>
+        <location filename="../src/editor/main_window.cpp" line="115"/>
         <source>Ticker</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="110"/>
+        <location filename="../src/editor/main_window.cpp" line="119"/>
         <source>Color-Font</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="114"/>
+        <location filename="../src/editor/main_window.cpp" line="123"/>
         <source>Margins</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="165"/>
+        <location filename="../src/editor/main_window.cpp" line="174"/>
         <source>File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="173"/>
+        <location filename="../src/editor/main_window.cpp" line="182"/>
         <source>New from &amp;Design...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="177"/>
+        <location filename="../src/editor/main_window.cpp" line="186"/>
         <source>&amp;Open...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="181"/>
+        <location filename="../src/editor/main_window.cpp" line="190"/>
         <source>&amp;Save</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="185"/>
+        <location filename="../src/editor/main_window.cpp" line="194"/>
         <source>&amp;Export...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="189"/>
+        <location filename="../src/editor/main_window.cpp" line="198"/>
         <source>New &amp;Message in Mail Client</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="194"/>
+        <location filename="../src/editor/main_window.cpp" line="203"/>
+        <source>P&amp;ut in Mail Account...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="208"/>
         <source>&amp;Preview in Browser</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="198"/>
+        <location filename="../src/editor/main_window.cpp" line="212"/>
         <source>&amp;Check...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="202"/>
+        <location filename="../src/editor/main_window.cpp" line="216"/>
         <source>E&amp;xit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="217"/>
+        <location filename="../src/editor/main_window.cpp" line="231"/>
         <source>Items</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="218"/>
+        <location filename="../src/editor/main_window.cpp" line="232"/>
         <source>&amp;About</source>
         <translation type="unfinished"></translation>
     </message>
