@@ -1,22 +1,29 @@
 #!/usr/bin/env bash
-# Installs, from Debian's packages, whatever of the build and test tools is missing.
+# Installs, from Debian's packages, whatever of the build and test tools is missing:
+# `install-deps.sh run` only what building and running the editor needs.
 # Runs as root, or through sudo.
 set -euo pipefail
 
+# What building and running the editor needs; `install-deps.sh run` stops there.
 packages=(
-    g++ cmake ninja-build pkg-config clang-format
-    libgtest-dev libgmock-dev libbenchmark-dev
+    g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
     libsdl2-mixer-dev timgm6mb-soundfont
-    xvfb xauth xdotool
-    desktop-file-utils appstream dpkg-dev file
-    clang libclang-rt-14-dev
-    g++-mingw-w64-x86-64-posix googletest wine64
-    chromium python3
-    qt6-l10n-tools qt6-tools-dev
     libcurl4-openssl-dev libssl-dev qtkeychain-qt6-dev
-    dovecot-imapd openssl dbus-daemon gnome-keyring curl
 )
+# What the tests, the fuzzers, the Windows build and the benchmarks need as well.
+if [ "${1:-all}" != run ]; then
+    packages+=(
+        clang-format libgtest-dev libgmock-dev libbenchmark-dev
+        xvfb xauth xdotool
+        desktop-file-utils appstream dpkg-dev file
+        clang libclang-rt-14-dev
+        g++-mingw-w64-x86-64-posix googletest wine64
+        chromium python3
+        qt6-l10n-tools qt6-tools-dev
+        dovecot-imapd openssl dbus-daemon gnome-keyring curl
+    )
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -4,7 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTATIONERY_WERROR=ON
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTATIONERY_WERROR=ON \
+    -DBUILD_TESTING=ON -DSTATIONERY_BUILD_BENCH=ON
 cmake --build build --parallel
 # The core, built for Windows and run under Wine.
 scripts/test-windows.sh

@@ -86,7 +86,7 @@ private:
             return tr("the picture \"%1\" could not be read: it changed while it was read")
                 .arg(source);
         case Code::PictureNotSupported:
-            return tr("the picture \"%1\" is not a JPEG, GIF or BMP picture%2, so it is not "
+            return tr("the picture \"%1\" is not a JPEG, GIF, PNG or BMP picture%2, so it is not "
                       "carried")
                 .arg(source, because(reason));
         case Code::SoundNotSupported:

@@ -49,7 +49,7 @@ ImagePage::ImagePage(QWidget* page, PageContext context, const platform::VolumeL
     : EditorPage(page), context_(std::move(context)) {
     frame_ = new QGroupBox(tr("Images"), page);
     browser_ = new platform::FileBrowser(volumes, context_.messages,
-                                         QStringLiteral("*.jpg;*.gif;*.bmp"), frame_);
+                                         QStringLiteral("*.jpg;*.jpeg;*.gif;*.png;*.bmp"), frame_);
     auto* lists = new QGridLayout(frame_);
     lists->addWidget(browser_->drives(), 0, 0);
     lists->addWidget(browser_->folders(), 1, 0);
@@ -135,6 +135,14 @@ void ImagePage::decodeFailed(const QString& path, platform::Failure failure,
 void ImagePage::reportFailure(platform::Failure failure, const QString& description) {
     if (failure == platform::Failure::PictureTooLarge)
         context_.messages.exclamation(context_.window, description, tr("Picture Too Large"));
+    if (failure == platform::Failure::UnreadableKind)
+        context_.messages.exclamation(
+            context_.window,
+            tr("This is a %1 picture, a kind phones and cameras make that this program cannot "
+               "read yet. Save it as JPEG or PNG (most photo programs do this under Export or "
+               "Save As), then choose that file.")
+                .arg(description),
+            tr("Picture Kind Not Read"));
     recoverFromFailure(failure);
 }
 

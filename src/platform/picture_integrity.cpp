@@ -181,6 +181,34 @@ bool gifIsWhole(QIODevice& device) {
     }
 }
 
+bool pngIsWhole(QIODevice& device) {
+    if (!device.seek(0))
+        return false;
+    SequentialReader in(device);
+    if (!in.skip(8))
+        return false;
+    for (;;) {
+        qint64 length = 0;
+        QByteArray type;
+        for (int i = 0; i < 4; ++i) {
+            const int byte = in.next();
+            if (byte < 0)
+                return false;
+            length = length << 8 | byte;
+        }
+        for (int i = 0; i < 4; ++i) {
+            const int byte = in.next();
+            if (byte < 0)
+                return false;
+            type += char(byte);
+        }
+        if (type == "IEND")
+            return in.skip(4);                           // its CRC
+        if (length > 0x7FFFFFFF || !in.skip(length + 4)) // the data and its CRC
+            return false;
+    }
+}
+
 bool bmpIsWhole(QIODevice& device) {
     if (!device.seek(0))
         return false;

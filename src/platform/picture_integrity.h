@@ -15,6 +15,8 @@ bool jpegIsWhole(QIODevice& device);
 // The blocks from the header (screen descriptor, colour tables, extensions and images
 // with their sub-blocks) reach the trailer.
 bool gifIsWhole(QIODevice& device);
+// The chunks from the signature reach the IEND chunk.
+bool pngIsWhole(QIODevice& device);
 // An uncompressed BMP holds every row its header promises.
 bool bmpIsWhole(QIODevice& device);
 

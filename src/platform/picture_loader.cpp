@@ -17,6 +17,21 @@ namespace {
     throw PlatformError(Failure::NotAPicture, QStringLiteral("Invalid picture"));
 }
 
+// A picture of a kind phones and cameras make that this program does not read is
+// named, so that nobody wonders why it is missing.
+[[noreturn]] void notAKnownPicture(QIODevice& file) {
+    const QByteArray head = file.peek(16);
+    const QByteArray brand = head.mid(8, 4);
+    if (head.mid(4, 4) == "ftyp" &&
+        (brand.startsWith("hei") || brand.startsWith("hev") || brand == "mif1" || brand == "msf1"))
+        throw PlatformError(Failure::UnreadableKind, QStringLiteral("HEIC"));
+    if (head.startsWith("RIFF") && head.mid(8, 4) == "WEBP")
+        throw PlatformError(Failure::UnreadableKind, QStringLiteral("WebP"));
+    if (head.mid(4, 4) == "ftyp" && brand.startsWith("avi"))
+        throw PlatformError(Failure::UnreadableKind, QStringLiteral("AVIF"));
+    notAPicture();
+}
+
 void checkReadableFile(const QString& path) {
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists())
@@ -30,6 +45,8 @@ bool isWhole(QIODevice& file, const QByteArray& format) {
         return jpegIsWhole(file);
     if (format == "gif")
         return gifIsWhole(file);
+    if (format == "png")
+        return pngIsWhole(file);
     return bmpIsWhole(file);
 }
 
@@ -47,7 +64,7 @@ QSize gifCanvas(QIODevice& file) {
 
 // Qt refuses to allocate an image over its allocation limit, so a picture that cannot
 // be decoded within it is turned down before decoding, in words a person understands.
-// GIF and BMP pictures decode whole (a GIF its whole canvas), whatever size they are
+// GIF, PNG and BMP pictures decode whole (a GIF its whole canvas), whatever size they are
 // shown at; JPEG can decode at an eighth of its size at the least.
 void checkDecodableWhole(const QByteArray& format, QSize size, QIODevice& file) {
     const QSize canvas = format == "gif" ? size.expandedTo(gifCanvas(file)) : size;
@@ -76,8 +93,8 @@ OpenedPicture open(const QString& path) {
     picture.reader = std::make_unique<QImageReader>(picture.file.get());
     picture.reader->setDecideFormatFromContent(true);
     const QByteArray format = picture.reader->format();
-    if (format != "jpeg" && format != "gif" && format != "bmp")
-        notAPicture();
+    if (format != "jpeg" && format != "gif" && format != "png" && format != "bmp")
+        notAKnownPicture(*picture.file);
     picture.size = picture.reader->size();
     if (!picture.size.isValid() || picture.size.isEmpty())
         notAPicture();

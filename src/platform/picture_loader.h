@@ -8,7 +8,7 @@
 
 namespace platform {
 
-// Loads JPEG, GIF and BMP pictures from files, decoding no more pixels than the
+// Loads JPEG, GIF, PNG and BMP pictures from files, decoding no more pixels than the
 // caller will show. Every function throws PlatformError: FileNotFound for a missing
 // file, FileNotAccessible for one that cannot be read (a folder, no permission),
 // NotAPicture for a file that is not a whole, readable picture of those three kinds,

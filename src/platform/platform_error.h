@@ -12,7 +12,8 @@ enum class Failure {
     FileNotAccessible, // a folder, or a file that may not be read
     PathNotFound,
     DeviceUnavailable, // a drive with no disk in it
-    NotAPicture,       // not a whole JPEG, GIF or BMP picture
+    NotAPicture,       // not a whole JPEG, GIF, PNG or BMP picture
+    UnreadableKind,    // a picture of a kind not read (HEIC, WebP); description: the kind
     PictureTooLarge,   // more pixels than may be decoded
 };
 

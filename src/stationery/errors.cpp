@@ -73,7 +73,7 @@ std::string exportReason(ExportError::Code code, const std::filesystem::path& so
     case Code::PictureChanged:
         return file + " could not be read: it changed while it was read";
     case Code::PictureNotSupported:
-        return file + " is not a JPEG, GIF or BMP picture" + because(detail) +
+        return file + " is not a JPEG, GIF, PNG or BMP picture" + because(detail) +
                ", so it is not carried";
     case Code::SoundNotSupported:
         return file + " is not a MIDI, WAV or MP3 sound" + because(detail) +

@@ -65,7 +65,7 @@ public:
         // A message template reads the picture into itself:
         PictureNotRead,      // detail: the system's reason
         PictureChanged,      // it changed while it was read
-        PictureNotSupported, // not a JPEG, GIF or BMP picture; detail: why, when known
+        PictureNotSupported, // not a JPEG, GIF, PNG or BMP picture; detail: why, when known
         // Added later; the order above is kept.
         SoundNotSupported, // not a MIDI, WAV or MP3 sound; detail: why, when known
         PicturePrivate,    // in a hidden or system folder, and not agreed to

@@ -177,6 +177,8 @@ std::optional<std::string> MessageWriter::mediaTypeOf(std::string_view bytes) {
         return "image/jpeg";
     if (bytes.starts_with("GIF87a") || bytes.starts_with("GIF89a"))
         return "image/gif";
+    if (bytes.starts_with("\x89PNG\r\n\x1A\n"))
+        return "image/png";
     if (bytes.starts_with("BM"))
         return "image/bmp";
     return std::nullopt;

@@ -31,7 +31,7 @@ public:
     static std::string render(const StationerySettings& settings,
                               const std::optional<MessagePicture>& picture);
 
-    // The picture's media type from its first bytes: JPEG, GIF or BMP; nothing for
+    // The picture's media type from its first bytes: JPEG, GIF, PNG or BMP; nothing for
     // anything else.
     static std::optional<std::string> mediaTypeOf(std::string_view bytes);
 

@@ -35,7 +35,8 @@ TEST_F(WindowTest, StartsAsAnUntouchedWindow) {
     EXPECT_EQ(form->startFolder(), QDir::toNativeSeparators(QDir::currentPath()));
     EXPECT_EQ(form->document().settings(), stationery::StationerySettings{});
     EXPECT_EQ(control<QLabel>("scrollDirectionLabel")->text(), u"Scroll Direction"_s);
-    EXPECT_EQ(control<platform::FileListBox>("pictureFileList")->pattern(), u"*.jpg;*.gif;*.bmp"_s);
+    EXPECT_EQ(control<platform::FileListBox>("pictureFileList")->pattern(),
+              u"*.jpg;*.jpeg;*.gif;*.png;*.bmp"_s);
     EXPECT_EQ(control<platform::FileListBox>("soundFileList")->pattern(), u"*.mid;*.wav;*.mp3"_s);
     EXPECT_EQ(control<platform::CheckBox>("noSoundCheck")->isChecked(), false);
     EXPECT_EQ(control<platform::CheckBox>("oldClientCheck")->isChecked(), false);

@@ -121,8 +121,7 @@ TEST_F(PictureLoaderTest, WhatIsNotAWholePictureIsRefusedAsNoPicture) {
     QByteArray noise(4096, '\0');
     for (char& c : noise)
         c = char(random());
-    const QByteArray png = picture_files::encode(source, "png");
-    for (const char* format : {"jpeg", "bmp", "gif"}) {
+    for (const char* format : {"jpeg", "bmp", "gif", "png"}) {
         const QByteArray whole = picture_files::encode(source, format);
         const struct {
             const char* what;
@@ -133,7 +132,6 @@ TEST_F(PictureLoaderTest, WhatIsNotAWholePictureIsRefusedAsNoPicture) {
             {"only its last byte missing", whole.chopped(1)},
             {"header only", whole.left(40)},
             {"random bytes", noise},
-            {"a PNG", png},
             {"text", QByteArray("just some words\n")},
         };
         for (const auto& c : cases) {
@@ -144,6 +142,38 @@ TEST_F(PictureLoaderTest, WhatIsNotAWholePictureIsRefusedAsNoPicture) {
             EXPECT_EQ(errorOf([&] { PictureLoader::atMost(path, QSize(500, 500)); }),
                       Failure::NotAPicture)
                 << format << ": " << c.what;
+        }
+        // Whole, under any name, it is read by what it is.
+        const QString renamed = file(QStringLiteral("photo.jpg"), whole);
+        EXPECT_EQ(PictureLoader::atMost(renamed, QSize(500, 500)).size(), source.size()) << format;
+    }
+}
+
+// The kinds phones make that are not read are named, not called corrupt.
+TEST_F(PictureLoaderTest, PhonePicturesThatAreNotReadAreNamed) {
+    const std::pair<QByteArray, QString> kinds[] = {
+        {QByteArray("\0\0\0\x18"
+                    "ftypheic\0\0\0\0mif1heic",
+                    24),
+         u"HEIC"_s},
+        {QByteArray("\0\0\0\x18"
+                    "ftypmif1\0\0\0\0mif1heic",
+                    24),
+         u"HEIC"_s},
+        {QByteArray("RIFF\x24\0\0\0WEBPVP8 ", 16), u"WebP"_s},
+        {QByteArray("\0\0\0\x1c"
+                    "ftypavif\0\0\0\0",
+                    16),
+         u"AVIF"_s},
+    };
+    for (const auto& [head, kind] : kinds) {
+        const QString path = file(u"IMG_0001.jpg"_s, head + QByteArray(200, '\0'));
+        try {
+            PictureLoader::atMost(path, QSize(500, 500));
+            ADD_FAILURE() << kind.toStdString() << " was read";
+        } catch (const PlatformError& error) {
+            EXPECT_EQ(error.failure(), Failure::UnreadableKind) << kind.toStdString();
+            EXPECT_EQ(QString::fromUtf8(error.what()), kind);
         }
     }
 }

@@ -93,7 +93,9 @@ TEST(MessageWriter, FormsByNameAndPictureTypesByContent) {
     EXPECT_EQ(MessageWriter::mediaTypeOf("\xFF\xD8\xFF\xE0"), "image/jpeg");
     EXPECT_EQ(MessageWriter::mediaTypeOf("GIF89a..."), "image/gif");
     EXPECT_EQ(MessageWriter::mediaTypeOf("BM...."), "image/bmp");
+    EXPECT_EQ(MessageWriter::mediaTypeOf("\x89PNG\r\n\x1A\n...."), "image/png");
     EXPECT_EQ(MessageWriter::mediaTypeOf("\x89PNG"), std::nullopt);
+    EXPECT_EQ(MessageWriter::mediaTypeOf("RIFF....WEBPVP8 "), std::nullopt);
 }
 
 TEST(MessageWriter, AStationeryFileExportsWithItsNamesFromItsOwnFolder) {
