@@ -1,5 +1,6 @@
 #include "editor/image_page.h"
 
+#include "editor/browse_button.h"
 #include "editor/em_size.h"
 #include "editor/stationery_document.h"
 #include "platform/dir_list_box.h"
@@ -19,6 +20,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QPushButton>
 
 #include <cmath>
 #include <utility>
@@ -45,7 +47,8 @@ QString measuredPixels(int pixels, double twipsPerPixel) {
 
 } // namespace
 
-ImagePage::ImagePage(QWidget* page, PageContext context, const platform::VolumeList& volumes)
+ImagePage::ImagePage(QWidget* page, PageContext context, const platform::VolumeList& volumes,
+                     platform::DialogPrompter& dialogs)
     : EditorPage(page), context_(std::move(context)) {
     frame_ = new QGroupBox(tr("Images"), page);
     browser_ = new platform::FileBrowser(volumes, context_.messages,
@@ -54,6 +57,14 @@ ImagePage::ImagePage(QWidget* page, PageContext context, const platform::VolumeL
     lists->addWidget(browser_->drives(), 0, 0);
     lists->addWidget(browser_->folders(), 1, 0);
     lists->addWidget(browser_->files(), 0, 1, 2, 1);
+    QPushButton* browse = makeBrowseButton(
+        frame_, dialogs, QStandardPaths::PicturesLocation,
+        {tr("Pictures (*.jpg *.jpeg *.png *.gif *.bmp *.heic *.heif *.webp *.avif)"),
+         tr("All files (*)")},
+        [this](const QString& file) { chooseFile(file); });
+    browse->setObjectName(QStringLiteral("pictureBrowseButton"));
+    browse->setAccessibleName(tr("Browse for a picture"));
+    lists->addWidget(browse, 2, 0, 1, 2, Qt::AlignLeft);
     browser_->folders()->setMinimumSize(emSize(page, 7, 10));
     browser_->files()->setMinimumSize(emSize(page, 6.5, 11.5));
 
@@ -108,6 +119,7 @@ void ImagePage::chooseFile(const QString& path) {
     try {
         context_.setBusy(true);
         showPicture(path, path, true);
+        browser_->follow(path);
         choiceBeforeDecode_ = before;
         context_.setBusy(false);
     } catch (const platform::PlatformError& error) {

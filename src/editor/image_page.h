@@ -15,6 +15,7 @@ class PicturePreviewWindow;
 class StationeryDocument;
 class QGroupBox;
 namespace platform {
+class DialogPrompter;
 class FileBrowser;
 class ImageBox;
 class LatestPictureDecoder;
@@ -30,7 +31,8 @@ struct StationerySettings;
 class ImagePage : public EditorPage {
     Q_OBJECT
 public:
-    ImagePage(QWidget* page, PageContext context, const platform::VolumeList& volumes);
+    ImagePage(QWidget* page, PageContext context, const platform::VolumeList& volumes,
+              platform::DialogPrompter& dialogs);
     StationeryDocument::Parts shows() const override { return StationeryDocument::Part::Picture; }
     void load(const stationery::StationerySettings& settings) override;
 

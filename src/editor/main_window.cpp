@@ -3,6 +3,7 @@
 #include "editor/check_presenter.h"
 #include "editor/color_font_page.h"
 #include "editor/design_picker.h"
+#include "editor/dropped_file.h"
 #include "editor/file_commands.h"
 #include "editor/image_page.h"
 #include "editor/mail_account_command.h"
@@ -19,10 +20,15 @@
 #include "platform/image_box.h"
 #include "platform/media_control.h"
 #include "platform/menu_item.h"
+#include "platform/message_box.h"
 #include "windows/about_window.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -85,6 +91,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
                                  }},
                                 platform::designsFolder());
     connectDocument();
+    setAcceptDrops(true);
     resize(minimumSizeHint()); // as small as shows everything
     startFolder_ = imagePage_->browser().folders()->path();
     imagePage_->browser().setStartFolder(startFolder_);
@@ -106,11 +113,12 @@ void MainWindow::addPages() {
     } tabs[] = {
         {QT_TR_NOOP("Image"), Qt::CTRL | Qt::Key_I, "imageItem",
          [&](QWidget* tab) {
-             return imagePage_ = new ImagePage(tab, context, services_.volumes);
+             return imagePage_ = new ImagePage(tab, context, services_.volumes, services_.dialogs);
          }},
         {QT_TR_NOOP("Sound"), Qt::CTRL | Qt::Key_O, "soundItem",
          [&](QWidget* tab) {
-             return soundPage_ = new SoundPage(tab, context, services_.volumes, services_.audio);
+             return soundPage_ = new SoundPage(tab, context, services_.volumes, services_.audio,
+                                               services_.dialogs);
          }},
         {QT_TR_NOOP("Ticker"), Qt::CTRL | Qt::Key_T, "tickerItem",
          [&](QWidget* tab) {
@@ -281,4 +289,50 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->accept();
     else
         event->ignore();
+}
+
+// --- Files dropped onto the window ---------------------------------------------------
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty() && urls.first().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    // Used once the drop has ended, so that a question asked meanwhile does not hold
+    // the dragging program.
+    const QString path = urls.first().toLocalFile();
+    QMetaObject::invokeMethod(
+        this, [this, path] { useDroppedFile(path); }, Qt::QueuedConnection);
+}
+
+// A picture or a sound is chosen as if in its tab's lists; a stationery file opens, as
+// File > Open would, asking first about unsaved work.
+void MainWindow::useDroppedFile(const QString& path) {
+    switch (droppedKindOf(path)) {
+    case DroppedKind::Stationery:
+        if (files_->mayLeaveTheDocument())
+            files_->open(path);
+        return;
+    case DroppedKind::Picture:
+        tabs_->setCurrentIndex(TabImage);
+        imagePage_->chooseFile(path);
+        return;
+    case DroppedKind::Sound:
+        tabs_->setCurrentIndex(TabSound);
+        soundPage_->chooseSound(path);
+        return;
+    case DroppedKind::Other:
+        break;
+    }
+    services_.messages.exclamation(
+        this,
+        tr("\"%1\" is neither a picture, a sound nor a stationery file, so it was not used.")
+            .arg(QFileInfo(path).fileName()),
+        tr("File Not Used"));
 }

@@ -71,6 +71,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void addPages();
@@ -82,6 +84,7 @@ private:
     void tickWhatTheFileSets();
     void showAbout();
     void exit();
+    void useDroppedFile(const QString& path);
 
     MainWindowServices services_;
     platform::CommonDialog dialog_;

@@ -1,5 +1,6 @@
 #include "editor/sound_page.h"
 
+#include "editor/browse_button.h"
 #include "editor/em_size.h"
 #include "editor/stationery_document.h"
 #include "platform/check_box.h"
@@ -13,11 +14,12 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 SoundPage::SoundPage(QWidget* page, PageContext context, const platform::VolumeList& volumes,
-                     platform::AudioDevice& audio)
+                     platform::AudioDevice& audio, platform::DialogPrompter& dialogs)
     : EditorPage(page), context_(std::move(context)) {
     frame_ = new QGroupBox(tr("Sounds"), page);
     browser_ = new platform::FileBrowser(volumes, context_.messages,
@@ -32,6 +34,13 @@ SoundPage::SoundPage(QWidget* page, PageContext context, const platform::VolumeL
     choices->addWidget(oldClient_);
     choices->addWidget(noSound_);
     choices->addStretch();
+    QPushButton* browse =
+        makeBrowseButton(frame_, dialogs, QStandardPaths::MusicLocation,
+                         {tr("Sounds (*.mid *.midi *.wav *.mp3)"), tr("All files (*)")},
+                         [this](const QString& file) { chooseSound(file); });
+    browse->setObjectName(QStringLiteral("soundBrowseButton"));
+    browse->setAccessibleName(tr("Browse for a sound"));
+    choices->addWidget(browse);
     lists->addLayout(choices, 0, 2, 2, 1);
     browser_->folders()->setMinimumSize(emSize(page, 9, 5));
     browser_->files()->setMinimumSize(emSize(page, 7.5, 6));
@@ -98,6 +107,7 @@ OpenedFileProblems SoundPage::showOpened(const StationeryDocument& document) {
 }
 
 void SoundPage::chooseSound(const QString& path) {
+    browser_->follow(path);
     openSound(path, path);
 }
 

@@ -9,6 +9,7 @@
 class QGroupBox;
 class StationeryDocument;
 namespace platform {
+class DialogPrompter;
 class AudioDevice;
 class CheckBox;
 class FileBrowser;
@@ -26,7 +27,7 @@ class SoundPage : public EditorPage {
     Q_OBJECT
 public:
     SoundPage(QWidget* page, PageContext context, const platform::VolumeList& volumes,
-              platform::AudioDevice& audio);
+              platform::AudioDevice& audio, platform::DialogPrompter& dialogs);
     StationeryDocument::Parts shows() const override { return StationeryDocument::Part::Sound; }
     void load(const stationery::StationerySettings& settings) override;
 

@@ -59,6 +59,14 @@ void FileBrowser::returnToStartFolder() {
     }
 }
 
+void FileBrowser::follow(const QString& file) {
+    const QFileInfo info(file);
+    if (QFileInfo(folders_->path()) == QFileInfo(info.absolutePath()) &&
+        files_->fileName() == info.fileName())
+        return;
+    showFile(file);
+}
+
 void FileBrowser::showFile(const QString& file) {
     const QFileInfo info(file);
     try {

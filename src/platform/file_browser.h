@@ -33,6 +33,8 @@ public:
     void returnToStartFolder();
     // Opens the lists at the folder of `file` and shows it chosen, announcing nothing.
     void showFile(const QString& file);
+    // The same, unless the lists show it chosen already.
+    void follow(const QString& file);
 
 signals:
     void fileChosen(const QString& path);

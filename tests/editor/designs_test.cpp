@@ -2,6 +2,8 @@
 #include "editor/designs.h"
 #include "editor_fixture.h"
 #include "picture_files.h"
+#include "platform/dir_list_box.h"
+#include "platform/file_list_box.h"
 #include "platform/menu_item.h"
 #include "platform/picture_colours.h"
 #include "scoped_variable.h"
@@ -163,6 +165,11 @@ TEST_F(DesignsWindowTest, EnterAppliesTheChosenDesignAsIfChosenByHand) {
     EXPECT_TRUE(form->findChild<platform::MenuItem*>(u"marginsItem"_s)->isTicked());
     EXPECT_TRUE(previewShown());
     EXPECT_TRUE(messages.shown.empty());
+    // The lists follow: the design's picture is the one chosen in its folder.
+    EXPECT_EQ(form->findChild<platform::FileListBox*>(u"pictureFileList"_s)->fileName(),
+              QLatin1String(chosen.fileStem) + u".jpg"_s);
+    EXPECT_EQ(QFileInfo(form->findChild<platform::DirListBox*>(u"pictureFolderList"_s)->path()),
+              QFileInfo(folder));
 }
 
 // The picture goes into the data folder once; a file of the same name with other

@@ -1,0 +1,94 @@
+// What a newcomer does without the README: a PNG from the Pictures folder through
+// Browse, a sound dropped onto the window, the lists following every choice, and the
+// message template carrying the PNG as it is.
+#include "editor_fixture.h"
+#include "picture_files.h"
+#include "platform/dir_list_box.h"
+#include "platform/file_list_box.h"
+#include "scoped_variable.h"
+#include "sound_files.h"
+
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QStatusBar>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class NewcomerTest : public EditorTest {
+protected:
+    // Drops the file onto the window as a file manager would.
+    void drop(const QString& path) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(form.get(), &enter);
+        ASSERT_TRUE(enter.isAccepted());
+        QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(form.get(), &dropped);
+        QApplication::processEvents(); // the file is used once the drop has ended
+    }
+    QString chosenIn(const char* list) const {
+        return control<platform::FileListBox>(list)->fileName();
+    }
+    void write(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+};
+
+TEST_F(NewcomerTest, BrowseDropAndThePngTravelInTheTemplate) {
+    // The desktop's Pictures folder, as user-dirs.dirs names it.
+    ScopedVariable config{"XDG_CONFIG_HOME", scratchPath(u"config"_s).toUtf8()};
+    QDir(scratch.path()).mkpath(u"config"_s);
+    write(scratchPath(u"config/user-dirs.dirs"_s),
+          "XDG_PICTURES_DIR=\"" + scratchPath(u"Pictures"_s).toUtf8() + "\"\n");
+    QDir(scratch.path()).mkpath(u"Pictures/holiday"_s);
+    const QString png = scratchPath(u"Pictures/holiday/beach.png"_s);
+    const QByteArray pngBytes = picture_files::encode(picture_files::detailed(64, 48), "png");
+    write(png, pngBytes);
+
+    // Browse… opens the desktop's dialog; the choice shows in the lists and the preview.
+    dialogs.answerOpen(png);
+    control<QPushButton>("pictureBrowseButton")->click();
+    EXPECT_EQ(dialogs.lastInitialFolder(), scratchPath(u"Pictures"_s));
+    EXPECT_EQ(QString::fromStdString(form->document().settings().ImagePath), png);
+    EXPECT_EQ(chosenIn("pictureFileList"), u"beach.png"_s);
+    EXPECT_EQ(QFileInfo(control<platform::DirListBox>("pictureFolderList")->path()),
+              QFileInfo(scratchPath(u"Pictures/holiday"_s)));
+    EXPECT_TRUE(previewShown());
+    EXPECT_EQ(form->document().settings().ImageWidth, "64");
+
+    // A sound dropped onto the window is chosen on the Sound tab, its list following.
+    const QString wav = scratchPath(u"waves.wav"_s);
+    write(wav, sound_files::sineWav());
+    drop(wav);
+    EXPECT_EQ(QString::fromStdString(form->document().settings().SoundPath), wav);
+    EXPECT_EQ(control<QTabWidget>("partTabs")->currentIndex(), MainWindow::TabSound);
+    EXPECT_EQ(chosenIn("soundFileList"), u"waves.wav"_s);
+
+    // A picture dropped: chosen as if clicked; something else is named, not used.
+    const QString other = scratchPath(u"notes.txt"_s);
+    write(other, "shopping list");
+    drop(other);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(
+        messages.shown[0].text,
+        u"\"notes.txt\" is neither a picture, a sound nor a stationery file, so it was not used."_s);
+    EXPECT_EQ(QString::fromStdString(form->document().settings().SoundPath), wav);
+
+    // The message template carries the PNG byte for byte, as image/png.
+    dialogs.answerSave(scratchPath(u"beach.eml"_s));
+    trigger("exportAction");
+    QFile message(scratchPath(u"beach.eml"_s));
+    ASSERT_TRUE(message.open(QIODevice::ReadOnly));
+    const QByteArray text = message.readAll();
+    EXPECT_TRUE(text.contains("Content-Type: image/png;")) << text.left(2000).toStdString();
+    EXPECT_TRUE(text.contains(pngBytes.toBase64().left(76)));
+}
+
+} // namespace
