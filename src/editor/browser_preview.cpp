@@ -25,8 +25,12 @@ void BrowserPreview::show(const std::function<void(const QString&, bool)>& faile
     }
     const QString page = folder_->filePath(QStringLiteral("preview.htm"));
     try {
-        // Names relative to an opened file are made full, since the page sits elsewhere.
-        document_.writePreview(page);
+        // What a recipient reads, with a few lines standing in for the message.
+        document_.writePreview(page, {tr("Dear friend,"), QString(),
+                                      tr("Greetings from here. This is how your message looks "
+                                         "to the people who get it: your picture, colours, font "
+                                         "and margins behind what you write."),
+                                      QString(), tr("Best wishes")});
     } catch (const std::exception& error) {
         return failed(errorWords(error), false);
     }

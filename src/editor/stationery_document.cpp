@@ -1,4 +1,7 @@
 #include "editor/stationery_document.h"
+#include "stationery/atomic_file.h"
+#include "stationery/todays_clients_writer.h"
+#include <QUrl>
 
 #include "editor/paths.h"
 #include "platform/export_guards.h"
@@ -104,8 +107,22 @@ void StationeryDocument::exportTo(
     stationery::exportStationery(fileSystemPath(path), settingsInUse(), form, guards);
 }
 
-void StationeryDocument::writePreview(const QString& page) const {
-    stationery::StationeryWriter::save(fileSystemPath(page), settingsInUse());
+void StationeryDocument::writePreview(const QString& page, const QStringList& text) const {
+    stationery::StationerySettings shown = settingsInUse();
+    // The page sits elsewhere: the picture by its full address.
+    if (const std::string_view picture = stationery::effectiveImagePath(shown); !picture.empty())
+        shown.ImagePath =
+            QUrl::fromLocalFile(
+                QFileInfo(QString::fromStdString(std::string(picture))).absoluteFilePath())
+                .toString(QUrl::FullyEncoded)
+                .toStdString();
+    std::vector<std::string> lines;
+    for (const QString& each : text)
+        lines.push_back(each.toStdString());
+    stationery::replaceFileContents(
+        fileSystemPath(page),
+        stationery::TodaysClientsWriter::render(
+            shown, stationery::TodaysClientsWriter::PictureNamed::InCssAndAttribute, lines));
 }
 
 void StationeryDocument::setModified(bool modified) {

@@ -55,9 +55,10 @@ public:
     void
     exportTo(const QString& path, stationery::ExportForm form,
              const std::function<bool(const QStringList& files)>& mayCarryPrivateFiles = {}) const;
-    // Writes what Save would write, its names made full paths, to a page shown from
-    // elsewhere. Throws SaveError.
-    void writePreview(const QString& page) const;
+    // Writes what a recipient gets, to a page shown from elsewhere: the form for today's
+    // mail clients, the picture by its full address, with `text` where typing starts.
+    // Throws FileWriteError.
+    void writePreview(const QString& page, const QStringList& text) const;
 
 signals:
     // A change of the settings, by an edit or by Open, in the parts named.

@@ -198,7 +198,8 @@ long TodaysClientsWriter::lineHeightPixels(float points) {
     return std::lround(double(points) * 4.0 / 3.0 * 1.5);
 }
 
-std::string TodaysClientsWriter::render(const StationerySettings& s, PictureNamed named) {
+std::string TodaysClientsWriter::render(const StationerySettings& s, PictureNamed named,
+                                        const std::vector<std::string>& sampleText) {
     std::string page;
     page.reserve(3072);
     const auto line = [&page](std::string_view text) {
@@ -281,6 +282,12 @@ std::string TodaysClientsWriter::render(const StationerySettings& s, PictureName
          escapeHtmlAttribute(areaCss) + "\">");
 
     // Where typing starts, in the chosen font for engines that ignore CSS.
+    std::string typed = "<br>";
+    if (!sampleText.empty()) {
+        typed.clear();
+        for (const std::string& each : sampleText)
+            typed += escapeHtmlText(each) + "<br>";
+    }
     if (!s.FontName.empty() || s.FontBold || s.FontItalic) {
         std::string font = "<font";
         if (!s.FontName.empty())
@@ -291,9 +298,9 @@ std::string TodaysClientsWriter::render(const StationerySettings& s, PictureName
             open += "<b>", close = "</b>" + close;
         if (s.FontItalic)
             open += "<i>", close = "</i>" + close;
-        line(open + "<br>" + close);
+        line(open + typed + close);
     } else {
-        line("<br>");
+        line(typed);
     }
     line("</div>");
     line("</body>");

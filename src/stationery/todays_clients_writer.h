@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace stationery {
 
@@ -23,8 +24,11 @@ public:
     // Its wrapper names it in CSS, where a reader's client that drops the body's finds it.
     enum class PictureNamed { InCssAndAttribute, InAttributeOnly };
 
+    // `sampleText`, when given, stands where typing starts, a line each (a preview's sample
+    // of what a recipient reads); every line is escaped.
     static std::string render(const StationerySettings& settings,
-                              PictureNamed named = PictureNamed::InCssAndAttribute);
+                              PictureNamed named = PictureNamed::InCssAndAttribute,
+                              const std::vector<std::string>& sampleText = {});
 
     // The scrolling pace, one pixel per frame of a 60 Hz screen: the classic script
     // moves the picture one pixel per timer tick, which the engines that ran it fire

@@ -1,4 +1,5 @@
 #include "editor_fixture.h"
+#include "picture_files.h"
 #include "platform/menu_item.h"
 #include "platform/picture_colours.h"
 #include "platform/url_opener.h"
@@ -32,16 +33,30 @@ protected:
     }
 };
 
-TEST_F(CheckTest, PreviewWritesWhatSaveWouldAndHandsItToTheBrowser) {
-    control<QLineEdit>("ticker1Edit")->setText(u"Hello"_s);
+// F5 shows what a recipient gets: the form for today's mail clients, with a few lines
+// of sample text in the chosen font and colour over the picture.
+TEST_F(CheckTest, PreviewShowsTheMessageARecipientGets) {
+    const QString picture = scratchPath(u"sky & sea #1.jpg"_s);
+    picture_files::write(picture, picture_files::encode(picture_files::detailed(30, 20), "jpeg"));
+    dialogs.answerOpen(picture);
+    control<QPushButton>("pictureBrowseButton")->click();
+    dialogs.answerColor(QColor(0, 0, 128));
+    control<QPushButton>("textColorButton")->click();
     const QString title = shownTitle();
     trigger("previewAction");
     ASSERT_EQ(browser.opened.size(), 1u);
     const QString page = browser.opened[0].toLocalFile();
     QFile file(page);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const std::string expected = stationery::StationeryWriter::render(form->document().settings());
-    EXPECT_EQ(file.readAll(), QByteArray(expected.data(), qsizetype(expected.size())));
+    const QByteArray shown = file.readAll();
+    EXPECT_TRUE(shown.startsWith("<!DOCTYPE html>"));
+    EXPECT_FALSE(shown.contains("<script"));
+    EXPECT_TRUE(shown.contains("Dear friend,<br><br>Greetings from here."));
+    EXPECT_TRUE(shown.contains("color: #000080;"));
+    // The picture by its full address, escaped for HTML.
+    EXPECT_TRUE(shown.contains("background=\"file://" + QFileInfo(picture).absolutePath().toUtf8() +
+                               "/sky%20&amp;%20sea%20%231.jpg\""))
+        << shown.toStdString();
     EXPECT_EQ(shownTitle(), title);
     EXPECT_TRUE(messages.shown.empty());
 
