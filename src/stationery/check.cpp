@@ -20,6 +20,14 @@ double linear(std::uint8_t channel) {
     return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
 }
 
+// "no mail client…" as a sentence's start: "No mail client…".
+std::string capitalised(std::string_view text) {
+    std::string out(text);
+    if (!out.empty())
+        out[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(out[0])));
+    return out;
+}
+
 // A ratio as people read it, never rounded up past a threshold: "4.4:1", "21:1".
 std::string ratioText(double ratio) {
     const double tenths = std::floor(ratio * 10.0 + 1e-9) / 10.0;
@@ -127,33 +135,26 @@ std::vector<Finding> checkStationery(const StationerySettings& s, const CheckFac
                   ? pictureNamed + " and " + soundNamed + " are named by their place"
               : pictureByPlace ? pictureNamed + " is named by its place"
                                : "The sound \"" + s.SoundPath + "\" is named by its place") +
-                 " on this computer, which recipients do not have unless the mail "
-                 "client sends it along.",
-             "Use File > Export: as a message template the picture travels "
-             "inside the message, and " +
-                 std::string(kBackgroundPictureSupport.shownBy) + " show it (" +
-                 std::string(kBackgroundPictureSupport.elsewhere) +
-                 "); as a page, the picture and sound go beside it."});
+                 " on this computer. Recipients do not have it unless the mail client sends "
+                 "it along.",
+             "Use File > New Message in Mail Client, or Export's message template. The "
+             "picture then travels inside the message."});
 
     if (isScrolling(s) && !picture.empty())
         findings.push_back({Severity::Note,
-                            "The picture scrolls by a script, which received mail never runs: "
+                            "The picture scrolls by a script. Received mail never runs one, so "
                             "recipients see it standing still.",
-                            "File > Export's form for today's mail clients and its message "
-                            "template scroll it by CSS, which " +
-                                std::string(kCssScrollingSupport.shownBy) + " play; " +
-                                std::string(kCssScrollingSupport.elsewhere) + "."});
+                            "The message template scrolls it by CSS instead, which " +
+                                std::string(kCssScrollingSupport.shownBy) + " play."});
     if (isRealTicker(s, 1) || isRealTicker(s, 2) || isRealTicker(s, 3))
         findings.push_back({Severity::Note,
-                            "The ticker writes to a status bar that today's mail clients and "
-                            "browsers do not show, by a script: " +
-                                std::string(kScriptSupport.elsewhere) + ".",
+                            "The ticker writes to a status bar by a script. " +
+                                capitalised(kScriptSupport.elsewhere) + ".",
                             "Put anything recipients must read into the message itself."});
     if (soundInUse(s))
         findings.push_back({Severity::Note,
-                            "The background sound plays only in old mail clients: " +
-                                std::string(kBackgroundSoundSupport.elsewhere) +
-                                ", and a message template leaves it out.",
+                            "The background sound plays only in old mail clients. The message "
+                            "template leaves it out.",
                             "Expect recipients not to hear it."});
 
     std::stable_sort(findings.begin(), findings.end(), [](const Finding& a, const Finding& b) {

@@ -138,7 +138,7 @@ TEST_F(CheckTest, CheckWindowFollowsTheControlsAndClosesWithEscape) {
 
     control<QLineEdit>("ticker2Edit")->setText(u"News of the week"_s);
     ASSERT_EQ(rows().size(), 1);
-    EXPECT_TRUE(rows()[0].startsWith(u"The ticker writes to a status bar"_s));
+    EXPECT_TRUE(rows()[0].startsWith(u"The ticker writes to a status bar by a script."_s));
 
     // Pale text on the untouched white: a problem, listed before the note.
     dialogs.answerColor(QColor(230, 230, 230));

@@ -142,6 +142,24 @@ TEST(Check, MissingFilesFullPathsAndWhatTodaysClientsDrop) {
     const auto byPlace = about(findings, "The picture \"/home/ann/sky.jpg\" and the sound "
                                          "\"C:\\Sounds\\chime.wav\" are named by their place");
     EXPECT_EQ(byPlace.size(), 1u);
+    // The advice comes in short sentences: none over 25 words, file names counted as one.
+    for (const Finding& finding : findings) {
+        for (const std::string& text : {finding.meaning, finding.action}) {
+            int words = 0;
+            bool quoted = false;
+            for (std::size_t i = 0; i < text.size(); ++i) {
+                if (text[i] == '"')
+                    quoted = !quoted;
+                if (!quoted && text[i] == ' ')
+                    ++words;
+                if (!quoted && (text[i] == '.' || text[i] == ';') &&
+                    (i + 1 == text.size() || text[i + 1] == ' ')) {
+                    EXPECT_LE(words + 1, 25) << text;
+                    words = -1;
+                }
+            }
+        }
+    }
 
     // Parts not in use bring no notes; bare names are no full paths.
     s.ImagePath = "sky.jpg";
