@@ -7,6 +7,12 @@
 
 namespace {
 
+// For the translation tools: what a file that is none of the program's own is.
+[[maybe_unused]] const char* const kForeignKinds[] = {
+    QT_TRANSLATE_NOOP("ErrorWords", "a picture"), QT_TRANSLATE_NOOP("ErrorWords", "a sound"),
+    QT_TRANSLATE_NOOP("ErrorWords", "an e-mail message not made by this program"),
+    QT_TRANSLATE_NOOP("ErrorWords", "a web page not made by this program")};
+
 class ErrorWords {
     Q_DECLARE_TR_FUNCTIONS(ErrorWords)
 
@@ -48,6 +54,10 @@ private:
         case Code::NotText:
             return tr("it holds bytes that are not text");
         case Code::NotOurs:
+            if (!error.detail().empty())
+                return tr("it is %1, not a stationery, a page for today's mail clients or a "
+                          "message template made by this program")
+                    .arg(tr(error.detail().c_str()));
             break;
         case Code::BadFontSize:
             return tr("its font size \"%1\" is not a number").arg(system(error.detail()));

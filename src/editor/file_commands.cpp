@@ -59,20 +59,40 @@ FileCommands::FileCommands(Services services)
       browserPreview_(new BrowserPreview(services_.document, services_.browser, this)) {}
 
 void FileCommands::openWithDialog() {
-    if (mayLeaveTheDocument() && services_.dialog.ShowOpen())
-        open(services_.dialog.FileName);
+    if (!mayLeaveTheDocument())
+        return;
+    // Every kind of file the program writes opens again.
+    platform::CommonDialog& dialog = services_.dialog;
+    const QString saveFilter = dialog.Filter;
+    dialog.Filter = tr("Stationery and message templates (*.htm, *.html, *.eml)|*.htm;*.html;*.eml|"
+                       "Stationery and pages for today's mail clients (*.htm, *.html)|*.htm;*.html|"
+                       "Message templates (*.eml)|*.eml");
+    const bool chosen = dialog.ShowOpen();
+    dialog.Filter = saveFilter;
+    if (chosen)
+        open(dialog.FileName);
 }
 
 bool FileCommands::open(const QString& path) {
     OpenedFileProblems problems;
+    bool madeForTodaysClients = false;
     if (!underHourglass(tr("Not Opened"), [&] {
-            services_.document.open(path, [&] { problems = services_.showOpened(); });
+            madeForTodaysClients =
+                services_.document.open(path, [&] { problems = services_.showOpened(); });
         }))
         return false;
+    if (madeForTodaysClients)
+        services_.messages.exclamation(
+            services_.window,
+            tr("\"%1\" was made for today's mail clients, which carry no sound and no ticker: "
+               "the Sound and Ticker tabs stay empty. Everything else is as it was.")
+                .arg(QFileInfo(path).fileName()),
+            tr("Opened"));
     // A stationery from elsewhere may name any file; one from where private files are
     // kept is pointed out now, and an export asks before carrying it.
     const stationery::StationerySettings& opened = services_.document.settingsInUse();
-    const std::vector<std::filesystem::path> ownFolders{fileSystemPath(platform::designsFolder())};
+    const std::vector<std::filesystem::path> ownFolders{fileSystemPath(platform::designsFolder()),
+                                                        fileSystemPath(platform::picturesFolder())};
     for (const std::string_view named :
          {stationery::effectiveImagePath(opened),
           stationery::soundInUse(opened) ? std::string_view(opened.SoundPath) : std::string_view()})

@@ -1,5 +1,6 @@
 #include "editor/stationery_document.h"
 #include "stationery/atomic_file.h"
+#include "stationery/open_file.h"
 #include "stationery/todays_clients_writer.h"
 #include <QUrl>
 
@@ -62,8 +63,10 @@ void StationeryDocument::edit(const std::function<void(stationery::StationerySet
     emit changed(parts);
 }
 
-void StationeryDocument::open(const QString& path, const std::function<void()>& show) {
-    settings_ = stationery::StationeryReader::readFile(fileSystemPath(path));
+bool StationeryDocument::open(const QString& path, const std::function<void()>& show) {
+    const stationery::OpenedStationery opened = stationery::openStationeryFile(
+        fileSystemPath(path), fileSystemPath(platform::picturesFolder()));
+    settings_ = opened.settings;
     folder_ = QFileInfo(path).absolutePath();
     path_ = path;
     emit changed(kAllParts);
@@ -71,6 +74,7 @@ void StationeryDocument::open(const QString& path, const std::function<void()>& 
         show();
     setModified(false);
     emit pathChanged(path_);
+    return opened.madeForTodaysClients;
 }
 
 void StationeryDocument::save(const QString& path) {

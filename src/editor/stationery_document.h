@@ -42,11 +42,13 @@ public:
     // Changes the settings as the user did; announces it when anything changed.
     void edit(const std::function<void(stationery::StationerySettings&)>& change);
 
-    // Reads a stationery file and makes it the document. `show` then sets the pages
-    // from it (measuring a picture, opening a sound); the document is unmodified
-    // after. Throws stationery::ReadError and leaves the document as it was when the
-    // file cannot be read.
-    void open(const QString& path, const std::function<void()>& show = {});
+    // Reads a stationery file (the classic one, the page for today's mail clients or a
+    // message template) and makes it the document. `show` then sets the pages from it
+    // (measuring a picture, opening a sound); the document is unmodified after. True
+    // when the file was one made for today's clients, which carry no sound or ticker.
+    // Throws stationery::ReadError and leaves the document as it was when the file
+    // cannot be read.
+    bool open(const QString& path, const std::function<void()>& show = {});
     // Writes the document to `path`, which it then is, unmodified. Throws SaveError.
     void save(const QString& path);
     // Writes the document in another form; the document's own file stays as it was and

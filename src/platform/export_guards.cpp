@@ -14,6 +14,11 @@ QString designsFolder() {
            QStringLiteral("/designs");
 }
 
+QString picturesFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/pictures");
+}
+
 stationery::ExportGuards exportGuards() {
     stationery::ExportGuards guards;
     guards.pictureProblem = [](const std::filesystem::path& path) -> std::string {
@@ -33,7 +38,8 @@ stationery::ExportGuards exportGuards() {
     guards.soundProblem = [](const std::filesystem::path& path) {
         return SoundContent::fileProblem(qStringFromPath(path)).toStdString();
     };
-    guards.ownFolders = {fileSystemPath(designsFolder())};
+    guards.ownFolders = {fileSystemPath(designsFolder()), fileSystemPath(picturesFolder())};
+    guards.picturesFolder = fileSystemPath(picturesFolder());
     return guards;
 }
 

@@ -26,6 +26,10 @@ std::string readReason(ReadError::Code code, const std::string& detail) {
     case ReadError::Code::NotText:
         return "it holds bytes that are not text";
     case ReadError::Code::NotOurs:
+        if (!detail.empty())
+            return "it is " + detail +
+                   ", not a stationery, a page for today's mail clients or "
+                   "a message template made by this program";
         break;
     case ReadError::Code::BadFontSize:
         return "its font size \"" + detail + "\" is not a number";

@@ -1,4 +1,5 @@
 #include "stationery/export.h"
+#include "stationery/open_file.h"
 #include "stationery/text_bytes.h"
 
 #include "stationery/atomic_file.h"
@@ -338,7 +339,10 @@ void exportStationery(const fs::path& page, const StationerySettings& settings, 
 
 void exportStationeryFile(const fs::path& source, const fs::path& target, ExportForm form,
                           ExportGuards guards) {
-    const StationerySettings settings = StationeryReader::readFile(source);
+    const StationerySettings settings =
+        openStationeryFile(source, guards.picturesFolder.empty() ? fs::temp_directory_path()
+                                                                 : guards.picturesFolder)
+            .settings;
     std::error_code error;
     const fs::path folder = fs::absolute(source, error).parent_path();
     guards.stationeryFile = source;

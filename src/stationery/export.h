@@ -65,6 +65,8 @@ struct ExportGuards {
     std::function<bool(const std::vector<std::filesystem::path>&)> mayCarryPrivateFiles;
     // The stationery file the export is made from, never written over.
     std::filesystem::path stationeryFile;
+    // Where a message template read as the source puts its picture.
+    std::filesystem::path picturesFolder;
 };
 
 // The sounds the program plays, by their first bytes.

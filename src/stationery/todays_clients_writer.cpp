@@ -4,6 +4,7 @@
 #include "stationery/codepage.h"
 #include "stationery/hex_color.h"
 #include "stationery/text_decoding.h"
+#include "stationery/todays_form.h"
 #include "stationery/writer.h"
 
 #include <array>
@@ -217,6 +218,9 @@ std::string TodaysClientsWriter::render(const StationerySettings& s, PictureName
         line("<title>" + escapeHtmlText(s.Title) + "</title>");
     if (s.AuthorName != kAuthorPlaceholder)
         line("<meta name=\"author\" content=\"" + escapeHtmlAttribute(s.AuthorName) + "\">");
+    // What Open reads back; no recipient sees it.
+    line("<meta name=\"" + std::string(kFormRecordName) + "\" content=\"" +
+         escapeHtmlAttribute(formRecord(s)) + "\">");
     line("<!-- Made for the mail clients of today: no script, background sound or status-bar "
          "ticker, which received mail never runs or plays. -->");
     line("<style>");

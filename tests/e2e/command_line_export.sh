@@ -26,6 +26,14 @@ run --export out/today.htm --form todays in/classic/page.htm || fail "--form tod
 grep -q '<!DOCTYPE html>' out/today.htm || fail "not the form for today's clients"
 run --export out/classic.html in/classic/page.htm || fail "the classic form"
 [ -f "out/sky & sea #1.jpg" ] || fail "the classic form's picture is not beside it"
+# Every form it writes is read back: the template's picture comes out into the data folder.
+mkdir out/again
+XDG_DATA_HOME="$PWD/data" run --export out/again/from-message.htm out/message.eml ||
+    fail "a template as the source"
+[ -f "data/stationery-editor/pictures/sky & sea #1.jpg" ] || fail "the template's picture"
+run --export out/again/from-today.eml out/today.htm || fail "today's page as the source"
+grep -q '^Content-Type: image/jpeg' out/again/from-today.eml || fail "today's page's picture"
+rm -r out/again
 
 # Failures: a reason, status 1, and nothing new.
 before=$(ls out | wc -l)

@@ -10,6 +10,7 @@
 
 #include <QDropEvent>
 #include <QFile>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QStatusBar>
 
@@ -89,6 +90,36 @@ TEST_F(NewcomerTest, BrowseDropAndThePngTravelInTheTemplate) {
     const QByteArray text = message.readAll();
     EXPECT_TRUE(text.contains("Content-Type: image/png;")) << text.left(2000).toStdString();
     EXPECT_TRUE(text.contains(pngBytes.toBase64().left(76)));
+}
+
+// A newcomer who kept only the export edits it again: the template opens, its picture
+// comes out into the program's data folder, and Open says once what the form leaves out.
+TEST_F(NewcomerTest, TheMessageTemplateOpensAgain) {
+    ScopedVariable data{"XDG_DATA_HOME", scratchPath(u"data"_s).toUtf8()};
+    const QString png = scratchPath(u"beach.png"_s);
+    const QByteArray pngBytes = picture_files::encode(picture_files::detailed(64, 48), "png");
+    write(png, pngBytes);
+    dialogs.answerOpen(png);
+    control<QPushButton>("pictureBrowseButton")->click();
+    ASSERT_TRUE(previewShown());
+    control<QLineEdit>("titleEdit")->setText(u"Beach days"_s);
+    dialogs.answerSave(scratchPath(u"beach.eml"_s));
+    trigger("exportAction");
+    form = makeForm(); // a new start: nothing but the template
+
+    dialogs.answerOpen(scratchPath(u"beach.eml"_s));
+    trigger("openAction");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains(u"no sound and no ticker"_s));
+    const QString picture = scratchPath(u"data"_s) + u"/"_s + QCoreApplication::applicationName() +
+                            u"/pictures/beach.png"_s;
+    EXPECT_EQ(QString::fromStdString(form->document().settings().ImagePath), picture);
+    EXPECT_EQ(control<QLineEdit>("titleEdit")->text(), u"Beach days"_s);
+    EXPECT_EQ(chosenIn("pictureFileList"), u"beach.png"_s);
+    QFile placed(picture);
+    ASSERT_TRUE(placed.open(QIODevice::ReadOnly));
+    EXPECT_EQ(placed.readAll(), pngBytes);
+    EXPECT_TRUE(previewShown());
 }
 
 } // namespace

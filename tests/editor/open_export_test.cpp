@@ -82,7 +82,10 @@ TEST_F(OpenExportTest, OpenSetsEveryControlAndSaveWritesTheSameBytes) {
     dialogs.answerOpen(file);
     trigger("openAction");
     EXPECT_EQ(dialogs.lastInitialFolder(), platform::CommonDialog::defaultInitDir());
-    EXPECT_EQ(dialogs.lastNameFilter(), u"Stationery Files (*.htm *.html)"_s);
+    EXPECT_EQ(dialogs.lastNameFilter(),
+              u"Stationery and message templates (*.htm *.html *.eml);;"
+              u"Stationery and pages for today's mail clients (*.htm *.html);;"
+              u"Message templates (*.eml)"_s);
 
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(shownTitle(), file);
@@ -194,9 +197,9 @@ TEST_F(OpenExportTest, WhatCannotBeOpenedIsReportedAndChangesNothing) {
     const struct {
         const char* name;
         const char* reason;
-    } cases[] = {{"page.htm", "not a stationery file"},
-                 {"picture.htm", "not text"},
-                 {"huge.htm", "larger than 16 MB"},
+    } cases[] = {{"page.htm", "it is a web page not made by this program, not a stationery"},
+                 {"picture.htm", "it is a picture, not a stationery"},
+                 {"huge.htm", "not a stationery file"},
                  {"folder.htm", "folder"},
                  {"gone.htm", "No such file"}};
     for (const auto& c : cases) {

@@ -47,6 +47,9 @@ TEST(TodaysClientsWriter, UntouchedWindow) {
             "<meta charset=\"utf-8\">",
             std::string(kColorSchemes[0]),
             std::string(kColorSchemes[1]),
+            "<meta name=\"stationery-editor\" content=\"v=1&amp;font=&amp;size=8&amp;bold=0&amp;"
+            "italic=0&amp;left=0&amp;top=0&amp;dir=none&amp;w=0&amp;h=0&amp;title=Title of Your "
+            "Work&amp;author=Your Name\">",
             std::string(kNote),
             "<style>",
             std::string(kLightOnly),
@@ -70,34 +73,39 @@ TEST(TodaysClientsWriter, EveryChoiceScrollingUp) {
         "background-color: #FFFFCC; background-image: url('sky (2).jpg'); background-repeat: "
         "repeat; color: #000080; font-family: 'Arial', sans-serif; font-size: 10pt; "
         "line-height: 20px; font-weight: bold; font-style: italic; ";
-    EXPECT_EQ(TodaysClientsWriter::render(s),
-              crLfJoined({
-                  "<!DOCTYPE html>",
-                  "<html>",
-                  "<head>",
-                  "<meta charset=\"utf-8\">",
-                  std::string(kColorSchemes[0]),
-                  std::string(kColorSchemes[1]),
-                  "<title>Ωmega &lt;1&gt; &amp; \"2\"</title>",
-                  "<meta name=\"author\" content=\"Zoë\">",
-                  std::string(kNote),
-                  "<style>",
-                  std::string(kLightOnly),
-                  "@media (prefers-reduced-motion: no-preference) {",
-                  "@keyframes stationery-scroll { from { background-position: 0 0; } to { "
-                  "background-position: 0 -80px; } }",
-                  "body, .stationery-area { animation: stationery-scroll 1.333s linear infinite; }",
-                  "}",
-                  "</style>",
-                  "</head>",
-                  R"(<body bgcolor="#FFFFCC" background="sky (2).jpg" text="#000080" style=")" +
-                      look + R"(margin: 15px 0 0 0;">)",
-                  R"(<div class="stationery-area" style=")" + look + R"(padding-left: 25px;">)",
-                  R"(<font face="Arial, sans-serif" size="2"><b><i><br></i></b></font>)",
-                  "</div>",
-                  "</body>",
-                  "</html>",
-              }));
+    EXPECT_EQ(
+        TodaysClientsWriter::render(s),
+        crLfJoined({
+            "<!DOCTYPE html>",
+            "<html>",
+            "<head>",
+            "<meta charset=\"utf-8\">",
+            std::string(kColorSchemes[0]),
+            std::string(kColorSchemes[1]),
+            "<title>Ωmega &lt;1&gt; &amp; \"2\"</title>",
+            "<meta name=\"author\" content=\"Zoë\">",
+            "<meta name=\"stationery-editor\" content=\"v=1&amp;text=000080&amp;bg=FFFFCC&amp;"
+            "font=Arial&amp;size=10&amp;bold=1&amp;italic=1&amp;left=25&amp;top=15&amp;dir=up&amp;"
+            "w=120&amp;h=80&amp;title=%CE%A9mega %3C1%3E %26 %222%22&amp;author=Zo%C3%AB&amp;"
+            "picture=sky %282%29.jpg\">",
+            std::string(kNote),
+            "<style>",
+            std::string(kLightOnly),
+            "@media (prefers-reduced-motion: no-preference) {",
+            "@keyframes stationery-scroll { from { background-position: 0 0; } to { "
+            "background-position: 0 -80px; } }",
+            "body, .stationery-area { animation: stationery-scroll 1.333s linear infinite; }",
+            "}",
+            "</style>",
+            "</head>",
+            R"(<body bgcolor="#FFFFCC" background="sky (2).jpg" text="#000080" style=")" + look +
+                R"(margin: 15px 0 0 0;">)",
+            R"(<div class="stationery-area" style=")" + look + R"(padding-left: 25px;">)",
+            R"(<font face="Arial, sans-serif" size="2"><b><i><br></i></b></font>)",
+            "</div>",
+            "</body>",
+            "</html>",
+        }));
     // A message template names the picture in the body's attribute alone, and leaves the
     // background colour off the wrapper, where it would hide the body's picture in a
     // client's editor.

@@ -1,0 +1,269 @@
+#include "stationery/todays_form.h"
+
+#include "stationery/export.h"
+#include "stationery/file_names.h"
+#include "stationery/hex_color.h"
+#include "stationery/message_writer.h"
+#include "stationery/text_bytes.h"
+
+#include <charconv>
+#include <map>
+
+namespace stationery {
+
+namespace {
+
+constexpr std::string_view kKept = "-._~ ";
+
+const std::pair<ScrollDirection, std::string_view> kDirections[] = {
+    {ScrollDirection::NoScroll, "none"}, {ScrollDirection::Up, "up"},
+    {ScrollDirection::Down, "down"},     {ScrollDirection::Left, "left"},
+    {ScrollDirection::Right, "right"},
+};
+
+std::string attributeDecoded(std::string_view text) {
+    static const std::pair<std::string_view, char> entities[] = {{"&amp;", '&'},  {"&quot;", '"'},
+                                                                 {"&lt;", '<'},   {"&gt;", '>'},
+                                                                 {"&#13;", '\r'}, {"&#10;", '\n'}};
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        bool replaced = false;
+        for (const auto& [entity, c] : entities)
+            if (text.substr(i).starts_with(entity)) {
+                out += c;
+                i += entity.size() - 1;
+                replaced = true;
+                break;
+            }
+        if (!replaced)
+            out += text[i];
+    }
+    return out;
+}
+
+std::optional<StationerySettings> settingsFromRecord(std::string_view record) {
+    std::map<std::string, std::string> fields;
+    while (!record.empty()) {
+        const std::size_t end = std::min(record.find('&'), record.size());
+        const std::string_view field = record.substr(0, end);
+        const std::size_t equals = field.find('=');
+        if (equals != std::string_view::npos)
+            fields[std::string(field.substr(0, equals))] = percentDecoded(field.substr(equals + 1));
+        record.remove_prefix(std::min(end + 1, record.size()));
+    }
+    if (fields["v"] != "1")
+        return std::nullopt;
+    StationerySettings s;
+    s.TextColor = fields.count("text") ? parseHexColor(fields["text"]) : std::nullopt;
+    s.BackgroundColor = fields.count("bg") ? parseHexColor(fields["bg"]) : std::nullopt;
+    s.FontName = fields["font"];
+    if (const std::string& size = fields["size"]; !size.empty()) {
+        float points = 0;
+        if (std::from_chars(size.data(), size.data() + size.size(), points).ec == std::errc())
+            s.FontSize = points;
+    }
+    s.FontBold = fields["bold"] == "1";
+    s.FontItalic = fields["italic"] == "1";
+    if (fields.count("left"))
+        s.LeftMargin = fields["left"];
+    if (fields.count("top"))
+        s.TopMargin = fields["top"];
+    for (const auto& [direction, name] : kDirections)
+        if (fields["dir"] == name)
+            s.Direction = direction;
+    if (fields.count("w"))
+        s.ImageWidth = fields["w"];
+    if (fields.count("h"))
+        s.ImageHeight = fields["h"];
+    if (fields.count("title"))
+        s.Title = fields["title"];
+    if (fields.count("author"))
+        s.AuthorName = fields["author"];
+    if (fields.count("picture"))
+        s.ImagePath = fields["picture"];
+    return s;
+}
+
+std::optional<StationerySettings> recordIn(std::string_view html) {
+    const std::string start = "<meta name=\"" + std::string(kFormRecordName) + "\" content=\"";
+    const std::size_t at = html.find(start);
+    if (at == std::string_view::npos)
+        return std::nullopt;
+    const std::size_t from = at + start.size();
+    const std::size_t end = html.find('"', from);
+    if (end == std::string_view::npos)
+        return std::nullopt;
+    return settingsFromRecord(attributeDecoded(html.substr(from, end - from)));
+}
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+std::string quotedPrintableDecoded(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '=') {
+            out += text[i];
+        } else if (text.substr(i + 1).starts_with("\r\n")) {
+            i += 2;
+        } else if (i + 2 < text.size() && hexValue(text[i + 1]) >= 0 &&
+                   hexValue(text[i + 2]) >= 0) {
+            out += static_cast<char>(hexValue(text[i + 1]) << 4 | hexValue(text[i + 2]));
+            i += 2;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::string base64Decoded(std::string_view text) {
+    std::string out;
+    unsigned value = 0;
+    int bits = 0;
+    for (const char c : text) {
+        int digit = -1;
+        if (c >= 'A' && c <= 'Z')
+            digit = c - 'A';
+        else if (c >= 'a' && c <= 'z')
+            digit = c - 'a' + 26;
+        else if (c >= '0' && c <= '9')
+            digit = c - '0' + 52;
+        else if (c == '+')
+            digit = 62;
+        else if (c == '/')
+            digit = 63;
+        if (digit < 0)
+            continue; // line ends and padding
+        value = (value << 6) | unsigned(digit);
+        bits += 6;
+        if (bits >= 8) {
+            bits -= 8;
+            out += static_cast<char>((value >> bits) & 0xFF);
+        }
+    }
+    return out;
+}
+
+// The file name a picture part's headers give, in either form the writer uses.
+std::string partFileName(std::string_view headers) {
+    if (const std::size_t at = headers.find("filename=\""); at != std::string_view::npos) {
+        const std::size_t from = at + 10;
+        return std::string(headers.substr(from, headers.find('"', from) - from));
+    }
+    if (const std::size_t at = headers.find("filename*=UTF-8''"); at != std::string_view::npos) {
+        const std::size_t from = at + 17;
+        const std::size_t end = headers.find_first_of(";\r\n", from);
+        return percentDecoded(headers.substr(from, end - from));
+    }
+    return {};
+}
+
+// The message template as its writer lays it out: headers, then either the page alone
+// or the page and the picture as the two parts of a multipart/related.
+std::optional<ReadForm> readMessage(std::string_view bytes) {
+    const std::size_t headersEnd = bytes.find("\r\n\r\n");
+    if (headersEnd == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view headers = bytes.substr(0, headersEnd);
+    ReadForm form;
+    form.isMessage = true;
+    const std::string boundary = "--=_stationery_related";
+    if (headers.find("multipart/related") == std::string_view::npos) {
+        const auto settings = recordIn(quotedPrintableDecoded(bytes.substr(headersEnd + 4)));
+        if (!settings)
+            return std::nullopt;
+        form.settings = *settings;
+        form.settings.ImagePath = std::string(kNoImage);
+        return form;
+    }
+    const std::size_t pageStart = bytes.find(boundary + "\r\n");
+    const std::size_t pageBody = bytes.find("\r\n\r\n", pageStart);
+    const std::size_t pictureStart = bytes.find("\r\n" + boundary + "\r\n", pageBody);
+    if (pageStart == std::string_view::npos || pageBody == std::string_view::npos ||
+        pictureStart == std::string_view::npos)
+        return std::nullopt;
+    const auto settings =
+        recordIn(quotedPrintableDecoded(bytes.substr(pageBody + 4, pictureStart - pageBody - 4)));
+    if (!settings)
+        return std::nullopt;
+    const std::size_t pictureHeaders = pictureStart + boundary.size() + 4;
+    const std::size_t pictureBody = bytes.find("\r\n\r\n", pictureHeaders);
+    const std::size_t end = bytes.find(boundary + "--", pictureBody);
+    if (pictureBody == std::string_view::npos || end == std::string_view::npos)
+        return std::nullopt;
+    form.settings = *settings;
+    form.pictureFileName = partFileName(bytes.substr(pictureHeaders, pictureBody - pictureHeaders));
+    form.pictureBytes = base64Decoded(bytes.substr(pictureBody + 4, end - pictureBody - 4));
+    return form;
+}
+
+} // namespace
+
+std::string formRecord(const StationerySettings& s) {
+    std::string record = "v=1";
+    const auto add = [&record](std::string_view key, std::string_view value) {
+        record.append("&").append(key).append("=").append(percentEncoded(value, kKept));
+    };
+    if (s.TextColor)
+        add("text", hexColor(*s.TextColor));
+    if (s.BackgroundColor)
+        add("bg", hexColor(*s.BackgroundColor));
+    add("font", s.FontName);
+    char size[32];
+    const auto written = std::to_chars(size, size + sizeof size, s.FontSize);
+    add("size", std::string_view(size, std::size_t(written.ptr - size)));
+    add("bold", s.FontBold ? "1" : "0");
+    add("italic", s.FontItalic ? "1" : "0");
+    add("left", s.LeftMargin);
+    add("top", s.TopMargin);
+    for (const auto& [direction, name] : kDirections)
+        if (s.Direction == direction)
+            add("dir", name);
+    add("w", s.ImageWidth);
+    add("h", s.ImageHeight);
+    add("title", s.Title);
+    add("author", s.AuthorName);
+    // Only a name the page itself uses: a file beside it. Never a place on this computer.
+    const std::string_view picture = effectiveImagePath(s);
+    if (!picture.empty() && !picture.starts_with("cid:") && !isFullPath(picture) &&
+        picture.find("://") == std::string_view::npos)
+        add("picture", picture);
+    return record;
+}
+
+std::optional<ReadForm> readTodaysForm(std::string_view bytes) {
+    if (bytes.starts_with("X-Unsent: 1\r\n"))
+        return readMessage(bytes);
+    if (!bytes.starts_with("<!DOCTYPE html>"))
+        return std::nullopt;
+    const auto settings = recordIn(bytes.substr(0, std::min<std::size_t>(bytes.size(), 64 * 1024)));
+    if (!settings)
+        return std::nullopt;
+    return ReadForm{*settings, false, {}, {}};
+}
+
+std::string foreignKind(std::string_view head) {
+    if (MessageWriter::mediaTypeOf(head))
+        return "a picture";
+    if (soundKindOf(head))
+        return "a sound";
+    std::string lower(head.substr(0, 512));
+    for (char& c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (const char* header : {"from:", "received:", "return-path:", "mime-version:", "x-unsent:",
+                               "message-id:", "date:", "subject:", "to:"})
+        if (lower.starts_with(header))
+            return "an e-mail message not made by this program";
+    if (lower.find("<html") != std::string::npos ||
+        lower.find("<!doctype html") != std::string::npos)
+        return "a web page not made by this program";
+    return {};
+}
+
+} // namespace stationery

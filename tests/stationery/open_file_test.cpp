@@ -1,0 +1,110 @@
+// Every file the program writes opens again: the page for today's mail clients and the
+// message template give back every choice they carry.
+#include "file_test_support.h"
+#include "stationery/export.h"
+#include "stationery/open_file.h"
+
+#include <gtest/gtest.h>
+
+namespace stationery {
+namespace {
+
+namespace fs = std::filesystem;
+
+StationerySettings everyChoice(const fs::path& picture) {
+    StationerySettings s;
+    s.ImagePath = utf8FromPath(picture);
+    s.ImageWidth = "120";
+    s.ImageHeight = "80";
+    s.TextColor = Rgb{0, 0, 128};
+    s.BackgroundColor = Rgb{255, 255, 204};
+    s.FontName = "Trebuchet MS";
+    s.FontSize = 10.5f;
+    s.FontBold = true;
+    s.FontItalic = true;
+    s.LeftMargin = "25";
+    s.TopMargin = "15";
+    s.Direction = ScrollDirection::Left;
+    s.Title = "Ωmega & \"friends\" <tag>";
+    s.AuthorName = "Zoë";
+    s.SoundPath = "/music/chime.wav";
+    s.TickerText1 = "Hello";
+    return s;
+}
+
+// What comes back: everything the forms carry; sound and ticker as an untouched
+// window has them.
+StationerySettings carried(StationerySettings s, std::string picture) {
+    const StationerySettings untouched;
+    s.ImagePath = std::move(picture);
+    s.SoundPath = untouched.SoundPath;
+    s.TickerText1 = untouched.TickerText1;
+    return s;
+}
+
+TEST(OpenFile, TodaysPageAndTemplateGiveBackEveryChoiceTheyCarry) {
+    test::TemporaryFolder folder;
+    const fs::path picture = folder.path() / "sea view.jpg";
+    const std::string bytes = "\xFF\xD8\xFF\xE0" + std::string(5000, 'p');
+    test::writeFile(picture, bytes);
+    const StationerySettings s = everyChoice(picture);
+    const fs::path pictures = folder.path() / "pictures";
+    fs::create_directory(folder.path() / "out");
+
+    exportStationery(folder.path() / "out" / "page.htm", s, ExportForm::TodaysClients);
+    const OpenedStationery page = openStationeryFile(folder.path() / "out" / "page.htm", pictures);
+    EXPECT_TRUE(page.madeForTodaysClients);
+    EXPECT_EQ(page.settings, carried(s, "sea%20view.jpg"));
+
+    exportStationery(folder.path() / "t.eml", s, ExportForm::Message);
+    const OpenedStationery message = openStationeryFile(folder.path() / "t.eml", pictures);
+    EXPECT_TRUE(message.madeForTodaysClients);
+    EXPECT_EQ(message.settings, carried(s, utf8FromPath(pictures / "sea view.jpg")));
+    EXPECT_EQ(test::readFile(pictures / "sea view.jpg"), bytes);
+    // The same bytes again: the same file. Other bytes under that name: a new one.
+    EXPECT_EQ(openStationeryFile(folder.path() / "t.eml", pictures).settings.ImagePath,
+              utf8FromPath(pictures / "sea view.jpg"));
+    test::writeFile(pictures / "sea view.jpg", "someone else's");
+    EXPECT_EQ(openStationeryFile(folder.path() / "t.eml", pictures).settings.ImagePath,
+              utf8FromPath(pictures / "sea view (2).jpg"));
+    EXPECT_EQ(test::readFile(pictures / "sea view.jpg"), "someone else's");
+
+    // Nothing of this computer's places stands in the message.
+    EXPECT_EQ(test::readFile(folder.path() / "t.eml").find(utf8FromPath(folder.path())),
+              std::string::npos);
+
+    // Without a picture, nothing is taken out.
+    StationerySettings plain = s;
+    plain.ImagePath = std::string(kNoImage);
+    exportStationery(folder.path() / "plain.eml", plain, ExportForm::Message);
+    EXPECT_EQ(openStationeryFile(folder.path() / "plain.eml", pictures).settings,
+              carried(plain, std::string(kNoImage)));
+}
+
+TEST(OpenFile, OtherFilesAreRefusedSayingWhatTheyAre) {
+    test::TemporaryFolder folder;
+    const struct {
+        const char* name;
+        std::string bytes;
+        const char* said;
+    } cases[] = {
+        {"mail.eml", "From: a@example.com\r\nSubject: hi\r\n\r\nHello", "an e-mail message"},
+        {"page.htm", "<!DOCTYPE html><html><body>Hi</body></html>", "a web page"},
+        {"photo.htm", "\x89PNG\r\n\x1A\n" + std::string(20, '\0'), "a picture"},
+        {"forged.eml", "X-Unsent: 1\r\nMIME-Version: 1.0\r\n\r\n<html>", "an e-mail message"},
+    };
+    for (const auto& c : cases) {
+        test::writeFile(folder.path() / c.name, c.bytes);
+        try {
+            openStationeryFile(folder.path() / c.name, folder.path() / "pictures");
+            ADD_FAILURE() << c.name << " was opened";
+        } catch (const ReadError& error) {
+            EXPECT_EQ(error.code(), ReadError::Code::NotOurs) << c.name;
+            EXPECT_NE(std::string(error.what()).find(c.said), std::string::npos) << error.what();
+        }
+    }
+    EXPECT_FALSE(fs::exists(folder.path() / "pictures"));
+}
+
+} // namespace
+} // namespace stationery
