@@ -43,6 +43,24 @@
     </message>
 </context>
 <context>
+    <name>BrowserPreview</name>
+    <message>
+        <location filename="../src/editor/browser_preview.cpp" line="29"/>
+        <source>Dear friend,</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/browser_preview.cpp" line="30"/>
+        <source>Greetings from here. This is how your message looks to the people who get it: your picture, colours, font and margins behind what you write.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/browser_preview.cpp" line="33"/>
+        <source>Best wishes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CheckWindow</name>
     <message>
         <location filename="../src/windows/check_window.cpp" line="24"/>
@@ -258,123 +276,148 @@
 <context>
     <name>ErrorWords</name>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="15"/>
+        <location filename="../src/editor/error_words.cpp" line="21"/>
         <source>Could not save &quot;%1&quot;: %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="22"/>
+        <location filename="../src/editor/error_words.cpp" line="28"/>
         <source>Could not open &quot;%1&quot;: %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="29"/>
+        <location filename="../src/editor/error_words.cpp" line="35"/>
         <source>Could not export &quot;%1&quot;: %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="43"/>
-        <location filename="../src/editor/error_words.cpp" line="106"/>
+        <location filename="../src/editor/error_words.cpp" line="49"/>
+        <location filename="../src/editor/error_words.cpp" line="116"/>
         <source>it is a folder</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="45"/>
+        <location filename="../src/editor/error_words.cpp" line="51"/>
         <source>it is not a regular file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="47"/>
+        <location filename="../src/editor/error_words.cpp" line="53"/>
         <source>it is larger than 16 MB, and a stationery file is about 5 KB</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="49"/>
+        <location filename="../src/editor/error_words.cpp" line="55"/>
         <source>it holds bytes that are not text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="53"/>
+        <location filename="../src/editor/error_words.cpp" line="58"/>
+        <source>it is %1, not a stationery, a page for today&apos;s mail clients or a message template made by this program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/error_words.cpp" line="63"/>
         <source>its font size &quot;%1&quot; is not a number</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="55"/>
+        <location filename="../src/editor/error_words.cpp" line="65"/>
         <source>it is not a stationery file made by this program</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="59"/>
+        <location filename="../src/editor/error_words.cpp" line="69"/>
         <source> (%1)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="70"/>
+        <location filename="../src/editor/error_words.cpp" line="80"/>
         <source>the picture &quot;%1&quot; could not be copied: it does not exist or is no file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="73"/>
+        <location filename="../src/editor/error_words.cpp" line="83"/>
         <source>the sound &quot;%1&quot; could not be copied: it does not exist or is no file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="76"/>
+        <location filename="../src/editor/error_words.cpp" line="86"/>
         <source>the picture &quot;%1&quot; would be written over by the export</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="78"/>
+        <location filename="../src/editor/error_words.cpp" line="88"/>
         <source>the sound &quot;%1&quot; would be written over by the export</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="89"/>
-        <source>the picture &quot;%1&quot; is not a JPEG, GIF or BMP picture%2, so it is not carried</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/error_words.cpp" line="93"/>
+        <location filename="../src/editor/error_words.cpp" line="103"/>
         <source>the sound &quot;%1&quot; is not a MIDI, WAV or MP3 sound%2, so it is not carried</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="96"/>
+        <location filename="../src/editor/error_words.cpp" line="106"/>
         <source>the picture &quot;%1&quot; is in a hidden or system folder, and such a file is carried only when you agree</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="100"/>
+        <location filename="../src/editor/error_words.cpp" line="110"/>
         <source>the sound &quot;%1&quot; is in a hidden or system folder, and such a file is carried only when you agree</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="104"/>
+        <location filename="../src/editor/error_words.cpp" line="114"/>
         <source>that is the stationery being exported, which would be written over</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="108"/>
+        <location filename="../src/editor/error_words.cpp" line="118"/>
         <source>the folder &quot;%1&quot; does not exist</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="80"/>
+        <location filename="../src/editor/error_words.cpp" line="90"/>
         <source>the picture &quot;%1&quot; could not be copied: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="82"/>
+        <location filename="../src/editor/error_words.cpp" line="12"/>
+        <source>a picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/error_words.cpp" line="12"/>
+        <source>a sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/error_words.cpp" line="13"/>
+        <source>an e-mail message not made by this program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/error_words.cpp" line="14"/>
+        <source>a web page not made by this program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/error_words.cpp" line="92"/>
         <source>the sound &quot;%1&quot; could not be copied: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="86"/>
+        <location filename="../src/editor/error_words.cpp" line="96"/>
         <source>the picture &quot;%1&quot; could not be read: it changed while it was read</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="110"/>
+        <location filename="../src/editor/error_words.cpp" line="99"/>
+        <source>the picture &quot;%1&quot; is not a JPEG, GIF, PNG or BMP picture%2, so it is not carried</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/error_words.cpp" line="120"/>
         <source>the picture &quot;%1&quot; could not be read: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -400,12 +443,27 @@
 <context>
     <name>FileCommands</name>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="68"/>
+        <location filename="../src/editor/file_commands.cpp" line="67"/>
+        <source>Stationery and message templates (*.htm, *.html, *.eml)|*.htm;*.html;*.eml|Stationery and pages for today&apos;s mail clients (*.htm, *.html)|*.htm;*.html|Message templates (*.eml)|*.eml</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="79"/>
         <source>Not Opened</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/editor/file_commands.cpp" line="87"/>
+        <source>&quot;%1&quot; was made for today&apos;s mail clients, which carry no sound and no ticker: the Sound and Ticker tabs stay empty. Everything else is as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="90"/>
+        <source>Opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="107"/>
         <source>&quot;%1&quot; names files in hidden or system folders, where private files are kept:
 %2
 
@@ -413,90 +471,90 @@ Export asks before it copies any of them.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="90"/>
+        <location filename="../src/editor/file_commands.cpp" line="110"/>
         <source>Private Files Named</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="94"/>
+        <location filename="../src/editor/file_commands.cpp" line="114"/>
         <source>&quot;%1&quot; is open, but not everything it names can be used.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="97"/>
+        <location filename="../src/editor/file_commands.cpp" line="117"/>
         <source>These files can&apos;t be found:
 %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="99"/>
+        <location filename="../src/editor/file_commands.cpp" line="119"/>
         <source>This file is there but cannot be read as a picture:
 %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="101"/>
+        <location filename="../src/editor/file_commands.cpp" line="121"/>
         <source>The paths are kept, so saving writes them as they were.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="103"/>
+        <location filename="../src/editor/file_commands.cpp" line="123"/>
         <source>These are in hidden or system folders, where private files are kept; Export asks before it copies them:
 %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="107"/>
+        <location filename="../src/editor/file_commands.cpp" line="127"/>
         <source>Picture Not Shown</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="108"/>
+        <location filename="../src/editor/file_commands.cpp" line="128"/>
         <source>Files Missing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="124"/>
+        <location filename="../src/editor/file_commands.cpp" line="144"/>
         <source>Not Saved</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="131"/>
+        <location filename="../src/editor/file_commands.cpp" line="151"/>
         <source>the new stationery</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="133"/>
+        <location filename="../src/editor/file_commands.cpp" line="153"/>
         <source>Save changes to %1?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="134"/>
+        <location filename="../src/editor/file_commands.cpp" line="154"/>
         <source>Unsaved Changes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="150"/>
+        <location filename="../src/editor/file_commands.cpp" line="170"/>
         <source>Export</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="169"/>
+        <location filename="../src/editor/file_commands.cpp" line="189"/>
         <source>Exported to %1. Open it with your mail client for a new message on this stationery, or use File &gt; New Message in Mail Client.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="174"/>
+        <location filename="../src/editor/file_commands.cpp" line="194"/>
         <source>Exported to %1 with its picture beside it. Choose it as stationery in your mail client, or open it in a browser.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="179"/>
+        <location filename="../src/editor/file_commands.cpp" line="199"/>
         <source>Exported to %1 with its picture and sound beside it, for mail clients that still run stationery scripts.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="192"/>
+        <location filename="../src/editor/file_commands.cpp" line="212"/>
         <source>The stationery names a file in a hidden or system folder, where private files are kept:
 %1
 
@@ -504,32 +562,32 @@ The export would copy it where others can read it. Copy it anyway?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="196"/>
+        <location filename="../src/editor/file_commands.cpp" line="216"/>
         <source>Private File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="200"/>
+        <location filename="../src/editor/file_commands.cpp" line="220"/>
         <source>Not Exported</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="213"/>
+        <location filename="../src/editor/file_commands.cpp" line="233"/>
         <source>No web browser could be started to show the preview (%1). Nothing was saved; File &gt; Save writes the stationery as usual.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="216"/>
+        <location filename="../src/editor/file_commands.cpp" line="236"/>
         <source>The preview could not be written: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="217"/>
+        <location filename="../src/editor/file_commands.cpp" line="237"/>
         <source>No Browser</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="217"/>
+        <location filename="../src/editor/file_commands.cpp" line="237"/>
         <source>No Preview</source>
         <translation type="unfinished"></translation>
     </message>
@@ -537,48 +595,73 @@ The export would copy it where others can read it. Copy it anyway?</source>
 <context>
     <name>ImagePage</name>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="50"/>
-        <location filename="../src/editor/image_page.cpp" line="77"/>
+        <location filename="../src/editor/image_page.cpp" line="53"/>
+        <location filename="../src/editor/image_page.cpp" line="88"/>
         <source>Images</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="67"/>
+        <location filename="../src/editor/image_page.cpp" line="62"/>
+        <source>Pictures (*.jpg *.jpeg *.png *.gif *.bmp *.heic *.heif *.webp *.avif)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="63"/>
+        <source>All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="66"/>
+        <source>Browse for a picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="78"/>
         <source>Click to see the picture at its own size</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="77"/>
+        <location filename="../src/editor/image_page.cpp" line="88"/>
         <source>Picture drive</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="77"/>
+        <location filename="../src/editor/image_page.cpp" line="88"/>
         <source>Picture folder</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="78"/>
+        <location filename="../src/editor/image_page.cpp" line="89"/>
         <source>Picture files</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="78"/>
+        <location filename="../src/editor/image_page.cpp" line="89"/>
         <source>Picture preview</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="137"/>
+        <location filename="../src/editor/image_page.cpp" line="149"/>
         <source>Picture Too Large</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="206"/>
+        <location filename="../src/editor/image_page.cpp" line="153"/>
+        <source>This is a %1 picture, a kind phones and cameras make that this program cannot read yet. Save it as JPEG or PNG (most photo programs do this under Export or Save As), then choose that file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="157"/>
+        <source>Picture Kind Not Read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="226"/>
         <source>Invalid Picture Type</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="207"/>
+        <location filename="../src/editor/image_page.cpp" line="227"/>
         <source>Corrupt Picture</source>
         <translation type="unfinished"></translation>
     </message>
@@ -711,98 +794,108 @@ Unless your provider says the certificate changed, someone may be listening in. 
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="34"/>
+        <location filename="../src/editor/main_window.cpp" line="40"/>
         <source>Varek&apos;s Outlook Express Stationery Creator</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="43"/>
+        <location filename="../src/editor/main_window.cpp" line="49"/>
         <source>Stationery parts</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="107"/>
+        <location filename="../src/editor/main_window.cpp" line="114"/>
         <source>Image</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="111"/>
+        <location filename="../src/editor/main_window.cpp" line="118"/>
         <source>Sound</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="115"/>
+        <location filename="../src/editor/main_window.cpp" line="123"/>
         <source>Ticker</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="119"/>
+        <location filename="../src/editor/main_window.cpp" line="127"/>
         <source>Color-Font</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="123"/>
+        <location filename="../src/editor/main_window.cpp" line="131"/>
         <source>Margins</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="174"/>
+        <location filename="../src/editor/main_window.cpp" line="182"/>
         <source>File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="182"/>
+        <location filename="../src/editor/main_window.cpp" line="190"/>
         <source>New from &amp;Design...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="186"/>
+        <location filename="../src/editor/main_window.cpp" line="194"/>
         <source>&amp;Open...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="190"/>
+        <location filename="../src/editor/main_window.cpp" line="198"/>
         <source>&amp;Save</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="194"/>
+        <location filename="../src/editor/main_window.cpp" line="202"/>
         <source>&amp;Export...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="198"/>
+        <location filename="../src/editor/main_window.cpp" line="206"/>
         <source>New &amp;Message in Mail Client</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="203"/>
+        <location filename="../src/editor/main_window.cpp" line="211"/>
         <source>P&amp;ut in Mail Account...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="208"/>
+        <location filename="../src/editor/main_window.cpp" line="216"/>
         <source>&amp;Preview in Browser</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="212"/>
+        <location filename="../src/editor/main_window.cpp" line="220"/>
         <source>&amp;Check...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="216"/>
+        <location filename="../src/editor/main_window.cpp" line="224"/>
         <source>E&amp;xit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="231"/>
+        <location filename="../src/editor/main_window.cpp" line="239"/>
         <source>Items</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="232"/>
+        <location filename="../src/editor/main_window.cpp" line="240"/>
         <source>&amp;About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="335"/>
+        <source>&quot;%1&quot; is neither a picture, a sound nor a stationery file, so it was not used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="337"/>
+        <source>File Not Used</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -942,8 +1035,16 @@ Save the message template somewhere else, to open it from your mail client or at
 <context>
     <name>PictureLoader</name>
     <message>
-        <location filename="../src/platform/picture_loader.cpp" line="59"/>
+        <location filename="../src/platform/picture_loader.cpp" line="76"/>
         <source>This picture is %1 × %2 pixels, too large to show.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <location filename="../src/editor/browse_button.cpp" line="15"/>
+        <source>Browse...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -998,40 +1099,55 @@ Save the message template somewhere else, to open it from your mail client or at
 <context>
     <name>SoundPage</name>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="22"/>
-        <location filename="../src/editor/sound_page.cpp" line="56"/>
+        <location filename="../src/editor/sound_page.cpp" line="24"/>
+        <location filename="../src/editor/sound_page.cpp" line="65"/>
         <source>Sounds</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="25"/>
-        <location filename="../src/editor/sound_page.cpp" line="57"/>
+        <location filename="../src/editor/sound_page.cpp" line="27"/>
+        <location filename="../src/editor/sound_page.cpp" line="66"/>
         <source>Outlook Express 4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="26"/>
-        <location filename="../src/editor/sound_page.cpp" line="57"/>
+        <location filename="../src/editor/sound_page.cpp" line="28"/>
+        <location filename="../src/editor/sound_page.cpp" line="66"/>
         <source>No Sound</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="56"/>
+        <location filename="../src/editor/sound_page.cpp" line="39"/>
+        <source>Sounds (*.mid *.midi *.wav *.mp3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/sound_page.cpp" line="39"/>
+        <source>All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/sound_page.cpp" line="42"/>
+        <source>Browse for a sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/sound_page.cpp" line="65"/>
         <source>Sound drive</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="56"/>
+        <location filename="../src/editor/sound_page.cpp" line="65"/>
         <source>Sound folder</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="57"/>
+        <location filename="../src/editor/sound_page.cpp" line="66"/>
         <source>Sound files</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="58"/>
+        <location filename="../src/editor/sound_page.cpp" line="67"/>
         <source>Sound player</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1079,6 +1195,203 @@ Save the message template somewhere else, to open it from your mail client or at
     <message>
         <location filename="../src/editor/ticker_page.cpp" line="27"/>
         <source>Ticker #%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>command_line</name>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="48"/>
+        <source>Try &quot;%1 --help&quot; for the usage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="88"/>
+        <source>Makes mail stationery. Without options it opens the editor, showing FILE when one is given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="95"/>
+        <source>Writes FILE&apos;s stationery to OUT without opening a window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="100"/>
+        <source>With --export: classic, todays (for today&apos;s mail clients) or message (a message template). By default OUT&apos;s extension decides: .eml a message template, .htm or .html the classic file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="107"/>
+        <source>Puts FILE&apos;s message template into FOLDER of the account, without a window: imaps://USER@HOST[:PORT]/FOLDER, or imap:// for STARTTLS. No FOLDER: the drafts folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="114"/>
+        <source>With --upload: the password is the first line of standard input, when the keyring has none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="119"/>
+        <source>With --upload: accepts a certificate the system does not trust when its SHA-256 fingerprint is this one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="129"/>
+        <source>A stationery file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="141"/>
+        <location filename="../src/app/command_line.cpp" line="163"/>
+        <source>--%1 is given more than once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="146"/>
+        <source>--upload and --export go separately.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="150"/>
+        <source>--upload takes one stationery FILE.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="155"/>
+        <source>--password-stdin and --trust-certificate go with --upload URL.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="159"/>
+        <source>--form goes with --export OUT.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="169"/>
+        <source>--export takes one stationery FILE.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="174"/>
+        <source>No file is named &quot;&quot;: %1 is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="181"/>
+        <source>--form is classic, todays or message.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="183"/>
+        <source>&quot;%1&quot; ends in neither .eml, .htm nor .html; say which form with --form.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/upload_command.cpp" line="39"/>
+        <source>&quot;%1&quot; is not an account: write imaps://USER@HOST[:PORT]/FOLDER.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/upload_command.cpp" line="42"/>
+        <source>A password never goes on the command line: the keyring or --password-stdin gives it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/upload_command.cpp" line="63"/>
+        <source>--trust-certificate takes a SHA-256 fingerprint: 64 hexadecimal digits, colons optional.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/upload_command.cpp" line="88"/>
+        <source>No password for %1: save it from the window (File &gt; Put in Mail Account, &quot;Remember in the system keyring&quot;), or give it on standard input with --password-stdin.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/upload_command.cpp" line="98"/>
+        <source>Put in the folder &quot;%1&quot; of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/upload_command.cpp" line="105"/>
+        <source> If it is your server&apos;s, give --trust-certificate %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>mail_account</name>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="24"/>
+        <source> The server said: &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="27"/>
+        <source>%1 refused the user name or the password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="28"/>
+        <source> Gmail accepts only an app password here (made under Security in your Google account, with 2-Step Verification on). Outlook.com accounts need a sign-in method this program does not offer yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="32"/>
+        <source>The server &quot;%1&quot; was not found: check its name and your connection.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="35"/>
+        <source>%1 refused the connection on port %2: check the port and the security.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="40"/>
+        <source>%1 did not answer in time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="42"/>
+        <source>%1&apos;s certificate is not one this computer trusts (SHA-256 fingerprint %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="45"/>
+        <source>%1 sent a different certificate from the one you trusted: its SHA-256 fingerprint is %2. Nothing was sent. Unless your provider says the certificate changed, someone may be listening in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="50"/>
+        <source>%1 does not offer an encrypted connection on port %2, so nothing was sent, the password least of all.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="55"/>
+        <source>The folder is not on %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="57"/>
+        <source>The folder could not be made on %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="59"/>
+        <source>The account on %1 is full: delete some mail and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="61"/>
+        <source>The connection to %1 was lost before the message was whole, so the server kept none of it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="66"/>
+        <source>Cancelled: the server kept nothing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="70"/>
+        <source>The message could not be put on %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
