@@ -242,6 +242,10 @@ private:
                 return {Failure::CertificateChanged, {}, exchange_.presented, detail};
             if (!exchange_.presented.empty() && !exchange_.systemTrusted)
                 return {Failure::CertificateNotTrusted, {}, exchange_.presented, detail};
+            // The server went away while the encryption was being agreed.
+            if (contains(detail, "reset by peer") || contains(detail, "connection closed") ||
+                contains(detail, "unexpected eof"))
+                return {Failure::ConnectionLost, {}, {}, detail};
             return {Failure::Other, {}, {}, detail};
         case CURLE_SEND_ERROR:
         case CURLE_RECV_ERROR:
