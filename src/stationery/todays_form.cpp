@@ -96,14 +96,6 @@ std::optional<StationerySettings> recordIn(std::string_view html) {
     return settingsFromRecord(attributeDecoded(html.substr(from, end - from)));
 }
 
-int hexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 std::string quotedPrintableDecoded(std::string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -111,9 +103,9 @@ std::string quotedPrintableDecoded(std::string_view text) {
             out += text[i];
         } else if (text.substr(i + 1).starts_with("\r\n")) {
             i += 2;
-        } else if (i + 2 < text.size() && hexValue(text[i + 1]) >= 0 &&
-                   hexValue(text[i + 2]) >= 0) {
-            out += static_cast<char>(hexValue(text[i + 1]) << 4 | hexValue(text[i + 2]));
+        } else if (i + 2 < text.size() && hexDigit(text[i + 1]) >= 0 &&
+                   hexDigit(text[i + 2]) >= 0) {
+            out += static_cast<char>(hexDigit(text[i + 1]) << 4 | hexDigit(text[i + 2]));
             i += 2;
         } else {
             out += text[i];
