@@ -14,7 +14,7 @@ QT_QPA_PLATFORM=offscreen build-fuzz/fuzz/make_fuzz_seeds build-fuzz/seeds
 
 passed=0
 failed=0
-for target in writer reader picture_loader sound_open; do
+for target in writer reader picture_loader sound_open server_answers; do
     binary=build-fuzz/fuzz/${target}_fuzz
     corpus=build-fuzz/corpus/$target
     mkdir -p "$corpus" build-fuzz/crashes

@@ -1,5 +1,6 @@
 #include "app/upload_command.h"
 
+#include "mail_account/account_settings.h"
 #include "mail_account/failure_words.h"
 #include "mail_account/password_store.h"
 #include "platform/export_guards.h"
@@ -7,12 +8,11 @@
 #include "stationery/export.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QUrl>
 
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <string>
 
 namespace command_line {
@@ -29,25 +29,64 @@ int fail(const QString& reason) {
     return 1;
 }
 
+// The account an imaps://USER@HOST[:PORT]/FOLDER address names. The user name runs to
+// the last "@" (an e-mail address is a user name), and %-escapes in it are decoded.
+struct AccountAddress {
+    mail_account::Account account;
+    QString folder;
+    bool hasPassword = false;
+};
+
+std::optional<AccountAddress> accountAddress(const QString& text) {
+    const qsizetype schemeEnd = text.indexOf(QLatin1String("://"));
+    if (schemeEnd < 0)
+        return std::nullopt;
+    const QString scheme = text.left(schemeEnd).toLower();
+    if (scheme != QLatin1String("imaps") && scheme != QLatin1String("imap"))
+        return std::nullopt;
+    const qsizetype authorityStart = schemeEnd + 3;
+    qsizetype pathStart = text.indexOf(QLatin1Char('/'), authorityStart);
+    if (pathStart < 0)
+        pathStart = text.size();
+    const QString authority = text.mid(authorityStart, pathStart - authorityStart);
+    const qsizetype at = authority.lastIndexOf(QLatin1Char('@'));
+    if (at <= 0)
+        return std::nullopt;
+    QString user = authority.left(at);
+    AccountAddress address;
+    if (const qsizetype colon = user.indexOf(QLatin1Char(':')); colon >= 0) {
+        address.hasPassword = colon + 1 < user.size();
+        user.truncate(colon);
+    }
+    // The rest, without the user, is an ordinary address.
+    const QUrl hostPart(scheme + QLatin1String("://") + authority.mid(at + 1) +
+                            text.mid(pathStart),
+                        QUrl::StrictMode);
+    if (!hostPart.isValid() || hostPart.host().isEmpty() || user.isEmpty())
+        return std::nullopt;
+    mail_account::Account& account = address.account;
+    account.security = scheme == QLatin1String("imaps") ? mail_account::Security::SslTls
+                                                        : mail_account::Security::StartTls;
+    account.host = hostPart.host().toStdString();
+    account.port = hostPart.port(mail_account::defaultPort(account.security));
+    account.user = QUrl::fromPercentEncoding(user.toUtf8()).toStdString();
+    address.folder = hostPart.path(QUrl::FullyDecoded).mid(1);
+    return address;
+}
+
 } // namespace
 
 int upload(const UploadArguments& arguments) {
-    const QUrl url(arguments.url, QUrl::StrictMode);
-    const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || (scheme != QLatin1String("imaps") && scheme != QLatin1String("imap")) ||
-        url.host().isEmpty() || url.userName().isEmpty())
+    const std::optional<AccountAddress> address = accountAddress(arguments.url);
+    if (!address)
         return fail(tr("\"%1\" is not an account: write imaps://USER@HOST[:PORT]/FOLDER.")
-                        .arg(url.toString(QUrl::RemovePassword)));
-    if (!url.password().isEmpty())
+                        .arg(QUrl(arguments.url).toString(QUrl::RemovePassword)));
+    if (address->hasPassword)
         return fail(tr("A password never goes on the command line: the keyring or "
                        "--password-stdin gives it."));
     mail_account::UploadRequest request;
-    request.account.security = scheme == QLatin1String("imaps") ? mail_account::Security::SslTls
-                                                                : mail_account::Security::StartTls;
-    request.account.host = url.host().toStdString();
-    request.account.port = url.port(mail_account::defaultPort(request.account.security));
-    request.account.user = url.userName().toStdString();
-    const QString folder = url.path().mid(1);
+    request.account = address->account;
+    const QString& folder = address->folder;
     if (folder.isEmpty()) {
         request.folder = mail_account::FolderKind::Drafts;
     } else if (folder.compare(QLatin1String("Templates"), Qt::CaseInsensitive) == 0) {
@@ -56,6 +95,8 @@ int upload(const UploadArguments& arguments) {
         request.folder = mail_account::FolderKind::Named;
         request.folderName = folder.toStdString();
     }
+    // A certificate trusted in the window counts here too, unless another is given.
+    request.trustedCertificate = mail_account::AccountSettings::trustedCertificate(request.account);
     if (!arguments.trustedCertificate.isEmpty()) {
         request.trustedCertificate =
             mail_account::normalFingerprint(arguments.trustedCertificate.toStdString());
@@ -64,26 +105,24 @@ int upload(const UploadArguments& arguments) {
                            "digits, colons optional."));
     }
 
-    // The template, written as Export writes it (with its checks), then read back.
-    QTemporaryDir work;
-    const QString message = work.filePath(QStringLiteral("message.eml"));
+    // The template, checked as Export checks it, written straight into the connection.
     try {
-        stationery::exportStationeryFile(fileSystemPath(arguments.file), fileSystemPath(message),
-                                         stationery::ExportForm::Message, platform::exportGuards());
+        const stationery::StreamedContents message = stationery::messageTemplateOf(
+            fileSystemPath(arguments.file), platform::exportGuards());
+        request.message = {message.size,
+                           [produce = message.produce](
+                               const mail_account::MessageSource::Piece& take) { produce(take); }};
     } catch (const std::exception& error) {
-        return fail(QString::fromStdString(error.what()));
+        return fail(QString::fromStdString(mail_account::plainWords(error.what())));
     }
-    QFile written(message);
-    if (!written.open(QIODevice::ReadOnly))
-        return fail(written.errorString());
-    request.message = written.readAll().toStdString();
 
-    if (const auto saved = mail_account::PasswordStore::read(request.account)) {
-        request.password = saved->toStdString();
-    } else if (arguments.passwordFromInput) {
+    // A password given on standard input is used as it is: the keyring is not asked.
+    if (arguments.passwordFromInput) {
         std::getline(std::cin, request.password);
         if (!request.password.empty() && request.password.back() == '\r')
             request.password.pop_back();
+    } else if (const auto saved = mail_account::PasswordStore::read(request.account)) {
+        request.password = saved->toStdString();
     } else {
         return fail(tr("No password for %1: save it from the window (File > Put in Mail "
                        "Account, \"Remember in the system keyring\"), or give it on standard "
@@ -94,11 +133,11 @@ int upload(const UploadArguments& arguments) {
     const std::atomic<bool> cancelled = false;
     try {
         const mail_account::UploadResult result = mail_account::upload(request, cancelled);
-        std::printf("%s\n",
-                    qPrintable(tr("Put in the folder \"%1\" of %2.")
-                                   .arg(QString::fromStdString(
-                                            mail_account::readableFolderName(result.folder)),
-                                        mail_account::accountName(request.account))));
+        std::printf("%s\n", qPrintable(tr("Put in the folder \"%1\" of %2.")
+                                           .arg(QString::fromStdString(mail_account::plainWords(
+                                                    mail_account::readableFolderName(
+                                                        result.folder))),
+                                                mail_account::accountName(request.account))));
     } catch (const mail_account::UploadError& error) {
         QString words = mail_account::failureWords(error, request.account);
         if (error.failure() == mail_account::Failure::CertificateNotTrusted)

@@ -81,11 +81,13 @@ ColorFontPage::ColorFontPage(QWidget* page, PageContext context, platform::Dialo
     titleField_->setObjectName(QStringLiteral("titleEdit"));
     titleField_->setAccessibleName(tr("Title"));
     using Settings = stationery::StationerySettings;
-    for (auto [field, value] :
-         {std::pair{authorField_, &Settings::AuthorName}, {titleField_, &Settings::Title}})
-        onTypedText(field, this, [this, value](const std::string& text) {
+    for (const auto& field :
+         {std::pair{authorField_, &Settings::AuthorName}, {titleField_, &Settings::Title}}) {
+        const auto value = field.second; // a lambda may not capture a structured binding
+        onTypedText(field.first, this, [this, value](const std::string& text) {
             context_.document.edit([&](Settings& s) { s.*value = text; });
         });
+    }
 }
 
 void ColorFontPage::load(const stationery::StationerySettings& s) {

@@ -61,6 +61,9 @@ private:
             break;
         case Code::BadFontSize:
             return tr("its font size \"%1\" is not a number").arg(system(error.detail()));
+        case Code::Incomplete:
+            return tr("it is a message template made by this program, but cut off before its "
+                      "end");
         }
         return tr("it is not a stationery file made by this program");
     }

@@ -204,8 +204,24 @@ void FileCommands::exportWithDialog() {
 }
 
 bool FileCommands::exportTo(const QString& path, stationery::ExportForm form) {
-    // The title still names the stationery last saved or opened.
-    const auto mayCarry = [this](const QStringList& files) {
+    return underHourglass(tr("Not Exported"), [&] {
+        services_.document.exportTo(path, form, [this](const QStringList& files) {
+            return mayCarry(files);
+        });
+    });
+}
+
+std::optional<stationery::StreamedContents> FileCommands::messageTemplate() {
+    std::optional<stationery::StreamedContents> message;
+    underHourglass(tr("Not Exported"), [&] {
+        message = services_.document.messageTemplate([this](const QStringList& files) {
+            return mayCarry(files);
+        });
+    });
+    return message;
+}
+
+bool FileCommands::mayCarry(const QStringList& files) {
         services_.setBusy(false);
         const bool agreed = services_.messages.askYesNo(
             services_.window,
@@ -216,9 +232,6 @@ bool FileCommands::exportTo(const QString& path, stationery::ExportForm form) {
             tr("Private File"));
         services_.setBusy(true);
         return agreed;
-    };
-    return underHourglass(tr("Not Exported"),
-                          [&] { services_.document.exportTo(path, form, mayCarry); });
 }
 
 void FileCommands::preview() {

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class BrowserPreview;
 class QWidget;
@@ -47,6 +48,9 @@ public:
     // Exports to `path`, asking first before a private file is carried, and says why
     // when it cannot; true once written.
     bool exportTo(const QString& path, stationery::ExportForm form);
+    // The message template to send elsewhere, checked as for an export (asking before
+    // a private file is carried); nothing, having said why, when it cannot be made.
+    std::optional<stationery::StreamedContents> messageTemplate();
     void preview();
     // Asks whether to save unsaved changes first; true when the work may go on.
     bool mayLeaveTheDocument();
@@ -55,6 +59,8 @@ private:
     // Runs `work` with the hourglass showing; an error it throws is shown in a
     // message titled `failureTitle`, and false returned.
     bool underHourglass(const QString& failureTitle, const std::function<void()>& work);
+    // Asks before a file from a hidden or system folder is carried where others read it.
+    bool mayCarry(const QStringList& files);
 
     Services services_;
     BrowserPreview* browserPreview_;

@@ -1,29 +1,19 @@
 #include "editor/mail_account_command.h"
 
+#include "mail_account/account_settings.h"
 #include "mail_account/failure_words.h"
 #include "mail_account/password_store.h"
 #include "platform/message_box.h"
 #include "windows/mail_account_dialog.h"
 
-#include <QFile>
 #include <QPointer>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QWidget>
 
 using mail_account::Failure;
 using mail_account::FolderKind;
 using mail_account::Security;
 
-namespace {
-
-QString trustKey(const mail_account::Account& account) {
-    return QStringLiteral("trustedCertificates/%1:%2")
-        .arg(QString::fromStdString(account.host))
-        .arg(account.port);
-}
-
-} // namespace
+using mail_account::AccountSettings;
 
 MailAccountCommand::MailAccountCommand(Services services)
     : QObject(services.window), services_(std::move(services)) {}
@@ -38,9 +28,18 @@ void MailAccountCommand::waitForUpload() {
         worker_.join();
 }
 
-QSettings MailAccountCommand::settings() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope,
-                     QStringLiteral("stationery-editor"), QStringLiteral("stationery-editor"));
+bool MailAccountCommand::mayQuit() {
+    if (!isUploading())
+        return true;
+    return services_.messages.askYesNo(
+        dialog_, tr("The stationery is still being put in the mail account. Quitting now "
+                    "cancels it. Quit anyway?"),
+        tr("Put in Mail Account"));
+}
+
+void MailAccountCommand::cancelAndWait() {
+    cancelled_ = true;
+    waitForUpload();
 }
 
 void MailAccountCommand::run() {
@@ -49,24 +48,9 @@ void MailAccountCommand::run() {
         dialog_->setObjectName(QStringLiteral("mailAccountDialog"));
         connect(dialog_, &MailAccountDialog::uploadAsked, this, &MailAccountCommand::putInAccount);
         connect(dialog_, &MailAccountDialog::cancelAsked, this, [this] { cancelled_ = true; });
-        QSettings saved = settings();
-        mail_account::Account account;
-        account.host = saved.value(QStringLiteral("mailAccount/host")).toString().toStdString();
-        account.security = saved.value(QStringLiteral("mailAccount/security")).toString() ==
-                                   QLatin1String("starttls")
-                               ? Security::StartTls
-                               : Security::SslTls;
-        account.port = saved
-                           .value(QStringLiteral("mailAccount/port"),
-                                  mail_account::defaultPort(account.security))
-                           .toInt();
-        account.user = saved.value(QStringLiteral("mailAccount/user")).toString().toStdString();
-        dialog_->setAccount(account, saved.value(QStringLiteral("mailAccount/folder")).toString() ==
-                                             QLatin1String("drafts")
-                                         ? FolderKind::Drafts
-                                         : FolderKind::Templates);
-        dialog_->setRememberPassword(
-            saved.value(QStringLiteral("mailAccount/rememberPassword"), false).toBool());
+        const AccountSettings::Remembered saved = AccountSettings::load();
+        dialog_->setAccount(saved.account, saved.folder);
+        dialog_->setRememberPassword(saved.rememberPassword);
     }
     dialog_->showProblem(QString());
     dialog_->show();
@@ -86,18 +70,17 @@ void MailAccountCommand::putInAccount() {
     if (password.isEmpty())
         return dialog_->showProblem(tr("Type the password."));
     request.password = password.toStdString();
-    request.trustedCertificate =
-        settings().value(trustKey(request.account)).toString().toStdString();
+    request.trustedCertificate = AccountSettings::trustedCertificate(request.account);
 
-    // The template as Export writes it, with the same checks, read back whole.
-    QTemporaryDir work;
-    const QString message = work.filePath(QStringLiteral("message.eml"));
-    if (!services_.writeTemplate(message))
+    // The template as Export writes it, with the same checks, written straight into
+    // the connection.
+    const std::optional<stationery::StreamedContents> message = services_.messageTemplate();
+    if (!message)
         return;
-    QFile written(message);
-    if (!written.open(QIODevice::ReadOnly))
-        return dialog_->showProblem(written.errorString());
-    request.message = written.readAll().toStdString();
+    request.message = {message->size, [produce = message->produce](
+                                          const mail_account::MessageSource::Piece& take) {
+                           produce(take);
+                       }};
     startUpload(std::move(request));
 }
 
@@ -150,19 +133,7 @@ void MailAccountCommand::uploaded(const mail_account::UploadRequest& request,
                                   const mail_account::UploadResult& result) {
     waitForUpload();
     dialog_->showUploading(false);
-    QSettings saved = settings();
-    saved.setValue(QStringLiteral("mailAccount/host"),
-                   QString::fromStdString(request.account.host));
-    saved.setValue(QStringLiteral("mailAccount/port"), request.account.port);
-    saved.setValue(QStringLiteral("mailAccount/security"),
-                   request.account.security == Security::SslTls ? QStringLiteral("ssl")
-                                                                : QStringLiteral("starttls"));
-    saved.setValue(QStringLiteral("mailAccount/user"),
-                   QString::fromStdString(request.account.user));
-    saved.setValue(QStringLiteral("mailAccount/folder"), request.folder == FolderKind::Drafts
-                                                             ? QStringLiteral("drafts")
-                                                             : QStringLiteral("templates"));
-    saved.setValue(QStringLiteral("mailAccount/rememberPassword"), dialog_->rememberPassword());
+    AccountSettings::save({request.account, request.folder, dialog_->rememberPassword()});
     QString keyringProblem;
     if (dialog_->rememberPassword())
         keyringProblem = mail_account::PasswordStore::write(
@@ -206,8 +177,7 @@ void MailAccountCommand::failed(mail_account::UploadRequest request,
     const bool certificate = error.failure() == Failure::CertificateNotTrusted ||
                              error.failure() == Failure::CertificateChanged;
     if (certificate && askToTrust(request, error)) {
-        settings().setValue(trustKey(request.account),
-                            QString::fromStdString(error.presentedCertificate()));
+        AccountSettings::trustCertificate(request.account, error.presentedCertificate());
         request.trustedCertificate = error.presentedCertificate();
         return startUpload(std::move(request));
     }

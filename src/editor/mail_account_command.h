@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mail_account/imap_upload.h"
+#include "stationery/atomic_file.h"
 
 #include <QObject>
 #include <QString>
@@ -10,7 +11,6 @@
 #include <thread>
 
 class MailAccountDialog;
-class QSettings;
 class QWidget;
 namespace platform {
 class MessageBox;
@@ -28,8 +28,8 @@ public:
     struct Services {
         platform::MessageBox& messages;
         QWidget* window;
-        // Writes the message template to the path, saying why when it cannot.
-        std::function<bool(const QString& path)> writeTemplate;
+        // The message template to put, or nothing, having said why it cannot be made.
+        std::function<std::optional<stationery::StreamedContents>()> messageTemplate;
         std::function<void(const QString& text)> showStatus;
     };
     explicit MailAccountCommand(Services services);
@@ -37,9 +37,11 @@ public:
 
     void run();
     MailAccountDialog* dialog() const { return dialog_; }
-
-    // Where the account is remembered.
-    static QSettings settings();
+    bool isUploading() const { return worker_.joinable(); }
+    // Stops an upload under way and waits for it to end.
+    void cancelAndWait();
+    // Asks, while an upload runs, whether to quit all the same (which cancels it).
+    bool mayQuit();
 
 private:
     void putInAccount();

@@ -78,9 +78,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
                                   QStringLiteral("/messages"));
     mailAccount_ =
         new MailAccountCommand({services_.messages, this,
-                                [this](const QString& path) {
-                                    return files_->exportTo(path, stationery::ExportForm::Message);
-                                },
+                                [this] { return files_->messageTemplate(); },
                                 [this](const QString& text) {
                                     showStatus(text);
                                 }});
@@ -285,10 +283,10 @@ void MainWindow::endNow() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (files_->mayLeaveTheDocument())
-        event->accept();
-    else
-        event->ignore();
+    if (!mailAccount_->mayQuit() || !files_->mayLeaveTheDocument())
+        return event->ignore();
+    mailAccount_->cancelAndWait();
+    event->accept();
 }
 
 // --- Files dropped onto the window ---------------------------------------------------

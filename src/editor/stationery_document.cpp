@@ -95,20 +95,32 @@ void StationeryDocument::save(const QString& path) {
     emit pathChanged(path_);
 }
 
-void StationeryDocument::exportTo(
-    const QString& path, stationery::ExportForm form,
+stationery::ExportGuards StationeryDocument::exportGuards(
     const std::function<bool(const QStringList& files)>& mayCarryPrivateFiles) const {
     stationery::ExportGuards guards = platform::exportGuards();
     if (!path_.isEmpty())
         guards.stationeryFile = fileSystemPath(path_);
     if (mayCarryPrivateFiles)
-        guards.mayCarryPrivateFiles = [&](const std::vector<std::filesystem::path>& files) {
+        guards.mayCarryPrivateFiles = [mayCarryPrivateFiles](
+                                          const std::vector<std::filesystem::path>& files) {
             QStringList shown;
             for (const std::filesystem::path& file : files)
                 shown << qStringFromPath(file);
             return mayCarryPrivateFiles(shown);
         };
-    stationery::exportStationery(fileSystemPath(path), settingsInUse(), form, guards);
+    return guards;
+}
+
+void StationeryDocument::exportTo(
+    const QString& path, stationery::ExportForm form,
+    const std::function<bool(const QStringList& files)>& mayCarryPrivateFiles) const {
+    stationery::exportStationery(fileSystemPath(path), settingsInUse(), form,
+                                 exportGuards(mayCarryPrivateFiles));
+}
+
+stationery::StreamedContents StationeryDocument::messageTemplate(
+    const std::function<bool(const QStringList& files)>& mayCarryPrivateFiles) const {
+    return stationery::messageTemplate(settingsInUse(), exportGuards(mayCarryPrivateFiles));
 }
 
 void StationeryDocument::writePreview(const QString& page, const QStringList& text) const {

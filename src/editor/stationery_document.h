@@ -57,6 +57,10 @@ public:
     void
     exportTo(const QString& path, stationery::ExportForm form,
              const std::function<bool(const QStringList& files)>& mayCarryPrivateFiles = {}) const;
+    // The message template, its picture checked as an export checks it, to be written
+    // piece by piece where it goes. Throws ExportError.
+    stationery::StreamedContents messageTemplate(
+        const std::function<bool(const QStringList& files)>& mayCarryPrivateFiles = {}) const;
     // Writes what a recipient gets, to a page shown from elsewhere: the form for today's
     // mail clients, the picture by its full address, with `text` where typing starts.
     // Throws FileWriteError.
@@ -69,6 +73,8 @@ signals:
     void pathChanged(const QString& path);
 
 private:
+    stationery::ExportGuards
+    exportGuards(const std::function<bool(const QStringList& files)>& mayCarryPrivateFiles) const;
     void setModified(bool modified);
 
     stationery::StationerySettings settings_;

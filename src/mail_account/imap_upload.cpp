@@ -1,4 +1,6 @@
 #include "mail_account/imap_upload.h"
+#include "mail_account/message_pipe.h"
+#include "mail_account/server_answers.h"
 
 #include <curl/curl.h>
 #include <openssl/evp.h>
@@ -95,17 +97,18 @@ size_t keepBody(char* data, size_t size, size_t count, void* exchangePointer) {
 }
 
 struct Sending {
-    const std::string* message;
-    size_t offset = 0;
+    MessagePipe* pipe = nullptr; // while a message goes
+    std::uint64_t given = 0;
     const std::atomic<bool>* cancelled;
     const std::function<void(double)>* progress;
 };
 
 size_t readMessage(char* buffer, size_t size, size_t count, void* sendingPointer) {
     auto* sending = static_cast<Sending*>(sendingPointer);
-    const size_t piece = std::min(size * count, sending->message->size() - sending->offset);
-    std::copy_n(sending->message->data() + sending->offset, piece, buffer);
-    sending->offset += piece;
+    const size_t piece = sending->pipe->read(buffer, size * count);
+    if (piece == 0 && !sending->pipe->failure().empty())
+        return CURL_READFUNC_ABORT;
+    sending->given += piece;
     return piece;
 }
 
@@ -114,27 +117,6 @@ int watchTransfer(void* sendingPointer, curl_off_t, curl_off_t, curl_off_t total
     if (*sending->progress && total > 0)
         (*sending->progress)(double(sent) / double(total));
     return sending->cancelled->load() ? 1 : 0;
-}
-
-// The text of the server's last refusal, its tag and status taken off: "[OVERQUOTA]
-// Quota exceeded". A tagged answer to a command comes first; an untagged BYE only when
-// there is none (the one after LOGOUT is no refusal).
-std::string lastRefusal(const Exchange& exchange) {
-    std::string bye;
-    for (auto line = exchange.serverLines.rbegin(); line != exchange.serverLines.rend(); ++line) {
-        const size_t space = line->find(' ');
-        if (space == std::string::npos)
-            continue;
-        const std::string rest = line->substr(space + 1);
-        const bool untagged = line->front() == '*';
-        for (const char* status : {"NO ", "BAD "})
-            if (rest.rfind(status, 0) == 0)
-                return rest.substr(std::string(status).size());
-        if (untagged && bye.empty() && rest.rfind("BYE ", 0) == 0 &&
-            rest.find("Logging out") == std::string::npos)
-            bye = rest.substr(4);
-    }
-    return bye;
 }
 
 bool contains(const std::string& text, const char* word) {
@@ -148,9 +130,10 @@ class Connection {
 public:
     Connection(const UploadRequest& request, const std::atomic<bool>& cancelled,
                const std::function<void(double)>& progress)
-        : request_(request),
-          curl_(curl_easy_init(), curl_easy_cleanup), sending_{&request.message, 0, &cancelled,
-                                                               &progress} {
+        : request_(request), curl_(curl_easy_init(), curl_easy_cleanup),
+          sending_{nullptr, 0, &cancelled, &progress} {
+        if (!curl_)
+            throw UploadError(Failure::Other, {}, {}, "the network library could not start");
         exchange_.trusted = request.trustedCertificate;
         const Account& account = request.account;
         base_ = std::string(account.security == Security::SslTls ? "imaps://" : "imap://") +
@@ -196,16 +179,22 @@ public:
         curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, error_);
         error_[0] = '\0';
         exchange_.body.clear();
-        if (command.empty()) {
-            sending_.offset = 0;
-            curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
-            curl_easy_setopt(curl, CURLOPT_READFUNCTION, readMessage);
-            curl_easy_setopt(curl, CURLOPT_READDATA, &sending_);
-            curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, curl_off_t(request_.message.size()));
-        } else {
+        exchange_.serverLines.clear();
+        if (!command.empty()) {
             curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, command.c_str());
+            return curl_easy_perform(curl);
         }
-        return curl_easy_perform(curl);
+        MessagePipe pipe(request_.message);
+        sending_.pipe = &pipe;
+        sending_.given = 0;
+        curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
+        curl_easy_setopt(curl, CURLOPT_READFUNCTION, readMessage);
+        curl_easy_setopt(curl, CURLOPT_READDATA, &sending_);
+        curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, curl_off_t(request_.message.size));
+        const CURLcode code = curl_easy_perform(curl);
+        messageFailure_ = pipe.failure();
+        sending_.pipe = nullptr;
+        return code;
     }
 
     // Runs it, and throws the failure in plain terms; `onRefusal` is the failure when
@@ -217,11 +206,15 @@ public:
     }
 
     const Exchange& exchange() const { return exchange_; }
+    // Whether the whole message went out in the last upload.
+    bool sentWhole() const { return sending_.given == request_.message.size; }
 
 private:
     UploadError failureFor(CURLcode code, Failure onRefusal) const {
-        const std::string words = lastRefusal(exchange_);
-        const std::string detail = error_[0] ? error_ : curl_easy_strerror(code);
+        const std::string words = plainWords(lastRefusal(exchange_.serverLines));
+        const std::string detail = plainWords(error_[0] ? error_ : curl_easy_strerror(code));
+        if (!messageFailure_.empty())
+            return {Failure::MessageNotWritten, {}, {}, messageFailure_};
         switch (code) {
         case CURLE_COULDNT_RESOLVE_HOST:
             return {Failure::HostNotFound, {}, {}, detail};
@@ -246,6 +239,9 @@ private:
             if (contains(detail, "reset by peer") || contains(detail, "connection closed") ||
                 contains(detail, "unexpected eof"))
                 return {Failure::ConnectionLost, {}, {}, detail};
+            // A plain-text port answered the TLS greeting.
+            if (contains(detail, "wrong version number") || contains(detail, "packet length"))
+                return {Failure::ExpectsStartTls, {}, {}, detail};
             return {Failure::Other, {}, {}, detail};
         case CURLE_SEND_ERROR:
         case CURLE_RECV_ERROR:
@@ -267,70 +263,15 @@ private:
     Sending sending_;
     Exchange exchange_;
     std::string base_;
+    std::string messageFailure_;
     char error_[CURL_ERROR_SIZE] = {};
 };
-
-struct Mailbox {
-    std::string name;
-    std::string flags;
-};
-
-// The mailboxes of "* LIST (\HasNoChildren \Drafts) "/" Drafts" lines.
-std::vector<Mailbox> mailboxesIn(const std::string& listing) {
-    std::vector<Mailbox> boxes;
-    size_t at = 0;
-    while (at < listing.size()) {
-        size_t end = listing.find('\n', at);
-        if (end == std::string::npos)
-            end = listing.size();
-        std::string line = listing.substr(at, end - at);
-        at = end + 1;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.rfind("* LIST (", 0) != 0)
-            continue;
-        const size_t flagsEnd = line.find(')');
-        if (flagsEnd == std::string::npos)
-            continue;
-        Mailbox box{{}, line.substr(8, flagsEnd - 8)};
-        // The delimiter: a quoted character or NIL; then the name.
-        size_t pos = flagsEnd + 2;
-        if (line.compare(pos, 3, "NIL") == 0)
-            pos += 4;
-        else if (pos < line.size() && line[pos] == '"')
-            pos = line.find('"', line[pos + 1] == '\\' ? pos + 3 : pos + 2) + 2;
-        if (pos >= line.size())
-            continue;
-        if (line[pos] == '"') {
-            for (size_t i = pos + 1; i < line.size() && line[i] != '"'; ++i)
-                box.name += line[i] == '\\' && i + 1 < line.size() ? line[++i] : line[i];
-        } else {
-            box.name = line.substr(pos);
-        }
-        boxes.push_back(box);
-    }
-    return boxes;
-}
 
 bool sameName(const std::string& a, const std::string& b) {
     return a.size() == b.size() &&
            std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
                return std::tolower(x) == std::tolower(y);
            });
-}
-
-// The number the server gave the appended message: "[APPENDUID 1796725718 1]".
-std::string appendedUid(const Exchange& exchange) {
-    for (auto line = exchange.serverLines.rbegin(); line != exchange.serverLines.rend(); ++line) {
-        const size_t at = line->find("[APPENDUID ");
-        if (at == std::string::npos)
-            continue;
-        const size_t second = line->find(' ', at + 11);
-        const size_t close = line->find(']', at);
-        if (second != std::string::npos && close != std::string::npos && second < close)
-            return line->substr(second + 1, close - second - 1);
-    }
-    return {};
 }
 
 std::string quoted(const std::string& name) {
@@ -341,6 +282,102 @@ std::string quoted(const std::string& name) {
         text += c;
     }
     return text + "\"";
+}
+
+bool hasControlCharacter(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7F;
+    });
+}
+
+// Refuses text that would end an IMAP command early or start another one.
+void refuseControlCharacters(const UploadRequest& request) {
+    const std::pair<const std::string*, const char*> fields[] = {
+        {&request.account.host, "server"},
+        {&request.account.user, "user"},
+        {&request.password, "password"},
+        {&request.folderName, "folder"}};
+    for (const auto& [text, field] : fields)
+        if (hasControlCharacter(*text))
+            throw UploadError(Failure::ControlCharacter, {}, {}, field);
+}
+
+struct FolderChoice {
+    std::string name; // as the server writes it
+    bool subscribed = false;
+};
+
+// The folder the request names, found on the server or made there.
+FolderChoice chooseFolder(Connection& connection, const UploadRequest& request) {
+    connection.runOrFail({}, "LIST \"\" \"*\" RETURN (SPECIAL-USE SUBSCRIBED)", Failure::Other);
+    const std::vector<Mailbox> boxes = mailboxesIn(connection.exchange().body);
+    const auto subscribed = [](const Mailbox& box) {
+        return contains(box.flags, "\\subscribed");
+    };
+    if (request.folder == FolderKind::Named) {
+        const std::string wanted = imapFolderName(request.folderName);
+        for (const Mailbox& box : boxes)
+            if (box.name == wanted)
+                return {box.name, subscribed(box)};
+        // A folder the listing left out is taken as there; APPEND says when it is not.
+        return {wanted, false};
+    }
+    const bool drafts = request.folder == FolderKind::Drafts;
+    const char* usualName = drafts ? "Drafts" : "Templates";
+    for (const Mailbox& box : boxes)
+        if (drafts && contains(box.flags, "\\drafts"))
+            return {box.name, subscribed(box)};
+    for (const Mailbox& box : boxes)
+        if (sameName(box.name, usualName))
+            return {box.name, subscribed(box)};
+    try {
+        connection.runOrFail({}, "CREATE " + quoted(usualName), Failure::FolderNotCreatable);
+    } catch (const UploadError& failure) {
+        // A folder the listing did not name readably (a literal) is there all the same.
+        if (!contains(failure.serverWords(), "alreadyexists"))
+            throw;
+    }
+    return {usualName, false};
+}
+
+UploadResult uploadOnce(const UploadRequest& request, const std::atomic<bool>& cancelled,
+                        const std::function<void(double)>& progress) {
+    refuseControlCharacters(request);
+    if (request.trustedCertificate.size() && normalFingerprint(request.trustedCertificate).empty())
+        throw UploadError(Failure::Other, {}, {},
+                          "the trusted certificate's fingerprint is not one");
+    UploadRequest checked = request;
+    checked.trustedCertificate = normalFingerprint(request.trustedCertificate);
+    Connection connection(checked, cancelled, progress);
+
+    const FolderChoice folder = chooseFolder(connection, checked);
+    UploadResult result{folder.name, false};
+    try {
+        connection.runOrFail(folder.name, {}, Failure::FolderMissing);
+    } catch (UploadError& failure) {
+        // Gone after the whole message went, before the server's answer came.
+        const bool maybeKept = connection.sentWhole() &&
+                               (failure.failure() == Failure::ConnectionLost ||
+                                failure.failure() == Failure::TimedOut);
+        throw failure.after(maybeKept ? Kept::Unknown : Kept::No, folder.name);
+    }
+    // From here on the folder holds the message, whatever fails.
+    const std::optional<std::string> uid = appendedUid(connection.exchange().serverLines);
+    try {
+        if (!folder.subscribed)
+            connection.run({}, "SUBSCRIBE " + quoted(folder.name)); // a courtesy: no failure
+        if (request.folder == FolderKind::Drafts) {
+            if (uid) {
+                connection.runOrFail(folder.name, "UID STORE " + *uid + " +FLAGS (\\Draft)",
+                                     Failure::Other);
+                result.markedDraft = true;
+            }
+        }
+    } catch (UploadError& failure) {
+        throw failure.after(Kept::Yes, folder.name);
+    }
+    return result;
 }
 
 } // namespace
@@ -360,43 +397,15 @@ UploadResult upload(const UploadRequest& request, const std::atomic<bool>& cance
     static const bool initialised = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
     if (!initialised)
         throw UploadError(Failure::Other, {}, {}, "the network library could not start");
-    if (request.trustedCertificate.size() && normalFingerprint(request.trustedCertificate).empty())
-        throw UploadError(Failure::Other, {}, {},
-                          "the trusted certificate's fingerprint is not one");
-    UploadRequest checked = request;
-    checked.trustedCertificate = normalFingerprint(request.trustedCertificate);
-    Connection connection(checked, cancelled, progress);
-
-    UploadResult result;
-    if (request.folder == FolderKind::Named) {
-        result.folder = request.folderName;
-    } else {
-        connection.runOrFail({}, "LIST \"\" \"*\" RETURN (SPECIAL-USE)", Failure::Other);
-        const std::vector<Mailbox> boxes = mailboxesIn(connection.exchange().body);
-        const bool drafts = request.folder == FolderKind::Drafts;
-        const char* usualName = drafts ? "Drafts" : "Templates";
-        for (const Mailbox& box : boxes)
-            if (drafts && box.flags.find("\\Drafts") != std::string::npos)
-                result.folder = box.name;
-        for (const Mailbox& box : boxes)
-            if (result.folder.empty() && sameName(box.name, usualName))
-                result.folder = box.name;
-        if (result.folder.empty()) {
-            connection.runOrFail({}, "CREATE " + quoted(usualName), Failure::FolderNotCreatable);
-            result.folder = usualName;
-        }
-        result.markedDraft = drafts;
+    try {
+        return uploadOnce(request, cancelled, progress);
+    } catch (const UploadError&) {
+        throw;
+    } catch (const std::exception& error) {
+        throw UploadError(Failure::Other, {}, {}, plainWords(error.what()));
+    } catch (...) {
+        throw UploadError(Failure::Other, {}, {}, "an unexpected fault");
     }
-    connection.runOrFail(result.folder, {}, Failure::FolderMissing);
-    if (result.markedDraft) {
-        const std::string uid = appendedUid(connection.exchange());
-        if (!uid.empty())
-            connection.runOrFail(result.folder, "UID STORE " + uid + " +FLAGS (\\Draft)",
-                                 Failure::Other);
-        else
-            result.markedDraft = false;
-    }
-    return result;
 }
 
 std::string normalFingerprint(const std::string& written) {
@@ -414,61 +423,6 @@ std::string normalFingerprint(const std::string& written) {
     for (size_t i = 0; i < digits.size(); i += 2)
         text += (i ? ":" : "") + digits.substr(i, 2);
     return text;
-}
-
-std::string readableFolderName(const std::string& imapName) {
-    std::string out;
-    for (size_t i = 0; i < imapName.size(); ++i) {
-        if (imapName[i] != '&') {
-            out += imapName[i];
-            continue;
-        }
-        const size_t end = imapName.find('-', i);
-        if (end == std::string::npos)
-            return imapName;
-        if (end == i + 1) { // "&-" is "&"
-            out += '&';
-            i = end;
-            continue;
-        }
-        // Modified base64 (',' for '/') of UTF-16 big-endian.
-        static const std::string alphabet =
-            "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+,";
-        std::vector<unsigned char> bytes;
-        unsigned bits = 0, value = 0;
-        for (size_t j = i + 1; j < end; ++j) {
-            const size_t digit = alphabet.find(imapName[j]);
-            if (digit == std::string::npos)
-                return imapName;
-            value = (value << 6) | unsigned(digit);
-            bits += 6;
-            if (bits >= 8) {
-                bits -= 8;
-                bytes.push_back(static_cast<unsigned char>(value >> bits));
-            }
-        }
-        for (size_t k = 0; k + 1 < bytes.size(); k += 2) {
-            unsigned code = unsigned(bytes[k]) << 8 | bytes[k + 1];
-            if (code >= 0xD800 && code < 0xDC00 && k + 3 < bytes.size()) {
-                const unsigned low = unsigned(bytes[k + 2]) << 8 | bytes[k + 3];
-                code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
-                k += 2;
-            }
-            if (code < 0x80) {
-                out += char(code);
-            } else if (code < 0x800) {
-                out += char(0xC0 | code >> 6), out += char(0x80 | (code & 0x3F));
-            } else if (code < 0x10000) {
-                out += char(0xE0 | code >> 12), out += char(0x80 | ((code >> 6) & 0x3F));
-                out += char(0x80 | (code & 0x3F));
-            } else {
-                out += char(0xF0 | code >> 18), out += char(0x80 | ((code >> 12) & 0x3F));
-                out += char(0x80 | ((code >> 6) & 0x3F)), out += char(0x80 | (code & 0x3F));
-            }
-        }
-        i = end;
-    }
-    return out;
 }
 
 } // namespace mail_account

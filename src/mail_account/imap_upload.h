@@ -1,10 +1,14 @@
 #pragma once
 
+#include "mail_account/server_answers.h"
+
 #include <atomic>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace mail_account {
 
@@ -27,15 +31,26 @@ int defaultPort(Security security);
 // none is marked) or a folder named outright.
 enum class FolderKind { Templates, Drafts, Named };
 
+// The message to put, as its writer produces it: `produce` hands every piece, CR LF
+// line ends, `size` bytes in all, to the function it is given, and throws when the
+// message cannot be written. It may be asked again when an upload is tried again.
+struct MessageSource {
+    using Piece = std::function<void(std::string_view piece)>;
+    std::uint64_t size = 0;
+    std::function<void(const Piece& take)> produce;
+
+    static MessageSource of(std::string message);
+};
+
 struct UploadRequest {
     Account account;
     std::string password;
     FolderKind folder = FolderKind::Templates;
-    std::string folderName; // for FolderKind::Named
+    std::string folderName; // for FolderKind::Named, UTF-8
     // The SHA-256 fingerprint ("AB:CD:…") of a certificate the user chose to trust
     // for this server, which the system does not; empty for none.
     std::string trustedCertificate;
-    std::string message; // the whole message, CR LF line ends
+    MessageSource message;
 };
 
 struct UploadResult {
@@ -48,6 +63,7 @@ enum class Failure {
     HostNotFound,
     ConnectionRefused,
     TimedOut,
+    ExpectsStartTls, // SSL/TLS asked of a port that speaks plain text first
     CertificateNotTrusted, // presentedCertificate: its fingerprint
     CertificateChanged,    // presentedCertificate, and the trusted one asked for
     NoTls,                 // the server offers no TLS; nothing was sent
@@ -56,16 +72,31 @@ enum class Failure {
     OverQuota,
     ConnectionLost,
     Cancelled,
+    ControlCharacter,  // in the field the detail names: "server", "user", "password", "folder"
+    MessageNotWritten, // the message itself could not be made; the detail says why
     Other,
 };
 
-// Why an upload failed, with the server's own words where it gave any. Never holds
-// the password.
+// Whether the server kept the message when the upload failed after all: the folder
+// holds it when the server accepted it and only a later step failed, and it may hold
+// it when the connection went after the whole message was sent.
+enum class Kept { No, Yes, Unknown };
+
+// Why an upload failed, with the server's own words where it gave any (control
+// characters taken out). Never holds the password.
 class UploadError : public std::runtime_error {
 public:
     UploadError(Failure failure, std::string serverWords, std::string presentedCertificate = {},
                 std::string detail = {});
     Failure failure() const { return failure_; }
+    Kept kept() const { return kept_; }
+    // The folder the message went to, as the server names it, once one was chosen.
+    const std::string& folder() const { return folder_; }
+    UploadError& after(Kept kept, std::string folder) {
+        kept_ = kept;
+        folder_ = std::move(folder);
+        return *this;
+    }
     // The server's last refusal ("Quota exceeded (mailbox for user is full)"); may be
     // empty.
     const std::string& serverWords() const { return serverWords_; }
@@ -78,22 +109,24 @@ private:
     std::string serverWords_;
     std::string presentedCertificate_;
     std::string detail_;
+    Kept kept_ = Kept::No;
+    std::string folder_;
 };
 
 // Appends the message to the folder over IMAP (libcurl), TLS only: the certificate
-// must be one the system trusts, or exactly the one the request trusts. In the drafts
-// folder the message gets the \Draft flag. APPEND is all or nothing on the server, so
-// a failure or `cancelled` set meanwhile leaves no message. `progress` gets the share
-// of the message sent, 0 to 1. Blocks: run it off the window's thread. Throws
-// UploadError.
+// must be one the system trusts, or exactly the one the request trusts. A folder the
+// upload makes, or uses unsubscribed, is subscribed, since many clients list only
+// those. In the drafts folder the message gets the \Draft flag. APPEND is all or
+// nothing on the server, so a failure or `cancelled` set while the message goes leaves
+// none; a failure after it was kept says so (UploadError::kept). `progress` gets the
+// share of the message sent, 0 to 1. A control character in the account's fields or
+// the folder is refused before connecting. Blocks: run it off the window's thread.
+// Throws UploadError, and nothing else.
 UploadResult upload(const UploadRequest& request, const std::atomic<bool>& cancelled,
                     const std::function<void(double sent)>& progress = {});
 
 // "AB:CD:…" from a fingerprint written with or without colons, in either case; empty
 // when it is not 64 hexadecimal digits.
 std::string normalFingerprint(const std::string& written);
-
-// Folder names as IMAP writes them (modified UTF-7, RFC 3501) made readable.
-std::string readableFolderName(const std::string& imapName);
 
 } // namespace mail_account

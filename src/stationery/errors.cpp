@@ -33,6 +33,8 @@ std::string readReason(ReadError::Code code, const std::string& detail) {
         break;
     case ReadError::Code::BadFontSize:
         return "its font size \"" + detail + "\" is not a number";
+    case ReadError::Code::Incomplete:
+        return "it is a message template made by this program, but cut off before its end";
     }
     return "it is not a stationery file made by this program";
 }

@@ -35,6 +35,7 @@ public:
         NotText,        // it holds NUL bytes
         NotOurs,        // not the lines this program writes
         BadFontSize,    // detail: the start of the font size
+        Incomplete,     // a message template cut off before its end
     };
     explicit ReadError(Code code, std::string detail = {}, std::filesystem::path file = {});
     // The same failure, now known to be of `file`.

@@ -102,7 +102,7 @@ void checkCarried(const std::vector<Carried>& carried, const fs::path& pageTarge
                 throw ExportError(part.notCopied, file.source, error.message());
             throw ExportError(part.missing, file.source, {});
         }
-        if (sameFile(file.source, pageTarget))
+        if (!pageTarget.empty() && sameFile(file.source, pageTarget))
             throw ExportError(part.underPage, file.source, {});
         const std::string head = headOf(file.source, 16);
         const bool picture = file.part == &kPicture;
@@ -337,16 +337,37 @@ void exportStationery(const fs::path& page, const StationerySettings& settings, 
     copies.keep();
 }
 
-void exportStationeryFile(const fs::path& source, const fs::path& target, ExportForm form,
-                          ExportGuards guards) {
+StreamedContents messageTemplate(const StationerySettings& settings, const ExportGuards& guards) {
+    std::vector<Carried> carried;
+    if (!effectiveImagePath(settings).empty())
+        carried.push_back({pathFromUtf8(settings.ImagePath), &kPicture});
+    checkCarried(carried, {}, guards, false);
+    return MessageWriter::streamed(settings);
+}
+
+namespace {
+
+// The stationery file's record, its relative names taken from its own folder.
+StationerySettings readForExport(const fs::path& source, const ExportGuards& guards) {
     const StationerySettings settings =
         openStationeryFile(source, guards.picturesFolder.empty() ? fs::temp_directory_path()
                                                                  : guards.picturesFolder)
             .settings;
     std::error_code error;
-    const fs::path folder = fs::absolute(source, error).parent_path();
+    return withResolvedPaths(settings, fs::absolute(source, error).parent_path());
+}
+
+} // namespace
+
+StreamedContents messageTemplateOf(const fs::path& source, ExportGuards guards) {
+    return messageTemplate(readForExport(source, guards), guards);
+}
+
+void exportStationeryFile(const fs::path& source, const fs::path& target, ExportForm form,
+                          ExportGuards guards) {
+    const StationerySettings settings = readForExport(source, guards);
     guards.stationeryFile = source;
-    exportStationery(target, withResolvedPaths(settings, folder), form, guards);
+    exportStationery(target, settings, form, guards);
 }
 
 } // namespace stationery

@@ -98,6 +98,16 @@ std::string renderForExport(const StationerySettings& settings, ExportForm form)
 void exportStationery(const std::filesystem::path& page, const StationerySettings& settings,
                       ExportForm form, const ExportGuards& guards = {});
 
+// The message template of `settings`, its picture checked as an export checks it, to
+// be written piece by piece where it goes (an IMAP upload). Throws ExportError when
+// the picture cannot be carried; producing it throws ExportError when the picture
+// changes or goes meanwhile.
+StreamedContents messageTemplate(const StationerySettings& settings,
+                                 const ExportGuards& guards = {});
+
+// As above, for the stationery file `source`; throws ReadError when it cannot be read.
+StreamedContents messageTemplateOf(const std::filesystem::path& source, ExportGuards guards = {});
+
 // Reads the stationery file `source` (its relative names taken from its own folder)
 // and exports it to `target`. Throws ReadError when the file cannot be read as a
 // stationery, ExportError when the export fails; either way nothing is written. The

@@ -1,6 +1,7 @@
 #include "stationery/file_names.h"
 #include "stationery/text_bytes.h"
 
+#include "stationery/atomic_file.h"
 #include "stationery/hex_color.h"
 
 #include <cctype>
@@ -8,8 +9,6 @@
 namespace stationery {
 
 namespace fs = std::filesystem;
-
-namespace {} // namespace
 
 std::string fileNameAsUrl(std::string_view fileName) {
     std::string url = percentEncoded(fileName, "-._~!$&*+,;=@");
@@ -79,23 +78,56 @@ StationerySettings withNamesFor(StationerySettings settings, const fs::path& fro
     return settings;
 }
 
+namespace {
+
+constexpr std::size_t kMaxNameBytes = 255; // what most file systems allow
+
+// "stem" + `suffix`, the stem shortened (on a character's boundary) to fit.
+std::string fitted(std::string_view stem, const std::string& suffix) {
+    const std::size_t room = kMaxNameBytes > suffix.size() ? kMaxNameBytes - suffix.size() : 0;
+    return std::string(utf8Prefix(stem, room)) + suffix;
+}
+
+// A name's stem and extension, in UTF-8 ("photo", ".jpg").
+std::pair<std::string, std::string> stemAndExtension(std::string_view name) {
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string_view::npos || dot == 0 || name.size() - dot > 16)
+        return {std::string(name), {}};
+    return {std::string(name.substr(0, dot)), std::string(name.substr(dot))};
+}
+
+} // namespace
+
+std::string safeFileName(std::string_view name) {
+    const std::size_t slash = name.find_last_of("/\\");
+    if (slash != std::string_view::npos)
+        name.remove_prefix(slash + 1);
+    std::string safe;
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool forbidden = byte < 0x20 || byte == 0x7F ||
+                               std::string_view("<>:\"|?*").find(c) != std::string_view::npos;
+        safe += forbidden ? '_' : c;
+    }
+    while (!safe.empty() && (safe.back() == '.' || safe.back() == ' '))
+        safe.pop_back();
+    if (safe.empty())
+        return {};
+    const auto [stem, extension] = stemAndExtension(safe);
+    return fitted(stem, extension);
+}
+
 fs::path firstFreeName(const fs::path& folder, const fs::path& name,
                        const std::function<bool(const fs::path&)>& takes) {
-    constexpr std::size_t kMaxNameBytes = 255; // what most file systems allow
-    for (int number = 1;; ++number) {
-        fs::path numbered = name;
-        if (number > 1) {
-            const std::string suffix =
-                " (" + std::to_string(number) + ")" + utf8FromPath(name.extension());
-            const std::size_t room =
-                kMaxNameBytes > suffix.size() ? kMaxNameBytes - suffix.size() : 0;
-            numbered =
-                pathFromUtf8(std::string(utf8Prefix(utf8FromPath(name.stem()), room)) + suffix);
-        }
-        const fs::path candidate = folder / numbered;
+    const auto [stem, extension] = stemAndExtension(utf8FromPath(name));
+    for (int number = 1; number <= 1000; ++number) {
+        const std::string suffix =
+            (number > 1 ? " (" + std::to_string(number) + ")" : std::string()) + extension;
+        const fs::path candidate = folder / pathFromUtf8(fitted(stem, suffix));
         if (takes(candidate))
             return candidate;
     }
+    throw FileWriteError("no free name for " + utf8FromPath(name) + " in " + utf8FromPath(folder));
 }
 
 fs::path pathFromUtf8(std::string_view utf8) {

@@ -38,10 +38,18 @@ StationerySettings withResolvedPaths(StationerySettings settings,
 StationerySettings withNamesFor(StationerySettings settings, const std::filesystem::path& from,
                                 const std::filesystem::path& to);
 
+// A file name taken from a file from elsewhere (a message's picture), made safe to use
+// here: its last part only, control characters and the characters Windows forbids
+// ("<>:\"/\\|?*") each made "_", trailing dots and spaces taken off, and the stem
+// shortened so that the name fits a file system's 255 bytes. Empty when nothing is left
+// ("", ".", "..").
+std::string safeFileName(std::string_view name);
+
 // The first of `folder`/`name`, then "name (2).ext", "name (3).ext", ... that `takes`
 // accepts: it puts the file there, or finds it there already, and says so, or says the
-// name is taken by something else. A stem too long for the number is shortened so that
-// the name still fits a file system's 255 bytes.
+// name is taken by something else. A stem too long (with or without the number) is
+// shortened so that the name fits a file system's 255 bytes. Gives up with
+// FileWriteError after a thousand names.
 std::filesystem::path
 firstFreeName(const std::filesystem::path& folder, const std::filesystem::path& name,
               const std::function<bool(const std::filesystem::path& candidate)>& takes);

@@ -20,8 +20,8 @@ constexpr std::uintmax_t kMaxMessageSize = 256ull * 1024 * 1024;
 fs::path placePicture(const ReadForm& form, const fs::path& folder) {
     std::error_code error;
     fs::create_directories(folder, error);
-    fs::path name = pathFromUtf8(form.pictureFileName).filename();
-    if (name.empty() || name == "." || name == "..") {
+    fs::path name = pathFromUtf8(safeFileName(form.pictureFileName));
+    if (name.empty()) {
         const auto type = MessageWriter::mediaTypeOf(form.pictureBytes).value_or("image/jpeg");
         name = "picture." + type.substr(type.find('/') + 1);
     }
@@ -57,6 +57,8 @@ OpenedStationery openStationeryFile(const fs::path& path, const fs::path& pictur
     std::optional<ReadForm> form = readTodaysForm(*bytes);
     if (!form)
         throw ReadError(ReadError::Code::NotOurs, foreignKind(*bytes), path);
+    if (form->incomplete)
+        throw ReadError(ReadError::Code::Incomplete, {}, path);
     OpenedStationery opened{form->settings, true};
     if (form->isMessage && !form->pictureBytes.empty())
         opened.settings.ImagePath = utf8FromPath(placePicture(*form, picturesFolder));

@@ -156,6 +156,13 @@ std::string partFileName(std::string_view headers) {
     return {};
 }
 
+ReadForm cutOff() {
+    ReadForm form;
+    form.isMessage = true;
+    form.incomplete = true;
+    return form;
+}
+
 // The message template as its writer lays it out: headers, then either the page alone
 // or the page and the picture as the two parts of a multipart/related.
 std::optional<ReadForm> readMessage(std::string_view bytes) {
@@ -179,7 +186,7 @@ std::optional<ReadForm> readMessage(std::string_view bytes) {
     const std::size_t pictureStart = bytes.find("\r\n" + boundary + "\r\n", pageBody);
     if (pageStart == std::string_view::npos || pageBody == std::string_view::npos ||
         pictureStart == std::string_view::npos)
-        return std::nullopt;
+        return cutOff();
     const auto settings =
         recordIn(quotedPrintableDecoded(bytes.substr(pageBody + 4, pictureStart - pageBody - 4)));
     if (!settings)
@@ -188,7 +195,7 @@ std::optional<ReadForm> readMessage(std::string_view bytes) {
     const std::size_t pictureBody = bytes.find("\r\n\r\n", pictureHeaders);
     const std::size_t end = bytes.find(boundary + "--", pictureBody);
     if (pictureBody == std::string_view::npos || end == std::string_view::npos)
-        return std::nullopt;
+        return cutOff();
     form.settings = *settings;
     form.pictureFileName = partFileName(bytes.substr(pictureHeaders, pictureBody - pictureHeaders));
     form.pictureBytes = base64Decoded(bytes.substr(pictureBody + 4, end - pictureBody - 4));
@@ -232,6 +239,17 @@ std::string formRecord(const StationerySettings& s) {
 std::optional<ReadForm> readTodaysForm(std::string_view bytes) {
     if (bytes.starts_with("X-Unsent: 1\r\n"))
         return readMessage(bytes);
+    // A copy whose line ends became LF (as in a maildir) reads as the original.
+    if (bytes.starts_with("X-Unsent: 1\n")) {
+        std::string crlf;
+        crlf.reserve(bytes.size() + bytes.size() / 64);
+        for (const char c : bytes) {
+            if (c == '\n' && (crlf.empty() || crlf.back() != '\r'))
+                crlf += '\r';
+            crlf += c;
+        }
+        return readMessage(crlf);
+    }
     if (!bytes.starts_with("<!DOCTYPE html>"))
         return std::nullopt;
     const auto settings = recordIn(bytes.substr(0, std::min<std::size_t>(bytes.size(), 64 * 1024)));

@@ -23,6 +23,7 @@ struct ReadForm {
     bool isMessage = false;
     std::string pictureFileName; // a template's picture, as the message names it
     std::string pictureBytes;
+    bool incomplete = false; // a template cut off before its end; nothing else is set
 };
 
 // Reads what this program wrote in either form; nothing for anything else.

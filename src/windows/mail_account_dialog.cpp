@@ -18,7 +18,7 @@ MailAccountDialog::MailAccountDialog(QWidget* parent)
     : QDialog(parent), server_(new QLineEdit(this)), port_(new QSpinBox(this)),
       security_(new QComboBox(this)), user_(new QLineEdit(this)), password_(new QLineEdit(this)),
       remember_(new QCheckBox(tr("Remember in the system keyring"), this)),
-      folder_(new QComboBox(this)), progress_(new QProgressBar(this)), problem_(new QLabel(this)),
+      folder_(new QComboBox(this)), folderNote_(new QLabel(this)), progress_(new QProgressBar(this)), problem_(new QLabel(this)),
       buttons_(new QDialogButtonBox(this)) {
     setWindowTitle(tr("Put in Mail Account"));
     server_->setObjectName(QStringLiteral("serverEdit"));
@@ -38,8 +38,13 @@ MailAccountDialog::MailAccountDialog(QWidget* parent)
     progress_->setRange(0, 1000);
     progress_->setTextVisible(false);
     progress_->hide();
+    folderNote_->setObjectName(QStringLiteral("folderNote"));
+    folderNote_->setWordWrap(true);
+    folderNote_->setTextFormat(Qt::PlainText);
     problem_->setObjectName(QStringLiteral("problemLabel"));
     problem_->setWordWrap(true);
+    // What a server says is shown as it is, never as markup.
+    problem_->setTextFormat(Qt::PlainText);
     problem_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     problem_->hide();
 
@@ -51,23 +56,40 @@ MailAccountDialog::MailAccountDialog(QWidget* parent)
     form->addRow(tr("Pass&word:"), password_);
     form->addRow(QString(), remember_);
     form->addRow(tr("&Folder:"), folder_);
+    form->addRow(QString(), folderNote_);
     auto* put = buttons_->addButton(tr("Put in Account"), QDialogButtonBox::AcceptRole);
     put->setObjectName(QStringLiteral("putButton"));
     buttons_->addButton(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
     auto* layout = new QVBoxLayout(this);
+    // The dialog grows with a long message rather than squeezing the fields.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     layout->addLayout(form);
     layout->addWidget(problem_);
     layout->addWidget(progress_);
     layout->addWidget(buttons_);
 
     connect(security_, &QComboBox::currentIndexChanged, this, &MailAccountDialog::securityChosen);
+    connect(folder_, &QComboBox::currentIndexChanged, this, &MailAccountDialog::folderChosen);
     connect(buttons_, &QDialogButtonBox::accepted, this, &MailAccountDialog::uploadAsked);
-    connect(buttons_, &QDialogButtonBox::rejected, this, [this] {
-        if (uploading_)
-            emit cancelAsked();
-        else
-            reject();
-    });
+    connect(buttons_, &QDialogButtonBox::rejected, this, &MailAccountDialog::reject);
+    // A hint about the fields goes once they change.
+    for (QLineEdit* field : {server_, user_, password_})
+        connect(field, &QLineEdit::textEdited, this, [this] { showProblem(QString()); });
+    folderChosen(folder_->currentIndex());
+}
+
+void MailAccountDialog::reject() {
+    if (uploading_)
+        emit cancelAsked();
+    else
+        QDialog::reject();
+}
+
+void MailAccountDialog::folderChosen(int index) {
+    folderNote_->setText(index == 1 ? tr("A mail client deletes a draft once it is sent: the "
+                                         "stationery is then gone from Drafts.")
+                                    : tr("Start a new message from the template in your mail "
+                                         "client; the template stays for the next one."));
 }
 
 // The usual port goes with each security, unless another was typed.

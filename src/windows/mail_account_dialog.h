@@ -34,6 +34,10 @@ public:
     // Says in the dialog why the last try failed; empty to clear.
     void showProblem(const QString& text);
 
+    // Escape, Cancel or closing the dialog while the message goes cancels the upload and
+    // keeps the dialog up until the server's answer says what came of it.
+    void reject() override;
+
 signals:
     // "Put in Account": the form is filled in.
     void uploadAsked();
@@ -42,6 +46,7 @@ signals:
 
 private:
     void securityChosen(int index);
+    void folderChosen(int index);
 
     QLineEdit* server_;
     QSpinBox* port_;
@@ -50,6 +55,7 @@ private:
     QLineEdit* password_;
     QCheckBox* remember_;
     QComboBox* folder_;
+    QLabel* folderNote_;
     QProgressBar* progress_;
     QLabel* problem_;
     QDialogButtonBox* buttons_;

@@ -35,7 +35,7 @@ UploadRequest requestFor(const DovecotServer& server, const std::string& message
                        security, DovecotServer::user().toStdString()};
     request.password = DovecotServer::password().toStdString();
     request.trustedCertificate = server.fingerprint().toStdString();
-    request.message = message;
+    request.message = MessageSource::of(message);
     return request;
 }
 
@@ -177,7 +177,7 @@ TEST(ImapUpload, OverQuotaIsSaid) {
     ASSERT_TRUE(server.started()) << server.whyNotStarted().toStdString();
     QTemporaryDir folder;
     UploadRequest request = requestFor(server, templateMessage(folder, 600));
-    ASSERT_GT(request.message.size(), 100u * 1024);
+    ASSERT_GT(request.message.size, 100u * 1024);
     std::string words;
     EXPECT_EQ(failureOf(request, &words), Failure::OverQuota);
     EXPECT_NE(words.find("uota"), std::string::npos) << words;
@@ -197,6 +197,41 @@ TEST(ImapUpload, FingerprintsAndFolderNames) {
     EXPECT_EQ(readableFolderName("Drafts"), "Drafts");
     EXPECT_EQ(readableFolderName("A&-B"), "A&B");
     EXPECT_EQ(readableFolderName("&ZeVnLIqe-"), "日本語");
+    // Names go to the server as modified UTF-7 and come back as they were.
+    for (const char* name : {"Entwürfe", "Vorlagen/Geschäft", "A&B", "日本語", "Drafts", "😀 x"}) {
+        EXPECT_EQ(readableFolderName(imapFolderName(name)), name);
+        EXPECT_EQ(imapFolderName(name).find_first_not_of(
+                      " !\"#$%&'()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`"
+                      "abcdefghijklmnopqrstuvwxyz{|}~"),
+                  std::string::npos)
+            << name;
+    }
+    EXPECT_EQ(imapFolderName("Vorlagen/Geschäft"), "Vorlagen/Gesch&AOQ-ft");
+}
+
+TEST(ImapUpload, TheServersWordsArePlainText) {
+    const struct {
+        std::string said;
+        std::string shown;
+    } cases[] = {
+        {"Quota \x1b[1;31mexceeded\x1b[0m\a now", "Quota exceeded now"},
+        {"Over\r\nX1 DELETE INBOX", "Over X1 DELETE INBOX"},
+        {"\x1b]0;title\aDone", "Done"},
+        {"tab\there", "tab here"},
+        {std::string(500, 'a'), std::string(400, 'a') + "…"},
+        {"ü" + std::string(399, 'b') + "ü", "ü" + std::string(398, 'b') + "…"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(plainWords(c.said), c.shown) << c.said;
+    // One number for the new message; a range, a list or garbage gives none.
+    const auto uidOf = [](const char* line) {
+        return appendedUid({line}).value_or("none");
+    };
+    EXPECT_EQ(uidOf("A5 OK [APPENDUID 1796725718 17] Append completed."), "17");
+    for (const char* line :
+         {"A5 OK [APPENDUID 1 1:*] x", "A5 OK [APPENDUID 1 3,4] x", "A5 OK [APPENDUID 1 0] x",
+          "A5 OK [APPENDUID 1] x", "A5 OK [APPENDUID 1 99999999999] x"})
+        EXPECT_EQ(uidOf(line), "none") << line;
 }
 
 } // namespace

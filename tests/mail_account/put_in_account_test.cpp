@@ -5,6 +5,7 @@
 #include "dovecot_server.h"
 #include "editor/mail_account_command.h"
 #include "editor_fixture.h"
+#include "mail_account/account_settings.h"
 #include "mail_account/password_store.h"
 #include "picture_files.h"
 #include "scoped_variable.h"
@@ -62,7 +63,7 @@ protected:
     }
     QString status() const { return control<QStatusBar>("statusBar")->currentMessage(); }
     QString settingsFile() const {
-        QFile file(MailAccountCommand::settings().fileName());
+        QFile file(mail_account::AccountSettings::store().fileName());
         file.open(QIODevice::ReadOnly);
         return QString::fromUtf8(file.readAll());
     }

@@ -106,5 +106,57 @@ TEST(OpenFile, OtherFilesAreRefusedSayingWhatTheyAre) {
     EXPECT_FALSE(fs::exists(folder.path() / "pictures"));
 }
 
+// A template from elsewhere: its picture's name is untrusted, its line ends may have
+// become LF, and it may be cut off.
+TEST(OpenFile, ATemplatesPictureNameAndShapeFromElsewhere) {
+    test::TemporaryFolder folder;
+    const fs::path picture = folder.path() / "sea.jpg";
+    test::writeFile(picture, "\xFF\xD8\xFF\xE0" + std::string(300, 'p'));
+    exportStationery(folder.path() / "t.eml", everyChoice(picture), ExportForm::Message);
+    const std::string original = test::readFile(folder.path() / "t.eml");
+    const auto named = [&](const std::string& header) {
+        std::string bytes = original;
+        const std::string plain = "filename=\"sea.jpg\"";
+        return bytes.replace(bytes.find(plain), plain.size(), header);
+    };
+    const std::string longStem(300, 'n');
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::string placedAs; // empty: refused as incomplete
+    } cases[] = {
+        {"a NUL first", named(std::string("filename=\"\0x.jpg\"", 17)), "_x.jpg"},
+        {"an escaped NUL", named("filename*=UTF-8''%00.jpg"), "_.jpg"},
+        {"line breaks", named("filename*=UTF-8''a%0D%0Ab.jpg"), "a__b.jpg"},
+        {"a Windows path", named("filename=\"C:\\x\\..\\up.jpg\""), "up.jpg"},
+        {"only dots", named("filename=\"..\""), "picture.jpeg"},
+        {"300 bytes", named("filename=\"" + longStem + ".jpg\""), longStem.substr(0, 251) + ".jpg"},
+        {"LF line ends",
+         [&] {
+             std::string lf;
+             for (const char c : original)
+                 if (c != '\r')
+                     lf += c;
+             return lf;
+         }(),
+         "sea.jpg"},
+        {"cut off", original.substr(0, original.size() - 200), ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const fs::path pictures = folder.path() / "pictures" / c.what;
+        test::writeFile(folder.path() / "in.eml", c.bytes);
+        try {
+            const OpenedStationery opened = openStationeryFile(folder.path() / "in.eml", pictures);
+            EXPECT_EQ(opened.settings.ImagePath, utf8FromPath(pictures / c.placedAs));
+            EXPECT_EQ(opened.settings.Title, everyChoice(picture).Title);
+        } catch (const ReadError& error) {
+            EXPECT_TRUE(c.placedAs.empty()) << error.what();
+            EXPECT_EQ(error.code(), ReadError::Code::Incomplete);
+            EXPECT_NE(std::string(error.what()).find("cut off"), std::string::npos);
+        }
+    }
+}
+
 } // namespace
 } // namespace stationery
