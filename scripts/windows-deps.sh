@@ -76,8 +76,11 @@ if [ -e "$prefix/.complete" ]; then
     echo "$prefix"
     exit 0
 fi
+# What a stopped or older build left behind goes.
+for old in "$cache_root"/build-* "$cache_root"/windows-deps-*; do
+    [ -e "$old/.complete" ] || rm -rf "$old"
+done
 work=$cache_root/build-$name
-rm -rf "$prefix" "$work"
 mkdir -p "$prefix" "$work"
 log() { echo "windows-deps: $(date +%T) $*" >&2; }
 
@@ -122,11 +125,12 @@ cmake -S "$src" -B "$work/curl" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DBUILD_SHARED_LIBS=OFF -DBUILD_CURL_EXE=OFF -DBUILD_TESTING=OFF -DCURL_DISABLE_LDAP=ON \
     -DCURL_USE_LIBSSH2=OFF -DCURL_USE_LIBPSL=OFF -DUSE_LIBIDN2=OFF -DUSE_NGHTTP2=OFF \
     -DCURL_ZLIB=OFF -DCURL_BROTLI=OFF -DCURL_ZSTD=OFF -DENABLE_MANUAL=OFF \
-    -DCURL_DISABLE_HTTP=ON -DCURL_DISABLE_FTP=ON -DCURL_DISABLE_DICT=ON -DCURL_DISABLE_TELNET=ON \
+    -DCURL_DISABLE_FTP=ON -DCURL_DISABLE_DICT=ON -DCURL_DISABLE_TELNET=ON \
     -DCURL_DISABLE_TFTP=ON -DCURL_DISABLE_RTSP=ON -DCURL_DISABLE_GOPHER=ON \
     -DCURL_DISABLE_MQTT=ON -DCURL_DISABLE_SMB=ON -DCURL_DISABLE_POP3=ON -DCURL_DISABLE_SMTP=ON \
     -DCURL_DISABLE_FILE=ON >/dev/null
-cmake --build "$work/curl" --parallel "$jobs" >/dev/null
+cmake --build "$work/curl" --parallel "$jobs" >"$work/curl-build.log" 2>&1 ||
+    { tail -40 "$work/curl-build.log" >&2; exit 1; }
 cmake --install "$work/curl" >/dev/null
 
 log "Qt $qt_version (about an hour on two cores)"

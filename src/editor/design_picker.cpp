@@ -38,6 +38,8 @@ void DesignPicker::show() {
 }
 
 void DesignPicker::apply(const Design& design) {
+    if (services_.mayLeaveTheDocument && !services_.mayLeaveTheDocument())
+        return;
     QString picture;
     try {
         picture = placedPicture(design, pictureFolder_);
@@ -50,8 +52,10 @@ void DesignPicker::apply(const Design& design) {
             tr("Design Not Applied"));
         return;
     }
-    services_.document.edit(
-        [&](stationery::StationerySettings& settings) { applyDesign(design, settings); });
+    // A design starts a new stationery, with no file of its own yet.
+    stationery::StationerySettings settings;
+    applyDesign(design, settings);
+    services_.document.startNew(settings);
     services_.choosePicture(QDir::toNativeSeparators(picture));
 }
 

@@ -27,6 +27,8 @@ public:
         QWidget* window;
         // Chooses a picture file as the Image tab's list does.
         std::function<void(const QString& path)> choosePicture;
+        // Asks about unsaved changes before a design starts a new stationery.
+        std::function<bool()> mayLeaveTheDocument;
     };
     DesignPicker(Services services, QString pictureFolder);
 

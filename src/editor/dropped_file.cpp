@@ -6,8 +6,13 @@
 #include <QFile>
 #include <QFileInfo>
 
-DroppedKind droppedKindOf(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
+DroppedFile droppedFileAt(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {DroppedKind::Missing, {}};
+    if (!info.isFile()) // links followed: a folder, a pipe, a socket or a device
+        return {DroppedKind::NotAFile, {}};
+    const QString suffix = info.suffix().toLower();
     const auto among = [&suffix](std::initializer_list<const char*> names) {
         for (const char* name : names)
             if (suffix == QLatin1String(name))
@@ -15,18 +20,18 @@ DroppedKind droppedKindOf(const QString& path) {
         return false;
     };
     if (among({"htm", "html", "eml"}))
-        return DroppedKind::Stationery;
+        return {DroppedKind::Stationery, {}};
     if (among({"jpg", "jpeg", "gif", "png", "bmp", "heic", "heif", "webp", "avif"}))
-        return DroppedKind::Picture;
+        return {DroppedKind::Picture, {}};
     if (among({"mid", "midi", "wav", "mp3"}))
-        return DroppedKind::Sound;
+        return {DroppedKind::Sound, {}};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return DroppedKind::Other;
+        return {DroppedKind::Unreadable, file.errorString()};
     const std::string head = file.read(16).toStdString();
     if (stationery::MessageWriter::mediaTypeOf(head))
-        return DroppedKind::Picture;
+        return {DroppedKind::Picture, {}};
     if (stationery::soundKindOf(head))
-        return DroppedKind::Sound;
-    return DroppedKind::Other;
+        return {DroppedKind::Sound, {}};
+    return {DroppedKind::Other, {}};
 }

@@ -81,6 +81,7 @@ bool FileCommands::open(const QString& path) {
                 services_.document.open(path, [&] { problems = services_.showOpened(); });
         }))
         return false;
+    services_.showStatus(QString()); // what was said of the stationery before is stale
     if (madeForTodaysClients)
         services_.messages.exclamation(
             services_.window,
@@ -133,8 +134,8 @@ bool FileCommands::saveWithDialog() {
     platform::CommonDialog& dialog = services_.dialog;
     // It opens on the stationery's own file, so that Save then Enter saves again.
     const QString usualPlace = dialog.InitDir;
-    if (!services_.document.path().isEmpty())
-        dialog.InitDir = services_.document.path();
+    if (!services_.document.saveSuggestion().isEmpty())
+        dialog.InitDir = services_.document.saveSuggestion();
     const bool chosen = dialog.ShowSave();
     dialog.InitDir = usualPlace;
     if (!chosen)
@@ -205,33 +206,31 @@ void FileCommands::exportWithDialog() {
 
 bool FileCommands::exportTo(const QString& path, stationery::ExportForm form) {
     return underHourglass(tr("Not Exported"), [&] {
-        services_.document.exportTo(path, form, [this](const QStringList& files) {
-            return mayCarry(files);
-        });
+        services_.document.exportTo(path, form,
+                                    [this](const QStringList& files) { return mayCarry(files); });
     });
 }
 
 std::optional<stationery::StreamedContents> FileCommands::messageTemplate() {
     std::optional<stationery::StreamedContents> message;
     underHourglass(tr("Not Exported"), [&] {
-        message = services_.document.messageTemplate([this](const QStringList& files) {
-            return mayCarry(files);
-        });
+        message = services_.document.messageTemplate(
+            [this](const QStringList& files) { return mayCarry(files); });
     });
     return message;
 }
 
 bool FileCommands::mayCarry(const QStringList& files) {
-        services_.setBusy(false);
-        const bool agreed = services_.messages.askYesNo(
-            services_.window,
-            tr("The stationery names a file in a hidden or system folder, where private files "
-               "are kept:\n%1\n\nThe export would copy it where others can read it. Copy it "
-               "anyway?")
-                .arg(files.join(QLatin1Char('\n'))),
-            tr("Private File"));
-        services_.setBusy(true);
-        return agreed;
+    services_.setBusy(false);
+    const bool agreed = services_.messages.askYesNo(
+        services_.window,
+        tr("The stationery names a file in a hidden or system folder, where private files "
+           "are kept:\n%1\n\nThe export would copy it where others can read it. Copy it "
+           "anyway?")
+            .arg(files.join(QLatin1Char('\n'))),
+        tr("Private File"));
+    services_.setBusy(true);
+    return agreed;
 }
 
 void FileCommands::preview() {

@@ -32,8 +32,9 @@ bool MailAccountCommand::mayQuit() {
     if (!isUploading())
         return true;
     return services_.messages.askYesNo(
-        dialog_, tr("The stationery is still being put in the mail account. Quitting now "
-                    "cancels it. Quit anyway?"),
+        dialog_,
+        tr("The stationery is still being put in the mail account. Quitting now "
+           "cancels it. Quit anyway?"),
         tr("Put in Mail Account"));
 }
 

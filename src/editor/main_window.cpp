@@ -27,6 +27,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStandardPaths>
@@ -44,6 +45,13 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     buildMenus();
 
     statusBar()->setObjectName(QStringLiteral("statusBar"));
+    // What the last command did and what to do next, wrapped rather than cut off.
+    statusMessage_ = new QLabel(statusBar());
+    statusMessage_->setObjectName(QStringLiteral("statusMessage"));
+    statusMessage_->setWordWrap(true);
+    statusMessage_->setTextFormat(Qt::PlainText);
+    statusMessage_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    statusBar()->addWidget(statusMessage_, 1);
     tabs_ = new QTabWidget(client);
     tabs_->setObjectName(QStringLiteral("partTabs"));
     tabs_->setAccessibleName(tr("Stationery parts"));
@@ -76,16 +84,18 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
                                }},
                               QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
                                   QStringLiteral("/messages"));
-    mailAccount_ =
-        new MailAccountCommand({services_.messages, this,
-                                [this] { return files_->messageTemplate(); },
-                                [this](const QString& text) {
-                                    showStatus(text);
-                                }});
+    mailAccount_ = new MailAccountCommand({services_.messages, this,
+                                           [this] { return files_->messageTemplate(); },
+                                           [this](const QString& text) {
+                                               showStatus(text);
+                                           }});
     designs_ = new DesignPicker({*document_, services_.messages, this,
                                  [this](const QString& picture) {
                                      imagePage_->chooseFile(picture);
                                      tickWhatTheFileSets();
+                                 },
+                                 [this] {
+                                     return files_->mayLeaveTheDocument();
                                  }},
                                 platform::designsFolder());
     connectDocument();
@@ -169,7 +179,7 @@ void MainWindow::connectDocument() {
 }
 
 void MainWindow::showStatus(const QString& text) {
-    statusBar()->showMessage(text);
+    statusMessage_->setText(text);
 }
 
 void MainWindow::showPath(const QString& path) {
@@ -312,7 +322,10 @@ void MainWindow::dropEvent(QDropEvent* event) {
 // A picture or a sound is chosen as if in its tab's lists; a stationery file opens, as
 // File > Open would, asking first about unsaved work.
 void MainWindow::useDroppedFile(const QString& path) {
-    switch (droppedKindOf(path)) {
+    const DroppedFile dropped = droppedFileAt(path);
+    const QString name = QFileInfo(path).fileName();
+    QString problem;
+    switch (dropped.kind) {
     case DroppedKind::Stationery:
         if (files_->mayLeaveTheDocument())
             files_->open(path);
@@ -326,11 +339,21 @@ void MainWindow::useDroppedFile(const QString& path) {
         soundPage_->chooseSound(path);
         return;
     case DroppedKind::Other:
+        problem = tr("\"%1\" is neither a picture, a sound nor a stationery file, so it was not "
+                     "used.")
+                      .arg(name);
+        break;
+    case DroppedKind::Missing:
+        problem = tr("\"%1\" is no longer there, so it was not used.").arg(name);
+        break;
+    case DroppedKind::NotAFile:
+        problem = tr("\"%1\" is not a file but a folder, a pipe or a device, so it was not used.")
+                      .arg(name);
+        break;
+    case DroppedKind::Unreadable:
+        problem =
+            tr("\"%1\" could not be read (%2), so it was not used.").arg(name, dropped.problem);
         break;
     }
-    services_.messages.exclamation(
-        this,
-        tr("\"%1\" is neither a picture, a sound nor a stationery file, so it was not used.")
-            .arg(QFileInfo(path).fileName()),
-        tr("File Not Used"));
+    services_.messages.exclamation(this, problem, tr("File Not Used"));
 }

@@ -3,6 +3,8 @@
 #include "platform/common_dialog.h"
 
 #include <QMainWindow>
+
+class QLabel;
 #include <QPointer>
 
 #include <functional>
@@ -102,4 +104,5 @@ private:
     MailAccountCommand* mailAccount_ = nullptr;
     DesignPicker* designs_ = nullptr;
     QPointer<AboutWindow> about_;
+    QLabel* statusMessage_ = nullptr;
 };

@@ -63,12 +63,34 @@ void StationeryDocument::edit(const std::function<void(stationery::StationerySet
     emit changed(parts);
 }
 
+void StationeryDocument::startNew(const stationery::StationerySettings& settings) {
+    settings_ = settings;
+    folder_.clear();
+    path_.clear();
+    pathIsExport_ = false;
+    emit changed(kAllParts);
+    setModified(true);
+    emit pathChanged(path_);
+}
+
+QString StationeryDocument::saveSuggestion() const {
+    if (!pathIsExport_)
+        return path_;
+    const QFileInfo file(path_);
+    const QString classic = file.absolutePath() + QLatin1Char('/') + file.completeBaseName();
+    return file.suffix().compare(QLatin1String("htm"), Qt::CaseInsensitive) == 0 ||
+                   file.suffix().compare(QLatin1String("html"), Qt::CaseInsensitive) == 0
+               ? classic + QStringLiteral(" (stationery).htm")
+               : classic + QStringLiteral(".htm");
+}
+
 bool StationeryDocument::open(const QString& path, const std::function<void()>& show) {
     const stationery::OpenedStationery opened = stationery::openStationeryFile(
         fileSystemPath(path), fileSystemPath(platform::picturesFolder()));
     settings_ = opened.settings;
     folder_ = QFileInfo(path).absolutePath();
     path_ = path;
+    pathIsExport_ = opened.madeForTodaysClients;
     emit changed(kAllParts);
     if (show)
         show();
@@ -86,6 +108,7 @@ void StationeryDocument::save(const QString& path) {
             : stationery::withNamesFor(settings_, fileSystemPath(folder_), fileSystemPath(folder));
     stationery::StationeryWriter::save(fileSystemPath(path), written);
     path_ = path;
+    pathIsExport_ = false;
     folder_ = folder;
     if (const Parts parts = partsChanged(settings_, written)) {
         settings_ = std::move(written);
@@ -101,13 +124,13 @@ stationery::ExportGuards StationeryDocument::exportGuards(
     if (!path_.isEmpty())
         guards.stationeryFile = fileSystemPath(path_);
     if (mayCarryPrivateFiles)
-        guards.mayCarryPrivateFiles = [mayCarryPrivateFiles](
-                                          const std::vector<std::filesystem::path>& files) {
-            QStringList shown;
-            for (const std::filesystem::path& file : files)
-                shown << qStringFromPath(file);
-            return mayCarryPrivateFiles(shown);
-        };
+        guards.mayCarryPrivateFiles =
+            [mayCarryPrivateFiles](const std::vector<std::filesystem::path>& files) {
+                QStringList shown;
+                for (const std::filesystem::path& file : files)
+                    shown << qStringFromPath(file);
+                return mayCarryPrivateFiles(shown);
+            };
     return guards;
 }
 

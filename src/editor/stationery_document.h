@@ -39,6 +39,11 @@ public:
     QString path() const { return path_; }
     bool isModified() const { return modified_; }
 
+    // A new stationery with `settings`, not yet saved anywhere: modified, with no file.
+    void startNew(const stationery::StationerySettings& settings);
+    // Where Save suggests writing: the file last opened or saved, unless that was an
+    // export (a page for today's clients or a template), which Save never writes over.
+    QString saveSuggestion() const;
     // Changes the settings as the user did; announces it when anything changed.
     void edit(const std::function<void(stationery::StationerySettings&)>& change);
 
@@ -79,6 +84,7 @@ private:
 
     stationery::StationerySettings settings_;
     QString path_;
+    bool pathIsExport_ = false;
     // The folder of the file last opened: names in it that are not full paths (an
     // exported page names its files so) are relative to it.
     QString folder_;

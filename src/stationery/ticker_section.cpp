@@ -8,7 +8,7 @@ namespace {
 constexpr std::string_view kTickerSeparator = "     ";
 
 void writeTickerVariable(StationeryOutput& out, const StationerySettings& settings, int number) {
-    out.text("var m").text(std::string_view{"123" + (number - 1), 1}).text("=\"");
+    out.text("var m").text(std::string_view("123").substr(std::size_t(number - 1), 1)).text("=\"");
     if (isRealTicker(settings, number))
         out.jsString(tickerText(settings, number)).text(kTickerSeparator);
     out.line("\"");

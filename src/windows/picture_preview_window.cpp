@@ -15,7 +15,7 @@ PicturePreviewWindow::PicturePreviewWindow(std::function<QString()> chosenImageP
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       picture_(new platform::ImageBox(this)), fitTimer_(new QTimer(this)),
       chosenImagePath_(std::move(chosenImagePath)), twips_(platform::Twips::forWidget(this)) {
-    setWindowTitle(QStringLiteral("PicturePreviewWindow"));
+    setWindowTitle(QStringLiteral("Form2")); // the caption its users know
     setPalette(QPalette(Qt::white, Qt::black));
     setAutoFillBackground(true);
     resize(twips_.toPixels(3744), twips_.toPixels(2544));

@@ -10,10 +10,12 @@
 #include "stationery/atomic_file.h"
 #include "stationery/check.h"
 #include "stationery/todays_clients_writer.h"
+#include "stationery/writer.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QSet>
 #include <QStandardPaths>
@@ -170,6 +172,38 @@ TEST_F(DesignsWindowTest, EnterAppliesTheChosenDesignAsIfChosenByHand) {
               QLatin1String(chosen.fileStem) + u".jpg"_s);
     EXPECT_EQ(QFileInfo(form->findChild<platform::DirListBox*>(u"pictureFolderList"_s)->path()),
               QFileInfo(folder));
+}
+
+// A design starts a new stationery: nothing of the open file's is carried over, and
+// Save no longer offers that file. Unsaved work is asked about first.
+TEST_F(DesignsWindowTest, ADesignStartsANewUnnamedStationery) {
+    stationery::StationerySettings trip;
+    trip.Title = "Trip";
+    trip.AuthorName = "Ann";
+    const QString file = scratchPath(u"trip.htm"_s);
+    stationery::StationeryWriter::save(file.toStdString(), trip);
+    ASSERT_TRUE(form->openStationery(file));
+    control<QLineEdit>("titleEdit")->setText(u"Trip 2"_s);
+
+    QListWidget* list = openDesigns();
+    ASSERT_NE(list, nullptr);
+    messages.answer = platform::MessageBox::SaveChoice::Cancel;
+    QTest::keyClick(list, Qt::Key_Return);
+    ASSERT_EQ(messages.asked.size(), 1u); // unsaved changes: asked, and kept
+    EXPECT_EQ(form->document().settings().Title, "Trip 2");
+
+    messages.answer = platform::MessageBox::SaveChoice::Discard;
+    QTest::keyClick(list, Qt::Key_Return);
+    const stationery::StationerySettings fresh;
+    const stationery::StationerySettings& now = form->document().settings();
+    EXPECT_EQ(now.Title, fresh.Title);
+    EXPECT_EQ(now.AuthorName, fresh.AuthorName);
+    EXPECT_EQ(now.FontName, designs().at(0).fontName);
+    EXPECT_TRUE(form->document().path().isEmpty());
+    EXPECT_FALSE(form->windowTitle().contains(u"trip"_s)) << form->windowTitle().toStdString();
+    dialogs.cancelNext();
+    trigger("saveAction");
+    EXPECT_FALSE(dialogs.lastInitialFolder().contains(u"trip.htm"_s));
 }
 
 // The picture goes into the data folder once; a file of the same name with other

@@ -9,6 +9,7 @@
 #include "stationery/writer.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QStandardPaths>
@@ -103,7 +104,7 @@ TEST_F(NewMessageTest, OpensTheTemplateInTheDesktopsMailClient) {
 
         ASSERT_TRUE(QTest::qWaitFor([&] { return !fileGiven().isEmpty(); }, 5000))
             << desktop.toStdString() << " "
-            << control<QStatusBar>("statusBar")->currentMessage().toStdString()
+            << control<QLabel>("statusMessage")->text().toStdString()
             << (messages.shown.empty() ? "" : messages.shown[0].text.toStdString())
             << (messages.asked.empty() ? "" : messages.asked[0].text.toStdString());
         const QString given = fileGiven();
@@ -115,9 +116,8 @@ TEST_F(NewMessageTest, OpensTheTemplateInTheDesktopsMailClient) {
                     {QStringLiteral(STATIONERY_TEMPLATE_CHECK), given, picture});
         ASSERT_TRUE(check.waitForFinished(30000));
         EXPECT_EQ(check.exitCode(), 0) << check.readAll().toStdString();
-        ASSERT_TRUE(QTest::qWaitFor([&] {
-            return control<QStatusBar>("statusBar")->currentMessage().contains(u"Stand-in Mail"_s);
-        }));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return control<QLabel>("statusMessage")->text().contains(u"Stand-in Mail"_s); }));
         EXPECT_TRUE(messages.shown.empty() && messages.asked.empty());
         dialogs.answerSave(scratchPath(u"exported.eml"_s));
         trigger("exportAction");

@@ -9,10 +9,13 @@
 #include "sound_files.h"
 
 #include <QDropEvent>
+
 #include <QFile>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QStatusBar>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -82,6 +85,32 @@ TEST_F(NewcomerTest, BrowseDropAndThePngTravelInTheTemplate) {
         u"\"notes.txt\" is neither a picture, a sound nor a stationery file, so it was not used."_s);
     EXPECT_EQ(QString::fromStdString(form->document().settings().SoundPath), wav);
 
+    // A pipe, a folder, a file gone or one that may not be read: named, never waited on.
+    const QString pipe = scratchPath(u"stream.jpg"_s);
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString locked = scratchPath(u"locked.dat"_s);
+    write(locked, "secret");
+    QFile::setPermissions(locked, QFileDevice::WriteOwner);
+    const struct {
+        QString path;
+        QString said;
+    } refused[] = {
+        {pipe, u"\"stream.jpg\" is not a file but a folder, a pipe or a device"_s},
+        {scratchPath(u"gone.png"_s), u"\"gone.png\" is no longer there"_s},
+        {locked, u"\"locked.dat\" could not be read ("_s},
+    };
+    for (const auto& r : refused) {
+        if (r.path == locked && geteuid() == 0)
+            continue; // root reads everything
+        messages.shown.clear();
+        drop(r.path);
+        ASSERT_EQ(messages.shown.size(), 1u) << r.path.toStdString();
+        EXPECT_TRUE(messages.shown[0].text.startsWith(r.said))
+            << messages.shown[0].text.toStdString();
+    }
+    EXPECT_EQ(QString::fromStdString(form->document().settings().ImagePath), png);
+    messages.shown.clear();
+
     // The message template carries the PNG byte for byte, as image/png.
     dialogs.answerSave(scratchPath(u"beach.eml"_s));
     trigger("exportAction");
@@ -120,6 +149,10 @@ TEST_F(NewcomerTest, TheMessageTemplateOpensAgain) {
     ASSERT_TRUE(placed.open(QIODevice::ReadOnly));
     EXPECT_EQ(placed.readAll(), pngBytes);
     EXPECT_TRUE(previewShown());
+    // Save offers a stationery beside the template, never the template itself.
+    dialogs.cancelNext();
+    trigger("saveAction");
+    EXPECT_EQ(QFileInfo(dialogs.lastInitialFolder()), QFileInfo(scratchPath(u"beach.htm"_s)));
 }
 
 } // namespace

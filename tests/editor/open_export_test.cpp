@@ -278,7 +278,7 @@ TEST_F(OpenExportTest, ExportLeadsWithTheMessageTemplateAndSaysWhatNext) {
         EXPECT_TRUE(messages.shown.empty()) << c.answer;
         const QString written = scratchPath(QString::fromLatin1(c.written));
         EXPECT_TRUE(contents(written).startsWith(c.startsWith)) << c.answer;
-        const QString said = control<QStatusBar>("statusBar")->currentMessage();
+        const QString said = control<QLabel>("statusMessage")->text();
         EXPECT_TRUE(said.contains(QDir::toNativeSeparators(written))) << said.toStdString();
         EXPECT_TRUE(said.contains(QString::fromLatin1(c.said))) << said.toStdString();
     }
@@ -292,6 +292,14 @@ TEST_F(OpenExportTest, ExportLeadsWithTheMessageTemplateAndSaysWhatNext) {
                            u"clients (*.htm *.html)"_s}));
     // The suggested name: the opened file's, in the folder of the last export.
     EXPECT_EQ(dialogs.lastInitialFolder(), scratchPath(u"out/in.eml"_s));
+    // The guidance is whole at the window's first size, and goes with the next Open.
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    auto* said = control<QLabel>("statusMessage");
+    EXPECT_LE(said->heightForWidth(said->width()), said->height()) << said->width();
+    dialogs.answerOpen(scratchPath(u"out/c.htm"_s));
+    trigger("openAction");
+    EXPECT_TRUE(said->text().isEmpty()) << said->text().toStdString();
 }
 
 TEST_F(OpenExportTest, AFailedExportLeavesNothingNew) {

@@ -132,10 +132,9 @@ TEST(BrokenServer, AFolderItMakesOrFindsUnsubscribedIsSubscribed) {
 
 TEST(BrokenServer, ControlCharactersAreRefusedBeforeConnecting) {
     BrokenImapServer server(QStringLiteral("short-list"));
-    for (const auto& [field, poison] : {std::pair{"user", "me\r\nX1 DELETE INBOX"},
-                                        std::pair{"password", "pass\nword"},
-                                        std::pair{"server", "127.0.0.1\r"},
-                                        std::pair{"folder", "Tem\x7Fplates"}}) {
+    for (const auto& [field, poison] :
+         {std::pair{"user", "me\r\nX1 DELETE INBOX"}, std::pair{"password", "pass\nword"},
+          std::pair{"server", "127.0.0.1\r"}, std::pair{"folder", "Tem\x7Fplates"}}) {
         UploadRequest request = requestTo(server, FolderKind::Named);
         request.folderName = "Templates";
         std::string* target = std::string_view(field) == "user"       ? &request.account.user

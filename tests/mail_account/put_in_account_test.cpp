@@ -61,7 +61,7 @@ protected:
             20000));
         return dialog;
     }
-    QString status() const { return control<QStatusBar>("statusBar")->currentMessage(); }
+    QString status() const { return control<QLabel>("statusMessage")->text(); }
     QString settingsFile() const {
         QFile file(mail_account::AccountSettings::store().fileName());
         file.open(QIODevice::ReadOnly);

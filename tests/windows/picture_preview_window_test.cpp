@@ -85,6 +85,7 @@ TEST_F(PicturePreviewWindowTest, ShowsThePictureCentredAndHidesOnAClick) {
     window->showMaximized();
     ASSERT_TRUE(laidOut());
     EXPECT_TRUE(window->windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Form2"));
     EXPECT_FALSE(picture()->isHidden());
     EXPECT_EQ(picture()->size(), QSize(120, 80));
     EXPECT_NEAR(picture()->geometry().center().x(), window->frameGeometry().width() / 2, 1);
