@@ -196,22 +196,43 @@ QStringList DesktopApplications::commandFor(const DesktopApplication& applicatio
     if (quoted || words.isEmpty() || words.first().startsWith(QLatin1Char('%')))
         return {};
 
+    // Field codes, as an argument of their own or inside one ("--file=%f").
     QStringList command;
     bool fileGiven = false;
+    const QString url = QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded);
     for (const QString& each : std::as_const(words)) {
-        if (each == QStringLiteral("%f") || each == QStringLiteral("%F")) {
-            command << file, fileGiven = true;
-        } else if (each == QStringLiteral("%u") || each == QStringLiteral("%U")) {
-            command << QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded), fileGiven = true;
-        } else if (each == QStringLiteral("%c")) {
-            command << application.name;
-        } else if (each == QStringLiteral("%k")) {
-            command << application.file;
-        } else if (each.size() == 2 && each[0] == QLatin1Char('%')) {
-            // %i (an icon that may be absent) and the deprecated codes: nothing.
-        } else {
-            command << QString(each).replace(QStringLiteral("%%"), QStringLiteral("%"));
+        if (each == QStringLiteral("%i"))
+            continue; // an icon that may be absent: nothing
+        QString argument;
+        for (qsizetype i = 0; i < each.size(); ++i) {
+            if (each[i] != QLatin1Char('%') || i + 1 == each.size()) {
+                argument += each[i];
+                continue;
+            }
+            switch (each[++i].unicode()) {
+            case 'f':
+            case 'F':
+                argument += file, fileGiven = true;
+                break;
+            case 'u':
+            case 'U':
+                argument += url, fileGiven = true;
+                break;
+            case 'c':
+                argument += application.name;
+                break;
+            case 'k':
+                argument += application.file;
+                break;
+            case '%':
+                argument += QLatin1Char('%');
+                break;
+            default: // the deprecated codes and unknown ones: nothing
+                break;
+            }
         }
+        if (!argument.isEmpty() || !each.startsWith(QLatin1Char('%')))
+            command << argument;
     }
     if (command.isEmpty())
         return {};

@@ -14,6 +14,7 @@ import subprocess
 import sys
 import tempfile
 import threading
+import time
 
 SCENARIO = sys.argv[1]
 PLAIN = "--plain" in sys.argv
@@ -50,6 +51,7 @@ ANSWERS = {
                       "UID": ["{tag} NO \x1b[31mFlags\x07 are read-only here"]},
     "gone-after-message": {"LIST": ["* LIST (\\Subscribed) \"/\" Templates", "{tag} OK done"],
                            "APPEND": None},
+    "stall-append": {"LIST": ["* LIST (\\Subscribed) \"/\" Templates", "{tag} OK done"]},
     "markup-refusal": {"LOGIN": ["{tag} NO <h1><font color=green>all done</font></h1>"
                                  "<img src=\"file:///etc/hostname\">\x1b]0;owned\x07"]},
 }
@@ -72,6 +74,8 @@ def serve(connection, answers):
         tag = parts[0]
         command = parts[1].upper() if len(parts) > 1 else ""
         if command == "APPEND" and line.endswith("}"):
+            if SCENARIO == "stall-append":
+                time.sleep(5)  # long enough to be cancelled meanwhile
             size = int(line[line.rindex("{") + 1:-1])
             send("+ go ahead")
             reader.read(size)

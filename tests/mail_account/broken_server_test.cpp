@@ -2,10 +2,10 @@
 // answers, a range for the new message's number, a refusal after the message was kept,
 // a connection gone after the whole message went, markup and escapes in its words.
 // Every case ends in words, never a crash, and says truly whether the message is there.
+#include "broken_imap_server.h"
 #include "mail_account/failure_words.h"
 #include "mail_account/imap_upload.h"
 
-#include <QProcess>
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -13,39 +13,6 @@
 using namespace mail_account;
 
 namespace {
-
-class BrokenImapServer {
-public:
-    explicit BrokenImapServer(const QString& scenario, bool plain = false) {
-        QStringList arguments{QStringLiteral(STATIONERY_BROKEN_IMAP), scenario};
-        if (plain)
-            arguments << QStringLiteral("--plain");
-        process_.start(QStringLiteral(STATIONERY_PYTHON), arguments);
-        if (process_.waitForReadyRead(20000)) {
-            const QStringList first = QString::fromUtf8(process_.readLine()).trimmed().split(u' ');
-            port_ = first.value(0).toInt();
-            fingerprint_ = first.value(1);
-        }
-    }
-    ~BrokenImapServer() {
-        process_.kill();
-        process_.waitForFinished();
-    }
-    int port() const { return port_; }
-    QString fingerprint() const { return fingerprint_; }
-    // Every line the server was sent so far.
-    QStringList received() {
-        process_.waitForReadyRead(200);
-        received_ += QString::fromUtf8(process_.readAll());
-        return received_.split(u'\n', Qt::SkipEmptyParts);
-    }
-
-private:
-    QProcess process_;
-    int port_ = 0;
-    QString fingerprint_;
-    QString received_;
-};
 
 UploadRequest requestTo(const BrokenImapServer& server, FolderKind folder) {
     UploadRequest request;

@@ -2,6 +2,7 @@
 // controls found by name, the outcome read from the server, the status bar and the
 // settings file. The keyring case runs under a real Secret Service (gnome-keyring in
 // its own D-Bus session, started by the test's wrapper script).
+#include "broken_imap_server.h"
 #include "dovecot_server.h"
 #include "editor/mail_account_command.h"
 #include "editor_fixture.h"
@@ -13,8 +14,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocalServer>
 #include <QProcess>
 #include <QSettings>
 #include <QSpinBox>
@@ -203,6 +206,106 @@ TEST(UploadCommand, PutsTheTemplateOrSaysWhyNot) {
     }
     EXPECT_EQ(server.messageFiles(u"Drafts"_s).size(), 1);
     EXPECT_TRUE(server.messageFiles(u"Templates"_s).isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+// Escape while the message goes cancels the upload and says so, the dialog staying up
+// until then; quitting meanwhile asks first. The folder choice says what Drafts means.
+TEST_F(PutInAccountTest, LeavingDuringAnUploadAsksOrCancelsAndSaysSo) {
+    BrokenImapServer server(u"stall-append"_s);
+    ASSERT_GT(server.port(), 0);
+    mail_account::AccountSettings::trustCertificate(
+        {"127.0.0.1", server.port(), mail_account::Security::SslTls, "tester"},
+        server.fingerprint().toStdString());
+    trigger("putInMailAccountAction");
+    auto* dialog = form->findChild<QWidget*>(u"mailAccountDialog"_s);
+    ASSERT_NE(dialog, nullptr);
+    auto* folder = dialog->findChild<QComboBox*>(u"folderChoice"_s);
+    auto* note = dialog->findChild<QLabel*>(u"folderNote"_s);
+    folder->setCurrentIndex(1);
+    EXPECT_TRUE(note->text().contains(u"deletes a draft once it is sent"_s));
+    folder->setCurrentIndex(0);
+    EXPECT_FALSE(note->text().contains(u"deletes"_s));
+    dialog->findChild<QLineEdit*>(u"serverEdit"_s)->setText(u"127.0.0.1"_s);
+    dialog->findChild<QComboBox*>(u"securityChoice"_s)->setCurrentIndex(0);
+    dialog->findChild<QSpinBox*>(u"portSpin"_s)->setValue(server.port());
+    dialog->findChild<QLineEdit*>(u"userEdit"_s)->setText(u"tester"_s);
+    dialog->findChild<QLineEdit*>(u"passwordEdit"_s)->setText(u"secret"_s);
+    dialog->findChild<QPushButton*>(u"putButton"_s)->click();
+    auto* progress = dialog->findChild<QWidget*>(u"uploadProgress"_s);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !progress->isHidden(); }, 5000));
+    // The server holds the message's start for a while.
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return server.received().filter(u"APPEND"_s).size() == 1; }, 5000));
+
+    messages.yes = false;
+    EXPECT_FALSE(form->close());
+    ASSERT_EQ(messages.asked.size(), 1u);
+    EXPECT_TRUE(messages.asked[0].text.contains(u"Quitting now cancels it"_s));
+
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    EXPECT_TRUE(dialog->isVisible());
+    auto* problem = dialog->findChild<QLabel*>(u"problemLabel"_s);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !problem->text().isEmpty(); }, 10000));
+    EXPECT_EQ(problem->text(), u"Cancelled: the server kept nothing."_s);
+    EXPECT_TRUE(dialog->isVisible());
+}
+
+} // namespace
+
+namespace {
+
+// An e-mail address as the user name, a password from standard input that never
+// waits on the keyring (whose bus here answers nothing), a user name carrying a
+// second command refused, and nothing left in the temporary folder.
+TEST(UploadCommand, AddressesPasswordsOnInputAndHostileNames) {
+    BrokenImapServer server(u"short-list"_s);
+    ASSERT_GT(server.port(), 0);
+    QTemporaryDir folder;
+    QLocalServer silentBus; // takes connections and never says a word
+    ASSERT_TRUE(silentBus.listen(folder.filePath(u"bus"_s)));
+    const QString temporary = folder.filePath(u"tmp"_s);
+    QDir().mkpath(temporary);
+    const QString page = folder.filePath(u"page.htm"_s);
+    stationery::StationeryWriter::save(page.toStdString(), stationery::StationerySettings{});
+    const QString at = u"@127.0.0.1:%1/Templates"_s.arg(server.port());
+    const struct {
+        QString user;
+        int status;
+        QString said;
+        QString login; // what the server is sent, or empty for no login
+    } cases[] = {
+        {u"me@example.com"_s, 0, u"Put in the folder \"Templates\""_s, u"LOGIN me@example.com"_s},
+        {u"you%40example.com"_s, 0, u"Put in the folder"_s, u"LOGIN you@example.com"_s},
+        {u"x%0D%0AX1%20DELETE%20INBOX"_s, 1, u"line break or another control character"_s, {}},
+    };
+    for (const auto& c : cases) {
+        QProcess command;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"DBUS_SESSION_BUS_ADDRESS"_s,
+                           u"unix:path="_s + silentBus.fullServerName());
+        environment.insert(u"TMPDIR"_s, temporary);
+        command.setProcessEnvironment(environment);
+        command.start(QStringLiteral(STATIONERY_EDITOR),
+                      {u"--upload"_s, u"imaps://"_s + c.user + at, u"--password-stdin"_s,
+                       u"--trust-certificate"_s, server.fingerprint(), page});
+        command.write("secret\n");
+        command.closeWriteChannel();
+        ASSERT_TRUE(command.waitForFinished(20000)) << c.user.toStdString();
+        const QString said =
+            QString::fromUtf8(command.readAllStandardOutput() + command.readAllStandardError());
+        EXPECT_EQ(command.exitCode(), c.status) << said.toStdString();
+        EXPECT_TRUE(said.contains(c.said)) << said.toStdString();
+        const QStringList logins = server.received().filter(u"LOGIN"_s);
+        if (c.login.isEmpty())
+            EXPECT_TRUE(logins.filter(u"DELETE"_s).isEmpty());
+        else
+            EXPECT_FALSE(logins.filter(c.login).isEmpty()) << logins.join(u'|').toStdString();
+    }
+    EXPECT_TRUE(QDir(temporary).isEmpty());
 }
 
 } // namespace

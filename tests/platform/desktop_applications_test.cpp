@@ -22,6 +22,10 @@ TEST(DesktopApplications, CommandLinesTakeTheFileAsTheirFieldCodesSay) {
         {u"app %i --name %c --from %k 100%%"_s,
          {u"app"_s, u"--name"_s, u"Mail"_s, u"--from"_s, u"/apps/mail.desktop"_s, u"100%"_s, file}},
         {u"  spaced\t%f  "_s, {u"spaced"_s, file}},
+        // Codes inside an argument; deprecated ones leave nothing.
+        {u"mail --file=%f --title=%c%% %d"_s, {u"mail"_s, u"--file="_s + file, u"--title=Mail%"_s}},
+        {u"mail -compose attachment='%u'"_s,
+         {u"mail"_s, u"-compose"_s, u"attachment='"_s + url + u"'"_s}},
         {u"\"unterminated %f"_s, {}},
         {u"%f"_s, {}},
     };
