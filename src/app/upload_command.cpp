@@ -8,6 +8,7 @@
 #include "stationery/export.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QUrl>
 
 #include <cstdio>
@@ -59,8 +60,7 @@ std::optional<AccountAddress> accountAddress(const QString& text) {
         user.truncate(colon);
     }
     // The rest, without the user, is an ordinary address.
-    const QUrl hostPart(scheme + QLatin1String("://") + authority.mid(at + 1) +
-                            text.mid(pathStart),
+    const QUrl hostPart(scheme + QLatin1String("://") + authority.mid(at + 1) + text.mid(pathStart),
                         QUrl::StrictMode);
     if (!hostPart.isValid() || hostPart.host().isEmpty() || user.isEmpty())
         return std::nullopt;
@@ -107,11 +107,17 @@ int upload(const UploadArguments& arguments) {
 
     // The template, checked as Export checks it, written straight into the connection.
     try {
-        const stationery::StreamedContents message = stationery::messageTemplateOf(
-            fileSystemPath(arguments.file), platform::exportGuards());
-        request.message = {message.size,
-                           [produce = message.produce](
-                               const mail_account::MessageSource::Piece& take) { produce(take); }};
+        // The same mark as the window gives the file: a later copy finds this one.
+        request.mark =
+            mail_account::markFor(QFileInfo(arguments.file).absoluteFilePath().toStdString());
+        request.earlier = mail_account::Earlier::Keep;
+        const stationery::StreamedContents message =
+            stationery::messageTemplateOf(fileSystemPath(arguments.file), platform::exportGuards(),
+                                          stationery::AccountCopy{{}, request.mark});
+        request.message = {message.size, [produce = message.produce](
+                                             const mail_account::MessageSource::Piece& take) {
+                               produce(take);
+                           }};
     } catch (const std::exception& error) {
         return fail(QString::fromStdString(mail_account::plainWords(error.what())));
     }
@@ -133,11 +139,11 @@ int upload(const UploadArguments& arguments) {
     const std::atomic<bool> cancelled = false;
     try {
         const mail_account::UploadResult result = mail_account::upload(request, cancelled);
-        std::printf("%s\n", qPrintable(tr("Put in the folder \"%1\" of %2.")
-                                           .arg(QString::fromStdString(mail_account::plainWords(
-                                                    mail_account::readableFolderName(
-                                                        result.folder))),
-                                                mail_account::accountName(request.account))));
+        std::printf("%s\n",
+                    qPrintable(tr("Put in the folder \"%1\" of %2.")
+                                   .arg(QString::fromStdString(mail_account::plainWords(
+                                            mail_account::readableFolderName(result.folder))),
+                                        mail_account::accountName(request.account))));
     } catch (const mail_account::UploadError& error) {
         QString words = mail_account::failureWords(error, request.account);
         if (error.failure() == mail_account::Failure::CertificateNotTrusted)

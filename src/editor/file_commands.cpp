@@ -211,11 +211,12 @@ bool FileCommands::exportTo(const QString& path, stationery::ExportForm form) {
     });
 }
 
-std::optional<stationery::StreamedContents> FileCommands::messageTemplate() {
+std::optional<stationery::StreamedContents>
+FileCommands::messageTemplate(const std::optional<stationery::AccountCopy>& copy) {
     std::optional<stationery::StreamedContents> message;
     underHourglass(tr("Not Exported"), [&] {
         message = services_.document.messageTemplate(
-            [this](const QStringList& files) { return mayCarry(files); });
+            [this](const QStringList& files) { return mayCarry(files); }, copy);
     });
     return message;
 }

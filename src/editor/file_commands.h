@@ -50,7 +50,8 @@ public:
     bool exportTo(const QString& path, stationery::ExportForm form);
     // The message template to send elsewhere, checked as for an export (asking before
     // a private file is carried); nothing, having said why, when it cannot be made.
-    std::optional<stationery::StreamedContents> messageTemplate();
+    std::optional<stationery::StreamedContents>
+    messageTemplate(const std::optional<stationery::AccountCopy>& copy = std::nullopt);
     void preview();
     // Asks whether to save unsaved changes first; true when the work may go on.
     bool mayLeaveTheDocument();

@@ -1,11 +1,13 @@
 #include "editor/mail_account_command.h"
 
+#include "editor/stationery_document.h"
 #include "mail_account/account_settings.h"
 #include "mail_account/failure_words.h"
 #include "mail_account/password_store.h"
 #include "platform/message_box.h"
 #include "windows/mail_account_dialog.h"
 
+#include <QFileInfo>
 #include <QPointer>
 #include <QWidget>
 
@@ -74,8 +76,15 @@ void MailAccountCommand::putInAccount() {
     request.trustedCertificate = AccountSettings::trustedCertificate(request.account);
 
     // The template as Export writes it, with the same checks, written straight into
-    // the connection.
-    const std::optional<stationery::StreamedContents> message = services_.messageTemplate();
+    // the connection. Its subject is the title; its mark, from the stationery's file (or
+    // its title, before it has one), finds an earlier copy of the same stationery.
+    const StationeryDocument& document = services_.document;
+    const QString key = document.path().isEmpty()
+                            ? QString::fromStdString(document.settings().Title)
+                            : QFileInfo(document.path()).absoluteFilePath();
+    request.mark = mail_account::markFor(key.toStdString());
+    const std::optional<stationery::StreamedContents> message =
+        services_.messageTemplate({document.settings().Title, request.mark});
     if (!message)
         return;
     request.message = {message->size, [produce = message->produce](
@@ -147,6 +156,8 @@ void MailAccountCommand::uploaded(const mail_account::UploadRequest& request,
     QString said = tr("Put in the folder \"%1\" of %2.")
                        .arg(QString::fromStdString(mail_account::readableFolderName(result.folder)),
                             mail_account::accountName(request.account));
+    if (result.replaced)
+        said += tr(" The earlier copy was taken out.");
     if (!keyringProblem.isEmpty())
         said += tr(" The password was not remembered: %1").arg(keyringProblem);
     services_.showStatus(said);
@@ -170,6 +181,15 @@ bool MailAccountCommand::askToTrust(const mail_account::UploadRequest& request,
     return services_.messages.askYesNo(dialog_, question, tr("Certificate"));
 }
 
+bool MailAccountCommand::askToReplace(const mail_account::UploadError& error) {
+    return services_.messages.askYesNo(
+        dialog_,
+        tr("An earlier copy of this stationery is in the folder \"%1\". Replace it with this "
+           "one? (No puts this one beside it.)")
+            .arg(QString::fromStdString(mail_account::readableFolderName(error.folder()))),
+        tr("Put in Mail Account"));
+}
+
 void MailAccountCommand::failed(mail_account::UploadRequest request,
                                 const mail_account::UploadError& error) {
     waitForUpload();
@@ -177,6 +197,11 @@ void MailAccountCommand::failed(mail_account::UploadRequest request,
     services_.showStatus(QString());
     const bool certificate = error.failure() == Failure::CertificateNotTrusted ||
                              error.failure() == Failure::CertificateChanged;
+    if (error.failure() == Failure::EarlierCopy) {
+        request.earlier =
+            askToReplace(error) ? mail_account::Earlier::Replace : mail_account::Earlier::Keep;
+        return startUpload(std::move(request));
+    }
     if (certificate && askToTrust(request, error)) {
         AccountSettings::trustCertificate(request.account, error.presentedCertificate());
         request.trustedCertificate = error.presentedCertificate();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "mail_account/imap_upload.h"
-#include "stationery/atomic_file.h"
+#include "stationery/message_writer.h"
 
 #include <QObject>
 #include <QString>
@@ -11,6 +11,7 @@
 #include <thread>
 
 class MailAccountDialog;
+class StationeryDocument;
 class QWidget;
 namespace platform {
 class MessageBox;
@@ -28,8 +29,11 @@ public:
     struct Services {
         platform::MessageBox& messages;
         QWidget* window;
+        const StationeryDocument& document;
         // The message template to put, or nothing, having said why it cannot be made.
-        std::function<std::optional<stationery::StreamedContents>()> messageTemplate;
+        std::function<std::optional<stationery::StreamedContents>(
+            const stationery::AccountCopy& copy)>
+            messageTemplate;
         std::function<void(const QString& text)> showStatus;
     };
     explicit MailAccountCommand(Services services);
@@ -49,6 +53,7 @@ private:
     void uploaded(const mail_account::UploadRequest& request,
                   const mail_account::UploadResult& result);
     void failed(mail_account::UploadRequest request, const mail_account::UploadError& error);
+    bool askToReplace(const mail_account::UploadError& error);
     bool askToTrust(const mail_account::UploadRequest& request,
                     const mail_account::UploadError& error);
     void waitForUpload();

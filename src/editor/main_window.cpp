@@ -84,11 +84,12 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
                                }},
                               QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
                                   QStringLiteral("/messages"));
-    mailAccount_ = new MailAccountCommand({services_.messages, this,
-                                           [this] { return files_->messageTemplate(); },
-                                           [this](const QString& text) {
-                                               showStatus(text);
-                                           }});
+    mailAccount_ = new MailAccountCommand(
+        {services_.messages, this, *document_,
+         [this](const stationery::AccountCopy& copy) { return files_->messageTemplate(copy); },
+         [this](const QString& text) {
+             showStatus(text);
+         }});
     designs_ = new DesignPicker({*document_, services_.messages, this,
                                  [this](const QString& picture) {
                                      imagePage_->chooseFile(picture);

@@ -142,8 +142,9 @@ void StationeryDocument::exportTo(
 }
 
 stationery::StreamedContents StationeryDocument::messageTemplate(
-    const std::function<bool(const QStringList& files)>& mayCarryPrivateFiles) const {
-    return stationery::messageTemplate(settingsInUse(), exportGuards(mayCarryPrivateFiles));
+    const std::function<bool(const QStringList& files)>& mayCarryPrivateFiles,
+    const std::optional<stationery::AccountCopy>& copy) const {
+    return stationery::messageTemplate(settingsInUse(), exportGuards(mayCarryPrivateFiles), copy);
 }
 
 void StationeryDocument::writePreview(const QString& page, const QStringList& text) const {

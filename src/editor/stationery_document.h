@@ -64,8 +64,9 @@ public:
              const std::function<bool(const QStringList& files)>& mayCarryPrivateFiles = {}) const;
     // The message template, its picture checked as an export checks it, to be written
     // piece by piece where it goes. Throws ExportError.
-    stationery::StreamedContents messageTemplate(
-        const std::function<bool(const QStringList& files)>& mayCarryPrivateFiles = {}) const;
+    stationery::StreamedContents
+    messageTemplate(const std::function<bool(const QStringList& files)>& mayCarryPrivateFiles = {},
+                    const std::optional<stationery::AccountCopy>& copy = std::nullopt) const;
     // Writes what a recipient gets, to a page shown from elsewhere: the form for today's
     // mail clients, the picture by its full address, with `text` where typing starts.
     // Throws FileWriteError.

@@ -90,6 +90,12 @@ QString notPutWords(const UploadError& error, const Account& account) {
                said;
     case Failure::Cancelled:
         return tr("Cancelled: the server kept nothing.");
+    case Failure::EarlierCopy:
+        return tr("An earlier copy of this stationery is in the folder \"%1\".")
+            .arg(QString::fromStdString(readableFolderName(error.folder())));
+    case Failure::EarlierNotRemoved:
+    case Failure::NotMarkedDraft:
+        break; // only after the message was kept
     case Failure::ControlCharacter:
         return tr("The %1 holds a line break or another control character, which cannot be "
                   "sent to a mail server: type it again. Nothing was sent.")
@@ -124,6 +130,10 @@ QString failureWords(const UploadError& error, const Account& account) {
     if (error.failure() == Failure::Cancelled)
         return tr("Too late to cancel: the stationery is already in the folder \"%1\".")
             .arg(folder);
+    if (error.failure() == Failure::EarlierNotRemoved)
+        return tr("The stationery is in the folder \"%1\", but the earlier copy could not be "
+                  "taken out: %2")
+            .arg(folder, reason);
     return tr("The stationery is in the folder \"%1\", but could not be marked as a draft: %2")
         .arg(folder, reason);
 }

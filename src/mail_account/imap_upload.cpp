@@ -130,8 +130,8 @@ class Connection {
 public:
     Connection(const UploadRequest& request, const std::atomic<bool>& cancelled,
                const std::function<void(double)>& progress)
-        : request_(request), curl_(curl_easy_init(), curl_easy_cleanup),
-          sending_{nullptr, 0, &cancelled, &progress} {
+        : request_(request),
+          curl_(curl_easy_init(), curl_easy_cleanup), sending_{nullptr, 0, &cancelled, &progress} {
         if (!curl_)
             throw UploadError(Failure::Other, {}, {}, "the network library could not start");
         exchange_.trusted = request.trustedCertificate;
@@ -293,11 +293,10 @@ bool hasControlCharacter(std::string_view text) {
 
 // Refuses text that would end an IMAP command early or start another one.
 void refuseControlCharacters(const UploadRequest& request) {
-    const std::pair<const std::string*, const char*> fields[] = {
-        {&request.account.host, "server"},
-        {&request.account.user, "user"},
-        {&request.password, "password"},
-        {&request.folderName, "folder"}};
+    const std::pair<const std::string*, const char*> fields[] = {{&request.account.host, "server"},
+                                                                 {&request.account.user, "user"},
+                                                                 {&request.password, "password"},
+                                                                 {&request.folderName, "folder"}};
     for (const auto& [text, field] : fields)
         if (hasControlCharacter(*text))
             throw UploadError(Failure::ControlCharacter, {}, {}, field);
@@ -306,6 +305,7 @@ void refuseControlCharacters(const UploadRequest& request) {
 struct FolderChoice {
     std::string name; // as the server writes it
     bool subscribed = false;
+    bool made = false;
 };
 
 // The folder the request names, found on the server or made there.
@@ -337,8 +337,25 @@ FolderChoice chooseFolder(Connection& connection, const UploadRequest& request) 
         // A folder the listing did not name readably (a literal) is there all the same.
         if (!contains(failure.serverWords(), "alreadyexists"))
             throw;
+        return {usualName, false, false};
     }
-    return {usualName, false};
+    return {usualName, false, true};
+}
+
+// The numbers of the folder's earlier copies of this stationery; none when the request
+// looks for none, the folder is new or the server cannot search.
+std::vector<std::string> earlierCopies(Connection& connection, const UploadRequest& request,
+                                       const FolderChoice& folder) {
+    if (request.mark.empty() || request.earlier == Earlier::Keep || folder.made)
+        return {};
+    std::string mark;
+    for (const char c : request.mark)
+        if (std::isalnum(static_cast<unsigned char>(c)))
+            mark += c;
+    if (connection.run(folder.name, "UID SEARCH HEADER " + std::string(kMarkHeader) + " " + mark) !=
+        CURLE_OK)
+        return {};
+    return searchedUids(connection.exchange().body);
 }
 
 UploadResult uploadOnce(const UploadRequest& request, const std::atomic<bool>& cancelled,
@@ -352,35 +369,67 @@ UploadResult uploadOnce(const UploadRequest& request, const std::atomic<bool>& c
     Connection connection(checked, cancelled, progress);
 
     const FolderChoice folder = chooseFolder(connection, checked);
-    UploadResult result{folder.name, false};
+    UploadResult result{folder.name, false, 0};
+    const std::vector<std::string> earlier = earlierCopies(connection, checked, folder);
+    if (!earlier.empty() && request.earlier == Earlier::Ask)
+        throw UploadError(Failure::EarlierCopy, {}, {}, std::to_string(earlier.size()))
+            .after(Kept::No, folder.name);
     try {
         connection.runOrFail(folder.name, {}, Failure::FolderMissing);
     } catch (UploadError& failure) {
         // Gone after the whole message went, before the server's answer came.
-        const bool maybeKept = connection.sentWhole() &&
-                               (failure.failure() == Failure::ConnectionLost ||
-                                failure.failure() == Failure::TimedOut);
+        const bool maybeKept =
+            connection.sentWhole() && (failure.failure() == Failure::ConnectionLost ||
+                                       failure.failure() == Failure::TimedOut);
         throw failure.after(maybeKept ? Kept::Unknown : Kept::No, folder.name);
     }
-    // From here on the folder holds the message, whatever fails.
+    // From here on the folder holds the message, whatever fails: each later step's
+    // failure says which step it was.
     const std::optional<std::string> uid = appendedUid(connection.exchange().serverLines);
-    try {
-        if (!folder.subscribed)
-            connection.run({}, "SUBSCRIBE " + quoted(folder.name)); // a courtesy: no failure
-        if (request.folder == FolderKind::Drafts) {
-            if (uid) {
-                connection.runOrFail(folder.name, "UID STORE " + *uid + " +FLAGS (\\Draft)",
-                                     Failure::Other);
-                result.markedDraft = true;
-            }
+    const auto step = [&](Failure failed, const std::function<void()>& work) {
+        try {
+            work();
+        } catch (const UploadError& failure) {
+            const Failure said =
+                failure.failure() == Failure::Cancelled ? Failure::Cancelled : failed;
+            throw UploadError(said, failure.serverWords(), {}, failure.detail())
+                .after(Kept::Yes, folder.name);
         }
-    } catch (UploadError& failure) {
-        throw failure.after(Kept::Yes, folder.name);
-    }
+    };
+    if (!folder.subscribed)
+        connection.run({}, "SUBSCRIBE " + quoted(folder.name)); // a courtesy: no failure
+    if (request.folder == FolderKind::Drafts && uid)
+        step(Failure::NotMarkedDraft, [&] {
+            connection.runOrFail(folder.name, "UID STORE " + *uid + " +FLAGS (\\Draft)",
+                                 Failure::NotMarkedDraft);
+            result.markedDraft = true;
+        });
+    if (!earlier.empty() && request.earlier == Earlier::Replace)
+        step(Failure::EarlierNotRemoved, [&] {
+            std::string set;
+            for (const std::string& each : earlier)
+                set += (set.empty() ? "" : ",") + each;
+            connection.runOrFail(folder.name, "UID STORE " + set + " +FLAGS.SILENT (\\Deleted)",
+                                 Failure::EarlierNotRemoved);
+            connection.runOrFail(folder.name, "UID EXPUNGE " + set, Failure::EarlierNotRemoved);
+            result.replaced = earlier.size();
+        });
     return result;
 }
 
 } // namespace
+
+std::string markFor(std::string_view key) {
+    unsigned char digest[EVP_MAX_MD_SIZE];
+    unsigned length = 0;
+    EVP_Digest(key.data(), key.size(), digest, &length, EVP_sha256(), nullptr);
+    std::string mark;
+    for (unsigned i = 0; i < 12 && i < length; ++i) {
+        mark += kHex[digest[i] >> 4];
+        mark += kHex[digest[i] & 0xF];
+    }
+    return mark;
+}
 
 int defaultPort(Security security) {
     return security == Security::SslTls ? 993 : 143;

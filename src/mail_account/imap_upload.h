@@ -42,6 +42,18 @@ struct MessageSource {
     static MessageSource of(std::string message);
 };
 
+// What becomes of an earlier copy of the same stationery in the folder (one whose
+// kMarkHeader carries the request's mark): the upload stops to ask (UploadError with
+// Failure::EarlierCopy), replaces it once the new one is stored, or keeps it.
+enum class Earlier { Ask, Replace, Keep };
+
+// The header by which a copy put in an account is found again.
+inline constexpr std::string_view kMarkHeader = "X-Stationery-Editor-Id";
+
+// The mark for the stationery `key` names (its file, else its title): the same key,
+// the same mark, and nothing of the key can be read from it.
+std::string markFor(std::string_view key);
+
 struct UploadRequest {
     Account account;
     std::string password;
@@ -51,11 +63,14 @@ struct UploadRequest {
     // for this server, which the system does not; empty for none.
     std::string trustedCertificate;
     MessageSource message;
+    std::string mark; // as the message's kMarkHeader says; empty: no earlier copy looked for
+    Earlier earlier = Earlier::Ask;
 };
 
 struct UploadResult {
     std::string folder; // the folder's name on the server
     bool markedDraft = false;
+    std::size_t replaced = 0; // earlier copies taken out
 };
 
 enum class Failure {
@@ -63,7 +78,7 @@ enum class Failure {
     HostNotFound,
     ConnectionRefused,
     TimedOut,
-    ExpectsStartTls, // SSL/TLS asked of a port that speaks plain text first
+    ExpectsStartTls,       // SSL/TLS asked of a port that speaks plain text first
     CertificateNotTrusted, // presentedCertificate: its fingerprint
     CertificateChanged,    // presentedCertificate, and the trusted one asked for
     NoTls,                 // the server offers no TLS; nothing was sent
@@ -72,6 +87,9 @@ enum class Failure {
     OverQuota,
     ConnectionLost,
     Cancelled,
+    EarlierCopy,       // the folder holds an earlier copy; detail: how many
+    EarlierNotRemoved, // the new copy is stored, the earlier one still there
+    NotMarkedDraft,    // stored in the drafts folder, without the \Draft flag
     ControlCharacter,  // in the field the detail names: "server", "user", "password", "folder"
     MessageNotWritten, // the message itself could not be made; the detail says why
     Other,

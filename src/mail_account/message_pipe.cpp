@@ -15,7 +15,9 @@ struct Stopped {}; // unwinds the writer when the reader is gone
 
 MessageSource MessageSource::of(std::string message) {
     const std::uint64_t size = message.size();
-    return {size, [message = std::move(message)](const Piece& take) { take(message); }};
+    return {size, [message = std::move(message)](const Piece& take) {
+                take(message);
+            }};
 }
 
 MessagePipe::MessagePipe(const MessageSource& source) : expected_(source.size) {

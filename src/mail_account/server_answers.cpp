@@ -105,6 +105,42 @@ std::vector<Mailbox> mailboxesIn(std::string_view listing) {
     return boxes;
 }
 
+namespace {
+
+bool isUid(std::string_view text) {
+    return !text.empty() && text.size() <= 10 && text.front() != '0' &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
+           std::stoull(std::string(text)) <= 0xFFFFFFFFull;
+}
+
+} // namespace
+
+std::vector<std::string> searchedUids(std::string_view answer) {
+    std::vector<std::string> uids;
+    std::size_t at = 0;
+    while (at < answer.size()) {
+        std::size_t end = answer.find('\n', at);
+        if (end == std::string_view::npos)
+            end = answer.size();
+        std::string_view line = answer.substr(at, end - at);
+        at = end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (!startsWith(line, "* SEARCH"))
+            continue;
+        line.remove_prefix(8);
+        while (!line.empty() && uids.size() < 1000) {
+            const std::size_t space = std::min(line.find(' ', 1), line.size());
+            const std::string_view word =
+                line.substr(line.front() == ' ' ? 1 : 0, space - (line.front() == ' ' ? 1 : 0));
+            if (isUid(word))
+                uids.emplace_back(word);
+            line.remove_prefix(space);
+        }
+    }
+    return uids;
+}
+
 std::optional<std::string> appendedUid(const std::vector<std::string>& serverLines) {
     for (auto line = serverLines.rbegin(); line != serverLines.rend(); ++line) {
         const std::size_t at = line->find("[APPENDUID ");
@@ -115,10 +151,7 @@ std::optional<std::string> appendedUid(const std::vector<std::string>& serverLin
         if (second == std::string::npos || close == std::string::npos || second > close)
             return std::nullopt;
         const std::string uid = line->substr(second + 1, close - second - 1);
-        const bool number = !uid.empty() && uid.size() <= 10 && uid.front() != '0' &&
-                            std::all_of(uid.begin(), uid.end(),
-                                        [](char c) { return c >= '0' && c <= '9'; });
-        if (!number || std::stoull(uid) > 0xFFFFFFFFull)
+        if (!isUid(uid))
             return std::nullopt;
         return uid;
     }
@@ -161,8 +194,7 @@ std::size_t escapeLength(std::string_view text, std::size_t at) {
         while (end < text.size() && text[end] != '\a' &&
                !(text[end] == '\x1b' && end + 1 < text.size() && text[end + 1] == '\\'))
             ++end;
-        return std::min(end + (end < text.size() && text[end] == '\x1b' ? 2 : 1), text.size()) -
-               at;
+        return std::min(end + (end < text.size() && text[end] == '\x1b' ? 2 : 1), text.size()) - at;
     }
     return 2;
 }
@@ -207,10 +239,15 @@ std::vector<char32_t> codePoints(std::string_view utf8) {
     std::vector<char32_t> points;
     for (std::size_t i = 0; i < utf8.size();) {
         const auto lead = static_cast<unsigned char>(utf8[i]);
-        const int length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3
-                                         : (lead >> 3) == 30 ? 4 : 0;
-        char32_t point = length == 1 ? lead : length == 2 ? lead & 0x1F
-                                          : length == 3 ? lead & 0x0F : lead & 0x07;
+        const int length = lead < 0x80         ? 1
+                           : (lead >> 5) == 6  ? 2
+                           : (lead >> 4) == 14 ? 3
+                           : (lead >> 3) == 30 ? 4
+                                               : 0;
+        char32_t point = length == 1   ? lead
+                         : length == 2 ? lead & 0x1F
+                         : length == 3 ? lead & 0x0F
+                                       : lead & 0x07;
         bool whole = length > 0 && i + length <= utf8.size();
         for (int k = 1; whole && k < length; ++k) {
             const auto next = static_cast<unsigned char>(utf8[i + k]);
@@ -314,8 +351,8 @@ std::string readableFolderName(std::string_view imapName) {
         }
         for (std::size_t k = 0; k < units.size(); ++k) {
             char32_t code = units[k];
-            if (code >= 0xD800 && code < 0xDC00 && k + 1 < units.size() &&
-                units[k + 1] >= 0xDC00 && units[k + 1] < 0xE000) {
+            if (code >= 0xD800 && code < 0xDC00 && k + 1 < units.size() && units[k + 1] >= 0xDC00 &&
+                units[k + 1] < 0xE000) {
                 code = 0x10000 + ((code - 0xD800) << 10) + (units[k + 1] - 0xDC00);
                 ++k;
             }

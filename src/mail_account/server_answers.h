@@ -23,6 +23,9 @@ std::vector<Mailbox> mailboxesIn(std::string_view listing);
 // none for a range, a list, zero or anything else.
 std::optional<std::string> appendedUid(const std::vector<std::string>& serverLines);
 
+// The numbers of an untagged "* SEARCH 4 17" answer; nothing that is not one.
+std::vector<std::string> searchedUids(std::string_view answer);
+
 // The text of the server's last refusal, its tag and status taken off ("[OVERQUOTA]
 // Quota exceeded"). A tagged answer to a command comes first; an untagged BYE only
 // when there is none (the one after LOGOUT is no refusal).

@@ -199,7 +199,10 @@ const std::vector<ExportFormat>& exportFormats() {
     static const std::vector<ExportFormat> formats = {
         {ExportForm::Message, "message",
          "Message template, opens as a new message in Thunderbird, Outlook, Apple Mail", "*.eml",
-         true, false, true, MessageWriter::streamed},
+         true, false, true,
+         [](const StationerySettings& s) {
+             return MessageWriter::streamed(s);
+         }},
         {ExportForm::TodaysClients, "todays",
          "Web page for today's mail clients, with its picture beside it", "*.htm;*.html", false,
          false, false,
@@ -337,12 +340,13 @@ void exportStationery(const fs::path& page, const StationerySettings& settings, 
     copies.keep();
 }
 
-StreamedContents messageTemplate(const StationerySettings& settings, const ExportGuards& guards) {
+StreamedContents messageTemplate(const StationerySettings& settings, const ExportGuards& guards,
+                                 const std::optional<AccountCopy>& copy) {
     std::vector<Carried> carried;
     if (!effectiveImagePath(settings).empty())
         carried.push_back({pathFromUtf8(settings.ImagePath), &kPicture});
     checkCarried(carried, {}, guards, false);
-    return MessageWriter::streamed(settings);
+    return MessageWriter::streamed(settings, copy);
 }
 
 namespace {
@@ -359,8 +363,12 @@ StationerySettings readForExport(const fs::path& source, const ExportGuards& gua
 
 } // namespace
 
-StreamedContents messageTemplateOf(const fs::path& source, ExportGuards guards) {
-    return messageTemplate(readForExport(source, guards), guards);
+StreamedContents messageTemplateOf(const fs::path& source, ExportGuards guards,
+                                   std::optional<AccountCopy> copy) {
+    const StationerySettings settings = readForExport(source, guards);
+    if (copy && copy->subject.empty())
+        copy->subject = settings.Title;
+    return messageTemplate(settings, guards, copy);
 }
 
 void exportStationeryFile(const fs::path& source, const fs::path& target, ExportForm form,

@@ -3,6 +3,7 @@
 #include "stationery/atomic_file.h"
 #include "stationery/errors.h"
 #include "stationery/file_names.h"
+#include "stationery/message_writer.h"
 #include "stationery/settings.h"
 
 #include <cstdint>
@@ -102,11 +103,15 @@ void exportStationery(const std::filesystem::path& page, const StationerySetting
 // be written piece by piece where it goes (an IMAP upload). Throws ExportError when
 // the picture cannot be carried; producing it throws ExportError when the picture
 // changes or goes meanwhile.
+// A copy for a mail account carries `copy`'s subject and mark.
 StreamedContents messageTemplate(const StationerySettings& settings,
-                                 const ExportGuards& guards = {});
+                                 const ExportGuards& guards = {},
+                                 const std::optional<AccountCopy>& copy = std::nullopt);
 
 // As above, for the stationery file `source`; throws ReadError when it cannot be read.
-StreamedContents messageTemplateOf(const std::filesystem::path& source, ExportGuards guards = {});
+// Its title is the copy's subject, when `copy` has none.
+StreamedContents messageTemplateOf(const std::filesystem::path& source, ExportGuards guards = {},
+                                   std::optional<AccountCopy> copy = std::nullopt);
 
 // Reads the stationery file `source` (its relative names taken from its own folder)
 // and exports it to `target`. Throws ReadError when the file cannot be read as a

@@ -206,16 +206,48 @@ std::uintmax_t base64Size(std::uintmax_t bytes) {
     return bytes / 57 * 78 + (rest ? (rest + 2) / 3 * 4 + 2 : 0);
 }
 
+// "Subject: text" as a header may carry it: plain when it is short printable ASCII,
+// else as RFC 2047 encoded words of whole UTF-8 characters, one a line. Control
+// characters become spaces.
+std::string subjectHeader(std::string_view text) {
+    std::string clean;
+    for (const char c : text)
+        clean += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? ' ' : c;
+    bool plain = clean.size() <= 66 && clean.find("=?") == std::string::npos;
+    for (const char c : clean)
+        plain = plain && static_cast<unsigned char>(c) < 0x80;
+    if (plain)
+        return "Subject: " + clean + "\r\n";
+    std::string header = "Subject:";
+    std::string_view rest = clean;
+    while (!rest.empty()) {
+        const std::string_view word = utf8Prefix(rest, 45); // 60 base64 characters
+        std::string encoded;
+        appendBase64Lines(encoded, word);
+        encoded.erase(encoded.size() - 2); // its line end
+        header += " =?UTF-8?B?" + encoded + "?=\r\n";
+        rest.remove_prefix(word.empty() ? rest.size() : word.size());
+    }
+    return header;
+}
+
 // The message around the picture's base64: what comes before it and after it.
 std::pair<std::string, std::string> messageAround(const StationerySettings& settings,
-                                                  const CarriedPicture* picture) {
+                                                  const CarriedPicture* picture,
+                                                  const std::optional<AccountCopy>& copy) {
     // The page refers to the picture by its part's Content-ID, and to nothing on disk.
     StationerySettings page = settings;
     page.ImagePath = picture ? "cid:" + picture->contentId : std::string(kNoImage);
     const std::string html = quotedPrintable(
         TodaysClientsWriter::render(page, TodaysClientsWriter::PictureNamed::InAttributeOnly));
 
-    std::string head = "X-Unsent: 1\r\nMIME-Version: 1.0\r\nSubject:\r\n";
+    std::string head = "X-Unsent: 1\r\nMIME-Version: 1.0\r\n";
+    if (copy) {
+        head += subjectHeader(copy->subject);
+        head.append(MessageWriter::kMarkHeader).append(": ").append(copy->mark).append(kCrLf);
+    } else {
+        head += "Subject:\r\n";
+    }
     const std::string htmlHeaders =
         "Content-Type: text/html; charset=UTF-8\r\nContent-Transfer-Encoding: quoted-printable\r\n";
     if (!picture)
@@ -233,8 +265,9 @@ std::pair<std::string, std::string> messageAround(const StationerySettings& sett
 }
 
 StreamedContents streamedMessage(const StationerySettings& settings,
-                                 std::optional<CarriedPicture> picture) {
-    auto [head, tail] = messageAround(settings, picture ? &*picture : nullptr);
+                                 std::optional<CarriedPicture> picture,
+                                 const std::optional<AccountCopy>& copy = std::nullopt) {
+    auto [head, tail] = messageAround(settings, picture ? &*picture : nullptr, copy);
     const std::uintmax_t size =
         head.size() + (picture ? base64Size(picture->size) : 0) + tail.size();
     return {size, [head = std::move(head), tail = std::move(tail),
@@ -319,8 +352,9 @@ std::optional<CarriedPicture> pictureFile(const StationerySettings& settings) {
 
 } // namespace
 
-StreamedContents MessageWriter::streamed(const StationerySettings& settings) {
-    return streamedMessage(settings, pictureFile(settings));
+StreamedContents MessageWriter::streamed(const StationerySettings& settings,
+                                         const std::optional<AccountCopy>& copy) {
+    return streamedMessage(settings, pictureFile(settings), copy);
 }
 
 std::string MessageWriter::render(const StationerySettings& settings,

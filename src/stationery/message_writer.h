@@ -10,6 +10,14 @@
 
 namespace stationery {
 
+// What a copy put into a mail account carries besides: the stationery's title as its
+// subject, which a message started from it takes, and a mark of our own by which a
+// later copy of the same stationery finds it. An exported template has neither.
+struct AccountCopy {
+    std::string subject; // UTF-8
+    std::string mark;    // letters and digits
+};
+
 // A picture carried inside a message: its bytes, its file name and its media type.
 struct MessagePicture {
     std::string bytes;
@@ -39,7 +47,11 @@ public:
     // while it is written, so a camera photo never stands whole in memory. Throws
     // ExportError (naming the file and the reason) when the picture cannot be read, is
     // not one a message can carry, or changes while it is written.
-    static StreamedContents streamed(const StationerySettings& settings);
+    static StreamedContents streamed(const StationerySettings& settings,
+                                     const std::optional<AccountCopy>& copy = std::nullopt);
+
+    // The header that carries AccountCopy::mark.
+    static constexpr std::string_view kMarkHeader = "X-Stationery-Editor-Id";
 };
 
 // Content-Transfer-Encodings, with CR LF line ends: lines of at most 76 characters.

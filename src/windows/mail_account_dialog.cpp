@@ -18,7 +18,8 @@ MailAccountDialog::MailAccountDialog(QWidget* parent)
     : QDialog(parent), server_(new QLineEdit(this)), port_(new QSpinBox(this)),
       security_(new QComboBox(this)), user_(new QLineEdit(this)), password_(new QLineEdit(this)),
       remember_(new QCheckBox(tr("Remember in the system keyring"), this)),
-      folder_(new QComboBox(this)), folderNote_(new QLabel(this)), progress_(new QProgressBar(this)), problem_(new QLabel(this)),
+      folder_(new QComboBox(this)), folderNote_(new QLabel(this)),
+      progress_(new QProgressBar(this)), problem_(new QLabel(this)),
       buttons_(new QDialogButtonBox(this)) {
     setWindowTitle(tr("Put in Mail Account"));
     server_->setObjectName(QStringLiteral("serverEdit"));

@@ -101,6 +101,53 @@ TEST(ImapUpload, TemplatesAndDraftsGetTheMessageWhole) {
     }
 }
 
+// A copy put in the account has the title as its subject; the next copy of the same
+// stationery finds it by its mark, and asks, replaces it or keeps it beside.
+TEST(ImapUpload, AnEarlierCopyIsFoundAndReplacedOrKept) {
+    DovecotServer server;
+    ASSERT_TRUE(server.started()) << server.whyNotStarted().toStdString();
+    QTemporaryDir folder;
+    stationery::StationerySettings s;
+    s.Title = "Zoë's notebook, for the letters of a long summer";
+    const std::string mark = markFor("/home/zoe/notebook.htm");
+    EXPECT_EQ(markFor("/home/zoe/notebook.htm"), mark);
+    EXPECT_NE(markFor("/home/zoe/other.htm"), mark);
+    const stationery::StreamedContents copy = stationery::messageTemplate(s, {}, {{s.Title, mark}});
+    const auto putIn = [&](Earlier earlier) {
+        UploadRequest request = requestFor(server, {});
+        request.message = {copy.size, copy.produce};
+        request.mark = mark;
+        request.earlier = earlier;
+        const std::atomic<bool> cancelled = false;
+        return upload(request, cancelled);
+    };
+    EXPECT_EQ(putIn(Earlier::Ask).replaced, 0u); // the folder is new
+    try {
+        putIn(Earlier::Ask);
+        ADD_FAILURE() << "the earlier copy went unnoticed";
+    } catch (const UploadError& error) {
+        EXPECT_EQ(error.failure(), Failure::EarlierCopy);
+        EXPECT_EQ(error.folder(), "Templates");
+    }
+    EXPECT_EQ(server.messageFiles(QStringLiteral("Templates")).size(), 1);
+    EXPECT_EQ(putIn(Earlier::Replace).replaced, 1u);
+    EXPECT_EQ(server.messageFiles(QStringLiteral("Templates")).size(), 1);
+    EXPECT_EQ(putIn(Earlier::Keep).replaced, 0u);
+    const QStringList files = server.messageFiles(QStringLiteral("Templates"));
+    ASSERT_EQ(files.size(), 2);
+
+    // Python's email package reads the subject back whole.
+    QProcess subject;
+    subject.start(QStringLiteral(STATIONERY_PYTHON),
+                  {QStringLiteral("-c"),
+                   QStringLiteral("import email,email.policy,sys;"
+                                  "m=email.message_from_binary_file(open(sys.argv[1],'rb'),"
+                                  "policy=email.policy.default);print(m['Subject'])"),
+                   files[0]});
+    ASSERT_TRUE(subject.waitForFinished(30000));
+    EXPECT_EQ(QString::fromUtf8(subject.readAllStandardOutput()).trimmed().toStdString(), s.Title);
+}
+
 // Each failure comes back as what it is, with the server's words, and leaves nothing.
 TEST(ImapUpload, FailuresAreNamedAndLeaveNothing) {
     DovecotServer server;

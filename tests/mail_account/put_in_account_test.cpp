@@ -129,8 +129,13 @@ TEST_F(PutInAccountTest, TheKeyringKeepsThePasswordAndNothingElseDoes) {
     EXPECT_EQ(mail_account::PasswordStore::read(account), DovecotServer::password());
     EXPECT_FALSE(settingsFile().contains(DovecotServer::password()));
 
-    putIn(server, QString(), 0, true); // the field left empty
-    EXPECT_EQ(server.messageFiles(u"Templates"_s).size(), 2);
+    // The field left empty; the same stationery again replaces its copy once asked.
+    messages.asked.clear();
+    putIn(server, QString(), 0, true);
+    ASSERT_EQ(messages.asked.size(), 1u);
+    EXPECT_TRUE(messages.asked[0].text.contains(u"An earlier copy of this stationery"_s));
+    EXPECT_TRUE(status().endsWith(u"The earlier copy was taken out."_s)) << status().toStdString();
+    EXPECT_EQ(server.messageFiles(u"Templates"_s).size(), 1);
 
     QProcess command;
     command.start(QStringLiteral(STATIONERY_EDITOR),
@@ -139,7 +144,7 @@ TEST_F(PutInAccountTest, TheKeyringKeepsThePasswordAndNothingElseDoes) {
                    u"--trust-certificate"_s, server.fingerprint(), scratchPath(u"page.htm"_s)});
     ASSERT_TRUE(command.waitForFinished(30000));
     EXPECT_EQ(command.exitCode(), 0) << command.readAllStandardError().toStdString();
-    EXPECT_EQ(server.messageFiles(u"Templates"_s).size(), 3);
+    EXPECT_EQ(server.messageFiles(u"Templates"_s).size(), 2); // the command line keeps both
 }
 
 } // namespace
