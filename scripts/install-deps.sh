@@ -21,7 +21,7 @@ if [ "${1:-all}" != run ]; then
         g++-mingw-w64-x86-64-posix googletest wine64
         chromium python3
         qt6-l10n-tools qt6-tools-dev
-        dovecot-imapd openssl dbus-daemon gnome-keyring curl
+        dovecot-imapd openssl dbus-daemon gnome-keyring libsecret-tools curl
     )
 fi
 

@@ -7,7 +7,14 @@ namespace mail_account {
 
 namespace {
 
-const QString kService = QStringLiteral("stationery-editor");
+// The keyring shows an entry by its service: it names the program and the account.
+// Entries saved before under the program's bare name are still read, and go when the
+// password is next saved or forgotten.
+QString serviceFor(const Account& account) {
+    return QStringLiteral("Stationery Editor: mail account %1@%2")
+        .arg(QString::fromStdString(account.user), QString::fromStdString(account.host));
+}
+const QString kEarlierService = QStringLiteral("stationery-editor");
 
 // One entry for each user at each server and port, whatever the security.
 QString keyFor(const Account& account) {
@@ -28,16 +35,19 @@ void finish(QKeychain::Job& job) {
 } // namespace
 
 std::optional<QString> PasswordStore::read(const Account& account) {
-    QKeychain::ReadPasswordJob job(kService);
-    job.setKey(keyFor(account));
-    finish(job);
-    if (job.error() != QKeychain::NoError)
-        return std::nullopt;
-    return job.textData();
+    for (const QString& service : {serviceFor(account), kEarlierService}) {
+        QKeychain::ReadPasswordJob job(service);
+        job.setKey(keyFor(account));
+        finish(job);
+        if (job.error() == QKeychain::NoError)
+            return job.textData();
+    }
+    return std::nullopt;
 }
 
 std::optional<QString> PasswordStore::write(const Account& account, const QString& password) {
-    QKeychain::WritePasswordJob job(kService);
+    forgetUnder(kEarlierService, account);
+    QKeychain::WritePasswordJob job(serviceFor(account));
     job.setKey(keyFor(account));
     job.setTextData(password);
     finish(job);
@@ -47,7 +57,12 @@ std::optional<QString> PasswordStore::write(const Account& account, const QStrin
 }
 
 void PasswordStore::forget(const Account& account) {
-    QKeychain::DeletePasswordJob job(kService);
+    forgetUnder(serviceFor(account), account);
+    forgetUnder(kEarlierService, account);
+}
+
+void PasswordStore::forgetUnder(const QString& service, const Account& account) {
+    QKeychain::DeletePasswordJob job(service);
     job.setKey(keyFor(account));
     finish(job);
 }

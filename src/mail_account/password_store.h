@@ -17,6 +17,9 @@ public:
     // Saves it; the keyring's reason when it cannot.
     static std::optional<QString> write(const Account& account, const QString& password);
     static void forget(const Account& account);
+
+private:
+    static void forgetUnder(const QString& service, const Account& account);
 };
 
 } // namespace mail_account

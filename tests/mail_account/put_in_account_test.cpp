@@ -128,6 +128,14 @@ TEST_F(PutInAccountTest, TheKeyringKeepsThePasswordAndNothingElseDoes) {
                                         mail_account::Security::SslTls, "tester"};
     EXPECT_EQ(mail_account::PasswordStore::read(account), DovecotServer::password());
     EXPECT_FALSE(settingsFile().contains(DovecotServer::password()));
+    // The keyring lists the entry by the program and the account.
+    QProcess search;
+    search.start(u"secret-tool"_s, {u"search"_s, u"--all"_s, u"user"_s,
+                                    u"imap:tester@127.0.0.1:%1"_s.arg(server.imapsPort())});
+    ASSERT_TRUE(search.waitForFinished(10000));
+    const QString listed = QString::fromUtf8(search.readAllStandardOutput());
+    EXPECT_TRUE(listed.contains(u"label = Stationery Editor: mail account tester@127.0.0.1"_s))
+        << listed.toStdString();
 
     // The field left empty; the same stationery again replaces its copy once asked.
     messages.asked.clear();
@@ -311,6 +319,19 @@ TEST(UploadCommand, AddressesPasswordsOnInputAndHostileNames) {
             EXPECT_FALSE(logins.filter(c.login).isEmpty()) << logins.join(u'|').toStdString();
     }
     EXPECT_TRUE(QDir(temporary).isEmpty());
+
+    // A certificate trusted in the window counts on the command line too.
+    ScopedVariable config{"XDG_CONFIG_HOME", folder.filePath(u"config"_s).toUtf8()};
+    mail_account::AccountSettings::trustCertificate(
+        {"127.0.0.1", server.port(), mail_account::Security::SslTls, "me"},
+        server.fingerprint().toStdString());
+    QProcess trusted;
+    trusted.start(QStringLiteral(STATIONERY_EDITOR),
+                  {u"--upload"_s, u"imaps://me"_s + at, u"--password-stdin"_s, page});
+    trusted.write("secret\n");
+    trusted.closeWriteChannel();
+    ASSERT_TRUE(trusted.waitForFinished(20000));
+    EXPECT_EQ(trusted.exitCode(), 0) << trusted.readAllStandardError().toStdString();
 }
 
 } // namespace
