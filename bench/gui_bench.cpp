@@ -8,6 +8,7 @@
 #include "doubles/scripted_dialogs.h"
 #include "editor/main_window.h"
 #include "editor/program_look.h"
+#include "mail_account/loaded_mail_service.h"
 #include "platform/audio_device.h"
 #include "platform/dir_list_box.h"
 #include "platform/file_list_box.h"
@@ -198,8 +199,9 @@ struct BenchServices {
     platform::SilentAudioDevice audio;
     platform::RecordingUrlOpener browser;
     platform::RecordingMailClient mailClient;
+    mail_account::LoadedMailService mailAccount{QStringLiteral("stationery-mail"), {}};
     MainWindowServices forEditor() {
-        return {dialogs, messages, volumes, audio, browser, mailClient, [] {
+        return {dialogs, messages, volumes, audio, browser, mailClient, mailAccount, [] {
                 }};
     }
 };

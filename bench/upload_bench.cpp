@@ -17,8 +17,8 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <sys/resource.h>
 #include <memory>
+#include <sys/resource.h>
 
 namespace {
 

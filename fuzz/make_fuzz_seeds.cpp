@@ -13,7 +13,8 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    for (const char* folder : {"picture_loader", "sound_open", "writer", "reader", "server_answers"})
+    for (const char* folder :
+         {"picture_loader", "sound_open", "writer", "reader", "server_answers"})
         out.mkpath(QLatin1String(folder));
 
     const QImage picture = picture_files::detailed(24, 16);
@@ -27,7 +28,9 @@ int main(int argc, char* argv[]) {
                          picture_files::encode(picture, "png"));
     // The headers of kinds the loader names but does not read.
     picture_files::write(out.filePath(QStringLiteral("picture_loader/start.heic")),
-                         QByteArray("\0\0\0\x18" "ftypheic\0\0\0\0mif1heic", 24));
+                         QByteArray("\0\0\0\x18"
+                                    "ftypheic\0\0\0\0mif1heic",
+                                    24));
     picture_files::write(out.filePath(QStringLiteral("picture_loader/start.webp")),
                          QByteArray("RIFF\x24\0\0\0WEBPVP8 \x18\0\0\0", 20));
     picture_files::write(out.filePath(QStringLiteral("server_answers/list")),

@@ -5,6 +5,7 @@
 #include "editor/main_window.h"
 #include "editor/program_look.h"
 #include "editor/stationery_document.h"
+#include "mail_account/loaded_mail_service.h"
 #include "platform/audio_device.h"
 #include "platform/common_dialog.h"
 #include "platform/dir_list_box.h"
@@ -43,7 +44,9 @@ int main(int argc, char* argv[]) {
     platform::SilentAudioDevice audio;
     platform::DesktopUrlOpener browser;
     platform::DesktopMailClient mailClient;
-    MainWindow window({dialogs, messages, volumes, audio, browser, mailClient, [] {
+    mail_account::LoadedMailService mailAccount(QStringLiteral("stationery-mail"),
+                                                mail_account::LoadedMailService::usualFolders());
+    MainWindow window({dialogs, messages, volumes, audio, browser, mailClient, mailAccount, [] {
                        }});
     window.show();
 

@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 #include "editor/main_window.h"
 #include "editor/program_look.h"
+#include "mail_account/loaded_mail_service.h"
 #include "platform/common_dialog.h"
 #include "platform/loaded_audio_device.h"
 #include "platform/mail_client.h"
@@ -32,8 +33,10 @@ int main(int argc, char* argv[]) {
         {programFolder, programFolder + QStringLiteral("/../" STATIONERY_MODULE_DIR)});
     platform::DesktopUrlOpener browser;
     platform::DesktopMailClient mailClient;
+    mail_account::LoadedMailService mailAccount(QStringLiteral("stationery-mail"),
+                                                mail_account::LoadedMailService::usualFolders());
 
-    MainWindow window({dialogs, messages, volumes, audio, browser, mailClient, [] {
+    MainWindow window({dialogs, messages, volumes, audio, browser, mailClient, mailAccount, [] {
                            QCoreApplication::exit(0);
                        }});
     // Ended from outside (logout, kill, Ctrl+C, the terminal closing): end as Exit does,

@@ -2,7 +2,7 @@
 
 #include "mail_account/account_settings.h"
 #include "mail_account/failure_words.h"
-#include "mail_account/password_store.h"
+#include "mail_account/loaded_mail_service.h"
 #include "platform/export_guards.h"
 #include "platform/file_system_paths.h"
 #include "stationery/export.h"
@@ -122,12 +122,16 @@ int upload(const UploadArguments& arguments) {
         return fail(QString::fromStdString(mail_account::plainWords(error.what())));
     }
 
+    // The network and the keyring are loaded only now.
+    mail_account::LoadedMailService mail(QStringLiteral("stationery-mail"),
+                                         mail_account::LoadedMailService::usualFolders());
+
     // A password given on standard input is used as it is: the keyring is not asked.
     if (arguments.passwordFromInput) {
         std::getline(std::cin, request.password);
         if (!request.password.empty() && request.password.back() == '\r')
             request.password.pop_back();
-    } else if (const auto saved = mail_account::PasswordStore::read(request.account)) {
+    } else if (const auto saved = mail.readPassword(request.account)) {
         request.password = saved->toStdString();
     } else {
         return fail(tr("No password for %1: save it from the window (File > Put in Mail "
@@ -137,14 +141,15 @@ int upload(const UploadArguments& arguments) {
     }
 
     const std::atomic<bool> cancelled = false;
-    try {
-        const mail_account::UploadResult result = mail_account::upload(request, cancelled);
+    const auto outcome = mail.upload(request, cancelled, {});
+    if (const auto* result = std::get_if<mail_account::UploadResult>(&outcome)) {
         std::printf("%s\n",
                     qPrintable(tr("Put in the folder \"%1\" of %2.")
                                    .arg(QString::fromStdString(mail_account::plainWords(
-                                            mail_account::readableFolderName(result.folder))),
+                                            mail_account::readableFolderName(result->folder))),
                                         mail_account::accountName(request.account))));
-    } catch (const mail_account::UploadError& error) {
+    } else {
+        const auto& error = std::get<mail_account::UploadError>(outcome);
         QString words = mail_account::failureWords(error, request.account);
         if (error.failure() == mail_account::Failure::CertificateNotTrusted)
             words += tr(" If it is your server's, give --trust-certificate %1.")

@@ -3,7 +3,6 @@
 #include "editor/stationery_document.h"
 #include "mail_account/account_settings.h"
 #include "mail_account/failure_words.h"
-#include "mail_account/password_store.h"
 #include "platform/message_box.h"
 #include "windows/mail_account_dialog.h"
 
@@ -69,7 +68,7 @@ void MailAccountCommand::putInAccount() {
         return dialog_->showProblem(tr("Fill in the server and the user name."));
     QString password = dialog_->password();
     if (password.isEmpty())
-        password = mail_account::PasswordStore::read(request.account).value_or(QString());
+        password = services_.mail.readPassword(request.account).value_or(QString());
     if (password.isEmpty())
         return dialog_->showProblem(tr("Type the password."));
     request.password = password.toStdString();
@@ -117,25 +116,18 @@ void MailAccountCommand::startUpload(mail_account::UploadRequest request) {
                 },
                 Qt::QueuedConnection);
         };
-        try {
-            const mail_account::UploadResult result =
-                mail_account::upload(request, cancelled_, progress);
-            QMetaObject::invokeMethod(
-                this,
-                [self, request, result] {
-                    if (self)
-                        self->uploaded(request, result);
-                },
-                Qt::QueuedConnection);
-        } catch (const mail_account::UploadError& error) {
-            QMetaObject::invokeMethod(
-                this,
-                [self, request, error] {
-                    if (self)
-                        self->failed(request, error);
-                },
-                Qt::QueuedConnection);
-        }
+        const auto outcome = services_.mail.upload(request, cancelled_, progress);
+        QMetaObject::invokeMethod(
+            this,
+            [self, request, outcome] {
+                if (!self)
+                    return;
+                if (const auto* result = std::get_if<mail_account::UploadResult>(&outcome))
+                    self->uploaded(request, *result);
+                else
+                    self->failed(request, std::get<mail_account::UploadError>(outcome));
+            },
+            Qt::QueuedConnection);
     });
 }
 
@@ -146,11 +138,11 @@ void MailAccountCommand::uploaded(const mail_account::UploadRequest& request,
     AccountSettings::save({request.account, request.folder, dialog_->rememberPassword()});
     QString keyringProblem;
     if (dialog_->rememberPassword())
-        keyringProblem = mail_account::PasswordStore::write(
-                             request.account, QString::fromStdString(request.password))
-                             .value_or(QString());
+        keyringProblem =
+            services_.mail.writePassword(request.account, QString::fromStdString(request.password))
+                .value_or(QString());
     else
-        mail_account::PasswordStore::forget(request.account);
+        services_.mail.forgetPassword(request.account);
     dialog_->setPassword(QString());
     dialog_->hide();
     QString said = tr("Put in the folder \"%1\" of %2.")

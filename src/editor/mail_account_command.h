@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mail_account/imap_upload.h"
+#include "mail_account/mail_service.h"
 #include "stationery/message_writer.h"
 
 #include <QObject>
@@ -28,6 +28,7 @@ class MailAccountCommand : public QObject {
 public:
     struct Services {
         platform::MessageBox& messages;
+        mail_account::MailService& mail;
         QWidget* window;
         const StationeryDocument& document;
         // The message template to put, or nothing, having said why it cannot be made.

@@ -85,7 +85,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
                               QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
                                   QStringLiteral("/messages"));
     mailAccount_ = new MailAccountCommand(
-        {services_.messages, this, *document_,
+        {services_.messages, services_.mailAccount, this, *document_,
          [this](const stationery::AccountCopy& copy) { return files_->messageTemplate(copy); },
          [this](const QString& text) {
              showStatus(text);

@@ -11,6 +11,9 @@ class QLabel;
 #include <memory>
 #include <vector>
 
+namespace mail_account {
+class MailService;
+}
 namespace platform {
 class AudioDevice;
 class MailClient;
@@ -41,6 +44,7 @@ struct MainWindowServices {
     platform::AudioDevice& audio;
     platform::UrlOpener& browser;
     platform::MailClient& mailClient;
+    mail_account::MailService& mailAccount;
     // Ends the program at once, closing every window without further events.
     std::function<void()> endProgram;
 };

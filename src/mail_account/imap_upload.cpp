@@ -419,28 +419,6 @@ UploadResult uploadOnce(const UploadRequest& request, const std::atomic<bool>& c
 
 } // namespace
 
-std::string markFor(std::string_view key) {
-    unsigned char digest[EVP_MAX_MD_SIZE];
-    unsigned length = 0;
-    EVP_Digest(key.data(), key.size(), digest, &length, EVP_sha256(), nullptr);
-    std::string mark;
-    for (unsigned i = 0; i < 12 && i < length; ++i) {
-        mark += kHex[digest[i] >> 4];
-        mark += kHex[digest[i] & 0xF];
-    }
-    return mark;
-}
-
-int defaultPort(Security security) {
-    return security == Security::SslTls ? 993 : 143;
-}
-
-UploadError::UploadError(Failure failure, std::string serverWords, std::string presentedCertificate,
-                         std::string detail)
-    : std::runtime_error(serverWords.empty() ? detail : serverWords), failure_(failure),
-      serverWords_(std::move(serverWords)), presentedCertificate_(std::move(presentedCertificate)),
-      detail_(std::move(detail)) {}
-
 UploadResult upload(const UploadRequest& request, const std::atomic<bool>& cancelled,
                     const std::function<void(double)>& progress) {
     static const bool initialised = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
@@ -455,23 +433,6 @@ UploadResult upload(const UploadRequest& request, const std::atomic<bool>& cance
     } catch (...) {
         throw UploadError(Failure::Other, {}, {}, "an unexpected fault");
     }
-}
-
-std::string normalFingerprint(const std::string& written) {
-    std::string digits;
-    for (const char c : written) {
-        if (c == ':' || c == ' ')
-            continue;
-        if (!std::isxdigit(static_cast<unsigned char>(c)))
-            return {};
-        digits += char(std::toupper(static_cast<unsigned char>(c)));
-    }
-    if (digits.size() != 64)
-        return {};
-    std::string text;
-    for (size_t i = 0; i < digits.size(); i += 2)
-        text += (i ? ":" : "") + digits.substr(i, 2);
-    return text;
 }
 
 } // namespace mail_account

@@ -13,13 +13,6 @@ struct Stopped {}; // unwinds the writer when the reader is gone
 
 } // namespace
 
-MessageSource MessageSource::of(std::string message) {
-    const std::uint64_t size = message.size();
-    return {size, [message = std::move(message)](const Piece& take) {
-                take(message);
-            }};
-}
-
 MessagePipe::MessagePipe(const MessageSource& source) : expected_(source.size) {
     writer_ = std::thread([this, produce = source.produce] {
         std::string failure;

@@ -81,9 +81,9 @@ TEST_F(NewMessageTest, OpensTheTemplateInTheDesktopsMailClient) {
         ScopedVariable session("XDG_CURRENT_DESKTOP", desktop.toUtf8());
         registerStandIn(desktop, desktop.isEmpty() ? u"%f"_s : u"%u"_s, false);
         QFile::remove(scratchPath(u"args"_s));
-        form = std::make_unique<MainWindow>(
-            MainWindowServices{dialogs, messages, volumes, audio, browser, realClient, [] {
-                               }});
+        form = std::make_unique<MainWindow>(MainWindowServices{
+            dialogs, messages, volumes, audio, browser, realClient, mailAccount, [] {
+            }});
         const QString picture = scratchPath(u"sea view.jpg"_s);
         picture_files::write(picture,
                              picture_files::encode(picture_files::detailed(40, 30), "jpeg"));
@@ -134,7 +134,7 @@ TEST_F(NewMessageTest, AFailingClientIsNamedAndTheTemplateOfferedElsewhere) {
     ScopedVariable session("XDG_CURRENT_DESKTOP", "");
     registerStandIn({}, u"%f"_s, true);
     form = std::make_unique<MainWindow>(
-        MainWindowServices{dialogs, messages, volumes, audio, browser, realClient, [] {
+        MainWindowServices{dialogs, messages, volumes, audio, browser, realClient, mailAccount, [] {
                            }});
     for (const bool saveElsewhere : {false, true}) {
         messages.asked.clear();

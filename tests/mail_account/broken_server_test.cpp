@@ -53,7 +53,7 @@ TEST(BrokenServer, EveryAnswerEndsInTrueWords) {
         {"literal-list", FolderKind::Templates, std::nullopt, Kept::No, "", "DELETE"},
         // Only a single number is taken for the message: no flag for a range.
         {"uid-range", FolderKind::Drafts, std::nullopt, Kept::No, "", "UID STORE"},
-        {"draft-refused", FolderKind::Drafts, Failure::Other, Kept::Yes,
+        {"draft-refused", FolderKind::Drafts, Failure::NotMarkedDraft, Kept::Yes,
          "is in the folder \"Drafts\", but could not be marked as a draft: Flags are read-only",
          "\x1b"},
         {"gone-after-message", FolderKind::Templates, Failure::ConnectionLost, Kept::Unknown,

@@ -9,6 +9,7 @@
 #include "doubles/scripted_dialogs.h"
 #include "editor/main_window.h"
 #include "editor/stationery_document.h"
+#include "mail_account/loaded_mail_service.h"
 
 #include "platform/image_box.h"
 
@@ -32,10 +33,10 @@ protected:
     void SetUp() override { form = makeForm(); }
 
     std::unique_ptr<MainWindow> makeForm() {
-        return std::make_unique<MainWindow>(
-            MainWindowServices{dialogs, messages, volumes, audio, browser, mailClient, [this] {
-                                   ++programEnds;
-                               }});
+        return std::make_unique<MainWindow>(MainWindowServices{
+            dialogs, messages, volumes, audio, browser, mailClient, mailAccount, [this] {
+                ++programEnds;
+            }});
     }
 
     // A control of the window, found by its name as tools and screen readers find it.
@@ -76,6 +77,9 @@ protected:
     platform::RecordingMessageBox messages;
     platform::FixedVolumeList volumes;
     platform::RecordingAudioDevice audio;
+    // The mail module as the program loads it, from beside the program in the build.
+    mail_account::LoadedMailService mailAccount{QStringLiteral("stationery-mail"),
+                                                {QStringLiteral(STATIONERY_PROGRAM_FOLDER)}};
     platform::RecordingUrlOpener browser;
     platform::RecordingMailClient mailClient;
     int programEnds = 0;

@@ -1,0 +1,64 @@
+#include "mail_account/loaded_mail_service.h"
+
+#include <QDir>
+#include <QLibrary>
+
+namespace mail_account {
+
+LoadedMailService::LoadedMailService(QString moduleName, QStringList folders)
+    : moduleName_(std::move(moduleName)), folders_(std::move(folders)) {}
+
+// The module stays loaded: the network library may still be winding down.
+LoadedMailService::~LoadedMailService() = default;
+
+QStringList LoadedMailService::usualFolders() {
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    return {programFolder, programFolder + QStringLiteral("/../" STATIONERY_MODULE_DIR)};
+}
+
+MailService* LoadedMailService::loaded() {
+    // Uploads run off the window's thread: the first caller loads, any other waits.
+    std::call_once(once_, [this] {
+        QStringList failures;
+        for (const QString& folder : folders_) {
+            QLibrary library(QDir(folder).filePath(moduleName_));
+            using Factory = MailService* (*)();
+            if (auto factory = reinterpret_cast<Factory>(library.resolve(kMailServiceFactory))) {
+                service_.reset(factory());
+                return;
+            }
+            failures << library.errorString();
+        }
+        failure_ = failures.isEmpty() ? moduleName_ : failures.join(QStringLiteral("; "));
+    });
+    return service_.get();
+}
+
+MailService::Outcome LoadedMailService::upload(const UploadRequest& request,
+                                               const std::atomic<bool>& cancelled,
+                                               const std::function<void(double sent)>& progress) {
+    if (MailService* service = loaded())
+        return service->upload(request, cancelled, progress);
+    return UploadError(Failure::Other, {}, {},
+                       tr("the mail module could not be loaded (%1)").arg(failure_).toStdString());
+}
+
+std::optional<QString> LoadedMailService::readPassword(const Account& account) {
+    if (MailService* service = loaded())
+        return service->readPassword(account);
+    return std::nullopt;
+}
+
+std::optional<QString> LoadedMailService::writePassword(const Account& account,
+                                                        const QString& password) {
+    if (MailService* service = loaded())
+        return service->writePassword(account, password);
+    return tr("the mail module could not be loaded (%1)").arg(failure_);
+}
+
+void LoadedMailService::forgetPassword(const Account& account) {
+    if (MailService* service = loaded())
+        service->forgetPassword(account);
+}
+
+} // namespace mail_account

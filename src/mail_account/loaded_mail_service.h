@@ -1,0 +1,42 @@
+#pragma once
+
+#include "mail_account/mail_service.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <memory>
+#include <mutex>
+
+namespace mail_account {
+
+// The mail service from the module `moduleName` in the first of `folders` that has it,
+// loaded at first use. When no module loads, an upload fails with the loader's words
+// and no password is found.
+class LoadedMailService : public MailService {
+    Q_DECLARE_TR_FUNCTIONS(LoadedMailService)
+public:
+    LoadedMailService(QString moduleName, QStringList folders);
+    ~LoadedMailService() override;
+
+    // The module's usual places: beside the program in the build, the library folder
+    // once installed.
+    static QStringList usualFolders();
+
+    Outcome upload(const UploadRequest& request, const std::atomic<bool>& cancelled,
+                   const std::function<void(double sent)>& progress) override;
+    std::optional<QString> readPassword(const Account& account) override;
+    std::optional<QString> writePassword(const Account& account, const QString& password) override;
+    void forgetPassword(const Account& account) override;
+
+private:
+    MailService* loaded(); // nothing when the module does not load
+
+    QString moduleName_;
+    QStringList folders_;
+    std::once_flag once_;
+    std::unique_ptr<MailService> service_;
+    QString failure_;
+};
+
+} // namespace mail_account
