@@ -129,6 +129,41 @@ void exportTemplate(benchmark::State& state) {
     }
 }
 
+// Open of that template, as `--export` reads it: its picture comes out into the data
+// folder (emptied before each run), written as it is decoded.
+void openTemplate(benchmark::State& state) {
+    const fs::path message = benchFolder() / "photo.eml";
+    if (!fs::exists(message))
+        runProcess({STATIONERY_EDITOR, "--export", message.string(),
+                    stationeryOf(cameraPhoto()).string()});
+    state.counters["template_MB"] = double(fs::file_size(message)) / 1e6;
+    const fs::path data = benchFolder() / "data";
+    const fs::path out = benchFolder() / "opened.htm";
+    setenv("XDG_DATA_HOME", data.c_str(), 1);
+    for (auto _ : state) {
+        fs::remove_all(data);
+        fs::remove(out);
+        const Run run = runProcess(
+            {STATIONERY_EDITOR, "--export", out.string(), "--form", "classic", message.string()});
+        state.SetIterationTime(run.seconds);
+        report(state, {run});
+    }
+    unsetenv("XDG_DATA_HOME");
+}
+
+// The floor for that: reading the template once and writing the picture's bytes.
+void base64Decode(benchmark::State& state) {
+    const fs::path out = benchFolder() / "decoded.jpg";
+    for (auto _ : state) {
+        fs::remove(out);
+        const Run decode = runProcess(
+            {"base64", "--decode", "--ignore-garbage", (benchFolder() / "photo.b64").string()},
+            out);
+        state.SetIterationTime(decode.seconds);
+        report(state, {decode});
+    }
+}
+
 void base64ThenSync(benchmark::State& state) {
     const fs::path photo = cameraPhoto();
     const fs::path out = benchFolder() / "photo.b64";
@@ -143,6 +178,8 @@ void base64ThenSync(benchmark::State& state) {
 
 BENCHMARK(exportTemplate)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(base64ThenSync)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(openTemplate)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(base64Decode)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 

@@ -113,7 +113,7 @@ int run(int argc, char* argv[]) {
         QStringLiteral("password-stdin"),
         QCoreApplication::translate("command_line",
                                     "With --upload: the password is the first line of standard "
-                                    "input, when the keyring has none."));
+                                    "input; the keyring is not asked."));
     const QCommandLineOption trustOption(
         QStringLiteral("trust-certificate"),
         QCoreApplication::translate("command_line",

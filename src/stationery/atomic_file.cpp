@@ -58,7 +58,28 @@ bool copyFileWhole(const fs::path& source, const fs::path& target) {
 }
 
 bool createFileWhole(const fs::path& target, std::string_view contents) {
+    return detail::createWhole(target, {contents.size(), [contents](const auto& write) {
+                                            write(contents);
+                                        }});
+}
+
+bool createFileWhole(const fs::path& target, const StreamedContents& contents) {
     return detail::createWhole(target, contents);
+}
+
+std::string regularFileHead(const fs::path& path, std::size_t limit) {
+    std::string head;
+    readRegularFileInPieces(path, [&](std::string_view piece) {
+        head.append(piece.substr(0, limit - head.size()));
+        return head.size() < limit;
+    });
+    return head;
+}
+
+void readRegularFileInPieces(const fs::path& path,
+                             const std::function<bool(std::string_view piece)>& take) {
+    if (const int error = detail::readRegularPieces(path, take))
+        detail::fail(error);
 }
 
 std::optional<std::string> readRegularFile(const fs::path& path, std::uintmax_t maxBytes) {

@@ -63,6 +63,20 @@ bool copyFileWhole(const std::filesystem::path& source, const std::filesystem::p
 // returns false, leaving nothing and replacing nothing, when `target` exists already.
 bool createFileWhole(const std::filesystem::path& target, std::string_view contents);
 
+// As above, its bytes produced piece by piece. Should producing them throw, nothing is
+// left and the exception goes on.
+bool createFileWhole(const std::filesystem::path& target, const StreamedContents& contents);
+
+// Hands the regular file at `path` to `take` piece by piece, without ever waiting on a
+// pipe or a device under that name; `take` returns false to stop early. Throws
+// FileWriteError (the system's reason) when it is not a regular file or cannot be read.
+void readRegularFileInPieces(const std::filesystem::path& path,
+                             const std::function<bool(std::string_view piece)>& take);
+
+// The first `limit` bytes of the regular file at `path` (all of a shorter one), as
+// readRegularFileInPieces reads them.
+std::string regularFileHead(const std::filesystem::path& path, std::size_t limit);
+
 // The bytes of the regular file at `path`, read without ever waiting on a pipe or a
 // device under that name; nothing when it is not a regular file, cannot be read, or is
 // larger than `maxBytes`.

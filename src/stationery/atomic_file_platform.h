@@ -21,7 +21,10 @@ std::filesystem::path temporaryBeside(const std::filesystem::path& target);
 
 void replaceTarget(const std::filesystem::path& target, const StreamedContents& contents);
 bool copyWhole(const std::filesystem::path& source, const std::filesystem::path& target);
-bool createWhole(const std::filesystem::path& target, std::string_view contents);
+bool createWhole(const std::filesystem::path& target, const StreamedContents& contents);
+// 0, or the error number; `take` returns false to stop.
+int readRegularPieces(const std::filesystem::path& path,
+                      const std::function<bool(std::string_view piece)>& take);
 std::optional<std::string> readRegular(const std::filesystem::path& path, std::uintmax_t maxBytes);
 
 #ifndef _WIN32

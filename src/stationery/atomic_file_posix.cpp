@@ -359,8 +359,36 @@ bool copyWhole(const fs::path& source, const fs::path& target) {
     });
 }
 
-bool createWhole(const fs::path& target, std::string_view contents) {
-    return writeNewFile(target, 0666, [&](int out) { return writeAll(out, contents); });
+bool createWhole(const fs::path& target, const StreamedContents& contents) {
+    return writeNewFile(target, 0666, [&](int out) {
+        off_t at = 0;
+        bool written = true;
+        contents.produce([&](std::string_view piece) {
+            written = written && writeAll(out, piece, at);
+            at += static_cast<off_t>(piece.size());
+        });
+        return written;
+    });
+}
+
+int readRegularPieces(const fs::path& path, const std::function<bool(std::string_view)>& take) {
+    // Non-blocking, so that a pipe or device under the name cannot hold the program.
+    Descriptor in{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY)};
+    struct stat info {};
+    if (in.value < 0 || ::fstat(in.value, &info) != 0)
+        return errno;
+    if (!S_ISREG(info.st_mode))
+        return S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+    bool stopped = false;
+    errno = 0;
+    if (!readPieces(in.value,
+                    [&](std::string_view piece, off_t) {
+                        stopped = !take(piece);
+                        return !stopped;
+                    }) &&
+        !stopped)
+        return errno ? errno : EIO;
+    return 0;
 }
 
 std::optional<std::string> readRegular(const fs::path& path, std::uintmax_t maxBytes) {

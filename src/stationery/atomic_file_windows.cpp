@@ -207,8 +207,29 @@ bool copyWhole(const fs::path& source, const fs::path& target) {
     });
 }
 
-bool createWhole(const fs::path& target, std::string_view contents) {
-    return writeNewFile(target, [&](const Handle& out) { return out.writeAll(contents); });
+bool createWhole(const fs::path& target, const StreamedContents& contents) {
+    return writeNewFile(target, [&](const Handle& out) {
+        bool written = true;
+        contents.produce([&](std::string_view piece) { written = written && out.writeAll(piece); });
+        return written;
+    });
+}
+
+int readRegularPieces(const fs::path& path, const std::function<bool(std::string_view)>& take) {
+    Handle in{CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL, nullptr)};
+    if (in.value == INVALID_HANDLE_VALUE)
+        return lastError();
+    if (GetFileType(in.value) != FILE_TYPE_DISK)
+        return EINVAL;
+    std::string buffer(256 * 1024, '\0');
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(in.value, buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr))
+            return lastError();
+        if (got == 0 || !take(std::string_view(buffer.data(), got)))
+            return 0;
+    }
 }
 
 std::optional<std::string> readRegular(const fs::path& path, std::uintmax_t maxBytes) {

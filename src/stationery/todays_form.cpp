@@ -156,6 +156,8 @@ std::string partFileName(std::string_view headers) {
     return {};
 }
 
+const std::string kMessageBoundary = "--=_stationery_related";
+
 ReadForm cutOff() {
     ReadForm form;
     form.isMessage = true;
@@ -163,46 +165,56 @@ ReadForm cutOff() {
     return form;
 }
 
-// The message template as its writer lays it out: headers, then either the page alone
-// or the page and the picture as the two parts of a multipart/related.
 std::optional<ReadForm> readMessage(std::string_view bytes) {
+    const std::optional<MessageLayout> layout = messageLayout(bytes);
+    if (!layout || layout->form.incomplete || layout->pictureBody == std::string_view::npos)
+        return layout ? std::optional<ReadForm>(layout->form) : std::nullopt;
+    const std::size_t end = bytes.find(kMessageBoundary + "--", layout->pictureBody);
+    if (end == std::string_view::npos)
+        return cutOff();
+    ReadForm form = layout->form;
+    form.pictureBytes = base64Decoded(bytes.substr(layout->pictureBody, end - layout->pictureBody));
+    return form;
+}
+
+} // namespace
+
+std::optional<MessageLayout> messageLayout(std::string_view bytes) {
     const std::size_t headersEnd = bytes.find("\r\n\r\n");
     if (headersEnd == std::string_view::npos)
         return std::nullopt;
     const std::string_view headers = bytes.substr(0, headersEnd);
-    ReadForm form;
+    MessageLayout layout;
+    ReadForm& form = layout.form;
     form.isMessage = true;
-    const std::string boundary = "--=_stationery_related";
+    const std::string& boundary = kMessageBoundary;
     if (headers.find("multipart/related") == std::string_view::npos) {
         const auto settings = recordIn(quotedPrintableDecoded(bytes.substr(headersEnd + 4)));
         if (!settings)
             return std::nullopt;
         form.settings = *settings;
         form.settings.ImagePath = std::string(kNoImage);
-        return form;
+        return layout;
     }
     const std::size_t pageStart = bytes.find(boundary + "\r\n");
     const std::size_t pageBody = bytes.find("\r\n\r\n", pageStart);
     const std::size_t pictureStart = bytes.find("\r\n" + boundary + "\r\n", pageBody);
     if (pageStart == std::string_view::npos || pageBody == std::string_view::npos ||
         pictureStart == std::string_view::npos)
-        return cutOff();
+        return MessageLayout{cutOff()};
     const auto settings =
         recordIn(quotedPrintableDecoded(bytes.substr(pageBody + 4, pictureStart - pageBody - 4)));
     if (!settings)
         return std::nullopt;
     const std::size_t pictureHeaders = pictureStart + boundary.size() + 4;
     const std::size_t pictureBody = bytes.find("\r\n\r\n", pictureHeaders);
-    const std::size_t end = bytes.find(boundary + "--", pictureBody);
-    if (pictureBody == std::string_view::npos || end == std::string_view::npos)
-        return cutOff();
+    if (pictureBody == std::string_view::npos)
+        return MessageLayout{cutOff()};
     form.settings = *settings;
     form.pictureFileName = partFileName(bytes.substr(pictureHeaders, pictureBody - pictureHeaders));
-    form.pictureBytes = base64Decoded(bytes.substr(pictureBody + 4, end - pictureBody - 4));
-    return form;
+    layout.pictureBody = pictureBody + 4;
+    return layout;
 }
-
-} // namespace
 
 std::string formRecord(const StationerySettings& s) {
     std::string record = "v=1";

@@ -26,6 +26,16 @@ struct ReadForm {
     bool incomplete = false; // a template cut off before its end; nothing else is set
 };
 
+// Where the parts of a message template this program wrote are: its record and its
+// picture's name, and where the picture's base64 starts (npos without a picture).
+// `bytes` (CR LF line ends) need only run that far; without the picture part's start
+// the form is incomplete. Nothing for a message not made by this program.
+struct MessageLayout {
+    ReadForm form; // pictureBytes left empty
+    std::size_t pictureBody = std::string_view::npos;
+};
+std::optional<MessageLayout> messageLayout(std::string_view bytes);
+
 // Reads what this program wrote in either form; nothing for anything else.
 std::optional<ReadForm> readTodaysForm(std::string_view bytes);
 
