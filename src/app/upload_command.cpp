@@ -77,6 +77,10 @@ std::optional<AccountAddress> accountAddress(const QString& text) {
 } // namespace
 
 int upload(const UploadArguments& arguments) {
+    // The network library loads while the template is prepared.
+    mail_account::LoadedMailService mail(QStringLiteral("stationery-mail"),
+                                         mail_account::LoadedMailService::usualFolders());
+    mail.loadInBackground();
     const std::optional<AccountAddress> address = accountAddress(arguments.url);
     if (!address)
         return fail(tr("\"%1\" is not an account: write imaps://USER@HOST[:PORT]/FOLDER.")
@@ -105,26 +109,24 @@ int upload(const UploadArguments& arguments) {
                            "digits, colons optional."));
     }
 
-    // The template, checked as Export checks it, written straight into the connection.
+    // The template, checked as Export checks it, is made while the connection is set
+    // up, and written straight into it.
+    stationery::StationerySettings settings;
     try {
-        // The same mark as the window gives the file: a later copy finds this one.
-        request.mark =
-            mail_account::markFor(QFileInfo(arguments.file).absoluteFilePath().toStdString());
-        request.earlier = mail_account::Earlier::Keep;
-        const stationery::StreamedContents message =
-            stationery::messageTemplateOf(fileSystemPath(arguments.file), platform::exportGuards(),
-                                          stationery::AccountCopy{{}, request.mark});
-        request.message = {message.size, [produce = message.produce](
-                                             const mail_account::MessageSource::Piece& take) {
-                               produce(take);
-                           }};
+        settings = stationery::stationeryToExport(fileSystemPath(arguments.file),
+                                                  platform::exportGuards());
     } catch (const std::exception& error) {
         return fail(QString::fromStdString(mail_account::plainWords(error.what())));
     }
-
-    // The network and the keyring are loaded only now.
-    mail_account::LoadedMailService mail(QStringLiteral("stationery-mail"),
-                                         mail_account::LoadedMailService::usualFolders());
+    // The same mark as the window gives the file: a later copy finds this one.
+    request.mark =
+        mail_account::markFor(QFileInfo(arguments.file).absoluteFilePath().toStdString());
+    request.earlier = mail_account::Earlier::Keep;
+    request.message = mail_account::MessageSource::later([settings, mark = request.mark] {
+        const stationery::StreamedContents message = stationery::messageTemplate(
+            settings, platform::exportGuards(), stationery::AccountCopy{settings.Title, mark});
+        return mail_account::MessageSource(message.size, message.produce);
+    });
 
     // A password given on standard input is used as it is: the keyring is not asked.
     if (arguments.passwordFromInput) {

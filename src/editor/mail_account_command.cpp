@@ -55,6 +55,7 @@ void MailAccountCommand::run() {
         dialog_->setRememberPassword(saved.rememberPassword);
     }
     dialog_->showProblem(QString());
+    services_.mail.prepare();
     dialog_->show();
     dialog_->raise();
     dialog_->activateWindow();

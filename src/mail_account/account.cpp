@@ -3,14 +3,46 @@
 #include <QCryptographicHash>
 
 #include <cctype>
+#include <future>
 
 namespace mail_account {
+
+struct MessageSource::Made {
+    std::shared_future<std::pair<std::uint64_t, Produce>> message;
+};
+
+MessageSource::MessageSource(std::uint64_t size, Produce produce)
+    : made_(std::make_shared<Made>()) {
+    std::promise<std::pair<std::uint64_t, Produce>> now;
+    now.set_value({size, std::move(produce)});
+    made_->message = now.get_future().share();
+}
 
 MessageSource MessageSource::of(std::string message) {
     const std::uint64_t size = message.size();
     return {size, [message = std::move(message)](const Piece& take) {
                 take(message);
             }};
+}
+
+MessageSource MessageSource::later(std::function<MessageSource()> make) {
+    MessageSource source;
+    source.made_ = std::make_shared<Made>();
+    source.made_->message = std::async(std::launch::async, [make = std::move(make)] {
+                                const MessageSource made = make();
+                                return std::pair<std::uint64_t, Produce>(
+                                    made.size(), [made](const Piece& take) { made.produce(take); });
+                            }).share();
+    return source;
+}
+
+std::uint64_t MessageSource::size() const {
+    return made_ ? made_->message.get().first : 0;
+}
+
+void MessageSource::produce(const Piece& take) const {
+    if (made_)
+        made_->message.get().second(take);
 }
 
 std::string markFor(std::string_view key) {

@@ -188,9 +188,10 @@ public:
         sending_.pipe = &pipe;
         sending_.given = 0;
         curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
+        curl_easy_setopt(curl, CURLOPT_UPLOAD_BUFFERSIZE, 512L * 1024); // fewer, larger writes
         curl_easy_setopt(curl, CURLOPT_READFUNCTION, readMessage);
         curl_easy_setopt(curl, CURLOPT_READDATA, &sending_);
-        curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, curl_off_t(request_.message.size));
+        curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, curl_off_t(request_.message.size()));
         const CURLcode code = curl_easy_perform(curl);
         messageFailure_ = pipe.failure();
         sending_.pipe = nullptr;
@@ -207,7 +208,7 @@ public:
 
     const Exchange& exchange() const { return exchange_; }
     // Whether the whole message went out in the last upload.
-    bool sentWhole() const { return sending_.given == request_.message.size; }
+    bool sentWhole() const { return sending_.given == request_.message.size(); }
 
 private:
     UploadError failureFor(CURLcode code, Failure onRefusal) const {
@@ -369,6 +370,11 @@ UploadResult uploadOnce(const UploadRequest& request, const std::atomic<bool>& c
     Connection connection(checked, cancelled, progress);
 
     const FolderChoice folder = chooseFolder(connection, checked);
+    try {
+        checked.message.size(); // a message made meanwhile is ready, or failed
+    } catch (const std::exception& failure) {
+        throw UploadError(Failure::MessageNotWritten, {}, {}, plainWords(failure.what()));
+    }
     UploadResult result{folder.name, false, 0};
     const std::vector<std::string> earlier = earlierCopies(connection, checked, folder);
     if (!earlier.empty() && request.earlier == Earlier::Ask)

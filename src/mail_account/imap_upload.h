@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -34,12 +35,26 @@ enum class FolderKind { Templates, Drafts, Named };
 // The message to put, as its writer produces it: `produce` hands every piece, CR LF
 // line ends, `size` bytes in all, to the function it is given, and throws when the
 // message cannot be written. It may be asked again when an upload is tried again.
-struct MessageSource {
+class MessageSource {
+public:
     using Piece = std::function<void(std::string_view piece)>;
-    std::uint64_t size = 0;
-    std::function<void(const Piece& take)> produce;
+    using Produce = std::function<void(const Piece& take)>;
 
+    MessageSource() = default;
+    MessageSource(std::uint64_t size, Produce produce);
     static MessageSource of(std::string message);
+    // A message made by `make` on a thread of its own, started now, so that it is
+    // made while the connection is set up. What `make` throws fails the upload
+    // (Failure::MessageNotWritten).
+    static MessageSource later(std::function<MessageSource()> make);
+
+    // Both wait for a message made later, and throw what making it threw.
+    std::uint64_t size() const;
+    void produce(const Piece& take) const;
+
+private:
+    struct Made;
+    std::shared_ptr<Made> made_;
 };
 
 // What becomes of an earlier copy of the same stationery in the folder (one whose

@@ -9,7 +9,15 @@ LoadedMailService::LoadedMailService(QString moduleName, QStringList folders)
     : moduleName_(std::move(moduleName)), folders_(std::move(folders)) {}
 
 // The module stays loaded: the network library may still be winding down.
-LoadedMailService::~LoadedMailService() = default;
+LoadedMailService::~LoadedMailService() {
+    if (background_.valid())
+        background_.wait();
+}
+
+void LoadedMailService::loadInBackground() {
+    if (!background_.valid())
+        background_ = std::async(std::launch::async, [this] { loaded(); });
+}
 
 QStringList LoadedMailService::usualFolders() {
     const QString programFolder = QCoreApplication::applicationDirPath();

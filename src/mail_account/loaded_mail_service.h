@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <future>
 #include <memory>
 #include <mutex>
 
@@ -23,6 +24,11 @@ public:
     // once installed.
     static QStringList usualFolders();
 
+    // Starts loading the module on a thread of its own, so that it is there when an
+    // upload starts (the network library takes a moment to load and set up).
+    void loadInBackground();
+    void prepare() override { loadInBackground(); }
+
     Outcome upload(const UploadRequest& request, const std::atomic<bool>& cancelled,
                    const std::function<void(double sent)>& progress) override;
     std::optional<QString> readPassword(const Account& account) override;
@@ -35,6 +41,7 @@ private:
     QString moduleName_;
     QStringList folders_;
     std::once_flag once_;
+    std::future<void> background_;
     std::unique_ptr<MailService> service_;
     QString failure_;
 };

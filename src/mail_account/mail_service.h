@@ -28,6 +28,9 @@ public:
     virtual std::optional<QString> writePassword(const Account& account,
                                                  const QString& password) = 0;
     virtual void forgetPassword(const Account& account) = 0;
+
+    // Gets ready for the first upload without waiting for it (loads what it needs).
+    virtual void prepare() {}
 };
 
 // The name of the function by which the module hands out its service.

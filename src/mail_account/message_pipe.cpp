@@ -13,11 +13,11 @@ struct Stopped {}; // unwinds the writer when the reader is gone
 
 } // namespace
 
-MessagePipe::MessagePipe(const MessageSource& source) : expected_(source.size) {
-    writer_ = std::thread([this, produce = source.produce] {
+MessagePipe::MessagePipe(const MessageSource& source) : expected_(source.size()) {
+    writer_ = std::thread([this, source] {
         std::string failure;
         try {
-            produce([this](std::string_view piece) { take(piece); });
+            source.produce([this](std::string_view piece) { take(piece); });
         } catch (const Stopped&) {
         } catch (const std::exception& error) {
             failure = error.what();

@@ -349,10 +349,7 @@ StreamedContents messageTemplate(const StationerySettings& settings, const Expor
     return MessageWriter::streamed(settings, copy);
 }
 
-namespace {
-
-// The stationery file's record, its relative names taken from its own folder.
-StationerySettings readForExport(const fs::path& source, const ExportGuards& guards) {
+StationerySettings stationeryToExport(const fs::path& source, const ExportGuards& guards) {
     const StationerySettings settings =
         openStationeryFile(source, guards.picturesFolder.empty() ? fs::temp_directory_path()
                                                                  : guards.picturesFolder)
@@ -361,19 +358,9 @@ StationerySettings readForExport(const fs::path& source, const ExportGuards& gua
     return withResolvedPaths(settings, fs::absolute(source, error).parent_path());
 }
 
-} // namespace
-
-StreamedContents messageTemplateOf(const fs::path& source, ExportGuards guards,
-                                   std::optional<AccountCopy> copy) {
-    const StationerySettings settings = readForExport(source, guards);
-    if (copy && copy->subject.empty())
-        copy->subject = settings.Title;
-    return messageTemplate(settings, guards, copy);
-}
-
 void exportStationeryFile(const fs::path& source, const fs::path& target, ExportForm form,
                           ExportGuards guards) {
-    const StationerySettings settings = readForExport(source, guards);
+    const StationerySettings settings = stationeryToExport(source, guards);
     guards.stationeryFile = source;
     exportStationery(target, settings, form, guards);
 }

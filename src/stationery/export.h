@@ -108,10 +108,10 @@ StreamedContents messageTemplate(const StationerySettings& settings,
                                  const ExportGuards& guards = {},
                                  const std::optional<AccountCopy>& copy = std::nullopt);
 
-// As above, for the stationery file `source`; throws ReadError when it cannot be read.
-// Its title is the copy's subject, when `copy` has none.
-StreamedContents messageTemplateOf(const std::filesystem::path& source, ExportGuards guards = {},
-                                   std::optional<AccountCopy> copy = std::nullopt);
+// The stationery file `source` as an export reads it: its relative names taken from its
+// own folder. Throws ReadError when it cannot be read.
+StationerySettings stationeryToExport(const std::filesystem::path& source,
+                                      const ExportGuards& guards = {});
 
 // Reads the stationery file `source` (its relative names taken from its own folder)
 // and exports it to `target`. Throws ReadError when the file cannot be read as a

@@ -224,7 +224,7 @@ TEST(ImapUpload, OverQuotaIsSaid) {
     ASSERT_TRUE(server.started()) << server.whyNotStarted().toStdString();
     QTemporaryDir folder;
     UploadRequest request = requestFor(server, templateMessage(folder, 600));
-    ASSERT_GT(request.message.size, 100u * 1024);
+    ASSERT_GT(request.message.size(), 100u * 1024);
     std::string words;
     EXPECT_EQ(failureOf(request, &words), Failure::OverQuota);
     EXPECT_NE(words.find("uota"), std::string::npos) << words;
