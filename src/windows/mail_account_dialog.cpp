@@ -11,6 +11,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using mail_account::FolderKind;
 using mail_account::Security;
 
@@ -62,8 +64,6 @@ MailAccountDialog::MailAccountDialog(QWidget* parent)
     put->setObjectName(QStringLiteral("putButton"));
     buttons_->addButton(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
     auto* layout = new QVBoxLayout(this);
-    // The dialog grows with a long message rather than squeezing the fields.
-    layout->setSizeConstraint(QLayout::SetMinimumSize);
     layout->addLayout(form);
     layout->addWidget(problem_);
     layout->addWidget(progress_);
@@ -155,4 +155,10 @@ void MailAccountDialog::showProgress(double sent) {
 void MailAccountDialog::showProblem(const QString& text) {
     problem_->setText(text);
     problem_->setVisible(!text.isEmpty());
+    // The wrapped words take the height they need at this width; the fields keep theirs.
+    layout()->activate();
+    const int needed = layout()->totalHeightForWidth(width());
+    setMinimumHeight(std::max(needed, layout()->totalMinimumSize().height()));
+    if (height() < minimumHeight())
+        resize(width(), minimumHeight());
 }

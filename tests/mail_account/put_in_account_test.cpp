@@ -11,6 +11,7 @@
 #include "picture_files.h"
 #include "scoped_variable.h"
 #include "stationery/writer.h"
+#include "windows/mail_account_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -242,6 +243,23 @@ TEST_F(PutInAccountTest, LeavingDuringAnUploadAsksOrCancelsAndSaysSo) {
     EXPECT_TRUE(note->text().contains(u"deletes a draft once it is sent"_s));
     folder->setCurrentIndex(0);
     EXPECT_FALSE(note->text().contains(u"deletes"_s));
+    // A hint about empty fields goes once one is typed in; a long message never
+    // squeezes the fields.
+    dialog->findChild<QLineEdit*>(u"serverEdit"_s)->clear();
+    dialog->findChild<QPushButton*>(u"putButton"_s)->click();
+    auto* problem = dialog->findChild<QLabel*>(u"problemLabel"_s);
+    EXPECT_EQ(problem->text(), u"Fill in the server and the user name."_s);
+    QTest::keyClicks(dialog->findChild<QLineEdit*>(u"serverEdit"_s), u"x"_s);
+    EXPECT_TRUE(problem->isHidden());
+    dialog->show();
+    static_cast<MailAccountDialog*>(dialog)->showProblem(
+        QString(u"A long reason. "_s).repeated(40));
+    QApplication::processEvents();
+    for (const char* name :
+         {"serverEdit", "portSpin", "securityChoice", "userEdit", "passwordEdit", "folderChoice"}) {
+        auto* field = dialog->findChild<QWidget*>(QLatin1String(name));
+        EXPECT_GE(field->height(), field->sizeHint().height()) << name;
+    }
     dialog->findChild<QLineEdit*>(u"serverEdit"_s)->setText(u"127.0.0.1"_s);
     dialog->findChild<QComboBox*>(u"securityChoice"_s)->setCurrentIndex(0);
     dialog->findChild<QSpinBox*>(u"portSpin"_s)->setValue(server.port());
@@ -261,7 +279,7 @@ TEST_F(PutInAccountTest, LeavingDuringAnUploadAsksOrCancelsAndSaysSo) {
 
     QTest::keyClick(dialog, Qt::Key_Escape);
     EXPECT_TRUE(dialog->isVisible());
-    auto* problem = dialog->findChild<QLabel*>(u"problemLabel"_s);
+    problem->clear();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !problem->text().isEmpty(); }, 10000));
     EXPECT_EQ(problem->text(), u"Cancelled: the server kept nothing."_s);
     EXPECT_TRUE(dialog->isVisible());
