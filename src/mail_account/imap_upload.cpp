@@ -170,7 +170,7 @@ public:
         curl_easy_setopt(curl, CURLOPT_DEBUGDATA, &exchange_);
         curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, keepBody);
         curl_easy_setopt(curl, CURLOPT_WRITEDATA, &exchange_);
-        curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, 20L);
+        curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, request_.connectSeconds);
         curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
         curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, 60L);
         curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);

@@ -80,6 +80,8 @@ struct UploadRequest {
     MessageSource message;
     std::string mark; // as the message's kMarkHeader says; empty: no earlier copy looked for
     Earlier earlier = Earlier::Ask;
+    // How long the server may take to connect and greet.
+    long connectSeconds = 20;
 };
 
 struct UploadResult {

@@ -117,6 +117,22 @@ TEST(BrokenServer, ControlCharactersAreRefusedBeforeConnecting) {
     EXPECT_TRUE(server.received().isEmpty());
 }
 
+// The other way round: a port that starts with encryption says nothing to a client
+// waiting for its greeting.
+TEST(BrokenServer, StartTlsOnAnEncryptedPortSaysToChooseSslTls) {
+    BrokenImapServer server(QStringLiteral("short-list"));
+    UploadRequest request = requestTo(server, FolderKind::Templates);
+    request.account.security = Security::StartTls;
+    request.connectSeconds = 2;
+    const std::optional<UploadError> error = failureOf(request);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->failure(), Failure::TimedOut);
+    const QString words = failureWords(*error, request.account);
+    EXPECT_TRUE(words.contains(QStringLiteral("If this port expects SSL/TLS (as port 993 does), "
+                                              "choose SSL/TLS.")))
+        << words.toStdString();
+}
+
 TEST(BrokenServer, SslTlsOnAPlainPortSaysToChooseStartTls) {
     BrokenImapServer server(QStringLiteral("short-list"), true);
     const UploadRequest request = requestTo(server, FolderKind::Templates);
