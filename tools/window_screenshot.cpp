@@ -71,9 +71,10 @@ int main(int argc, char* argv[]) {
             ->setText(QStringLiteral("Greetings from the club"));
         QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("scrollUpButton")),
                           Qt::LeftButton);
-        window.document().edit([](stationery::StationerySettings& s) {
-            s.TextColor = stationery::Rgb{192, 192, 192};
-        });
+        window.document().edit(StationeryDocument::Edit::TextColor,
+                               [](stationery::StationerySettings& s) {
+                                   s.TextColor = stationery::Rgb{192, 192, 192};
+                               });
         window.findChild<QAction*>(QStringLiteral("checkAction"))->trigger();
         CheckWindow* check = window.findChild<CheckWindow*>();
         if (!QTest::qWaitForWindowExposed(check))

@@ -84,8 +84,10 @@ ColorFontPage::ColorFontPage(QWidget* page, PageContext context, platform::Dialo
     for (const auto& field :
          {std::pair{authorField_, &Settings::AuthorName}, {titleField_, &Settings::Title}}) {
         const auto value = field.second; // a lambda may not capture a structured binding
-        onTypedText(field.first, this, [this, value](const std::string& text) {
-            context_.document.edit([&](Settings& s) { s.*value = text; });
+        const auto what = value == &Settings::Title ? StationeryDocument::Edit::Title
+                                                    : StationeryDocument::Edit::Author;
+        onTypedText(field.first, this, [this, what, value](const std::string& text) {
+            context_.document.edit(what, [&](Settings& s) { s.*value = text; });
         });
     }
 }
@@ -128,9 +130,11 @@ void ColorFontPage::chooseColor(bool textColor) {
         return; // cancelled: the colours stay as they were
     const stationery::Rgb rgb{std::uint8_t(chosen->red()), std::uint8_t(chosen->green()),
                               std::uint8_t(chosen->blue())};
-    context_.document.edit([&](stationery::StationerySettings& settings) {
-        (textColor ? settings.TextColor : settings.BackgroundColor) = rgb;
-    });
+    context_.document.edit(textColor ? StationeryDocument::Edit::TextColor
+                                     : StationeryDocument::Edit::BackgroundColor,
+                           [&](stationery::StationerySettings& settings) {
+                               (textColor ? settings.TextColor : settings.BackgroundColor) = rgb;
+                           });
     emit touched();
 }
 
@@ -139,7 +143,7 @@ void ColorFontPage::chooseFont() {
         dialogs_.font(context_.window, fontOf(context_.document.settings()));
     if (!chosen)
         return; // cancelled: the samples keep their font
-    context_.document.edit([&](stationery::StationerySettings& s) {
+    context_.document.edit(StationeryDocument::Edit::Font, [&](stationery::StationerySettings& s) {
         s.FontName = chosen->family().toStdString();
         s.FontSize = static_cast<float>(chosen->pointSizeF());
         s.FontBold = chosen->bold();

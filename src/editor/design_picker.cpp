@@ -55,8 +55,11 @@ void DesignPicker::apply(const Design& design) {
     // A design starts a new stationery, with no file of its own yet.
     stationery::StationerySettings settings;
     applyDesign(design, settings);
+    // The new stationery and its picture are one step.
+    services_.document.history().beginMacro(tr("New from Design"));
     services_.document.startNew(settings);
     services_.choosePicture(QDir::toNativeSeparators(picture));
+    services_.document.history().endMacro();
 }
 
 QString DesignPicker::placedPicture(const Design& design, const QString& folder) {

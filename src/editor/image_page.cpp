@@ -103,9 +103,20 @@ ImagePage::ImagePage(QWidget* page, PageContext context, const platform::VolumeL
     connect(preview_, &platform::ImageBox::clicked, this, &ImagePage::showAtOwnSize);
 }
 
-void ImagePage::load(const stationery::StationerySettings&) {
-    // The page makes every change of the picture itself, and Open shows the opened one
-    // through showOpened: nothing more to show here.
+void ImagePage::load(const stationery::StationerySettings& s) {
+    // The picture the document names now, after Undo or Redo; the page's own choices
+    // are on show already, and Open shows what it read through showOpened.
+    const QString named = QString::fromStdString(s.ImagePath);
+    if (context_.document.isOpening() || named == shownName_)
+        return;
+    shownName_ = named;
+    clearPicture();
+    const QString file = QString::fromStdString(context_.document.settingsInUse().ImagePath);
+    if (named == QLatin1String(stationery::kNoImage.data()) || !QFileInfo(file).isFile())
+        return;
+    browser_->showFile(file);
+    requested_ = file;
+    decoder_->request(file, preview_->size() * preview_->devicePixelRatioF());
 }
 
 QString ImagePage::chosenFile() const {
@@ -114,13 +125,11 @@ QString ImagePage::chosenFile() const {
 }
 
 void ImagePage::chooseFile(const QString& path) {
-    const stationery::StationerySettings& s = context_.document.settings();
-    const Choice before{s.ImagePath, s.ImageWidth, s.ImageHeight};
     try {
         context_.setBusy(true);
         showPicture(path, path, true);
         browser_->follow(path);
-        choiceBeforeDecode_ = before;
+        choiceAwaitsDecode_ = true;
         context_.setBusy(false);
     } catch (const platform::PlatformError& error) {
         reportFailure(error.failure(), QString::fromUtf8(error.what()));
@@ -134,13 +143,8 @@ void ImagePage::decodeFailed(const QString& path, platform::Failure failure,
     if (path != requested_)
         return; // chosen no more
     requested_.clear();
-    if (const std::optional<Choice> before = std::exchange(choiceBeforeDecode_, std::nullopt)) {
-        context_.document.edit([&](stationery::StationerySettings& s) {
-            s.ImagePath = before->imagePath;
-            s.ImageWidth = before->imageWidth;
-            s.ImageHeight = before->imageHeight;
-        });
-    }
+    if (std::exchange(choiceAwaitsDecode_, false))
+        context_.document.withdrawLast(StationeryDocument::Edit::Picture);
     reportFailure(failure, description);
 }
 
@@ -163,6 +167,7 @@ OpenedFileProblems ImagePage::showOpened(const StationeryDocument& document) {
     // The path as the stationery names it stays; the file is found from the stationery.
     const QString named = QString::fromStdString(document.settings().ImagePath);
     const QString file = QString::fromStdString(document.settingsInUse().ImagePath);
+    shownName_ = named;
     clearPicture();
     if (named == QLatin1String(stationery::kNoImage.data())) {
         // nothing to show
@@ -183,7 +188,7 @@ OpenedFileProblems ImagePage::showOpened(const StationeryDocument& document) {
 void ImagePage::clearPicture() {
     decoder_->cancel();
     requested_.clear();
-    choiceBeforeDecode_.reset();
+    choiceAwaitsDecode_ = false;
     preview_->setPicture(QPixmap());
     browser_->files()->showChosen(QString());
 }
@@ -195,25 +200,27 @@ void ImagePage::showPicture(const QString& path, const QString& named, bool meas
     const QSize size = platform::PictureLoader::checkedSize(path);
     preview_->setPicture(QPixmap());
     requested_ = path;
+    shownName_ = named;
     decoder_->request(path, preview_->size() * preview_->devicePixelRatioF());
 
     const double perPixel = platform::Twips::forWidget(preview_).perPixel();
     const QString width = measuredPixels(size.width(), perPixel);
     const QString height = measuredPixels(size.height(), perPixel);
-    context_.document.edit([&](stationery::StationerySettings& s) {
-        s.ImagePath = named.toStdString();
-        if (measure) {
-            s.ImageWidth = width.toStdString();
-            s.ImageHeight = height.toStdString();
-        }
-    });
+    context_.document.edit(StationeryDocument::Edit::Picture,
+                           [&](stationery::StationerySettings& s) {
+                               s.ImagePath = named.toStdString();
+                               if (measure) {
+                                   s.ImageWidth = width.toStdString();
+                                   s.ImageHeight = height.toStdString();
+                               }
+                           });
     emit touched();
 }
 
 void ImagePage::showDecoded(const QString& path, const QImage& image) {
     if (path != requested_)
         return; // chosen no more
-    choiceBeforeDecode_.reset();
+    choiceAwaitsDecode_ = false;
     QPixmap picture = QPixmap::fromImage(image);
     picture.setDevicePixelRatio(preview_->devicePixelRatioF());
     preview_->setPicture(picture);

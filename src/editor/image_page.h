@@ -71,13 +71,10 @@ private:
     // The file whose preview is being decoded; a decode of any other comes too late.
     QString requested_;
     QPointer<PicturePreviewWindow> previewWindow_;
-    // What was chosen before the picture whose preview is being decoded, should its
-    // decode fail; none after an Open, which keeps what the file names.
-    struct Choice {
-        std::string imagePath;
-        std::string imageWidth;
-        std::string imageHeight;
-    };
-    std::optional<Choice> choiceBeforeDecode_;
+    // Whether the picture whose preview is being decoded was chosen as a step of its
+    // own, to be taken back should its decode fail; not after an Open, which keeps what
+    // the file names.
+    bool choiceAwaitsDecode_ = false;
+    QString shownName_; // as the document names the picture on show
     platform::LatestPictureDecoder* decoder_ = nullptr;
 };

@@ -244,12 +244,28 @@ void MainWindow::buildMenus() {
             entry->setShortcuts({QKeySequence(command.key), QKeySequence(Qt::CTRL | Qt::Key_Q)});
     }
     new ShortcutsFirst(this);
+    buildEditMenu();
     // The Items menu gets an entry for each tab as the tab is made.
     menuBar()->addMenu(tr("Items"))->setObjectName(QStringLiteral("itemsMenu"));
     auto* about = new platform::MenuItem(tr("&About"), QKeySequence(), this);
     about->setObjectName(QStringLiteral("aboutAction"));
     menuBar()->addAction(about);
     connect(about, &platform::MenuItem::chosen, this, &MainWindow::showAbout);
+}
+
+// Undo and Redo of the document's history, named after the step ("Undo Change
+// Picture"). They act in the text fields too: typing is a step of the same history.
+void MainWindow::buildEditMenu() {
+    QMenu* menu = menuBar()->addMenu(tr("Edit"));
+    menu->setObjectName(QStringLiteral("editMenu"));
+    QAction* undo = document_->history().createUndoAction(this, tr("&Undo"));
+    undo->setObjectName(QStringLiteral("undoAction"));
+    undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    QAction* redo = document_->history().createRedoAction(this, tr("&Redo"));
+    redo->setObjectName(QStringLiteral("redoAction"));
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    menu->addActions({undo, redo});
 }
 
 void MainWindow::setBusy(bool busy) {

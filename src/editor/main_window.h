@@ -83,6 +83,7 @@ protected:
 private:
     void addPages();
     void buildMenus();
+    void buildEditMenu();
     void connectDocument();
     void setBusy(bool busy);
     void showPath(const QString& path);

@@ -54,8 +54,13 @@ MarginsPage::MarginsPage(QWidget* page, PageContext context)
         fields->addWidget(row.field, line++, 1);
         row.field->setObjectName(QLatin1String(row.name) + QStringLiteral("Edit"));
         row.field->setAccessibleName(tr(row.spoken));
-        onTypedText(row.field, this, [this, value = row.value](const std::string& text) {
-            context_.document.edit([&](Settings& s) { s.*value = text; });
+        using Edit = StationeryDocument::Edit;
+        const auto what = row.value == &Settings::LeftMargin   ? Edit::LeftMargin
+                          : row.value == &Settings::TopMargin  ? Edit::TopMargin
+                          : row.value == &Settings::ImageWidth ? Edit::PictureWidth
+                                                               : Edit::PictureHeight;
+        onTypedText(row.field, this, [this, what, value = row.value](const std::string& text) {
+            context_.document.edit(what, [&](Settings& s) { s.*value = text; });
         });
     }
     fields->setRowStretch(line, 1);
@@ -143,10 +148,14 @@ void MarginsPage::setCurrent(bool) {
 void MarginsPage::chooseScrollDirection(stationery::ScrollDirection direction,
                                         bool copyWidthToLeftMargin) {
     noScrollPressed_ = direction == stationery::ScrollDirection::NoScroll;
-    context_.document.edit([&](stationery::StationerySettings& s) { s.Direction = direction; });
+    // The direction and the margin it brings are one step.
+    context_.document.history().beginMacro(tr("Change Scroll Direction"));
+    context_.document.edit(StationeryDocument::Edit::Direction,
+                           [&](stationery::StationerySettings& s) { s.Direction = direction; });
     load(context_.document.settings()); // the caption, also when the direction stays
     emit touched();
     // Tiled in one column, the picture is as wide as the text's left margin should be.
     if (copyWidthToLeftMargin && width_->isEnabled())
         left_->setText(width_->text());
+    context_.document.history().endMacro();
 }

@@ -77,9 +77,10 @@ SoundPage::SoundPage(QWidget* page, PageContext context, const platform::VolumeL
     connect(browser_, &platform::FileBrowser::fileChosen, this, &SoundPage::chooseSound);
     connect(noSound_, &platform::CheckBox::toggled, this, &SoundPage::noSoundClicked);
     connect(oldClient_, &platform::CheckBox::toggled, this, [this] {
-        context_.document.edit([this](stationery::StationerySettings& s) {
-            s.OutlookExpress4 = oldClient_->isChecked();
-        });
+        context_.document.edit(StationeryDocument::Edit::SoundForm,
+                               [this](stationery::StationerySettings& s) {
+                                   s.OutlookExpress4 = oldClient_->isChecked();
+                               });
     });
 }
 
@@ -88,6 +89,31 @@ void SoundPage::load(const stationery::StationerySettings& s) {
         noSound_->setChecked(s.NoSound);
     if (oldClient_->isChecked() != s.OutlookExpress4)
         oldClient_->setChecked(s.OutlookExpress4);
+    // The sound the document names now (after Undo or Redo); Open shows its own.
+    const QString named = QString::fromStdString(s.SoundPath);
+    if (context_.document.isOpening() || named == shownSound_)
+        return;
+    shownSound_ = named;
+    const QString file = QString::fromStdString(context_.document.settingsInUse().SoundPath);
+    showSound(named == QLatin1String(stationery::kNoSound.data()) || !QFileInfo(file).isFile()
+                  ? QString()
+                  : file);
+}
+
+void SoundPage::showSound(const QString& file) {
+    player_->stop();
+    player_->close();
+    if (file.isEmpty()) {
+        browser_->files()->showChosen(QString());
+        return;
+    }
+    browser_->showFile(file);
+    QStringView deviceType;
+    if (file.endsWith(QLatin1String("mid"), Qt::CaseSensitive))
+        deviceType = platform::MediaControl::SequencerDevice;
+    else if (file.endsWith(QLatin1String("wav"), Qt::CaseSensitive))
+        deviceType = platform::MediaControl::WaveAudioDevice;
+    player_->open(deviceType, file);
 }
 
 OpenedFileProblems SoundPage::showOpened(const StationeryDocument& document) {
@@ -95,8 +121,11 @@ OpenedFileProblems SoundPage::showOpened(const StationeryDocument& document) {
     const stationery::StationerySettings& s = document.settings();
     const QString named = QString::fromStdString(s.SoundPath);
     const QString file = QString::fromStdString(document.settingsInUse().SoundPath);
-    if (named == QLatin1String(stationery::kNoSound.data()))
+    shownSound_ = named;
+    if (named == QLatin1String(stationery::kNoSound.data())) {
+        showSound(QString()); // nothing of an earlier stationery's sound stays
         return problems;
+    }
     if (QFileInfo(file).isFile()) {
         browser_->showFile(file);
         openSound(file, named);
@@ -114,10 +143,15 @@ void SoundPage::chooseSound(const QString& path) {
 void SoundPage::openSound(const QString& path, const QString& named) {
     player_->stop();
     context_.setBusy(true);
-    context_.document.edit(
-        [&](stationery::StationerySettings& s) { s.SoundPath = named.toStdString(); });
+    shownSound_ = named;
+    // The sound and "No Sound" let go are one step.
+    context_.document.history().beginMacro(tr("Change Sound"));
+    context_.document.edit(StationeryDocument::Edit::Sound, [&](stationery::StationerySettings& s) {
+        s.SoundPath = named.toStdString();
+    });
     if (noSound_->isChecked())
         noSound_->setChecked(false); // runs noSoundClicked, which finds a sound chosen
+    context_.document.history().endMacro();
     emit touched(true);
 
     QStringView deviceType;
@@ -133,6 +167,7 @@ void SoundPage::openSound(const QString& path, const QString& named) {
 
 void SoundPage::noSoundClicked() {
     context_.document.edit(
+        StationeryDocument::Edit::NoSound,
         [this](stationery::StationerySettings& s) { s.NoSound = noSound_->isChecked(); });
     if (noSound_->isChecked()) {
         player_->stop();

@@ -41,6 +41,8 @@ public:
 
 private:
     void openSound(const QString& path, const QString& named);
+    // Opens `file` in the player, the lists following; none closes it.
+    void showSound(const QString& file);
 
     PageContext context_;
     QGroupBox* frame_ = nullptr;               // Frame2
@@ -48,4 +50,5 @@ private:
     platform::CheckBox* noSound_ = nullptr;    // Check1
     platform::CheckBox* oldClient_ = nullptr;  // Check2
     platform::MediaControl* player_ = nullptr; // MMControl1
+    QString shownSound_;                       // as the document names the sound on show
 };

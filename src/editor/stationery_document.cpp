@@ -4,6 +4,7 @@
 #include "stationery/todays_clients_writer.h"
 #include <QUrl>
 
+#include "editor/edit_commands.h"
 #include "editor/paths.h"
 #include "platform/export_guards.h"
 #include "stationery/file_names.h"
@@ -14,7 +15,10 @@
 
 #include <utility>
 
-StationeryDocument::StationeryDocument(QObject* parent) : QObject(parent) {}
+StationeryDocument::StationeryDocument(QObject* parent) : QObject(parent) {
+    connect(&history_, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { emit modifiedChanged(!clean); });
+}
 
 StationeryDocument::Parts
 StationeryDocument::partsChanged(const stationery::StationerySettings& a,
@@ -52,25 +56,49 @@ stationery::StationerySettings StationeryDocument::settingsInUse() const {
     return stationery::withResolvedPaths(settings_, fileSystemPath(folder_));
 }
 
-void StationeryDocument::edit(const std::function<void(stationery::StationerySettings&)>& change) {
-    stationery::StationerySettings edited = settings_;
-    change(edited);
-    const Parts parts = partsChanged(settings_, edited);
-    if (!parts)
+void StationeryDocument::edit(Edit what,
+                              const std::function<void(stationery::StationerySettings&)>& change) {
+    State after = state();
+    change(after.settings);
+    if (!partsChanged(settings_, after.settings))
         return;
-    settings_ = std::move(edited);
-    setModified(true);
-    emit changed(parts);
+    if (opening_ > 0) // part of the Open being made
+        return restore(after, false);
+    history_.push(editStep(*this, what, state(), std::move(after)));
+}
+
+void StationeryDocument::withdrawLast(Edit what) {
+    const int last = history_.index() - 1;
+    const auto* step =
+        dynamic_cast<const SettingsEdit*>(last >= 0 ? history_.command(last) : nullptr);
+    if (!step || !step->is(what))
+        return;
+    const_cast<SettingsEdit*>(step)->withdrawOnUndo();
+    history_.undo();
+}
+
+void StationeryDocument::restore(const State& state, bool withFile) {
+    const Parts parts = partsChanged(settings_, state.settings);
+    const bool pathChanges = withFile && state.path != path_;
+    if (withFile) {
+        settings_ = state.settings;
+        path_ = state.path;
+        folder_ = state.folder;
+        pathIsExport_ = state.pathIsExport;
+    } else {
+        settings_ = state.folder == folder_
+                        ? state.settings
+                        : stationery::withNamesFor(state.settings, fileSystemPath(state.folder),
+                                                   fileSystemPath(folder_));
+    }
+    if (parts)
+        emit changed(parts);
+    if (pathChanges)
+        emit pathChanged(path_);
 }
 
 void StationeryDocument::startNew(const stationery::StationerySettings& settings) {
-    settings_ = settings;
-    folder_.clear();
-    path_.clear();
-    pathIsExport_ = false;
-    emit changed(kAllParts);
-    setModified(true);
-    emit pathChanged(path_);
+    history_.push(new NewFromDesign(*this, state(), State{settings, {}, {}, false}));
 }
 
 QString StationeryDocument::saveSuggestion() const {
@@ -87,15 +115,17 @@ QString StationeryDocument::saveSuggestion() const {
 bool StationeryDocument::open(const QString& path, const std::function<void()>& show) {
     const stationery::OpenedStationery opened = stationery::openStationeryFile(
         fileSystemPath(path), fileSystemPath(platform::picturesFolder()));
-    settings_ = opened.settings;
-    folder_ = QFileInfo(path).absolutePath();
-    path_ = path;
-    pathIsExport_ = opened.madeForTodaysClients;
+    const State before = state();
+    // Shown as read; what showing it changes (a picture measured) is part of the Open.
+    ++opening_;
+    restore({opened.settings, path, QFileInfo(path).absolutePath(), opened.madeForTodaysClients},
+            true);
     emit changed(kAllParts);
     if (show)
         show();
-    setModified(false);
-    emit pathChanged(path_);
+    --opening_;
+    history_.push(new OpenStationery(*this, before, state()));
+    history_.setClean();
     return opened.madeForTodaysClients;
 }
 
@@ -114,7 +144,7 @@ void StationeryDocument::save(const QString& path) {
         settings_ = std::move(written);
         emit changed(parts);
     }
-    setModified(false);
+    history_.setClean();
     emit pathChanged(path_);
 }
 
@@ -163,11 +193,4 @@ void StationeryDocument::writePreview(const QString& page, const QStringList& te
         fileSystemPath(page),
         stationery::TodaysClientsWriter::render(
             shown, stationery::TodaysClientsWriter::PictureNamed::InCssAndAttribute, lines));
-}
-
-void StationeryDocument::setModified(bool modified) {
-    if (modified_ == modified)
-        return;
-    modified_ = modified;
-    emit modifiedChanged(modified_);
 }

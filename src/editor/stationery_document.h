@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QUndoStack>
 
 #include <functional>
 
@@ -37,15 +38,57 @@ public:
     stationery::StationerySettings settingsInUse() const;
     // The file of the last open or save; empty before either.
     QString path() const { return path_; }
-    bool isModified() const { return modified_; }
+    bool isModified() const { return !history_.isClean(); }
 
     // A new stationery with `settings`, not yet saved anywhere: modified, with no file.
     void startNew(const stationery::StationerySettings& settings);
     // Where Save suggests writing: the file last opened or saved, unless that was an
     // export (a page for today's clients or a template), which Save never writes over.
     QString saveSuggestion() const;
-    // Changes the settings as the user did; announces it when anything changed.
-    void edit(const std::function<void(stationery::StationerySettings&)>& change);
+    // What an edit changes: each is a step of its own in the undo history, named in the
+    // Edit menu; typing into one field makes one step.
+    enum class Edit {
+        Picture,
+        PictureWidth,
+        PictureHeight,
+        Sound,
+        NoSound,
+        SoundForm,
+        TickerText1,
+        TickerText2,
+        TickerText3,
+        TextColor,
+        BackgroundColor,
+        Font,
+        Author,
+        Title,
+        LeftMargin,
+        TopMargin,
+        Direction,
+    };
+    // The document's file and settings: what a step of the history changes.
+    struct State {
+        stationery::StationerySettings settings;
+        QString path;
+        QString folder;
+        bool pathIsExport = false;
+    };
+    // Changes the settings as the user did, as a step `what` of the undo history;
+    // announces it when anything changed. While Open shows what it read, an edit is part
+    // of the Open.
+    void edit(Edit what, const std::function<void(stationery::StationerySettings&)>& change);
+    // Takes back the last step, when it is a `what` (a picture that turned out not to
+    // decode), leaving nothing to redo.
+    void withdrawLast(Edit what);
+    // While Open shows what it read: pages leave the showing to it.
+    bool isOpening() const { return opening_ > 0; }
+    // Undo and Redo act on this; its clean state is the file's.
+    QUndoStack& history() { return history_; }
+    // Puts the document back to `state`, announcing what changed (for the history's
+    // steps): its settings only, their names as they reach their files from the
+    // document's folder now, or (`withFile`) its file too.
+    void restore(const State& state, bool withFile);
+    State state() const { return {settings_, path_, folder_, pathIsExport_}; }
 
     // Reads a stationery file (the classic one, the page for today's mail clients or a
     // message template) and makes it the document. `show` then sets the pages from it
@@ -81,15 +124,14 @@ signals:
 private:
     stationery::ExportGuards
     exportGuards(const std::function<bool(const QStringList& files)>& mayCarryPrivateFiles) const;
-    void setModified(bool modified);
-
     stationery::StationerySettings settings_;
     QString path_;
     bool pathIsExport_ = false;
     // The folder of the file last opened: names in it that are not full paths (an
     // exported page names its files so) are relative to it.
     QString folder_;
-    bool modified_ = false;
+    QUndoStack history_;
+    int opening_ = 0; // while Open shows what it read
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(StationeryDocument::Parts)

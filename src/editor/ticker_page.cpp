@@ -50,6 +50,9 @@ void TickerPage::load(const stationery::StationerySettings& s) {
 
 void TickerPage::textChanged(int number) {
     const std::string text = fields_[number - 1]->text().toStdString();
-    context_.document.edit([&](stationery::StationerySettings& s) { tickerOf(s, number) = text; });
+    const auto what =
+        StationeryDocument::Edit(int(StationeryDocument::Edit::TickerText1) + number - 1);
+    context_.document.edit(what,
+                           [&](stationery::StationerySettings& s) { tickerOf(s, number) = text; });
     emit touched();
 }

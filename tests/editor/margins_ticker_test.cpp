@@ -62,7 +62,8 @@ TEST_F(MarginsTickerTest, UpAndDownCopyTheWidthOnlyWhenAnImageIsChosen) {
     EXPECT_EQ(control<QLabel>("scrollDirectionLabel")->text(), u"Up"_s);
     EXPECT_EQ(control<QLineEdit>("leftMarginEdit")->text(), u"0"_s);
 
-    form->document().edit([](stationery::StationerySettings& s) { s.ImagePath = "/p/sky.jpg"; });
+    form->document().edit(StationeryDocument::Edit::Picture,
+                          [](stationery::StationerySettings& s) { s.ImagePath = "/p/sky.jpg"; });
     control<QLineEdit>("pictureWidthEdit")->setText(u"83.3333333333333"_s);
     trigger("marginsItem"); // the tab change enables the fields
     control<QLineEdit>("leftMarginEdit")->setText(u"7"_s);

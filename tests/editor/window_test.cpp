@@ -306,7 +306,7 @@ TEST(StationeryDocument, EditsNameThePartsTheyChange) {
     for (const auto& [edit, parts] : cases) {
         StationeryDocument document;
         QSignalSpy changes(&document, &StationeryDocument::changed);
-        document.edit(edit);
+        document.edit(StationeryDocument::Edit::Picture, edit);
         ASSERT_EQ(changes.count(), parts ? 1 : 0);
         if (parts) {
             EXPECT_EQ(changes.at(0).at(0).value<StationeryDocument::Parts>(), parts);
