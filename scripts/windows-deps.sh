@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# Builds what the Windows program links (OpenSSL, libcurl, Qt and QtKeychain) for
-# 64-bit Windows with MinGW-w64, from Debian's own source packages, into a cache
-# outside the clone that later builds reuse:
-#   /var/cache/stationery-editor/windows-deps-<versions>/
+# Builds what the Windows program links (OpenSSL, libcurl and Qt) for 64-bit Windows
+# with MinGW-w64, from Debian's own source packages, into a cache outside the clone
+# that later builds reuse:
+#   /var/cache/stationery-editor/windows-deps-<versions>-r<recipe>/
 # A cache is used only once its last step wrote its stamp, so a half-built one is
-# never taken for a whole one; a changed source version builds a new cache.
+# never taken for a whole one; each step that finished keeps its own stamp, so a build
+# stopped half-way goes on where it stopped. A changed source version, or a changed
+# recipe (bump `recipe` below whenever a step builds differently), builds a new cache.
+# (The password on Windows is kept by the Credential Manager through the program's own
+# small back end: Debian's mirror serves QtKeychain's .dsc but not its sources.)
 # Prints the cache's folder on its last line. Runs as root, or through sudo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,7 +19,7 @@ sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 
 need=(g++-mingw-w64-x86-64-posix curl cmake ninja-build dpkg-dev perl python3 qt6-base-dev
-      qt6-base-dev-tools qt6-tools-dev-tools)
+      qt6-base-dev-tools)
 missing=()
 for package in "${need[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
@@ -52,14 +56,11 @@ source_version() {
 qt_version=$(source_version qt6-base)
 openssl_version=$(source_version openssl)
 curl_version=$(source_version curl)
-keychain_version=$(source_version qtkeychain)
-for v in "$qt_version" "$openssl_version" "$curl_version" "$keychain_version"; do
+for v in "$qt_version" "$openssl_version" "$curl_version"; do
     [ -n "$v" ] || { echo "windows-deps: a source package is not available" >&2; exit 1; }
 done
-# The recipe below is part of the cache's name: a changed recipe builds anew.
-recipe=$(sha256sum "$0" | cut -c1-8)
-name="windows-deps-qt${qt_version}-ssl${openssl_version}-curl${curl_version}"
-name="${name}-kc${keychain_version}-${recipe}"
+recipe=1
+name="windows-deps-qt${qt_version}-ssl${openssl_version}-curl${curl_version}-r${recipe}"
 name=${name//[:~+]/_}
 prefix=$cache_root/$name
 if [ -e "$prefix/.complete" ]; then
@@ -76,12 +77,16 @@ if [ -e "$prefix/.complete" ]; then
     echo "$prefix"
     exit 0
 fi
-# What a stopped or older build left behind goes.
+# What a stopped build of another recipe or version left behind goes.
 for old in "$cache_root"/build-* "$cache_root"/windows-deps-*; do
+    case $old in *"$name") continue ;; esac
     [ -e "$old/.complete" ] || rm -rf "$old"
 done
 work=$cache_root/build-$name
 mkdir -p "$prefix" "$work"
+# A step runs unless it finished before; its stamp says it did.
+done_before() { [ -e "$prefix/.step-$1" ]; }
+finished() { touch "$prefix/.step-$1"; }
 log() { echo "windows-deps: $(date +%T) $*" >&2; }
 
 fetch() { # package version -> unpacked source folder
@@ -110,13 +115,17 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 EOF
 
+if ! done_before openssl; then
 log "OpenSSL $openssl_version"
 src=$(fetch openssl "$openssl_version")
 (cd "$src" && ./Configure mingw64 no-shared no-tests no-engine no-module \
     --prefix="$prefix" --libdir=lib CC=$triplet-gcc-posix AR=$triplet-ar RANLIB=$triplet-ranlib \
     RC=$triplet-windres >/dev/null &&
     make -j"$jobs" build_libs >/dev/null && make install_dev >/dev/null)
+finished openssl
+fi
 
+if ! done_before curl; then
 log "libcurl $curl_version"
 src=$(fetch curl "$curl_version")
 cmake -S "$src" -B "$work/curl" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
@@ -132,7 +141,10 @@ cmake -S "$src" -B "$work/curl" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
 cmake --build "$work/curl" --parallel "$jobs" >"$work/curl-build.log" 2>&1 ||
     { tail -40 "$work/curl-build.log" >&2; exit 1; }
 cmake --install "$work/curl" >/dev/null
+finished curl
+fi
 
+if ! done_before qt; then
 log "Qt $qt_version (about an hour on two cores)"
 src=$(fetch qt6-base "$qt_version")
 # Qt's own configure would compile its bootstrap with the host compiler: the
@@ -148,15 +160,8 @@ mkdir -p "$work/qt"
 cmake --build "$work/qt" --parallel "$jobs" >"$work/qt-build.log" 2>&1 ||
     { tail -40 "$work/qt-build.log" >&2; exit 1; }
 cmake --install "$work/qt" >/dev/null
-
-log "QtKeychain $keychain_version"
-src=$(fetch qtkeychain "$keychain_version")
-"$prefix/bin/qt-cmake" -S "$src" -B "$work/qtkeychain" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_WITH_QT6=ON -DBUILD_TRANSLATIONS=OFF \
-    -DBUILD_TEST_APPLICATION=OFF -DQT_HOST_PATH=/usr \
-    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >/dev/null
-cmake --build "$work/qtkeychain" --parallel "$jobs" >/dev/null
-cmake --install "$work/qtkeychain" >/dev/null
+finished qt
+fi
 
 rm -rf "$work"
 date -u +%FT%TZ >"$prefix/.complete"
