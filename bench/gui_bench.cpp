@@ -2,6 +2,7 @@
 // camera-sized picture, listing a huge folder. Run by hand:
 //   build/bench/gui_bench [--benchmark_filter=...]
 #include "bare_window.h"
+#include "dialogs/designs_window.h"
 #include "doubles/recording_mail_client.h"
 #include "doubles/recording_message_box.h"
 #include "doubles/recording_url_opener.h"
@@ -15,7 +16,6 @@
 #include "platform/image_box.h"
 #include "platform/picture_loader.h"
 #include "platform/volumes.h"
-#include "windows/designs_window.h"
 
 #include <QApplication>
 #include <QDir>

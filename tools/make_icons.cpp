@@ -3,7 +3,7 @@
 //                                      PNG files for the hicolor icon theme
 //   make_icons --pixels HEADER     ->  HEADER, the window's icon as C++ arrays, so that
 //                                      showing the window draws and decodes nothing
-#include "windows/artwork.h"
+#include "dialogs/artwork.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,6 +2,9 @@
 // CHECK.png one of the Check window for that stationery:
 //   window_screenshot OUTPUT.png [TAB [CHECK.png]]
 // Run it under a real (or virtual) X server; scripts/screenshot.sh does.
+#include "dialogs/artwork.h"
+#include "dialogs/check_window.h"
+#include "dialogs/designs_window.h"
 #include "editor/main_window.h"
 #include "editor/program_look.h"
 #include "editor/stationery_document.h"
@@ -14,9 +17,6 @@
 #include "platform/message_box.h"
 #include "platform/url_opener.h"
 #include "platform/volumes.h"
-#include "windows/artwork.h"
-#include "windows/check_window.h"
-#include "windows/designs_window.h"
 #include <QLabel>
 
 #include <QApplication>

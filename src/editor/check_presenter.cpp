@@ -1,10 +1,10 @@
 #include "editor/check_presenter.h"
 
+#include "dialogs/check_window.h"
 #include "editor/stationery_document.h"
 #include "platform/image_box.h"
 #include "platform/picture_colours.h"
 #include "platform/window_placement.h"
-#include "windows/check_window.h"
 
 #include <QFileInfo>
 #include <QScreen>

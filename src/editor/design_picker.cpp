@@ -1,12 +1,12 @@
 #include "editor/design_picker.h"
 
+#include "dialogs/designs_window.h"
 #include "editor/designs.h"
 #include "editor/paths.h"
 #include "editor/stationery_document.h"
 #include "platform/message_box.h"
 #include "stationery/atomic_file.h"
 #include "stationery/file_names.h"
-#include "windows/designs_window.h"
 
 #include <QCoreApplication>
 #include <QDir>

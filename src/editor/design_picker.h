@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "windows/designs_window.h"
+#include "dialogs/designs_window.h"
 
 struct Design;
 class StationeryDocument;

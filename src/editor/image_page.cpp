@@ -1,5 +1,6 @@
 #include "editor/image_page.h"
 
+#include "dialogs/picture_preview_window.h"
 #include "editor/browse_button.h"
 #include "editor/em_size.h"
 #include "editor/stationery_document.h"
@@ -13,7 +14,6 @@
 #include "platform/picture_loader.h"
 #include "platform/platform_error.h"
 #include "platform/twips.h"
-#include "windows/picture_preview_window.h"
 #include <QLabel>
 
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 #include "editor/mail_account_command.h"
 
+#include "dialogs/mail_account_dialog.h"
 #include "editor/stationery_document.h"
 #include "mail_account/account_settings.h"
 #include "mail_account/failure_words.h"
 #include "platform/message_box.h"
-#include "windows/mail_account_dialog.h"
 
 #include <QFileInfo>
 #include <QPointer>

@@ -1,5 +1,6 @@
 #include "editor/main_window.h"
 
+#include "dialogs/about_window.h"
 #include "editor/check_presenter.h"
 #include "editor/color_font_page.h"
 #include "editor/design_picker.h"
@@ -21,7 +22,6 @@
 #include "platform/media_control.h"
 #include "platform/menu_item.h"
 #include "platform/message_box.h"
-#include "windows/about_window.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>

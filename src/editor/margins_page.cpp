@@ -1,11 +1,11 @@
 #include "editor/margins_page.h"
 #include "editor/typed_text.h"
 
+#include "dialogs/artwork.h"
 #include "editor/em_size.h"
 #include "editor/first_shown.h"
 #include "editor/stationery_document.h"
 #include "platform/image_box.h"
-#include "windows/artwork.h"
 #include <QLabel>
 
 #include <QGridLayout>

@@ -1,3 +1,4 @@
+#include "dialogs/check_window.h"
 #include "editor_fixture.h"
 #include "picture_files.h"
 #include "platform/menu_item.h"
@@ -5,7 +6,6 @@
 #include "platform/url_opener.h"
 #include "platform/window_placement.h"
 #include "stationery/writer.h"
-#include "windows/check_window.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,13 +1,13 @@
 #include "editor/paths.h"
 #include "editor_fixture.h"
 
+#include "dialogs/picture_preview_window.h"
 #include "picture_files.h"
 #include "platform/dir_list_box.h"
 #include "platform/drive_list_box.h"
 #include "platform/file_list_box.h"
 #include "platform/image_box.h"
 #include "platform/menu_item.h"
-#include "windows/picture_preview_window.h"
 #include <QLabel>
 #include <QTest>
 #include <QToolButton>

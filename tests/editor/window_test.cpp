@@ -1,3 +1,4 @@
+#include "dialogs/artwork.h"
 #include "editor_fixture.h"
 #include "platform/check_box.h"
 #include "platform/dir_list_box.h"
@@ -6,7 +7,6 @@
 #include "platform/image_box.h"
 #include "platform/media_control.h"
 #include "platform/menu_item.h"
-#include "windows/artwork.h"
 #include <QLabel>
 #include <QTabWidget>
 

@@ -3,6 +3,7 @@
 // settings file. The keyring case runs under a real Secret Service (gnome-keyring in
 // its own D-Bus session, started by the test's wrapper script).
 #include "broken_imap_server.h"
+#include "dialogs/mail_account_dialog.h"
 #include "dovecot_server.h"
 #include "editor/mail_account_command.h"
 #include "editor_fixture.h"
@@ -11,7 +12,6 @@
 #include "picture_files.h"
 #include "scoped_variable.h"
 #include "stationery/writer.h"
-#include "windows/mail_account_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "windows/designs_window.h"
+#include "dialogs/designs_window.h"
 
 #include <QDialogButtonBox>
 #include <QListWidget>

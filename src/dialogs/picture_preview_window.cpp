@@ -1,4 +1,4 @@
-#include "windows/picture_preview_window.h"
+#include "dialogs/picture_preview_window.h"
 
 #include "platform/image_box.h"
 #include "platform/picture_loader.h"

@@ -1,7 +1,7 @@
-#include "windows/about_window.h"
+#include "dialogs/about_window.h"
 
-#include "windows/artwork.h"
-#include "windows/program_info.h"
+#include "dialogs/artwork.h"
+#include "dialogs/program_info.h"
 
 #include <QApplication>
 #include <QLabel>

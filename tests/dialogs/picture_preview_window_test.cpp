@@ -1,7 +1,7 @@
 #include "busy_pointer.h"
+#include "dialogs/picture_preview_window.h"
 #include "picture_files.h"
 #include "platform/image_box.h"
-#include "windows/picture_preview_window.h"
 #include <QTest>
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "windows/check_window.h"
+#include "dialogs/check_window.h"
 
 #include "stationery/client_support.h"
 

@@ -1,4 +1,4 @@
-#include "windows/mail_account_dialog.h"
+#include "dialogs/mail_account_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "windows/artwork.h"
+#include "dialogs/artwork.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,5 +1,5 @@
+#include "dialogs/about_window.h"
 #include "editor_fixture.h"
-#include "windows/about_window.h"
 #include <QTest>
 
 #include <QLabel>
