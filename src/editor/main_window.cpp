@@ -1,4 +1,5 @@
 #include "editor/main_window.h"
+#include "editor/main_menus.h"
 
 #include "dialogs/about_window.h"
 #include "editor/check_presenter.h"
@@ -99,8 +100,25 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
                                      return files_->mayLeaveTheDocument();
                                  }},
                                 platform::designsFolder());
+    fillFileMenu(fileMenu_, {files_, newMessage_, mailAccount_, designs_, check_, [this] {
+                                 exit();
+                             }});
     connectDocument();
-    setAcceptDrops(true);
+    new DroppedFiles(this, {[this](const QString& path) {
+                                if (files_->mayLeaveTheDocument())
+                                    files_->open(path);
+                            },
+                            [this](const QString& path) {
+                                tabs_->setCurrentIndex(TabImage);
+                                imagePage_->chooseFile(path);
+                            },
+                            [this](const QString& path) {
+                                tabs_->setCurrentIndex(TabSound);
+                                soundPage_->chooseSound(path);
+                            },
+                            [this](const QString& why) {
+                                services_.messages.exclamation(this, why, tr("File Not Used"));
+                            }});
     resize(minimumSizeHint()); // as small as shows everything
     startFolder_ = imagePage_->browser().folders()->path();
     imagePage_->browser().setStartFolder(startFolder_);
@@ -188,84 +206,16 @@ void MainWindow::showPath(const QString& path) {
 }
 
 void MainWindow::buildMenus() {
-    QMenu* file = menuBar()->addMenu(tr("File"));
-    file->setObjectName(QStringLiteral("fileMenu"));
-    const struct {
-        const char* caption;
-        QKeyCombination key;
-        const char* name;
-        std::function<void()> command;
-    } fileCommands[] = {
-        {QT_TR_NOOP("New from &Design..."), Qt::CTRL | Qt::Key_N, "newFromDesignAction",
-         [this] {
-             designs_->show();
-         }},
-        {QT_TR_NOOP("&Open..."), Qt::CTRL | Qt::SHIFT | Qt::Key_O, "openAction",
-         [this] {
-             files_->openWithDialog();
-         }},
-        {QT_TR_NOOP("&Save"), Qt::CTRL | Qt::Key_S, "saveAction",
-         [this] {
-             files_->saveWithDialog();
-         }},
-        {QT_TR_NOOP("&Export..."), Qt::CTRL | Qt::Key_E, "exportAction",
-         [this] {
-             files_->exportWithDialog();
-         }},
-        {QT_TR_NOOP("New &Message in Mail Client"), Qt::CTRL | Qt::SHIFT | Qt::Key_M,
-         "newMessageAction",
-         [this] {
-             newMessage_->run();
-         }},
-        {QT_TR_NOOP("P&ut in Mail Account..."), Qt::CTRL | Qt::SHIFT | Qt::Key_U,
-         "putInMailAccountAction",
-         [this] {
-             mailAccount_->run();
-         }},
-        {QT_TR_NOOP("&Preview in Browser"), QKeyCombination(Qt::Key_F5), "previewAction",
-         [this] {
-             files_->preview();
-         }},
-        {QT_TR_NOOP("&Check..."), Qt::CTRL | Qt::Key_K, "checkAction",
-         [this] {
-             check_->show();
-         }},
-        {QT_TR_NOOP("E&xit"), Qt::CTRL | Qt::Key_X, "exitAction",
-         [this] {
-             exit();
-         }},
-    };
-    for (const auto& command : fileCommands) {
-        auto* entry = new platform::MenuItem(tr(command.caption), QKeySequence(command.key), this);
-        entry->setObjectName(QLatin1String(command.name));
-        file->addAction(entry);
-        connect(entry, &platform::MenuItem::chosen, this, command.command);
-        if (command.key == (Qt::CTRL | Qt::Key_X)) // Exit; Ctrl+Q as everywhere else too
-            entry->setShortcuts({QKeySequence(command.key), QKeySequence(Qt::CTRL | Qt::Key_Q)});
-    }
+    fileMenu_ = menuBar()->addMenu(tr("File")); // filled once its commands are made
+    fileMenu_->setObjectName(QStringLiteral("fileMenu"));
     new ShortcutsFirst(this);
-    buildEditMenu();
+    addEditMenu(menuBar(), document_->history());
     // The Items menu gets an entry for each tab as the tab is made.
     menuBar()->addMenu(tr("Items"))->setObjectName(QStringLiteral("itemsMenu"));
     auto* about = new platform::MenuItem(tr("&About"), QKeySequence(), this);
     about->setObjectName(QStringLiteral("aboutAction"));
     menuBar()->addAction(about);
     connect(about, &platform::MenuItem::chosen, this, &MainWindow::showAbout);
-}
-
-// Undo and Redo of the document's history, named after the step ("Undo Change
-// Picture"). They act in the text fields too: typing is a step of the same history.
-void MainWindow::buildEditMenu() {
-    QMenu* menu = menuBar()->addMenu(tr("Edit"));
-    menu->setObjectName(QStringLiteral("editMenu"));
-    QAction* undo = document_->history().createUndoAction(this, tr("&Undo"));
-    undo->setObjectName(QStringLiteral("undoAction"));
-    undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    QAction* redo = document_->history().createRedoAction(this, tr("&Redo"));
-    redo->setObjectName(QStringLiteral("redoAction"));
-    redo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    menu->addActions({undo, redo});
 }
 
 void MainWindow::setBusy(bool busy) {
@@ -314,63 +264,4 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return event->ignore();
     mailAccount_->cancelAndWait();
     event->accept();
-}
-
-// --- Files dropped onto the window ---------------------------------------------------
-
-void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (!urls.isEmpty() && urls.first().isLocalFile())
-        event->acceptProposedAction();
-}
-
-void MainWindow::dropEvent(QDropEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.isEmpty() || !urls.first().isLocalFile())
-        return;
-    event->acceptProposedAction();
-    // Used once the drop has ended, so that a question asked meanwhile does not hold
-    // the dragging program.
-    const QString path = urls.first().toLocalFile();
-    QMetaObject::invokeMethod(
-        this, [this, path] { useDroppedFile(path); }, Qt::QueuedConnection);
-}
-
-// A picture or a sound is chosen as if in its tab's lists; a stationery file opens, as
-// File > Open would, asking first about unsaved work.
-void MainWindow::useDroppedFile(const QString& path) {
-    const DroppedFile dropped = droppedFileAt(path);
-    const QString name = QFileInfo(path).fileName();
-    QString problem;
-    switch (dropped.kind) {
-    case DroppedKind::Stationery:
-        if (files_->mayLeaveTheDocument())
-            files_->open(path);
-        return;
-    case DroppedKind::Picture:
-        tabs_->setCurrentIndex(TabImage);
-        imagePage_->chooseFile(path);
-        return;
-    case DroppedKind::Sound:
-        tabs_->setCurrentIndex(TabSound);
-        soundPage_->chooseSound(path);
-        return;
-    case DroppedKind::Other:
-        problem = tr("\"%1\" is neither a picture, a sound nor a stationery file, so it was not "
-                     "used.")
-                      .arg(name);
-        break;
-    case DroppedKind::Missing:
-        problem = tr("\"%1\" is no longer there, so it was not used.").arg(name);
-        break;
-    case DroppedKind::NotAFile:
-        problem = tr("\"%1\" is not a file but a folder, a pipe or a device, so it was not used.")
-                      .arg(name);
-        break;
-    case DroppedKind::Unreadable:
-        problem =
-            tr("\"%1\" could not be read (%2), so it was not used.").arg(name, dropped.problem);
-        break;
-    }
-    services_.messages.exclamation(this, problem, tr("File Not Used"));
 }

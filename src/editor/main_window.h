@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 class QLabel;
+class QMenu;
 #include <QPointer>
 
 #include <functional>
@@ -77,13 +78,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
     void addPages();
     void buildMenus();
-    void buildEditMenu();
     void connectDocument();
     void setBusy(bool busy);
     void showPath(const QString& path);
@@ -91,7 +89,6 @@ private:
     void tickWhatTheFileSets();
     void showAbout();
     void exit();
-    void useDroppedFile(const QString& path);
 
     MainWindowServices services_;
     platform::CommonDialog dialog_;
@@ -110,4 +107,5 @@ private:
     DesignPicker* designs_ = nullptr;
     QPointer<AboutWindow> about_;
     QLabel* statusMessage_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
 };
