@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 #include "app/upload_command.h"
+#include "platform/error_words.h"
 
 #include "platform/export_guards.h"
 #include "platform/file_system_paths.h"
@@ -188,7 +189,7 @@ int run(int argc, char* argv[]) {
         stationery::exportStationeryFile(fileSystemPath(files.first()), fileSystemPath(out), *form,
                                          platform::exportGuards());
     } catch (const std::exception& error) {
-        return say(kFailed, QString::fromStdString(error.what()));
+        return say(kFailed, errorWords(error));
     }
     return 0;
 }

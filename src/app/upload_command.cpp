@@ -3,6 +3,7 @@
 #include "mail_account/account_settings.h"
 #include "mail_account/failure_words.h"
 #include "mail_account/loaded_mail_service.h"
+#include "platform/error_words.h"
 #include "platform/export_guards.h"
 #include "platform/file_system_paths.h"
 #include "stationery/export.h"
@@ -116,16 +117,20 @@ int upload(const UploadArguments& arguments) {
         settings = stationery::stationeryToExport(fileSystemPath(arguments.file),
                                                   platform::exportGuards());
     } catch (const std::exception& error) {
-        return fail(QString::fromStdString(mail_account::plainWords(error.what())));
+        return fail(errorWords(error));
     }
     // The same mark as the window gives the file: a later copy finds this one.
     request.mark =
         mail_account::markFor(QFileInfo(arguments.file).absoluteFilePath().toStdString());
     request.earlier = mail_account::Earlier::Keep;
     request.message = mail_account::MessageSource::later([settings, mark = request.mark] {
-        const stationery::StreamedContents message = stationery::messageTemplate(
-            settings, platform::exportGuards(), stationery::AccountCopy{settings.Title, mark});
-        return mail_account::MessageSource(message.size, message.produce);
+        try {
+            const stationery::StreamedContents message = stationery::messageTemplate(
+                settings, platform::exportGuards(), stationery::AccountCopy{settings.Title, mark});
+            return mail_account::MessageSource(message.size, withFailuresInWords(message.produce));
+        } catch (const std::exception& error) {
+            throw std::runtime_error(errorWords(error).toStdString());
+        }
     });
 
     // A password given on standard input is used as it is: the keyring is not asked.

@@ -1,7 +1,7 @@
 #include "editor/browser_preview.h"
 
-#include "editor/error_words.h"
 #include "editor/stationery_document.h"
+#include "platform/error_words.h"
 #include "platform/url_opener.h"
 
 #include <QDir>

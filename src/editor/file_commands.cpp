@@ -1,11 +1,11 @@
 #include "editor/file_commands.h"
 
 #include "editor/browser_preview.h"
-#include "editor/error_words.h"
 #include "editor/paths.h"
 #include "editor/stationery_document.h"
 #include "editor/stationery_name.h"
 #include "platform/common_dialog.h"
+#include "platform/error_words.h"
 #include "platform/export_guards.h"
 #include "platform/message_box.h"
 #include "stationery/file_names.h"

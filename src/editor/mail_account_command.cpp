@@ -4,6 +4,7 @@
 #include "editor/stationery_document.h"
 #include "mail_account/account_settings.h"
 #include "mail_account/failure_words.h"
+#include "platform/error_words.h"
 #include "platform/message_box.h"
 
 #include <QFileInfo>
@@ -87,10 +88,7 @@ void MailAccountCommand::putInAccount() {
         services_.messageTemplate({document.settings().Title, request.mark});
     if (!message)
         return;
-    request.message = {message->size, [produce = message->produce](
-                                          const mail_account::MessageSource::Piece& take) {
-                           produce(take);
-                       }};
+    request.message = {message->size, withFailuresInWords(message->produce)};
     startUpload(std::move(request));
 }
 

@@ -8,8 +8,8 @@ namespace stationery {
 
 // The failures of the core's commands. Each carries what failed as a code, the files
 // concerned and the detail (the system's reason, or text quoted from a file), so that
-// a window can word it in the reader's language; what() is a plain English sentence
-// for the command line and logs.
+// the window and the command line word it in the reader's language (errorWords());
+// what() names the kind, the code, the detail and the files, for logs and tests.
 
 // A save that did not happen; the file that was there before is left as it was.
 class SaveError : public std::runtime_error {

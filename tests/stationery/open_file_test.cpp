@@ -100,7 +100,7 @@ TEST(OpenFile, OtherFilesAreRefusedSayingWhatTheyAre) {
             ADD_FAILURE() << c.name << " was opened";
         } catch (const ReadError& error) {
             EXPECT_EQ(error.code(), ReadError::Code::NotOurs) << c.name;
-            EXPECT_NE(std::string(error.what()).find(c.said), std::string::npos) << error.what();
+            EXPECT_NE(error.detail().find(c.said), std::string::npos) << error.what();
         }
     }
     EXPECT_FALSE(fs::exists(folder.path() / "pictures"));
@@ -153,7 +153,6 @@ TEST(OpenFile, ATemplatesPictureNameAndShapeFromElsewhere) {
         } catch (const ReadError& error) {
             EXPECT_TRUE(c.placedAs.empty()) << error.what();
             EXPECT_EQ(error.code(), ReadError::Code::Incomplete);
-            EXPECT_NE(std::string(error.what()).find("cut off"), std::string::npos);
         }
     }
 }

@@ -213,49 +213,52 @@ TEST(Reader, OlderFormOpensAndIsSavedInTodaysForm) {
 
 TEST(Reader, WhatIsNoStationeryIsRefusedWithItsReason) {
     const std::string good = StationeryWriter::render(StationerySettings{});
+    using Code = ReadError::Code;
     const struct {
         std::string bytes;
-        std::string reason;
+        Code code;
     } cases[] = {
-        {"", "not a stationery file"},
-        {"<html><body>Hello</body></html>", "not a stationery file"},
-        {good.substr(0, good.size() / 2), "not a stationery file"},
-        {good.substr(0, 300) + std::string(1, '\0') + good.substr(300), "not text"},
-        {std::string(StationeryReader::kMaxFileSize + 1, ' '), "larger than 16 MB"},
+        {"", Code::NotOurs},
+        {"<html><body>Hello</body></html>", Code::NotOurs},
+        {good.substr(0, good.size() / 2), Code::NotOurs},
+        {good.substr(0, 300) + std::string(1, '\0') + good.substr(300), Code::NotText},
+        {std::string(StationeryReader::kMaxFileSize + 1, ' '), Code::TooLarge},
     };
     for (const auto& c : cases) {
         try {
             StationeryReader::read(c.bytes);
             ADD_FAILURE() << "accepted: " << c.bytes.substr(0, 40);
         } catch (const ReadError& error) {
-            EXPECT_NE(std::string(error.what()).find(c.reason), std::string::npos) << error.what();
+            EXPECT_EQ(error.code(), c.code) << error.what();
         }
     }
 }
 
 TEST(Reader, FileErrorsNameTheFileAndTheReason) {
     test::TemporaryFolder folder;
-    const auto expectReason = [](const std::filesystem::path& path, const std::string& reason) {
+    using Code = ReadError::Code;
+    const auto expectReason = [](const std::filesystem::path& path, Code code,
+                                 const std::string& detail = {}) {
         try {
             StationeryReader::readFile(path);
             ADD_FAILURE() << "no error for " << path;
         } catch (const ReadError& error) {
-            const std::string message = error.what();
-            EXPECT_NE(message.find(path.string()), std::string::npos) << message;
-            EXPECT_NE(message.find(reason), std::string::npos) << message;
+            EXPECT_EQ(error.file(), path) << error.what();
+            EXPECT_EQ(error.code(), code) << error.what();
+            EXPECT_NE(error.detail().find(detail), std::string::npos) << error.what();
         }
     };
-    expectReason(folder.path() / "gone.htm", "No such file or directory");
-    expectReason(folder.path(), "it is a folder");
+    expectReason(folder.path() / "gone.htm", Code::SystemError, "No such file or directory");
+    expectReason(folder.path(), Code::IsFolder);
     test::writeFile(folder.path() / "big.htm",
                     std::string(StationeryReader::kMaxFileSize + 1, 'x'));
-    expectReason(folder.path() / "big.htm", "larger than 16 MB");
+    expectReason(folder.path() / "big.htm", Code::TooLarge);
 #ifndef _WIN32
     // Pipes and devices never end or block: refused before they are opened.
     ASSERT_EQ(::mkfifo((folder.path() / "pipe.htm").c_str(), 0600), 0);
     std::filesystem::create_symlink("/dev/zero", folder.path() / "zero.htm");
     for (const char* name : {"pipe.htm", "zero.htm"})
-        expectReason(folder.path() / name, "it is not a regular file");
+        expectReason(folder.path() / name, Code::NotRegularFile);
 #endif
     // A junk font size is quoted short, not the megabyte behind it.
     std::string junk = StationeryWriter::render(StationerySettings{});
@@ -268,7 +271,7 @@ TEST(Reader, FileErrorsNameTheFileAndTheReason) {
         EXPECT_LT(std::string(error.what()).size(), 200u);
     }
     test::writeFile(folder.path() / "page.htm", "<html></html>");
-    expectReason(folder.path() / "page.htm", "not a stationery file");
+    expectReason(folder.path() / "page.htm", Code::NotOurs);
 
     StationerySettings s;
     s.Title = "Saved";

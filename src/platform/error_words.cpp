@@ -1,6 +1,6 @@
-#include "editor/error_words.h"
+#include "platform/error_words.h"
 
-#include "editor/paths.h"
+#include "platform/file_system_paths.h"
 #include "stationery/errors.h"
 
 #include <QCoreApplication>
@@ -134,4 +134,14 @@ QString errorWords(const std::exception& error) {
     if (const auto* exported = dynamic_cast<const stationery::ExportError*>(&error))
         return ErrorWords::exported(*exported);
     return QString::fromLocal8Bit(error.what());
+}
+
+PieceWriter withFailuresInWords(PieceWriter produce) {
+    return [produce = std::move(produce)](const std::function<void(std::string_view)>& take) {
+        try {
+            produce(take);
+        } catch (const std::exception& error) {
+            throw std::runtime_error(errorWords(error).toStdString());
+        }
+    };
 }
