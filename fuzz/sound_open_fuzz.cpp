@@ -35,8 +35,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     file.write(reinterpret_cast<const char*>(data), qint64(size));
     file.close();
-    for (const char* type : {"", "Waveaudio", "Sequencer"}) {
-        const QString problem = device->open(QString::fromLatin1(type), soundPath);
+    for (const auto expected :
+         {std::optional<stationery::SoundKind>(), std::optional(stationery::SoundKind::Wave),
+          std::optional(stationery::SoundKind::Midi)}) {
+        const QString problem = device->open(expected, soundPath);
         const bool opened = device->mode() != platform::AudioDevice::Mode::NotOpen;
         if (problem.isEmpty() != opened)
             std::abort(); // either open, or refused with a reason

@@ -3,7 +3,6 @@
 #include "platform/image_box.h"
 #include "platform/picture_loader.h"
 #include "platform/platform_error.h"
-#include "platform/twips.h"
 
 #include <QEvent>
 #include <QTimer>
@@ -14,14 +13,13 @@ PicturePreviewWindow::PicturePreviewWindow(std::function<QString()> chosenImageP
                                            QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       picture_(new platform::ImageBox(this)), fitTimer_(new QTimer(this)),
-      chosenImagePath_(std::move(chosenImagePath)), twips_(platform::Twips::forWidget(this)) {
+      chosenImagePath_(std::move(chosenImagePath)) {
     setWindowTitle(QStringLiteral("Form2")); // the caption its users know
     setPalette(QPalette(Qt::white, Qt::black));
     setAutoFillBackground(true);
-    resize(twips_.toPixels(3744), twips_.toPixels(2544));
+    resize(250, 170);
     setWindowState(Qt::WindowMaximized);
-    picture_->setGeometry(twips_.toPixels(1200), twips_.toPixels(840), twips_.toPixels(1932),
-                          twips_.toPixels(1212));
+    picture_->setGeometry(80, 56, 129, 81);
     picture_->setObjectName(QStringLiteral("picture"));
     fitTimer_->setObjectName(QStringLiteral("fitTimer"));
     fitTimer_->setInterval(1);
@@ -83,14 +81,11 @@ void PicturePreviewWindow::fitAfterActivation() {
         if (path.isEmpty())
             throw platform::PlatformError(platform::Failure::FileNotFound, QString());
         const QSize natural = platform::PictureLoader::naturalSize(path);
-        const Layout l =
-            layout(twips_.fromPixels(natural.width()), twips_.fromPixels(natural.height()),
-                   twips_.fromPixels(frameGeometry().width()),
-                   twips_.fromPixels(frameGeometry().height()));
+        const Layout l = layout(natural.width(), natural.height(), frameGeometry().width(),
+                                frameGeometry().height());
         picture_->setStretch(l.stretched);
-        const QRect shown(twips_.toPixels(l.left), twips_.toPixels(l.top),
-                          std::max(1, twips_.toPixels(l.width)),
-                          std::max(1, twips_.toPixels(l.height)));
+        const QRect shown(qRound(l.left), qRound(l.top), std::max(1, qRound(l.width)),
+                          std::max(1, qRound(l.height)));
         picture_->setGeometry(shown);
         // Decode only what the window can show: the picture at its shown size, cut
         // to the window.

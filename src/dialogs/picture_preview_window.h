@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/twips.h"
-
 #include <QWidget>
 
 #include <functional>
@@ -33,8 +31,8 @@ public:
     // Shows the busy pointer until the picture is laid out.
     void setBusy(bool busy);
 
-    // The layout for a picture of `picture` twips in a window of `window` outer
-    // twips: the picture's shown rectangle, in twips, and whether it is stretched.
+    // The layout for a picture of `picture` pixels in a window of `window` outer
+    // pixels: the picture's shown rectangle, in pixels, and whether it is stretched.
     struct Layout {
         double left;
         double top;
@@ -55,5 +53,4 @@ private:
     QTimer* fitTimer_;
 
     std::function<QString()> chosenImagePath_;
-    platform::Twips twips_;
 };

@@ -13,7 +13,6 @@
 #include "platform/message_box.h"
 #include "platform/picture_loader.h"
 #include "platform/platform_error.h"
-#include "platform/twips.h"
 #include <QLabel>
 
 #include <QFileInfo>
@@ -24,28 +23,6 @@
 
 #include <cmath>
 #include <utility>
-
-namespace {
-
-// The general number format: no fixed decimals, no trailing zeros, and as many
-// significant digits as the type holds (7 for single, 15 for double precision).
-QString generalNumber(float value) {
-    return QString::number(value, 'g', 7);
-}
-QString generalNumber(double value) {
-    return QString::number(value, 'g', 15);
-}
-
-// A length of the picture in pixels, as the file carries it: measured in twips to a
-// single's precision and taken back to pixels at the same rate. A display rate such
-// as 13.0909 twips a pixel leaves 99.9999999 for 100, which is taken as 100.
-QString measuredPixels(int pixels, double twipsPerPixel) {
-    const double twips = generalNumber(static_cast<float>(pixels * twipsPerPixel)).toDouble();
-    const double back = twips / twipsPerPixel;
-    return generalNumber(std::abs(back - std::round(back)) < 1e-4 ? std::round(back) : back);
-}
-
-} // namespace
 
 ImagePage::ImagePage(QWidget* page, PageContext context, const platform::VolumeList& volumes,
                      platform::DialogPrompter& dialogs)
@@ -203,9 +180,9 @@ void ImagePage::showPicture(const QString& path, const QString& named, bool meas
     shownName_ = named;
     decoder_->request(path, preview_->size() * preview_->devicePixelRatioF());
 
-    const double perPixel = platform::Twips::forWidget(preview_).perPixel();
-    const QString width = measuredPixels(size.width(), perPixel);
-    const QString height = measuredPixels(size.height(), perPixel);
+    // The picture's size is its size in pixels.
+    const QString width = QString::number(size.width());
+    const QString height = QString::number(size.height());
     context_.document.edit(StationeryDocument::Edit::Picture,
                            [&](stationery::StationerySettings& s) {
                                s.ImagePath = named.toStdString();

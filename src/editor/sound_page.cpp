@@ -108,12 +108,7 @@ void SoundPage::showSound(const QString& file) {
         return;
     }
     browser_->showFile(file);
-    QStringView deviceType;
-    if (file.endsWith(QLatin1String("mid"), Qt::CaseSensitive))
-        deviceType = platform::MediaControl::SequencerDevice;
-    else if (file.endsWith(QLatin1String("wav"), Qt::CaseSensitive))
-        deviceType = platform::MediaControl::WaveAudioDevice;
-    player_->open(deviceType, file);
+    player_->open(file);
 }
 
 OpenedFileProblems SoundPage::showOpened(const StationeryDocument& document) {
@@ -154,14 +149,8 @@ void SoundPage::openSound(const QString& path, const QString& named) {
     context_.document.history().endMacro();
     emit touched(true);
 
-    QStringView deviceType;
-    if (path.endsWith(QLatin1String("mid"), Qt::CaseSensitive))
-        deviceType = platform::MediaControl::SequencerDevice;
-    else if (path.endsWith(QLatin1String("wav"), Qt::CaseSensitive))
-        deviceType = platform::MediaControl::WaveAudioDevice;
-
     player_->close();
-    player_->open(deviceType, path);
+    player_->open(path);
     context_.setBusy(false);
 }
 

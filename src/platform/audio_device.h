@@ -1,7 +1,11 @@
 #pragma once
 
+#include "stationery/export.h"
+
 #include <QCoreApplication>
 #include <QString>
+
+#include <optional>
 
 namespace platform {
 
@@ -17,10 +21,11 @@ public:
     // Why nothing can be played on this machine, or empty when sound can be played. A
     // device may wait to find out until a file is first opened: empty before that.
     virtual QString unavailableReason() const = 0;
-    // Opens `fileName`. `deviceType` is "Sequencer" (MIDI), "Waveaudio" (WAV) or empty
-    // to let the device tell from the file's content. Returns why the file cannot be
-    // played, or empty on success. Any sound open before is closed first.
-    virtual QString open(const QString& deviceType, const QString& fileName) = 0;
+    // Opens `fileName`, which its name says is an `expected` sound (none: the content
+    // tells). Returns why the file cannot be played, or empty on success. Any sound open
+    // before is closed first.
+    virtual QString open(std::optional<stationery::SoundKind> expected,
+                         const QString& fileName) = 0;
     virtual void play() = 0;
     virtual void pause() = 0;
     // Ends any sound at once and rewinds.
@@ -35,12 +40,19 @@ public:
 class SilentAudioDevice : public AudioDevice {
 public:
     QString unavailableReason() const override;
-    QString open(const QString& deviceType, const QString& fileName) override;
+    QString open(std::optional<stationery::SoundKind> expected, const QString& fileName) override;
     void play() override {}
     void pause() override {}
     void stop() override {}
     void close() override {}
     Mode mode() const override { return Mode::NotOpen; }
 };
+
+// The kind of sound a file's name says it is: .mid and .midi MIDI, .wav WAV, whatever
+// their case; none for any other name, whose content tells.
+std::optional<stationery::SoundKind> soundKindNamedBy(const QString& fileName);
+
+// "MIDI", "WAV" or "MP3", as people name the kinds.
+QString soundKindName(stationery::SoundKind kind);
 
 } // namespace platform

@@ -30,10 +30,11 @@ bool LoadedAudioDevice::load() {
     return false;
 }
 
-QString LoadedAudioDevice::open(const QString& deviceType, const QString& fileName) {
+QString LoadedAudioDevice::open(std::optional<stationery::SoundKind> expected,
+                                const QString& fileName) {
     if (!load())
         return unavailable_;
-    const QString problem = device_->open(deviceType, fileName);
+    const QString problem = device_->open(expected, fileName);
     unavailable_ = device_->unavailableReason();
     return problem;
 }

@@ -19,7 +19,7 @@ public:
     ~LoadedAudioDevice() override;
 
     QString unavailableReason() const override { return unavailable_; }
-    QString open(const QString& deviceType, const QString& fileName) override;
+    QString open(std::optional<stationery::SoundKind> expected, const QString& fileName) override;
     void play() override;
     void pause() override;
     void stop() override;

@@ -51,10 +51,10 @@ MediaControl::~MediaControl() {
     device_.close();
 }
 
-void MediaControl::open(QStringView deviceType, const QString& fileName) {
+void MediaControl::open(const QString& fileName) {
     problem_ = device_.unavailableReason();
     if (problem_.isEmpty())
-        problem_ = device_.open(deviceType.toString(), fileName);
+        problem_ = device_.open(soundKindNamedBy(fileName), fileName);
     refreshButtons();
 }
 

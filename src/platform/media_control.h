@@ -16,15 +16,12 @@ namespace platform {
 class MediaControl : public QWidget {
     Q_OBJECT
 public:
-    // The device types a file's name can ask for; empty lets the device tell.
-    static constexpr QStringView SequencerDevice = u"Sequencer";
-    static constexpr QStringView WaveAudioDevice = u"Waveaudio";
-
     explicit MediaControl(AudioDevice& device, QWidget* parent = nullptr);
     ~MediaControl() override;
 
-    // Opens `fileName` for listening; any sound open before is closed first.
-    void open(QStringView deviceType, const QString& fileName);
+    // Opens `fileName` for listening, the kind its name says it is; any sound open
+    // before is closed first.
+    void open(const QString& fileName);
     void stop();
     // Ends any sound at once and releases the file.
     void close();

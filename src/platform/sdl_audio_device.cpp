@@ -69,7 +69,8 @@ QString SdlAudioDevice::soundFont() {
     return QString();
 }
 
-QString SdlAudioDevice::open(const QString& deviceType, const QString& fileName) {
+QString SdlAudioDevice::open(std::optional<stationery::SoundKind> expected,
+                             const QString& fileName) {
     close();
     if (!openOutput())
         return unavailable_;
@@ -82,18 +83,19 @@ QString SdlAudioDevice::open(const QString& deviceType, const QString& fileName)
     // compute sizes that overflow, so the content is looked at first.
     if (const QString problem = SoundContent::problem(head); !problem.isEmpty())
         return problem;
-    const QString content = SoundContent::deviceTypeOf(head);
-    if (!deviceType.isEmpty() && deviceType != content)
-        return tr("This file cannot be played by the %1 device.").arg(deviceType);
-    if (content == QLatin1String("Sequencer") && soundFont().isEmpty())
+    const std::optional<stationery::SoundKind> content = SoundContent::kindOf(head);
+    if (expected && expected != content)
+        return tr("This file is not the %1 sound its name says it is.")
+            .arg(soundKindName(*expected));
+    if (content == stationery::SoundKind::Midi && soundFont().isEmpty())
         return tr("MIDI files need a General MIDI soundfont, and none is installed.");
 
     SDL_RWops* source = SDL_RWFromFile(QFile::encodeName(fileName).constData(), "rb");
     if (!source)
         return tr("The file cannot be read: %1.").arg(sdlError());
-    const Mix_MusicType type = content == QLatin1String("Sequencer")   ? MUS_MID
-                               : content == QLatin1String("Waveaudio") ? MUS_WAV
-                                                                       : MUS_MP3;
+    const Mix_MusicType type = content == stationery::SoundKind::Midi   ? MUS_MID
+                               : content == stationery::SoundKind::Wave ? MUS_WAV
+                                                                        : MUS_MP3;
     music_ = Mix_LoadMUSType_RW(source, type, SDL_TRUE);
     if (!music_)
         return tr("This sound cannot be played: %1.").arg(sdlError());

@@ -21,7 +21,7 @@ public:
     SdlAudioDevice& operator=(const SdlAudioDevice&) = delete;
 
     QString unavailableReason() const override { return unavailable_; }
-    QString open(const QString& deviceType, const QString& fileName) override;
+    QString open(std::optional<stationery::SoundKind> expected, const QString& fileName) override;
     void play() override;
     void pause() override;
     void stop() override;

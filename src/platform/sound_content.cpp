@@ -7,20 +7,8 @@
 
 namespace platform {
 
-QString SoundContent::deviceTypeOf(const QByteArray& head) {
-    const auto kind =
-        stationery::soundKindOf(std::string_view(head.constData(), std::size_t(head.size())));
-    if (!kind)
-        return QString();
-    switch (*kind) {
-    case stationery::SoundKind::Midi:
-        return QStringLiteral("Sequencer");
-    case stationery::SoundKind::Wave:
-        return QStringLiteral("Waveaudio");
-    case stationery::SoundKind::Mpeg:
-        return QStringLiteral("MPEGVideo");
-    }
-    return QString();
+std::optional<stationery::SoundKind> SoundContent::kindOf(const QByteArray& head) {
+    return stationery::soundKindOf(std::string_view(head.constData(), std::size_t(head.size())));
 }
 
 QString SoundContent::wavFormatProblem(const QByteArray& head) {
@@ -53,10 +41,10 @@ QString SoundContent::wavFormatProblem(const QByteArray& head) {
 }
 
 QString SoundContent::problem(const QByteArray& head) {
-    const QString type = deviceTypeOf(head);
-    if (type.isEmpty())
+    const std::optional<stationery::SoundKind> kind = kindOf(head);
+    if (!kind)
         return tr("This file is not a MIDI, WAV or MP3 sound.");
-    return type == QLatin1String("Waveaudio") ? wavFormatProblem(head) : QString();
+    return kind == stationery::SoundKind::Wave ? wavFormatProblem(head) : QString();
 }
 
 QString SoundContent::fileProblem(const QString& path) {

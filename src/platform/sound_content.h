@@ -4,6 +4,10 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include "stationery/export.h"
+
+#include <optional>
+
 namespace platform {
 
 // What the sound device makes of a file's content, before anything plays: the one
@@ -15,9 +19,8 @@ public:
     // Enough of a file's start to hold a WAV file's format chunk.
     static constexpr qint64 kHeadSize = 4096;
 
-    // What a file's first bytes say it is: "Sequencer" (MIDI), "Waveaudio" (WAV),
-    // "MPEGVideo" (MP3), or empty when it is none of them.
-    static QString deviceTypeOf(const QByteArray& head);
+    // What a file's first bytes say it is; none when it is no sound.
+    static std::optional<stationery::SoundKind> kindOf(const QByteArray& head);
     // Why a WAV file's format cannot be played (a sample rate or channel count no
     // sound card has), or empty when it looks playable. `head` is its first bytes.
     static QString wavFormatProblem(const QByteArray& head);

@@ -11,8 +11,9 @@ namespace platform {
 class RecordingAudioDevice : public AudioDevice {
 public:
     QString unavailableReason() const override { return unavailable; }
-    QString open(const QString& deviceType, const QString& fileName) override {
-        calls.append(QStringLiteral("open ") + deviceType + QStringLiteral(" ") + fileName);
+    QString open(std::optional<stationery::SoundKind> expected, const QString& fileName) override {
+        calls.append(QStringLiteral("open ") + (expected ? soundKindName(*expected) : QString()) +
+                     QStringLiteral(" ") + fileName);
         if (!openProblem.isEmpty())
             return openProblem;
         mode_ = Mode::Stopped;

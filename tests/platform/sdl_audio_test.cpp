@@ -70,7 +70,7 @@ TEST_F(SdlAudioTest, PlaysAWavThroughTheDiskDriver) {
         SdlAudioDevice device;
         ASSERT_EQ(device.unavailableReason(), u""_s);
         EXPECT_EQ(device.mode(), AudioDevice::Mode::NotOpen);
-        ASSERT_EQ(device.open(u"Waveaudio"_s, wav), u""_s);
+        ASSERT_EQ(device.open(stationery::SoundKind::Wave, wav), u""_s);
         EXPECT_EQ(device.mode(), AudioDevice::Mode::Stopped);
         EXPECT_TRUE(playsToTheEnd(device));
         device.close();
@@ -85,7 +85,7 @@ TEST_F(SdlAudioTest, PlaysMidiWithTheSoundfont) {
     const QString midi = file(u"song.mid"_s, sound_files::oneNoteMidi(0.4));
     {
         SdlAudioDevice device;
-        ASSERT_EQ(device.open(u"Sequencer"_s, midi), u""_s);
+        ASSERT_EQ(device.open(stationery::SoundKind::Midi, midi), u""_s);
         EXPECT_TRUE(playsToTheEnd(device));
     }
     EXPECT_GT(loudestSample(), 100) << "no sound came out";
@@ -93,7 +93,7 @@ TEST_F(SdlAudioTest, PlaysMidiWithTheSoundfont) {
 
 TEST_F(SdlAudioTest, PauseStopAndCloseEndTheSoundAtOnce) {
     SdlAudioDevice device;
-    ASSERT_EQ(device.open(u""_s, file(u"long.wav"_s, sound_files::sineWav(5.0))), u""_s);
+    ASSERT_EQ(device.open(std::nullopt, file(u"long.wav"_s, sound_files::sineWav(5.0))), u""_s);
     device.play();
     EXPECT_EQ(device.mode(), AudioDevice::Mode::Playing);
     device.pause();
@@ -110,17 +110,18 @@ TEST_F(SdlAudioTest, PauseStopAndCloseEndTheSoundAtOnce) {
 TEST_F(SdlAudioTest, RefusesWhatItCannotPlayAndSaysWhy) {
     SdlAudioDevice device;
     const QString wav = file(u"tone.wav"_s, sound_files::sineWav(0.1));
-    EXPECT_NE(device.open(u"Sequencer"_s, wav), u""_s); // a device type that does not fit
+    EXPECT_EQ(device.open(stationery::SoundKind::Midi, wav),
+              u"This file is not the MIDI sound its name says it is."_s);
     EXPECT_EQ(device.mode(), AudioDevice::Mode::NotOpen);
-    EXPECT_NE(device.open(u""_s, file(u"text.mp3"_s, "just words, not a sound")), u""_s);
-    EXPECT_NE(device.open(u""_s, file(u"empty.wav"_s, QByteArray())), u""_s);
+    EXPECT_NE(device.open(std::nullopt, file(u"text.mp3"_s, "just words, not a sound")), u""_s);
+    EXPECT_NE(device.open(std::nullopt, file(u"empty.wav"_s, QByteArray())), u""_s);
     const QByteArray whole = sound_files::sineWav(0.2);
-    EXPECT_NO_FATAL_FAILURE(device.open(u""_s, file(u"cut.wav"_s, whole.left(30))));
-    EXPECT_NE(device.open(u""_s, folder.filePath(u"missing.wav"_s)), u""_s);
+    EXPECT_NO_FATAL_FAILURE(device.open(std::nullopt, file(u"cut.wav"_s, whole.left(30))));
+    EXPECT_NE(device.open(std::nullopt, folder.filePath(u"missing.wav"_s)), u""_s);
     // A sample rate no sound card has made SDL's converter overflow its sizes.
     QByteArray absurd = sound_files::sineWav(0.01);
     absurd[24] = '\x22', absurd[25] = '\x44', absurd[26] = '\x56', absurd[27] = '\0';
-    EXPECT_EQ(device.open(u""_s, file(u"absurd.wav"_s, absurd)),
+    EXPECT_EQ(device.open(std::nullopt, file(u"absurd.wav"_s, absurd)),
               u"This WAV file's format cannot be played."_s);
     EXPECT_EQ(device.mode(), AudioDevice::Mode::NotOpen);
 }
@@ -129,7 +130,7 @@ TEST(SdlAudioWithoutOutput, SaysNoDeviceIsAvailable) {
     qputenv("SDL_AUDIODRIVER", "no-such-driver");
     SdlAudioDevice device;
     EXPECT_EQ(device.unavailableReason(), u""_s); // not tried before a sound is opened
-    const QString refused = device.open(u"Waveaudio"_s, u"/whatever.wav"_s);
+    const QString refused = device.open(stationery::SoundKind::Wave, u"/whatever.wav"_s);
     qunsetenv("SDL_AUDIODRIVER");
     EXPECT_TRUE(device.unavailableReason().startsWith(u"No audio device is available"_s));
     EXPECT_EQ(refused, device.unavailableReason());
@@ -138,12 +139,13 @@ TEST(SdlAudioWithoutOutput, SaysNoDeviceIsAvailable) {
 }
 
 TEST(SoundContent, IsToldFromTheFirstBytes) {
-    EXPECT_EQ(SoundContent::deviceTypeOf(QByteArray("MThd\0\0\0\6", 8)), u"Sequencer"_s);
-    EXPECT_EQ(SoundContent::deviceTypeOf(sound_files::sineWav(0.01).left(12)), u"Waveaudio"_s);
-    EXPECT_EQ(SoundContent::deviceTypeOf("ID3\4\0"), u"MPEGVideo"_s);
-    EXPECT_EQ(SoundContent::deviceTypeOf("\xFF\xFB\x90\x00"), u"MPEGVideo"_s);
-    EXPECT_EQ(SoundContent::deviceTypeOf("hello"), u""_s);
-    EXPECT_EQ(SoundContent::deviceTypeOf(""), u""_s);
+    using stationery::SoundKind;
+    EXPECT_EQ(SoundContent::kindOf(QByteArray("MThd\0\0\0\6", 8)), SoundKind::Midi);
+    EXPECT_EQ(SoundContent::kindOf(sound_files::sineWav(0.01).left(12)), SoundKind::Wave);
+    EXPECT_EQ(SoundContent::kindOf("ID3\4\0"), SoundKind::Mpeg);
+    EXPECT_EQ(SoundContent::kindOf("\xFF\xFB\x90\x00"), SoundKind::Mpeg);
+    EXPECT_EQ(SoundContent::kindOf("hello"), std::nullopt);
+    EXPECT_EQ(SoundContent::kindOf(""), std::nullopt);
 }
 
 // The program's device comes from the sound module, loaded at the first sound: it
@@ -156,12 +158,12 @@ TEST_F(SdlAudioTest, TheModuleIsLoadedAtTheFirstSoundOrItsAbsenceReported) {
     EXPECT_EQ(device.unavailableReason(), u""_s);
     device.play(); // nothing open yet: nothing happens
     EXPECT_EQ(device.mode(), AudioDevice::Mode::NotOpen);
-    ASSERT_EQ(device.open(u"Waveaudio"_s, wav), u""_s);
+    ASSERT_EQ(device.open(stationery::SoundKind::Wave, wav), u""_s);
     EXPECT_TRUE(playsToTheEnd(device));
     EXPECT_GT(loudestSample(), 1000);
 
     LoadedAudioDevice missing(u"stationery-audio"_s, {elsewhere});
-    const QString reason = missing.open(u"Waveaudio"_s, wav);
+    const QString reason = missing.open(stationery::SoundKind::Wave, wav);
     EXPECT_TRUE(reason.startsWith(u"The sound module could not be loaded"_s))
         << reason.toStdString();
     EXPECT_EQ(missing.unavailableReason(), reason);
