@@ -32,4 +32,14 @@ std::optional<Rgb> parseHexColor(std::string_view hex) {
     return Rgb{bytes[0], bytes[1], bytes[2]};
 }
 
+int base64Digit(char c) {
+    if (c >= 'A' && c <= 'Z')
+        return c - 'A';
+    if (c >= 'a' && c <= 'z')
+        return c - 'a' + 26;
+    if (c >= '0' && c <= '9')
+        return c - '0' + 52;
+    return c == '+' ? 62 : c == '/' ? 63 : -1;
+}
+
 } // namespace stationery

@@ -23,6 +23,9 @@ std::string hexColor(std::uint32_t colorNumber);
 std::string hexColor(Rgb colour);
 // The value of one hexadecimal digit (either case), or -1.
 int hexDigit(char c);
+
+// The value of a base64 digit (RFC 4648: A-Z, a-z, 0-9, "+", "/"), or -1.
+int base64Digit(char c);
 // Six hexadecimal digits (either case) as a colour, or nothing for any other text.
 std::optional<Rgb> parseHexColor(std::string_view hex);
 

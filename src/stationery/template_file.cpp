@@ -3,6 +3,7 @@
 #include "stationery/atomic_file.h"
 #include "stationery/errors.h"
 #include "stationery/file_names.h"
+#include "stationery/hex_color.h"
 #include "stationery/message_writer.h"
 #include "stationery/todays_form.h"
 
@@ -64,7 +65,7 @@ public:
                 }
                 continue;
             }
-            const int digit = digitOf(c);
+            const int digit = base64Digit(c);
             if (digit < 0)
                 continue; // line ends and padding
             value_ = (value_ << 6) | unsigned(digit);
@@ -81,15 +82,6 @@ public:
     bool ended() const { return ended_; }
 
 private:
-    static int digitOf(char c) {
-        if (c >= 'A' && c <= 'Z')
-            return c - 'A';
-        if (c >= 'a' && c <= 'z')
-            return c - 'a' + 26;
-        if (c >= '0' && c <= '9')
-            return c - '0' + 52;
-        return c == '+' ? 62 : c == '/' ? 63 : -1;
-    }
     void flush() {
         if (!decoded_.empty())
             out_(decoded_);

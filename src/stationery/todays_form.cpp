@@ -119,17 +119,7 @@ std::string base64Decoded(std::string_view text) {
     unsigned value = 0;
     int bits = 0;
     for (const char c : text) {
-        int digit = -1;
-        if (c >= 'A' && c <= 'Z')
-            digit = c - 'A';
-        else if (c >= 'a' && c <= 'z')
-            digit = c - 'a' + 26;
-        else if (c >= '0' && c <= '9')
-            digit = c - '0' + 52;
-        else if (c == '+')
-            digit = 62;
-        else if (c == '/')
-            digit = 63;
+        const int digit = base64Digit(c);
         if (digit < 0)
             continue; // line ends and padding
         value = (value << 6) | unsigned(digit);

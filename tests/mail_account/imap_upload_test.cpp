@@ -2,6 +2,8 @@
 // starts, with TLS, without it, and with a small quota.
 #include "dovecot_server.h"
 #include "mail_account/imap_upload.h"
+#include "mail_account/loaded_mail_service.h"
+#include "mail_account/message_pipe.h"
 #include "picture_files.h"
 #include "stationery/export.h"
 
@@ -275,10 +277,92 @@ TEST(ImapUpload, TheServersWordsArePlainText) {
         return appendedUid({line}).value_or("none");
     };
     EXPECT_EQ(uidOf("A5 OK [APPENDUID 1796725718 17] Append completed."), "17");
+    // The earlier copies a search finds: numbers only, however the answer is cut.
+    EXPECT_EQ(searchedUids("* SEARCH 4 17\r\nA7 OK done\r\n"),
+              (std::vector<std::string>{"4", "17"}));
+    EXPECT_EQ(searchedUids("* SEARCH\r\n* SEARCH 0 x7 12345678901 9"),
+              (std::vector<std::string>{"9"}));
+    EXPECT_TRUE(searchedUids("* LIST () \"/\" INBOX").empty());
     for (const char* line :
          {"A5 OK [APPENDUID 1 1:*] x", "A5 OK [APPENDUID 1 3,4] x", "A5 OK [APPENDUID 1 0] x",
           "A5 OK [APPENDUID 1] x", "A5 OK [APPENDUID 1 99999999999] x"})
         EXPECT_EQ(uidOf(line), "none") << line;
+}
+
+// The message goes from its writer to the connection a few pieces at a time; a writer
+// that fails, or writes other than it announced, stops the reader with its reason.
+TEST(ImapUpload, TheMessagePipeHandsOnWhatIsWrittenOrWhyNot) {
+    const auto drained = [](const MessageSource& source, std::string* failure) {
+        MessagePipe pipe(source);
+        std::string out;
+        char buffer[1000];
+        while (const std::size_t got = pipe.read(buffer, sizeof buffer))
+            out.append(buffer, got);
+        *failure = pipe.failure();
+        return out;
+    };
+    const std::string big(3'000'000, 'x');
+    const struct {
+        const char* what;
+        MessageSource source;
+        std::string out;
+        std::string failure;
+    } cases[] = {
+        {"whole", MessageSource::of(big), big, ""},
+        {"in pieces",
+         {big.size(),
+          [&big](const MessageSource::Piece& take) {
+              for (std::size_t at = 0; at < big.size(); at += 65536)
+                  take(std::string_view(big).substr(at, 65536));
+          }},
+         big,
+         ""},
+        {"failing",
+         {10,
+          [](const MessageSource::Piece& take) {
+              take("12345");
+              throw std::runtime_error("the picture changed while it was read");
+          }},
+         "",
+         "the picture changed while it was read"},
+        {"shorter",
+         {10,
+          [](const MessageSource::Piece& take) {
+              take("12345");
+          }},
+         "12345",
+         "the message came out at another size than announced"},
+        {"made later", MessageSource::later([] { return MessageSource::of("made"); }), "made", ""},
+    };
+    for (const auto& c : cases) {
+        std::string failure;
+        const std::string out = drained(c.source, &failure);
+        EXPECT_EQ(failure, c.failure) << c.what;
+        if (!c.out.empty()) {
+            EXPECT_EQ(out, c.out) << c.what;
+        }
+    }
+    // A message that cannot be made fails the upload in its own words, before any
+    // server is asked.
+    UploadRequest request;
+    request.account = {"127.0.0.1", 1, Security::SslTls, "tester"};
+    request.message = MessageSource::later(
+        []() -> MessageSource { throw std::runtime_error("the picture is gone"); });
+    EXPECT_THROW(request.message.size(), std::runtime_error);
+}
+
+// Without its module the program still runs: an upload says why it cannot, and no
+// password is found.
+TEST(ImapUpload, AMissingMailModuleIsSaidNotFatal) {
+    LoadedMailService service(QStringLiteral("no-such-module"), {QStringLiteral("/nowhere")});
+    UploadRequest request;
+    request.message = MessageSource::of("x");
+    const std::atomic<bool> cancelled = false;
+    const auto outcome = service.upload(request, cancelled, {});
+    const auto* error = std::get_if<UploadError>(&outcome);
+    ASSERT_NE(error, nullptr);
+    EXPECT_NE(error->detail().find("the mail module could not be loaded"), std::string::npos);
+    EXPECT_EQ(service.readPassword({"127.0.0.1", 993, Security::SslTls, "tester"}), std::nullopt);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Export's copies and names, and how a page's names are read back.
 #include "file_test_support.h"
 #include "stationery/export.h"
+#include "stationery/file_names.h"
 #include "stationery/writer.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +37,32 @@ TEST(FileNames, UrlNamesKeepOnlySafeBytesAndDecodeToTheName) {
         EXPECT_EQ(percentDecoded(url), name);
     }
     EXPECT_EQ(fileNameAsUrl("sky (2).jpg"), "sky%20%282%29.jpg");
+}
+
+// A name taken from a file from elsewhere is made safe to use here, and the search for
+// a free name gives up rather than going on for ever.
+TEST(FileNames, NamesFromElsewhereAreMadeSafe) {
+    const std::string longStem(300, 'n');
+    const std::pair<std::string, std::string> cases[] = {
+        {"sea.jpg", "sea.jpg"},
+        {std::string("\0x.jpg", 6), "_x.jpg"},
+        {"a\r\nb.png", "a__b.png"},
+        {"..\\..\\win.ini", "win.ini"},
+        {"../up.jpg", "up.jpg"},
+        {"what?<is>:this|*.gif", "what__is__this__.gif"},
+        {"trailing. . ", "trailing"},
+        {"..", ""},
+        {"", ""},
+        {longStem + ".jpg", longStem.substr(0, 251) + ".jpg"},
+        {"Zoë's \"photo\".jpg", "Zoë's _photo_.jpg"},
+    };
+    for (const auto& [name, safe] : cases)
+        EXPECT_EQ(safeFileName(name), safe) << name;
+    int asked = 0;
+    EXPECT_THROW(firstFreeName("/nowhere", "x.jpg",
+                               [&](const std::filesystem::path&) { return ++asked < 0; }),
+                 FileWriteError);
+    EXPECT_EQ(asked, 1000);
 }
 
 TEST(FileNames, RelativeNamesResolveAgainstTheStationerysFolder) {
