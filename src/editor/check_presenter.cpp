@@ -2,16 +2,14 @@
 
 #include "dialogs/check_window.h"
 #include "editor/stationery_document.h"
-#include "platform/image_box.h"
 #include "platform/picture_colours.h"
 #include "platform/window_placement.h"
 
 #include <QFileInfo>
 #include <QScreen>
 
-CheckPresenter::CheckPresenter(const StationeryDocument& document,
-                               const platform::ImageBox& preview, QWidget* editor)
-    : QObject(editor), document_(document), preview_(preview), editor_(editor) {
+CheckPresenter::CheckPresenter(const StationeryDocument& document, QWidget* editor)
+    : QObject(editor), document_(document), editor_(editor) {
     connect(&document_, &StationeryDocument::changed, this, &CheckPresenter::refresh);
 }
 
@@ -52,11 +50,11 @@ stationery::CheckFacts CheckPresenter::facts(const stationery::StationerySetting
     const QFileInfo sound(QString::fromStdString(s.SoundPath));
     facts.soundExists = sound.isFile();
     facts.soundBytes = facts.soundExists ? std::uintmax_t(sound.size()) : 0;
-    // Colours from the preview already shown, measured once for each picture.
-    const QPixmap& shown = preview_.picture();
+    // Colours from the picture as decoded for the preview, measured once for each.
+    const QImage& shown = document_.decodedPicture();
     if (!shown.isNull()) {
         if (shown.cacheKey() != coloursKey_) {
-            colours_ = platform::pictureColours(shown.toImage());
+            colours_ = platform::pictureColours(shown);
             coloursKey_ = shown.cacheKey();
         }
         facts.picture = colours_;

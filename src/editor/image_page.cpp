@@ -201,6 +201,7 @@ void ImagePage::showDecoded(const QString& path, const QImage& image) {
     QPixmap picture = QPixmap::fromImage(image);
     picture.setDevicePixelRatio(preview_->devicePixelRatioF());
     preview_->setPicture(picture);
+    context_.document.setDecodedPicture(image);
     emit previewShown();
 }
 

@@ -61,8 +61,8 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     layout->addWidget(tabs_);
     addPages();
 
-    check_ = new CheckPresenter(*document_, *imagePage_->preview(), this);
-    connect(imagePage_, &ImagePage::previewShown, check_, &CheckPresenter::refresh);
+    check_ = new CheckPresenter(*document_, this);
+    connect(document_, &StationeryDocument::pictureDecoded, check_, &CheckPresenter::refresh);
     files_ = new FileCommands({*document_, dialog_, services_.messages, services_.browser, this,
                                [this](bool busy) { setBusy(busy); },
                                [this] {

@@ -77,8 +77,15 @@ void StationeryDocument::withdrawLast(Edit what) {
     history_.undo();
 }
 
+void StationeryDocument::setDecodedPicture(const QImage& picture) {
+    decodedPicture_ = picture;
+    emit pictureDecoded();
+}
+
 void StationeryDocument::restore(const State& state, bool withFile) {
     const Parts parts = partsChanged(settings_, state.settings);
+    if (settings_.ImagePath != state.settings.ImagePath)
+        decodedPicture_ = QImage(); // of another picture
     const bool pathChanges = withFile && state.path != path_;
     if (withFile) {
         settings_ = state.settings;

@@ -3,6 +3,7 @@
 #include "stationery/export.h"
 #include "stationery/settings.h"
 
+#include <QImage>
 #include <QObject>
 #include <QString>
 #include <QUndoStack>
@@ -80,6 +81,11 @@ public:
     // Takes back the last step, when it is a `what` (a picture that turned out not to
     // decode), leaving nothing to redo.
     void withdrawLast(Edit what);
+    // The chosen picture as the Image tab decoded it for its preview (what Check
+    // measures the colours of); null while none is decoded.
+    const QImage& decodedPicture() const { return decodedPicture_; }
+    void setDecodedPicture(const QImage& picture);
+
     // While Open shows what it read: pages leave the showing to it.
     bool isOpening() const { return opening_ > 0; }
     // Undo and Redo act on this; its clean state is the file's.
@@ -120,6 +126,7 @@ signals:
     void changed(StationeryDocument::Parts parts);
     void modifiedChanged(bool modified);
     void pathChanged(const QString& path);
+    void pictureDecoded();
 
 private:
     stationery::ExportGuards
@@ -132,6 +139,7 @@ private:
     QString folder_;
     QUndoStack history_;
     int opening_ = 0; // while Open shows what it read
+    QImage decodedPicture_;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(StationeryDocument::Parts)
