@@ -10,7 +10,7 @@
 #include "editor/stationery_document.h"
 #include "mail_account/loaded_mail_service.h"
 #include "platform/audio_device.h"
-#include "platform/common_dialog.h"
+#include "platform/dialog_prompter.h"
 #include "platform/dir_list_box.h"
 #include "platform/file_list_box.h"
 #include "platform/mail_client.h"

@@ -2,7 +2,7 @@
 #include "editor/main_window.h"
 #include "editor/program_look.h"
 #include "mail_account/loaded_mail_service.h"
-#include "platform/common_dialog.h"
+#include "platform/dialog_prompter.h"
 #include "platform/loaded_audio_device.h"
 #include "platform/mail_client.h"
 #include "platform/message_box.h"

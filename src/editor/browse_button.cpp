@@ -1,6 +1,6 @@
 #include "editor/browse_button.h"
 
-#include "platform/common_dialog.h"
+#include "platform/dialog_prompter.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 
 #include "editor/em_size.h"
 #include "editor/stationery_document.h"
-#include "platform/common_dialog.h"
+#include "platform/dialog_prompter.h"
 #include "stationery/hex_color.h"
 
 #include <QGridLayout>

@@ -4,7 +4,6 @@
 #include "editor/paths.h"
 #include "editor/stationery_document.h"
 #include "editor/stationery_name.h"
-#include "platform/common_dialog.h"
 #include "platform/error_words.h"
 #include "platform/export_guards.h"
 #include "platform/message_box.h"
@@ -19,20 +18,28 @@
 namespace {
 
 // The Export dialog's file types, one for each export form in its order.
-QString exportTypes() {
-    QStringList types;
+QList<FileType> exportTypes() {
+    QList<FileType> types;
     for (const stationery::ExportFormat& format : stationery::exportFormats())
-        types << QCoreApplication::translate("ExportForm", std::string(format.description).c_str())
-              << QString::fromLatin1(format.patterns.data(), qsizetype(format.patterns.size()));
-    return types.join(QLatin1Char('|'));
+        types.append(
+            {QCoreApplication::translate("ExportForm", std::string(format.description).c_str()),
+             QString::fromLatin1(format.patterns.data(), qsizetype(format.patterns.size()))
+                 .split(QLatin1Char(';'))});
+    return types;
+}
+
+// What Save writes.
+QList<FileType> stationeryType() {
+    return {{QCoreApplication::translate("FileCommands", "Stationery Files"),
+             {QStringLiteral("*.htm"), QStringLiteral("*.html")}}};
 }
 
 // The form the dialog's answer asks for: a name ending in ".eml" is a message template
 // whatever type was chosen, and a page name never is.
-stationery::ExportForm formFor(const QString& fileName, int filterIndex) {
+stationery::ExportForm formFor(const QString& fileName, int type) {
     const auto& formats = stationery::exportFormats();
     const stationery::ExportFormat& chosen =
-        formats.at(std::size_t(std::clamp(filterIndex, 1, int(formats.size())) - 1));
+        formats.at(std::size_t(std::clamp(type, 0, int(formats.size()) - 1)));
     const auto byName = stationery::formForName(fileSystemPath(fileName));
     if (byName && stationery::exportFormat(*byName).pictureInside)
         return *byName;
@@ -62,15 +69,14 @@ void FileCommands::openWithDialog() {
     if (!mayLeaveTheDocument())
         return;
     // Every kind of file the program writes opens again.
-    platform::CommonDialog& dialog = services_.dialog;
-    const QString saveFilter = dialog.Filter;
-    dialog.Filter = tr("Stationery and message templates (*.htm, *.html, *.eml)|*.htm;*.html;*.eml|"
-                       "Stationery and pages for today's mail clients (*.htm, *.html)|*.htm;*.html|"
-                       "Message templates (*.eml)|*.eml");
-    const bool chosen = dialog.ShowOpen();
-    dialog.Filter = saveFilter;
+    const std::optional<QString> chosen = services_.dialog.openPath(
+        {{tr("Stationery and message templates"),
+          {QStringLiteral("*.htm"), QStringLiteral("*.html"), QStringLiteral("*.eml")}},
+         {tr("Stationery and pages for today's mail clients"),
+          {QStringLiteral("*.htm"), QStringLiteral("*.html")}},
+         {tr("Message templates"), {QStringLiteral("*.eml")}}});
     if (chosen)
-        open(dialog.FileName);
+        open(*chosen);
 }
 
 bool FileCommands::open(const QString& path) {
@@ -131,18 +137,13 @@ bool FileCommands::open(const QString& path) {
 }
 
 bool FileCommands::saveWithDialog() {
-    platform::CommonDialog& dialog = services_.dialog;
     // It opens on the stationery's own file, so that Save then Enter saves again.
-    const QString usualPlace = dialog.InitDir;
-    if (!services_.document.saveSuggestion().isEmpty())
-        dialog.InitDir = services_.document.saveSuggestion();
-    const bool chosen = dialog.ShowSave();
-    dialog.InitDir = usualPlace;
+    const std::optional<platform::FileChoice> chosen =
+        services_.dialog.savePath({}, services_.document.saveSuggestion(), stationeryType());
     if (!chosen)
         return false; // cancelled: nothing to write
     // The title names the file only once it has really been written.
-    const QString path = dialog.FileName;
-    return underHourglass(tr("Not Saved"), [&] { services_.document.save(path); });
+    return underHourglass(tr("Not Saved"), [&] { services_.document.save(chosen->path); });
 }
 
 bool FileCommands::mayLeaveTheDocument() {
@@ -164,23 +165,15 @@ bool FileCommands::mayLeaveTheDocument() {
 }
 
 void FileCommands::exportWithDialog() {
-    platform::CommonDialog& dialog = services_.dialog;
-    const QString saveFilter = dialog.Filter;
-    const QString usualPlace = dialog.InitDir;
-    dialog.Filter = exportTypes();
-    dialog.DialogTitle = tr("Export");
     // A name to start from, in the folder of the last export, else the usual one.
-    const QString folder = lastExportFolder_.isEmpty() ? dialog.InitDir : lastExportFolder_;
-    dialog.InitDir =
-        QDir(folder).filePath(stationeryName(services_.document) + QStringLiteral(".eml"));
-    const bool chosen = dialog.ShowSave();
-    dialog.Filter = saveFilter;
-    dialog.InitDir = usualPlace;
-    dialog.DialogTitle.clear();
+    const QString name = stationeryName(services_.document) + QStringLiteral(".eml");
+    const std::optional<platform::FileChoice> chosen = services_.dialog.savePath(
+        tr("Export"), lastExportFolder_.isEmpty() ? name : QDir(lastExportFolder_).filePath(name),
+        exportTypes());
     if (!chosen)
         return;
-    const QString path = dialog.FileName;
-    const auto form = formFor(path, dialog.FilterIndex);
+    const QString path = chosen->path;
+    const auto form = formFor(path, chosen->type);
     if (!exportTo(path, form))
         return;
     lastExportFolder_ = QFileInfo(path).absolutePath();

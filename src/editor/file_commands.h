@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/file_dialogs.h"
 #include "editor/opened_files.h"
 #include "stationery/export.h"
 
@@ -13,7 +14,6 @@ class BrowserPreview;
 class QWidget;
 class StationeryDocument;
 namespace platform {
-class CommonDialog;
 class MessageBox;
 class UrlOpener;
 } // namespace platform
@@ -26,7 +26,7 @@ class FileCommands : public QObject {
 public:
     struct Services {
         StationeryDocument& document;
-        platform::CommonDialog& dialog;
+        FileDialogs& dialog;
         platform::MessageBox& messages;
         platform::UrlOpener& browser;
         QWidget* window;

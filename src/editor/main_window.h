@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/common_dialog.h"
+#include "editor/file_dialogs.h"
 
 #include <QMainWindow>
 
@@ -91,7 +91,7 @@ private:
     void exit();
 
     MainWindowServices services_;
-    platform::CommonDialog dialog_;
+    FileDialogs dialog_;
     QString startFolder_;
     StationeryDocument* document_ = nullptr;
     QTabWidget* tabs_ = nullptr;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/common_dialog.h"
+#include "platform/dialog_prompter.h"
 
 #include <deque>
 #include <variant>

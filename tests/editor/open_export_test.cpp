@@ -81,7 +81,7 @@ TEST_F(OpenExportTest, OpenSetsEveryControlAndSaveWritesTheSameBytes) {
     const QString file = writeStationery(u"in.htm"_s, fullRecord());
     dialogs.answerOpen(file);
     trigger("openAction");
-    EXPECT_EQ(dialogs.lastInitialFolder(), platform::CommonDialog::defaultInitDir());
+    EXPECT_EQ(dialogs.lastInitialFolder(), FileDialogs::usualFolder());
     EXPECT_EQ(dialogs.lastNameFilter(),
               u"Stationery and message templates (*.htm *.html *.eml);;"
               u"Stationery and pages for today's mail clients (*.htm *.html);;"

@@ -1,7 +1,7 @@
 #include "editor_fixture.h"
 
+#include "editor/file_dialogs.h"
 #include "platform/check_box.h"
-#include "platform/common_dialog.h"
 #include "stationery/writer.h"
 #include <QLabel>
 #include <QToolButton>
@@ -34,7 +34,7 @@ TEST_F(SaveTest, UntouchedWindowSavesTheDefaultFile) {
     EXPECT_EQ(dialogs.lastNameFilter(), u"Stationery Files (*.htm *.html)"_s);
     EXPECT_TRUE(messages.shown.empty());
     // The next Save opens on the file just written, so Ctrl+S then Enter saves again.
-    EXPECT_EQ(dialogs.lastInitialFolder(), platform::CommonDialog::defaultInitDir());
+    EXPECT_EQ(dialogs.lastInitialFolder(), FileDialogs::usualFolder());
     dialogs.cancelNext();
     trigger("saveAction");
     EXPECT_EQ(dialogs.lastInitialFolder(), path);
