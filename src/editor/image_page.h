@@ -40,8 +40,8 @@ public:
     platform::ImageBox* preview() const { return preview_; }
     PicturePreviewWindow* previewWindow() const;
 
-    void chooseFile(const QString& path); // File1_Click
-    void showAtOwnSize();                 // Image1_Click
+    void chooseFile(const QString& path);
+    void showAtOwnSize();
     // Shows the picture an opened stationery names, its lists at its folder, measured
     // unless the stationery carries its size.
     OpenedFileProblems showOpened(const StationeryDocument& document);
@@ -65,9 +65,9 @@ private:
     void recoverFromFailure(std::optional<platform::Failure> failure);
 
     PageContext context_;
-    QGroupBox* frame_ = nullptr;               // Frame1
-    platform::FileBrowser* browser_ = nullptr; // Drive1, Dir1, File1
-    platform::ImageBox* preview_ = nullptr;    // Image1
+    QGroupBox* frame_ = nullptr;
+    platform::FileBrowser* browser_ = nullptr;
+    platform::ImageBox* preview_ = nullptr;
     // The file whose preview is being decoded; a decode of any other comes too late.
     QString requested_;
     QPointer<PicturePreviewWindow> previewWindow_;

@@ -36,10 +36,10 @@ public:
 
 private:
     PageContext context_;
-    QLineEdit* width_ = nullptr;  // Text6
-    QLineEdit* height_ = nullptr; // Text7
-    QLineEdit* top_ = nullptr;    // Text8
-    QLineEdit* left_ = nullptr;   // Text9
+    QLineEdit* width_ = nullptr;
+    QLineEdit* height_ = nullptr;
+    QLineEdit* top_ = nullptr;
+    QLineEdit* left_ = nullptr;
     QLabel* direction_ = nullptr; // shows the scroll direction
     bool noScrollPressed_ = false;
 };

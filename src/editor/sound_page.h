@@ -36,8 +36,8 @@ public:
 
     // Opens the sound an opened stationery names, the lists at its folder.
     OpenedFileProblems showOpened(const StationeryDocument& document);
-    void chooseSound(const QString& path); // File2_Click
-    void noSoundClicked();                 // Check1_Click
+    void chooseSound(const QString& path);
+    void noSoundClicked();
 
 private:
     void openSound(const QString& path, const QString& named);
@@ -45,10 +45,10 @@ private:
     void showSound(const QString& file);
 
     PageContext context_;
-    QGroupBox* frame_ = nullptr;               // Frame2
-    platform::FileBrowser* browser_ = nullptr; // Drive2, Dir2, File2
-    platform::CheckBox* noSound_ = nullptr;    // Check1
-    platform::CheckBox* oldClient_ = nullptr;  // Check2
-    platform::MediaControl* player_ = nullptr; // MMControl1
-    QString shownSound_;                       // as the document names the sound on show
+    QGroupBox* frame_ = nullptr;
+    platform::FileBrowser* browser_ = nullptr;
+    platform::CheckBox* noSound_ = nullptr;
+    platform::CheckBox* oldClient_ = nullptr;
+    platform::MediaControl* player_ = nullptr;
+    QString shownSound_; // as the document names the sound on show
 };

@@ -4,18 +4,6 @@
 
 namespace stationery {
 
-ScrollDirection directionFromCaption(std::string_view caption) {
-    if (caption == "Up")
-        return ScrollDirection::Up;
-    if (caption == "Left")
-        return ScrollDirection::Left;
-    if (caption == "Down")
-        return ScrollDirection::Down;
-    if (caption == "Right")
-        return ScrollDirection::Right;
-    return ScrollDirection::NoScroll;
-}
-
 std::string_view directionName(ScrollDirection direction) {
     switch (direction) {
     case ScrollDirection::Up:

@@ -11,8 +11,6 @@ namespace stationery {
 
 enum class ScrollDirection { NoScroll, Up, Left, Down, Right };
 
-// Captions the window's direction label can show; anything else means no scroll.
-ScrollDirection directionFromCaption(std::string_view caption);
 
 // The name the scrolling script carries ("up", "left", ...); "no scroll" for NoScroll.
 std::string_view directionName(ScrollDirection direction);

@@ -46,14 +46,7 @@ TEST(StationerySettings, PlaceholdersMatchOnlyExactly) {
     EXPECT_FALSE(isRealTicker(s, 2));
 }
 
-TEST(ScrollDirection, CaptionMapping) {
-    EXPECT_EQ(directionFromCaption("Up"), ScrollDirection::Up);
-    EXPECT_EQ(directionFromCaption("Left"), ScrollDirection::Left);
-    EXPECT_EQ(directionFromCaption("Down"), ScrollDirection::Down);
-    EXPECT_EQ(directionFromCaption("Right"), ScrollDirection::Right);
-    for (const char* other : {"No Scroll", "Scroll Direction", "up", "UP", "Up ", ""})
-        EXPECT_EQ(directionFromCaption(other), ScrollDirection::NoScroll) << other;
-
+TEST(ScrollDirection, Names) {
     EXPECT_EQ(directionName(ScrollDirection::Up), "up");
     EXPECT_EQ(directionName(ScrollDirection::Left), "left");
     EXPECT_EQ(directionName(ScrollDirection::Down), "down");
