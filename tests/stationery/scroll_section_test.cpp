@@ -21,7 +21,7 @@ StationerySettings scrolling(ScrollDirection direction, std::string width, std::
 TEST(ScrollingScript, NoDirectionWritesOneBlankLine) {
     EXPECT_EQ(scrollLines(StationerySettings{}), std::vector<std::string>{""});
     StationerySettings s;
-    s.Direction = directionFromCaption("No Scroll");
+    s.Direction = ScrollDirection::NoScroll;
     s.ImageWidth = "120";
     EXPECT_EQ(scrollLines(s), std::vector<std::string>{""});
 }
