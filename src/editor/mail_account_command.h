@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/mail_destination.h"
 #include "mail_account/mail_service.h"
 #include "stationery/message_writer.h"
 
@@ -23,7 +24,7 @@ class MessageBox;
 // only in the system keyring, and only when asked to. A certificate the system does not
 // trust is shown by its fingerprint and used only when the user trusts it; a changed
 // one is shown beside the trusted one and never used unasked.
-class MailAccountCommand : public QObject {
+class MailAccountCommand : public QObject, public MailDestination {
     Q_OBJECT
 public:
     struct Services {
@@ -40,13 +41,14 @@ public:
     explicit MailAccountCommand(Services services);
     ~MailAccountCommand() override;
 
-    void run();
+    void run() override;
     MailAccountDialog* dialog() const { return dialog_; }
     bool isUploading() const { return worker_.joinable(); }
     // Stops an upload under way and waits for it to end.
     void cancelAndWait();
+    void stop() override { cancelAndWait(); }
     // Asks, while an upload runs, whether to quit all the same (which cancels it).
-    bool mayQuit();
+    bool mayQuit() override;
 
 private:
     void putInAccount();

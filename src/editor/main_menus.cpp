@@ -3,8 +3,6 @@
 #include "editor/check_presenter.h"
 #include "editor/design_picker.h"
 #include "editor/file_commands.h"
-#include "editor/mail_account_command.h"
-#include "editor/new_message.h"
 #include "platform/menu_item.h"
 
 #include <QCoreApplication>
@@ -43,16 +41,7 @@ void fillFileMenu(QMenu* menu, const FileMenuCommands& c) {
          [c] {
              c.files->exportWithDialog();
          }},
-        {QT_TR_NOOP("New &Message in Mail Client"), Qt::CTRL | Qt::SHIFT | Qt::Key_M,
-         "newMessageAction",
-         [c] {
-             c.newMessage->run();
-         }},
-        {QT_TR_NOOP("P&ut in Mail Account..."), Qt::CTRL | Qt::SHIFT | Qt::Key_U,
-         "putInMailAccountAction",
-         [c] {
-             c.mailAccount->run();
-         }},
+        {nullptr, {}, nullptr, {}}, // the mail destinations go here
         {QT_TR_NOOP("&Preview in Browser"), QKeyCombination(Qt::Key_F5), "previewAction",
          [c] {
              c.files->preview();
@@ -66,11 +55,22 @@ void fillFileMenu(QMenu* menu, const FileMenuCommands& c) {
              c.exit();
          }},
     };
-    for (const auto& command : fileCommands) {
-        auto* entry = new platform::MenuItem(tr(command.caption), QKeySequence(command.key), menu);
-        entry->setObjectName(QLatin1String(command.name));
+    const auto add = [menu](const char* caption, QKeyCombination key, const char* name,
+                            const std::function<void()>& command) {
+        auto* entry = new platform::MenuItem(tr(caption), QKeySequence(key), menu);
+        entry->setObjectName(QLatin1String(name));
         menu->addAction(entry);
-        QObject::connect(entry, &platform::MenuItem::chosen, menu, command.command);
+        QObject::connect(entry, &platform::MenuItem::chosen, menu, command);
+        return entry;
+    };
+    for (const auto& command : fileCommands) {
+        if (!command.caption) {
+            for (const MailDestinationEntry& row : c.destinations)
+                add(row.caption, row.key, row.name,
+                    [destination = row.destination] { destination->run(); });
+            continue;
+        }
+        auto* entry = add(command.caption, command.key, command.name, command.command);
         if (command.key == (Qt::CTRL | Qt::Key_X)) // Exit; Ctrl+Q as everywhere else too
             entry->setShortcuts({QKeySequence(command.key), QKeySequence(Qt::CTRL | Qt::Key_Q)});
     }

@@ -4,11 +4,13 @@
 
 #include <functional>
 
+#include "editor/mail_destination.h"
+
+#include <vector>
+
 class CheckPresenter;
 class DesignPicker;
 class FileCommands;
-class MailAccountCommand;
-class NewMessageCommand;
 class QMenu;
 class QMenuBar;
 class QUndoStack;
@@ -16,8 +18,7 @@ class QUndoStack;
 // What the File menu's entries do.
 struct FileMenuCommands {
     FileCommands* files;
-    NewMessageCommand* newMessage;
-    MailAccountCommand* mailAccount;
+    std::vector<MailDestinationEntry> destinations; // after Export, in this order
     DesignPicker* designs;
     CheckPresenter* check;
     std::function<void()> exit;

@@ -100,7 +100,14 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
                                      return files_->mayLeaveTheDocument();
                                  }},
                                 platform::designsFolder());
-    fillFileMenu(fileMenu_, {files_, newMessage_, mailAccount_, designs_, check_, [this] {
+    // Where the stationery goes to become mail: a class and a row each.
+    destinations_ = {
+        {QT_TR_NOOP("New &Message in Mail Client"), Qt::CTRL | Qt::SHIFT | Qt::Key_M,
+         "newMessageAction", newMessage_},
+        {QT_TR_NOOP("P&ut in Mail Account..."), Qt::CTRL | Qt::SHIFT | Qt::Key_U,
+         "putInMailAccountAction", mailAccount_},
+    };
+    fillFileMenu(fileMenu_, {files_, destinations_, designs_, check_, [this] {
                                  exit();
                              }});
     connectDocument();
@@ -260,8 +267,12 @@ void MainWindow::endNow() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!mailAccount_->mayQuit() || !files_->mayLeaveTheDocument())
+    for (const MailDestinationEntry& row : destinations_)
+        if (!row.destination->mayQuit())
+            return event->ignore();
+    if (!files_->mayLeaveTheDocument())
         return event->ignore();
-    mailAccount_->cancelAndWait();
+    for (const MailDestinationEntry& row : destinations_)
+        row.destination->stop();
     event->accept();
 }

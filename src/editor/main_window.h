@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/file_dialogs.h"
+#include "editor/mail_destination.h"
 
 #include <QMainWindow>
 
@@ -104,6 +105,7 @@ private:
     FileCommands* files_ = nullptr;
     NewMessageCommand* newMessage_ = nullptr;
     MailAccountCommand* mailAccount_ = nullptr;
+    std::vector<MailDestinationEntry> destinations_;
     DesignPicker* designs_ = nullptr;
     QPointer<AboutWindow> about_;
     QLabel* statusMessage_ = nullptr;

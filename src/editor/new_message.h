@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/mail_destination.h"
+
 #include <QObject>
 #include <QString>
 
@@ -18,7 +20,7 @@ class MessageBox;
 // client may read it later; the next start removes the program's own ones a day old.
 // When no client opens it, the reason is shown and the template offered for saving
 // where the user chooses.
-class NewMessageCommand : public QObject {
+class NewMessageCommand : public QObject, public MailDestination {
     Q_OBJECT
 public:
     struct Services {
@@ -34,7 +36,7 @@ public:
     };
     NewMessageCommand(Services services, QString folder);
 
-    void run();
+    void run() override;
 
     // Removes the messages this command left in `folder` a day ago or earlier: its own
     // files (*.eml and their .log), nothing else.
