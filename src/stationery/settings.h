@@ -11,7 +11,6 @@ namespace stationery {
 
 enum class ScrollDirection { NoScroll, Up, Left, Down, Right };
 
-
 // The name the scrolling script carries ("up", "left", ...); "no scroll" for NoScroll.
 std::string_view directionName(ScrollDirection direction);
 
