@@ -61,6 +61,9 @@ private:
             break;
         case Code::BadFontSize:
             return tr("its font size \"%1\" is not a number").arg(system(error.detail()));
+        case Code::PictureNotPlaced:
+            return tr("its picture could not be written to the program's pictures folder (%1)")
+                .arg(system(error.detail()));
         case Code::Incomplete:
             return tr("it is a message template made by this program, but cut off before its "
                       "end");

@@ -28,14 +28,15 @@ private:
 class ReadError : public std::runtime_error {
 public:
     enum class Code {
-        SystemError,    // detail: the system's reason
-        IsFolder,       //
-        NotRegularFile, // a pipe, a device
-        TooLarge,       // over the reader's limit
-        NotText,        // it holds NUL bytes
-        NotOurs,        // not the lines this program writes
-        BadFontSize,    // detail: the start of the font size
-        Incomplete,     // a message template cut off before its end
+        SystemError,      // detail: the system's reason
+        IsFolder,         //
+        NotRegularFile,   // a pipe, a device
+        TooLarge,         // over the reader's limit
+        NotText,          // it holds NUL bytes
+        NotOurs,          // not the lines this program writes
+        BadFontSize,      // detail: the start of the font size
+        Incomplete,       // a message template cut off before its end
+        PictureNotPlaced, // a template's picture could not be written; detail: why
     };
     explicit ReadError(Code code, std::string detail = {}, std::filesystem::path file = {});
     // The same failure, now known to be of `file`.

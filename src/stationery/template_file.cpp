@@ -197,9 +197,7 @@ OpenedStationery openMessageTemplate(const fs::path& path, const fs::path& pictu
         });
         opened.settings.ImagePath = utf8FromPath(placed);
     } catch (const FileWriteError& failure) {
-        throw ReadError(ReadError::Code::SystemError, "its picture could not be written to " +
-                                                          utf8FromPath(picturesFolder) + ": " +
-                                                          failure.reason());
+        throw ReadError(ReadError::Code::PictureNotPlaced, failure.reason(), path);
     }
     return opened;
 }

@@ -25,7 +25,7 @@ TEST(ErrorWords, EveryFailureNamesItsFilesAndReason) {
     std::vector<Case> cases;
     cases.push_back(
         {std::make_exception_ptr(stationery::SaveError(page, reason)), {pageName, reason}});
-    for (int code = 0; code <= static_cast<int>(ReadError::Code::Incomplete); ++code) {
+    for (int code = 0; code <= static_cast<int>(ReadError::Code::PictureNotPlaced); ++code) {
         const ReadError error(static_cast<ReadError::Code>(code), "12q");
         cases.push_back({std::make_exception_ptr(error.inFile(page)), {pageName}});
     }
