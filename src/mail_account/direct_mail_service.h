@@ -13,6 +13,7 @@ public:
     std::optional<QString> readPassword(const Account& account) override;
     std::optional<QString> writePassword(const Account& account, const QString& password) override;
     void forgetPassword(const Account& account) override;
+    void prepare() override { prepareUpload(); }
 };
 
 } // namespace mail_account

@@ -425,10 +425,14 @@ UploadResult uploadOnce(const UploadRequest& request, const std::atomic<bool>& c
 
 } // namespace
 
+bool prepareUpload() {
+    static const bool initialised = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+    return initialised;
+}
+
 UploadResult upload(const UploadRequest& request, const std::atomic<bool>& cancelled,
                     const std::function<void(double)>& progress) {
-    static const bool initialised = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
-    if (!initialised)
+    if (!prepareUpload())
         throw UploadError(Failure::Other, {}, {}, "the network library could not start");
     try {
         return uploadOnce(request, cancelled, progress);

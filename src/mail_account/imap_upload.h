@@ -160,6 +160,10 @@ private:
 UploadResult upload(const UploadRequest& request, const std::atomic<bool>& cancelled,
                     const std::function<void(double sent)>& progress = {});
 
+// Sets up the network library (OpenSSL among it) ahead of the first upload, which
+// does it otherwise; false when it cannot be.
+bool prepareUpload();
+
 // "AB:CD:…" from a fingerprint written with or without colons, in either case; empty
 // when it is not 64 hexadecimal digits.
 std::string normalFingerprint(const std::string& written);

@@ -16,7 +16,10 @@ LoadedMailService::~LoadedMailService() {
 
 void LoadedMailService::loadInBackground() {
     if (!background_.valid())
-        background_ = std::async(std::launch::async, [this] { loaded(); });
+        background_ = std::async(std::launch::async, [this] {
+            if (MailService* service = loaded())
+                service->prepare();
+        });
 }
 
 QStringList LoadedMailService::usualFolders() {
