@@ -1,5 +1,6 @@
 #include "editor/dropped_file.h"
 
+#include "editor/paths.h"
 #include "stationery/export.h"
 #include "stationery/message_writer.h"
 
@@ -22,7 +23,8 @@ DroppedFile droppedFileAt(const QString& path) {
                 return true;
         return false;
     };
-    if (among({"htm", "html", "eml"}))
+    // A name the export forms are written under: a stationery, opened by its content.
+    if (stationery::formForName(fileSystemPath(path)))
         return {DroppedKind::Stationery, {}};
     if (among({"jpg", "jpeg", "gif", "png", "bmp", "heic", "heif", "webp", "avif"}))
         return {DroppedKind::Picture, {}};

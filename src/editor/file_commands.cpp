@@ -48,8 +48,18 @@ stationery::ExportForm formFor(const QString& fileName, int type) {
     return chosen.form;
 }
 
-// For the translation tools: the export forms' descriptions.
-[[maybe_unused]] const char* const kExportDescriptions[] = {
+// For the translation tools: the export forms' descriptions and what is said once
+// each is written.
+[[maybe_unused]] const char* const kExportWords[] = {
+    QT_TRANSLATE_NOOP("ExportForm",
+                      "Exported to %1. Open it with your mail client for a new message on this "
+                      "stationery, or use File > New Message in Mail Client."),
+    QT_TRANSLATE_NOOP("ExportForm",
+                      "Exported to %1 with its picture beside it. Choose it as stationery in your "
+                      "mail client, or open it in a browser."),
+    QT_TRANSLATE_NOOP("ExportForm",
+                      "Exported to %1 with its picture and sound beside it, for mail clients that "
+                      "still run stationery scripts."),
     QT_TRANSLATE_NOOP(
         "ExportForm",
         "Message template, opens as a new message in Thunderbird, Outlook, Apple Mail"),
@@ -177,24 +187,9 @@ void FileCommands::exportWithDialog() {
     if (!exportTo(path, form))
         return;
     lastExportFolder_ = QFileInfo(path).absolutePath();
-    const QString where = QDir::toNativeSeparators(path);
-    switch (form) {
-    case stationery::ExportForm::Message:
-        services_.showStatus(tr("Exported to %1. Open it with your mail client for a new message "
-                                "on this stationery, or use File > New Message in Mail Client.")
-                                 .arg(where));
-        break;
-    case stationery::ExportForm::TodaysClients:
-        services_.showStatus(tr("Exported to %1 with its picture beside it. Choose it as "
-                                "stationery in your mail client, or open it in a browser.")
-                                 .arg(where));
-        break;
-    case stationery::ExportForm::Classic:
-        services_.showStatus(tr("Exported to %1 with its picture and sound beside it, for mail "
-                                "clients that still run stationery scripts.")
-                                 .arg(where));
-        break;
-    }
+    const std::string_view written = stationery::exportFormat(form).written;
+    services_.showStatus(QCoreApplication::translate("ExportForm", std::string(written).c_str())
+                             .arg(QDir::toNativeSeparators(path)));
 }
 
 bool FileCommands::exportTo(const QString& path, stationery::ExportForm form) {

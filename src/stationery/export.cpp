@@ -198,20 +198,26 @@ StreamedContents whole(std::string bytes) {
 const std::vector<ExportFormat>& exportFormats() {
     static const std::vector<ExportFormat> formats = {
         {ExportForm::Message, "message",
-         "Message template, opens as a new message in Thunderbird, Outlook, Apple Mail", "*.eml",
-         true, false, true,
+         "Message template, opens as a new message in Thunderbird, Outlook, Apple Mail",
+         "Exported to %1. Open it with your mail client for a new message on this stationery, "
+         "or use File > New Message in Mail Client.",
+         "*.eml", true, false, true,
          [](const StationerySettings& s) {
              return MessageWriter::streamed(s);
          }},
         {ExportForm::TodaysClients, "todays",
-         "Web page for today's mail clients, with its picture beside it", "*.htm;*.html", false,
-         false, false,
+         "Web page for today's mail clients, with its picture beside it",
+         "Exported to %1 with its picture beside it. Choose it as stationery in your mail "
+         "client, or open it in a browser.",
+         "*.htm;*.html", false, false, false,
          [](const StationerySettings& s) {
              return whole(TodaysClientsWriter::render(s));
          }},
         {ExportForm::Classic, "classic",
-         "Classic stationery with script, ticker and sound, for old mail clients", "*.htm;*.html",
-         true, true, false,
+         "Classic stationery with script, ticker and sound, for old mail clients",
+         "Exported to %1 with its picture and sound beside it, for mail clients that still run "
+         "stationery scripts.",
+         "*.htm;*.html", true, true, false,
          [](const StationerySettings& s) {
              return whole(StationeryWriter::render(s));
          }},

@@ -25,12 +25,14 @@ enum class ExportForm {
 };
 
 // Everything that tells the export forms apart, one form a line: what the command line
-// calls it, how the Export dialog offers it (English, for translating), the names it
-// is written under, what it carries and its writer. Adding a form is adding a line.
+// calls it, how the Export dialog offers it and what the window says once it is
+// written (English, for translating), the names it is written under, what it carries
+// and its writer. Adding a form is adding a line.
 struct ExportFormat {
     ExportForm form;
     std::string_view name;        // as --form takes it
     std::string_view description; // the Export dialog's file type
+    std::string_view written;     // said once written; "%1" is where
     std::string_view patterns;    // "*.htm;*.html": the first gives a name typed without one
     bool claimsItsNames;          // a name with one of its extensions asks for this form
     bool carriesSound;            // the sound is copied beside the page
