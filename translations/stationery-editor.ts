@@ -4,32 +4,32 @@
 <context>
     <name>AboutWindow</name>
     <message>
-        <location filename="../src/windows/about_window.cpp" line="32"/>
+        <location filename="../src/dialogs/about_window.cpp" line="32"/>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/about_window.cpp" line="60"/>
+        <location filename="../src/dialogs/about_window.cpp" line="60"/>
         <source>Varek&apos;s Stationery Program (Tovrin)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/about_window.cpp" line="63"/>
+        <location filename="../src/dialogs/about_window.cpp" line="63"/>
         <source>Copyright © the Stationery Editor authors</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/about_window.cpp" line="65"/>
+        <location filename="../src/dialogs/about_window.cpp" line="65"/>
         <source>Questions and fixes are welcome through the project&apos;s issue tracker.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/about_window.cpp" line="115"/>
+        <location filename="../src/dialogs/about_window.cpp" line="115"/>
         <source>About %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/about_window.cpp" line="116"/>
+        <location filename="../src/dialogs/about_window.cpp" line="116"/>
         <source>Version %1.%2.%3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -37,7 +37,7 @@
 <context>
     <name>AudioDevice</name>
     <message>
-        <location filename="../src/platform/audio_device.cpp" line="6"/>
+        <location filename="../src/platform/audio_device.cpp" line="8"/>
         <source>No audio device is available.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -61,69 +61,149 @@
     </message>
 </context>
 <context>
+    <name>ChangeColorOrFont</name>
+    <message>
+        <location filename="../src/editor/edit_commands.cpp" line="84"/>
+        <source>Change Text Colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/edit_commands.cpp" line="85"/>
+        <source>Change Background Colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/edit_commands.cpp" line="86"/>
+        <source>Change Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/edit_commands.cpp" line="87"/>
+        <source>Change Author</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/edit_commands.cpp" line="88"/>
+        <source>Change Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChangeMargins</name>
+    <message>
+        <location filename="../src/editor/edit_commands.cpp" line="92"/>
+        <source>Change Scroll Direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/edit_commands.cpp" line="92"/>
+        <source>Change Margin</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChangePicture</name>
+    <message>
+        <location filename="../src/editor/edit_commands.cpp" line="69"/>
+        <source>Change Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/edit_commands.cpp" line="69"/>
+        <source>Change Picture Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChangeSound</name>
+    <message>
+        <location filename="../src/editor/edit_commands.cpp" line="73"/>
+        <source>Change No Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/edit_commands.cpp" line="74"/>
+        <source>Change Sound Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/edit_commands.cpp" line="75"/>
+        <source>Change Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChangeTickerText</name>
+    <message>
+        <location filename="../src/editor/edit_commands.cpp" line="79"/>
+        <source>Change Ticker Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CheckWindow</name>
     <message>
-        <location filename="../src/windows/check_window.cpp" line="24"/>
+        <location filename="../src/dialogs/check_window.cpp" line="24"/>
         <source>What</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/check_window.cpp" line="24"/>
+        <location filename="../src/dialogs/check_window.cpp" line="24"/>
         <source>Shown by</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/check_window.cpp" line="25"/>
+        <location filename="../src/dialogs/check_window.cpp" line="25"/>
         <source>Elsewhere</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/check_window.cpp" line="26"/>
+        <location filename="../src/dialogs/check_window.cpp" line="26"/>
         <source>Source (read on)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/check_window.cpp" line="33"/>
+        <location filename="../src/dialogs/check_window.cpp" line="33"/>
         <source>none</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/check_window.cpp" line="47"/>
+        <location filename="../src/dialogs/check_window.cpp" line="47"/>
         <source>What today&apos;s mail clients do with the exports</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/check_window.cpp" line="54"/>
+        <location filename="../src/dialogs/check_window.cpp" line="54"/>
         <source>Check</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/check_window.cpp" line="60"/>
+        <location filename="../src/dialogs/check_window.cpp" line="60"/>
         <source>What recipients will meet</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/check_window.cpp" line="63"/>
+        <location filename="../src/dialogs/check_window.cpp" line="63"/>
         <source>What today&apos;s mail clients do with the exports:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/check_window.cpp" line="75"/>
+        <location filename="../src/dialogs/check_window.cpp" line="75"/>
         <source>Nothing to worry about</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/check_window.cpp" line="80"/>
+        <location filename="../src/dialogs/check_window.cpp" line="80"/>
         <source>Note</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/check_window.cpp" line="82"/>
+        <location filename="../src/dialogs/check_window.cpp" line="82"/>
         <source>Problem</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/check_window.cpp" line="84"/>
+        <location filename="../src/dialogs/check_window.cpp" line="84"/>
         <source>Advice</source>
         <translation type="unfinished"></translation>
     </message>
@@ -181,13 +261,18 @@
 <context>
     <name>DesignPicker</name>
     <message>
-        <location filename="../src/editor/design_picker.cpp" line="47"/>
+        <location filename="../src/editor/design_picker.cpp" line="49"/>
         <source>The design&apos;s picture could not be written to &quot;%1&quot;: %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/design_picker.cpp" line="50"/>
+        <location filename="../src/editor/design_picker.cpp" line="52"/>
         <source>Design Not Applied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/design_picker.cpp" line="59"/>
+        <source>New from Design</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -267,157 +352,190 @@
 <context>
     <name>DesignsWindow</name>
     <message>
-        <location filename="../src/windows/designs_window.cpp" line="11"/>
-        <location filename="../src/windows/designs_window.cpp" line="14"/>
+        <location filename="../src/dialogs/designs_window.cpp" line="11"/>
+        <location filename="../src/dialogs/designs_window.cpp" line="14"/>
         <source>Designs</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DroppedFiles</name>
+    <message>
+        <location filename="../src/editor/dropped_file.cpp" line="77"/>
+        <source>&quot;%1&quot; is neither a picture, a sound nor a stationery file, so it was not used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/dropped_file.cpp" line="80"/>
+        <source>&quot;%1&quot; is no longer there, so it was not used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/dropped_file.cpp" line="83"/>
+        <source>&quot;%1&quot; is not a file but a folder, a pipe or a device, so it was not used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/dropped_file.cpp" line="87"/>
+        <source>&quot;%1&quot; could not be read (%2), so it was not used.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>ErrorWords</name>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="21"/>
+        <location filename="../src/platform/error_words.cpp" line="21"/>
         <source>Could not save &quot;%1&quot;: %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="28"/>
+        <location filename="../src/platform/error_words.cpp" line="28"/>
         <source>Could not open &quot;%1&quot;: %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="35"/>
+        <location filename="../src/platform/error_words.cpp" line="35"/>
         <source>Could not export &quot;%1&quot;: %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="49"/>
-        <location filename="../src/editor/error_words.cpp" line="116"/>
+        <location filename="../src/platform/error_words.cpp" line="49"/>
+        <location filename="../src/platform/error_words.cpp" line="122"/>
         <source>it is a folder</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="51"/>
+        <location filename="../src/platform/error_words.cpp" line="51"/>
         <source>it is not a regular file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="53"/>
+        <location filename="../src/platform/error_words.cpp" line="53"/>
         <source>it is larger than 16 MB, and a stationery file is about 5 KB</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="55"/>
+        <location filename="../src/platform/error_words.cpp" line="55"/>
         <source>it holds bytes that are not text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="58"/>
+        <location filename="../src/platform/error_words.cpp" line="58"/>
         <source>it is %1, not a stationery, a page for today&apos;s mail clients or a message template made by this program</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="63"/>
+        <location filename="../src/platform/error_words.cpp" line="63"/>
         <source>its font size &quot;%1&quot; is not a number</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="65"/>
+        <location filename="../src/platform/error_words.cpp" line="65"/>
+        <source>its picture could not be written to the program&apos;s pictures folder (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="68"/>
+        <source>it is a message template made by this program, but cut off before its end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="71"/>
         <source>it is not a stationery file made by this program</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="69"/>
+        <location filename="../src/platform/error_words.cpp" line="75"/>
         <source> (%1)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="80"/>
+        <location filename="../src/platform/error_words.cpp" line="86"/>
         <source>the picture &quot;%1&quot; could not be copied: it does not exist or is no file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="83"/>
+        <location filename="../src/platform/error_words.cpp" line="89"/>
         <source>the sound &quot;%1&quot; could not be copied: it does not exist or is no file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="86"/>
+        <location filename="../src/platform/error_words.cpp" line="92"/>
         <source>the picture &quot;%1&quot; would be written over by the export</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="88"/>
+        <location filename="../src/platform/error_words.cpp" line="94"/>
         <source>the sound &quot;%1&quot; would be written over by the export</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="103"/>
+        <location filename="../src/platform/error_words.cpp" line="109"/>
         <source>the sound &quot;%1&quot; is not a MIDI, WAV or MP3 sound%2, so it is not carried</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="106"/>
+        <location filename="../src/platform/error_words.cpp" line="112"/>
         <source>the picture &quot;%1&quot; is in a hidden or system folder, and such a file is carried only when you agree</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="110"/>
+        <location filename="../src/platform/error_words.cpp" line="116"/>
         <source>the sound &quot;%1&quot; is in a hidden or system folder, and such a file is carried only when you agree</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="114"/>
+        <location filename="../src/platform/error_words.cpp" line="120"/>
         <source>that is the stationery being exported, which would be written over</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="118"/>
+        <location filename="../src/platform/error_words.cpp" line="124"/>
         <source>the folder &quot;%1&quot; does not exist</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="90"/>
+        <location filename="../src/platform/error_words.cpp" line="96"/>
         <source>the picture &quot;%1&quot; could not be copied: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="12"/>
+        <location filename="../src/platform/error_words.cpp" line="12"/>
         <source>a picture</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="12"/>
+        <location filename="../src/platform/error_words.cpp" line="12"/>
         <source>a sound</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="13"/>
+        <location filename="../src/platform/error_words.cpp" line="13"/>
         <source>an e-mail message not made by this program</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="14"/>
+        <location filename="../src/platform/error_words.cpp" line="14"/>
         <source>a web page not made by this program</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="92"/>
+        <location filename="../src/platform/error_words.cpp" line="98"/>
         <source>the sound &quot;%1&quot; could not be copied: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="96"/>
+        <location filename="../src/platform/error_words.cpp" line="102"/>
         <source>the picture &quot;%1&quot; could not be read: it changed while it was read</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="99"/>
+        <location filename="../src/platform/error_words.cpp" line="105"/>
         <source>the picture &quot;%1&quot; is not a JPEG, GIF, PNG or BMP picture%2, so it is not carried</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/error_words.cpp" line="120"/>
+        <location filename="../src/platform/error_words.cpp" line="126"/>
         <source>the picture &quot;%1&quot; could not be read: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -425,17 +543,32 @@
 <context>
     <name>ExportForm</name>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="46"/>
+        <location filename="../src/editor/file_commands.cpp" line="54"/>
+        <source>Exported to %1. Open it with your mail client for a new message on this stationery, or use File &gt; New Message in Mail Client.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="57"/>
+        <source>Exported to %1 with its picture beside it. Choose it as stationery in your mail client, or open it in a browser.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="60"/>
+        <source>Exported to %1 with its picture and sound beside it, for mail clients that still run stationery scripts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="63"/>
         <source>Message template, opens as a new message in Thunderbird, Outlook, Apple Mail</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="49"/>
+        <location filename="../src/editor/file_commands.cpp" line="66"/>
         <source>Web page for today&apos;s mail clients, with its picture beside it</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="51"/>
+        <location filename="../src/editor/file_commands.cpp" line="68"/>
         <source>Classic stationery with script, ticker and sound, for old mail clients</source>
         <translation type="unfinished"></translation>
     </message>
@@ -443,27 +576,22 @@
 <context>
     <name>FileCommands</name>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="67"/>
-        <source>Stationery and message templates (*.htm, *.html, *.eml)|*.htm;*.html;*.eml|Stationery and pages for today&apos;s mail clients (*.htm, *.html)|*.htm;*.html|Message templates (*.eml)|*.eml</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/file_commands.cpp" line="79"/>
+        <location filename="../src/editor/file_commands.cpp" line="95"/>
         <source>Not Opened</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="87"/>
+        <location filename="../src/editor/file_commands.cpp" line="104"/>
         <source>&quot;%1&quot; was made for today&apos;s mail clients, which carry no sound and no ticker: the Sound and Ticker tabs stay empty. Everything else is as it was.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="90"/>
+        <location filename="../src/editor/file_commands.cpp" line="107"/>
         <source>Opened</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="107"/>
+        <location filename="../src/editor/file_commands.cpp" line="124"/>
         <source>&quot;%1&quot; names files in hidden or system folders, where private files are kept:
 %2
 
@@ -471,90 +599,75 @@ Export asks before it copies any of them.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="110"/>
+        <location filename="../src/editor/file_commands.cpp" line="127"/>
         <source>Private Files Named</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="114"/>
+        <location filename="../src/editor/file_commands.cpp" line="131"/>
         <source>&quot;%1&quot; is open, but not everything it names can be used.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="117"/>
+        <location filename="../src/editor/file_commands.cpp" line="134"/>
         <source>These files can&apos;t be found:
 %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="119"/>
+        <location filename="../src/editor/file_commands.cpp" line="136"/>
         <source>This file is there but cannot be read as a picture:
 %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="121"/>
+        <location filename="../src/editor/file_commands.cpp" line="138"/>
         <source>The paths are kept, so saving writes them as they were.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="123"/>
+        <location filename="../src/editor/file_commands.cpp" line="140"/>
         <source>These are in hidden or system folders, where private files are kept; Export asks before it copies them:
 %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="127"/>
+        <location filename="../src/editor/file_commands.cpp" line="144"/>
         <source>Picture Not Shown</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="128"/>
+        <location filename="../src/editor/file_commands.cpp" line="145"/>
         <source>Files Missing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="144"/>
+        <location filename="../src/editor/file_commands.cpp" line="156"/>
         <source>Not Saved</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="151"/>
+        <location filename="../src/editor/file_commands.cpp" line="163"/>
         <source>the new stationery</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="153"/>
+        <location filename="../src/editor/file_commands.cpp" line="165"/>
         <source>Save changes to %1?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="154"/>
+        <location filename="../src/editor/file_commands.cpp" line="166"/>
         <source>Unsaved Changes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="170"/>
+        <location filename="../src/editor/file_commands.cpp" line="181"/>
         <source>Export</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="189"/>
-        <source>Exported to %1. Open it with your mail client for a new message on this stationery, or use File &gt; New Message in Mail Client.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/file_commands.cpp" line="194"/>
-        <source>Exported to %1 with its picture beside it. Choose it as stationery in your mail client, or open it in a browser.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/file_commands.cpp" line="199"/>
-        <source>Exported to %1 with its picture and sound beside it, for mail clients that still run stationery scripts.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/file_commands.cpp" line="212"/>
+        <location filename="../src/editor/file_commands.cpp" line="216"/>
         <source>The stationery names a file in a hidden or system folder, where private files are kept:
 %1
 
@@ -562,32 +675,53 @@ The export would copy it where others can read it. Copy it anyway?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="216"/>
+        <location filename="../src/editor/file_commands.cpp" line="220"/>
         <source>Private File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="220"/>
+        <location filename="../src/editor/file_commands.cpp" line="196"/>
+        <location filename="../src/editor/file_commands.cpp" line="205"/>
         <source>Not Exported</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="233"/>
+        <location filename="../src/editor/file_commands.cpp" line="33"/>
+        <source>Stationery Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="83"/>
+        <source>Stationery and message templates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="85"/>
+        <source>Stationery and pages for today&apos;s mail clients</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="87"/>
+        <source>Message templates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="234"/>
         <source>No web browser could be started to show the preview (%1). Nothing was saved; File &gt; Save writes the stationery as usual.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="236"/>
+        <location filename="../src/editor/file_commands.cpp" line="237"/>
         <source>The preview could not be written: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="237"/>
+        <location filename="../src/editor/file_commands.cpp" line="238"/>
         <source>No Browser</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="237"/>
+        <location filename="../src/editor/file_commands.cpp" line="238"/>
         <source>No Preview</source>
         <translation type="unfinished"></translation>
     </message>
@@ -595,106 +729,131 @@ The export would copy it where others can read it. Copy it anyway?</source>
 <context>
     <name>ImagePage</name>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="53"/>
-        <location filename="../src/editor/image_page.cpp" line="88"/>
+        <location filename="../src/editor/image_page.cpp" line="30"/>
+        <location filename="../src/editor/image_page.cpp" line="65"/>
         <source>Images</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="62"/>
+        <location filename="../src/editor/image_page.cpp" line="39"/>
         <source>Pictures (*.jpg *.jpeg *.png *.gif *.bmp *.heic *.heif *.webp *.avif)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="63"/>
+        <location filename="../src/editor/image_page.cpp" line="40"/>
         <source>All files (*)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="66"/>
+        <location filename="../src/editor/image_page.cpp" line="43"/>
         <source>Browse for a picture</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="78"/>
+        <location filename="../src/editor/image_page.cpp" line="55"/>
         <source>Click to see the picture at its own size</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="88"/>
+        <location filename="../src/editor/image_page.cpp" line="65"/>
         <source>Picture drive</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="88"/>
+        <location filename="../src/editor/image_page.cpp" line="65"/>
         <source>Picture folder</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="89"/>
+        <location filename="../src/editor/image_page.cpp" line="66"/>
         <source>Picture files</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="89"/>
+        <location filename="../src/editor/image_page.cpp" line="66"/>
         <source>Picture preview</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="149"/>
+        <location filename="../src/editor/image_page.cpp" line="130"/>
         <source>Picture Too Large</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="153"/>
+        <location filename="../src/editor/image_page.cpp" line="134"/>
         <source>This is a %1 picture, a kind phones and cameras make that this program cannot read yet. Save it as JPEG or PNG (most photo programs do this under Export or Save As), then choose that file.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="157"/>
+        <location filename="../src/editor/image_page.cpp" line="138"/>
         <source>Picture Kind Not Read</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="226"/>
+        <location filename="../src/editor/image_page.cpp" line="211"/>
         <source>Invalid Picture Type</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="227"/>
+        <location filename="../src/editor/image_page.cpp" line="212"/>
         <source>Corrupt Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LoadedMailService</name>
+    <message>
+        <location filename="../src/mail_account/loaded_mail_service.cpp" line="54"/>
+        <location filename="../src/mail_account/loaded_mail_service.cpp" line="67"/>
+        <source>the mail module could not be loaded (%1)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>MailAccountCommand</name>
     <message>
-        <location filename="../src/editor/mail_account_command.cpp" line="82"/>
+        <location filename="../src/editor/mail_account_command.cpp" line="38"/>
+        <source>The stationery is still being put in the mail account. Quitting now cancels it. Quit anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/mail_account_command.cpp" line="40"/>
+        <location filename="../src/editor/mail_account_command.cpp" line="181"/>
+        <source>Put in Mail Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/mail_account_command.cpp" line="70"/>
         <source>Fill in the server and the user name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/mail_account_command.cpp" line="87"/>
+        <location filename="../src/editor/mail_account_command.cpp" line="75"/>
         <source>Type the password.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/mail_account_command.cpp" line="110"/>
+        <location filename="../src/editor/mail_account_command.cpp" line="101"/>
         <source>Putting the stationery in %1…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/mail_account_command.cpp" line="175"/>
+        <location filename="../src/editor/mail_account_command.cpp" line="147"/>
         <source>Put in the folder &quot;%1&quot; of %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/mail_account_command.cpp" line="179"/>
+        <location filename="../src/editor/mail_account_command.cpp" line="151"/>
+        <source> The earlier copy was taken out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/mail_account_command.cpp" line="153"/>
         <source> The password was not remembered: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/mail_account_command.cpp" line="189"/>
+        <location filename="../src/editor/mail_account_command.cpp" line="163"/>
         <source>%1&apos;s certificate is not one this computer trusts. Its SHA-256 fingerprint is:
 
 %2
@@ -703,7 +862,7 @@ Compare it with the one your mail provider or administrator gives. Trust this ce
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/mail_account_command.cpp" line="193"/>
+        <location filename="../src/editor/mail_account_command.cpp" line="167"/>
         <source>%1 sent a different certificate from the one you trusted.
 
 Trusted:  %2
@@ -713,188 +872,163 @@ Unless your provider says the certificate changed, someone may be listening in. 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/mail_account_command.cpp" line="198"/>
+        <location filename="../src/editor/mail_account_command.cpp" line="172"/>
         <source>Certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/mail_account_command.cpp" line="178"/>
+        <source>An earlier copy of this stationery is in the folder &quot;%1&quot;. Replace it with this one? (No puts this one beside it.)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>MailAccountDialog</name>
     <message>
-        <location filename="../src/windows/mail_account_dialog.cpp" line="20"/>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="22"/>
         <source>Remember in the system keyring</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/mail_account_dialog.cpp" line="23"/>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="26"/>
         <source>Put in Mail Account</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/mail_account_dialog.cpp" line="25"/>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="28"/>
         <source>imap.example.com</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/mail_account_dialog.cpp" line="30"/>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="33"/>
         <source>SSL/TLS</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/mail_account_dialog.cpp" line="30"/>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="33"/>
         <source>STARTTLS</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/mail_account_dialog.cpp" line="36"/>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="39"/>
         <source>Templates</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/mail_account_dialog.cpp" line="36"/>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="39"/>
         <source>Drafts</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/mail_account_dialog.cpp" line="47"/>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="55"/>
         <source>&amp;Server:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/mail_account_dialog.cpp" line="48"/>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="56"/>
         <source>&amp;Port:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/mail_account_dialog.cpp" line="49"/>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="57"/>
         <source>S&amp;ecurity:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/mail_account_dialog.cpp" line="50"/>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="58"/>
         <source>&amp;User name:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/mail_account_dialog.cpp" line="51"/>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="59"/>
         <source>Pass&amp;word:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/mail_account_dialog.cpp" line="53"/>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="61"/>
         <source>&amp;Folder:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/windows/mail_account_dialog.cpp" line="54"/>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="63"/>
         <source>Put in Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="90"/>
+        <source>A mail client deletes a draft once it is sent: the stationery is then gone from Drafts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="92"/>
+        <source>Start a new message from the template in your mail client; the template stays for the next one.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="40"/>
+        <location filename="../src/editor/main_window.cpp" line="42"/>
         <source>Varek&apos;s Outlook Express Stationery Creator</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="49"/>
+        <location filename="../src/editor/main_window.cpp" line="58"/>
         <source>Stationery parts</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="114"/>
+        <location filename="../src/editor/main_window.cpp" line="148"/>
         <source>Image</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="118"/>
+        <location filename="../src/editor/main_window.cpp" line="152"/>
         <source>Sound</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="123"/>
+        <location filename="../src/editor/main_window.cpp" line="157"/>
         <source>Ticker</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="127"/>
+        <location filename="../src/editor/main_window.cpp" line="161"/>
         <source>Color-Font</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="131"/>
+        <location filename="../src/editor/main_window.cpp" line="165"/>
         <source>Margins</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="182"/>
+        <location filename="../src/editor/main_window.cpp" line="216"/>
         <source>File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="190"/>
-        <source>New from &amp;Design...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/main_window.cpp" line="194"/>
-        <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/main_window.cpp" line="198"/>
-        <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/main_window.cpp" line="202"/>
-        <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/main_window.cpp" line="206"/>
+        <location filename="../src/editor/main_window.cpp" line="105"/>
         <source>New &amp;Message in Mail Client</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="211"/>
+        <location filename="../src/editor/main_window.cpp" line="107"/>
         <source>P&amp;ut in Mail Account...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="216"/>
-        <source>&amp;Preview in Browser</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/main_window.cpp" line="220"/>
-        <source>&amp;Check...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/main_window.cpp" line="224"/>
-        <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/main_window.cpp" line="239"/>
+        <location filename="../src/editor/main_window.cpp" line="221"/>
         <source>Items</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="240"/>
+        <location filename="../src/editor/main_window.cpp" line="222"/>
         <source>&amp;About</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="335"/>
-        <source>&quot;%1&quot; is neither a picture, a sound nor a stationery file, so it was not used.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/main_window.cpp" line="337"/>
+        <location filename="../src/editor/main_window.cpp" line="127"/>
         <source>File Not Used</source>
         <translation type="unfinished"></translation>
     </message>
@@ -942,58 +1076,71 @@ Unless your provider says the certificate changed, someone may be listening in. 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="66"/>
+        <location filename="../src/editor/margins_page.cpp" line="71"/>
         <source>Scroll direction</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="80"/>
+        <location filename="../src/editor/margins_page.cpp" line="85"/>
         <source>Up</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="80"/>
+        <location filename="../src/editor/margins_page.cpp" line="85"/>
         <source>Scroll up</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="82"/>
+        <location filename="../src/editor/margins_page.cpp" line="87"/>
         <source>Left</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="82"/>
+        <location filename="../src/editor/margins_page.cpp" line="87"/>
         <source>Scroll left</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="84"/>
+        <location filename="../src/editor/margins_page.cpp" line="89"/>
         <source>Down</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="84"/>
+        <location filename="../src/editor/margins_page.cpp" line="89"/>
         <source>Scroll down</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="86"/>
+        <location filename="../src/editor/margins_page.cpp" line="91"/>
         <source>Right</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="86"/>
+        <location filename="../src/editor/margins_page.cpp" line="91"/>
         <source>Scroll right</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="88"/>
+        <location filename="../src/editor/margins_page.cpp" line="93"/>
         <source>No Scroll</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="88"/>
+        <location filename="../src/editor/margins_page.cpp" line="93"/>
         <source>No scroll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="152"/>
+        <source>Change Scroll Direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NewFromDesign</name>
+    <message>
+        <location filename="../src/editor/edit_commands.cpp" line="98"/>
+        <source>New from Design</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1033,6 +1180,14 @@ Save the message template somewhere else, to open it from your mail client or at
     </message>
 </context>
 <context>
+    <name>OpenStationery</name>
+    <message>
+        <location filename="../src/editor/edit_commands.cpp" line="95"/>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PictureLoader</name>
     <message>
         <location filename="../src/platform/picture_loader.cpp" line="76"/>
@@ -1057,23 +1212,23 @@ Save the message template somewhere else, to open it from your mail client or at
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/sdl_audio_device.cpp" line="78"/>
-        <location filename="../src/platform/sdl_audio_device.cpp" line="93"/>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="79"/>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="95"/>
         <source>The file cannot be read: %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/sdl_audio_device.cpp" line="87"/>
-        <source>This file cannot be played by the %1 device.</source>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="88"/>
+        <source>This file is not the %1 sound its name says it is.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/sdl_audio_device.cpp" line="89"/>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="91"/>
         <source>MIDI files need a General MIDI soundfont, and none is installed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/sdl_audio_device.cpp" line="99"/>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="101"/>
         <source>This sound cannot be played: %1.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1081,17 +1236,17 @@ Save the message template somewhere else, to open it from your mail client or at
 <context>
     <name>SoundContent</name>
     <message>
-        <location filename="../src/platform/sound_content.cpp" line="27"/>
+        <location filename="../src/platform/sound_content.cpp" line="15"/>
         <source>This WAV file&apos;s format cannot be played.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/sound_content.cpp" line="58"/>
+        <location filename="../src/platform/sound_content.cpp" line="46"/>
         <source>This file is not a MIDI, WAV or MP3 sound.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/sound_content.cpp" line="65"/>
+        <location filename="../src/platform/sound_content.cpp" line="53"/>
         <source>The file cannot be read: %1.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1151,6 +1306,11 @@ Save the message template somewhere else, to open it from your mail client or at
         <source>Sound player</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location filename="../src/editor/sound_page.cpp" line="143"/>
+        <source>Change Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>StationeryName</name>
@@ -1201,118 +1361,118 @@ Save the message template somewhere else, to open it from your mail client or at
 <context>
     <name>command_line</name>
     <message>
-        <location filename="../src/app/command_line.cpp" line="48"/>
+        <location filename="../src/app/command_line.cpp" line="49"/>
         <source>Try &quot;%1 --help&quot; for the usage.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="88"/>
+        <location filename="../src/app/command_line.cpp" line="89"/>
         <source>Makes mail stationery. Without options it opens the editor, showing FILE when one is given.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="95"/>
+        <location filename="../src/app/command_line.cpp" line="96"/>
         <source>Writes FILE&apos;s stationery to OUT without opening a window.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="100"/>
+        <location filename="../src/app/command_line.cpp" line="101"/>
         <source>With --export: classic, todays (for today&apos;s mail clients) or message (a message template). By default OUT&apos;s extension decides: .eml a message template, .htm or .html the classic file.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="107"/>
+        <location filename="../src/app/command_line.cpp" line="108"/>
         <source>Puts FILE&apos;s message template into FOLDER of the account, without a window: imaps://USER@HOST[:PORT]/FOLDER, or imap:// for STARTTLS. No FOLDER: the drafts folder.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="114"/>
-        <source>With --upload: the password is the first line of standard input, when the keyring has none.</source>
+        <location filename="../src/app/command_line.cpp" line="115"/>
+        <source>With --upload: the password is the first line of standard input; the keyring is not asked.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="119"/>
+        <location filename="../src/app/command_line.cpp" line="120"/>
         <source>With --upload: accepts a certificate the system does not trust when its SHA-256 fingerprint is this one.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="129"/>
+        <location filename="../src/app/command_line.cpp" line="130"/>
         <source>A stationery file.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="141"/>
-        <location filename="../src/app/command_line.cpp" line="163"/>
+        <location filename="../src/app/command_line.cpp" line="142"/>
+        <location filename="../src/app/command_line.cpp" line="164"/>
         <source>--%1 is given more than once.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="146"/>
+        <location filename="../src/app/command_line.cpp" line="147"/>
         <source>--upload and --export go separately.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="150"/>
+        <location filename="../src/app/command_line.cpp" line="151"/>
         <source>--upload takes one stationery FILE.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="155"/>
+        <location filename="../src/app/command_line.cpp" line="156"/>
         <source>--password-stdin and --trust-certificate go with --upload URL.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="159"/>
+        <location filename="../src/app/command_line.cpp" line="160"/>
         <source>--form goes with --export OUT.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="169"/>
+        <location filename="../src/app/command_line.cpp" line="170"/>
         <source>--export takes one stationery FILE.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="174"/>
+        <location filename="../src/app/command_line.cpp" line="175"/>
         <source>No file is named &quot;&quot;: %1 is empty.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="181"/>
+        <location filename="../src/app/command_line.cpp" line="182"/>
         <source>--form is classic, todays or message.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="183"/>
+        <location filename="../src/app/command_line.cpp" line="184"/>
         <source>&quot;%1&quot; ends in neither .eml, .htm nor .html; say which form with --form.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="39"/>
+        <location filename="../src/app/upload_command.cpp" line="87"/>
         <source>&quot;%1&quot; is not an account: write imaps://USER@HOST[:PORT]/FOLDER.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="42"/>
+        <location filename="../src/app/upload_command.cpp" line="90"/>
         <source>A password never goes on the command line: the keyring or --password-stdin gives it.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="63"/>
+        <location filename="../src/app/upload_command.cpp" line="109"/>
         <source>--trust-certificate takes a SHA-256 fingerprint: 64 hexadecimal digits, colons optional.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="88"/>
+        <location filename="../src/app/upload_command.cpp" line="144"/>
         <source>No password for %1: save it from the window (File &gt; Put in Mail Account, &quot;Remember in the system keyring&quot;), or give it on standard input with --password-stdin.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="98"/>
+        <location filename="../src/app/upload_command.cpp" line="154"/>
         <source>Put in the folder &quot;%1&quot; of %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="105"/>
+        <location filename="../src/app/upload_command.cpp" line="162"/>
         <source> If it is your server&apos;s, give --trust-certificate %1.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1321,77 +1481,147 @@ Save the message template somewhere else, to open it from your mail client or at
     <name>mail_account</name>
     <message>
         <location filename="../src/mail_account/failure_words.cpp" line="24"/>
-        <source> The server said: &quot;%1&quot;.</source>
+        <source>server name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="27"/>
-        <source>%1 refused the user name or the password.</source>
+        <location filename="../src/mail_account/failure_words.cpp" line="26"/>
+        <source>user name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/mail_account/failure_words.cpp" line="28"/>
-        <source> Gmail accepts only an app password here (made under Security in your Google account, with 2-Step Verification on). Outlook.com accounts need a sign-in method this program does not offer yet.</source>
+        <source>password</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="32"/>
-        <source>The server &quot;%1&quot; was not found: check its name and your connection.</source>
+        <location filename="../src/mail_account/failure_words.cpp" line="29"/>
+        <source>folder name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="35"/>
-        <source>%1 refused the connection on port %2: check the port and the security.</source>
+        <location filename="../src/mail_account/failure_words.cpp" line="37"/>
+        <source> The server said: &quot;%1&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="40"/>
-        <source>%1 did not answer in time.</source>
+        <location filename="../src/mail_account/failure_words.cpp" line="38"/>
+        <source> (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="41"/>
+        <source>%1 refused the user name or the password.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/mail_account/failure_words.cpp" line="42"/>
-        <source>%1&apos;s certificate is not one this computer trusts (SHA-256 fingerprint %2).</source>
+        <source> Gmail accepts only an app password here (made under Security in your Google account, with 2-Step Verification on). Outlook.com accounts need a sign-in method this program does not offer yet.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="45"/>
-        <source>%1 sent a different certificate from the one you trusted: its SHA-256 fingerprint is %2. Nothing was sent. Unless your provider says the certificate changed, someone may be listening in.</source>
+        <location filename="../src/mail_account/failure_words.cpp" line="46"/>
+        <source>The server &quot;%1&quot; was not found: check its name and your connection.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="50"/>
-        <source>%1 does not offer an encrypted connection on port %2, so nothing was sent, the password least of all.</source>
+        <location filename="../src/mail_account/failure_words.cpp" line="49"/>
+        <source>%1 refused the connection on port %2: check the port and the security.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/mail_account/failure_words.cpp" line="55"/>
+        <source>%1 said nothing on port %2. If this port expects SSL/TLS (as port 993 does), choose SSL/TLS.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="60"/>
+        <source>%1 did not answer in time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="62"/>
+        <source>Port %1 of %2 does not start with encryption: it expects STARTTLS. Choose STARTTLS, or port 993 with SSL/TLS.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="68"/>
+        <source>%1&apos;s certificate is not one this computer trusts (SHA-256 fingerprint %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="71"/>
+        <source>%1 sent a different certificate from the one you trusted: its SHA-256 fingerprint is %2. Nothing was sent. Unless your provider says the certificate changed, someone may be listening in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="76"/>
+        <source>%1 does not offer an encrypted connection on port %2, so nothing was sent, the password least of all.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="81"/>
         <source>The folder is not on %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="57"/>
+        <location filename="../src/mail_account/failure_words.cpp" line="83"/>
         <source>The folder could not be made on %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="59"/>
+        <location filename="../src/mail_account/failure_words.cpp" line="85"/>
         <source>The account on %1 is full: delete some mail and try again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="61"/>
+        <location filename="../src/mail_account/failure_words.cpp" line="87"/>
         <source>The connection to %1 was lost before the message was whole, so the server kept none of it.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="66"/>
+        <location filename="../src/mail_account/failure_words.cpp" line="92"/>
         <source>Cancelled: the server kept nothing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="70"/>
+        <location filename="../src/mail_account/failure_words.cpp" line="94"/>
+        <source>An earlier copy of this stationery is in the folder &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="100"/>
+        <source>The %1 holds a line break or another control character, which cannot be sent to a mail server: type it again. Nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="104"/>
+        <source>The message could not be made, so the server kept nothing: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="108"/>
         <source>The message could not be put on %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="123"/>
+        <source>The connection to %1 was lost after the whole message was sent, before the server said whether it kept it. Look in the folder &quot;%2&quot; before you try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="131"/>
+        <source>Too late to cancel: the stationery is already in the folder &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="134"/>
+        <source>The stationery is in the folder &quot;%1&quot;, but the earlier copy could not be taken out: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="137"/>
+        <source>The stationery is in the folder &quot;%1&quot;, but could not be marked as a draft: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
