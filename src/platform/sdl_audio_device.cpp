@@ -90,9 +90,21 @@ QString SdlAudioDevice::open(std::optional<stationery::SoundKind> expected,
     if (content == stationery::SoundKind::Midi && soundFont().isEmpty())
         return tr("MIDI files need a General MIDI soundfont, and none is installed.");
 
+    qint64 soundStart = 0;
+    if (content == stationery::SoundKind::Mpeg) {
+        const std::optional<qint64> start = SoundContent::mp3SoundStart(fileName);
+        if (!start)
+            return tr("This MP3 file's tag is damaged, so it cannot be played.");
+        soundStart = *start;
+    }
     SDL_RWops* source = SDL_RWFromFile(QFile::encodeName(fileName).constData(), "rb");
     if (!source)
         return tr("The file cannot be read: %1.").arg(sdlError());
+    // The library reads from here on, as if the file began here.
+    if (SDL_RWseek(source, soundStart, RW_SEEK_SET) != soundStart) {
+        SDL_RWclose(source);
+        return tr("The file cannot be read: %1.").arg(sdlError());
+    }
     const Mix_MusicType type = content == stationery::SoundKind::Midi   ? MUS_MID
                                : content == stationery::SoundKind::Wave ? MUS_WAV
                                                                         : MUS_MP3;

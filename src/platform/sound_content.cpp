@@ -54,4 +54,30 @@ QString SoundContent::fileProblem(const QString& path) {
     return problem(file.read(kHeadSize));
 }
 
+std::optional<qint64> SoundContent::mp3SoundStart(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    qint64 at = 0;
+    for (int tags = 0; tags < 16; ++tags) {
+        if (!file.seek(at))
+            return std::nullopt;
+        const QByteArray header = file.read(10);
+        if (!header.startsWith("ID3"))
+            return at;
+        const auto byte = [&header](int i) {
+            return static_cast<unsigned char>(header[i]);
+        };
+        if (header.size() < 10 || byte(3) < 2 || byte(3) > 4 || byte(6) >= 0x80 ||
+            byte(7) >= 0x80 || byte(8) >= 0x80 || byte(9) >= 0x80)
+            return std::nullopt;
+        const qint64 size = qint64(byte(6)) << 21 | byte(7) << 14 | byte(8) << 7 | byte(9);
+        const bool footer = byte(5) & 0x10;
+        at += 10 + size + (footer ? 10 : 0);
+        if (at > file.size())
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
 } // namespace platform

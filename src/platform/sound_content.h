@@ -28,6 +28,10 @@ public:
     static QString problem(const QByteArray& head);
     // The same for the file at `path`, read here.
     static QString fileProblem(const QString& path);
+    // Where an MP3 file's sound starts, past the ID3v2 tags before it (the sound
+    // library's reading of such tags is not to be trusted with a file from elsewhere);
+    // nothing when a tag is damaged or runs past the file's end.
+    static std::optional<qint64> mp3SoundStart(const QString& path);
 };
 
 } // namespace platform

@@ -138,6 +138,38 @@ TEST(SdlAudioWithoutOutput, SaysNoDeviceIsAvailable) {
     EXPECT_EQ(device.mode(), AudioDevice::Mode::NotOpen);
 }
 
+// An MP3's ID3v2 tags are stepped over before the sound library sees the file; a tag
+// that is damaged or runs past the end refuses the file.
+TEST(SoundContent, AnMp3sTagsAreSteppedOver) {
+    QTemporaryDir folder;
+    const auto tag = [](int size, char version = 3) {
+        QByteArray header("ID3", 3);
+        header += version;
+        header += QByteArray(2, '\0');
+        header += QByteArray(1, '\0') + QByteArray(1, '\0') + char(size >> 7) + char(size & 0x7F);
+        return header + QByteArray(size, '\0');
+    };
+    const QByteArray frame("\xFF\xFB\x90\x64", 4);
+    const struct {
+        QByteArray bytes;
+        std::optional<qint64> start;
+    } cases[] = {
+        {frame + QByteArray(400, '\0'), 0},
+        {tag(20) + frame, 30},
+        {tag(20) + tag(200, 4) + frame, 240},
+        {tag(5000).left(100) + frame, std::nullopt}, // says it runs past the end
+        {tag(20, 9) + frame, std::nullopt},          // no such version
+    };
+    for (const auto& c : cases) {
+        const QString path = folder.filePath(u"sound.mp3"_s);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.bytes);
+        file.close();
+        EXPECT_EQ(SoundContent::mp3SoundStart(path), c.start) << c.bytes.size();
+    }
+}
+
 TEST(SoundContent, IsToldFromTheFirstBytes) {
     using stationery::SoundKind;
     EXPECT_EQ(SoundContent::kindOf(QByteArray("MThd\0\0\0\6", 8)), SoundKind::Midi);
