@@ -125,9 +125,13 @@ bool StationeryDocument::open(const QString& path, const std::function<void()>& 
     const State before = state();
     // Shown as read; what showing it changes (a picture measured) is part of the Open.
     ++opening_;
-    restore({opened.settings, path, QFileInfo(path).absolutePath(), opened.madeForTodaysClients},
-            true);
-    emit changed(kAllParts);
+    settings_ = opened.settings;
+    path_ = path;
+    folder_ = QFileInfo(path).absolutePath();
+    pathIsExport_ = opened.madeForTodaysClients;
+    decodedPicture_ = QImage();
+    emit changed(kAllParts); // every page shows the file, once
+    emit pathChanged(path_);
     if (show)
         show();
     --opening_;
