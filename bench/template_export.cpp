@@ -67,7 +67,7 @@ fs::path cameraPhoto() {
 fs::path stationeryOf(const fs::path& photo) {
     const fs::path page = benchFolder() / "photo.htm";
     stationery::StationerySettings s;
-    s.ImagePath = photo.string();
+    s.picture = photo.string();
     stationery::StationeryWriter::save(page, s);
     return page;
 }

@@ -71,7 +71,7 @@ struct Setup {
         const QString picture = folder.filePath(QStringLiteral("photo.jpg"));
         QFile::copy(photoPath(), picture);
         stationery::StationerySettings s;
-        s.ImagePath = picture.toStdString();
+        s.picture = picture.toStdString();
         page = folder.filePath(QStringLiteral("photo.htm"));
         stationery::StationeryWriter::save(page.toStdString(), s);
         message = folder.filePath(QStringLiteral("photo.eml"));

@@ -17,25 +17,25 @@ using stationery::StationeryWriter;
 
 StationerySettings everySectionOn() {
     StationerySettings s;
-    s.AuthorName = "My Club";
-    s.Title = "Spring Notes";
-    s.ImagePath = "/home/someone/Pictures/Backgrounds/spring sky.jpg";
-    s.BackgroundColor = stationery::Rgb{255, 255, 204};
-    s.FontSize = 10.5f;
-    s.FontName = "Times New Roman";
-    s.FontBold = true;
-    s.FontItalic = true;
-    s.TextColor = stationery::Rgb{0, 0, 128};
-    s.LeftMargin = "125";
-    s.TopMargin = "15";
-    s.Direction = stationery::ScrollDirection::Down;
-    s.ImageWidth = "125";
-    s.ImageHeight = "93.75";
-    s.OutlookExpress4 = 1;
-    s.SoundPath = "/home/someone/Music/chime.wav";
-    s.TickerText1 = "Happy holidays from the whole \"club\"";
-    s.TickerText2 = "See you at the café on the 3rd";
-    s.TickerText3 = "C:\\not\\a\\path </script> tricks";
+    s.author = "My Club";
+    s.title = "Spring Notes";
+    s.picture = "/home/someone/Pictures/Backgrounds/spring sky.jpg";
+    s.backgroundColor = stationery::Rgb{255, 255, 204};
+    s.fontSize = 10.5f;
+    s.fontName = "Times New Roman";
+    s.bold = true;
+    s.italic = true;
+    s.textColor = stationery::Rgb{0, 0, 128};
+    s.leftMargin = 125;
+    s.topMargin = 15;
+    s.direction = stationery::ScrollDirection::Down;
+    s.pictureWidth = 125;
+    s.pictureHeight = 94;
+    s.soundAsHiddenPicture = 1;
+    s.sound = "/home/someone/Music/chime.wav";
+    s.tickers[0] = "Happy holidays from the whole \"club\"";
+    s.tickers[1] = "See you at the café on the 3rd";
+    s.tickers[2] = "C:\\not\\a\\path </script> tricks";
     return s;
 }
 
@@ -111,7 +111,7 @@ public:
 
 BENCHMARK_F(CameraPhoto, messageTemplate)(benchmark::State& state) {
     StationerySettings s = everySectionOn();
-    s.ImagePath = photo.string();
+    s.picture = photo.string();
     for (auto _ : state)
         stationery::exportStationery(folder / "out.eml", s, stationery::ExportForm::Message);
 }

@@ -59,11 +59,11 @@ int main(int argc, char* argv[]) {
 
     // Whole stationery files, untouched and with every section.
     stationery::StationerySettings full;
-    full.ImagePath = "C:\\Pics\\Tom&copy.jpg";
-    full.BackgroundColor = stationery::Rgb{255, 255, 204};
-    full.Direction = stationery::ScrollDirection::Up;
-    full.OutlookExpress4 = 1;
-    full.TickerText1 = "Say \"hi\" </script> \xE2\x82\xAC \xF0\x9F\x98\x80";
+    full.picture = "C:\\Pics\\Tom&copy.jpg";
+    full.backgroundColor = stationery::Rgb{255, 255, 204};
+    full.direction = stationery::ScrollDirection::Up;
+    full.soundAsHiddenPicture = 1;
+    full.tickers[0] = "Say \"hi\" </script> \xE2\x82\xAC \xF0\x9F\x98\x80";
     for (const auto& [name, settings] :
          {std::pair{"reader/untouched.htm", stationery::StationerySettings{}},
           std::pair{"reader/full.htm", full}}) {

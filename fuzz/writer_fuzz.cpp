@@ -177,7 +177,7 @@ void checkMessage(const StationerySettings& s, const std::string& pictureBytes) 
     });
     check(id != image.end());
     StationerySettings shown = s;
-    shown.ImagePath = "cid:" + id->substr(13, id->size() - 14);
+    shown.picture = "cid:" + id->substr(13, id->size() - 14);
     check(html ==
           TodaysClientsWriter::render(shown, TodaysClientsWriter::PictureNamed::InAttributeOnly));
     // The picture: its base64 lines after a blank line hold exactly its bytes.
@@ -196,8 +196,14 @@ std::optional<Rgb> someColour(FuzzedDataProvider& in) {
                in.ConsumeIntegral<std::uint8_t>()};
 }
 
-std::string someText(FuzzedDataProvider& in, const std::string& keep) {
-    return in.ConsumeBool() ? keep : in.ConsumeRandomLengthString(80);
+std::optional<std::string> someText(FuzzedDataProvider& in) {
+    if (in.ConsumeBool())
+        return std::nullopt;
+    return in.ConsumeRandomLengthString(80);
+}
+
+int somePixels(FuzzedDataProvider& in) {
+    return in.ConsumeIntegralInRange(-1000000, 1000000);
 }
 
 } // namespace
@@ -205,26 +211,26 @@ std::string someText(FuzzedDataProvider& in, const std::string& keep) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
     StationerySettings s;
-    s.AuthorName = someText(in, s.AuthorName);
-    s.Title = someText(in, s.Title);
-    s.ImagePath = someText(in, s.ImagePath);
-    s.BackgroundColor = someColour(in);
-    s.FontSize = in.ConsumeFloatingPoint<float>();
-    s.FontName = someText(in, s.FontName);
-    s.FontBold = in.ConsumeBool();
-    s.FontItalic = in.ConsumeBool();
-    s.TextColor = someColour(in);
-    s.LeftMargin = someText(in, s.LeftMargin);
-    s.TopMargin = someText(in, s.TopMargin);
-    s.Direction = static_cast<ScrollDirection>(in.ConsumeIntegralInRange(0, 4));
-    s.ImageWidth = someText(in, s.ImageWidth);
-    s.ImageHeight = someText(in, s.ImageHeight);
-    s.NoSound = in.ConsumeBool();
-    s.OutlookExpress4 = in.ConsumeBool();
-    s.SoundPath = someText(in, s.SoundPath);
-    s.TickerText1 = someText(in, s.TickerText1);
-    s.TickerText2 = someText(in, s.TickerText2);
-    s.TickerText3 = in.ConsumeRemainingBytesAsString();
+    s.author = someText(in);
+    s.title = someText(in);
+    s.picture = someText(in);
+    s.backgroundColor = someColour(in);
+    s.fontSize = in.ConsumeFloatingPoint<float>();
+    s.fontName = someText(in).value_or("");
+    s.bold = in.ConsumeBool();
+    s.italic = in.ConsumeBool();
+    s.textColor = someColour(in);
+    s.leftMargin = somePixels(in);
+    s.topMargin = somePixels(in);
+    s.direction = static_cast<ScrollDirection>(in.ConsumeIntegralInRange(0, 4));
+    s.pictureWidth = somePixels(in);
+    s.pictureHeight = somePixels(in);
+    s.noSound = in.ConsumeBool();
+    s.soundAsHiddenPicture = in.ConsumeBool();
+    s.sound = someText(in);
+    s.tickers[0] = someText(in);
+    s.tickers[1] = someText(in);
+    s.tickers[2] = in.ConsumeRemainingBytesAsString();
 
     const std::string file = StationeryWriter::render(s);
     check(file.size() >= 2 && file.compare(file.size() - 2, 2, "\r\n") == 0);
@@ -241,8 +247,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const std::string literal = line.substr(prefix.size(), line.size() - prefix.size() - 1);
             check(literal.find("</") == std::string::npos); // cannot end the script block
             std::vector<char32_t> expected;
-            if (isRealTicker(s, number)) {
-                expected = codePoints(tickerText(s, number));
+            if (const std::string_view text = tickerText(s, std::size_t(number - 1));
+                !text.empty()) {
+                expected = codePoints(std::string(text));
                 expected.insert(expected.end(), 5, U' ');
             }
             check(decodeJavaScript(literal) == expected);
@@ -257,6 +264,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (file.find('\0') == std::string::npos && !looksLikeUtf8(file))
         check(StationeryWriter::render(StationeryReader::read(file)) == file);
 
-    checkMessage(s, s.TickerText3); // any bytes stand for the picture's
+    checkMessage(s, *s.tickers[2]); // any bytes stand for the picture's
     return 0;
 }

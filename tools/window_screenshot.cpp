@@ -73,7 +73,7 @@ int main(int argc, char* argv[]) {
                           Qt::LeftButton);
         window.document().edit(StationeryDocument::Edit::TextColor,
                                [](stationery::StationerySettings& s) {
-                                   s.TextColor = stationery::Rgb{192, 192, 192};
+                                   s.textColor = stationery::Rgb{192, 192, 192};
                                });
         window.findChild<QAction*>(QStringLiteral("checkAction"))->trigger();
         CheckWindow* check = window.findChild<CheckWindow*>();

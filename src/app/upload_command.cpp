@@ -126,7 +126,7 @@ int upload(const UploadArguments& arguments) {
     request.message = mail_account::MessageSource::later([settings, mark = request.mark] {
         try {
             const stationery::StreamedContents message = stationery::messageTemplate(
-                settings, platform::exportGuards(), stationery::AccountCopy{settings.Title, mark});
+                settings, platform::exportGuards(), stationery::accountCopyOf(settings, mark));
             return mail_account::MessageSource(message.size, withFailuresInWords(message.produce));
         } catch (const std::exception& error) {
             throw std::runtime_error(errorWords(error).toStdString());

@@ -44,10 +44,10 @@ void CheckPresenter::refresh() {
 stationery::CheckFacts CheckPresenter::facts(const stationery::StationerySettings& s) {
     stationery::CheckFacts facts;
     // Sizes and existence from the file system; nothing is read.
-    const QFileInfo picture(QString::fromStdString(s.ImagePath));
+    const QFileInfo picture(QString::fromStdString(std::string(stationery::picturePath(s))));
     facts.pictureExists = picture.isFile();
     facts.pictureBytes = facts.pictureExists ? std::uintmax_t(picture.size()) : 0;
-    const QFileInfo sound(QString::fromStdString(s.SoundPath));
+    const QFileInfo sound(QString::fromStdString(std::string(stationery::soundPath(s))));
     facts.soundExists = sound.isFile();
     facts.soundBytes = facts.soundExists ? std::uintmax_t(sound.size()) : 0;
     // Colours from the picture as decoded for the preview, measured once for each.

@@ -1,5 +1,6 @@
 #include "editor/color_font_page.h"
 #include "editor/typed_text.h"
+#include "stationery/window_texts.h"
 
 #include "editor/em_size.h"
 #include "editor/stationery_document.h"
@@ -57,9 +58,9 @@ ColorFontPage::ColorFontPage(QWidget* page, PageContext context, platform::Dialo
         connect(button, &QPushButton::clicked, this, b.click);
     }
     author_ = new QLabel(tr("Author"), page);
-    authorField_ = new QLineEdit(QStringLiteral("Your Name"), page);
+    authorField_ = new QLineEdit(shownText({}, stationery::kAuthorPlaceholder), page);
     title_ = new QLabel(tr("Title"), page);
-    titleField_ = new QLineEdit(QStringLiteral("Title of Your Work"), page);
+    titleField_ = new QLineEdit(shownText({}, stationery::kTitlePlaceholder), page);
     grid->addWidget(author_, 0, 1);
     grid->addWidget(authorField_, 1, 1);
     grid->addWidget(title_, 2, 1);
@@ -81,30 +82,28 @@ ColorFontPage::ColorFontPage(QWidget* page, PageContext context, platform::Dialo
     titleField_->setObjectName(QStringLiteral("titleEdit"));
     titleField_->setAccessibleName(tr("Title"));
     using Settings = stationery::StationerySettings;
-    for (const auto& field :
-         {std::pair{authorField_, &Settings::AuthorName}, {titleField_, &Settings::Title}}) {
-        const auto value = field.second; // a lambda may not capture a structured binding
-        const auto what = value == &Settings::Title ? StationeryDocument::Edit::Title
-                                                    : StationeryDocument::Edit::Author;
-        onTypedText(field.first, this, [this, what, value](const std::string& text) {
-            context_.document.edit(what, [&](Settings& s) { s.*value = text; });
+    onTypedText(authorField_, this, [this](const std::string& text) {
+        context_.document.edit(StationeryDocument::Edit::Author, [&](Settings& s) {
+            s.author = givenText(text, stationery::kAuthorPlaceholder);
         });
-    }
+    });
+    onTypedText(titleField_, this, [this](const std::string& text) {
+        context_.document.edit(StationeryDocument::Edit::Title, [&](Settings& s) {
+            s.title = givenText(text, stationery::kTitlePlaceholder);
+        });
+    });
 }
 
 void ColorFontPage::load(const stationery::StationerySettings& s) {
-    for (auto [field, text] : {std::pair{authorField_, &s.AuthorName}, {titleField_, &s.Title}}) {
-        const QString value = QString::fromStdString(*text);
-        if (field->text() != value)
-            field->setText(value);
-    }
+    showText(authorField_, shownText(s.author, stationery::kAuthorPlaceholder));
+    showText(titleField_, shownText(s.title, stationery::kTitlePlaceholder));
     // The samples show the author and title in the chosen colours and font.
     const QFont font = fontOf(s);
     for (QLabel* sample : {author_, title_}) {
         QPalette palette = QLabel().palette();
-        if (const auto text = colourOf(s.TextColor))
+        if (const auto text = colourOf(s.textColor))
             palette.setColor(QPalette::WindowText, *text);
-        if (const auto background = colourOf(s.BackgroundColor))
+        if (const auto background = colourOf(s.backgroundColor))
             palette.setColor(QPalette::Window, *background);
         sample->setPalette(palette);
         sample->setFont(font);
@@ -113,17 +112,17 @@ void ColorFontPage::load(const stationery::StationerySettings& s) {
 
 QFont ColorFontPage::fontOf(const stationery::StationerySettings& s) {
     QFont font;
-    if (!s.FontName.empty())
-        font.setFamily(QString::fromStdString(s.FontName));
-    font.setPointSizeF(s.FontSize > 0 ? s.FontSize : 8.0);
-    font.setBold(s.FontBold);
-    font.setItalic(s.FontItalic);
+    if (!s.fontName.empty())
+        font.setFamily(QString::fromStdString(s.fontName));
+    font.setPointSizeF(s.fontSize > 0 ? s.fontSize : 8.0);
+    font.setBold(s.bold);
+    font.setItalic(s.italic);
     return font;
 }
 
 void ColorFontPage::chooseColor(bool textColor) {
     const stationery::StationerySettings& s = context_.document.settings();
-    const QColor current = colourOf(textColor ? s.TextColor : s.BackgroundColor)
+    const QColor current = colourOf(textColor ? s.textColor : s.backgroundColor)
                                .value_or(textColor ? Qt::black : Qt::white);
     const std::optional<QColor> chosen = dialogs_.color(context_.window, current);
     if (!chosen)
@@ -133,7 +132,7 @@ void ColorFontPage::chooseColor(bool textColor) {
     context_.document.edit(textColor ? StationeryDocument::Edit::TextColor
                                      : StationeryDocument::Edit::BackgroundColor,
                            [&](stationery::StationerySettings& settings) {
-                               (textColor ? settings.TextColor : settings.BackgroundColor) = rgb;
+                               (textColor ? settings.textColor : settings.backgroundColor) = rgb;
                            });
     emit touched();
 }
@@ -144,10 +143,10 @@ void ColorFontPage::chooseFont() {
     if (!chosen)
         return; // cancelled: the samples keep their font
     context_.document.edit(StationeryDocument::Edit::Font, [&](stationery::StationerySettings& s) {
-        s.FontName = chosen->family().toStdString();
-        s.FontSize = static_cast<float>(chosen->pointSizeF());
-        s.FontBold = chosen->bold();
-        s.FontItalic = chosen->italic();
+        s.fontName = chosen->family().toStdString();
+        s.fontSize = static_cast<float>(chosen->pointSizeF());
+        s.bold = chosen->bold();
+        s.italic = chosen->italic();
     });
     emit touched();
 }

@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QImageReader>
 
 namespace {
 
@@ -52,14 +53,14 @@ void DesignPicker::apply(const Design& design) {
             tr("Design Not Applied"));
         return;
     }
-    // A design starts a new stationery, with no file of its own yet.
+    // A design starts a new stationery with its picture, with no file of its own yet.
     stationery::StationerySettings settings;
     applyDesign(design, settings);
-    // The new stationery and its picture are one step.
-    services_.document.history().beginMacro(tr("New from Design"));
+    const QSize size = QImageReader(picture).size();
+    settings.picture = QDir::toNativeSeparators(picture).toStdString();
+    settings.pictureWidth = size.width();
+    settings.pictureHeight = size.height();
     services_.document.startNew(settings);
-    services_.choosePicture(QDir::toNativeSeparators(picture));
-    services_.document.history().endMacro();
 }
 
 QString DesignPicker::placedPicture(const Design& design, const QString& folder) {

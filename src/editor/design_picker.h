@@ -25,8 +25,6 @@ public:
         StationeryDocument& document;
         platform::MessageBox& messages;
         QWidget* window;
-        // Chooses a picture file as the Image tab's list does.
-        std::function<void(const QString& path)> choosePicture;
         // Asks about unsaved changes before a design starts a new stationery.
         std::function<bool()> mayLeaveTheDocument;
     };

@@ -79,15 +79,15 @@ QByteArray designPicture(const Design& design) {
 }
 
 void applyDesign(const Design& design, stationery::StationerySettings& s) {
-    s.TextColor = stationery::parseHexColor(design.textColor);
-    s.BackgroundColor = stationery::parseHexColor(design.backgroundColor);
-    s.FontName = design.fontName;
-    s.FontSize = design.fontSize;
-    s.FontBold = design.bold;
-    s.FontItalic = design.italic;
-    s.LeftMargin = std::to_string(design.leftMargin);
-    s.TopMargin = std::to_string(design.topMargin);
-    s.Direction = design.direction;
+    s.textColor = stationery::parseHexColor(design.textColor);
+    s.backgroundColor = stationery::parseHexColor(design.backgroundColor);
+    s.fontName = design.fontName;
+    s.fontSize = design.fontSize;
+    s.bold = design.bold;
+    s.italic = design.italic;
+    s.leftMargin = design.leftMargin;
+    s.topMargin = design.topMargin;
+    s.direction = design.direction;
 }
 
 QImage designThumbnail(const Design& design, QSize size) {

@@ -90,15 +90,12 @@ void FileCommands::openWithDialog() {
 }
 
 bool FileCommands::open(const QString& path) {
-    OpenedFileProblems problems;
-    bool madeForTodaysClients = false;
-    if (!underHourglass(tr("Not Opened"), [&] {
-            madeForTodaysClients =
-                services_.document.open(path, [&] { problems = services_.showOpened(); });
-        }))
+    StationeryDocument::Opened opened;
+    if (!underHourglass(tr("Not Opened"), [&] { opened = services_.document.open(path); }))
         return false;
+    OpenedFileProblems& problems = opened.problems;
     services_.showStatus(QString()); // what was said of the stationery before is stale
-    if (madeForTodaysClients)
+    if (opened.madeForTodaysClients)
         services_.messages.exclamation(
             services_.window,
             tr("\"%1\" was made for today's mail clients, which carry no sound and no ticker: "
@@ -107,12 +104,12 @@ bool FileCommands::open(const QString& path) {
             tr("Opened"));
     // A stationery from elsewhere may name any file; one from where private files are
     // kept is pointed out now, and an export asks before carrying it.
-    const stationery::StationerySettings& opened = services_.document.settingsInUse();
+    const stationery::StationerySettings& inUse = services_.document.settingsInUse();
     const std::vector<std::filesystem::path> ownFolders{fileSystemPath(platform::designsFolder()),
                                                         fileSystemPath(platform::picturesFolder())};
     for (const std::string_view named :
-         {stationery::effectiveImagePath(opened),
-          stationery::soundInUse(opened) ? std::string_view(opened.SoundPath) : std::string_view()})
+         {stationery::picturePath(inUse),
+          stationery::soundInUse(inUse) ? stationery::soundPath(inUse) : std::string_view()})
         if (!named.empty() &&
             stationery::isInPrivatePlace(stationery::pathFromUtf8(named), ownFolders))
             problems.inPrivatePlaces << QString::fromUtf8(named.data(), qsizetype(named.size()));

@@ -32,8 +32,6 @@ public:
         QWidget* window;
         // Shows the busy pointer while a file is read or written.
         std::function<void(bool busy)> setBusy;
-        // Shows an opened document on the pages; says what it names but cannot use.
-        std::function<OpenedFileProblems()> showOpened;
         // Says in the window, without a box to close, how a command went.
         std::function<void(const QString& text)> showStatus;
     };

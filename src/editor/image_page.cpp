@@ -14,6 +14,7 @@
 #include "platform/picture_loader.h"
 #include "platform/platform_error.h"
 #include <QLabel>
+#include <QScopedValueRollback>
 
 #include <QFileInfo>
 #include <QGridLayout>
@@ -81,15 +82,21 @@ ImagePage::ImagePage(QWidget* page, PageContext context, const platform::VolumeL
 }
 
 void ImagePage::load(const stationery::StationerySettings& s) {
-    // The picture the document names now, after Undo or Redo; the page's own choices
-    // are on show already, and Open shows what it read through showOpened.
-    const QString named = QString::fromStdString(s.ImagePath);
-    if (context_.document.isOpening() || named == shownName_)
+    if (context_.document.isOpening()) {
+        if (!showingOpened_) // not the size the showing measures
+            showOpened();
+        return;
+    }
+    // The picture the document names now, after Undo or Redo or a design; the page's
+    // own choices are on show already.
+    const QString named = QString::fromStdString(std::string(stationery::picturePath(s)));
+    if (named == shownName_)
         return;
     shownName_ = named;
     clearPicture();
-    const QString file = QString::fromStdString(context_.document.settingsInUse().ImagePath);
-    if (named == QLatin1String(stationery::kNoImage.data()) || !QFileInfo(file).isFile())
+    const QString file = QString::fromStdString(
+        std::string(stationery::picturePath(context_.document.settingsInUse())));
+    if (named.isEmpty() || !QFileInfo(file).isFile())
         return;
     browser_->showFile(file);
     requested_ = file;
@@ -98,7 +105,7 @@ void ImagePage::load(const stationery::StationerySettings& s) {
 
 QString ImagePage::chosenFile() const {
     const stationery::StationerySettings inUse = context_.document.settingsInUse();
-    return QString::fromStdString(std::string(stationery::effectiveImagePath(inUse)));
+    return QString::fromStdString(std::string(stationery::picturePath(inUse)));
 }
 
 void ImagePage::chooseFile(const QString& path) {
@@ -139,14 +146,18 @@ void ImagePage::reportFailure(platform::Failure failure, const QString& descript
     recoverFromFailure(failure);
 }
 
-OpenedFileProblems ImagePage::showOpened(const StationeryDocument& document) {
-    OpenedFileProblems problems;
+void ImagePage::showOpened() {
+    const QScopedValueRollback showing(showingOpened_, true);
+    StationeryDocument& document = context_.document;
+    OpenedFileProblems& problems = document.openingProblems();
     // The path as the stationery names it stays; the file is found from the stationery.
-    const QString named = QString::fromStdString(document.settings().ImagePath);
-    const QString file = QString::fromStdString(document.settingsInUse().ImagePath);
+    const QString named =
+        QString::fromStdString(std::string(stationery::picturePath(document.settings())));
+    const QString file =
+        QString::fromStdString(std::string(stationery::picturePath(document.settingsInUse())));
     shownName_ = named;
     clearPicture();
-    if (named == QLatin1String(stationery::kNoImage.data())) {
+    if (named.isEmpty()) {
         // nothing to show
     } else if (QFileInfo(file).isFile()) {
         browser_->showFile(file);
@@ -159,7 +170,6 @@ OpenedFileProblems ImagePage::showOpened(const StationeryDocument& document) {
     } else {
         problems.gone << named;
     }
-    return problems;
 }
 
 void ImagePage::clearPicture() {
@@ -181,14 +191,12 @@ void ImagePage::showPicture(const QString& path, const QString& named, bool meas
     decoder_->request(path, preview_->size() * preview_->devicePixelRatioF());
 
     // The picture's size is its size in pixels.
-    const QString width = QString::number(size.width());
-    const QString height = QString::number(size.height());
     context_.document.edit(StationeryDocument::Edit::Picture,
                            [&](stationery::StationerySettings& s) {
-                               s.ImagePath = named.toStdString();
+                               s.picture = named.toStdString();
                                if (measure) {
-                                   s.ImageWidth = width.toStdString();
-                                   s.ImageHeight = height.toStdString();
+                                   s.pictureWidth = size.width();
+                                   s.pictureHeight = size.height();
                                }
                            });
     emit touched();

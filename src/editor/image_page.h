@@ -1,7 +1,6 @@
 #pragma once
 
 #include "editor/editor_page.h"
-#include "editor/opened_files.h"
 #include "editor/page_context.h"
 #include "platform/platform_error.h"
 
@@ -42,10 +41,6 @@ public:
 
     void chooseFile(const QString& path);
     void showAtOwnSize();
-    // Shows the picture an opened stationery names, its lists at its folder, measured
-    // unless the stationery carries its size.
-    OpenedFileProblems showOpened(const StationeryDocument& document);
-
 signals:
     // The preview now shows the chosen picture (decoded off the window's thread).
     void previewShown();
@@ -53,6 +48,9 @@ signals:
 private:
     // The chosen picture's file, empty while none is chosen.
     QString chosenFile() const;
+    // Shows the picture an opened stationery names, its lists at its folder, measured
+    // unless the stationery carries its size; tells the Open what cannot be shown.
+    void showOpened();
     void clearPicture();
     // Records the picture at `path` as chosen, its size measured when `measure`, and
     // has its preview decoded. Throws PlatformError as the loader does, before anything
@@ -76,5 +74,6 @@ private:
     // the file names.
     bool choiceAwaitsDecode_ = false;
     QString shownName_; // as the document names the picture on show
+    bool showingOpened_ = false;
     platform::LatestPictureDecoder* decoder_ = nullptr;
 };

@@ -80,12 +80,13 @@ void MailAccountCommand::putInAccount() {
     // the connection. Its subject is the title; its mark, from the stationery's file (or
     // its title, before it has one), finds an earlier copy of the same stationery.
     const StationeryDocument& document = services_.document;
-    const QString key = document.path().isEmpty()
-                            ? QString::fromStdString(document.settings().Title)
-                            : QFileInfo(document.path()).absoluteFilePath();
+    const QString key =
+        document.path().isEmpty()
+            ? QString::fromStdString(stationery::accountCopyOf(document.settings(), {}).subject)
+            : QFileInfo(document.path()).absoluteFilePath();
     request.mark = mail_account::markFor(key.toStdString());
     const std::optional<stationery::StreamedContents> message =
-        services_.messageTemplate({document.settings().Title, request.mark});
+        services_.messageTemplate(stationery::accountCopyOf(document.settings(), request.mark));
     if (!message)
         return;
     request.message = {message->size, withFailuresInWords(message->produce)};

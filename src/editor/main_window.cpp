@@ -65,12 +65,6 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     connect(document_, &StationeryDocument::pictureDecoded, check_, &CheckPresenter::refresh);
     files_ = new FileCommands({*document_, dialog_, services_.messages, services_.browser, this,
                                [this](bool busy) { setBusy(busy); },
-                               [this] {
-                                   OpenedFileProblems problems = imagePage_->showOpened(*document_);
-                                   problems += soundPage_->showOpened(*document_);
-                                   tickWhatTheFileSets();
-                                   return problems;
-                               },
                                [this](const QString& text) {
                                    showStatus(text);
                                }});
@@ -92,10 +86,6 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
              showStatus(text);
          }});
     designs_ = new DesignPicker({*document_, services_.messages, this,
-                                 [this](const QString& picture) {
-                                     imagePage_->chooseFile(picture);
-                                     tickWhatTheFileSets();
-                                 },
                                  [this] {
                                      return files_->mayLeaveTheDocument();
                                  }},
@@ -202,6 +192,7 @@ void MainWindow::connectDocument() {
     });
     connect(document_, &StationeryDocument::modifiedChanged, this, &QWidget::setWindowModified);
     connect(document_, &StationeryDocument::pathChanged, this, &MainWindow::showPath);
+    connect(document_, &StationeryDocument::replaced, this, &MainWindow::tickWhatTheFileSets);
 }
 
 void MainWindow::showStatus(const QString& text) {
@@ -238,10 +229,9 @@ bool MainWindow::openStationery(const QString& path) {
 
 // The Items menu ticks what an opened file or a design sets, as if chosen by hand.
 void MainWindow::tickWhatTheFileSets() {
-    const stationery::PartsSet set = stationery::partsSet(document_->settings());
-    const bool ticks[] = {set.image, set.sound, set.ticker, set.colorFont, set.margins};
+    const StationeryDocument::Parts set = StationeryDocument::partsSet(document_->settings());
     for (std::size_t i = 0; i < items_.size(); ++i)
-        items_[i]->setTicked(ticks[i]);
+        items_[i]->setTicked(bool(set & pages_[i]->shows()));
 }
 
 // --- Other windows and the end -----------------------------------------------------

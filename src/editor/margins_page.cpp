@@ -10,16 +10,19 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QIntValidator>
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
 
-void setTextIfOther(QLineEdit* field, const std::string& text) {
-    const QString value = QString::fromStdString(text);
-    if (field->text() != value)
-        field->setText(value);
+constexpr int kMostPixels = 99999;
+
+// Shows `pixels` unless the field means that already (an empty field while typing is 0).
+void showNumber(QLineEdit* field, int pixels) {
+    if (stationery::wholePixels(field->text().toStdString()).value_or(0) != pixels)
+        field->setText(QString::number(pixels));
 }
 
 } // namespace
@@ -33,16 +36,16 @@ MarginsPage::MarginsPage(QWidget* page, PageContext context)
         const char* caption;
         const char* name;
         const char* spoken;
-        std::string Settings::*value;
+        int Settings::*value;
     } rows[] = {
         {width_, QT_TR_NOOP("Image Width"), "pictureWidth", QT_TR_NOOP("Image width in pixels"),
-         &Settings::ImageWidth},
+         &Settings::pictureWidth},
         {height_, QT_TR_NOOP("Image Height"), "pictureHeight", QT_TR_NOOP("Image height in pixels"),
-         &Settings::ImageHeight},
+         &Settings::pictureHeight},
         {top_, QT_TR_NOOP("Text Top Margin"), "topMargin", QT_TR_NOOP("Text top margin in pixels"),
-         &Settings::TopMargin},
+         &Settings::topMargin},
         {left_, QT_TR_NOOP("Text Left Margin"), "leftMargin",
-         QT_TR_NOOP("Text left margin in pixels"), &Settings::LeftMargin},
+         QT_TR_NOOP("Text left margin in pixels"), &Settings::leftMargin},
     };
     int line = 0;
     for (const auto& row : rows) {
@@ -51,16 +54,19 @@ MarginsPage::MarginsPage(QWidget* page, PageContext context)
         label->setObjectName(QLatin1String(row.name) + QStringLiteral("Label"));
         label->setAccessibleName(tr(row.caption));
         row.field = new QLineEdit(QStringLiteral("0"), page);
+        // Whole pixels only; a field left empty while typing counts as 0.
+        row.field->setValidator(new QIntValidator(0, kMostPixels, row.field));
         fields->addWidget(row.field, line++, 1);
         row.field->setObjectName(QLatin1String(row.name) + QStringLiteral("Edit"));
         row.field->setAccessibleName(tr(row.spoken));
         using Edit = StationeryDocument::Edit;
-        const auto what = row.value == &Settings::LeftMargin   ? Edit::LeftMargin
-                          : row.value == &Settings::TopMargin  ? Edit::TopMargin
-                          : row.value == &Settings::ImageWidth ? Edit::PictureWidth
-                                                               : Edit::PictureHeight;
+        const auto what = row.value == &Settings::leftMargin     ? Edit::LeftMargin
+                          : row.value == &Settings::topMargin    ? Edit::TopMargin
+                          : row.value == &Settings::pictureWidth ? Edit::PictureWidth
+                                                                 : Edit::PictureHeight;
         onTypedText(row.field, this, [this, what, value = row.value](const std::string& text) {
-            context_.document.edit(what, [&](Settings& s) { s.*value = text; });
+            const int pixels = stationery::wholePixels(text).value_or(0);
+            context_.document.edit(what, [&](Settings& s) { s.*value = pixels; });
         });
     }
     fields->setRowStretch(line, 1);
@@ -124,23 +130,22 @@ MarginsPage::MarginsPage(QWidget* page, PageContext context)
 }
 
 void MarginsPage::load(const stationery::StationerySettings& s) {
-    setTextIfOther(width_, s.ImageWidth);
-    setTextIfOther(height_, s.ImageHeight);
-    setTextIfOther(top_, s.TopMargin);
-    setTextIfOther(left_, s.LeftMargin);
+    showNumber(width_, s.pictureWidth);
+    showNumber(height_, s.pictureHeight);
+    showNumber(top_, s.topMargin);
+    showNumber(left_, s.leftMargin);
     // No scroll reads "No Scroll" once the middle arrow was pressed, else the label's
     // own "Scroll Direction".
     static const QString captions[] = {QStringLiteral("Scroll Direction"), QStringLiteral("Up"),
                                        QStringLiteral("Left"), QStringLiteral("Down"),
                                        QStringLiteral("Right")};
-    const bool still = s.Direction == stationery::ScrollDirection::NoScroll;
+    const bool still = s.direction == stationery::ScrollDirection::NoScroll;
     direction_->setText(still && noScrollPressed_ ? QStringLiteral("No Scroll")
-                                                  : captions[static_cast<int>(s.Direction)]);
+                                                  : captions[static_cast<int>(s.direction)]);
 }
 
 void MarginsPage::setCurrent(bool) {
-    const bool pictureChosen =
-        !stationery::effectiveImagePath(context_.document.settings()).empty();
+    const bool pictureChosen = !stationery::picturePath(context_.document.settings()).empty();
     for (QLineEdit* field : {width_, height_, top_, left_})
         field->setEnabled(pictureChosen);
 }
@@ -151,11 +156,13 @@ void MarginsPage::chooseScrollDirection(stationery::ScrollDirection direction,
     // The direction and the margin it brings are one step.
     context_.document.history().beginMacro(tr("Change Scroll Direction"));
     context_.document.edit(StationeryDocument::Edit::Direction,
-                           [&](stationery::StationerySettings& s) { s.Direction = direction; });
+                           [&](stationery::StationerySettings& s) { s.direction = direction; });
     load(context_.document.settings()); // the caption, also when the direction stays
     emit touched();
     // Tiled in one column, the picture is as wide as the text's left margin should be.
     if (copyWidthToLeftMargin && width_->isEnabled())
-        left_->setText(width_->text());
+        context_.document.edit(
+            StationeryDocument::Edit::LeftMargin,
+            [](stationery::StationerySettings& s) { s.leftMargin = s.pictureWidth; });
     context_.document.history().endMacro();
 }

@@ -10,6 +10,7 @@
 #include "platform/file_list_box.h"
 #include "platform/media_control.h"
 #include <QLabel>
+#include <QScopedValueRollback>
 
 #include <QFileInfo>
 #include <QGridLayout>
@@ -79,25 +80,29 @@ SoundPage::SoundPage(QWidget* page, PageContext context, const platform::VolumeL
     connect(oldClient_, &platform::CheckBox::toggled, this, [this] {
         context_.document.edit(StationeryDocument::Edit::SoundForm,
                                [this](stationery::StationerySettings& s) {
-                                   s.OutlookExpress4 = oldClient_->isChecked();
+                                   s.soundAsHiddenPicture = oldClient_->isChecked();
                                });
     });
 }
 
 void SoundPage::load(const stationery::StationerySettings& s) {
-    if (noSound_->isChecked() != s.NoSound)
-        noSound_->setChecked(s.NoSound);
-    if (oldClient_->isChecked() != s.OutlookExpress4)
-        oldClient_->setChecked(s.OutlookExpress4);
-    // The sound the document names now (after Undo or Redo); Open shows its own.
-    const QString named = QString::fromStdString(s.SoundPath);
-    if (context_.document.isOpening() || named == shownSound_)
+    if (noSound_->isChecked() != s.noSound)
+        noSound_->setChecked(s.noSound);
+    if (oldClient_->isChecked() != s.soundAsHiddenPicture)
+        oldClient_->setChecked(s.soundAsHiddenPicture);
+    if (context_.document.isOpening()) {
+        if (!showingOpened_) // not the choice the showing makes
+            showOpened();
+        return;
+    }
+    // The sound the document names now (after Undo or Redo).
+    const QString named = QString::fromStdString(std::string(stationery::soundPath(s)));
+    if (named == shownSound_)
         return;
     shownSound_ = named;
-    const QString file = QString::fromStdString(context_.document.settingsInUse().SoundPath);
-    showSound(named == QLatin1String(stationery::kNoSound.data()) || !QFileInfo(file).isFile()
-                  ? QString()
-                  : file);
+    const QString file = QString::fromStdString(
+        std::string(stationery::soundPath(context_.document.settingsInUse())));
+    showSound(named.isEmpty() || !QFileInfo(file).isFile() ? QString() : file);
 }
 
 void SoundPage::showSound(const QString& file) {
@@ -111,23 +116,24 @@ void SoundPage::showSound(const QString& file) {
     player_->open(file);
 }
 
-OpenedFileProblems SoundPage::showOpened(const StationeryDocument& document) {
-    OpenedFileProblems problems;
+void SoundPage::showOpened() {
+    const QScopedValueRollback showing(showingOpened_, true);
+    StationeryDocument& document = context_.document;
     const stationery::StationerySettings& s = document.settings();
-    const QString named = QString::fromStdString(s.SoundPath);
-    const QString file = QString::fromStdString(document.settingsInUse().SoundPath);
+    const QString named = QString::fromStdString(std::string(stationery::soundPath(s)));
+    const QString file =
+        QString::fromStdString(std::string(stationery::soundPath(document.settingsInUse())));
     shownSound_ = named;
-    if (named == QLatin1String(stationery::kNoSound.data())) {
+    if (!s.sound) {
         showSound(QString()); // nothing of an earlier stationery's sound stays
-        return problems;
+        return;
     }
     if (QFileInfo(file).isFile()) {
         browser_->showFile(file);
         openSound(file, named);
-    } else if (!s.NoSound) {
-        problems.gone << named;
+    } else if (!s.noSound) {
+        document.openingProblems().gone << named;
     }
-    return problems;
 }
 
 void SoundPage::chooseSound(const QString& path) {
@@ -142,7 +148,7 @@ void SoundPage::openSound(const QString& path, const QString& named) {
     // The sound and "No Sound" let go are one step.
     context_.document.history().beginMacro(tr("Change Sound"));
     context_.document.edit(StationeryDocument::Edit::Sound, [&](stationery::StationerySettings& s) {
-        s.SoundPath = named.toStdString();
+        s.sound = named.toStdString();
     });
     if (noSound_->isChecked())
         noSound_->setChecked(false); // runs noSoundClicked, which finds a sound chosen
@@ -157,12 +163,12 @@ void SoundPage::openSound(const QString& path, const QString& named) {
 void SoundPage::noSoundClicked() {
     context_.document.edit(
         StationeryDocument::Edit::NoSound,
-        [this](stationery::StationerySettings& s) { s.NoSound = noSound_->isChecked(); });
+        [this](stationery::StationerySettings& s) { s.noSound = noSound_->isChecked(); });
     if (noSound_->isChecked()) {
         player_->stop();
         player_->close();
         emit touched(true);
     }
-    if (!noSound_->isChecked() && context_.document.settings().SoundPath == stationery::kNoSound)
+    if (!noSound_->isChecked() && !context_.document.settings().sound)
         emit touched(false);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "editor/editor_page.h"
-#include "editor/opened_files.h"
 #include "editor/page_context.h"
 
 #include <QObject>
@@ -34,12 +33,13 @@ public:
     platform::FileBrowser& browser() const { return *browser_; }
     platform::MediaControl* mediaControl() const { return player_; }
 
-    // Opens the sound an opened stationery names, the lists at its folder.
-    OpenedFileProblems showOpened(const StationeryDocument& document);
     void chooseSound(const QString& path);
     void noSoundClicked();
 
 private:
+    // Opens the sound an opened stationery names, the lists at its folder; tells the
+    // Open when it is gone.
+    void showOpened();
     void openSound(const QString& path, const QString& named);
     // Opens `file` in the player, the lists following; none closes it.
     void showSound(const QString& file);
@@ -51,4 +51,5 @@ private:
     platform::CheckBox* oldClient_ = nullptr;
     platform::MediaControl* player_ = nullptr;
     QString shownSound_; // as the document names the sound on show
+    bool showingOpened_ = false;
 };

@@ -27,28 +27,39 @@ StationeryDocument::partsChanged(const stationery::StationerySettings& a,
     const auto differ = [](const auto&... pairs) {
         return ((pairs.first != pairs.second) || ...);
     };
-    if (differ(std::pair{a.ImagePath, b.ImagePath}, std::pair{a.ImageWidth, b.ImageWidth},
-               std::pair{a.ImageHeight, b.ImageHeight}))
+    if (differ(std::pair{a.picture, b.picture}, std::pair{a.pictureWidth, b.pictureWidth},
+               std::pair{a.pictureHeight, b.pictureHeight}))
         parts |= Part::Picture;
-    if (differ(std::pair{a.SoundPath, b.SoundPath}, std::pair{a.NoSound, b.NoSound},
-               std::pair{a.OutlookExpress4, b.OutlookExpress4}))
+    if (differ(std::pair{a.sound, b.sound}, std::pair{a.noSound, b.noSound},
+               std::pair{a.soundAsHiddenPicture, b.soundAsHiddenPicture}))
         parts |= Part::Sound;
-    if (differ(std::pair{a.TickerText1, b.TickerText1}, std::pair{a.TickerText2, b.TickerText2},
-               std::pair{a.TickerText3, b.TickerText3}))
+    if (a.tickers != b.tickers)
         parts |= Part::Ticker;
-    if (differ(std::pair{a.LeftMargin, b.LeftMargin}, std::pair{a.TopMargin, b.TopMargin},
-               std::pair{a.Direction, b.Direction}))
+    if (differ(std::pair{a.leftMargin, b.leftMargin}, std::pair{a.topMargin, b.topMargin},
+               std::pair{a.direction, b.direction}))
         parts |= Part::Margins;
     stationery::StationerySettings rest = b;
     // Everything else is the Color-Font tab's: colours, font, author and title.
-    rest.ImagePath = a.ImagePath, rest.ImageWidth = a.ImageWidth, rest.ImageHeight = a.ImageHeight;
-    rest.SoundPath = a.SoundPath, rest.NoSound = a.NoSound,
-    rest.OutlookExpress4 = a.OutlookExpress4;
-    rest.TickerText1 = a.TickerText1, rest.TickerText2 = a.TickerText2;
-    rest.TickerText3 = a.TickerText3;
-    rest.LeftMargin = a.LeftMargin, rest.TopMargin = a.TopMargin, rest.Direction = a.Direction;
+    rest.picture = a.picture, rest.pictureWidth = a.pictureWidth,
+    rest.pictureHeight = a.pictureHeight;
+    rest.sound = a.sound, rest.noSound = a.noSound,
+    rest.soundAsHiddenPicture = a.soundAsHiddenPicture;
+    rest.tickers = a.tickers;
+    rest.leftMargin = a.leftMargin, rest.topMargin = a.topMargin, rest.direction = a.direction;
     if (rest != a)
         parts |= Part::ColorFont;
+    return parts;
+}
+
+StationeryDocument::Parts
+StationeryDocument::partsSet(const stationery::StationerySettings& settings) {
+    const stationery::PartsSet set = stationery::partsSet(settings);
+    Parts parts;
+    parts.setFlag(Part::Picture, set.image);
+    parts.setFlag(Part::Sound, set.sound);
+    parts.setFlag(Part::Ticker, set.ticker);
+    parts.setFlag(Part::ColorFont, set.colorFont);
+    parts.setFlag(Part::Margins, set.margins);
     return parts;
 }
 
@@ -84,7 +95,7 @@ void StationeryDocument::setDecodedPicture(const QImage& picture) {
 
 void StationeryDocument::restore(const State& state, bool withFile) {
     const Parts parts = partsChanged(settings_, state.settings);
-    if (settings_.ImagePath != state.settings.ImagePath)
+    if (settings_.picture != state.settings.picture)
         decodedPicture_ = QImage(); // of another picture
     const bool pathChanges = withFile && state.path != path_;
     if (withFile) {
@@ -102,6 +113,8 @@ void StationeryDocument::restore(const State& state, bool withFile) {
         emit changed(parts);
     if (pathChanges)
         emit pathChanged(path_);
+    if (withFile)
+        emit replaced();
 }
 
 void StationeryDocument::startNew(const stationery::StationerySettings& settings) {
@@ -119,12 +132,13 @@ QString StationeryDocument::saveSuggestion() const {
                : classic + QStringLiteral(".htm");
 }
 
-bool StationeryDocument::open(const QString& path, const std::function<void()>& show) {
+StationeryDocument::Opened StationeryDocument::open(const QString& path) {
     const stationery::OpenedStationery opened = stationery::openStationeryFile(
         fileSystemPath(path), fileSystemPath(platform::picturesFolder()));
     const State before = state();
     // Shown as read; what showing it changes (a picture measured) is part of the Open.
     ++opening_;
+    openingProblems_ = {};
     settings_ = opened.settings;
     path_ = path;
     folder_ = QFileInfo(path).absolutePath();
@@ -132,12 +146,11 @@ bool StationeryDocument::open(const QString& path, const std::function<void()>& 
     decodedPicture_ = QImage();
     emit changed(kAllParts); // every page shows the file, once
     emit pathChanged(path_);
-    if (show)
-        show();
     --opening_;
     history_.push(new OpenStationery(*this, before, state()));
     history_.setClean();
-    return opened.madeForTodaysClients;
+    emit replaced();
+    return {opened.madeForTodaysClients, std::exchange(openingProblems_, {})};
 }
 
 void StationeryDocument::save(const QString& path) {
@@ -191,8 +204,8 @@ stationery::StreamedContents StationeryDocument::messageTemplate(
 void StationeryDocument::writePreview(const QString& page, const QStringList& text) const {
     stationery::StationerySettings shown = settingsInUse();
     // The page sits elsewhere: the picture by its full address.
-    if (const std::string_view picture = stationery::effectiveImagePath(shown); !picture.empty())
-        shown.ImagePath =
+    if (const std::string_view picture = stationery::picturePath(shown); !picture.empty())
+        shown.picture =
             QUrl::fromLocalFile(
                 QFileInfo(QString::fromStdString(std::string(picture))).absoluteFilePath())
                 .toString(QUrl::FullyEncoded)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/opened_files.h"
 #include "stationery/export.h"
 #include "stationery/settings.h"
 
@@ -27,6 +28,8 @@ public:
     Q_DECLARE_FLAGS(Parts, Part)
     static constexpr Parts kAllParts = Parts(31);
 
+    // The parts a record sets other than as an untouched window has them.
+    static Parts partsSet(const stationery::StationerySettings& settings);
     // The parts in which two records differ.
     static Parts partsChanged(const stationery::StationerySettings& before,
                               const stationery::StationerySettings& after);
@@ -86,8 +89,10 @@ public:
     const QImage& decodedPicture() const { return decodedPicture_; }
     void setDecodedPicture(const QImage& picture);
 
-    // While Open shows what it read: pages leave the showing to it.
+    // While Open shows what it read: the pages show the whole stationery, and tell here
+    // what it names but cannot be used.
     bool isOpening() const { return opening_ > 0; }
+    OpenedFileProblems& openingProblems() { return openingProblems_; }
     // Undo and Redo act on this; its clean state is the file's.
     QUndoStack& history() { return history_; }
     // Puts the document back to `state`, announcing what changed (for the history's
@@ -97,12 +102,15 @@ public:
     State state() const { return {settings_, path_, folder_, pathIsExport_}; }
 
     // Reads a stationery file (the classic one, the page for today's mail clients or a
-    // message template) and makes it the document. `show` then sets the pages from it
-    // (measuring a picture, opening a sound); the document is unmodified after. True
-    // when the file was one made for today's clients, which carry no sound or ticker.
-    // Throws stationery::ReadError and leaves the document as it was when the file
-    // cannot be read.
-    bool open(const QString& path, const std::function<void()>& show = {});
+    // message template) and makes it the document, one step of the history. The pages
+    // show it as it changes (measuring a picture, opening a sound); the document is
+    // unmodified after. Throws stationery::ReadError and leaves the document as it was
+    // when the file cannot be read.
+    struct Opened {
+        bool madeForTodaysClients = false; // which carry no sound or ticker
+        OpenedFileProblems problems;       // what the pages could not show
+    };
+    Opened open(const QString& path);
     // Writes the document to `path`, which it then is, unmodified. Throws SaveError.
     void save(const QString& path);
     // Writes the document in another form; the document's own file stays as it was and
@@ -126,6 +134,8 @@ signals:
     void changed(StationeryDocument::Parts parts);
     void modifiedChanged(bool modified);
     void pathChanged(const QString& path);
+    // The whole stationery was replaced: by Open, by a design, or by undoing either.
+    void replaced();
     void pictureDecoded();
 
 private:
@@ -139,6 +149,7 @@ private:
     QString folder_;
     QUndoStack history_;
     int opening_ = 0; // while Open shows what it read
+    OpenedFileProblems openingProblems_;
     QImage decodedPicture_;
 };
 

@@ -10,8 +10,8 @@ QString stationeryName(const StationeryDocument& document) {
     const stationery::StationerySettings& s = document.settings();
     if (!document.path().isEmpty())
         name = QFileInfo(document.path()).completeBaseName();
-    else if (s.Title != stationery::kTitlePlaceholder)
-        name = QString::fromStdString(s.Title);
+    else if (s.title)
+        name = QString::fromStdString(*s.title);
     QString safe;
     for (const QChar c : std::as_const(name))
         safe += c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c) ? QChar(u'_') : c;

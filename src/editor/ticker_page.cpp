@@ -1,19 +1,12 @@
 #include "editor/ticker_page.h"
 #include "editor/typed_text.h"
+#include "stationery/window_texts.h"
 
 #include "editor/stationery_document.h"
 #include <QLabel>
 
 #include <QGridLayout>
 #include <QLineEdit>
-
-namespace {
-
-std::string& tickerOf(stationery::StationerySettings& s, int number) {
-    return number == 1 ? s.TickerText1 : number == 2 ? s.TickerText2 : s.TickerText3;
-}
-
-} // namespace
 
 TickerPage::TickerPage(QWidget* page, PageContext context)
     : EditorPage(page), context_(std::move(context)) {
@@ -28,8 +21,8 @@ TickerPage::TickerPage(QWidget* page, PageContext context)
         rows->addWidget(labels_[i], i, 0);
         labels_[i]->setObjectName(QStringLiteral("ticker%1Label").arg(number));
         labels_[i]->setAccessibleName(tr(spoken[i]));
-        fields_[i] = new QLineEdit(
-            QStringLiteral("Ticker #%1's Text Goes Here...Or leave me Blank").arg(number), page);
+        fields_[i] =
+            new QLineEdit(shownText({}, stationery::kTickerPlaceholders[std::size_t(i)]), page);
         rows->addWidget(fields_[i], i, 1);
         fields_[i]->setObjectName(QStringLiteral("ticker%1Edit").arg(number));
         fields_[i]->setAccessibleName(tr(fieldSpoken[i]));
@@ -40,19 +33,17 @@ TickerPage::TickerPage(QWidget* page, PageContext context)
 }
 
 void TickerPage::load(const stationery::StationerySettings& s) {
-    const std::string* texts[] = {&s.TickerText1, &s.TickerText2, &s.TickerText3};
-    for (int i = 0; i < 3; ++i) {
-        const QString text = QString::fromStdString(*texts[i]);
-        if (fields_[i]->text() != text)
-            fields_[i]->setText(text);
-    }
+    for (std::size_t i = 0; i < s.tickers.size(); ++i)
+        showText(fields_[i], shownText(s.tickers[i], stationery::kTickerPlaceholders[i]));
 }
 
 void TickerPage::textChanged(int number) {
     const std::string text = fields_[number - 1]->text().toStdString();
     const auto what =
         StationeryDocument::Edit(int(StationeryDocument::Edit::TickerText1) + number - 1);
-    context_.document.edit(what,
-                           [&](stationery::StationerySettings& s) { tickerOf(s, number) = text; });
+    const auto index = std::size_t(number - 1);
+    context_.document.edit(what, [&](stationery::StationerySettings& s) {
+        s.tickers[index] = givenText(text, stationery::kTickerPlaceholders[index]);
+    });
     emit touched();
 }

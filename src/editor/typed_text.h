@@ -3,7 +3,9 @@
 #include <QLineEdit>
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 
 // Hands every change of a field's text, typed or pasted, to `edit` as UTF-8 without
 // control characters, which no line of a stationery file can hold (a NUL makes the file
@@ -20,4 +22,21 @@ inline void onTypedText(QLineEdit* field, QObject* context,
                          else
                              edit(text.toStdString());
                      });
+}
+
+// A field that shows `untouched` until something is given: the text it holds, or
+// nothing while it still holds `untouched`.
+inline std::optional<std::string> givenText(const std::string& text, std::string_view untouched) {
+    return text == untouched ? std::nullopt : std::optional<std::string>(text);
+}
+
+// What such a field shows for `given`.
+inline QString shownText(const std::optional<std::string>& given, std::string_view untouched) {
+    return QString::fromStdString(given ? *given : std::string(untouched));
+}
+
+// Sets `field` to `text` unless it shows that already (keeping the caret where it is).
+inline void showText(QLineEdit* field, const QString& text) {
+    if (field->text() != text)
+        field->setText(text);
 }

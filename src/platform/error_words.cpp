@@ -61,6 +61,11 @@ private:
             break;
         case Code::BadFontSize:
             return tr("its font size \"%1\" is not a number").arg(system(error.detail()));
+        case Code::BadMargin:
+            return tr("its margin \"%1\" is not a number of pixels").arg(system(error.detail()));
+        case Code::BadPictureSize:
+            return tr("its picture size \"%1\" is not a number of pixels")
+                .arg(system(error.detail()));
         case Code::PictureNotPlaced:
             return tr("its picture could not be written to the program's pictures folder (%1)")
                 .arg(system(error.detail()));

@@ -49,8 +49,8 @@ std::optional<Severity> contrastSeverity(double ratio) {
 
 void readability(const StationerySettings& s, const CheckFacts& facts,
                  std::vector<Finding>& findings) {
-    const Rgb text = s.TextColor.value_or(kBlack);
-    const Rgb background = s.BackgroundColor.value_or(kWhite);
+    const Rgb text = s.textColor.value_or(kBlack);
+    const Rgb background = s.backgroundColor.value_or(kWhite);
     const double onBackground = contrastRatio(text, background);
     if (const auto severity = contrastSeverity(onBackground))
         findings.push_back(
@@ -58,7 +58,7 @@ void readability(const StationerySettings& s, const CheckFacts& facts,
              "Text on the background colour: " + ratioText(onBackground) + "; aim for 4.5:1.",
              "Choose a text colour further from the background colour, darker on "
              "a light background or lighter on a dark one."});
-    if (facts.picture && !effectiveImagePath(s).empty()) {
+    if (facts.picture && !picturePath(s).empty()) {
         const double onPicture = std::min({contrastRatio(text, facts.picture->average),
                                            contrastRatio(text, facts.picture->darkTenth),
                                            contrastRatio(text, facts.picture->lightTenth)});
@@ -100,14 +100,14 @@ std::vector<Finding> checkStationery(const StationerySettings& s, const CheckFac
     std::vector<Finding> findings;
     readability(s, facts, findings);
 
-    const std::string_view picture = effectiveImagePath(s);
+    const std::string_view picture = picturePath(s);
+    const std::string sound(soundPath(s));
     if (!picture.empty() && !facts.pictureExists)
         findings.push_back({Severity::Problem,
                             "The picture \"" + std::string(picture) + "\" no longer exists.",
                             "Choose the picture again on the Image tab."});
     if (soundInUse(s) && !facts.soundExists)
-        findings.push_back({Severity::Problem,
-                            "The sound \"" + s.SoundPath + "\" no longer exists.",
+        findings.push_back({Severity::Problem, "The sound \"" + sound + "\" no longer exists.",
                             "Choose the sound again on the Sound tab, or tick \"No Sound\"."});
 
     const bool weighsPicture = facts.pictureExists && !picture.empty() && facts.pictureBytes > 0;
@@ -115,11 +115,11 @@ std::vector<Finding> checkStationery(const StationerySettings& s, const CheckFac
     const std::uintmax_t weight =
         (weighsPicture ? facts.pictureBytes : 0) + (weighsSound ? facts.soundBytes : 0);
     const std::string pictureNamed = "The picture \"" + std::string(picture) + "\"";
-    const std::string soundNamed = "the sound \"" + s.SoundPath + "\"";
+    const std::string soundNamed = "the sound \"" + sound + "\"";
     const std::string what = weighsPicture && weighsSound
                                  ? pictureNamed + " and " + soundNamed + " add "
                              : weighsPicture ? pictureNamed + " adds "
-                                             : "The sound \"" + s.SoundPath + "\" adds ";
+                                             : "The sound \"" + sound + "\" adds ";
     if (weight >= kWeightAdviceFrom)
         findings.push_back(
             {weight >= kWeightProblemFrom ? Severity::Problem : Severity::Advice,
@@ -127,14 +127,14 @@ std::vector<Finding> checkStationery(const StationerySettings& s, const CheckFac
              "Choose a smaller picture or sound, or save the picture smaller."});
 
     const bool pictureByPlace = !picture.empty() && isFullPath(picture);
-    const bool soundByPlace = soundInUse(s) && isFullPath(s.SoundPath);
+    const bool soundByPlace = soundInUse(s) && isFullPath(sound);
     if (pictureByPlace || soundByPlace)
         findings.push_back(
             {Severity::Advice,
              (pictureByPlace && soundByPlace
                   ? pictureNamed + " and " + soundNamed + " are named by their place"
               : pictureByPlace ? pictureNamed + " is named by its place"
-                               : "The sound \"" + s.SoundPath + "\" is named by its place") +
+                               : "The sound \"" + sound + "\" is named by its place") +
                  " on this computer. Recipients do not have it unless the mail client sends "
                  "it along.",
              "Use File > New Message in Mail Client, or Export's message template. The "
@@ -146,7 +146,7 @@ std::vector<Finding> checkStationery(const StationerySettings& s, const CheckFac
                             "recipients see it standing still.",
                             "The message template scrolls it by CSS instead, which " +
                                 std::string(kCssScrollingSupport.shownBy) + " play."});
-    if (isRealTicker(s, 1) || isRealTicker(s, 2) || isRealTicker(s, 3))
+    if (partsSet(s).ticker)
         findings.push_back({Severity::Note,
                             "The ticker writes to a status bar by a script. " +
                                 capitalised(kScriptSupport.elsewhere) + ".",

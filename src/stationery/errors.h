@@ -35,6 +35,8 @@ public:
         NotText,          // it holds NUL bytes
         NotOurs,          // not the lines this program writes
         BadFontSize,      // detail: the start of the font size
+        BadMargin,        // detail: the start of a margin that is no number of pixels
+        BadPictureSize,   // detail: the start of a picture size that is no number
         Incomplete,       // a message template cut off before its end
         PictureNotPlaced, // a template's picture could not be written; detail: why
     };

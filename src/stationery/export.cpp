@@ -318,13 +318,13 @@ void exportStationery(const fs::path& page, const StationerySettings& settings, 
         const fs::path folder =
             pageTarget.parent_path().empty() ? fs::path(".") : pageTarget.parent_path();
         std::vector<Carried> carried;
-        const bool withPicture = !effectiveImagePath(settings).empty();
+        const bool withPicture = !picturePath(settings).empty();
         if (withPicture)
-            carried.push_back({pathFromUtf8(settings.ImagePath), &kPicture});
+            carried.push_back({pathFromUtf8(picturePath(settings)), &kPicture});
         const ExportFormat& format = exportFormat(form);
         const bool withSound = format.carriesSound && soundInUse(settings);
         if (withSound)
-            carried.push_back({pathFromUtf8(settings.SoundPath), &kSound});
+            carried.push_back({pathFromUtf8(soundPath(settings)), &kSound});
         checkCarried(carried, pageTarget, guards, !format.pictureInside);
 
         if (format.pictureInside) {
@@ -332,10 +332,10 @@ void exportStationery(const fs::path& page, const StationerySettings& settings, 
             return;
         }
         if (withPicture)
-            exported.ImagePath =
+            exported.picture =
                 fileNameAsUrl(copies.place(carried.front().source, folder, pageTarget, kPicture));
         if (withSound)
-            exported.SoundPath =
+            exported.sound =
                 fileNameAsUrl(copies.place(carried.back().source, folder, pageTarget, kSound));
         replaceFileContents(pageTarget, format.contents(exported));
     } catch (const FileWriteError& error) {
@@ -349,8 +349,8 @@ void exportStationery(const fs::path& page, const StationerySettings& settings, 
 StreamedContents messageTemplate(const StationerySettings& settings, const ExportGuards& guards,
                                  const std::optional<AccountCopy>& copy) {
     std::vector<Carried> carried;
-    if (!effectiveImagePath(settings).empty())
-        carried.push_back({pathFromUtf8(settings.ImagePath), &kPicture});
+    if (!picturePath(settings).empty())
+        carried.push_back({pathFromUtf8(picturePath(settings)), &kPicture});
     checkCarried(carried, {}, guards, false);
     return MessageWriter::streamed(settings, copy);
 }

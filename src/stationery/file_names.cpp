@@ -38,14 +38,15 @@ bool isFullPath(std::string_view path) {
 }
 
 std::string resolvedPath(std::string_view path, const fs::path& folder) {
-    if (path.empty() || path == kNoImage || path == kNoSound || isFullPath(path) || folder.empty())
+    if (path.empty() || isFullPath(path) || folder.empty())
         return std::string(path);
     return utf8FromPath((folder / pathFromUtf8(percentDecoded(path))).lexically_normal());
 }
 
 StationerySettings withResolvedPaths(StationerySettings settings, const fs::path& folder) {
-    settings.ImagePath = resolvedPath(settings.ImagePath, folder);
-    settings.SoundPath = resolvedPath(settings.SoundPath, folder);
+    for (std::optional<std::string>* path : {&settings.picture, &settings.sound})
+        if (*path)
+            *path = resolvedPath(**path, folder);
     return settings;
 }
 
@@ -64,7 +65,7 @@ bool samePlace(const fs::path& a, const fs::path& b) {
 std::string renamedFor(const std::string& path, const fs::path& from, const fs::path& to) {
     const std::string resolved = resolvedPath(path, from);
     if (resolved == path)
-        return path; // a full path or a placeholder reaches the same file from anywhere
+        return path; // a full path reaches the same file from anywhere
     return samePlace(pathFromUtf8(resolvedPath(path, to)), pathFromUtf8(resolved)) ? path
                                                                                    : resolved;
 }
@@ -73,8 +74,9 @@ std::string renamedFor(const std::string& path, const fs::path& from, const fs::
 
 StationerySettings withNamesFor(StationerySettings settings, const fs::path& from,
                                 const fs::path& to) {
-    settings.ImagePath = renamedFor(settings.ImagePath, from, to);
-    settings.SoundPath = renamedFor(settings.SoundPath, from, to);
+    for (std::optional<std::string>* path : {&settings.picture, &settings.sound})
+        if (*path)
+            *path = renamedFor(**path, from, to);
     return settings;
 }
 

@@ -19,10 +19,10 @@ namespace {
 // "Font: 10pt 'Arial' bold;": the body style carries this line twice.
 void writeFontDeclaration(StationeryOutput& out, const StationerySettings& settings,
                           std::string_view size) {
-    out.text("Font: ").text(size).text("pt '").attribute(settings.FontName).text("'");
-    if (settings.FontBold)
+    out.text("Font: ").text(size).text("pt '").attribute(settings.fontName).text("'");
+    if (settings.bold)
         out.text(" bold");
-    if (settings.FontItalic)
+    if (settings.italic)
         out.text(" italic");
     out.line(";");
 }
@@ -38,23 +38,25 @@ void StationeryWriter::writeHeadAndBodyStyle(StationeryOutput& out,
     out.text("<!-- Title ").comment(effectiveTitle(settings)).line(" -->");
     out.line("<!-- Created with Varek's Stationery Creation Program -->");
 
-    out.text("<BODY background=\"").attribute(effectiveImagePath(settings)).text("\"");
+    out.text("<BODY background=\"").attribute(picturePath(settings)).text("\"");
     // An empty bgColor reads as black in browsers; without it the client keeps its own
     // background, which is what "no colour chosen" means.
-    if (settings.BackgroundColor)
-        out.text(" bgColor=#").html(hexColor(*settings.BackgroundColor));
+    if (settings.backgroundColor)
+        out.text(" bgColor=#").html(hexColor(*settings.backgroundColor));
     out.endLine();
 
     out.line("style=\"BACKGROUND-ATTACHMENT: scroll;");
     out.line("BACKGROUND-POSITION: 0% 0%;");
-    const std::string size = formatFontSize(settings.FontSize);
+    const std::string size = formatFontSize(settings.fontSize);
     writeFontDeclaration(out, settings, size);
     out.text("COLOR: #")
-        .attribute(settings.TextColor ? hexColor(*settings.TextColor) : std::string())
+        .attribute(settings.textColor ? hexColor(*settings.textColor) : std::string())
         .line(";");
     writeFontDeclaration(out, settings, size);
-    out.text("MARGIN-LEFT: ").attribute(settings.LeftMargin).text("px; MARGIN-TOP: ");
-    out.attribute(settings.TopMargin).line("px\">");
+    out.text("MARGIN-LEFT: ")
+        .attribute(std::to_string(settings.leftMargin))
+        .text("px; MARGIN-TOP: ");
+    out.attribute(std::to_string(settings.topMargin)).line("px\">");
     out.line("<DIV id=imageholder style=\"LEFT: 0px; POSITION: absolute; TOP: 0px; Z-INDEX: -1\">");
 }
 

@@ -1,5 +1,6 @@
 #include "stationery/message_writer.h"
 #include "stationery/text_bytes.h"
+#include "stationery/window_texts.h"
 
 #include "stationery/export.h"
 #include "stationery/file_names.h"
@@ -237,7 +238,7 @@ std::pair<std::string, std::string> messageAround(const StationerySettings& sett
                                                   const std::optional<AccountCopy>& copy) {
     // The page refers to the picture by its part's Content-ID, and to nothing on disk.
     StationerySettings page = settings;
-    page.ImagePath = picture ? "cid:" + picture->contentId : std::string(kNoImage);
+    page.picture = picture ? std::optional<std::string>("cid:" + picture->contentId) : std::nullopt;
     const std::string html = quotedPrintable(
         TodaysClientsWriter::render(page, TodaysClientsWriter::PictureNamed::InAttributeOnly));
 
@@ -301,7 +302,7 @@ bool readPiece(std::ifstream& in, std::string& piece) {
 // and read again in pieces while the message is written. A picture that changes
 // between the two readings fails the write.
 std::optional<CarriedPicture> pictureFile(const StationerySettings& settings) {
-    const std::string_view chosen = effectiveImagePath(settings);
+    const std::string_view chosen = picturePath(settings);
     if (chosen.empty())
         return std::nullopt;
     const std::filesystem::path path = pathFromUtf8(chosen);
@@ -371,6 +372,10 @@ std::string MessageWriter::render(const StationerySettings& settings,
     message.reserve(static_cast<std::size_t>(contents.size));
     contents.produce([&message](std::string_view piece) { message += piece; });
     return message;
+}
+
+AccountCopy accountCopyOf(const StationerySettings& settings, std::string mark) {
+    return {settings.title.value_or(std::string(kTitlePlaceholder)), std::move(mark)};
 }
 
 } // namespace stationery

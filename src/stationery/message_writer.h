@@ -17,6 +17,9 @@ struct AccountCopy {
     std::string subject; // UTF-8
     std::string mark;    // letters and digits
 };
+// The copy of `settings` marked `mark`: an untitled stationery is subjected as the
+// window shows its untouched title.
+AccountCopy accountCopyOf(const StationerySettings& settings, std::string mark);
 
 // A picture carried inside a message: its bytes, its file name and its media type.
 struct MessagePicture {

@@ -3,6 +3,7 @@
 
 #include "stationery/codepage.h"
 #include "stationery/text_decoding.h"
+#include "stationery/writer.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -109,9 +110,10 @@ void readImageAndBackground(std::string_view line, StationerySettings& s, Charse
     const std::string_view path = rest.substr(0, quote);
     const std::string_view after = rest.substr(quote + 1);
     if (!after.empty())
-        s.BackgroundColor =
+        s.backgroundColor =
             parseHexColor(decodeMarkup(require(between(after, " bgColor=#", "")), Place::Text, cs));
-    s.ImagePath = path.empty() ? std::string(kNoImage) : decodeMarkup(path, Place::Attribute, cs);
+    if (!path.empty())
+        s.picture = decodeMarkup(path, Place::Attribute, cs);
 }
 
 // "Font: 10pt 'Arial' bold italic;"; the name may hold quotes of its own, so the
@@ -123,7 +125,7 @@ void readFont(std::string_view line, StationerySettings& s, Charset cs) {
         notOurs();
     std::string size(rest.substr(0, pt));
     std::replace(size.begin(), size.end(), ',', '.'); // older files wrote a comma
-    const auto parsed = std::from_chars(size.data(), size.data() + size.size(), s.FontSize);
+    const auto parsed = std::from_chars(size.data(), size.data() + size.size(), s.fontSize);
     if (parsed.ec != std::errc() || parsed.ptr != size.data() + size.size())
         throw ReadError(ReadError::Code::BadFontSize, excerpt(size));
     rest.remove_prefix(pt + 4);
@@ -136,14 +138,25 @@ void readFont(std::string_view line, StationerySettings& s, Charset cs) {
                     {"';", false, false}};
     for (const auto& e : kEndings) {
         if (rest.ends_with(e.ending)) {
-            s.FontName =
+            s.fontName =
                 decodeMarkup(rest.substr(0, rest.size() - e.ending.size()), Place::Attribute, cs);
-            s.FontBold = e.bold;
-            s.FontItalic = e.italic;
+            s.bold = e.bold;
+            s.italic = e.italic;
             return;
         }
     }
     notOurs();
+}
+
+// A margin or size as the window holds it: a whole number of pixels. One left empty
+// (an older file's cleared field) is 0, as a browser takes it; anything else is refused.
+int number(const std::string& text, ReadError::Code failure) {
+    if (text.empty())
+        return 0;
+    const std::optional<int> pixels = wholePixels(text);
+    if (!pixels)
+        throw ReadError(failure, excerpt(text));
+    return *pixels;
 }
 
 void readMargins(std::string_view line, StationerySettings& s, Charset cs) {
@@ -152,8 +165,10 @@ void readMargins(std::string_view line, StationerySettings& s, Charset cs) {
     const std::size_t at = rest.find(kTop);
     if (at == std::string_view::npos)
         notOurs();
-    s.LeftMargin = decodeMarkup(rest.substr(0, at), Place::Attribute, cs);
-    s.TopMargin = decodeMarkup(rest.substr(at + kTop.size()), Place::Attribute, cs);
+    s.leftMargin =
+        number(decodeMarkup(rest.substr(0, at), Place::Attribute, cs), ReadError::Code::BadMargin);
+    s.topMargin = number(decodeMarkup(rest.substr(at + kTop.size()), Place::Attribute, cs),
+                         ReadError::Code::BadMargin);
 }
 
 void readScrollingScript(Lines& lines, StationerySettings& s, Charset cs) {
@@ -162,28 +177,38 @@ void readScrollingScript(Lines& lines, StationerySettings& s, Charset cs) {
     for (ScrollDirection d : {ScrollDirection::Up, ScrollDirection::Left, ScrollDirection::Down,
                               ScrollDirection::Right})
         if (directionName(d) == name)
-            s.Direction = d;
-    s.ImageWidth = decodeMarkup(require(between(lines.next(), "sizew=", "")), Place::Text, cs);
-    s.ImageHeight = decodeMarkup(require(between(lines.next(), "sizeh=", "")), Place::Text, cs);
+            s.direction = d;
+    s.pictureWidth =
+        number(decodeMarkup(require(between(lines.next(), "sizew=", "")), Place::Text, cs),
+               ReadError::Code::BadPictureSize);
+    s.pictureHeight =
+        number(decodeMarkup(require(between(lines.next(), "sizeh=", "")), Place::Text, cs),
+               ReadError::Code::BadPictureSize);
     lines.skipPast("</SCRIPT>");
+}
+
+std::optional<std::string> soundNamed(std::string path) {
+    if (path == StationeryWriter::kNoSoundChosen)
+        return std::nullopt;
+    return path;
 }
 
 void readSound(Lines& lines, StationerySettings& s, Charset cs) {
     const std::string_view line = lines.peek();
     if (auto path = between(line, "<BGSOUND balance=0 loop=infinite src=\"", "\"volume=0>")) {
         lines.next();
-        s.SoundPath = decodeMarkup(*path, Place::Attribute, cs);
+        s.sound = soundNamed(decodeMarkup(*path, Place::Attribute, cs));
         lines.skipBlank();
     } else if (auto oe4 = between(line, "<IMG height=10 id=music src=\"",
                                   "\"style=\"DISPLAY: none\"  width=10 >")) {
         lines.next();
-        s.SoundPath = decodeMarkup(*oe4, Place::Attribute, cs);
-        s.OutlookExpress4 = true;
+        s.sound = soundNamed(decodeMarkup(*oe4, Place::Attribute, cs));
+        s.soundAsHiddenPicture = true;
         lines.skipPast("</SCRIPT>");
         while (lines.skipBlank()) {
         }
     } else {
-        s.NoSound = true;
+        s.noSound = true;
     }
 }
 
@@ -199,11 +224,10 @@ std::string readTicker(std::string_view line, int number, Charset cs) {
 
 void readTickerScript(Lines& lines, StationerySettings& s, Charset cs) {
     lines.skipPast("var msg=\"\"");
-    std::string* texts[] = {&s.TickerText1, &s.TickerText2, &s.TickerText3};
     for (int number = 1; number <= 3; ++number) {
         while (lines.skipBlank()) {
         }
-        *texts[number - 1] = readTicker(lines.next(), number, cs);
+        s.tickers[std::size_t(number - 1)] = readTicker(lines.next(), number, cs);
     }
     lines.skipPast("</script></P></BODY></HTML>");
 }
@@ -217,12 +241,11 @@ StationerySettings parse(std::string_view bytes, Leniency leniency, Charset cs) 
     const std::string_view author = require(between(lines.next(), "<!-- By ", " -->"));
     const std::string_view title = require(between(lines.next(), "<!-- Title ", " -->"));
     lines.expect("<!-- Created with Varek's Stationery Creation Program -->");
-    s.AuthorName = decodeMarkup(author, Place::Comment, cs);
-    if (s.AuthorName == kUnknownAuthor)
-        s.AuthorName = kAuthorPlaceholder;
-    s.Title = decodeMarkup(title, Place::Comment, cs);
-    if (s.Title == kUnknownTitle)
-        s.Title = kTitlePlaceholder;
+    // What an untouched window writes reads back as nothing given.
+    if (std::string text = decodeMarkup(author, Place::Comment, cs); text != kUnknownAuthor)
+        s.author = std::move(text);
+    if (std::string text = decodeMarkup(title, Place::Comment, cs); text != kUnknownTitle)
+        s.title = std::move(text);
 
     readImageAndBackground(lines.next(), s, cs);
     lines.expect("style=\"BACKGROUND-ATTACHMENT: scroll;");
@@ -230,7 +253,7 @@ StationerySettings parse(std::string_view bytes, Leniency leniency, Charset cs) 
     const std::string_view font = lines.next();
     readFont(font, s, cs);
     // A colour that is not six hexadecimal digits (a hand-edited file) is none.
-    s.TextColor = parseHexColor(
+    s.textColor = parseHexColor(
         decodeMarkup(require(between(lines.next(), "COLOR: #", ";")), Place::Attribute, cs));
     if (lines.next() != font)
         notOurs();

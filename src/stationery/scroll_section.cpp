@@ -98,12 +98,12 @@ void StationeryWriter::writeScrollingScript(StationeryOutput& out,
     if (!isScrolling(settings))
         return;
 
-    const DirectionLines lines = linesFor(settings.Direction);
+    const DirectionLines lines = linesFor(settings.direction);
     out.line("<SCRIPT language=VBScript>");
     out.line("<!--");
-    out.text("direction=\"").text(directionName(settings.Direction)).line("\"");
-    out.text("sizew=").html(settings.ImageWidth).endLine();
-    out.text("sizeh=").html(settings.ImageHeight).endLine();
+    out.text("direction=\"").text(directionName(settings.direction)).line("\"");
+    out.text("sizew=").html(std::to_string(settings.pictureWidth)).endLine();
+    out.text("sizeh=").html(std::to_string(settings.pictureHeight)).endLine();
     out.line("nail=0");
     out.line("source=document.body.background");
     out.line("tall=((screen.height\\sizeh)+1)*2");

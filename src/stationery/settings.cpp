@@ -1,6 +1,7 @@
 #include "stationery/settings.h"
 
-#include <stdexcept>
+#include <charconv>
+#include <cmath>
 
 namespace stationery {
 
@@ -21,53 +22,49 @@ std::string_view directionName(ScrollDirection direction) {
 }
 
 std::string_view effectiveAuthor(const StationerySettings& settings) {
-    return settings.AuthorName == kAuthorPlaceholder ? kUnknownAuthor
-                                                     : std::string_view{settings.AuthorName};
+    return settings.author ? std::string_view{*settings.author} : kUnknownAuthor;
 }
 
 std::string_view effectiveTitle(const StationerySettings& settings) {
-    return settings.Title == kTitlePlaceholder ? kUnknownTitle : std::string_view{settings.Title};
+    return settings.title ? std::string_view{*settings.title} : kUnknownTitle;
 }
 
-std::string_view effectiveImagePath(const StationerySettings& settings) {
-    return settings.ImagePath == kNoImage ? std::string_view{}
-                                          : std::string_view{settings.ImagePath};
+std::string_view picturePath(const StationerySettings& settings) {
+    return settings.picture ? std::string_view{*settings.picture} : std::string_view{};
+}
+
+std::string_view soundPath(const StationerySettings& settings) {
+    return settings.sound ? std::string_view{*settings.sound} : std::string_view{};
 }
 
 bool soundInUse(const StationerySettings& s) {
-    return !s.NoSound && s.SoundPath != kNoSound && !s.SoundPath.empty();
+    return !s.noSound && s.sound && !s.sound->empty();
 }
 
 bool isScrolling(const StationerySettings& settings) {
-    return settings.Direction != ScrollDirection::NoScroll;
+    return settings.direction != ScrollDirection::NoScroll;
 }
 
-const std::string& tickerText(const StationerySettings& settings, int number) {
-    switch (number) {
-    case 1:
-        return settings.TickerText1;
-    case 2:
-        return settings.TickerText2;
-    case 3:
-        return settings.TickerText3;
-    default:
-        throw std::out_of_range("ticker number must be 1, 2 or 3");
-    }
+std::string_view tickerText(const StationerySettings& settings, std::size_t index) {
+    const std::optional<std::string>& text = settings.tickers.at(index);
+    return text ? std::string_view{*text} : std::string_view{};
 }
 
-bool isRealTicker(const StationerySettings& settings, int number) {
-    static constexpr std::string_view placeholders[] = {kTicker1Placeholder, kTicker2Placeholder,
-                                                        kTicker3Placeholder};
-    const std::string& text = tickerText(settings, number);
-    return !text.empty() && text != placeholders[number - 1];
+std::optional<int> wholePixels(std::string_view text) {
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
+        !std::isfinite(value) || std::abs(value) > 1e6)
+        return std::nullopt;
+    return static_cast<int>(std::lround(value));
 }
 
 PartsSet partsSet(const StationerySettings& s) {
-    return {s.ImagePath != kNoImage, s.SoundPath != kNoSound || s.NoSound,
-            isRealTicker(s, 1) || isRealTicker(s, 2) || isRealTicker(s, 3),
-            s.TextColor || s.BackgroundColor || !s.FontName.empty() ||
-                s.AuthorName != kAuthorPlaceholder || s.Title != kTitlePlaceholder,
-            s.LeftMargin != "0" || s.TopMargin != "0" || s.Direction != ScrollDirection::NoScroll};
+    const bool ticker =
+        !tickerText(s, 0).empty() || !tickerText(s, 1).empty() || !tickerText(s, 2).empty();
+    return {s.picture.has_value(), s.sound.has_value() || s.noSound, ticker,
+            s.textColor || s.backgroundColor || !s.fontName.empty() || s.author || s.title,
+            s.leftMargin != 0 || s.topMargin != 0 || s.direction != ScrollDirection::NoScroll};
 }
 
 } // namespace stationery

@@ -2,6 +2,8 @@
 
 #include "stationery/hex_color.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -14,45 +16,32 @@ enum class ScrollDirection { NoScroll, Up, Left, Down, Right };
 // The name the scrolling script carries ("up", "left", ...); "no scroll" for NoScroll.
 std::string_view directionName(ScrollDirection direction);
 
-// Placeholder texts: a field that still holds its placeholder means "nothing chosen".
-// They are recognised only by an exact, case-sensitive comparison of the whole text.
-inline constexpr std::string_view kAuthorPlaceholder = "Your Name";
-inline constexpr std::string_view kTitlePlaceholder = "Title of Your Work";
-inline constexpr std::string_view kNoImage = "Label10";
-inline constexpr std::string_view kNoSound = "null";
-inline constexpr std::string_view kTicker1Placeholder =
-    "Ticker #1's Text Goes Here...Or leave me Blank";
-inline constexpr std::string_view kTicker2Placeholder =
-    "Ticker #2's Text Goes Here...Or leave me Blank";
-inline constexpr std::string_view kTicker3Placeholder =
-    "Ticker #3's Text Goes Here...Or leave me Blank";
-
+// What an author, a title or a ticker left untouched is written as in the classic file.
 inline constexpr std::string_view kUnknownAuthor = "Unknown Author";
 inline constexpr std::string_view kUnknownTitle = "Unknown";
 
-// Every value the writer reads, exactly as the editor window shows it. A
-// default-constructed record is the record of an untouched window.
+// Every choice of a stationery. A default-constructed record is the record of an
+// untouched window: nothing chosen, every number 0.
 struct StationerySettings {
-    std::string AuthorName{kAuthorPlaceholder};
-    std::string Title{kTitlePlaceholder};
-    std::string ImagePath{kNoImage};
-    std::optional<Rgb> BackgroundColor; // none: the reader's own
-    float FontSize = 8.0f;
-    std::string FontName;
-    bool FontBold = false;
-    bool FontItalic = false;
-    std::optional<Rgb> TextColor;
-    std::string LeftMargin{"0"};
-    std::string TopMargin{"0"};
-    ScrollDirection Direction = ScrollDirection::NoScroll;
-    std::string ImageWidth{"0"};
-    std::string ImageHeight{"0"};
-    bool NoSound = false;         // "No Sound" ticked: the sound is left out
-    bool OutlookExpress4 = false; // the sound in the form that old client needs
-    std::string SoundPath{kNoSound};
-    std::string TickerText1{kTicker1Placeholder};
-    std::string TickerText2{kTicker2Placeholder};
-    std::string TickerText3{kTicker3Placeholder};
+    std::optional<std::string> author; // none: never given
+    std::optional<std::string> title;
+    std::optional<std::string> picture; // a path, UTF-8; none: no picture
+    int pictureWidth = 0;               // pixels
+    int pictureHeight = 0;
+    std::optional<Rgb> backgroundColor; // none: the reader's own
+    std::optional<Rgb> textColor;
+    std::string fontName; // empty: the reader's own
+    float fontSize = 8.0f;
+    bool bold = false;
+    bool italic = false;
+    int leftMargin = 0; // pixels
+    int topMargin = 0;
+    ScrollDirection direction = ScrollDirection::NoScroll;
+    std::optional<std::string> sound;  // a path, UTF-8; none: no sound
+    bool noSound = false;              // "No Sound" ticked: the sound is left out
+    bool soundAsHiddenPicture = false; // the sound in the form an old mail client needs
+    // Each ticker's text, in order; none: never given. Empty and none both show nothing.
+    std::array<std::optional<std::string>, 3> tickers;
 
     bool operator==(const StationerySettings&) const = default;
 };
@@ -60,15 +49,20 @@ struct StationerySettings {
 // Derived values. The views refer into the record or to static text.
 std::string_view effectiveAuthor(const StationerySettings& settings);
 std::string_view effectiveTitle(const StationerySettings& settings);
-std::string_view effectiveImagePath(const StationerySettings& settings);
+// The picture's path; empty when none is chosen.
+std::string_view picturePath(const StationerySettings& settings);
+// The sound's path, even when "No Sound" is ticked; empty when none is chosen.
+std::string_view soundPath(const StationerySettings& settings);
 bool isScrolling(const StationerySettings& settings);
 // True when a sound is chosen and "No Sound" is not ticked.
 bool soundInUse(const StationerySettings& settings);
 
-// True when ticker `number` (1 to 3) holds a text of its own: neither empty nor
-// its placeholder.
-bool isRealTicker(const StationerySettings& settings, int number);
-const std::string& tickerText(const StationerySettings& settings, int number);
+// Ticker `index` (0 to 2) as it runs: empty when it holds no text of its own.
+std::string_view tickerText(const StationerySettings& settings, std::size_t index);
+
+// A margin or a picture size from text: a whole number of pixels (a fraction rounded),
+// nothing for anything else or beyond a million.
+std::optional<int> wholePixels(std::string_view text);
 
 // Which parts of the stationery the record sets other than as an untouched window has
 // them, by the window's tabs.

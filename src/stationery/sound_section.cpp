@@ -2,14 +2,22 @@
 
 namespace stationery {
 
+namespace {
+
+std::string_view writtenSound(const StationerySettings& settings) {
+    return settings.sound ? std::string_view(*settings.sound) : StationeryWriter::kNoSoundChosen;
+}
+
+} // namespace
+
 void StationeryWriter::writeBackgroundSound(StationeryOutput& out,
                                             const StationerySettings& settings) {
     out.blankLine();
-    if (settings.NoSound)
+    if (settings.noSound)
         return;
 
-    if (!settings.OutlookExpress4) {
-        out.text("<BGSOUND balance=0 loop=infinite src=\"").attribute(settings.SoundPath);
+    if (!settings.soundAsHiddenPicture) {
+        out.text("<BGSOUND balance=0 loop=infinite src=\"").attribute(writtenSound(settings));
         out.line("\"volume=0>");
         out.blankLine();
         return;
@@ -17,7 +25,7 @@ void StationeryWriter::writeBackgroundSound(StationeryOutput& out,
 
     // Outlook Express 4 plays a background sound only when a script hands it the
     // source, so a hidden image carries the file name.
-    out.text("<IMG height=10 id=music src=\"").attribute(settings.SoundPath);
+    out.text("<IMG height=10 id=music src=\"").attribute(writtenSound(settings));
     out.line("\"style=\"DISPLAY: none\"  width=10 >");
     out.line("<BGSOUND id=sound src=\"\"'+' loop=\"infinite\">");
     out.blankLine();

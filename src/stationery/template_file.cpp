@@ -195,7 +195,7 @@ OpenedStationery openMessageTemplate(const fs::path& path, const fs::path& pictu
                 return holdsThePicture(candidate, picture, size);
             return createFileWhole(candidate, bytes);
         });
-        opened.settings.ImagePath = utf8FromPath(placed);
+        opened.settings.picture = utf8FromPath(placed);
     } catch (const FileWriteError& failure) {
         throw ReadError(ReadError::Code::PictureNotPlaced, failure.reason(), path);
     }

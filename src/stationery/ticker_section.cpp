@@ -9,8 +9,8 @@ constexpr std::string_view kTickerSeparator = "     ";
 
 void writeTickerVariable(StationeryOutput& out, const StationerySettings& settings, int number) {
     out.text("var m").text(std::string_view("123").substr(std::size_t(number - 1), 1)).text("=\"");
-    if (isRealTicker(settings, number))
-        out.jsString(tickerText(settings, number)).text(kTickerSeparator);
+    if (const std::string_view text = tickerText(settings, std::size_t(number - 1)); !text.empty())
+        out.jsString(text).text(kTickerSeparator);
     out.line("\"");
 }
 

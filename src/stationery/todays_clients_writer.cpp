@@ -84,18 +84,17 @@ constexpr std::string_view kDesignedAreaClass = "stationery-area";
 // The animation, when the picture scrolls and its size along the way it moves is
 // known: one picture's length per cycle, so the tiles meet seamlessly.
 std::string scrollingStyle(const StationerySettings& s) {
-    if (!isScrolling(s) || effectiveImagePath(s).empty())
+    if (!isScrolling(s) || picturePath(s).empty())
         return {};
     const bool vertical =
-        s.Direction == ScrollDirection::Up || s.Direction == ScrollDirection::Down;
-    const std::optional<long> length =
-        TodaysClientsWriter::pixels(vertical ? s.ImageHeight : s.ImageWidth);
-    if (!length || *length <= 0)
+        s.direction == ScrollDirection::Up || s.direction == ScrollDirection::Down;
+    const int length = vertical ? s.pictureHeight : s.pictureWidth;
+    if (length <= 0)
         return {};
-    const std::string distance = std::to_string(*length) + "px";
+    const std::string distance = std::to_string(length) + "px";
     std::string from = "0 0";
     std::string to;
-    switch (s.Direction) {
+    switch (s.direction) {
     case ScrollDirection::Up:
         to = "0 -" + distance;
         break;
@@ -109,7 +108,7 @@ std::string scrollingStyle(const StationerySettings& s) {
         to = distance + " 0";
         break;
     }
-    const std::string duration = seconds(double(*length) / TodaysClientsWriter::kPixelsPerSecond);
+    const std::string duration = seconds(double(length) / TodaysClientsWriter::kPixelsPerSecond);
     // Declared only for readers who have not asked for less motion: a client that drops
     // @media rules then shows a still picture, never one that moves for ever.
     return "@media (prefers-reduced-motion: no-preference) {\r\n"
@@ -186,15 +185,6 @@ std::string cssString(std::string_view utf8) {
     return out + "'";
 }
 
-std::optional<long> TodaysClientsWriter::pixels(std::string_view field) {
-    double value = 0;
-    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
-    if (field.empty() || error != std::errc() || end != field.data() + field.size() ||
-        !std::isfinite(value) || std::abs(value) > 1e6)
-        return std::nullopt;
-    return std::lround(value);
-}
-
 long TodaysClientsWriter::lineHeightPixels(float points) {
     return std::lround(double(points) * 4.0 / 3.0 * 1.5);
 }
@@ -214,10 +204,10 @@ std::string TodaysClientsWriter::render(const StationerySettings& s, PictureName
     // The designed colours are the look: clients that honour these keep them in dark mode.
     line("<meta name=\"color-scheme\" content=\"light\">");
     line("<meta name=\"supported-color-schemes\" content=\"light\">");
-    if (s.Title != kTitlePlaceholder)
-        line("<title>" + escapeHtmlText(s.Title) + "</title>");
-    if (s.AuthorName != kAuthorPlaceholder)
-        line("<meta name=\"author\" content=\"" + escapeHtmlAttribute(s.AuthorName) + "\">");
+    if (s.title)
+        line("<title>" + escapeHtmlText(*s.title) + "</title>");
+    if (s.author)
+        line("<meta name=\"author\" content=\"" + escapeHtmlAttribute(*s.author) + "\">");
     // What Open reads back; no recipient sees it.
     line("<meta name=\"" + std::string(kFormRecordName) + "\" content=\"" +
          escapeHtmlAttribute(formRecord(s)) + "\">");
@@ -236,10 +226,10 @@ std::string TodaysClientsWriter::render(const StationerySettings& s, PictureName
     std::string css;
     std::string areaCss;
     std::string attributes;
-    const std::string_view image = effectiveImagePath(s);
+    const std::string_view image = picturePath(s);
     const bool pictureInCss = named == PictureNamed::InCssAndAttribute;
-    if (s.BackgroundColor) {
-        const std::string hex = hexColor(*s.BackgroundColor);
+    if (s.backgroundColor) {
+        const std::string hex = hexColor(*s.backgroundColor);
         css += "background-color: #" + hex + "; ";
         if (pictureInCss)
             areaCss += "background-color: #" + hex + "; ";
@@ -254,24 +244,23 @@ std::string TodaysClientsWriter::render(const StationerySettings& s, PictureName
         attributes += " background=\"" + escapeHtmlAttribute(image) + "\"";
     }
     std::string text;
-    if (s.TextColor) {
-        const std::string hex = hexColor(*s.TextColor);
+    if (s.textColor) {
+        const std::string hex = hexColor(*s.textColor);
         text += "color: #" + hex + "; ";
         attributes += " text=\"#" + hex + "\"";
     }
-    if (!s.FontName.empty())
-        text += "font-family: " + fontFamilyList(s.FontName) + "; ";
-    text += "font-size: " + StationeryWriter::formatFontSize(s.FontSize) + "pt; ";
-    text += "line-height: " + std::to_string(lineHeightPixels(s.FontSize)) + "px; ";
-    if (s.FontBold)
+    if (!s.fontName.empty())
+        text += "font-family: " + fontFamilyList(s.fontName) + "; ";
+    text += "font-size: " + StationeryWriter::formatFontSize(s.fontSize) + "pt; ";
+    text += "line-height: " + std::to_string(lineHeightPixels(s.fontSize)) + "px; ";
+    if (s.bold)
         text += "font-weight: bold; ";
-    if (s.FontItalic)
+    if (s.italic)
         text += "font-style: italic; ";
     css += text;
     areaCss += text;
-    const long top = pixels(s.TopMargin).value_or(0);
-    if (const auto left = pixels(s.LeftMargin))
-        areaCss += "padding-left: " + std::to_string(*left) + "px; ";
+    const long top = s.topMargin;
+    areaCss += "padding-left: " + std::to_string(s.leftMargin) + "px; ";
 
     // The body carries the look for the clients that keep it, the top margin as its own.
     // A client that turns the body into a <div> and drops its attributes and style (as
@@ -292,15 +281,15 @@ std::string TodaysClientsWriter::render(const StationerySettings& s, PictureName
         for (const std::string& each : sampleText)
             typed += escapeHtmlText(each) + "<br>";
     }
-    if (!s.FontName.empty() || s.FontBold || s.FontItalic) {
+    if (!s.fontName.empty() || s.bold || s.italic) {
         std::string font = "<font";
-        if (!s.FontName.empty())
-            font += " face=\"" + escapeHtmlAttribute(fontFaceList(s.FontName)) + "\"";
-        font += " size=\"" + std::to_string(fontSizeNumber(s.FontSize)) + "\">";
+        if (!s.fontName.empty())
+            font += " face=\"" + escapeHtmlAttribute(fontFaceList(s.fontName)) + "\"";
+        font += " size=\"" + std::to_string(fontSizeNumber(s.fontSize)) + "\">";
         std::string open = font, close = "</font>";
-        if (s.FontBold)
+        if (s.bold)
             open += "<b>", close = "</b>" + close;
-        if (s.FontItalic)
+        if (s.italic)
             open += "<i>", close = "</i>" + close;
         line(open + typed + close);
     } else {

@@ -35,10 +35,6 @@ public:
     // about once per frame.
     static constexpr double kPixelsPerSecond = 60.0;
 
-    // A whole number of pixels from a size or margin field, or nothing when the field
-    // holds anything else; CSS has no way to escape a number, so only numbers pass.
-    static std::optional<long> pixels(std::string_view field);
-
     // The line height written for a font size: one and a half times it, in whole
     // pixels (a point is 4/3 of a CSS pixel), so a ruled picture can match it.
     static long lineHeightPixels(float points);

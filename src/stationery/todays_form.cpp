@@ -5,6 +5,7 @@
 #include "stationery/hex_color.h"
 #include "stationery/message_writer.h"
 #include "stationery/text_bytes.h"
+#include "stationery/window_texts.h"
 
 #include <charconv>
 #include <map>
@@ -54,33 +55,30 @@ std::optional<StationerySettings> settingsFromRecord(std::string_view record) {
     if (fields["v"] != "1")
         return std::nullopt;
     StationerySettings s;
-    s.TextColor = fields.count("text") ? parseHexColor(fields["text"]) : std::nullopt;
-    s.BackgroundColor = fields.count("bg") ? parseHexColor(fields["bg"]) : std::nullopt;
-    s.FontName = fields["font"];
+    s.textColor = fields.count("text") ? parseHexColor(fields["text"]) : std::nullopt;
+    s.backgroundColor = fields.count("bg") ? parseHexColor(fields["bg"]) : std::nullopt;
+    s.fontName = fields["font"];
     if (const std::string& size = fields["size"]; !size.empty()) {
         float points = 0;
         if (std::from_chars(size.data(), size.data() + size.size(), points).ec == std::errc())
-            s.FontSize = points;
+            s.fontSize = points;
     }
-    s.FontBold = fields["bold"] == "1";
-    s.FontItalic = fields["italic"] == "1";
-    if (fields.count("left"))
-        s.LeftMargin = fields["left"];
-    if (fields.count("top"))
-        s.TopMargin = fields["top"];
+    s.bold = fields["bold"] == "1";
+    s.italic = fields["italic"] == "1";
+    // Numbers only this program wrote; anything else is taken as untouched.
+    s.leftMargin = wholePixels(fields["left"]).value_or(0);
+    s.topMargin = wholePixels(fields["top"]).value_or(0);
     for (const auto& [direction, name] : kDirections)
         if (fields["dir"] == name)
-            s.Direction = direction;
-    if (fields.count("w"))
-        s.ImageWidth = fields["w"];
-    if (fields.count("h"))
-        s.ImageHeight = fields["h"];
-    if (fields.count("title"))
-        s.Title = fields["title"];
-    if (fields.count("author"))
-        s.AuthorName = fields["author"];
+            s.direction = direction;
+    s.pictureWidth = wholePixels(fields["w"]).value_or(0);
+    s.pictureHeight = wholePixels(fields["h"]).value_or(0);
+    if (fields.count("title") && fields["title"] != kTitlePlaceholder)
+        s.title = fields["title"];
+    if (fields.count("author") && fields["author"] != kAuthorPlaceholder)
+        s.author = fields["author"];
     if (fields.count("picture"))
-        s.ImagePath = fields["picture"];
+        s.picture = fields["picture"];
     return s;
 }
 
@@ -183,7 +181,7 @@ std::optional<MessageLayout> messageLayout(std::string_view bytes) {
         if (!settings)
             return std::nullopt;
         form.settings = *settings;
-        form.settings.ImagePath = std::string(kNoImage);
+        form.settings.picture = std::nullopt;
         return layout;
     }
     const std::size_t pageStart = bytes.find(boundary + "\r\n");
@@ -211,27 +209,27 @@ std::string formRecord(const StationerySettings& s) {
     const auto add = [&record](std::string_view key, std::string_view value) {
         record.append("&").append(key).append("=").append(percentEncoded(value, kKept));
     };
-    if (s.TextColor)
-        add("text", hexColor(*s.TextColor));
-    if (s.BackgroundColor)
-        add("bg", hexColor(*s.BackgroundColor));
-    add("font", s.FontName);
+    if (s.textColor)
+        add("text", hexColor(*s.textColor));
+    if (s.backgroundColor)
+        add("bg", hexColor(*s.backgroundColor));
+    add("font", s.fontName);
     char size[32];
-    const auto written = std::to_chars(size, size + sizeof size, s.FontSize);
+    const auto written = std::to_chars(size, size + sizeof size, s.fontSize);
     add("size", std::string_view(size, std::size_t(written.ptr - size)));
-    add("bold", s.FontBold ? "1" : "0");
-    add("italic", s.FontItalic ? "1" : "0");
-    add("left", s.LeftMargin);
-    add("top", s.TopMargin);
+    add("bold", s.bold ? "1" : "0");
+    add("italic", s.italic ? "1" : "0");
+    add("left", std::to_string(s.leftMargin));
+    add("top", std::to_string(s.topMargin));
     for (const auto& [direction, name] : kDirections)
-        if (s.Direction == direction)
+        if (s.direction == direction)
             add("dir", name);
-    add("w", s.ImageWidth);
-    add("h", s.ImageHeight);
-    add("title", s.Title);
-    add("author", s.AuthorName);
+    add("w", std::to_string(s.pictureWidth));
+    add("h", std::to_string(s.pictureHeight));
+    add("title", s.title.value_or(std::string(kTitlePlaceholder)));
+    add("author", s.author.value_or(std::string(kAuthorPlaceholder)));
     // Only a name the page itself uses: a file beside it. Never a place on this computer.
-    const std::string_view picture = effectiveImagePath(s);
+    const std::string_view picture = picturePath(s);
     if (!picture.empty() && !picture.starts_with("cid:") && !isFullPath(picture) &&
         picture.find("://") == std::string_view::npos)
         add("picture", picture);

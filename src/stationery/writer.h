@@ -15,6 +15,9 @@ namespace stationery {
 // that order.
 class StationeryWriter {
 public:
+    // What the file names as its sound when none is chosen and "No Sound" is not ticked.
+    static constexpr std::string_view kNoSoundChosen = "null";
+
     static void writeHeadAndBodyStyle(StationeryOutput& out, const StationerySettings& settings);
     static void writeScrollingScript(StationeryOutput& out, const StationerySettings& settings);
     static void writeBackgroundSound(StationeryOutput& out, const StationerySettings& settings);

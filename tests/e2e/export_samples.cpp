@@ -18,13 +18,13 @@ int main(int argc, char* argv[]) {
     picture_files::write(picture, picture_files::encode(picture_files::detailed(300, 200), "jpeg"));
 
     stationery::StationerySettings s;
-    s.ImagePath = picture.toStdString();
-    s.ImageWidth = "300";
-    s.ImageHeight = "200";
-    s.TextColor = stationery::Rgb{0, 0, 128};
-    s.FontName = "DejaVu Sans";
-    s.LeftMargin = "25";
-    s.BackgroundColor = stationery::Rgb{255, 255, 224};
+    s.picture = picture.toStdString();
+    s.pictureWidth = 300;
+    s.pictureHeight = 200;
+    s.textColor = stationery::Rgb{0, 0, 128};
+    s.fontName = "DejaVu Sans";
+    s.leftMargin = 25;
+    s.backgroundColor = stationery::Rgb{255, 255, 224};
     const struct {
         const char* folder;
         stationery::ScrollDirection direction;
@@ -40,7 +40,7 @@ int main(int argc, char* argv[]) {
     };
     for (const auto& page : pages) {
         out.mkpath(QString::fromLatin1(page.folder));
-        s.Direction = page.direction;
+        s.direction = page.direction;
         stationery::exportStationery(
             out.filePath(QString::fromLatin1(page.folder) + QStringLiteral("/page.htm"))
                 .toStdString(),
@@ -49,15 +49,15 @@ int main(int argc, char* argv[]) {
 
     // Message templates: one with a picture and texts that try to break out of their
     // places, one with no picture at all.
-    s.Direction = stationery::ScrollDirection::Up;
-    s.Title = "</title><script>alert(1)</script> Caf\u00E9";
-    s.AuthorName = "\"><img src=x onerror=alert(1)>";
-    s.FontName = "Sans\f; background: url(http://127.0.0.1:9/pixel.gif)";
-    s.SoundPath = out.filePath(QStringLiteral("source/chime.wav")).toStdString();
+    s.direction = stationery::ScrollDirection::Up;
+    s.title = "</title><script>alert(1)</script> Caf\u00E9";
+    s.author = "\"><img src=x onerror=alert(1)>";
+    s.fontName = "Sans\f; background: url(http://127.0.0.1:9/pixel.gif)";
+    s.sound = out.filePath(QStringLiteral("source/chime.wav")).toStdString();
     out.mkpath(QStringLiteral("message"));
     stationery::exportStationery(out.filePath(QStringLiteral("message/page.eml")).toStdString(), s,
                                  stationery::ExportForm::Message);
-    s.ImagePath = std::string(stationery::kNoImage);
+    s.picture = std::nullopt;
     out.mkpath(QStringLiteral("message-plain"));
     stationery::exportStationery(
         out.filePath(QStringLiteral("message-plain/page.eml")).toStdString(), s,

@@ -20,21 +20,21 @@ TEST_F(ColorFontTest, ChosenColoursReachTheDocumentAndTheSamples) {
     for (const auto& [color, hex] : examples) {
         dialogs.answerColor(color);
         QTest::mouseClick(control<QPushButton>("textColorButton"), Qt::LeftButton);
-        EXPECT_EQ(form->document().settings().TextColor, stationery::parseHexColor(hex));
+        EXPECT_EQ(form->document().settings().textColor, stationery::parseHexColor(hex));
         EXPECT_EQ(control<QLabel>("authorSample")->palette().color(QPalette::WindowText), color);
         EXPECT_EQ(control<QLabel>("titleSample")->palette().color(QPalette::WindowText), color);
     }
     EXPECT_TRUE(control<platform::MenuItem>("colorFontItem")->isTicked());
-    EXPECT_EQ(form->document().settings().BackgroundColor,
+    EXPECT_EQ(form->document().settings().backgroundColor,
               std::nullopt); // the text colour leaves the background alone
 
     dialogs.answerColor(QColor(0, 0, 255));
     QTest::mouseClick(control<QPushButton>("backgroundColorButton"), Qt::LeftButton);
-    EXPECT_EQ(form->document().settings().BackgroundColor, (stationery::Rgb{0, 0, 255}));
+    EXPECT_EQ(form->document().settings().backgroundColor, (stationery::Rgb{0, 0, 255}));
     EXPECT_EQ(dialogs.lastInitialColor(), QColor(Qt::white)); // none chosen before
     EXPECT_EQ(control<QLabel>("authorSample")->palette().color(QPalette::Window),
               QColor(0, 0, 255));
-    EXPECT_EQ(form->document().settings().TextColor, (stationery::Rgb{255, 128, 64}));
+    EXPECT_EQ(form->document().settings().textColor, (stationery::Rgb{255, 128, 64}));
     dialogs.cancelNext();
     QTest::mouseClick(control<QPushButton>("textColorButton"), Qt::LeftButton);
     EXPECT_EQ(dialogs.lastInitialColor(), QColor(255, 128, 64));
@@ -69,7 +69,7 @@ TEST_F(ColorFontTest, FontChoiceReachesPreviewAndRecord) {
         EXPECT_TRUE(preview->font().italic());
     }
     EXPECT_TRUE(control<platform::MenuItem>("colorFontItem")->isTicked());
-    EXPECT_FALSE(form->document().settings().TextColor); // a font changes no colour
+    EXPECT_FALSE(form->document().settings().textColor); // a font changes no colour
 
     QFont regular(QStringLiteral("DejaVu Sans"));
     regular.setPointSizeF(9);
@@ -81,9 +81,9 @@ TEST_F(ColorFontTest, FontChoiceReachesPreviewAndRecord) {
     EXPECT_EQ(dialogs.lastInitialFont().family(), u"DejaVu Serif"_s);
 
     const stationery::StationerySettings s = form->document().settings();
-    EXPECT_EQ(s.FontName, "DejaVu Sans");
-    EXPECT_EQ(s.FontSize, 9.0f);
-    EXPECT_FALSE(s.FontBold);
+    EXPECT_EQ(s.fontName, "DejaVu Sans");
+    EXPECT_EQ(s.fontSize, 9.0f);
+    EXPECT_FALSE(s.bold);
 }
 
 } // namespace

@@ -49,7 +49,7 @@ TEST(Designs, DrawnAlikeEveryTimeSmallAndReadable) {
 
         stationery::StationerySettings s;
         applyDesign(design, s);
-        s.ImagePath = "/designs/picture.jpg";
+        s.picture = "/designs/picture.jpg";
         stationery::CheckFacts facts;
         facts.pictureExists = true;
         facts.pictureBytes = std::uintmax_t(bytes.size());
@@ -107,7 +107,7 @@ TEST(Designs, RulesSitUnderTheLinesOfText) {
     ASSERT_NE(ruled, designs().end());
     stationery::StationerySettings s;
     applyDesign(*ruled, s);
-    const long pitch = stationery::TodaysClientsWriter::lineHeightPixels(s.FontSize);
+    const long pitch = stationery::TodaysClientsWriter::lineHeightPixels(s.fontSize);
     EXPECT_NE(stationery::TodaysClientsWriter::render(s).find(
                   "line-height: " + std::to_string(pitch) + "px;"),
               std::string::npos);
@@ -117,7 +117,7 @@ TEST(Designs, RulesSitUnderTheLinesOfText) {
         if (qGray(image.pixel(image.width() / 2, y)) < qGray(qRgb(0xFF, 0xFD, 0xF4)) - 20)
             rules.push_back(y);
     ASSERT_GE(rules.size(), 2u);
-    const long top = std::stol(s.TopMargin);
+    const long top = s.topMargin;
     EXPECT_EQ(rules.front(), (top + pitch - 1) % pitch);
     for (std::size_t i = 1; i < rules.size(); ++i)
         EXPECT_EQ(rules[i] - rules[i - 1], pitch) << rules[i];
@@ -150,18 +150,20 @@ TEST_F(DesignsWindowTest, EnterAppliesTheChosenDesignAsIfChosenByHand) {
     EXPECT_EQ(list->currentRow(), 0);
     for (int row = 0; row < list->count(); ++row)
         EXPECT_FALSE(list->item(row)->data(Qt::AccessibleTextRole).toString().isEmpty());
-    const std::string soundBefore = form->document().settings().SoundPath;
+    const std::optional<std::string> soundBefore = form->document().settings().sound;
 
     QTest::keyClick(list, Qt::Key_Right);
     QTest::keyClick(list, Qt::Key_Return);
     const Design& chosen = designs().at(1);
     stationery::StationerySettings expected = form->document().settings();
     applyDesign(chosen, expected);
-    EXPECT_EQ(form->document().settings(), expected);
     const QString picture = QDir(folder).filePath(QLatin1String(chosen.fileStem) + u".jpg"_s);
-    EXPECT_EQ(QString::fromStdString(form->document().settings().ImagePath),
-              QDir::toNativeSeparators(picture));
-    EXPECT_EQ(form->document().settings().SoundPath, soundBefore);
+    const QImage drawn(picture);
+    expected.picture = QDir::toNativeSeparators(picture).toStdString();
+    expected.pictureWidth = drawn.width();
+    expected.pictureHeight = drawn.height();
+    EXPECT_EQ(form->document().settings(), expected);
+    EXPECT_EQ(form->document().settings().sound, soundBefore);
     EXPECT_TRUE(form->document().isModified());
     EXPECT_TRUE(form->findChild<platform::MenuItem*>(u"imageItem"_s)->isTicked());
     EXPECT_TRUE(form->findChild<platform::MenuItem*>(u"marginsItem"_s)->isTicked());
@@ -178,8 +180,8 @@ TEST_F(DesignsWindowTest, EnterAppliesTheChosenDesignAsIfChosenByHand) {
 // Save no longer offers that file. Unsaved work is asked about first.
 TEST_F(DesignsWindowTest, ADesignStartsANewUnnamedStationery) {
     stationery::StationerySettings trip;
-    trip.Title = "Trip";
-    trip.AuthorName = "Ann";
+    trip.title = "Trip";
+    trip.author = "Ann";
     const QString file = scratchPath(u"trip.htm"_s);
     stationery::StationeryWriter::save(file.toStdString(), trip);
     ASSERT_TRUE(form->openStationery(file));
@@ -190,15 +192,15 @@ TEST_F(DesignsWindowTest, ADesignStartsANewUnnamedStationery) {
     messages.answer = platform::MessageBox::SaveChoice::Cancel;
     QTest::keyClick(list, Qt::Key_Return);
     ASSERT_EQ(messages.asked.size(), 1u); // unsaved changes: asked, and kept
-    EXPECT_EQ(form->document().settings().Title, "Trip 2");
+    EXPECT_EQ(form->document().settings().title, "Trip 2");
 
     messages.answer = platform::MessageBox::SaveChoice::Discard;
     QTest::keyClick(list, Qt::Key_Return);
     const stationery::StationerySettings fresh;
     const stationery::StationerySettings& now = form->document().settings();
-    EXPECT_EQ(now.Title, fresh.Title);
-    EXPECT_EQ(now.AuthorName, fresh.AuthorName);
-    EXPECT_EQ(now.FontName, designs().at(0).fontName);
+    EXPECT_EQ(now.title, fresh.title);
+    EXPECT_EQ(now.author, fresh.author);
+    EXPECT_EQ(now.fontName, designs().at(0).fontName);
     EXPECT_TRUE(form->document().path().isEmpty());
     EXPECT_FALSE(form->windowTitle().contains(u"trip"_s)) << form->windowTitle().toStdString();
     dialogs.cancelNext();

@@ -63,19 +63,30 @@ TEST_F(MarginsTickerTest, UpAndDownCopyTheWidthOnlyWhenAnImageIsChosen) {
     EXPECT_EQ(control<QLineEdit>("leftMarginEdit")->text(), u"0"_s);
 
     form->document().edit(StationeryDocument::Edit::Picture,
-                          [](stationery::StationerySettings& s) { s.ImagePath = "/p/sky.jpg"; });
-    control<QLineEdit>("pictureWidthEdit")->setText(u"83.3333333333333"_s);
+                          [](stationery::StationerySettings& s) { s.picture = "/p/sky.jpg"; });
     trigger("marginsItem"); // the tab change enables the fields
-    control<QLineEdit>("leftMarginEdit")->setText(u"7"_s);
+    // The fields take whole pixels: other keys do nothing.
+    for (const auto& [name, typed] :
+         {std::pair{"pictureWidthEdit", u"8x3.5"_s}, {"leftMarginEdit", u"-7"_s}}) {
+        control<QLineEdit>(name)->selectAll();
+        QTest::keyClicks(control<QLineEdit>(name), typed);
+    }
+    EXPECT_EQ(control<QLineEdit>("pictureWidthEdit")->text(), u"835"_s);
+    EXPECT_EQ(form->document().settings().pictureWidth, 835);
+    EXPECT_EQ(form->document().settings().leftMargin, 7);
     for (const char* keeps : {"scrollLeftButton", "scrollRightButton", "noScrollButton"}) {
         QTest::mouseClick(control<QToolButton>(keeps), Qt::LeftButton);
         EXPECT_EQ(control<QLineEdit>("leftMarginEdit")->text(), u"7"_s);
     }
     QTest::mouseClick(control<QToolButton>("scrollDownButton"), Qt::LeftButton);
-    EXPECT_EQ(control<QLineEdit>("leftMarginEdit")->text(), u"83.3333333333333"_s);
-    control<QLineEdit>("leftMarginEdit")->setText(u"1"_s);
+    EXPECT_EQ(control<QLineEdit>("leftMarginEdit")->text(), u"835"_s);
+    // Cleared while typing, a field is 0 and stays empty.
+    control<QLineEdit>("leftMarginEdit")->selectAll();
+    QTest::keyClick(control<QLineEdit>("leftMarginEdit"), Qt::Key_Backspace);
+    EXPECT_EQ(control<QLineEdit>("leftMarginEdit")->text(), QString());
+    EXPECT_EQ(form->document().settings().leftMargin, 0);
     QTest::mouseClick(control<QToolButton>("scrollUpButton"), Qt::LeftButton);
-    EXPECT_EQ(control<QLineEdit>("leftMarginEdit")->text(), u"83.3333333333333"_s);
+    EXPECT_EQ(form->document().settings().leftMargin, 835);
 }
 
 TEST_F(MarginsTickerTest, AnyTickerEditChecksTheTickerEntry) {

@@ -88,8 +88,8 @@ TEST_F(NewMessageTest, OpensTheTemplateInTheDesktopsMailClient) {
         picture_files::write(picture,
                              picture_files::encode(picture_files::detailed(40, 30), "jpeg"));
         stationery::StationerySettings s;
-        s.ImagePath = picture.toStdString();
-        s.Title = "Summer / Sea";
+        s.picture = picture.toStdString();
+        s.title = "Summer / Sea";
         const QString file = scratchPath(u"summer.htm"_s);
         stationery::StationeryWriter::save(file.toStdString(), s);
         ASSERT_TRUE(form->openStationery(file));

@@ -60,18 +60,18 @@ TEST_F(NewcomerTest, BrowseDropAndThePngTravelInTheTemplate) {
     dialogs.answerOpen(png);
     control<QPushButton>("pictureBrowseButton")->click();
     EXPECT_EQ(dialogs.lastInitialFolder(), scratchPath(u"Pictures"_s));
-    EXPECT_EQ(QString::fromStdString(form->document().settings().ImagePath), png);
+    EXPECT_EQ(QString::fromStdString(form->document().settings().picture.value_or("")), png);
     EXPECT_EQ(chosenIn("pictureFileList"), u"beach.png"_s);
     EXPECT_EQ(QFileInfo(control<platform::DirListBox>("pictureFolderList")->path()),
               QFileInfo(scratchPath(u"Pictures/holiday"_s)));
     EXPECT_TRUE(previewShown());
-    EXPECT_EQ(form->document().settings().ImageWidth, "64");
+    EXPECT_EQ(form->document().settings().pictureWidth, 64);
 
     // A sound dropped onto the window is chosen on the Sound tab, its list following.
     const QString wav = scratchPath(u"waves.wav"_s);
     write(wav, sound_files::sineWav());
     drop(wav);
-    EXPECT_EQ(QString::fromStdString(form->document().settings().SoundPath), wav);
+    EXPECT_EQ(QString::fromStdString(form->document().settings().sound.value_or("")), wav);
     EXPECT_EQ(control<QTabWidget>("partTabs")->currentIndex(), MainWindow::TabSound);
     EXPECT_EQ(chosenIn("soundFileList"), u"waves.wav"_s);
 
@@ -83,7 +83,7 @@ TEST_F(NewcomerTest, BrowseDropAndThePngTravelInTheTemplate) {
     EXPECT_EQ(
         messages.shown[0].text,
         u"\"notes.txt\" is neither a picture, a sound nor a stationery file, so it was not used."_s);
-    EXPECT_EQ(QString::fromStdString(form->document().settings().SoundPath), wav);
+    EXPECT_EQ(QString::fromStdString(form->document().settings().sound.value_or("")), wav);
 
     // A pipe, a folder, a file gone or one that may not be read: named, never waited on.
     const QString pipe = scratchPath(u"stream.jpg"_s);
@@ -108,7 +108,7 @@ TEST_F(NewcomerTest, BrowseDropAndThePngTravelInTheTemplate) {
         EXPECT_TRUE(messages.shown[0].text.startsWith(r.said))
             << messages.shown[0].text.toStdString();
     }
-    EXPECT_EQ(QString::fromStdString(form->document().settings().ImagePath), png);
+    EXPECT_EQ(QString::fromStdString(form->document().settings().picture.value_or("")), png);
     messages.shown.clear();
 
     // The message template carries the PNG byte for byte, as image/png.
@@ -142,7 +142,7 @@ TEST_F(NewcomerTest, TheMessageTemplateOpensAgain) {
     EXPECT_TRUE(messages.shown[0].text.contains(u"no sound and no ticker"_s));
     const QString picture = scratchPath(u"data"_s) + u"/"_s + QCoreApplication::applicationName() +
                             u"/pictures/beach.png"_s;
-    EXPECT_EQ(QString::fromStdString(form->document().settings().ImagePath), picture);
+    EXPECT_EQ(QString::fromStdString(form->document().settings().picture.value_or("")), picture);
     EXPECT_EQ(control<QLineEdit>("titleEdit")->text(), u"Beach days"_s);
     EXPECT_EQ(chosenIn("pictureFileList"), u"beach.png"_s);
     QFile placed(picture);

@@ -40,23 +40,23 @@ protected:
     // A stationery naming the scratch folder's picture and sound, with every section.
     stationery::StationerySettings fullRecord() const {
         stationery::StationerySettings s;
-        s.AuthorName = "Ann";
-        s.Title = "Spring \"Notes\" Ω";
-        s.ImagePath = picturePath.toStdString();
-        s.BackgroundColor = stationery::Rgb{255, 255, 204};
-        s.TextColor = stationery::Rgb{0, 0, 128};
-        s.FontName = "DejaVu Sans";
-        s.FontSize = 12;
-        s.FontBold = true;
-        s.Direction = stationery::ScrollDirection::Up;
-        s.ImageWidth = "77"; // not what measuring the picture gives: the file wins
-        s.ImageHeight = "30";
-        s.LeftMargin = "77";
-        s.TopMargin = "5";
-        s.SoundPath = soundPath.toStdString();
-        s.OutlookExpress4 = 1;
-        s.TickerText1 = "Hello \"there\"";
-        s.TickerText2 = "";
+        s.author = "Ann";
+        s.title = "Spring \"Notes\" Ω";
+        s.picture = picturePath.toStdString();
+        s.backgroundColor = stationery::Rgb{255, 255, 204};
+        s.textColor = stationery::Rgb{0, 0, 128};
+        s.fontName = "DejaVu Sans";
+        s.fontSize = 12;
+        s.bold = true;
+        s.direction = stationery::ScrollDirection::Up;
+        s.pictureWidth = 77; // not what measuring the picture gives: the file wins
+        s.pictureHeight = 30;
+        s.leftMargin = 77;
+        s.topMargin = 5;
+        s.sound = soundPath.toStdString();
+        s.soundAsHiddenPicture = 1;
+        s.tickers[0] = "Hello \"there\"";
+        s.tickers[1] = "";
         return s;
     }
 
@@ -89,7 +89,7 @@ TEST_F(OpenExportTest, OpenSetsEveryControlAndSaveWritesTheSameBytes) {
 
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(shownTitle(), file);
-    EXPECT_EQ(form->document().settings().ImagePath, picturePath.toStdString());
+    EXPECT_EQ(form->document().settings().picture, picturePath.toStdString());
     EXPECT_TRUE(previewShown());
     EXPECT_EQ(control<platform::DirListBox>("pictureFolderList")->path(),
               QDir::toNativeSeparators(scratch.path()));
@@ -122,7 +122,7 @@ TEST_F(OpenExportTest, OpenSetsEveryControlAndSaveWritesTheSameBytes) {
     ASSERT_TRUE(form->openStationery(untouched));
     EXPECT_EQ(control<QLineEdit>("authorEdit")->text(), u"Your Name"_s);
     EXPECT_EQ(control<QLineEdit>("titleEdit")->text(), u"Title of Your Work"_s);
-    EXPECT_EQ(form->document().settings().ImagePath, stationery::kNoImage);
+    EXPECT_EQ(form->document().settings().picture, std::nullopt);
     EXPECT_EQ(control<QLabel>("scrollDirectionLabel")->text(), u"Scroll Direction"_s);
     EXPECT_EQ(contents(saveThroughTheMenu(u"untouched-again.htm"_s)), contents(untouched));
     EXPECT_EQ(control<platform::FileListBox>("pictureFileList")->fileName(), u""_s);
@@ -148,10 +148,11 @@ TEST_F(OpenExportTest, AnExportedPageFindsItsFilesBesideItFromAnyFolder) {
     ASSERT_TRUE(opened);
     EXPECT_TRUE(messages.shown.empty()) << messages.shown[0].text.toStdString();
     const QString ownPicture = scratchPath(u"out/sky.jpg"_s);
-    EXPECT_EQ(QFileInfo(QString::fromStdString(form->document().settingsInUse().ImagePath))
-                  .canonicalFilePath(),
-              QFileInfo(ownPicture).canonicalFilePath());
-    EXPECT_EQ(form->document().settings().ImagePath, "sky.jpg"); // as written
+    EXPECT_EQ(
+        QFileInfo(QString::fromStdString(form->document().settingsInUse().picture.value_or("")))
+            .canonicalFilePath(),
+        QFileInfo(ownPicture).canonicalFilePath());
+    EXPECT_EQ(form->document().settings().picture, "sky.jpg"); // as written
 
     // Export copies the page's own picture, not the namesake.
     QDir(scratch.path()).mkpath(u"again"_s);
@@ -174,14 +175,14 @@ TEST_F(OpenExportTest, APictureThatCannotBeReadIsNotCalledMissing) {
 
 TEST_F(OpenExportTest, MissingFilesKeepTheirPathsAndAreNamedOnce) {
     stationery::StationerySettings s = fullRecord();
-    s.ImagePath = scratchPath(u"gone.jpg"_s).toStdString();
-    s.SoundPath = scratchPath(u"gone.mid"_s).toStdString();
+    s.picture = scratchPath(u"gone.jpg"_s).toStdString();
+    s.sound = scratchPath(u"gone.mid"_s).toStdString();
     const QString file = writeStationery(u"in.htm"_s, s);
     ASSERT_TRUE(form->openStationery(file));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown[0].text.contains(scratchPath(u"gone.jpg"_s)));
     EXPECT_TRUE(messages.shown[0].text.contains(scratchPath(u"gone.mid"_s)));
-    EXPECT_EQ(form->document().settings().ImagePath, scratchPath(u"gone.jpg"_s).toStdString());
+    EXPECT_EQ(form->document().settings().picture, scratchPath(u"gone.jpg"_s).toStdString());
     EXPECT_EQ(contents(saveThroughTheMenu(u"out.htm"_s)), contents(file));
 }
 
@@ -239,8 +240,8 @@ TEST_F(OpenExportTest, ExportCopiesPictureAndSoundBesideThePage) {
     EXPECT_EQ(contents(out + u"/sky (2).jpg"_s), contents(picturePath));
 
     stationery::StationerySettings expected = form->document().settings();
-    expected.ImagePath = "sky%20%282%29.jpg";
-    expected.SoundPath = "chime.wav";
+    expected.picture = "sky%20%282%29.jpg";
+    expected.sound = "chime.wav";
     const std::string page = stationery::StationeryWriter::render(expected);
     EXPECT_EQ(contents(out + u"/page.htm"_s), QByteArray(page.data(), qsizetype(page.size())));
 
@@ -304,7 +305,7 @@ TEST_F(OpenExportTest, ExportLeadsWithTheMessageTemplateAndSaysWhatNext) {
 
 TEST_F(OpenExportTest, AFailedExportLeavesNothingNew) {
     stationery::StationerySettings s = fullRecord();
-    s.SoundPath = scratchPath(u"gone.wav"_s).toStdString(); // the picture copies, the sound fails
+    s.sound = scratchPath(u"gone.wav"_s).toStdString(); // the picture copies, the sound fails
     ASSERT_TRUE(form->openStationery(writeStationery(u"in.htm"_s, s)));
     messages.shown.clear();
     QDir(scratch.path()).mkdir(u"out"_s);
@@ -323,8 +324,8 @@ namespace {
 // Text pasted with control characters in it (a NUL, a line break) is kept without them,
 // so the file saved from it opens again with the same text.
 TEST_F(OpenExportTest, PastedControlCharactersAreDroppedAndTheSaveReopens) {
-    const char* const fields[] = {"ticker1Edit", "ticker2Edit",   "ticker3Edit",   "authorEdit",
-                                  "titleEdit",   "topMarginEdit", "leftMarginEdit"};
+    const char* const fields[] = {"ticker1Edit", "ticker2Edit", "ticker3Edit", "authorEdit",
+                                  "titleEdit"};
     for (const char* name : fields) {
         auto* field = control<QLineEdit>(name);
         field->clear();
@@ -335,8 +336,7 @@ TEST_F(OpenExportTest, PastedControlCharactersAreDroppedAndTheSaveReopens) {
         EXPECT_EQ(field->text(), u"abcdé"_s) << name;
     }
     const stationery::StationerySettings typed = form->document().settings();
-    EXPECT_EQ(typed.TickerText1, "abcdé");
-    EXPECT_EQ(typed.LeftMargin, "abcdé");
+    EXPECT_EQ(typed.tickers[0], "abcdé");
     const QString saved = saveThroughTheMenu(u"typed.htm"_s);
     dialogs.answerOpen(saved);
     trigger("openAction");
@@ -348,8 +348,8 @@ TEST_F(OpenExportTest, PastedControlCharactersAreDroppedAndTheSaveReopens) {
 // that it is still found from there.
 TEST_F(OpenExportTest, SavedIntoAnotherFolderItStillFindsItsFiles) {
     stationery::StationerySettings s = fullRecord();
-    s.ImagePath = "sky.jpg"; // beside it, as an exported page names it
-    s.SoundPath = "chime.wav";
+    s.picture = "sky.jpg"; // beside it, as an exported page names it
+    s.sound = "chime.wav";
     dialogs.answerOpen(writeStationery(u"page.htm"_s, s));
     trigger("openAction");
     ASSERT_TRUE(QDir(scratch.path()).mkpath(u"other"_s));
@@ -357,10 +357,12 @@ TEST_F(OpenExportTest, SavedIntoAnotherFolderItStillFindsItsFiles) {
     dialogs.answerOpen(moved);
     trigger("openAction");
     EXPECT_TRUE(messages.shown.empty()) << messages.shown[0].text.toStdString();
-    EXPECT_EQ(QFileInfo(QString::fromStdString(form->document().settingsInUse().ImagePath)),
-              QFileInfo(picturePath));
-    EXPECT_EQ(QFileInfo(QString::fromStdString(form->document().settingsInUse().SoundPath)),
-              QFileInfo(soundPath));
+    EXPECT_EQ(
+        QFileInfo(QString::fromStdString(form->document().settingsInUse().picture.value_or(""))),
+        QFileInfo(picturePath));
+    EXPECT_EQ(
+        QFileInfo(QString::fromStdString(form->document().settingsInUse().sound.value_or(""))),
+        QFileInfo(soundPath));
     EXPECT_TRUE(contents(moved).contains(picturePath.toUtf8())) << contents(moved).constData();
 }
 
@@ -371,7 +373,7 @@ TEST_F(OpenExportTest, FilesInHiddenFoldersAreNamedOnOpenAndExportedOnlyWhenAgre
     const QString hidden = scratchPath(u".ssh/face.jpg"_s);
     ASSERT_TRUE(QFile::copy(picturePath, hidden));
     stationery::StationerySettings s;
-    s.ImagePath = hidden.toStdString();
+    s.picture = hidden.toStdString();
     dialogs.answerOpen(writeStationery(u"hostile.htm"_s, s));
     trigger("openAction");
     ASSERT_EQ(messages.shown.size(), 1u);

@@ -52,9 +52,9 @@ TEST_F(SaveTest, EachSaveWritesTheWindowAsItIsThen) {
     trigger("saveAction");
 
     stationery::StationerySettings expected;
-    expected.AuthorName = "Ann";
-    expected.OutlookExpress4 = 1;
-    expected.TickerText2 = "Hello \"you\"";
+    expected.author = "Ann";
+    expected.soundAsHiddenPicture = 1;
+    expected.tickers[1] = "Hello \"you\"";
     EXPECT_EQ(form->document().settings(), expected);
     EXPECT_EQ(contentsOf(first), rendered(stationery::StationerySettings{}));
     // A name typed without an extension gets the file type's, as save dialogs do.
@@ -112,26 +112,26 @@ TEST_F(SaveTest, ControlsReachTheDocumentAndTheHoldersShowIt) {
     QTest::mouseClick(control<QToolButton>("scrollLeftButton"), Qt::LeftButton);
     control<QLineEdit>("pictureWidthEdit")->setText(u"125"_s);
     control<QLineEdit>("pictureHeightEdit")->setText(u"80"_s);
-    control<QLineEdit>("topMarginEdit")->setText(u"12.5"_s);
-    control<QLineEdit>("leftMarginEdit")->setText(u"x"_s);
+    control<QLineEdit>("topMarginEdit")->setText(u"125"_s);
+    control<QLineEdit>("leftMarginEdit")->setText(u"7"_s);
 
     const stationery::StationerySettings s = form->document().settings();
-    EXPECT_EQ(s.TickerText1, "one");
-    EXPECT_EQ(s.TickerText3, "");
-    EXPECT_EQ(s.AuthorName, "");
-    EXPECT_EQ(s.Title, "T");
-    EXPECT_EQ(s.NoSound, 1);
-    EXPECT_EQ(s.TextColor, (stationery::Rgb{255, 0, 0}));
-    EXPECT_EQ(s.BackgroundColor, (stationery::Rgb{0, 0, 255}));
-    EXPECT_EQ(s.Direction, stationery::ScrollDirection::Left);
-    EXPECT_EQ(s.ImageWidth, "125");
-    EXPECT_EQ(s.ImageHeight, "80");
-    EXPECT_EQ(s.TopMargin, "12.5");
-    EXPECT_EQ(s.LeftMargin, "x");
-    EXPECT_EQ(s.FontName, "Serif");
-    EXPECT_EQ(s.FontSize, 10.5f);
-    EXPECT_TRUE(s.FontItalic);
-    EXPECT_FALSE(s.FontBold);
+    EXPECT_EQ(s.tickers[0], "one");
+    EXPECT_EQ(s.tickers[2], "");
+    EXPECT_EQ(s.author, "");
+    EXPECT_EQ(s.title, "T");
+    EXPECT_EQ(s.noSound, 1);
+    EXPECT_EQ(s.textColor, (stationery::Rgb{255, 0, 0}));
+    EXPECT_EQ(s.backgroundColor, (stationery::Rgb{0, 0, 255}));
+    EXPECT_EQ(s.direction, stationery::ScrollDirection::Left);
+    EXPECT_EQ(s.pictureWidth, 125);
+    EXPECT_EQ(s.pictureHeight, 80);
+    EXPECT_EQ(s.topMargin, 125);
+    EXPECT_EQ(s.leftMargin, 7);
+    EXPECT_EQ(s.fontName, "Serif");
+    EXPECT_EQ(s.fontSize, 10.5f);
+    EXPECT_TRUE(s.italic);
+    EXPECT_FALSE(s.bold);
     EXPECT_EQ(control<QLabel>("scrollDirectionLabel")->text(), u"Left"_s);
 }
 

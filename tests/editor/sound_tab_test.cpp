@@ -44,7 +44,7 @@ protected:
 TEST_F(SoundTabTest, ChoosingAFileRecordsItAndOpensItForListening) {
     const QString path = addSound(u"song.mid"_s);
     click(u"song.mid"_s);
-    EXPECT_EQ(QString::fromStdString(form->document().settings().SoundPath), path);
+    EXPECT_EQ(QString::fromStdString(form->document().settings().sound.value_or("")), path);
     EXPECT_TRUE(control<platform::MenuItem>("soundItem")->isTicked());
     EXPECT_FALSE(busy(form.get()));
     EXPECT_EQ(audio.calls.last(), u"open MIDI "_s + path);
@@ -81,7 +81,7 @@ TEST_F(SoundTabTest, NoSoundStopsAndClosesAndTheCheckMarkFollowsTheStateTable) {
     control<platform::CheckBox>("noSoundCheck")->setChecked(true);
     EXPECT_EQ(audio.calls, QStringList({u"stop"_s, u"close"_s}));
     EXPECT_EQ(audio.mode(), platform::AudioDevice::Mode::NotOpen);
-    EXPECT_EQ(QString::fromStdString(form->document().settings().SoundPath), path);
+    EXPECT_EQ(QString::fromStdString(form->document().settings().sound.value_or("")), path);
     EXPECT_TRUE(control<platform::MenuItem>("soundItem")->isTicked());
 
     control<platform::CheckBox>("noSoundCheck")
@@ -112,7 +112,7 @@ TEST_F(SoundTabTest, AFileThatCannotBePlayedIsStillChosen) {
     picture_files::write(path, "plain text");
     control<platform::DirListBox>("soundFolderList")->setPath(scratch.path());
     click(u"renamed.wav"_s);
-    EXPECT_EQ(QString::fromStdString(form->document().settings().SoundPath),
+    EXPECT_EQ(QString::fromStdString(form->document().settings().sound.value_or("")),
               QDir::toNativeSeparators(path));
     EXPECT_FALSE(control<platform::MediaControl>("soundPlayer")->playButton()->isEnabled());
     EXPECT_EQ(control<platform::MediaControl>("soundPlayer")->playButton()->toolTip(),
@@ -126,13 +126,13 @@ TEST_F(SoundTabTest, NoAudioDeviceStillLetsTheTabWork) {
     click(u"tone.wav"_s);
     EXPECT_FALSE(control<platform::MediaControl>("soundPlayer")->playButton()->isEnabled());
     EXPECT_EQ(control<platform::MediaControl>("soundPlayer")->toolTip(), audio.unavailable);
-    EXPECT_NE(QString::fromStdString(form->document().settings().SoundPath), u"null"_s);
+    EXPECT_NE(QString::fromStdString(form->document().settings().sound.value_or("")), u"null"_s);
 }
 
 TEST_F(SoundTabTest, ADriveWithNoDiskSendsBothListsHome) {
     addSound(u"tone.wav"_s);
     click(u"tone.wav"_s);
-    const QString chosen = QString::fromStdString(form->document().settings().SoundPath);
+    const QString chosen = QString::fromStdString(form->document().settings().sound.value_or(""));
     control<platform::DriveListBox>("soundDriveList")
         ->setCurrentIndex(
             control<platform::DriveListBox>("soundDriveList")->findData(u"/media/floppy"_s));
@@ -142,7 +142,7 @@ TEST_F(SoundTabTest, ADriveWithNoDiskSendsBothListsHome) {
     EXPECT_EQ(control<platform::DirListBox>("soundFolderList")->path(), form->startFolder());
     EXPECT_EQ(control<platform::FileListBox>("soundFileList")->path(), form->startFolder());
     EXPECT_EQ(control<platform::DriveListBox>("soundDriveList")->drive(), u"/"_s);
-    EXPECT_EQ(QString::fromStdString(form->document().settings().SoundPath), chosen);
+    EXPECT_EQ(QString::fromStdString(form->document().settings().sound.value_or("")), chosen);
 }
 
 TEST_F(SoundTabTest, SavedSoundSectionFollowsTheTwoBoxes) {

@@ -29,8 +29,8 @@ protected:
                              picture_files::encode(picture_files::detailed(30, 20), "png"));
         picture_files::write(scratchPath(u"waves.wav"_s), sound_files::sineWav(0.05));
         stationery::StationerySettings s;
-        s.ImagePath = scratchPath(u"sky.jpg"_s).toStdString();
-        s.Title = "Trip";
+        s.picture = scratchPath(u"sky.jpg"_s).toStdString();
+        s.title = "Trip";
         saved = scratchPath(u"trip.htm"_s);
         stationery::StationeryWriter::save(saved.toStdString(), s);
         ASSERT_TRUE(form->openStationery(saved));
@@ -134,15 +134,15 @@ TEST_F(UndoTest, TypingIsOneStepAndCtrlZInTheFieldUndoesIt) {
     auto* title = control<QLineEdit>("titleEdit");
     title->setFocus();
     QTest::keyClicks(title, u" by the sea"_s);
-    EXPECT_EQ(form->document().settings().Title, "Trip by the sea");
+    EXPECT_EQ(form->document().settings().title, "Trip by the sea");
     QTest::keyClick(title, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(form->document().settings().Title, "Trip");
+    EXPECT_EQ(form->document().settings().title, "Trip");
     EXPECT_EQ(title->text(), u"Trip"_s);
     EXPECT_FALSE(form->isWindowModified());
     QTest::keyClick(title, Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(title->text(), u"Trip by the sea"_s);
     QTest::keyClick(title, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(form->document().settings().Title, "Trip by the sea"); // nothing more to redo
+    EXPECT_EQ(form->document().settings().title, "Trip by the sea"); // nothing more to redo
     // Typed back to where it began: no step of it is left.
     QTest::keyClick(title, Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClicks(title, u"s"_s);
@@ -152,13 +152,13 @@ TEST_F(UndoTest, TypingIsOneStepAndCtrlZInTheFieldUndoesIt) {
 
 TEST_F(UndoTest, OpenAndADesignAreOneStepEach) {
     stationery::StationerySettings other;
-    other.Title = "Garden";
+    other.title = "Garden";
     const QString second = scratchPath(u"garden.htm"_s);
     stationery::StationeryWriter::save(second.toStdString(), other);
     ASSERT_TRUE(form->openStationery(second));
     EXPECT_EQ(undoText(), u"Undo Open"_s);
     trigger("undoAction");
-    EXPECT_EQ(form->document().settings().Title, "Trip");
+    EXPECT_EQ(form->document().settings().title, "Trip");
     EXPECT_EQ(form->document().path(), saved);
     EXPECT_TRUE(previewShown());
     trigger("redoAction");
@@ -172,7 +172,7 @@ TEST_F(UndoTest, OpenAndADesignAreOneStepEach) {
     EXPECT_TRUE(form->document().path().isEmpty());
     EXPECT_EQ(undoText(), u"Undo New from Design"_s);
     trigger("undoAction");
-    EXPECT_EQ(form->document().settings().Title, "Garden");
+    EXPECT_EQ(form->document().settings().title, "Garden");
     EXPECT_EQ(form->document().path(), second);
 }
 

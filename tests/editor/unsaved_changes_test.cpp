@@ -35,13 +35,13 @@ protected:
         }
         dialogs.answerOpen(other);
         trigger("openAction");
-        return form->document().settings().TickerText1 == "the other one";
+        return form->document().settings().tickers[0] == "the other one";
     }
 
     void SetUp() override {
         EditorTest::SetUp();
         stationery::StationerySettings s;
-        s.TickerText1 = "the other one";
+        s.tickers[0] = "the other one";
         other = scratchPath(u"other.htm"_s);
         stationery::StationeryWriter::save(fileSystemPath(other), s);
         form->show();

@@ -290,17 +290,16 @@ TEST(StationeryDocument, EditsNameThePartsTheyChange) {
     using Part = StationeryDocument::Part;
     using Settings = stationery::StationerySettings;
     const std::pair<std::function<void(Settings&)>, StationeryDocument::Parts> cases[] = {
-        {[](Settings& s) { s.ImageWidth = "12"; }, Part::Picture},
-        {[](Settings& s) { s.NoSound = true; }, Part::Sound},
-        {[](Settings& s) { s.TickerText3 = "hi"; }, Part::Ticker},
+        {[](Settings& s) { s.pictureWidth = 12; }, Part::Picture},
+        {[](Settings& s) { s.noSound = true; }, Part::Sound},
+        {[](Settings& s) { s.tickers[2] = "hi"; }, Part::Ticker},
         {[](Settings& s) {
-             s.TextColor = stationery::Rgb{1, 2, 3};
+             s.textColor = stationery::Rgb{1, 2, 3};
          },
          Part::ColorFont},
-        {[](Settings& s) { s.FontItalic = true; }, Part::ColorFont},
-        {[](Settings& s) { s.Direction = stationery::ScrollDirection::Left; }, Part::Margins},
-        {[](Settings& s) { s.ImagePath = "a.jpg", s.TopMargin = "3"; },
-         Part::Picture | Part::Margins},
+        {[](Settings& s) { s.italic = true; }, Part::ColorFont},
+        {[](Settings& s) { s.direction = stationery::ScrollDirection::Left; }, Part::Margins},
+        {[](Settings& s) { s.picture = "a.jpg", s.topMargin = 3; }, Part::Picture | Part::Margins},
         {[](Settings&) {}, StationeryDocument::Parts()},
     };
     for (const auto& [edit, parts] : cases) {

@@ -25,7 +25,7 @@ std::string templateMessage(const QTemporaryDir& folder, int side, QString* pict
     if (picture)
         *picture = path;
     stationery::StationerySettings s;
-    s.ImagePath = path.toStdString();
+    s.picture = path.toStdString();
     return stationery::renderForExport(s, stationery::ExportForm::Message);
 }
 
@@ -110,11 +110,12 @@ TEST(ImapUpload, AnEarlierCopyIsFoundAndReplacedOrKept) {
     ASSERT_TRUE(server.started()) << server.whyNotStarted().toStdString();
     QTemporaryDir folder;
     stationery::StationerySettings s;
-    s.Title = "Zoë's notebook, for the letters of a long summer";
+    s.title = "Zoë's notebook, for the letters of a long summer";
     const std::string mark = markFor("/home/zoe/notebook.htm");
     EXPECT_EQ(markFor("/home/zoe/notebook.htm"), mark);
     EXPECT_NE(markFor("/home/zoe/other.htm"), mark);
-    const stationery::StreamedContents copy = stationery::messageTemplate(s, {}, {{s.Title, mark}});
+    const stationery::StreamedContents copy =
+        stationery::messageTemplate(s, {}, stationery::accountCopyOf(s, mark));
     const auto putIn = [&](Earlier earlier) {
         UploadRequest request = requestFor(server, {});
         request.message = {copy.size, copy.produce};
@@ -147,7 +148,7 @@ TEST(ImapUpload, AnEarlierCopyIsFoundAndReplacedOrKept) {
                                   "policy=email.policy.default);print(m['Subject'])"),
                    files[0]});
     ASSERT_TRUE(subject.waitForFinished(30000));
-    EXPECT_EQ(QString::fromUtf8(subject.readAllStandardOutput()).trimmed().toStdString(), s.Title);
+    EXPECT_EQ(QString::fromUtf8(subject.readAllStandardOutput()).trimmed().toStdString(), s.title);
 }
 
 // Each failure comes back as what it is, with the server's words, and leaves nothing.

@@ -37,7 +37,7 @@ protected:
         picture_files::write(picture,
                              picture_files::encode(picture_files::detailed(200, 150), "jpeg"));
         stationery::StationerySettings s;
-        s.ImagePath = picture.toStdString();
+        s.picture = picture.toStdString();
         const QString file = scratchPath(u"page.htm"_s);
         stationery::StationeryWriter::save(file.toStdString(), s);
         ASSERT_TRUE(form->openStationery(file));

@@ -45,7 +45,7 @@ TEST(Check, TextOnTheBackgroundAtTheThresholds) {
     };
     for (const auto& c : cases) {
         StationerySettings s;
-        s.TextColor = parseHexColor(c.text);
+        s.textColor = parseHexColor(c.text);
         const auto found = about(checkStationery(s, {}), "Text on the background");
         if (!c.expected) {
             EXPECT_TRUE(found.empty()) << c.text;
@@ -62,7 +62,7 @@ TEST(Check, TextOnTheBackgroundAtTheThresholds) {
 
 TEST(Check, TextOnThePictureUsesItsWorstPart) {
     StationerySettings s;
-    s.ImagePath = "sky.jpg";
+    s.picture = "sky.jpg";
     CheckFacts facts;
     facts.pictureExists = true;
     facts.picture = PictureColours{{250, 250, 250}, {240, 240, 240}, {255, 255, 255}};
@@ -81,7 +81,7 @@ TEST(Check, TextOnThePictureUsesItsWorstPart) {
         const char* advice;
     } kDirections[] = {{"000000", {90, 90, 90}, "paler"}, {"FFFFFF", {200, 200, 200}, "darker"}};
     for (const auto& c : kDirections) {
-        s.TextColor = parseHexColor(c.text);
+        s.textColor = parseHexColor(c.text);
         facts.picture = PictureColours{c.picture, c.picture, c.picture};
         const auto advice = about(checkStationery(s, facts), "Text on the picture");
         ASSERT_EQ(advice.size(), 1u) << c.text;
@@ -91,8 +91,8 @@ TEST(Check, TextOnThePictureUsesItsWorstPart) {
 
 TEST(Check, WeightAtTheThresholds) {
     StationerySettings s;
-    s.ImagePath = "sky.jpg";
-    s.SoundPath = "chime.wav";
+    s.picture = "sky.jpg";
+    s.sound = "chime.wav";
     CheckFacts facts;
     facts.pictureExists = facts.soundExists = true;
     const auto weight = [&](std::uintmax_t picture, std::uintmax_t sound) {
@@ -121,7 +121,7 @@ TEST(Check, WeightAtTheThresholds) {
     for (const auto& c : kSubjects)
         EXPECT_TRUE(weight(c.picture, c.sound)[0].meaning.starts_with(c.subject)) << c.subject;
     // "No Sound" ticked: the sound does not travel.
-    s.NoSound = 1;
+    s.noSound = 1;
     EXPECT_TRUE(weight(kWeightAdviceFrom - 1, kWeightProblemFrom).empty());
     EXPECT_EQ(plainSize(640 * 1024), "640 KB");
     EXPECT_EQ(plainSize(999), "999 bytes");
@@ -129,10 +129,10 @@ TEST(Check, WeightAtTheThresholds) {
 
 TEST(Check, MissingFilesFullPathsAndWhatTodaysClientsDrop) {
     StationerySettings s;
-    s.ImagePath = "/home/ann/sky.jpg";
-    s.SoundPath = "C:\\Sounds\\chime.wav";
-    s.Direction = ScrollDirection::Up;
-    s.TickerText2 = "Hello";
+    s.picture = "/home/ann/sky.jpg";
+    s.sound = "C:\\Sounds\\chime.wav";
+    s.direction = ScrollDirection::Up;
+    s.tickers[1] = "Hello";
     const auto findings = checkStationery(s, {});
     EXPECT_EQ(severities(findings),
               (std::vector<Severity>{Severity::Problem, Severity::Problem, Severity::Advice,
@@ -162,10 +162,10 @@ TEST(Check, MissingFilesFullPathsAndWhatTodaysClientsDrop) {
     }
 
     // Parts not in use bring no notes; bare names are no full paths.
-    s.ImagePath = "sky.jpg";
-    s.NoSound = 1;
-    s.Direction = ScrollDirection::NoScroll;
-    s.TickerText2 = "";
+    s.picture = "sky.jpg";
+    s.noSound = 1;
+    s.direction = ScrollDirection::NoScroll;
+    s.tickers[1] = "";
     CheckFacts facts;
     facts.pictureExists = true;
     EXPECT_TRUE(checkStationery(s, facts).empty());

@@ -50,8 +50,8 @@ std::vector<std::string> sectionLines(Section section, const StationerySettings&
 
 StationerySettings someSettings() {
     StationerySettings s;
-    s.AuthorName = "Someone";
-    s.TickerText1 = "Hello";
+    s.author = "Someone";
+    s.tickers[0] = "Hello";
     return s;
 }
 

@@ -17,16 +17,16 @@ std::vector<std::string> headLines(const StationerySettings& s) {
 
 TEST(HeadSection, WorkedExample) {
     StationerySettings s;
-    s.AuthorName = "My Club";
-    s.Title = "Spring Notes";
-    s.ImagePath = R"(C:\Images\sky.jpg)";
-    s.BackgroundColor = Rgb{255, 255, 204};
-    s.FontSize = 10;
-    s.FontName = "Arial";
-    s.FontBold = true;
-    s.TextColor = Rgb{0, 0, 128};
-    s.LeftMargin = "25";
-    s.TopMargin = "15";
+    s.author = "My Club";
+    s.title = "Spring Notes";
+    s.picture = R"(C:\Images\sky.jpg)";
+    s.backgroundColor = Rgb{255, 255, 204};
+    s.fontSize = 10;
+    s.fontName = "Arial";
+    s.bold = true;
+    s.textColor = Rgb{0, 0, 128};
+    s.leftMargin = 25;
+    s.topMargin = 15;
 
     const std::vector<std::string> expected = {
         "<HTML>",
@@ -62,25 +62,25 @@ TEST(HeadSection, UntouchedWindowLeavesTheClientsBackground) {
 
 TEST(HeadSection, TextsAreWrittenAsTyped) {
     StationerySettings s;
-    s.AuthorName = "";
-    s.Title = "";
-    s.FontName = "Times New Roman";
-    s.FontBold = true;
-    s.FontItalic = true;
-    s.LeftMargin = "twelve";
-    s.TopMargin = "";
-    s.TextColor = Rgb{255, 0, 0};
+    s.author = "";
+    s.title = "";
+    s.fontName = "Times New Roman";
+    s.bold = true;
+    s.italic = true;
+    s.leftMargin = 12;
+    s.topMargin = -3;
+    s.textColor = Rgb{255, 0, 0};
     const std::vector<std::string> lines = headLines(s);
     EXPECT_EQ(lines[3], "<!-- By  -->");
     EXPECT_EQ(lines[4], "<!-- Title  -->");
     EXPECT_EQ(lines[9], "Font: 8pt 'Times New Roman' bold italic;");
     EXPECT_EQ(lines[10], "COLOR: #FF0000;");
     EXPECT_EQ(lines[11], lines[9]);
-    EXPECT_EQ(lines[12], R"(MARGIN-LEFT: twelvepx; MARGIN-TOP: px">)");
+    EXPECT_EQ(lines[12], R"(MARGIN-LEFT: 12px; MARGIN-TOP: -3px">)");
 
-    s.FontBold = false;
-    s.FontName = "O'Brien";
-    s.AuthorName = "Ann \"A\" O'Neil";
+    s.bold = false;
+    s.fontName = "O'Brien";
+    s.author = "Ann \"A\" O'Neil";
     const std::vector<std::string> quoted = headLines(s);
     EXPECT_EQ(quoted[3], R"(<!-- By Ann "A" O'Neil -->)");
     EXPECT_EQ(quoted[9], "Font: 8pt 'O'Brien' italic;");
@@ -102,7 +102,7 @@ TEST(HeadSection, FontSizeUsesAPointInEveryLocale) {
     EXPECT_EQ(StationeryWriter::formatFontSize(72.0f), "72");
     EXPECT_EQ(StationeryWriter::formatFontSize(1.0f / 3.0f), "0.3333333");
     StationerySettings s;
-    s.FontSize = 10.5f;
+    s.fontSize = 10.5f;
     EXPECT_EQ(headLines(s)[9], "Font: 10.5pt '';");
 
     std::setlocale(LC_NUMERIC, previousC.c_str());
@@ -111,25 +111,25 @@ TEST(HeadSection, FontSizeUsesAPointInEveryLocale) {
 
 TEST(HeadSection, NothingIsLostToTheCodePage) {
     StationerySettings s;
-    s.AuthorName = "Zoë €5";            // both in Windows-1252
-    s.Title = "Ωmega 日本 😀";           // none of them are
-    s.ImagePath = "/home/zoë/Фото.jpg"; // a Cyrillic folder name
+    s.author = "Zoë €5";              // both in Windows-1252
+    s.title = "Ωmega 日本 😀";         // none of them are
+    s.picture = "/home/zoë/Фото.jpg"; // a Cyrillic folder name
     const std::vector<std::string> lines = headLines(s);
     EXPECT_EQ(lines[3], "<!-- By Zo\xEB \x80"
                         "5 -->");
     EXPECT_EQ(lines[4], "<!-- Title &#937;mega &#26085;&#26412; &#128512; -->");
     EXPECT_EQ(lines[6], "<BODY background=\"/home/zo\xEB/&#1060;&#1086;&#1090;&#1086;.jpg\"");
     // Bytes the encoder cannot read as UTF-8 still come out as something visible.
-    s.AuthorName = "a\xFF"
-                   "b";
+    s.author = "a\xFF"
+               "b";
     EXPECT_EQ(headLines(s)[3], "<!-- By a&#65533;b -->");
 }
 
 TEST(HeadSection, MarkupStaysIntact) {
     StationerySettings s;
-    s.ImagePath = "/pics/the \"best\" sky.jpg";
-    s.AuthorName = "two\r\nlines";
-    s.BackgroundColor = Rgb{0, 255, 0};
+    s.picture = "/pics/the \"best\" sky.jpg";
+    s.author = "two\r\nlines";
+    s.backgroundColor = Rgb{0, 255, 0};
     const std::vector<std::string> lines = headLines(s);
     ASSERT_EQ(lines.size(), 14u);
     EXPECT_EQ(lines[3], "<!-- By two&#13;&#10;lines -->");
@@ -140,18 +140,15 @@ TEST(HeadSection, MarkupStaysIntact) {
 // reference, is escaped only where it would; everything else stays as typed.
 TEST(HeadSection, TextCannotBreakOutOfItsPlace) {
     StationerySettings s;
-    s.AuthorName = "x --> b --!> c -> d >";
-    s.Title = "-->";
-    s.ImagePath = R"(C:\Pics\Tom&copy.jpg)";
-    s.FontName = R"(Bad"Font&Co)";
-    s.LeftMargin = "1\"";
-    s.TopMargin = "&amp;";
+    s.author = "x --> b --!> c -> d >";
+    s.title = "-->";
+    s.picture = R"(C:\Pics\Tom&copy.jpg)";
+    s.fontName = R"(Bad"Font&Co)";
     const std::vector<std::string> lines = headLines(s);
     EXPECT_EQ(lines[3], "<!-- By x --&gt; b --!&gt; c -> d > -->");
     EXPECT_EQ(lines[4], "<!-- Title --&gt; -->");
     EXPECT_EQ(lines[6], R"(<BODY background="C:\Pics\Tom&amp;copy.jpg")");
     EXPECT_EQ(lines[9], "Font: 8pt 'Bad&quot;Font&amp;Co';");
-    EXPECT_EQ(lines[12], R"(MARGIN-LEFT: 1&quot;px; MARGIN-TOP: &amp;amp;px">)");
 }
 
 } // namespace

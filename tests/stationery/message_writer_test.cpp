@@ -103,7 +103,7 @@ TEST(MessageWriter, AStationeryFileExportsWithItsNamesFromItsOwnFolder) {
     fs::create_directory(folder.path() / "in");
     test::writeFile(folder.path() / "in" / "sky one.gif", "GIF89a-picture-bytes");
     StationerySettings s;
-    s.ImagePath = "sky%20one.gif"; // as an exported page names it
+    s.picture = "sky%20one.gif"; // as an exported page names it
     StationeryWriter::save(folder.path() / "in" / "page.htm", s);
 
     exportStationeryFile(folder.path() / "in" / "page.htm", folder.path() / "t.eml",
@@ -137,7 +137,7 @@ TEST(MessageWriter, PictureStreamedFromItsFileGivesTheSameMessage) {
         bytes.resize(size);
         test::writeFile(file, bytes);
         StationerySettings s;
-        s.ImagePath = utf8FromPath(file);
+        s.picture = utf8FromPath(file);
         const StreamedContents contents = MessageWriter::streamed(s);
         std::string streamed;
         contents.produce([&](std::string_view piece) { streamed += piece; });

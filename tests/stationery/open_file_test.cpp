@@ -13,32 +13,32 @@ namespace fs = std::filesystem;
 
 StationerySettings everyChoice(const fs::path& picture) {
     StationerySettings s;
-    s.ImagePath = utf8FromPath(picture);
-    s.ImageWidth = "120";
-    s.ImageHeight = "80";
-    s.TextColor = Rgb{0, 0, 128};
-    s.BackgroundColor = Rgb{255, 255, 204};
-    s.FontName = "Trebuchet MS";
-    s.FontSize = 10.5f;
-    s.FontBold = true;
-    s.FontItalic = true;
-    s.LeftMargin = "25";
-    s.TopMargin = "15";
-    s.Direction = ScrollDirection::Left;
-    s.Title = "Ωmega & \"friends\" <tag>";
-    s.AuthorName = "Zoë";
-    s.SoundPath = "/music/chime.wav";
-    s.TickerText1 = "Hello";
+    s.picture = utf8FromPath(picture);
+    s.pictureWidth = 120;
+    s.pictureHeight = 80;
+    s.textColor = Rgb{0, 0, 128};
+    s.backgroundColor = Rgb{255, 255, 204};
+    s.fontName = "Trebuchet MS";
+    s.fontSize = 10.5f;
+    s.bold = true;
+    s.italic = true;
+    s.leftMargin = 25;
+    s.topMargin = 15;
+    s.direction = ScrollDirection::Left;
+    s.title = "Ωmega & \"friends\" <tag>";
+    s.author = "Zoë";
+    s.sound = "/music/chime.wav";
+    s.tickers[0] = "Hello";
     return s;
 }
 
 // What comes back: everything the forms carry; sound and ticker as an untouched
 // window has them.
-StationerySettings carried(StationerySettings s, std::string picture) {
+StationerySettings carried(StationerySettings s, std::optional<std::string> picture) {
     const StationerySettings untouched;
-    s.ImagePath = std::move(picture);
-    s.SoundPath = untouched.SoundPath;
-    s.TickerText1 = untouched.TickerText1;
+    s.picture = std::move(picture);
+    s.sound = untouched.sound;
+    s.tickers[0] = untouched.tickers[0];
     return s;
 }
 
@@ -62,10 +62,10 @@ TEST(OpenFile, TodaysPageAndTemplateGiveBackEveryChoiceTheyCarry) {
     EXPECT_EQ(message.settings, carried(s, utf8FromPath(pictures / "sea view.jpg")));
     EXPECT_EQ(test::readFile(pictures / "sea view.jpg"), bytes);
     // The same bytes again: the same file. Other bytes under that name: a new one.
-    EXPECT_EQ(openStationeryFile(folder.path() / "t.eml", pictures).settings.ImagePath,
+    EXPECT_EQ(openStationeryFile(folder.path() / "t.eml", pictures).settings.picture,
               utf8FromPath(pictures / "sea view.jpg"));
     test::writeFile(pictures / "sea view.jpg", "someone else's");
-    EXPECT_EQ(openStationeryFile(folder.path() / "t.eml", pictures).settings.ImagePath,
+    EXPECT_EQ(openStationeryFile(folder.path() / "t.eml", pictures).settings.picture,
               utf8FromPath(pictures / "sea view (2).jpg"));
     EXPECT_EQ(test::readFile(pictures / "sea view.jpg"), "someone else's");
 
@@ -75,10 +75,10 @@ TEST(OpenFile, TodaysPageAndTemplateGiveBackEveryChoiceTheyCarry) {
 
     // Without a picture, nothing is taken out.
     StationerySettings plain = s;
-    plain.ImagePath = std::string(kNoImage);
+    plain.picture = std::nullopt;
     exportStationery(folder.path() / "plain.eml", plain, ExportForm::Message);
     EXPECT_EQ(openStationeryFile(folder.path() / "plain.eml", pictures).settings,
-              carried(plain, std::string(kNoImage)));
+              carried(plain, std::nullopt));
 }
 
 TEST(OpenFile, OtherFilesAreRefusedSayingWhatTheyAre) {
@@ -148,8 +148,8 @@ TEST(OpenFile, ATemplatesPictureNameAndShapeFromElsewhere) {
         test::writeFile(folder.path() / "in.eml", c.bytes);
         try {
             const OpenedStationery opened = openStationeryFile(folder.path() / "in.eml", pictures);
-            EXPECT_EQ(opened.settings.ImagePath, utf8FromPath(pictures / c.placedAs));
-            EXPECT_EQ(opened.settings.Title, everyChoice(picture).Title);
+            EXPECT_EQ(opened.settings.picture, utf8FromPath(pictures / c.placedAs));
+            EXPECT_EQ(opened.settings.title, everyChoice(picture).title);
         } catch (const ReadError& error) {
             EXPECT_TRUE(c.placedAs.empty()) << error.what();
             EXPECT_EQ(error.code(), ReadError::Code::Incomplete);

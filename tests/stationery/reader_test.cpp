@@ -19,53 +19,53 @@ namespace {
 std::vector<StationerySettings> writerCases() {
     std::vector<StationerySettings> cases(1); // the untouched window
     StationerySettings s;
-    s.AuthorName = "My Club";
-    s.Title = "Spring Notes";
-    s.ImagePath = R"(C:\Images\sky.jpg)";
-    s.BackgroundColor = Rgb{255, 255, 204};
-    s.FontSize = 10.5f;
-    s.FontName = "Arial";
-    s.FontBold = true;
-    s.TextColor = Rgb{0, 0, 128};
-    s.LeftMargin = "25";
-    s.TopMargin = "15";
-    s.ImageWidth = "120";
-    s.ImageHeight = "80";
-    s.SoundPath = "/music/a b.mid";
-    s.TickerText1 = "Hello";
-    s.TickerText3 = "";
+    s.author = "My Club";
+    s.title = "Spring Notes";
+    s.picture = R"(C:\Images\sky.jpg)";
+    s.backgroundColor = Rgb{255, 255, 204};
+    s.fontSize = 10.5f;
+    s.fontName = "Arial";
+    s.bold = true;
+    s.textColor = Rgb{0, 0, 128};
+    s.leftMargin = 25;
+    s.topMargin = 15;
+    s.pictureWidth = 120;
+    s.pictureHeight = 80;
+    s.sound = "/music/a b.mid";
+    s.tickers[0] = "Hello";
+    s.tickers[2] = "";
     for (ScrollDirection d : {ScrollDirection::NoScroll, ScrollDirection::Up, ScrollDirection::Left,
                               ScrollDirection::Down, ScrollDirection::Right}) {
-        s.Direction = d;
+        s.direction = d;
         cases.push_back(s);
     }
     for (int noSound : {0, 1})
         for (int oe4 : {0, 1}) {
-            s.NoSound = noSound != 0;
-            s.OutlookExpress4 = oe4 != 0;
-            s.FontItalic = oe4 == 1;
+            s.noSound = noSound != 0;
+            s.soundAsHiddenPicture = oe4 != 0;
+            s.italic = oe4 == 1;
             cases.push_back(s);
         }
     StationerySettings hostile;
-    hostile.AuthorName = "x --> b --!> &gt; &#937; -->";
-    hostile.Title = "Ωmega 日本 😀 \r\n two lines";
-    hostile.ImagePath = R"(C:\Pics\Tom&copy "x".jpg)";
-    hostile.FontName = "O'Brien' bold";
-    hostile.FontItalic = true;
-    hostile.TextColor = Rgb{1, 2, 3};
-    hostile.LeftMargin = "1px; MARGIN-TOP: 2";
-    hostile.TopMargin = "&#65;";
-    hostile.Direction = ScrollDirection::Down;
-    hostile.ImageWidth = "&#937;";
-    hostile.ImageHeight = "Ω";
-    hostile.SoundPath = "/m/&quot;.wav";
-    hostile.TickerText1 = R"(a "quote" \ back\slash </script> \u0041 €)";
-    hostile.TickerText2 = "     ";
-    hostile.TickerText3 = "😀\r\n\t<!--";
+    hostile.author = "x --> b --!> &gt; &#937; -->";
+    hostile.title = "Ωmega 日本 😀 \r\n two lines";
+    hostile.picture = R"(C:\Pics\Tom&copy "x".jpg)";
+    hostile.fontName = "O'Brien' bold";
+    hostile.italic = true;
+    hostile.textColor = Rgb{1, 2, 3};
+    hostile.leftMargin = -12;
+    hostile.topMargin = 999999;
+    hostile.direction = ScrollDirection::Down;
+    hostile.pictureWidth = 1;
+    hostile.pictureHeight = 0;
+    hostile.sound = "/m/&quot;.wav";
+    hostile.tickers[0] = R"(a "quote" \ back\slash </script> \u0041 €)";
+    hostile.tickers[1] = "     ";
+    hostile.tickers[2] = "😀\r\n\t<!--";
     cases.push_back(hostile);
-    hostile.AuthorName = "Unknown Author";
-    hostile.Title = "Unknown";
-    hostile.FontSize = 1.0f / 3.0f;
+    hostile.author = "Unknown Author";
+    hostile.title = "Unknown";
+    hostile.fontSize = 1.0f / 3.0f;
     cases.push_back(hostile);
     return cases;
 }
@@ -112,20 +112,23 @@ std::string randomText(std::mt19937& random) {
 
 StationerySettings randomRecord(std::mt19937& random) {
     StationerySettings s;
-    for (std::string* field : {&s.AuthorName, &s.Title, &s.ImagePath, &s.FontName, &s.LeftMargin,
-                               &s.TopMargin, &s.ImageWidth, &s.ImageHeight, &s.SoundPath,
-                               &s.TickerText1, &s.TickerText2, &s.TickerText3})
+    for (std::optional<std::string>* field :
+         {&s.author, &s.title, &s.picture, &s.sound, &s.tickers[0], &s.tickers[1], &s.tickers[2]})
         if (random() % 2)
             *field = randomText(random);
-    for (std::optional<Rgb>* colour : {&s.BackgroundColor, &s.TextColor})
+    if (random() % 2)
+        s.fontName = randomText(random);
+    for (int* number : {&s.leftMargin, &s.topMargin, &s.pictureWidth, &s.pictureHeight})
+        *number = int(random() % 2001) - 1000;
+    for (std::optional<Rgb>* colour : {&s.backgroundColor, &s.textColor})
         if (random() % 2)
             *colour = Rgb{std::uint8_t(random()), std::uint8_t(random()), std::uint8_t(random())};
-    s.FontSize = std::uniform_real_distribution<float>(0.0f, 500.0f)(random);
-    s.FontBold = random() % 2;
-    s.FontItalic = random() % 2;
-    s.Direction = ScrollDirection(random() % 5);
-    s.NoSound = random() % 2;
-    s.OutlookExpress4 = random() % 2;
+    s.fontSize = std::uniform_real_distribution<float>(0.0f, 500.0f)(random);
+    s.bold = random() % 2;
+    s.italic = random() % 2;
+    s.direction = ScrollDirection(random() % 5);
+    s.noSound = random() % 2;
+    s.soundAsHiddenPicture = random() % 2;
     return s;
 }
 
@@ -144,18 +147,18 @@ TEST(Reader, WhatTheWriterWritesReadsBackToTheSameBytes) {
 TEST(Reader, ValuesComeBackAsTheWindowShowsThem) {
     const std::vector<StationerySettings> cases = writerCases();
     StationerySettings s = cases[2]; // scrolling up, with a sound
-    s.TickerText2 = "";
+    s.tickers[1] = "";
     EXPECT_TRUE(StationeryReader::read(StationeryWriter::render(s)) == s);
 
     // What the file does not carry comes back as an untouched window has it.
     const StationerySettings untouched =
         StationeryReader::read(StationeryWriter::render(StationerySettings{}));
-    EXPECT_EQ(untouched.AuthorName, kAuthorPlaceholder);
-    EXPECT_EQ(untouched.Title, kTitlePlaceholder);
-    EXPECT_EQ(untouched.ImagePath, kNoImage);
-    EXPECT_EQ(untouched.SoundPath, kNoSound);
-    EXPECT_EQ(untouched.TickerText1, ""); // a ticker left out reads as an empty field
-    EXPECT_EQ(untouched.ImageWidth, "0");
+    EXPECT_EQ(untouched.author, std::nullopt);
+    EXPECT_EQ(untouched.title, std::nullopt);
+    EXPECT_EQ(untouched.picture, std::nullopt);
+    EXPECT_EQ(untouched.sound, std::nullopt);
+    EXPECT_EQ(untouched.tickers[0], ""); // a ticker left out reads as an empty field
+    EXPECT_EQ(untouched.pictureWidth, 0);
 }
 
 TEST(Reader, OlderFormOpensAndIsSavedInTodaysForm) {
@@ -197,13 +200,13 @@ TEST(Reader, OlderFormOpensAndIsSavedInTodaysForm) {
         "</script></P></BODY></HTML>",
     });
     const StationerySettings s = StationeryReader::read(older);
-    EXPECT_EQ(s.Title, "Caf?");
-    EXPECT_EQ(s.ImagePath, R"(C:\Pics\Tom&copy.jpg)");
-    EXPECT_EQ(s.BackgroundColor, std::nullopt);
-    EXPECT_EQ(s.FontSize, 10.5f);
-    EXPECT_TRUE(s.FontItalic);
-    EXPECT_EQ(s.SoundPath, R"(C:\Sounds\a.wav)");
-    EXPECT_EQ(s.TickerText1, R"(He said "hi" in C:\temp)");
+    EXPECT_EQ(s.title, "Caf?");
+    EXPECT_EQ(s.picture, R"(C:\Pics\Tom&copy.jpg)");
+    EXPECT_EQ(s.backgroundColor, std::nullopt);
+    EXPECT_EQ(s.fontSize, 10.5f);
+    EXPECT_TRUE(s.italic);
+    EXPECT_EQ(s.sound, R"(C:\Sounds\a.wav)");
+    EXPECT_EQ(s.tickers[0], R"(He said "hi" in C:\temp)");
     const std::string today = StationeryWriter::render(s);
     EXPECT_NE(today.find(R"(background="C:\Pics\Tom&amp;copy.jpg")"
                          "\r\n"),
@@ -211,8 +214,15 @@ TEST(Reader, OlderFormOpensAndIsSavedInTodaysForm) {
     EXPECT_NE(today.find(R"(var m1="He said \"hi\" in C:\\temp     ")"), std::string::npos);
 }
 
+std::string replaced(std::string text, std::string_view from, std::string_view to) {
+    const std::size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
 TEST(Reader, WhatIsNoStationeryIsRefusedWithItsReason) {
     const std::string good = StationeryWriter::render(StationerySettings{});
+    const std::string scrolling = StationeryWriter::render(writerCases()[2]);
     using Code = ReadError::Code;
     const struct {
         std::string bytes;
@@ -223,6 +233,10 @@ TEST(Reader, WhatIsNoStationeryIsRefusedWithItsReason) {
         {good.substr(0, good.size() / 2), Code::NotOurs},
         {good.substr(0, 300) + std::string(1, '\0') + good.substr(300), Code::NotText},
         {std::string(StationeryReader::kMaxFileSize + 1, ' '), Code::TooLarge},
+        // A margin or size by hand that the window could not hold.
+        {replaced(good, "MARGIN-LEFT: 0px", "MARGIN-LEFT: xpx"), Code::BadMargin},
+        {replaced(good, "MARGIN-TOP: 0px", "MARGIN-TOP: 1empx"), Code::BadMargin},
+        {replaced(scrolling, "sizew=120", "sizew=wide"), Code::BadPictureSize},
     };
     for (const auto& c : cases) {
         try {
@@ -232,6 +246,10 @@ TEST(Reader, WhatIsNoStationeryIsRefusedWithItsReason) {
             EXPECT_EQ(error.code(), c.code) << error.what();
         }
     }
+    // An older file's margin left empty is none, as a browser takes it.
+    EXPECT_EQ(
+        StationeryReader::read(replaced(good, "MARGIN-LEFT: 0px", "MARGIN-LEFT: px")).leftMargin,
+        0);
 }
 
 TEST(Reader, FileErrorsNameTheFileAndTheReason) {
@@ -274,17 +292,17 @@ TEST(Reader, FileErrorsNameTheFileAndTheReason) {
     expectReason(folder.path() / "page.htm", Code::NotOurs);
 
     StationerySettings s;
-    s.Title = "Saved";
+    s.title = "Saved";
     StationeryWriter::save(folder.path() / "ok.htm", s);
-    EXPECT_EQ(StationeryReader::readFile(folder.path() / "ok.htm").Title, "Saved");
+    EXPECT_EQ(StationeryReader::readFile(folder.path() / "ok.htm").title, "Saved");
 }
 
 // What a text editor does to a file: a byte order mark, another line end, spaces after
 // lines, blank lines, and the whole file saved again as UTF-8.
 TEST(Reader, ReadsFilesThatMetATextEditor) {
     StationerySettings s = writerCases().back();
-    s.Title = "Caf\u00E9 \u00E9t\u00E9 \u03A9";
-    s.TickerText1 = "\u00BFQu\u00E9?";
+    s.title = "Caf\u00E9 \u00E9t\u00E9 \u03A9";
+    s.tickers[0] = "\u00BFQu\u00E9?";
     const std::string file = StationeryWriter::render(s);
     const auto edited = [&](bool bom, bool lf, bool trailing, bool blank, bool utf8) {
         std::string out = bom ? "\xEF\xBB\xBF" : "";
@@ -305,7 +323,7 @@ TEST(Reader, ReadsFilesThatMetATextEditor) {
         const std::string bytes = edited(mask & 1, mask & 2, mask & 4, mask & 8, mask & 16);
         // Read back as written, so Save writes today's exact form again.
         const StationerySettings read = StationeryReader::read(bytes);
-        EXPECT_EQ(read.Title, s.Title) << "edits " << mask;
+        EXPECT_EQ(read.title, s.title) << "edits " << mask;
         EXPECT_EQ(StationeryWriter::render(read), file) << "edits " << mask;
     }
 }
@@ -314,11 +332,11 @@ TEST(Reader, OpensWhateverSaveWrites) {
     // Long texts in a script of three bytes a character, each written as a reference.
     StationerySettings s;
     const std::string cjk = "\u6F22\u5B57";
-    for (std::string* field :
-         {&s.AuthorName, &s.Title, &s.TickerText1, &s.TickerText2, &s.TickerText3}) {
-        field->clear();
+    for (std::optional<std::string>* field :
+         {&s.author, &s.title, &s.tickers[0], &s.tickers[1], &s.tickers[2]}) {
+        field->emplace();
         for (int i = 0; i < 60000; ++i)
-            *field += cjk;
+            **field += cjk;
     }
     const std::string file = StationeryWriter::render(s);
     ASSERT_GT(file.size(), 1024u * 1024u);

@@ -300,7 +300,7 @@ TEST(Save, ConcurrentSavesNeitherFailNorMixTheirBytes) {
         });
     };
     StationerySettings other = someSettings();
-    other.TickerText1 = std::string(20000, 'z'); // a much longer file than the first
+    other.tickers[0] = std::string(20000, 'z'); // a much longer file than the first
     for (const bool inPlace : {false, true}) {
         TemporaryFolder folder;
         const fs::path first = folder.path() / "first.htm";

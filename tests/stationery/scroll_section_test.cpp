@@ -10,19 +10,19 @@ std::vector<std::string> scrollLines(const StationerySettings& s) {
     return test::sectionLines(&StationeryWriter::writeScrollingScript, s);
 }
 
-StationerySettings scrolling(ScrollDirection direction, std::string width, std::string height) {
+StationerySettings scrolling(ScrollDirection direction, int width, int height) {
     StationerySettings s;
-    s.Direction = direction;
-    s.ImageWidth = std::move(width);
-    s.ImageHeight = std::move(height);
+    s.direction = direction;
+    s.pictureWidth = width;
+    s.pictureHeight = height;
     return s;
 }
 
 TEST(ScrollingScript, NoDirectionWritesOneBlankLine) {
     EXPECT_EQ(scrollLines(StationerySettings{}), std::vector<std::string>{""});
     StationerySettings s;
-    s.Direction = ScrollDirection::NoScroll;
-    s.ImageWidth = "120";
+    s.direction = ScrollDirection::NoScroll;
+    s.pictureWidth = 120;
     EXPECT_EQ(scrollLines(s), std::vector<std::string>{""});
 }
 
@@ -85,11 +85,11 @@ TEST(ScrollingScript, WorkedExampleUp) {
         "-->",
         "</SCRIPT>",
     };
-    EXPECT_EQ(scrollLines(scrolling(ScrollDirection::Up, "120", "90")), expected);
+    EXPECT_EQ(scrollLines(scrolling(ScrollDirection::Up, 120, 90)), expected);
 }
 
 TEST(ScrollingScript, EachDirectionDiffersOnlyInItsOwnLines) {
-    const std::vector<std::string> up = scrollLines(scrolling(ScrollDirection::Up, "120", "90"));
+    const std::vector<std::string> up = scrollLines(scrolling(ScrollDirection::Up, 120, 90));
     struct Expected {
         ScrollDirection direction;
         std::vector<std::string> limits;
@@ -111,7 +111,7 @@ TEST(ScrollingScript, EachDirectionDiffersOnlyInItsOwnLines) {
          "     imageholder.style.left = placement"},
     };
     for (const Expected& e : table) {
-        const std::vector<std::string> lines = scrollLines(scrolling(e.direction, "120", "90"));
+        const std::vector<std::string> lines = scrollLines(scrolling(e.direction, 120, 90));
         ASSERT_EQ(lines.size(), 56u);
         std::vector<std::string> expected = up;
         expected[3] = "direction=\"" + std::string(directionName(e.direction)) + "\"";
@@ -122,15 +122,13 @@ TEST(ScrollingScript, EachDirectionDiffersOnlyInItsOwnLines) {
     }
 }
 
-TEST(ScrollingScript, SizesAreWrittenAsTheyStand) {
-    const std::vector<std::string> noImage =
-        scrollLines(scrolling(ScrollDirection::Down, "0", "0"));
+TEST(ScrollingScript, SizesAreWrittenInPixels) {
+    const std::vector<std::string> noImage = scrollLines(scrolling(ScrollDirection::Down, 0, 0));
     EXPECT_EQ(noImage[4], "sizew=0");
     EXPECT_EQ(noImage[5], "sizeh=0");
-    const std::vector<std::string> odd =
-        scrollLines(scrolling(ScrollDirection::Left, "83.3333333333333", ""));
-    EXPECT_EQ(odd[4], "sizew=83.3333333333333");
-    EXPECT_EQ(odd[5], "sizeh=");
+    const std::vector<std::string> large = scrollLines(scrolling(ScrollDirection::Left, 6400, 48));
+    EXPECT_EQ(large[4], "sizew=6400");
+    EXPECT_EQ(large[5], "sizeh=48");
 }
 
 } // namespace

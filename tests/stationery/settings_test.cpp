@@ -5,45 +5,36 @@
 namespace stationery {
 namespace {
 
-// The untouched record's placeholders read as nothing chosen.
-TEST(StationerySettings, UntouchedWindowMeansNothingChosen) {
+TEST(StationerySettings, UntouchedRecordChoosesNothing) {
     const StationerySettings untouched;
     EXPECT_EQ(effectiveAuthor(untouched), "Unknown Author");
     EXPECT_EQ(effectiveTitle(untouched), "Unknown");
-    EXPECT_EQ(effectiveImagePath(untouched), "");
+    EXPECT_EQ(picturePath(untouched), "");
+    EXPECT_FALSE(soundInUse(untouched));
     EXPECT_FALSE(isScrolling(untouched));
-    for (int number = 1; number <= 3; ++number)
-        EXPECT_FALSE(isRealTicker(untouched, number)) << number;
-}
+    const PartsSet set = partsSet(untouched);
+    EXPECT_FALSE(set.image || set.sound || set.ticker || set.colorFont || set.margins);
 
-TEST(StationerySettings, PlaceholdersMatchOnlyExactly) {
+    // Given but empty is given: an empty author is written as empty.
     StationerySettings s;
-    s.AuthorName = "";
-    s.Title = "";
-    s.ImagePath = "";
+    s.author = "";
+    s.title = "";
     EXPECT_EQ(effectiveAuthor(s), "");
     EXPECT_EQ(effectiveTitle(s), "");
-    EXPECT_EQ(effectiveImagePath(s), "");
+    EXPECT_TRUE(partsSet(s).colorFont);
+    // An empty ticker runs nothing, as one never given.
+    s.tickers = {"", std::nullopt, "news"};
+    EXPECT_EQ(tickerText(s, 0), "");
+    EXPECT_EQ(tickerText(s, 2), "news");
+    EXPECT_TRUE(partsSet(s).ticker);
+}
 
-    s.AuthorName = "your name";
-    s.Title = " Title of Your Work";
-    s.ImagePath = "label10";
-    EXPECT_EQ(effectiveAuthor(s), "your name");
-    EXPECT_EQ(effectiveTitle(s), " Title of Your Work");
-    EXPECT_EQ(effectiveImagePath(s), "label10");
-
-    s.TickerText1 = "ticker #1's Text Goes Here...Or leave me Blank";
-    s.TickerText2 = "Ticker #2's Text Goes Here...Or leave me Blank ";
-    s.TickerText3 = "   ";
-    EXPECT_TRUE(isRealTicker(s, 1));
-    EXPECT_TRUE(isRealTicker(s, 2));
-    EXPECT_TRUE(isRealTicker(s, 3));
-
-    // Each ticker is judged against its own placeholder only.
-    s.TickerText1 = std::string(kTicker2Placeholder);
-    s.TickerText2 = "";
-    EXPECT_TRUE(isRealTicker(s, 1));
-    EXPECT_FALSE(isRealTicker(s, 2));
+TEST(StationerySettings, WholePixelsAcceptOnlyNumbers) {
+    EXPECT_EQ(wholePixels("120"), 120);
+    EXPECT_EQ(wholePixels("-5"), -5);
+    EXPECT_EQ(wholePixels("99.6"), 100);
+    for (const char* bad : {"", "12px", " 1", "1e9", "nan", "inf", "1;x", "x"})
+        EXPECT_EQ(wholePixels(bad), std::nullopt) << bad;
 }
 
 TEST(ScrollDirection, Names) {

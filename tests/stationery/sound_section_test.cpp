@@ -8,9 +8,9 @@ namespace {
 
 std::vector<std::string> soundLines(bool noSound, bool oe4, std::string path) {
     StationerySettings s;
-    s.NoSound = noSound;
-    s.OutlookExpress4 = oe4;
-    s.SoundPath = std::move(path);
+    s.noSound = noSound;
+    s.soundAsHiddenPicture = oe4;
+    s.sound = std::move(path);
     return test::sectionLines(&StationeryWriter::writeBackgroundSound, s);
 }
 

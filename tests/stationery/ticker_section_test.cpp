@@ -12,9 +12,9 @@ std::vector<std::string> tickerLines(const StationerySettings& s) {
 
 StationerySettings tickers(std::string one, std::string two, std::string three) {
     StationerySettings s;
-    s.TickerText1 = std::move(one);
-    s.TickerText2 = std::move(two);
-    s.TickerText3 = std::move(three);
+    s.tickers[0] = std::move(one);
+    s.tickers[1] = std::move(two);
+    s.tickers[2] = std::move(three);
     return s;
 }
 
@@ -40,20 +40,14 @@ TEST(TickerScript, TypedTextsChangeOnlyTheirVariables) {
                                                                 "var m3=\"See you soon     \""}));
 }
 
-TEST(TickerScript, EmptyAndPlaceholderTickersContributeNothing) {
+TEST(TickerScript, EmptyAndUntouchedTickersContributeNothing) {
     using V = std::vector<std::string>;
     EXPECT_EQ(tickerVariables(StationerySettings{}),
               (V{"var m1=\"\"", "var m2=\"\"", "var m3=\"\""}));
     EXPECT_EQ(tickerLines(StationerySettings{}).size(), 33u);
-    EXPECT_EQ(tickerVariables(tickers("", "Two", std::string(kTicker3Placeholder))),
-              (V{"var m1=\"\"", "var m2=\"Two     \"", "var m3=\"\""}));
-    // Not the placeholder: other capitals, a trailing space, another ticker's text, spaces.
-    EXPECT_EQ(tickerVariables(tickers("ticker #1's Text Goes Here...Or leave me Blank",
-                                      std::string(kTicker2Placeholder) + " ",
-                                      std::string(kTicker1Placeholder))),
-              (V{"var m1=\"ticker #1's Text Goes Here...Or leave me Blank     \"",
-                 "var m2=\"Ticker #2's Text Goes Here...Or leave me Blank      \"",
-                 "var m3=\"Ticker #1's Text Goes Here...Or leave me Blank     \""}));
+    StationerySettings s;
+    s.tickers = {"", "Two", std::nullopt};
+    EXPECT_EQ(tickerVariables(s), (V{"var m1=\"\"", "var m2=\"Two     \"", "var m3=\"\""}));
     EXPECT_EQ(tickerVariables(tickers("  ", "", ""))[0], "var m1=\"       \"");
 }
 
