@@ -6,7 +6,9 @@
 #include "stationery/file_names.h"
 #include "stationery/message_writer.h"
 #include "stationery/reader.h"
+#include "stationery/template_file.h"
 #include "stationery/todays_clients_writer.h"
+#include "stationery/todays_form.h"
 #include "stationery/writer.h"
 
 #include <algorithm>
@@ -195,6 +197,32 @@ StreamedContents whole(std::string bytes) {
 
 } // namespace
 
+namespace {
+
+std::optional<OpenedStationery> openClassic(const fs::path& file) {
+    try {
+        return OpenedStationery{StationeryReader::readFile(file), false};
+    } catch (const ReadError& failure) {
+        // Too large or not text for a classic file may still be another form.
+        if (failure.code() != ReadError::Code::NotOurs &&
+            failure.code() != ReadError::Code::TooLarge &&
+            failure.code() != ReadError::Code::NotText)
+            throw;
+    }
+    return std::nullopt;
+}
+
+std::optional<OpenedStationery> openTodaysPage(const fs::path& file) {
+    const std::optional<ReadForm> form = readTodaysForm(fileHead(file));
+    if (!form)
+        return std::nullopt;
+    if (form->incomplete)
+        throw ReadError(ReadError::Code::Incomplete, {}, file);
+    return OpenedStationery{form->settings, true};
+}
+
+} // namespace
+
 const std::vector<ExportFormat>& exportFormats() {
     static const std::vector<ExportFormat> formats = {
         {ExportForm::Message, "message",
@@ -202,24 +230,29 @@ const std::vector<ExportFormat>& exportFormats() {
          "Exported to %1. Open it with your mail client for a new message on this stationery, "
          "or use File > New Message in Mail Client.",
          "*.eml", true, false, true,
-         [](const StationerySettings& s) {
-             return MessageWriter::streamed(s);
+         [](const StationerySettings& s) { return MessageWriter::streamed(s); },
+         [](const fs::path& file, const fs::path& pictures) -> std::optional<OpenedStationery> {
+             if (!startsAsMessageTemplate(file))
+                 return std::nullopt;
+             return openMessageTemplate(file, pictures);
          }},
         {ExportForm::TodaysClients, "todays",
          "Web page for today's mail clients, with its picture beside it",
          "Exported to %1 with its picture beside it. Choose it as stationery in your mail "
          "client, or open it in a browser.",
          "*.htm;*.html", false, false, false,
-         [](const StationerySettings& s) {
-             return whole(TodaysClientsWriter::render(s));
+         [](const StationerySettings& s) { return whole(TodaysClientsWriter::render(s)); },
+         [](const fs::path& file, const fs::path&) {
+             return openTodaysPage(file);
          }},
         {ExportForm::Classic, "classic",
          "Classic stationery with script, ticker and sound, for old mail clients",
          "Exported to %1 with its picture and sound beside it, for mail clients that still run "
          "stationery scripts.",
          "*.htm;*.html", true, true, false,
-         [](const StationerySettings& s) {
-             return whole(StationeryWriter::render(s));
+         [](const StationerySettings& s) { return whole(StationeryWriter::render(s)); },
+         [](const fs::path& file, const fs::path&) {
+             return openClassic(file);
          }},
     };
     return formats;

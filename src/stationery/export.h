@@ -4,6 +4,7 @@
 #include "stationery/errors.h"
 #include "stationery/file_names.h"
 #include "stationery/message_writer.h"
+#include "stationery/open_file.h"
 #include "stationery/settings.h"
 
 #include <cstdint>
@@ -26,8 +27,8 @@ enum class ExportForm {
 
 // Everything that tells the export forms apart, one form a line: what the command line
 // calls it, how the Export dialog offers it and what the window says once it is
-// written (English, for translating), the names it is written under, what it carries
-// and its writer. Adding a form is adding a line.
+// written (English, for translating), the names it is written under, what it carries,
+// its writer and its reader. Adding a form is adding a line.
 struct ExportFormat {
     ExportForm form;
     std::string_view name;        // as --form takes it
@@ -40,6 +41,11 @@ struct ExportFormat {
     // The file's bytes for a record whose picture and sound name what the page refers
     // to, made while they are written.
     StreamedContents (*contents)(const StationerySettings& settings);
+    // Reads a file of this form back as Open does, its picture (when the file carries
+    // it inside) placed into `picturesFolder`; nothing when the file is of another form.
+    // Throws ReadError when it is of this form but cannot be read.
+    std::optional<OpenedStationery> (*read)(const std::filesystem::path& file,
+                                            const std::filesystem::path& picturesFolder);
 };
 // In the Export dialog's order: the message template first, the form most people need.
 const std::vector<ExportFormat>& exportFormats();

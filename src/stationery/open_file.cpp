@@ -2,10 +2,7 @@
 
 #include "stationery/atomic_file.h"
 #include "stationery/errors.h"
-#include "stationery/file_names.h"
-#include "stationery/message_writer.h"
-#include "stationery/reader.h"
-#include "stationery/template_file.h"
+#include "stationery/export.h"
 #include "stationery/todays_form.h"
 
 namespace stationery {
@@ -19,29 +16,23 @@ constexpr std::size_t kPageHead = 64 * 1024;
 
 } // namespace
 
-OpenedStationery openStationeryFile(const fs::path& path, const fs::path& picturesFolder) {
-    if (startsAsMessageTemplate(path))
-        return openMessageTemplate(path, picturesFolder);
+std::string fileHead(const fs::path& path) {
     try {
-        return {StationeryReader::readFile(path), false};
-    } catch (const ReadError& failure) {
-        if (failure.code() != ReadError::Code::NotOurs &&
-            failure.code() != ReadError::Code::TooLarge &&
-            failure.code() != ReadError::Code::NotText)
-            throw;
-    }
-    std::string head;
-    try {
-        head = regularFileHead(path, kPageHead);
+        return regularFileHead(path, kPageHead);
     } catch (const FileWriteError& error) {
         throw ReadError(ReadError::Code::SystemError, error.reason(), path);
     }
-    const std::optional<ReadForm> form = readTodaysForm(head);
-    if (!form)
-        throw ReadError(ReadError::Code::NotOurs, foreignKind(head), path);
-    if (form->incomplete)
-        throw ReadError(ReadError::Code::Incomplete, {}, path);
-    return {form->settings, true};
+}
+
+OpenedStationery openStationeryFile(const fs::path& path, const fs::path& picturesFolder) {
+    // The forms whose start tells them apart first, the classic one last but one: its
+    // reader takes anything that reads as one.
+    static constexpr ExportForm kTried[] = {ExportForm::Message, ExportForm::Classic,
+                                            ExportForm::TodaysClients};
+    for (const ExportForm form : kTried)
+        if (auto opened = exportFormat(form).read(path, picturesFolder))
+            return std::move(*opened);
+    throw ReadError(ReadError::Code::NotOurs, foreignKind(fileHead(path)), path);
 }
 
 } // namespace stationery

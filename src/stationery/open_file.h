@@ -22,4 +22,7 @@ struct OpenedStationery {
 OpenedStationery openStationeryFile(const std::filesystem::path& path,
                                     const std::filesystem::path& picturesFolder);
 
+// The first bytes of a file, as much as tells its form. Throws ReadError: SystemError.
+std::string fileHead(const std::filesystem::path& path);
+
 } // namespace stationery
