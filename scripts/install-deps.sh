@@ -18,7 +18,7 @@ if [ "${1:-all}" != run ]; then
         xvfb xauth xdotool
         desktop-file-utils appstream dpkg-dev file
         clang libclang-rt-14-dev
-        g++-mingw-w64-x86-64-posix googletest wine64
+        g++-mingw-w64-x86-64-posix googletest wine64 nsis zip
         chromium python3
         qt6-l10n-tools qt6-tools-dev
         dovecot-imapd openssl dbus-daemon gnome-keyring libsecret-tools curl

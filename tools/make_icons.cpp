@@ -3,8 +3,10 @@
 //                                      PNG files for the hicolor icon theme
 //   make_icons --pixels HEADER     ->  HEADER, the window's icon as C++ arrays, so that
 //                                      showing the window draws and decodes nothing
+//   make_icons --ico FILE          ->  FILE, the Windows icon: every size in one .ico
 #include "dialogs/artwork.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -12,6 +14,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -60,16 +63,63 @@ int writePixelHeader(const QString& file) {
     return 0;
 }
 
+void appendLittleEndian(QByteArray& bytes, quint32 value, int size) {
+    for (int i = 0; i < size; ++i)
+        bytes += char((value >> (8 * i)) & 0xFF);
+}
+
+// An .ico file: its header, one directory entry a size, and each size as a PNG, which
+// Windows Vista and later read inside icons.
+int writeIco(const QString& file) {
+    const int sides[] = {16, 24, 32, 48, 64, 256};
+    std::vector<QByteArray> pngs;
+    for (int side : sides) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        artwork::programPicture(side).save(&buffer, "PNG");
+        pngs.push_back(png);
+    }
+    QByteArray ico;
+    appendLittleEndian(ico, 0, 2); // reserved
+    appendLittleEndian(ico, 1, 2); // an icon
+    appendLittleEndian(ico, quint32(pngs.size()), 2);
+    quint32 offset = quint32(6 + 16 * pngs.size());
+    for (std::size_t i = 0; i < pngs.size(); ++i) {
+        const int side = sides[i];
+        ico += char(side == 256 ? 0 : side); // 0 is 256
+        ico += char(side == 256 ? 0 : side);
+        ico += char(0); // no palette
+        ico += char(0);
+        appendLittleEndian(ico, 1, 2);  // planes
+        appendLittleEndian(ico, 32, 2); // bits a pixel
+        appendLittleEndian(ico, quint32(pngs[i].size()), 4);
+        appendLittleEndian(ico, offset, 4);
+        offset += quint32(pngs[i].size());
+    }
+    for (const QByteArray& png : pngs)
+        ico += png;
+    QFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(ico) != ico.size() || !out.flush()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: make_icons OUTPUT_FOLDER NAME | make_icons --pixels HEADER\n");
+        std::fprintf(stderr, "usage: make_icons OUTPUT_FOLDER NAME | make_icons --pixels HEADER | "
+                             "make_icons --ico FILE\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (std::strcmp(argv[1], "--pixels") == 0)
         return writePixelHeader(QString::fromLocal8Bit(argv[2]));
+    if (std::strcmp(argv[1], "--ico") == 0)
+        return writeIco(QString::fromLocal8Bit(argv[2]));
     return writePngs(QDir(QString::fromLocal8Bit(argv[1])), QString::fromLocal8Bit(argv[2]));
 }

@@ -12,6 +12,10 @@
 
 #include <cstdio>
 #include <filesystem>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 #include <optional>
 #include <string_view>
 
@@ -38,8 +42,8 @@ constexpr std::pair<std::string_view, bool> kWindowSystemOptions[] = {
 };
 
 int say(int status, const QString& reason) {
-    std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
-                 qPrintable(reason));
+    std::fprintf(stderr, "%s: %s\n", qUtf8Printable(QCoreApplication::applicationName()),
+                 qUtf8Printable(reason));
     return status;
 }
 
@@ -84,6 +88,10 @@ QString fileToOpen(const QStringList& arguments) {
 }
 
 int run(int argc, char* argv[]) {
+#ifdef _WIN32
+    // Every word is written as UTF-8; the console shows it so.
+    SetConsoleOutputCP(CP_UTF8);
+#endif
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(
@@ -130,10 +138,15 @@ int run(int argc, char* argv[]) {
                                  QCoreApplication::translate("command_line", "A stationery file."));
     if (!parser.parse(QCoreApplication::arguments()))
         return usage(parser.errorText(), kUsage);
+    // Written out here rather than by the parser, which on Windows shows a message box
+    // when it sees no console window: the words belong where the command was typed.
     if (parser.isSet(helpOption))
-        parser.showHelp(0);
+        return std::fputs(qUtf8Printable(parser.helpText()), stdout) < 0 ? 1 : 0;
     if (parser.isSet(versionOption))
-        parser.showVersion();
+        return std::printf("%s %s\n", qUtf8Printable(QCoreApplication::applicationName()),
+                           qUtf8Printable(QCoreApplication::applicationVersion())) < 0
+                   ? 1
+                   : 0;
 
     for (const QCommandLineOption* option :
          {&exportOption, &formOption, &uploadOption, &trustOption})

@@ -26,8 +26,8 @@ QString tr(const char* text) {
 }
 
 int fail(const QString& reason) {
-    std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
-                 qPrintable(reason));
+    std::fprintf(stderr, "%s: %s\n", qUtf8Printable(QCoreApplication::applicationName()),
+                 qUtf8Printable(reason));
     return 1;
 }
 
@@ -151,10 +151,10 @@ int upload(const UploadArguments& arguments) {
     const auto outcome = mail.upload(request, cancelled, {});
     if (const auto* result = std::get_if<mail_account::UploadResult>(&outcome)) {
         std::printf("%s\n",
-                    qPrintable(tr("Put in the folder \"%1\" of %2.")
-                                   .arg(QString::fromStdString(mail_account::plainWords(
-                                            mail_account::readableFolderName(result->folder))),
-                                        mail_account::accountName(request.account))));
+                    qUtf8Printable(tr("Put in the folder \"%1\" of %2.")
+                                       .arg(QString::fromStdString(mail_account::plainWords(
+                                                mail_account::readableFolderName(result->folder))),
+                                            mail_account::accountName(request.account))));
     } else {
         const auto& error = std::get<mail_account::UploadError>(outcome);
         QString words = mail_account::failureWords(error, request.account);

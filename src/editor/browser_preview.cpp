@@ -23,7 +23,11 @@ void BrowserPreview::show(const std::function<void(const QString&, bool)>& faile
         folder_.reset();
         return failed(reason, false);
     }
-    const QString page = folder_->filePath(QStringLiteral("preview.htm"));
+    // A page of its own each time: a browser may still hold the last one open, which
+    // Windows then will not let be replaced, and shows a new name afresh.
+    const QString page =
+        folder_->filePath(++shown_ == 1 ? QStringLiteral("preview.htm")
+                                        : QStringLiteral("preview-%1.htm").arg(shown_));
     try {
         // What a recipient reads, with a few lines standing in for the message.
         document_.writePreview(page, {tr("Dear friend,"), QString(),

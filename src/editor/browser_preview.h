@@ -30,4 +30,5 @@ private:
     const StationeryDocument& document_;
     platform::UrlOpener& browser_;
     std::unique_ptr<QTemporaryDir> folder_;
+    int shown_ = 0; // previews written into the folder
 };

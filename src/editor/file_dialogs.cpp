@@ -9,14 +9,17 @@ FileDialogs::FileDialogs(platform::DialogPrompter& prompter, QWidget* owner)
 
 QString FileDialogs::usualFolder() {
 #ifdef Q_OS_WIN
-    return QStringLiteral("C:\\Program Files\\Common Files\\Microsoft Shared\\Stationery");
-#else
+    // Where Windows' mail programs keep their stationery, when this computer has it.
+    const QString common = qEnvironmentVariable("CommonProgramFiles");
+    const QString shared = QDir(common).filePath(QStringLiteral("Microsoft Shared/Stationery"));
+    if (!common.isEmpty() && QDir(shared).exists())
+        return QDir::toNativeSeparators(shared);
+#endif
     QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (documents.isEmpty())
         documents = QDir::homePath();
     const QString stationery = QDir(documents).filePath(QStringLiteral("Stationery"));
     return QDir(stationery).exists() ? stationery : documents;
-#endif
 }
 
 QStringList FileDialogs::nameFilters(const QList<FileType>& types) {

@@ -13,6 +13,7 @@
 #include "platform/message_box.h"
 #include "platform/picture_loader.h"
 #include "platform/platform_error.h"
+#include <QDir>
 #include <QLabel>
 #include <QScopedValueRollback>
 
@@ -108,7 +109,9 @@ QString ImagePage::chosenFile() const {
     return QString::fromStdString(std::string(stationery::picturePath(inUse)));
 }
 
-void ImagePage::chooseFile(const QString& path) {
+void ImagePage::chooseFile(const QString& chosen) {
+    // Named as the system names files, whether a list, a dialog or a drop gave it.
+    const QString path = QDir::toNativeSeparators(chosen);
     try {
         context_.setBusy(true);
         showPicture(path, path, true);

@@ -56,6 +56,8 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     tabs_ = new QTabWidget(client);
     tabs_->setObjectName(QStringLiteral("partTabs"));
     tabs_->setAccessibleName(tr("Stationery parts"));
+    // Every tab's name in sight: the window is as wide as the tabs need.
+    tabs_->setUsesScrollButtons(false);
     auto* layout = new QVBoxLayout(client);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(tabs_);

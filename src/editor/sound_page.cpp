@@ -9,6 +9,7 @@
 #include "platform/file_browser.h"
 #include "platform/file_list_box.h"
 #include "platform/media_control.h"
+#include <QDir>
 #include <QLabel>
 #include <QScopedValueRollback>
 
@@ -136,7 +137,9 @@ void SoundPage::showOpened() {
     }
 }
 
-void SoundPage::chooseSound(const QString& path) {
+void SoundPage::chooseSound(const QString& chosen) {
+    // Named as the system names files, whether a list, a dialog or a drop gave it.
+    const QString path = QDir::toNativeSeparators(chosen);
     browser_->follow(path);
     openSound(path, path);
 }

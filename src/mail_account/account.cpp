@@ -73,8 +73,11 @@ std::string normalFingerprint(const std::string& written) {
     if (digits.size() != 64)
         return {};
     std::string text;
-    for (size_t i = 0; i < digits.size(); i += 2)
-        text += (i ? ":" : "") + digits.substr(i, 2);
+    for (size_t i = 0; i < digits.size(); i += 2) {
+        if (i)
+            text += ':';
+        text.append(digits, i, 2);
+    }
     return text;
 }
 

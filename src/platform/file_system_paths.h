@@ -9,7 +9,8 @@
 // functions of the stationery core, and back: the one conversion the program uses.
 inline std::filesystem::path fileSystemPath(const QString& path) {
 #ifdef Q_OS_WIN
-    return std::filesystem::path(path.toStdU16String());
+    // Windows' own separators: a name joined to it then reads as one path.
+    return std::filesystem::path(path.toStdU16String()).make_preferred();
 #else
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 #endif

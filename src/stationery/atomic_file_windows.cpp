@@ -59,6 +59,10 @@ int lastError() {
     }
 }
 
+// A file read here may be read, written, renamed or removed by others meanwhile, as on
+// Linux: a reader never stands in another's way, nor fails because of one.
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
 // A new file under a temporary name beside `target`, removed again unless moved.
 struct TemporaryFile {
     Handle file;
@@ -186,7 +190,7 @@ template <typename Fill> bool writeNewFile(const fs::path& target, Fill fill) {
 } // namespace
 
 bool copyWhole(const fs::path& source, const fs::path& target) {
-    Handle in{CreateFileW(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    Handle in{CreateFileW(source.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
                           FILE_ATTRIBUTE_NORMAL, nullptr)};
     if (in.value == INVALID_HANDLE_VALUE)
         fail(lastError());
@@ -216,7 +220,7 @@ bool createWhole(const fs::path& target, const StreamedContents& contents) {
 }
 
 int readRegularPieces(const fs::path& path, const std::function<bool(std::string_view)>& take) {
-    Handle in{CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    Handle in{CreateFileW(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
                           FILE_ATTRIBUTE_NORMAL, nullptr)};
     if (in.value == INVALID_HANDLE_VALUE)
         return lastError();
@@ -233,7 +237,7 @@ int readRegularPieces(const fs::path& path, const std::function<bool(std::string
 }
 
 std::optional<std::string> readRegular(const fs::path& path, std::uintmax_t maxBytes) {
-    Handle in{CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    Handle in{CreateFileW(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
                           FILE_ATTRIBUTE_NORMAL, nullptr)};
     LARGE_INTEGER size{};
     if (in.value == INVALID_HANDLE_VALUE || GetFileType(in.value) != FILE_TYPE_DISK ||

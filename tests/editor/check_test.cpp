@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QTableWidget>
 #include <QTest>
+#include <QUrl>
 
 using namespace Qt::StringLiterals;
 
@@ -49,21 +50,27 @@ TEST_F(CheckTest, PreviewShowsTheMessageARecipientGets) {
     QFile file(page);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray shown = file.readAll();
+    file.close();
     EXPECT_TRUE(shown.startsWith("<!DOCTYPE html>"));
     EXPECT_FALSE(shown.contains("<script"));
     EXPECT_TRUE(shown.contains("Dear friend,<br><br>Greetings from here."));
     EXPECT_TRUE(shown.contains("color: #000080;"));
     // The picture by its full address, escaped for HTML.
-    EXPECT_TRUE(shown.contains("background=\"file://" + QFileInfo(picture).absolutePath().toUtf8() +
-                               "/sky%20&amp;%20sea%20%231.jpg\""))
+    const QByteArray pictureFolder = QUrl::fromLocalFile(QFileInfo(picture).absolutePath())
+                                         .toString(QUrl::FullyEncoded)
+                                         .toUtf8();
+    EXPECT_TRUE(shown.contains("background=\"" + pictureFolder + "/sky%20&amp;%20sea%20%231.jpg\""))
         << shown.toStdString();
     EXPECT_EQ(shownTitle(), title);
     EXPECT_TRUE(messages.shown.empty());
 
-    // A second preview reuses the folder; the folder goes with the window.
+    // A second preview, the first page still open, goes into the same folder; the
+    // folder goes with the window.
     trigger("previewAction");
-    EXPECT_EQ(browser.opened[1], browser.opened[0]);
+    ASSERT_EQ(browser.opened.size(), 2u)
+        << (messages.shown.empty() ? "" : messages.shown.back().text.toStdString());
     const QString folder = QFileInfo(page).absolutePath();
+    EXPECT_EQ(QFileInfo(browser.opened[1].toLocalFile()).absolutePath(), folder);
     form.reset();
     EXPECT_FALSE(QFileInfo::exists(folder));
 }
@@ -80,6 +87,9 @@ TEST_F(CheckTest, NoBrowserIsSaidInPlainWords) {
 // The real opener runs as a process, so one that exits with an error, or cannot be
 // started at all, is heard of.
 TEST(DesktopUrlOpener, ReportsAnOpenerThatFails) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows' shell answers at once; there is no opener program to watch";
+#endif
     const struct {
         QString program;
         bool fails;

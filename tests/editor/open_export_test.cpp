@@ -126,6 +126,7 @@ TEST_F(OpenExportTest, OpenSetsEveryControlAndSaveWritesTheSameBytes) {
     EXPECT_EQ(control<QLabel>("scrollDirectionLabel")->text(), u"Scroll Direction"_s);
     EXPECT_EQ(contents(saveThroughTheMenu(u"untouched-again.htm"_s)), contents(untouched));
     EXPECT_EQ(control<platform::FileListBox>("pictureFileList")->fileName(), u""_s);
+    EXPECT_EQ(control<platform::FileListBox>("soundFileList")->fileName(), u""_s);
     for (const char* item :
          {"imageItem", "soundItem", "tickerItem", "colorFontItem", "marginsItem"})
         EXPECT_FALSE(control<platform::MenuItem>(item)->isChecked()) << item;
@@ -209,7 +210,8 @@ TEST_F(OpenExportTest, WhatCannotBeOpenedIsReportedAndChangesNothing) {
         trigger("openAction");
         ASSERT_EQ(messages.shown.size(), 1u) << c.name;
         EXPECT_EQ(messages.shown[0].title, u"Not Opened"_s);
-        EXPECT_TRUE(messages.shown[0].text.contains(scratchPath(QString::fromUtf8(c.name))))
+        EXPECT_TRUE(messages.shown[0].text.contains(
+            QDir::toNativeSeparators(scratchPath(QString::fromUtf8(c.name)))))
             << c.name;
         EXPECT_TRUE(messages.shown[0].text.contains(QString::fromUtf8(c.reason)))
             << messages.shown[0].text.toStdString();
@@ -363,7 +365,8 @@ TEST_F(OpenExportTest, SavedIntoAnotherFolderItStillFindsItsFiles) {
     EXPECT_EQ(
         QFileInfo(QString::fromStdString(form->document().settingsInUse().sound.value_or(""))),
         QFileInfo(soundPath));
-    EXPECT_TRUE(contents(moved).contains(picturePath.toUtf8())) << contents(moved).constData();
+    EXPECT_TRUE(contents(moved).contains(QDir::toNativeSeparators(picturePath).toUtf8()))
+        << contents(moved).constData();
 }
 
 // A stationery naming a file where private files are kept: Open names it, Export asks
@@ -397,8 +400,12 @@ TEST_F(OpenExportTest, ExportNeverWritesOverTheOpenedStationery) {
     const QByteArray before = contents(file);
     dialogs.answerOpen(file);
     trigger("openAction");
+    QStringList pages{file};
+#ifndef _WIN32 // Windows' links are shortcut files of their own
     ASSERT_TRUE(QFile::link(file, scratchPath(u"link.eml"_s)));
-    for (const QString& page : {file, scratchPath(u"link.eml"_s)}) {
+    pages << scratchPath(u"link.eml"_s);
+#endif
+    for (const QString& page : pages) {
         messages.shown.clear();
         dialogs.answerSave(page, 2);
         trigger("exportAction");

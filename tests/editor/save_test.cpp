@@ -85,7 +85,8 @@ TEST_F(SaveTest, FailedSaveIsReportedAndLosesNothing) {
     trigger("saveAction");
 
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_TRUE(messages.shown[0].text.contains(missing)) << messages.shown[0].text.toStdString();
+    EXPECT_TRUE(messages.shown[0].text.contains(QDir::toNativeSeparators(missing)))
+        << messages.shown[0].text.toStdString();
     EXPECT_TRUE(messages.shown[0].text.contains(u"No such file or directory"_s));
     EXPECT_EQ(shownTitle(), good + u"*"_s); // the file really written, with unsaved changes
     EXPECT_FALSE(busy(form.get()));

@@ -44,24 +44,25 @@ protected:
 TEST_F(SoundTabTest, ChoosingAFileRecordsItAndOpensItForListening) {
     const QString path = addSound(u"song.mid"_s);
     click(u"song.mid"_s);
-    EXPECT_EQ(QString::fromStdString(form->document().settings().sound.value_or("")), path);
+    EXPECT_EQ(QString::fromStdString(form->document().settings().sound.value_or("")),
+              QDir::toNativeSeparators(path));
     EXPECT_TRUE(control<platform::MenuItem>("soundItem")->isTicked());
     EXPECT_FALSE(busy(form.get()));
-    EXPECT_EQ(audio.calls.last(), u"open MIDI "_s + path);
+    EXPECT_EQ(audio.calls.last(), u"open MIDI "_s + QDir::toNativeSeparators(path));
     EXPECT_TRUE(control<platform::MediaControl>("soundPlayer")->playButton()->isEnabled());
 }
 
 // The kind a file's name says it is goes to the device, whatever the name's case.
 TEST_F(SoundTabTest, TheNameSaysTheKindOfSound) {
     const std::pair<const char*, const char*> cases[] = {
-        {"song.mid", "MIDI"}, {"SONG.MID", "MIDI"}, {"tone.wav", "WAV"},
-        {"TONE.WAV", "WAV"},  {"tune.mp3", ""},
+        {"song.mid", "MIDI"}, {"LOUD.MID", "MIDI"}, {"tone.wav", "WAV"},
+        {"BEEP.WAV", "WAV"},  {"tune.mp3", ""},
     };
     for (const auto& [name, type] : cases) {
         addSound(QString::fromLatin1(name));
         click(QString::fromLatin1(name));
-        const QString opened =
-            u"open "_s + QLatin1String(type) + u" "_s + scratchPath(QLatin1String(name));
+        const QString opened = u"open "_s + QLatin1String(type) + u" "_s +
+                               QDir::toNativeSeparators(scratchPath(QLatin1String(name)));
         EXPECT_EQ(audio.calls.last(), opened) << name;
     }
 }
@@ -135,13 +136,14 @@ TEST_F(SoundTabTest, ADriveWithNoDiskSendsBothListsHome) {
     const QString chosen = QString::fromStdString(form->document().settings().sound.value_or(""));
     control<platform::DriveListBox>("soundDriveList")
         ->setCurrentIndex(
-            control<platform::DriveListBox>("soundDriveList")->findData(u"/media/floppy"_s));
+            control<platform::DriveListBox>("soundDriveList")->findData(platform::kTestFloppy));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, u"Device Not Avaible... Put a Disk in and Try again"_s);
     EXPECT_EQ(messages.shown[0].title, u"No Disk"_s);
     EXPECT_EQ(control<platform::DirListBox>("soundFolderList")->path(), form->startFolder());
     EXPECT_EQ(control<platform::FileListBox>("soundFileList")->path(), form->startFolder());
-    EXPECT_EQ(control<platform::DriveListBox>("soundDriveList")->drive(), u"/"_s);
+    EXPECT_EQ(control<platform::DriveListBox>("soundDriveList")->drive(),
+              driveHolding(form->startFolder()));
     EXPECT_EQ(QString::fromStdString(form->document().settings().sound.value_or("")), chosen);
 }
 

@@ -5,10 +5,12 @@
 #include "platform/file_list_box.h"
 #include "platform/platform_error.h"
 
+#include "qt_printers.h"
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -23,7 +25,7 @@ void touch(const QString& path) {
 
 class ListsTest : public ::testing::Test {
 protected:
-    FixedVolumeList volumes{{{u"/"_s, u""_s, true}, {u"/media/floppy"_s, u"FLOPPY"_s, false}}};
+    FixedVolumeList volumes{testVolumes()};
     QTemporaryDir folder;
 };
 
@@ -64,7 +66,7 @@ TEST_F(ListsTest, FolderListRaisesChangeAndRefusesWhatItCannotOpen) {
         EXPECT_EQ(e.failure(), Failure::PathNotFound);
     }
     try {
-        dirs.setPath(u"/media/floppy"_s);
+        dirs.setPath(kTestFloppy);
         FAIL();
     } catch (const PlatformError& e) {
         EXPECT_EQ(e.failure(), Failure::DeviceUnavailable);
@@ -72,21 +74,31 @@ TEST_F(ListsTest, FolderListRaisesChangeAndRefusesWhatItCannotOpen) {
     EXPECT_EQ(dirs.path(), QDir::toNativeSeparators(folder.filePath(u"one"_s)));
 
     // A drive on its own means the drive's current folder: here the working folder.
+#ifdef _WIN32
+    dirs.setPath(QDir::currentPath().left(2)); // "C:"
+#else
     dirs.setPath(u"/"_s);
+#endif
     EXPECT_EQ(dirs.path(), QDir::toNativeSeparators(QDir::currentPath()));
 }
 
 TEST_F(ListsTest, DriveListSelectsTheDriveHoldingAPath) {
     DriveListBox drives(volumes);
-    EXPECT_EQ(drives.drive(), u"/"_s);
-    EXPECT_EQ(drives.count(), 2);
-    EXPECT_EQ(drives.itemText(1), u"/media/floppy [FLOPPY]"_s);
+    const QString first = QDir::toNativeSeparators(volumes.volumes().front().root);
+    EXPECT_EQ(drives.drive(), first);
+    EXPECT_EQ(drives.count(), int(volumes.volumes().size()));
+    const QString floppy = QDir::toNativeSeparators(kTestFloppy);
+    EXPECT_EQ(drives.itemText(drives.count() - 1), floppy + u" [FLOPPY]"_s);
     QSignalSpy changes(&drives, &DriveListBox::changed);
-    drives.setDrive(u"/media/floppy/some/file"_s);
-    EXPECT_EQ(drives.drive(), u"/media/floppy"_s);
-    drives.setDrive(u"/media/floppyish"_s); // not on the floppy: on the root
-    EXPECT_EQ(drives.drive(), u"/"_s);
+    drives.setDrive(kTestFloppy + u"/some/file"_s);
+    EXPECT_EQ(drives.drive(), floppy);
+    drives.setDrive(volumes.volumes().front().root + u"x"_s);
+    EXPECT_EQ(drives.drive(), first);
     EXPECT_EQ(changes.count(), 2);
+#ifndef _WIN32
+    drives.setDrive(u"/media/floppyish"_s); // not on the floppy: on the root
+    EXPECT_EQ(drives.drive(), first);
+#endif
 }
 
 TEST(SystemVolumes, IncludeTheRootAndTheWorkingFolder) {

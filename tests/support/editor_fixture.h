@@ -10,6 +10,7 @@
 #include "editor/main_window.h"
 #include "editor/stationery_document.h"
 #include "mail_account/loaded_mail_service.h"
+#include "qt_printers.h"
 
 #include "platform/image_box.h"
 
@@ -26,9 +27,7 @@
 // messages recorded, a fixed drive list and an audio device that only records.
 class EditorTest : public ::testing::Test {
 protected:
-    EditorTest()
-        : volumes({{QStringLiteral("/"), QString(), true},
-                   {QStringLiteral("/media/floppy"), QStringLiteral("FLOPPY"), false}}) {}
+    EditorTest() : volumes(platform::testVolumes()) {}
 
     void SetUp() override { form = makeForm(); }
 
@@ -68,6 +67,12 @@ protected:
                         ->picture()
                         .isNull();
         });
+    }
+
+    // The drive list's entry for the drive that holds `path`.
+    QString driveHolding(const QString& path) const {
+        return QDir::toNativeSeparators(
+            volumes.volumeHolding(path).value_or(platform::Volume{}).root);
     }
 
     // A fresh folder for files the test makes; removed at the end.

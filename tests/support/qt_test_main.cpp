@@ -3,7 +3,25 @@
 #include "editor/program_look.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
+
+namespace {
+
+// On Linux each test points the XDG variables at a folder of its own. Windows finds
+// the data and cache folders without them, so each test starts with the test program's
+// own ones emptied instead.
+class FreshProgramFolders : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override {
+        for (const auto location :
+             {QStandardPaths::AppDataLocation, QStandardPaths::AppLocalDataLocation,
+              QStandardPaths::CacheLocation})
+            QDir(QStandardPaths::writableLocation(location)).removeRecursively();
+    }
+};
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -11,5 +29,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     applyProgramLook();
     ::testing::InitGoogleTest(&argc, argv);
+#ifdef _WIN32
+    ::testing::UnitTest::GetInstance()->listeners().Append(new FreshProgramFolders);
+#endif
     return RUN_ALL_TESTS();
 }

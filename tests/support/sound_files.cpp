@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <numbers>
 
 namespace sound_files {
 
@@ -34,7 +35,7 @@ QByteArray sineWav(double seconds, int frequency, int sampleRate) {
     out.append("data");
     littleEndian(out, samples * 2, 4);
     for (int i = 0; i < samples; ++i) {
-        const double value = 0.6 * std::sin(2 * M_PI * frequency * i / sampleRate);
+        const double value = 0.6 * std::sin(2 * std::numbers::pi * frequency * i / sampleRate);
         littleEndian(out, std::uint16_t(std::int16_t(value * 32767)), 2);
     }
     return out;
