@@ -22,7 +22,8 @@ cmake --build $out/host --target make_icons --parallel "$jobs"
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DSTATIONERY_HOST_MAKE_ICONS="$PWD/$out/host/tools/make_icons" \
     -DSTATIONERY_WERROR=ON -DSTATIONERY_BUILD_BENCH=OFF -DBUILD_TESTING=ON \
-    -DCMAKE_FIND_ROOT_PATH="$deps;/usr/x86_64-w64-mingw32" >/dev/null
+    -DCMAKE_FIND_ROOT_PATH="$deps;/usr/x86_64-w64-mingw32" \
+    -DCMAKE_CROSSCOMPILING_EMULATOR=/usr/lib/wine/wine64 >/dev/null
 cmake --build $out/program --parallel "$jobs"
 
 version=$(sed -n 's/^project(stationery-editor VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)

@@ -1,5 +1,6 @@
 #include "editor/main_window.h"
 #include "editor/main_menus.h"
+#include "editor/outlook_stationery_command.h"
 
 #include "dialogs/about_window.h"
 #include "editor/check_presenter.h"
@@ -99,6 +100,20 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
         {QT_TR_NOOP("P&ut in Mail Account..."), Qt::CTRL | Qt::SHIFT | Qt::Key_U,
          "putInMailAccountAction", mailAccount_},
     };
+#ifdef Q_OS_WIN
+    destinations_.push_back(
+        {QT_TR_NOOP("Put in &Outlook Stationery"), Qt::CTRL | Qt::SHIFT | Qt::Key_T,
+         "outlookStationeryAction",
+         new OutlookStationeryCommand({*document_, services_.messages, this,
+                                       [this](const QString& path) {
+                                           return files_->exportTo(
+                                               path, stationery::ExportForm::TodaysClients);
+                                       },
+                                       [this](const QString& text) {
+                                           showStatus(text);
+                                       }},
+                                      OutlookStationeryCommand::personalStationeryFolder(), this)});
+#endif
     fillFileMenu(fileMenu_, {files_, destinations_, designs_, check_, [this] {
                                  exit();
                              }});

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include <windows.h>
 
@@ -18,14 +19,22 @@ QString tr(const char* text) {
     return QCoreApplication::translate("platform::DesktopMailClient", text);
 }
 
-// What people call the program that opens .eml files; empty when none is set.
-QString messageProgramName() {
-    wchar_t name[256] = {};
-    DWORD size = 256;
-    if (FAILED(AssocQueryStringW(ASSOCF_INIT_IGNOREUNKNOWN, ASSOCSTR_FRIENDLYAPPNAME, L".eml",
-                                 L"open", name, &size)))
+// One thing Windows knows of the program that opens .eml files; empty when none is set.
+QString associated(ASSOCSTR what) {
+    wchar_t text[MAX_PATH] = {};
+    DWORD size = MAX_PATH;
+    if (FAILED(AssocQueryStringW(ASSOCF_INIT_IGNOREUNKNOWN, what, L".eml", L"open", text, &size)))
         return QString();
-    return QString::fromWCharArray(name).trimmed();
+    return QString::fromWCharArray(text).trimmed();
+}
+
+// What people call the program that opens .eml files: the name it gives itself, else
+// its file's; empty when none is set.
+QString messageProgramName() {
+    if (const QString name = associated(ASSOCSTR_FRIENDLYAPPNAME); !name.isEmpty())
+        return name;
+    const QString program = associated(ASSOCSTR_EXECUTABLE);
+    return program.isEmpty() ? QString() : QFileInfo(program).completeBaseName();
 }
 
 } // namespace
