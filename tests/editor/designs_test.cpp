@@ -3,6 +3,7 @@
 #include "editor_fixture.h"
 #include "picture_files.h"
 #include "platform/dir_list_box.h"
+#include "platform/export_guards.h"
 #include "platform/file_list_box.h"
 #include "platform/menu_item.h"
 #include "platform/picture_colours.h"
@@ -128,7 +129,7 @@ class DesignsWindowTest : public EditorTest {
 protected:
     // The designs' folder is this test's own: tests run side by side.
     void SetUp() override {
-        folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/designs"_s;
+        folder = platform::designsFolder();
         EditorTest::SetUp();
     }
     ScopedVariable data{"XDG_DATA_HOME", scratchPath(u"data"_s).toUtf8()};

@@ -69,6 +69,12 @@ for form in classic todays message; do
         "Z:${work//\//\\}\\in\\classic\\page.htm" >"$work/export.log" 2>&1 || status=$?
     [ $status -eq 0 ] || fail "Windows --export $form: status $status: $(cat "$work/export.log")"
 done
+# A name with letters beyond ASCII goes through Windows' wide-character calls unchanged.
+(cd "$work" && env -u DISPLAY "$linux/src/app/stationery-editor" --export "linux/Été ☀.eml" \
+    in/classic/page.htm) || fail "Linux --export to a non-ASCII name"
+$wine "$console" --export "Z:${work//\//\\}\\windows\\Été ☀.eml" \
+    "Z:${work//\//\\}\\in\\classic\\page.htm" >"$work/export.log" 2>&1 ||
+    fail "Windows --export to a non-ASCII name: $(cat "$work/export.log")"
 diff -r "$work/linux" "$work/windows" >/dev/null || fail "the exports differ: $(diff -rq "$work/linux" "$work/windows")"
 status=0
 $wine "$console" --export "Z:${work//\//\\}\\windows\\x.eml" "Z:${work//\//\\}\\in\\gone.htm" \
