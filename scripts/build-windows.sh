@@ -43,6 +43,12 @@ cp "$runtime"/{libstdc++-6,libgcc_s_seh-1}.dll /usr/x86_64-w64-mingw32/lib/libwi
     "$stage/"
 x86_64-w64-mingw32-strip --strip-unneeded "$stage"/*.dll "$stage"/*/*.dll
 cp $out/program/src/app/stationery-editor.ico "$stage/"
+# Qt's own texts (the standard dialogs' buttons) in the languages the program speaks;
+# the program's are built into it.
+mkdir -p "$stage/translations"
+for language in de fr es it pt_BR; do
+    cp "/usr/share/qt6/translations/qtbase_$language.qm" "$stage/translations/"
+done
 
 rm -f "$out/stationery-editor-$version-windows.zip"
 (cd "$stage" && zip -qr9 "../stationery-editor-$version-windows.zip" .)

@@ -10,6 +10,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
     libsdl2-mixer-dev timgm6mb-soundfont
     libcurl4-openssl-dev libssl-dev qtkeychain-qt6-dev
+    qt6-l10n-tools qt6-translations-l10n
 )
 # What the tests, the fuzzers, the Windows build and the benchmarks need as well.
 if [ "${1:-all}" != run ]; then
@@ -20,7 +21,7 @@ if [ "${1:-all}" != run ]; then
         clang libclang-rt-14-dev
         g++-mingw-w64-x86-64-posix googletest wine64 nsis zip
         chromium python3
-        qt6-l10n-tools qt6-tools-dev
+        qt6-tools-dev
         dovecot-imapd openssl dbus-daemon gnome-keyring libsecret-tools curl
     )
 fi

@@ -15,6 +15,7 @@
 #include "platform/file_list_box.h"
 #include "platform/mail_client.h"
 #include "platform/message_box.h"
+#include "platform/translations.h"
 #include "platform/url_opener.h"
 #include "platform/volumes.h"
 #include <QLabel>
@@ -37,6 +38,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication app(argc, argv);
+    platform::installTranslations(app);
     applyProgramLook();
     platform::QtDialogPrompter dialogs;
     platform::QtMessageBox messages;

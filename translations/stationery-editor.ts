@@ -45,17 +45,17 @@
 <context>
     <name>BrowserPreview</name>
     <message>
-        <location filename="../src/editor/browser_preview.cpp" line="29"/>
+        <location filename="../src/editor/browser_preview.cpp" line="33"/>
         <source>Dear friend,</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/browser_preview.cpp" line="30"/>
+        <location filename="../src/editor/browser_preview.cpp" line="34"/>
         <source>Greetings from here. This is how your message looks to the people who get it: your picture, colours, font and margins behind what you write.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/browser_preview.cpp" line="33"/>
+        <location filename="../src/editor/browser_preview.cpp" line="37"/>
         <source>Best wishes</source>
         <translation type="unfinished"></translation>
     </message>
@@ -63,27 +63,27 @@
 <context>
     <name>ChangeColorOrFont</name>
     <message>
-        <location filename="../src/editor/edit_commands.cpp" line="84"/>
+        <location filename="../src/editor/edit_commands.cpp" line="80"/>
         <source>Change Text Colour</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/edit_commands.cpp" line="85"/>
+        <location filename="../src/editor/edit_commands.cpp" line="81"/>
         <source>Change Background Colour</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/edit_commands.cpp" line="86"/>
+        <location filename="../src/editor/edit_commands.cpp" line="82"/>
         <source>Change Font</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/edit_commands.cpp" line="87"/>
+        <location filename="../src/editor/edit_commands.cpp" line="83"/>
         <source>Change Author</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/edit_commands.cpp" line="88"/>
+        <location filename="../src/editor/edit_commands.cpp" line="84"/>
         <source>Change Title</source>
         <translation type="unfinished"></translation>
     </message>
@@ -91,12 +91,12 @@
 <context>
     <name>ChangeMargins</name>
     <message>
-        <location filename="../src/editor/edit_commands.cpp" line="92"/>
+        <location filename="../src/editor/edit_commands.cpp" line="88"/>
         <source>Change Scroll Direction</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/edit_commands.cpp" line="92"/>
+        <location filename="../src/editor/edit_commands.cpp" line="88"/>
         <source>Change Margin</source>
         <translation type="unfinished"></translation>
     </message>
@@ -104,12 +104,12 @@
 <context>
     <name>ChangePicture</name>
     <message>
-        <location filename="../src/editor/edit_commands.cpp" line="69"/>
+        <location filename="../src/editor/edit_commands.cpp" line="65"/>
         <source>Change Picture</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/edit_commands.cpp" line="69"/>
+        <location filename="../src/editor/edit_commands.cpp" line="65"/>
         <source>Change Picture Size</source>
         <translation type="unfinished"></translation>
     </message>
@@ -117,17 +117,17 @@
 <context>
     <name>ChangeSound</name>
     <message>
-        <location filename="../src/editor/edit_commands.cpp" line="73"/>
+        <location filename="../src/editor/edit_commands.cpp" line="69"/>
         <source>Change No Sound</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/edit_commands.cpp" line="74"/>
+        <location filename="../src/editor/edit_commands.cpp" line="70"/>
         <source>Change Sound Form</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/edit_commands.cpp" line="75"/>
+        <location filename="../src/editor/edit_commands.cpp" line="71"/>
         <source>Change Sound</source>
         <translation type="unfinished"></translation>
     </message>
@@ -135,7 +135,7 @@
 <context>
     <name>ChangeTickerText</name>
     <message>
-        <location filename="../src/editor/edit_commands.cpp" line="79"/>
+        <location filename="../src/editor/edit_commands.cpp" line="75"/>
         <source>Change Ticker Text</source>
         <translation type="unfinished"></translation>
     </message>
@@ -211,49 +211,49 @@
 <context>
     <name>ColorFontPage</name>
     <message>
-        <location filename="../src/editor/color_font_page.cpp" line="38"/>
+        <location filename="../src/editor/color_font_page.cpp" line="39"/>
         <source>Text Color</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/color_font_page.cpp" line="38"/>
+        <location filename="../src/editor/color_font_page.cpp" line="39"/>
         <source>Text colour</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/color_font_page.cpp" line="42"/>
+        <location filename="../src/editor/color_font_page.cpp" line="43"/>
         <source>BackGround Color</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/color_font_page.cpp" line="42"/>
+        <location filename="../src/editor/color_font_page.cpp" line="43"/>
         <source>Background colour</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/color_font_page.cpp" line="47"/>
+        <location filename="../src/editor/color_font_page.cpp" line="48"/>
         <source>Font</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/color_font_page.cpp" line="59"/>
-        <location filename="../src/editor/color_font_page.cpp" line="80"/>
+        <location filename="../src/editor/color_font_page.cpp" line="60"/>
+        <location filename="../src/editor/color_font_page.cpp" line="81"/>
         <source>Author</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/color_font_page.cpp" line="61"/>
-        <location filename="../src/editor/color_font_page.cpp" line="82"/>
+        <location filename="../src/editor/color_font_page.cpp" line="62"/>
+        <location filename="../src/editor/color_font_page.cpp" line="83"/>
         <source>Title</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/color_font_page.cpp" line="76"/>
+        <location filename="../src/editor/color_font_page.cpp" line="77"/>
         <source>Author, in the chosen colours and font</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/color_font_page.cpp" line="78"/>
+        <location filename="../src/editor/color_font_page.cpp" line="79"/>
         <source>Title, in the chosen colours and font</source>
         <translation type="unfinished"></translation>
     </message>
@@ -261,18 +261,13 @@
 <context>
     <name>DesignPicker</name>
     <message>
-        <location filename="../src/editor/design_picker.cpp" line="49"/>
+        <location filename="../src/editor/design_picker.cpp" line="50"/>
         <source>The design&apos;s picture could not be written to &quot;%1&quot;: %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/design_picker.cpp" line="52"/>
+        <location filename="../src/editor/design_picker.cpp" line="53"/>
         <source>Design Not Applied</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/editor/design_picker.cpp" line="59"/>
-        <source>New from Design</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -400,7 +395,7 @@
     </message>
     <message>
         <location filename="../src/platform/error_words.cpp" line="49"/>
-        <location filename="../src/platform/error_words.cpp" line="122"/>
+        <location filename="../src/platform/error_words.cpp" line="127"/>
         <source>it is a folder</source>
         <translation type="unfinished"></translation>
     </message>
@@ -431,71 +426,81 @@
     </message>
     <message>
         <location filename="../src/platform/error_words.cpp" line="65"/>
+        <source>its margin &quot;%1&quot; is not a number of pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="67"/>
+        <source>its picture size &quot;%1&quot; is not a number of pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="70"/>
         <source>its picture could not be written to the program&apos;s pictures folder (%1)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="68"/>
+        <location filename="../src/platform/error_words.cpp" line="73"/>
         <source>it is a message template made by this program, but cut off before its end</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="71"/>
+        <location filename="../src/platform/error_words.cpp" line="76"/>
         <source>it is not a stationery file made by this program</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="75"/>
+        <location filename="../src/platform/error_words.cpp" line="80"/>
         <source> (%1)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="86"/>
+        <location filename="../src/platform/error_words.cpp" line="91"/>
         <source>the picture &quot;%1&quot; could not be copied: it does not exist or is no file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="89"/>
+        <location filename="../src/platform/error_words.cpp" line="94"/>
         <source>the sound &quot;%1&quot; could not be copied: it does not exist or is no file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="92"/>
+        <location filename="../src/platform/error_words.cpp" line="97"/>
         <source>the picture &quot;%1&quot; would be written over by the export</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="94"/>
+        <location filename="../src/platform/error_words.cpp" line="99"/>
         <source>the sound &quot;%1&quot; would be written over by the export</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="109"/>
+        <location filename="../src/platform/error_words.cpp" line="114"/>
         <source>the sound &quot;%1&quot; is not a MIDI, WAV or MP3 sound%2, so it is not carried</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="112"/>
+        <location filename="../src/platform/error_words.cpp" line="117"/>
         <source>the picture &quot;%1&quot; is in a hidden or system folder, and such a file is carried only when you agree</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="116"/>
+        <location filename="../src/platform/error_words.cpp" line="121"/>
         <source>the sound &quot;%1&quot; is in a hidden or system folder, and such a file is carried only when you agree</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="120"/>
+        <location filename="../src/platform/error_words.cpp" line="125"/>
         <source>that is the stationery being exported, which would be written over</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="124"/>
+        <location filename="../src/platform/error_words.cpp" line="129"/>
         <source>the folder &quot;%1&quot; does not exist</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="96"/>
+        <location filename="../src/platform/error_words.cpp" line="101"/>
         <source>the picture &quot;%1&quot; could not be copied: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -520,22 +525,22 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="98"/>
+        <location filename="../src/platform/error_words.cpp" line="103"/>
         <source>the sound &quot;%1&quot; could not be copied: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="102"/>
+        <location filename="../src/platform/error_words.cpp" line="107"/>
         <source>the picture &quot;%1&quot; could not be read: it changed while it was read</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="105"/>
+        <location filename="../src/platform/error_words.cpp" line="110"/>
         <source>the picture &quot;%1&quot; is not a JPEG, GIF, PNG or BMP picture%2, so it is not carried</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="126"/>
+        <location filename="../src/platform/error_words.cpp" line="131"/>
         <source>the picture &quot;%1&quot; could not be read: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -576,22 +581,22 @@
 <context>
     <name>FileCommands</name>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="95"/>
+        <location filename="../src/editor/file_commands.cpp" line="94"/>
         <source>Not Opened</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="104"/>
+        <location filename="../src/editor/file_commands.cpp" line="101"/>
         <source>&quot;%1&quot; was made for today&apos;s mail clients, which carry no sound and no ticker: the Sound and Ticker tabs stay empty. Everything else is as it was.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="107"/>
+        <location filename="../src/editor/file_commands.cpp" line="104"/>
         <source>Opened</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="124"/>
+        <location filename="../src/editor/file_commands.cpp" line="121"/>
         <source>&quot;%1&quot; names files in hidden or system folders, where private files are kept:
 %2
 
@@ -599,75 +604,75 @@ Export asks before it copies any of them.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="127"/>
+        <location filename="../src/editor/file_commands.cpp" line="124"/>
         <source>Private Files Named</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="131"/>
+        <location filename="../src/editor/file_commands.cpp" line="128"/>
         <source>&quot;%1&quot; is open, but not everything it names can be used.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="134"/>
+        <location filename="../src/editor/file_commands.cpp" line="131"/>
         <source>These files can&apos;t be found:
 %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="136"/>
+        <location filename="../src/editor/file_commands.cpp" line="133"/>
         <source>This file is there but cannot be read as a picture:
 %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="138"/>
+        <location filename="../src/editor/file_commands.cpp" line="135"/>
         <source>The paths are kept, so saving writes them as they were.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="140"/>
+        <location filename="../src/editor/file_commands.cpp" line="137"/>
         <source>These are in hidden or system folders, where private files are kept; Export asks before it copies them:
 %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="144"/>
+        <location filename="../src/editor/file_commands.cpp" line="141"/>
         <source>Picture Not Shown</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="145"/>
+        <location filename="../src/editor/file_commands.cpp" line="142"/>
         <source>Files Missing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="156"/>
+        <location filename="../src/editor/file_commands.cpp" line="153"/>
         <source>Not Saved</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="163"/>
+        <location filename="../src/editor/file_commands.cpp" line="160"/>
         <source>the new stationery</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="165"/>
+        <location filename="../src/editor/file_commands.cpp" line="162"/>
         <source>Save changes to %1?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="166"/>
+        <location filename="../src/editor/file_commands.cpp" line="163"/>
         <source>Unsaved Changes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="181"/>
+        <location filename="../src/editor/file_commands.cpp" line="178"/>
         <source>Export</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="216"/>
+        <location filename="../src/editor/file_commands.cpp" line="213"/>
         <source>The stationery names a file in a hidden or system folder, where private files are kept:
 %1
 
@@ -675,13 +680,13 @@ The export would copy it where others can read it. Copy it anyway?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="220"/>
+        <location filename="../src/editor/file_commands.cpp" line="217"/>
         <source>Private File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="196"/>
-        <location filename="../src/editor/file_commands.cpp" line="205"/>
+        <location filename="../src/editor/file_commands.cpp" line="193"/>
+        <location filename="../src/editor/file_commands.cpp" line="202"/>
         <source>Not Exported</source>
         <translation type="unfinished"></translation>
     </message>
@@ -706,22 +711,22 @@ The export would copy it where others can read it. Copy it anyway?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="234"/>
+        <location filename="../src/editor/file_commands.cpp" line="231"/>
         <source>No web browser could be started to show the preview (%1). Nothing was saved; File &gt; Save writes the stationery as usual.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="237"/>
+        <location filename="../src/editor/file_commands.cpp" line="234"/>
         <source>The preview could not be written: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="238"/>
+        <location filename="../src/editor/file_commands.cpp" line="235"/>
         <source>No Browser</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="238"/>
+        <location filename="../src/editor/file_commands.cpp" line="235"/>
         <source>No Preview</source>
         <translation type="unfinished"></translation>
     </message>
@@ -729,73 +734,73 @@ The export would copy it where others can read it. Copy it anyway?</source>
 <context>
     <name>ImagePage</name>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="30"/>
-        <location filename="../src/editor/image_page.cpp" line="65"/>
+        <location filename="../src/editor/image_page.cpp" line="32"/>
+        <location filename="../src/editor/image_page.cpp" line="67"/>
         <source>Images</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="39"/>
+        <location filename="../src/editor/image_page.cpp" line="41"/>
         <source>Pictures (*.jpg *.jpeg *.png *.gif *.bmp *.heic *.heif *.webp *.avif)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="40"/>
+        <location filename="../src/editor/image_page.cpp" line="42"/>
         <source>All files (*)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="43"/>
+        <location filename="../src/editor/image_page.cpp" line="45"/>
         <source>Browse for a picture</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="55"/>
+        <location filename="../src/editor/image_page.cpp" line="57"/>
         <source>Click to see the picture at its own size</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="65"/>
+        <location filename="../src/editor/image_page.cpp" line="67"/>
         <source>Picture drive</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="65"/>
+        <location filename="../src/editor/image_page.cpp" line="67"/>
         <source>Picture folder</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="66"/>
+        <location filename="../src/editor/image_page.cpp" line="68"/>
         <source>Picture files</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="66"/>
+        <location filename="../src/editor/image_page.cpp" line="68"/>
         <source>Picture preview</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="130"/>
+        <location filename="../src/editor/image_page.cpp" line="140"/>
         <source>Picture Too Large</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="134"/>
+        <location filename="../src/editor/image_page.cpp" line="144"/>
         <source>This is a %1 picture, a kind phones and cameras make that this program cannot read yet. Save it as JPEG or PNG (most photo programs do this under Export or Save As), then choose that file.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="138"/>
+        <location filename="../src/editor/image_page.cpp" line="148"/>
         <source>Picture Kind Not Read</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="211"/>
+        <location filename="../src/editor/image_page.cpp" line="222"/>
         <source>Invalid Picture Type</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="212"/>
+        <location filename="../src/editor/image_page.cpp" line="223"/>
         <source>Corrupt Picture</source>
         <translation type="unfinished"></translation>
     </message>
@@ -818,7 +823,7 @@ The export would copy it where others can read it. Copy it anyway?</source>
     </message>
     <message>
         <location filename="../src/editor/mail_account_command.cpp" line="40"/>
-        <location filename="../src/editor/mail_account_command.cpp" line="181"/>
+        <location filename="../src/editor/mail_account_command.cpp" line="182"/>
         <source>Put in Mail Account</source>
         <translation type="unfinished"></translation>
     </message>
@@ -833,27 +838,27 @@ The export would copy it where others can read it. Copy it anyway?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/mail_account_command.cpp" line="101"/>
+        <location filename="../src/editor/mail_account_command.cpp" line="102"/>
         <source>Putting the stationery in %1…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/mail_account_command.cpp" line="147"/>
+        <location filename="../src/editor/mail_account_command.cpp" line="148"/>
         <source>Put in the folder &quot;%1&quot; of %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/mail_account_command.cpp" line="151"/>
+        <location filename="../src/editor/mail_account_command.cpp" line="152"/>
         <source> The earlier copy was taken out.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/mail_account_command.cpp" line="153"/>
+        <location filename="../src/editor/mail_account_command.cpp" line="154"/>
         <source> The password was not remembered: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/mail_account_command.cpp" line="163"/>
+        <location filename="../src/editor/mail_account_command.cpp" line="164"/>
         <source>%1&apos;s certificate is not one this computer trusts. Its SHA-256 fingerprint is:
 
 %2
@@ -862,7 +867,7 @@ Compare it with the one your mail provider or administrator gives. Trust this ce
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/mail_account_command.cpp" line="167"/>
+        <location filename="../src/editor/mail_account_command.cpp" line="168"/>
         <source>%1 sent a different certificate from the one you trusted.
 
 Trusted:  %2
@@ -872,12 +877,12 @@ Unless your provider says the certificate changed, someone may be listening in. 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/mail_account_command.cpp" line="172"/>
+        <location filename="../src/editor/mail_account_command.cpp" line="173"/>
         <source>Certificate</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/mail_account_command.cpp" line="178"/>
+        <location filename="../src/editor/mail_account_command.cpp" line="179"/>
         <source>An earlier copy of this stationery is in the folder &quot;%1&quot;. Replace it with this one? (No puts this one beside it.)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -968,170 +973,225 @@ Unless your provider says the certificate changed, someone may be listening in. 
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="42"/>
+        <location filename="../src/editor/main_window.cpp" line="43"/>
         <source>Varek&apos;s Outlook Express Stationery Creator</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="58"/>
+        <location filename="../src/editor/main_window.cpp" line="59"/>
         <source>Stationery parts</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="148"/>
+        <location filename="../src/editor/main_window.cpp" line="105"/>
+        <source>Put in &amp;Outlook Stationery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="155"/>
         <source>Image</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="152"/>
+        <location filename="../src/editor/main_window.cpp" line="159"/>
         <source>Sound</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="157"/>
+        <location filename="../src/editor/main_window.cpp" line="164"/>
         <source>Ticker</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="161"/>
+        <location filename="../src/editor/main_window.cpp" line="168"/>
         <source>Color-Font</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="165"/>
+        <location filename="../src/editor/main_window.cpp" line="172"/>
         <source>Margins</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="216"/>
+        <location filename="../src/editor/main_window.cpp" line="224"/>
         <source>File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="105"/>
+        <location filename="../src/editor/main_window.cpp" line="98"/>
         <source>New &amp;Message in Mail Client</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="107"/>
+        <location filename="../src/editor/main_window.cpp" line="100"/>
         <source>P&amp;ut in Mail Account...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="221"/>
+        <location filename="../src/editor/main_window.cpp" line="229"/>
         <source>Items</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="222"/>
+        <location filename="../src/editor/main_window.cpp" line="230"/>
         <source>&amp;About</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="127"/>
+        <location filename="../src/editor/main_window.cpp" line="134"/>
         <source>File Not Used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_menus.cpp" line="28"/>
+        <source>New from &amp;Design...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_menus.cpp" line="33"/>
+        <source>&amp;Open...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_menus.cpp" line="38"/>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_menus.cpp" line="42"/>
+        <source>&amp;Export...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_menus.cpp" line="47"/>
+        <source>&amp;Preview in Browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_menus.cpp" line="52"/>
+        <source>&amp;Check...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_menus.cpp" line="56"/>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_menus.cpp" line="83"/>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_menus.cpp" line="86"/>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_menus.cpp" line="90"/>
+        <source>&amp;Redo</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>MarginsPage</name>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="38"/>
+        <location filename="../src/editor/margins_page.cpp" line="41"/>
         <source>Image Width</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="38"/>
+        <location filename="../src/editor/margins_page.cpp" line="41"/>
         <source>Image width in pixels</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="40"/>
+        <location filename="../src/editor/margins_page.cpp" line="43"/>
         <source>Image Height</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="40"/>
+        <location filename="../src/editor/margins_page.cpp" line="43"/>
         <source>Image height in pixels</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="42"/>
+        <location filename="../src/editor/margins_page.cpp" line="45"/>
         <source>Text Top Margin</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="42"/>
+        <location filename="../src/editor/margins_page.cpp" line="45"/>
         <source>Text top margin in pixels</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="44"/>
+        <location filename="../src/editor/margins_page.cpp" line="47"/>
         <source>Text Left Margin</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="45"/>
+        <location filename="../src/editor/margins_page.cpp" line="48"/>
         <source>Text left margin in pixels</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="71"/>
+        <location filename="../src/editor/margins_page.cpp" line="77"/>
         <source>Scroll direction</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="85"/>
+        <location filename="../src/editor/margins_page.cpp" line="91"/>
         <source>Up</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="85"/>
+        <location filename="../src/editor/margins_page.cpp" line="91"/>
         <source>Scroll up</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="87"/>
+        <location filename="../src/editor/margins_page.cpp" line="93"/>
         <source>Left</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="87"/>
+        <location filename="../src/editor/margins_page.cpp" line="93"/>
         <source>Scroll left</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="89"/>
+        <location filename="../src/editor/margins_page.cpp" line="95"/>
         <source>Down</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="89"/>
+        <location filename="../src/editor/margins_page.cpp" line="95"/>
         <source>Scroll down</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="91"/>
+        <location filename="../src/editor/margins_page.cpp" line="97"/>
         <source>Right</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="91"/>
+        <location filename="../src/editor/margins_page.cpp" line="97"/>
         <source>Scroll right</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="93"/>
+        <location filename="../src/editor/margins_page.cpp" line="99"/>
         <source>No Scroll</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="93"/>
+        <location filename="../src/editor/margins_page.cpp" line="99"/>
         <source>No scroll</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="152"/>
+        <location filename="../src/editor/margins_page.cpp" line="157"/>
         <source>Change Scroll Direction</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1139,7 +1199,7 @@ Unless your provider says the certificate changed, someone may be listening in. 
 <context>
     <name>NewFromDesign</name>
     <message>
-        <location filename="../src/editor/edit_commands.cpp" line="98"/>
+        <location filename="../src/editor/edit_commands.cpp" line="94"/>
         <source>New from Design</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1182,8 +1242,27 @@ Save the message template somewhere else, to open it from your mail client or at
 <context>
     <name>OpenStationery</name>
     <message>
-        <location filename="../src/editor/edit_commands.cpp" line="95"/>
+        <location filename="../src/editor/edit_commands.cpp" line="91"/>
         <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OutlookStationeryCommand</name>
+    <message>
+        <location filename="../src/editor/outlook_stationery_command.cpp" line="22"/>
+        <source>Outlook&apos;s stationery folder &quot;%1&quot; could not be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/outlook_stationery_command.cpp" line="24"/>
+        <location filename="../src/editor/outlook_stationery_command.cpp" line="37"/>
+        <source>Not Exported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editor/outlook_stationery_command.cpp" line="43"/>
+        <source>Put into Outlook&apos;s personal stationery as &quot;%1&quot;. Outlook offers it under File &gt; Options &gt; Mail &gt; Stationery and Fonts &gt; Personal Stationery.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1213,7 +1292,8 @@ Save the message template somewhere else, to open it from your mail client or at
     </message>
     <message>
         <location filename="../src/platform/sdl_audio_device.cpp" line="79"/>
-        <location filename="../src/platform/sdl_audio_device.cpp" line="95"/>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="102"/>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="106"/>
         <source>The file cannot be read: %1.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1228,7 +1308,12 @@ Save the message template somewhere else, to open it from your mail client or at
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/sdl_audio_device.cpp" line="101"/>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="97"/>
+        <source>This MP3 file&apos;s tag is damaged, so it cannot be played.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="113"/>
         <source>This sound cannot be played: %1.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1254,60 +1339,60 @@ Save the message template somewhere else, to open it from your mail client or at
 <context>
     <name>SoundPage</name>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="24"/>
-        <location filename="../src/editor/sound_page.cpp" line="65"/>
+        <location filename="../src/editor/sound_page.cpp" line="26"/>
+        <location filename="../src/editor/sound_page.cpp" line="67"/>
         <source>Sounds</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="27"/>
-        <location filename="../src/editor/sound_page.cpp" line="66"/>
+        <location filename="../src/editor/sound_page.cpp" line="29"/>
+        <location filename="../src/editor/sound_page.cpp" line="68"/>
         <source>Outlook Express 4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="28"/>
-        <location filename="../src/editor/sound_page.cpp" line="66"/>
+        <location filename="../src/editor/sound_page.cpp" line="30"/>
+        <location filename="../src/editor/sound_page.cpp" line="68"/>
         <source>No Sound</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="39"/>
+        <location filename="../src/editor/sound_page.cpp" line="41"/>
         <source>Sounds (*.mid *.midi *.wav *.mp3)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="39"/>
+        <location filename="../src/editor/sound_page.cpp" line="41"/>
         <source>All files (*)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="42"/>
+        <location filename="../src/editor/sound_page.cpp" line="44"/>
         <source>Browse for a sound</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="65"/>
+        <location filename="../src/editor/sound_page.cpp" line="67"/>
         <source>Sound drive</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="65"/>
+        <location filename="../src/editor/sound_page.cpp" line="67"/>
         <source>Sound folder</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="66"/>
+        <location filename="../src/editor/sound_page.cpp" line="68"/>
         <source>Sound files</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="67"/>
+        <location filename="../src/editor/sound_page.cpp" line="69"/>
         <source>Sound player</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="143"/>
+        <location filename="../src/editor/sound_page.cpp" line="152"/>
         <source>Change Sound</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1323,126 +1408,159 @@ Save the message template somewhere else, to open it from your mail client or at
 <context>
     <name>TickerPage</name>
     <message>
-        <location filename="../src/editor/ticker_page.cpp" line="20"/>
+        <location filename="../src/editor/ticker_page.cpp" line="13"/>
         <source>Ticker 1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/ticker_page.cpp" line="20"/>
+        <location filename="../src/editor/ticker_page.cpp" line="13"/>
         <source>Ticker 2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/ticker_page.cpp" line="21"/>
+        <location filename="../src/editor/ticker_page.cpp" line="14"/>
         <source>Ticker 3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/ticker_page.cpp" line="22"/>
+        <location filename="../src/editor/ticker_page.cpp" line="15"/>
         <source>Ticker 1 text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/ticker_page.cpp" line="22"/>
+        <location filename="../src/editor/ticker_page.cpp" line="15"/>
         <source>Ticker 2 text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/ticker_page.cpp" line="23"/>
+        <location filename="../src/editor/ticker_page.cpp" line="16"/>
         <source>Ticker 3 text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/ticker_page.cpp" line="27"/>
+        <location filename="../src/editor/ticker_page.cpp" line="20"/>
         <source>Ticker #%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WinmmAudioDevice</name>
+    <message>
+        <location filename="../src/platform/winmm_audio_device.cpp" line="35"/>
+        <source>Device Not Avaible... Put a Disk in and Try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/winmm_audio_device.cpp" line="52"/>
+        <source>error %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/winmm_audio_device.cpp" line="63"/>
+        <source>The file cannot be read: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/winmm_audio_device.cpp" line="70"/>
+        <source>This file is not a sound.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/winmm_audio_device.cpp" line="72"/>
+        <source>This file is not the %1 sound its name says it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/winmm_audio_device.cpp" line="79"/>
+        <source>This sound cannot be played: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>command_line</name>
     <message>
-        <location filename="../src/app/command_line.cpp" line="49"/>
+        <location filename="../src/app/command_line.cpp" line="53"/>
         <source>Try &quot;%1 --help&quot; for the usage.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="89"/>
+        <location filename="../src/app/command_line.cpp" line="97"/>
         <source>Makes mail stationery. Without options it opens the editor, showing FILE when one is given.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="96"/>
+        <location filename="../src/app/command_line.cpp" line="104"/>
         <source>Writes FILE&apos;s stationery to OUT without opening a window.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="101"/>
+        <location filename="../src/app/command_line.cpp" line="109"/>
         <source>With --export: classic, todays (for today&apos;s mail clients) or message (a message template). By default OUT&apos;s extension decides: .eml a message template, .htm or .html the classic file.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="108"/>
+        <location filename="../src/app/command_line.cpp" line="116"/>
         <source>Puts FILE&apos;s message template into FOLDER of the account, without a window: imaps://USER@HOST[:PORT]/FOLDER, or imap:// for STARTTLS. No FOLDER: the drafts folder.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="115"/>
+        <location filename="../src/app/command_line.cpp" line="123"/>
         <source>With --upload: the password is the first line of standard input; the keyring is not asked.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="120"/>
+        <location filename="../src/app/command_line.cpp" line="128"/>
         <source>With --upload: accepts a certificate the system does not trust when its SHA-256 fingerprint is this one.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="130"/>
+        <location filename="../src/app/command_line.cpp" line="138"/>
         <source>A stationery file.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="142"/>
-        <location filename="../src/app/command_line.cpp" line="164"/>
+        <location filename="../src/app/command_line.cpp" line="155"/>
+        <location filename="../src/app/command_line.cpp" line="177"/>
         <source>--%1 is given more than once.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="147"/>
+        <location filename="../src/app/command_line.cpp" line="160"/>
         <source>--upload and --export go separately.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="151"/>
+        <location filename="../src/app/command_line.cpp" line="164"/>
         <source>--upload takes one stationery FILE.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="156"/>
+        <location filename="../src/app/command_line.cpp" line="169"/>
         <source>--password-stdin and --trust-certificate go with --upload URL.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="160"/>
+        <location filename="../src/app/command_line.cpp" line="173"/>
         <source>--form goes with --export OUT.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="170"/>
+        <location filename="../src/app/command_line.cpp" line="183"/>
         <source>--export takes one stationery FILE.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="175"/>
+        <location filename="../src/app/command_line.cpp" line="188"/>
         <source>No file is named &quot;&quot;: %1 is empty.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="182"/>
+        <location filename="../src/app/command_line.cpp" line="195"/>
         <source>--form is classic, todays or message.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="184"/>
+        <location filename="../src/app/command_line.cpp" line="197"/>
         <source>&quot;%1&quot; ends in neither .eml, .htm nor .html; say which form with --form.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1626,53 +1744,60 @@ Save the message template somewhere else, to open it from your mail client or at
     </message>
 </context>
 <context>
-    <name>platform</name>
+    <name>platform::DesktopMailClient</name>
     <message>
         <location filename="../src/platform/mail_client.cpp" line="55"/>
         <source>%1 could not be started (%2): %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="68"/>
+        <location filename="../src/platform/mail_client.cpp" line="69"/>
         <source>it ended with status %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="69"/>
+        <location filename="../src/platform/mail_client.cpp" line="72"/>
         <source>it crashed</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="70"/>
+        <location filename="../src/platform/mail_client.cpp" line="74"/>
         <source>%1 did not open the message: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>platform::DesktopMailClient</name>
-    <message>
-        <location filename="../src/platform/mail_client.cpp" line="89"/>
-        <source>%1&apos;s desktop file (%2) has no command line that can be used</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/platform/mail_client.cpp" line="95"/>
+        <source>%1&apos;s desktop file (%2) has no command line that can be used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/mail_client.cpp" line="101"/>
         <source>no application is set to open e-mail messages (message/rfc822) on this desktop</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="100"/>
+        <location filename="../src/platform/mail_client.cpp" line="106"/>
         <source>the desktop&apos;s mail program</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="103"/>
+        <location filename="../src/platform/mail_client.cpp" line="109"/>
         <source>the mail program</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="105"/>
+        <location filename="../src/platform/mail_client.cpp" line="111"/>
         <source>the system has no program for e-mail messages (.eml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/mail_client_windows.cpp" line="48"/>
+        <source>no program is set to open e-mail messages (.eml) on this computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/mail_client_windows.cpp" line="65"/>
+        <source>%1 could not be started (%2)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

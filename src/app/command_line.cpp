@@ -4,6 +4,7 @@
 
 #include "platform/export_guards.h"
 #include "platform/file_system_paths.h"
+#include "platform/translations.h"
 #include "stationery/export.h"
 
 #include <QCommandLineParser>
@@ -93,6 +94,7 @@ int run(int argc, char* argv[]) {
     SetConsoleOutputCP(CP_UTF8);
 #endif
     QCoreApplication app(argc, argv);
+    platform::installTranslations(app);
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(
         "command_line", "Makes mail stationery. Without options it opens the editor, showing "

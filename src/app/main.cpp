@@ -7,6 +7,7 @@
 #include "platform/mail_client.h"
 #include "platform/message_box.h"
 #include "platform/termination_signals.h"
+#include "platform/translations.h"
 #include "platform/url_opener.h"
 #include "platform/volumes.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char* argv[]) {
         return command_line::run(argc, argv);
 
     QApplication app(argc, argv);
+    platform::installTranslations(app);
     applyProgramLook();
 
     platform::QtDialogPrompter dialogs;

@@ -7,10 +7,6 @@ using State = StationeryDocument::State;
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("EditCommands", text);
-}
-
 // Typing makes one step of each field's keystrokes; other edits are steps of their own.
 bool isTyping(Edit what) {
     switch (what) {

@@ -2,6 +2,7 @@
 
 #include "editor/stationery_document.h"
 
+#include <QCoreApplication>
 #include <QUndoCommand>
 
 // The steps of the undo history. Each holds the document as it was before and after,
@@ -40,30 +41,40 @@ private:
 };
 
 class ChangePicture : public SettingsEdit {
+    Q_DECLARE_TR_FUNCTIONS(ChangePicture)
+
 public:
     ChangePicture(StationeryDocument& document, StationeryDocument::Edit what,
                   StationeryDocument::State before, StationeryDocument::State after);
 };
 
 class ChangeSound : public SettingsEdit {
+    Q_DECLARE_TR_FUNCTIONS(ChangeSound)
+
 public:
     ChangeSound(StationeryDocument& document, StationeryDocument::Edit what,
                 StationeryDocument::State before, StationeryDocument::State after);
 };
 
 class ChangeTickerText : public SettingsEdit {
+    Q_DECLARE_TR_FUNCTIONS(ChangeTickerText)
+
 public:
     ChangeTickerText(StationeryDocument& document, StationeryDocument::Edit what,
                      StationeryDocument::State before, StationeryDocument::State after);
 };
 
 class ChangeColorOrFont : public SettingsEdit {
+    Q_DECLARE_TR_FUNCTIONS(ChangeColorOrFont)
+
 public:
     ChangeColorOrFont(StationeryDocument& document, StationeryDocument::Edit what,
                       StationeryDocument::State before, StationeryDocument::State after);
 };
 
 class ChangeMargins : public SettingsEdit {
+    Q_DECLARE_TR_FUNCTIONS(ChangeMargins)
+
 public:
     ChangeMargins(StationeryDocument& document, StationeryDocument::Edit what,
                   StationeryDocument::State before, StationeryDocument::State after);
@@ -71,6 +82,8 @@ public:
 
 // Open of a file, with what showing it changed, as one step.
 class OpenStationery : public DocumentStep {
+    Q_DECLARE_TR_FUNCTIONS(OpenStationery)
+
 public:
     OpenStationery(StationeryDocument& document, StationeryDocument::State before,
                    StationeryDocument::State after);
@@ -78,6 +91,8 @@ public:
 
 // A design, starting a new stationery, as one step.
 class NewFromDesign : public DocumentStep {
+    Q_DECLARE_TR_FUNCTIONS(NewFromDesign)
+
 public:
     NewFromDesign(StationeryDocument& document, StationeryDocument::State before,
                   StationeryDocument::State after);

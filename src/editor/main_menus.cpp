@@ -25,32 +25,35 @@ void fillFileMenu(QMenu* menu, const FileMenuCommands& c) {
         const char* name;
         std::function<void()> command;
     } fileCommands[] = {
-        {QT_TR_NOOP("New from &Design..."), Qt::CTRL | Qt::Key_N, "newFromDesignAction",
+        {QT_TRANSLATE_NOOP("MainWindow", "New from &Design..."), Qt::CTRL | Qt::Key_N,
+         "newFromDesignAction",
          [c] {
              c.designs->show();
          }},
-        {QT_TR_NOOP("&Open..."), Qt::CTRL | Qt::SHIFT | Qt::Key_O, "openAction",
+        {QT_TRANSLATE_NOOP("MainWindow", "&Open..."), Qt::CTRL | Qt::SHIFT | Qt::Key_O,
+         "openAction",
          [c] {
              c.files->openWithDialog();
          }},
-        {QT_TR_NOOP("&Save"), Qt::CTRL | Qt::Key_S, "saveAction",
+        {QT_TRANSLATE_NOOP("MainWindow", "&Save"), Qt::CTRL | Qt::Key_S, "saveAction",
          [c] {
              c.files->saveWithDialog();
          }},
-        {QT_TR_NOOP("&Export..."), Qt::CTRL | Qt::Key_E, "exportAction",
+        {QT_TRANSLATE_NOOP("MainWindow", "&Export..."), Qt::CTRL | Qt::Key_E, "exportAction",
          [c] {
              c.files->exportWithDialog();
          }},
         {nullptr, {}, nullptr, {}}, // the mail destinations go here
-        {QT_TR_NOOP("&Preview in Browser"), QKeyCombination(Qt::Key_F5), "previewAction",
+        {QT_TRANSLATE_NOOP("MainWindow", "&Preview in Browser"), QKeyCombination(Qt::Key_F5),
+         "previewAction",
          [c] {
              c.files->preview();
          }},
-        {QT_TR_NOOP("&Check..."), Qt::CTRL | Qt::Key_K, "checkAction",
+        {QT_TRANSLATE_NOOP("MainWindow", "&Check..."), Qt::CTRL | Qt::Key_K, "checkAction",
          [c] {
              c.check->show();
          }},
-        {QT_TR_NOOP("E&xit"), Qt::CTRL | Qt::Key_X, "exitAction",
+        {QT_TRANSLATE_NOOP("MainWindow", "E&xit"), Qt::CTRL | Qt::Key_X, "exitAction",
          [c] {
              c.exit();
          }},
@@ -77,12 +80,14 @@ void fillFileMenu(QMenu* menu, const FileMenuCommands& c) {
 }
 
 void addEditMenu(QMenuBar* bar, QUndoStack& history) {
-    QMenu* menu = bar->addMenu(tr("Edit"));
+    QMenu* menu = bar->addMenu(QCoreApplication::translate("MainWindow", "Edit"));
     menu->setObjectName(QStringLiteral("editMenu"));
-    QAction* undo = history.createUndoAction(bar->window(), tr("&Undo"));
+    QAction* undo =
+        history.createUndoAction(bar->window(), QCoreApplication::translate("MainWindow", "&Undo"));
     undo->setObjectName(QStringLiteral("undoAction"));
     undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    QAction* redo = history.createRedoAction(bar->window(), tr("&Redo"));
+    QAction* redo =
+        history.createRedoAction(bar->window(), QCoreApplication::translate("MainWindow", "&Redo"));
     redo->setObjectName(QStringLiteral("redoAction"));
     redo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});

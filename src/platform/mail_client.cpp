@@ -52,25 +52,31 @@ void startWatched(const DesktopApplication& client, const QStringList& command, 
         if (error != QProcess::FailedToStart)
             return;
         report([&] {
-            failed(tr("%1 could not be started (%2): %3")
+            failed(QCoreApplication::translate("platform::DesktopMailClient",
+                                               "%1 could not be started (%2): %3")
                        .arg(client.name, command.first(), process->errorString()));
         });
         process->deleteLater();
     });
-    QObject::connect(process, &QProcess::finished, process,
-                     [=](int exitCode, QProcess::ExitStatus status) {
-                         report([&] {
-                             if (status == QProcess::NormalExit && exitCode == 0)
-                                 return opened(client.name);
-                             QString reason = lastWords(log);
-                             if (reason.isEmpty())
-                                 reason = status == QProcess::NormalExit
-                                              ? tr("it ended with status %1").arg(exitCode)
-                                              : tr("it crashed");
-                             failed(tr("%1 did not open the message: %2").arg(client.name, reason));
-                         });
-                         process->deleteLater();
-                     });
+    QObject::connect(
+        process, &QProcess::finished, process, [=](int exitCode, QProcess::ExitStatus status) {
+            report([&] {
+                if (status == QProcess::NormalExit && exitCode == 0)
+                    return opened(client.name);
+                QString reason = lastWords(log);
+                if (reason.isEmpty())
+                    reason = status == QProcess::NormalExit
+                                 ? QCoreApplication::translate("platform::DesktopMailClient",
+                                                               "it ended with status %1")
+                                       .arg(exitCode)
+                                 : QCoreApplication::translate("platform::DesktopMailClient",
+                                                               "it crashed");
+                failed(QCoreApplication::translate("platform::DesktopMailClient",
+                                                   "%1 did not open the message: %2")
+                           .arg(client.name, reason));
+            });
+            process->deleteLater();
+        });
     QTimer::singleShot(watchMilliseconds, process, [=] { report([&] { opened(client.name); }); });
     process->start(command.first(), command.mid(1));
 }

@@ -1,6 +1,7 @@
 // One main for every widget test: a QApplication on Qt's offscreen platform (unless
 // the caller chose another), with the program's own look.
 #include "editor/program_look.h"
+#include "platform/translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,6 +28,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    platform::installTranslations(app); // English unless a test asks for another language
     applyProgramLook();
     ::testing::InitGoogleTest(&argc, argv);
 #ifdef _WIN32

@@ -1,0 +1,1881 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <location filename="../src/dialogs/about_window.cpp" line="32" />
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/about_window.cpp" line="60" />
+        <source>Varek's Stationery Program (Tovrin)</source>
+        <translation>Varek's Stationery Program (Tovrin)</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/about_window.cpp" line="63" />
+        <source>Copyright © the Stationery Editor authors</source>
+        <translation>Copyright © os autores do Stationery Editor</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/about_window.cpp" line="65" />
+        <source>Questions and fixes are welcome through the project's issue tracker.</source>
+        <translation>Perguntas e correções são bem-vindas no rastreador de problemas do projeto.</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/about_window.cpp" line="115" />
+        <source>About %1</source>
+        <translation>Sobre o %1</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/about_window.cpp" line="116" />
+        <source>Version %1.%2.%3</source>
+        <translation>Versão %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>AudioDevice</name>
+    <message>
+        <location filename="../src/platform/audio_device.cpp" line="8" />
+        <source>No audio device is available.</source>
+        <translation>Nenhum dispositivo de áudio disponível.</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserPreview</name>
+    <message>
+        <location filename="../src/editor/browser_preview.cpp" line="33" />
+        <source>Dear friend,</source>
+        <translation>Querida amiga, querido amigo,</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/browser_preview.cpp" line="34" />
+        <source>Greetings from here. This is how your message looks to the people who get it: your picture, colours, font and margins behind what you write.</source>
+        <translation>Um abraço daqui. É assim que quem recebe vê sua mensagem: sua imagem, suas cores, sua fonte e suas margens por trás do que você escreve.</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/browser_preview.cpp" line="37" />
+        <source>Best wishes</source>
+        <translation>Abraços</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeColorOrFont</name>
+    <message>
+        <location filename="../src/editor/edit_commands.cpp" line="80" />
+        <source>Change Text Colour</source>
+        <translation>Alterar cor do texto</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/edit_commands.cpp" line="81" />
+        <source>Change Background Colour</source>
+        <translation>Alterar cor de fundo</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/edit_commands.cpp" line="82" />
+        <source>Change Font</source>
+        <translation>Alterar fonte</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/edit_commands.cpp" line="83" />
+        <source>Change Author</source>
+        <translation>Alterar autor</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/edit_commands.cpp" line="84" />
+        <source>Change Title</source>
+        <translation>Alterar título</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeMargins</name>
+    <message>
+        <location filename="../src/editor/edit_commands.cpp" line="88" />
+        <source>Change Scroll Direction</source>
+        <translation>Alterar direção da rolagem</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/edit_commands.cpp" line="88" />
+        <source>Change Margin</source>
+        <translation>Alterar margem</translation>
+    </message>
+</context>
+<context>
+    <name>ChangePicture</name>
+    <message>
+        <location filename="../src/editor/edit_commands.cpp" line="65" />
+        <source>Change Picture</source>
+        <translation>Alterar imagem</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/edit_commands.cpp" line="65" />
+        <source>Change Picture Size</source>
+        <translation>Alterar tamanho da imagem</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeSound</name>
+    <message>
+        <location filename="../src/editor/edit_commands.cpp" line="69" />
+        <source>Change No Sound</source>
+        <translation>Alterar “Sem som”</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/edit_commands.cpp" line="70" />
+        <source>Change Sound Form</source>
+        <translation>Alterar forma do som</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/edit_commands.cpp" line="71" />
+        <source>Change Sound</source>
+        <translation>Alterar som</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeTickerText</name>
+    <message>
+        <location filename="../src/editor/edit_commands.cpp" line="75" />
+        <source>Change Ticker Text</source>
+        <translation>Alterar letreiro</translation>
+    </message>
+</context>
+<context>
+    <name>CheckWindow</name>
+    <message>
+        <location filename="../src/dialogs/check_window.cpp" line="24" />
+        <source>What</source>
+        <translation>O quê</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/check_window.cpp" line="24" />
+        <source>Shown by</source>
+        <translation>Mostrado por</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/check_window.cpp" line="25" />
+        <source>Elsewhere</source>
+        <translation>Nos demais</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/check_window.cpp" line="26" />
+        <source>Source (read on)</source>
+        <translation>Fonte (lida em)</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/check_window.cpp" line="33" />
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/check_window.cpp" line="47" />
+        <source>What today's mail clients do with the exports</source>
+        <translation>O que os programas de e-mail atuais fazem com as exportações</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/check_window.cpp" line="54" />
+        <source>Check</source>
+        <translation>Verificar</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/check_window.cpp" line="60" />
+        <source>What recipients will meet</source>
+        <translation>O que os destinatários vão encontrar</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/check_window.cpp" line="63" />
+        <source>What today's mail clients do with the exports:</source>
+        <translation>O que os programas de e-mail atuais fazem com as exportações:</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/check_window.cpp" line="75" />
+        <source>Nothing to worry about</source>
+        <translation>Nada com que se preocupar</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/check_window.cpp" line="80" />
+        <source>Note</source>
+        <translation>Observação</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/check_window.cpp" line="82" />
+        <source>Problem</source>
+        <translation>Problema</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/check_window.cpp" line="84" />
+        <source>Advice</source>
+        <translation>Conselho</translation>
+    </message>
+</context>
+<context>
+    <name>ColorFontPage</name>
+    <message>
+        <location filename="../src/editor/color_font_page.cpp" line="39" />
+        <source>Text Color</source>
+        <translation>Cor do texto</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/color_font_page.cpp" line="39" />
+        <source>Text colour</source>
+        <translation>Cor do texto</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/color_font_page.cpp" line="43" />
+        <source>BackGround Color</source>
+        <translation>Cor de fundo</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/color_font_page.cpp" line="43" />
+        <source>Background colour</source>
+        <translation>Cor de fundo</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/color_font_page.cpp" line="48" />
+        <source>Font</source>
+        <translation>Fonte</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/color_font_page.cpp" line="60" />
+        <location filename="../src/editor/color_font_page.cpp" line="81" />
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/color_font_page.cpp" line="62" />
+        <location filename="../src/editor/color_font_page.cpp" line="83" />
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/color_font_page.cpp" line="77" />
+        <source>Author, in the chosen colours and font</source>
+        <translation>Autor, nas cores e na fonte escolhidas</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/color_font_page.cpp" line="79" />
+        <source>Title, in the chosen colours and font</source>
+        <translation>Título, nas cores e na fonte escolhidas</translation>
+    </message>
+</context>
+<context>
+    <name>DesignPicker</name>
+    <message>
+        <location filename="../src/editor/design_picker.cpp" line="50" />
+        <source>The design's picture could not be written to "%1": %2.</source>
+        <translation>Não foi possível gravar a imagem da estampa em “%1”: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/design_picker.cpp" line="53" />
+        <source>Design Not Applied</source>
+        <translation>Estampa não aplicada</translation>
+    </message>
+</context>
+<context>
+    <name>Designs</name>
+    <message>
+        <location filename="../src/editor/designs.cpp" line="21" />
+        <source>Linen</source>
+        <translation>Linho</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/designs.cpp" line="23" />
+        <source>Blue Sky</source>
+        <translation>Céu azul</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/designs.cpp" line="25" />
+        <source>Graph Paper</source>
+        <translation>Papel milimetrado</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/designs.cpp" line="27" />
+        <source>Ruled Notebook</source>
+        <translation>Caderno pautado</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/designs.cpp" line="30" />
+        <source>Starry Night</source>
+        <translation>Noite estrelada</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/designs.cpp" line="32" />
+        <source>Autumn Leaves</source>
+        <translation>Folhas de outono</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/designs.cpp" line="34" />
+        <source>Winter Snow</source>
+        <translation>Neve de inverno</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/designs.cpp" line="36" />
+        <source>Spring Dots</source>
+        <translation>Bolinhas de primavera</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/designs.cpp" line="38" />
+        <source>Parchment</source>
+        <translation>Pergaminho</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/designs.cpp" line="40" />
+        <source>Ocean Waves</source>
+        <translation>Ondas do mar</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/designs.cpp" line="42" />
+        <source>Rose Border</source>
+        <translation>Borda de rosas</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/designs.cpp" line="44" />
+        <source>Chalkboard</source>
+        <translation>Lousa</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/designs.cpp" line="46" />
+        <source>Candy Stripes</source>
+        <translation>Listras de bala</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/designs.cpp" line="109" />
+        <source>Dear friend, greetings from here.</source>
+        <translation>Um abraço daqui.</translation>
+    </message>
+</context>
+<context>
+    <name>DesignsWindow</name>
+    <message>
+        <location filename="../src/dialogs/designs_window.cpp" line="11" />
+        <location filename="../src/dialogs/designs_window.cpp" line="14" />
+        <source>Designs</source>
+        <translation>Estampas</translation>
+    </message>
+</context>
+<context>
+    <name>DroppedFiles</name>
+    <message>
+        <location filename="../src/editor/dropped_file.cpp" line="77" />
+        <source>"%1" is neither a picture, a sound nor a stationery file, so it was not used.</source>
+        <translation>“%1” não é imagem, nem som, nem papel de carta, por isso não foi usado.</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/dropped_file.cpp" line="80" />
+        <source>"%1" is no longer there, so it was not used.</source>
+        <translation>“%1” não existe mais, por isso não foi usado.</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/dropped_file.cpp" line="83" />
+        <source>"%1" is not a file but a folder, a pipe or a device, so it was not used.</source>
+        <translation>“%1” não é um arquivo, e sim uma pasta, um pipe ou um dispositivo, por isso não foi usado.</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/dropped_file.cpp" line="87" />
+        <source>"%1" could not be read (%2), so it was not used.</source>
+        <translation>Não foi possível ler “%1” (%2), por isso não foi usado.</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorWords</name>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="21" />
+        <source>Could not save "%1": %2.</source>
+        <translation>Não foi possível salvar “%1”: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="28" />
+        <source>Could not open "%1": %2.</source>
+        <translation>Não foi possível abrir “%1”: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="35" />
+        <source>Could not export "%1": %2.</source>
+        <translation>Não foi possível exportar “%1”: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="49" />
+        <location filename="../src/platform/error_words.cpp" line="127" />
+        <source>it is a folder</source>
+        <translation>é uma pasta</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="51" />
+        <source>it is not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="53" />
+        <source>it is larger than 16 MB, and a stationery file is about 5 KB</source>
+        <translation>tem mais de 16 MB, e um papel de carta tem cerca de 5 KB</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="55" />
+        <source>it holds bytes that are not text</source>
+        <translation>contém bytes que não são texto</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="58" />
+        <source>it is %1, not a stationery, a page for today's mail clients or a message template made by this program</source>
+        <translation>é %1, não um papel de carta, uma página para os programas de e-mail atuais ou um modelo de mensagem feito com este programa</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="63" />
+        <source>its font size "%1" is not a number</source>
+        <translation>o tamanho da fonte “%1” não é um número</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="65" />
+        <source>its margin "%1" is not a number of pixels</source>
+        <translation>a margem “%1” não é um número de pixels</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="67" />
+        <source>its picture size "%1" is not a number of pixels</source>
+        <translation>o tamanho da imagem “%1” não é um número de pixels</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="70" />
+        <source>its picture could not be written to the program's pictures folder (%1)</source>
+        <translation>não foi possível gravar a imagem na pasta de imagens do programa (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="73" />
+        <source>it is a message template made by this program, but cut off before its end</source>
+        <translation>é um modelo de mensagem feito com este programa, mas cortado antes do fim</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="76" />
+        <source>it is not a stationery file made by this program</source>
+        <translation>não é um papel de carta feito com este programa</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="80" />
+        <source> (%1)</source>
+        <translation> (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="91" />
+        <source>the picture "%1" could not be copied: it does not exist or is no file</source>
+        <translation>não foi possível copiar a imagem “%1”: ela não existe ou não é um arquivo</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="94" />
+        <source>the sound "%1" could not be copied: it does not exist or is no file</source>
+        <translation>não foi possível copiar o som “%1”: ele não existe ou não é um arquivo</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="97" />
+        <source>the picture "%1" would be written over by the export</source>
+        <translation>a exportação sobrescreveria a imagem “%1”</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="99" />
+        <source>the sound "%1" would be written over by the export</source>
+        <translation>a exportação sobrescreveria o som “%1”</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="114" />
+        <source>the sound "%1" is not a MIDI, WAV or MP3 sound%2, so it is not carried</source>
+        <translation>o som “%1” não é MIDI, WAV nem MP3%2, por isso não é levado</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="117" />
+        <source>the picture "%1" is in a hidden or system folder, and such a file is carried only when you agree</source>
+        <translation>a imagem “%1” está numa pasta oculta ou do sistema; um arquivo assim só é levado se você concordar</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="121" />
+        <source>the sound "%1" is in a hidden or system folder, and such a file is carried only when you agree</source>
+        <translation>o som “%1” está numa pasta oculta ou do sistema; um arquivo assim só é levado se você concordar</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="125" />
+        <source>that is the stationery being exported, which would be written over</source>
+        <translation>é o papel de carta que está sendo exportado, e seria sobrescrito</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="129" />
+        <source>the folder "%1" does not exist</source>
+        <translation>a pasta “%1” não existe</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="101" />
+        <source>the picture "%1" could not be copied: %2</source>
+        <translation>não foi possível copiar a imagem “%1”: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="12" />
+        <source>a picture</source>
+        <translation>uma imagem</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="12" />
+        <source>a sound</source>
+        <translation>um som</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="13" />
+        <source>an e-mail message not made by this program</source>
+        <translation>uma mensagem de e-mail que não foi feita com este programa</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="14" />
+        <source>a web page not made by this program</source>
+        <translation>uma página da web que não foi feita com este programa</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="103" />
+        <source>the sound "%1" could not be copied: %2</source>
+        <translation>não foi possível copiar o som “%1”: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="107" />
+        <source>the picture "%1" could not be read: it changed while it was read</source>
+        <translation>não foi possível ler a imagem “%1”: ela mudou durante a leitura</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="110" />
+        <source>the picture "%1" is not a JPEG, GIF, PNG or BMP picture%2, so it is not carried</source>
+        <translation>a imagem “%1” não é JPEG, GIF, PNG nem BMP%2, por isso não é levada</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/error_words.cpp" line="131" />
+        <source>the picture "%1" could not be read: %2</source>
+        <translation>não foi possível ler a imagem “%1”: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ExportForm</name>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="54" />
+        <source>Exported to %1. Open it with your mail client for a new message on this stationery, or use File &gt; New Message in Mail Client.</source>
+        <translation>Exportado para %1. Abra-o no seu programa de e-mail para uma nova mensagem com este papel de carta, ou use Arquivo &gt; Nova mensagem no programa de e-mail.</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="57" />
+        <source>Exported to %1 with its picture beside it. Choose it as stationery in your mail client, or open it in a browser.</source>
+        <translation>Exportado para %1, com a imagem ao lado. Escolha-o como papel de carta no seu programa de e-mail ou abra-o num navegador.</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="60" />
+        <source>Exported to %1 with its picture and sound beside it, for mail clients that still run stationery scripts.</source>
+        <translation>Exportado para %1, com a imagem e o som ao lado, para programas de e-mail que ainda executam os scripts do papel de carta.</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="63" />
+        <source>Message template, opens as a new message in Thunderbird, Outlook, Apple Mail</source>
+        <translation>Modelo de mensagem, abre como nova mensagem no Thunderbird, Outlook, Apple Mail</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="66" />
+        <source>Web page for today's mail clients, with its picture beside it</source>
+        <translation>Página da web para os programas de e-mail atuais, com a imagem ao lado</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="68" />
+        <source>Classic stationery with script, ticker and sound, for old mail clients</source>
+        <translation>Papel de carta clássico com script, letreiro e som, para programas de e-mail antigos</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="94" />
+        <source>Not Opened</source>
+        <translation>Não aberto</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="101" />
+        <source>"%1" was made for today's mail clients, which carry no sound and no ticker: the Sound and Ticker tabs stay empty. Everything else is as it was.</source>
+        <translation>“%1” foi feito para os programas de e-mail atuais, que não levam som nem letreiro: as abas Som e Letreiro ficam vazias. Todo o resto está como estava.</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="104" />
+        <source>Opened</source>
+        <translation>Aberto</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="121" />
+        <source>"%1" names files in hidden or system folders, where private files are kept:
+%2
+
+Export asks before it copies any of them.</source>
+        <translation>“%1” cita arquivos em pastas ocultas ou do sistema, onde ficam arquivos particulares:
+%2
+
+A exportação pergunta antes de copiar qualquer um deles.</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="124" />
+        <source>Private Files Named</source>
+        <translation>Arquivos particulares citados</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="128" />
+        <source>"%1" is open, but not everything it names can be used.</source>
+        <translation>“%1” está aberto, mas nem tudo o que ele cita pode ser usado.</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="131" />
+        <source>These files can't be found:
+%1</source>
+        <translation>Estes arquivos não foram encontrados:
+%1</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="133" />
+        <source>This file is there but cannot be read as a picture:
+%1</source>
+        <translation>Este arquivo existe, mas não pode ser lido como imagem:
+%1</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="135" />
+        <source>The paths are kept, so saving writes them as they were.</source>
+        <translation>Os caminhos são mantidos; ao salvar, eles são gravados como estavam.</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="137" />
+        <source>These are in hidden or system folders, where private files are kept; Export asks before it copies them:
+%1</source>
+        <translation>Estes estão em pastas ocultas ou do sistema, onde ficam arquivos particulares; a exportação pergunta antes de copiá-los:
+%1</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="141" />
+        <source>Picture Not Shown</source>
+        <translation>Imagem não mostrada</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="142" />
+        <source>Files Missing</source>
+        <translation>Arquivos ausentes</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="153" />
+        <source>Not Saved</source>
+        <translation>Não salvo</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="160" />
+        <source>the new stationery</source>
+        <translation>o novo papel de carta</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="162" />
+        <source>Save changes to %1?</source>
+        <translation>Salvar as alterações em %1?</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="163" />
+        <source>Unsaved Changes</source>
+        <translation>Alterações não salvas</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="178" />
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="213" />
+        <source>The stationery names a file in a hidden or system folder, where private files are kept:
+%1
+
+The export would copy it where others can read it. Copy it anyway?</source>
+        <translation>O papel de carta cita um arquivo numa pasta oculta ou do sistema, onde ficam arquivos particulares:
+%1
+
+A exportação o copiaria onde outras pessoas podem lê-lo. Copiar mesmo assim?</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="217" />
+        <source>Private File</source>
+        <translation>Arquivo particular</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="193" />
+        <location filename="../src/editor/file_commands.cpp" line="202" />
+        <source>Not Exported</source>
+        <translation>Não exportado</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="33" />
+        <source>Stationery Files</source>
+        <translation>Arquivos de papel de carta</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="83" />
+        <source>Stationery and message templates</source>
+        <translation>Papéis de carta e modelos de mensagem</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="85" />
+        <source>Stationery and pages for today's mail clients</source>
+        <translation>Papéis de carta e páginas para os programas de e-mail atuais</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="87" />
+        <source>Message templates</source>
+        <translation>Modelos de mensagem</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="231" />
+        <source>No web browser could be started to show the preview (%1). Nothing was saved; File &gt; Save writes the stationery as usual.</source>
+        <translation>Nenhum navegador pôde ser aberto para a visualização (%1). Nada foi salvo; Arquivo &gt; Salvar grava o papel de carta como sempre.</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="234" />
+        <source>The preview could not be written: %1</source>
+        <translation>Não foi possível gravar a visualização: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="235" />
+        <source>No Browser</source>
+        <translation>Sem navegador</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/file_commands.cpp" line="235" />
+        <source>No Preview</source>
+        <translation>Sem visualização</translation>
+    </message>
+</context>
+<context>
+    <name>ImagePage</name>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="32" />
+        <location filename="../src/editor/image_page.cpp" line="67" />
+        <source>Images</source>
+        <translation>Imagens</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="41" />
+        <source>Pictures (*.jpg *.jpeg *.png *.gif *.bmp *.heic *.heif *.webp *.avif)</source>
+        <translation>Imagens (*.jpg *.jpeg *.png *.gif *.bmp *.heic *.heif *.webp *.avif)</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="42" />
+        <source>All files (*)</source>
+        <translation>Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="45" />
+        <source>Browse for a picture</source>
+        <translation>Procurar uma imagem</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="57" />
+        <source>Click to see the picture at its own size</source>
+        <translation>Clique para ver a imagem no tamanho real</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="67" />
+        <source>Picture drive</source>
+        <translation>Unidade da imagem</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="67" />
+        <source>Picture folder</source>
+        <translation>Pasta da imagem</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="68" />
+        <source>Picture files</source>
+        <translation>Arquivos de imagem</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="68" />
+        <source>Picture preview</source>
+        <translation>Visualização da imagem</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="140" />
+        <source>Picture Too Large</source>
+        <translation>Imagem grande demais</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="144" />
+        <source>This is a %1 picture, a kind phones and cameras make that this program cannot read yet. Save it as JPEG or PNG (most photo programs do this under Export or Save As), then choose that file.</source>
+        <translation>Esta é uma imagem %1, um formato de celulares e câmeras que este programa ainda não lê. Salve-a como JPEG ou PNG (a maioria dos programas de fotos faz isso em Exportar ou Salvar como) e escolha esse arquivo.</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="148" />
+        <source>Picture Kind Not Read</source>
+        <translation>Formato de imagem não lido</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="222" />
+        <source>Invalid Picture Type</source>
+        <translation>Tipo de imagem inválido</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/image_page.cpp" line="223" />
+        <source>Corrupt Picture</source>
+        <translation>Imagem danificada</translation>
+    </message>
+</context>
+<context>
+    <name>LoadedMailService</name>
+    <message>
+        <location filename="../src/mail_account/loaded_mail_service.cpp" line="54" />
+        <location filename="../src/mail_account/loaded_mail_service.cpp" line="67" />
+        <source>the mail module could not be loaded (%1)</source>
+        <translation>não foi possível carregar o módulo de e-mail (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>MailAccountCommand</name>
+    <message>
+        <location filename="../src/editor/mail_account_command.cpp" line="38" />
+        <source>The stationery is still being put in the mail account. Quitting now cancels it. Quit anyway?</source>
+        <translation>O papel de carta ainda está sendo colocado na conta de e-mail. Sair agora cancela isso. Sair mesmo assim?</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/mail_account_command.cpp" line="40" />
+        <location filename="../src/editor/mail_account_command.cpp" line="182" />
+        <source>Put in Mail Account</source>
+        <translation>Colocar na conta de e-mail</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/mail_account_command.cpp" line="70" />
+        <source>Fill in the server and the user name.</source>
+        <translation>Preencha o servidor e o nome de usuário.</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/mail_account_command.cpp" line="75" />
+        <source>Type the password.</source>
+        <translation>Digite a senha.</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/mail_account_command.cpp" line="102" />
+        <source>Putting the stationery in %1…</source>
+        <translation>Colocando o papel de carta em %1…</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/mail_account_command.cpp" line="148" />
+        <source>Put in the folder "%1" of %2.</source>
+        <translation>Colocado na pasta “%1” de %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/mail_account_command.cpp" line="152" />
+        <source> The earlier copy was taken out.</source>
+        <translation> A cópia anterior foi retirada.</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/mail_account_command.cpp" line="154" />
+        <source> The password was not remembered: %1</source>
+        <translation> A senha não foi lembrada: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/mail_account_command.cpp" line="164" />
+        <source>%1's certificate is not one this computer trusts. Its SHA-256 fingerprint is:
+
+%2
+
+Compare it with the one your mail provider or administrator gives. Trust this certificate for %1 from now on?</source>
+        <translation>Este computador não confia no certificado de %1. A impressão digital SHA-256 dele é:
+
+%2
+
+Compare-a com a informada pelo seu provedor de e-mail ou administrador. Confiar neste certificado para %1 daqui em diante?</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/mail_account_command.cpp" line="168" />
+        <source>%1 sent a different certificate from the one you trusted.
+
+Trusted:  %2
+Now:      %3
+
+Unless your provider says the certificate changed, someone may be listening in. Trust the new certificate instead?</source>
+        <translation>%1 enviou um certificado diferente daquele em que você confiou.
+
+Confiável:  %2
+Agora:      %3
+
+A menos que seu provedor diga que o certificado mudou, alguém pode estar escutando. Confiar no novo certificado em vez disso?</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/mail_account_command.cpp" line="173" />
+        <source>Certificate</source>
+        <translation>Certificado</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/mail_account_command.cpp" line="179" />
+        <source>An earlier copy of this stationery is in the folder "%1". Replace it with this one? (No puts this one beside it.)</source>
+        <translation>Há uma cópia anterior deste papel de carta na pasta “%1”. Substituí-la por esta? (Não coloca esta ao lado.)</translation>
+    </message>
+</context>
+<context>
+    <name>MailAccountDialog</name>
+    <message>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="22" />
+        <source>Remember in the system keyring</source>
+        <translation>Lembrar no chaveiro do sistema</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="26" />
+        <source>Put in Mail Account</source>
+        <translation>Colocar na conta de e-mail</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="28" />
+        <source>imap.example.com</source>
+        <translation>imap.example.com</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="33" />
+        <source>SSL/TLS</source>
+        <translation>SSL/TLS</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="33" />
+        <source>STARTTLS</source>
+        <translation>STARTTLS</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="39" />
+        <source>Templates</source>
+        <translation>Modelos</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="39" />
+        <source>Drafts</source>
+        <translation>Rascunhos</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="55" />
+        <source>&amp;Server:</source>
+        <translation>&amp;Servidor:</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="56" />
+        <source>&amp;Port:</source>
+        <translation>&amp;Porta:</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="57" />
+        <source>S&amp;ecurity:</source>
+        <translation>S&amp;egurança:</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="58" />
+        <source>&amp;User name:</source>
+        <translation>&amp;Usuário:</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="59" />
+        <source>Pass&amp;word:</source>
+        <translation>Se&amp;nha:</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="61" />
+        <source>&amp;Folder:</source>
+        <translation>Pas&amp;ta:</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="63" />
+        <source>Put in Account</source>
+        <translation>Colocar na conta</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="90" />
+        <source>A mail client deletes a draft once it is sent: the stationery is then gone from Drafts.</source>
+        <translation>Um programa de e-mail apaga o rascunho depois de enviá-lo: o papel de carta então some dos Rascunhos.</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="92" />
+        <source>Start a new message from the template in your mail client; the template stays for the next one.</source>
+        <translation>Comece uma nova mensagem a partir do modelo no seu programa de e-mail; o modelo fica para a próxima.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="43" />
+        <source>Varek's Outlook Express Stationery Creator</source>
+        <translation>Varek's Outlook Express Stationery Creator</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="59" />
+        <source>Stationery parts</source>
+        <translation>Partes do papel de carta</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="105" />
+        <source>Put in &amp;Outlook Stationery</source>
+        <translation>Colocar nos papéis de carta do &amp;Outlook</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="155" />
+        <source>Image</source>
+        <translation>Imagem</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="159" />
+        <source>Sound</source>
+        <translation>Som</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="164" />
+        <source>Ticker</source>
+        <translation>Letreiro</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="168" />
+        <source>Color-Font</source>
+        <translation>Cor-Fonte</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="172" />
+        <source>Margins</source>
+        <translation>Margens</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="224" />
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="98" />
+        <source>New &amp;Message in Mail Client</source>
+        <translation>Nova &amp;mensagem no programa de e-mail</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="100" />
+        <source>P&amp;ut in Mail Account...</source>
+        <translation>Colocar na &amp;conta de e-mail…</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="229" />
+        <source>Items</source>
+        <translation>Itens</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="230" />
+        <source>&amp;About</source>
+        <translation>&amp;Sobre</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_window.cpp" line="134" />
+        <source>File Not Used</source>
+        <translation>Arquivo não usado</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_menus.cpp" line="28" />
+        <source>New from &amp;Design...</source>
+        <translation>Novo a partir de &amp;estampa…</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_menus.cpp" line="33" />
+        <source>&amp;Open...</source>
+        <translation>&amp;Abrir…</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_menus.cpp" line="38" />
+        <source>&amp;Save</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_menus.cpp" line="42" />
+        <source>&amp;Export...</source>
+        <translation>E&amp;xportar…</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_menus.cpp" line="47" />
+        <source>&amp;Preview in Browser</source>
+        <translation>&amp;Visualizar no navegador</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_menus.cpp" line="52" />
+        <source>&amp;Check...</source>
+        <translation>Ve&amp;rificar…</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_menus.cpp" line="56" />
+        <source>E&amp;xit</source>
+        <translation>Sa&amp;ir</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_menus.cpp" line="83" />
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_menus.cpp" line="86" />
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/main_menus.cpp" line="90" />
+        <source>&amp;Redo</source>
+        <translation>&amp;Refazer</translation>
+    </message>
+</context>
+<context>
+    <name>MarginsPage</name>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="41" />
+        <source>Image Width</source>
+        <translation>Largura da imagem</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="41" />
+        <source>Image width in pixels</source>
+        <translation>Largura da imagem em pixels</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="43" />
+        <source>Image Height</source>
+        <translation>Altura da imagem</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="43" />
+        <source>Image height in pixels</source>
+        <translation>Altura da imagem em pixels</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="45" />
+        <source>Text Top Margin</source>
+        <translation>Margem superior do texto</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="45" />
+        <source>Text top margin in pixels</source>
+        <translation>Margem superior do texto em pixels</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="47" />
+        <source>Text Left Margin</source>
+        <translation>Margem esquerda do texto</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="48" />
+        <source>Text left margin in pixels</source>
+        <translation>Margem esquerda do texto em pixels</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="77" />
+        <source>Scroll direction</source>
+        <translation>Direção da rolagem</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="91" />
+        <source>Up</source>
+        <translation>Cima</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="91" />
+        <source>Scroll up</source>
+        <translation>Rolar para cima</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="93" />
+        <source>Left</source>
+        <translation>Esquerda</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="93" />
+        <source>Scroll left</source>
+        <translation>Rolar para a esquerda</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="95" />
+        <source>Down</source>
+        <translation>Baixo</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="95" />
+        <source>Scroll down</source>
+        <translation>Rolar para baixo</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="97" />
+        <source>Right</source>
+        <translation>Direita</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="97" />
+        <source>Scroll right</source>
+        <translation>Rolar para a direita</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="99" />
+        <source>No Scroll</source>
+        <translation>Sem rolagem</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="99" />
+        <source>No scroll</source>
+        <translation>Sem rolagem</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/margins_page.cpp" line="157" />
+        <source>Change Scroll Direction</source>
+        <translation>Alterar direção da rolagem</translation>
+    </message>
+</context>
+<context>
+    <name>NewFromDesign</name>
+    <message>
+        <location filename="../src/editor/edit_commands.cpp" line="94" />
+        <source>New from Design</source>
+        <translation>Novo a partir de estampa</translation>
+    </message>
+</context>
+<context>
+    <name>NewMessageCommand</name>
+    <message>
+        <location filename="../src/editor/new_message.cpp" line="36" />
+        <source>The message could not be written: the folder %1 could not be made.</source>
+        <translation>Não foi possível gravar a mensagem: não foi possível criar a pasta %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/new_message.cpp" line="37" />
+        <source>No New Message</source>
+        <translation>Nenhuma nova mensagem</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/new_message.cpp" line="44" />
+        <source>Starting the mail client…</source>
+        <translation>Abrindo o programa de e-mail…</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/new_message.cpp" line="51" />
+        <source>The stationery is open as a new message in %1: address it and send it.</source>
+        <translation>O papel de carta está aberto como nova mensagem no %1: coloque o destinatário e envie.</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/new_message.cpp" line="62" />
+        <source>No mail client opened the message: %1.
+
+Save the message template somewhere else, to open it from your mail client or attach it yourself?</source>
+        <translation>Nenhum programa de e-mail abriu a mensagem: %1.
+
+Salvar o modelo de mensagem em outro lugar, para abri-lo no seu programa de e-mail ou anexá-lo você mesmo?</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/new_message.cpp" line="65" />
+        <source>No Mail Client</source>
+        <translation>Sem programa de e-mail</translation>
+    </message>
+</context>
+<context>
+    <name>OpenStationery</name>
+    <message>
+        <location filename="../src/editor/edit_commands.cpp" line="91" />
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+</context>
+<context>
+    <name>OutlookStationeryCommand</name>
+    <message>
+        <location filename="../src/editor/outlook_stationery_command.cpp" line="22" />
+        <source>Outlook's stationery folder "%1" could not be made.</source>
+        <translation>Não foi possível criar a pasta de papéis de carta do Outlook “%1”.</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/outlook_stationery_command.cpp" line="24" />
+        <location filename="../src/editor/outlook_stationery_command.cpp" line="37" />
+        <source>Not Exported</source>
+        <translation>Não exportado</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/outlook_stationery_command.cpp" line="43" />
+        <source>Put into Outlook's personal stationery as "%1". Outlook offers it under File &gt; Options &gt; Mail &gt; Stationery and Fonts &gt; Personal Stationery.</source>
+        <translation>Colocado nos papéis de carta pessoais do Outlook como “%1”. O Outlook o oferece em Arquivo &gt; Opções &gt; Email &gt; Papel de Carta e Fontes &gt; Papel de Carta Pessoal.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureLoader</name>
+    <message>
+        <location filename="../src/platform/picture_loader.cpp" line="76" />
+        <source>This picture is %1 × %2 pixels, too large to show.</source>
+        <translation>Esta imagem tem %1 × %2 pixels, grande demais para mostrar.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <location filename="../src/editor/browse_button.cpp" line="15" />
+        <source>Browse...</source>
+        <translation>Procurar…</translation>
+    </message>
+</context>
+<context>
+    <name>SdlAudioDevice</name>
+    <message>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="34" />
+        <location filename="../src/platform/sdl_audio_device.cpp" line="42" />
+        <source>No audio device is available (%1).</source>
+        <translation>Nenhum dispositivo de áudio disponível (%1).</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="79" />
+        <location filename="../src/platform/sdl_audio_device.cpp" line="102" />
+        <location filename="../src/platform/sdl_audio_device.cpp" line="106" />
+        <source>The file cannot be read: %1.</source>
+        <translation>Não é possível ler o arquivo: %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="88" />
+        <source>This file is not the %1 sound its name says it is.</source>
+        <translation>Este arquivo não é o som %1 que o nome indica.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="91" />
+        <source>MIDI files need a General MIDI soundfont, and none is installed.</source>
+        <translation>Arquivos MIDI precisam de um soundfont General MIDI, e nenhum está instalado.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="97" />
+        <source>This MP3 file's tag is damaged, so it cannot be played.</source>
+        <translation>A etiqueta deste arquivo MP3 está danificada, por isso ele não pode ser tocado.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="113" />
+        <source>This sound cannot be played: %1.</source>
+        <translation>Este som não pode ser tocado: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundContent</name>
+    <message>
+        <location filename="../src/platform/sound_content.cpp" line="15" />
+        <source>This WAV file's format cannot be played.</source>
+        <translation>O formato deste arquivo WAV não pode ser tocado.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/sound_content.cpp" line="46" />
+        <source>This file is not a MIDI, WAV or MP3 sound.</source>
+        <translation>Este arquivo não é um som MIDI, WAV nem MP3.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/sound_content.cpp" line="53" />
+        <source>The file cannot be read: %1.</source>
+        <translation>Não é possível ler o arquivo: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundPage</name>
+    <message>
+        <location filename="../src/editor/sound_page.cpp" line="26" />
+        <location filename="../src/editor/sound_page.cpp" line="67" />
+        <source>Sounds</source>
+        <translation>Sons</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/sound_page.cpp" line="29" />
+        <location filename="../src/editor/sound_page.cpp" line="68" />
+        <source>Outlook Express 4</source>
+        <translation>Outlook Express 4</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/sound_page.cpp" line="30" />
+        <location filename="../src/editor/sound_page.cpp" line="68" />
+        <source>No Sound</source>
+        <translation>Sem som</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/sound_page.cpp" line="41" />
+        <source>Sounds (*.mid *.midi *.wav *.mp3)</source>
+        <translation>Sons (*.mid *.midi *.wav *.mp3)</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/sound_page.cpp" line="41" />
+        <source>All files (*)</source>
+        <translation>Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/sound_page.cpp" line="44" />
+        <source>Browse for a sound</source>
+        <translation>Procurar um som</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/sound_page.cpp" line="67" />
+        <source>Sound drive</source>
+        <translation>Unidade do som</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/sound_page.cpp" line="67" />
+        <source>Sound folder</source>
+        <translation>Pasta do som</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/sound_page.cpp" line="68" />
+        <source>Sound files</source>
+        <translation>Arquivos de som</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/sound_page.cpp" line="69" />
+        <source>Sound player</source>
+        <translation>Reprodutor de som</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/sound_page.cpp" line="152" />
+        <source>Change Sound</source>
+        <translation>Alterar som</translation>
+    </message>
+</context>
+<context>
+    <name>StationeryName</name>
+    <message>
+        <location filename="../src/editor/stationery_name.cpp" line="21" />
+        <source>Stationery</source>
+        <translation>Papel de carta</translation>
+    </message>
+</context>
+<context>
+    <name>TickerPage</name>
+    <message>
+        <location filename="../src/editor/ticker_page.cpp" line="13" />
+        <source>Ticker 1</source>
+        <translation>Letreiro 1</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/ticker_page.cpp" line="13" />
+        <source>Ticker 2</source>
+        <translation>Letreiro 2</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/ticker_page.cpp" line="14" />
+        <source>Ticker 3</source>
+        <translation>Letreiro 3</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/ticker_page.cpp" line="15" />
+        <source>Ticker 1 text</source>
+        <translation>Texto do letreiro 1</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/ticker_page.cpp" line="15" />
+        <source>Ticker 2 text</source>
+        <translation>Texto do letreiro 2</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/ticker_page.cpp" line="16" />
+        <source>Ticker 3 text</source>
+        <translation>Texto do letreiro 3</translation>
+    </message>
+    <message>
+        <location filename="../src/editor/ticker_page.cpp" line="20" />
+        <source>Ticker #%1</source>
+        <translation>Letreiro nº %1</translation>
+    </message>
+</context>
+<context>
+    <name>WinmmAudioDevice</name>
+    <message>
+        <location filename="../src/platform/winmm_audio_device.cpp" line="35" />
+        <source>Device Not Avaible... Put a Disk in and Try again</source>
+        <translation>Device Not Avaible... Put a Disk in and Try again</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/winmm_audio_device.cpp" line="52" />
+        <source>error %1</source>
+        <translation>error %1</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/winmm_audio_device.cpp" line="63" />
+        <source>The file cannot be read: %1.</source>
+        <translation>Não é possível ler o arquivo: %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/winmm_audio_device.cpp" line="70" />
+        <source>This file is not a sound.</source>
+        <translation>Este arquivo não é um som.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/winmm_audio_device.cpp" line="72" />
+        <source>This file is not the %1 sound its name says it is.</source>
+        <translation>Este arquivo não é o som %1 que o nome indica.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/winmm_audio_device.cpp" line="79" />
+        <source>This sound cannot be played: %1</source>
+        <translation>Este som não pode ser tocado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>command_line</name>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="53" />
+        <source>Try "%1 --help" for the usage.</source>
+        <translation>Experimente “%1 --help” para ver o uso.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="97" />
+        <source>Makes mail stationery. Without options it opens the editor, showing FILE when one is given.</source>
+        <translation>Cria papel de carta para e-mail. Sem opções, abre o editor, com FILE se for informado.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="104" />
+        <source>Writes FILE's stationery to OUT without opening a window.</source>
+        <translation>Grava o papel de carta de FILE em OUT sem abrir janela.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="109" />
+        <source>With --export: classic, todays (for today's mail clients) or message (a message template). By default OUT's extension decides: .eml a message template, .htm or .html the classic file.</source>
+        <translation>Com --export: classic, todays (para os programas de e-mail atuais) ou message (um modelo de mensagem). Por padrão decide a extensão de OUT: .eml um modelo de mensagem, .htm ou .html o arquivo clássico.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="116" />
+        <source>Puts FILE's message template into FOLDER of the account, without a window: imaps://USER@HOST[:PORT]/FOLDER, or imap:// for STARTTLS. No FOLDER: the drafts folder.</source>
+        <translation>Coloca o modelo de mensagem de FILE na pasta FOLDER da conta, sem janela: imaps://USER@HOST[:PORT]/FOLDER, ou imap:// para STARTTLS. Sem FOLDER: a pasta de rascunhos.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="123" />
+        <source>With --upload: the password is the first line of standard input; the keyring is not asked.</source>
+        <translation>Com --upload: a senha é a primeira linha da entrada padrão; o chaveiro não é consultado.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="128" />
+        <source>With --upload: accepts a certificate the system does not trust when its SHA-256 fingerprint is this one.</source>
+        <translation>Com --upload: aceita um certificado em que o sistema não confia se a impressão digital SHA-256 for esta.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="138" />
+        <source>A stationery file.</source>
+        <translation>Um arquivo de papel de carta.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="155" />
+        <location filename="../src/app/command_line.cpp" line="177" />
+        <source>--%1 is given more than once.</source>
+        <translation>--%1 foi informado mais de uma vez.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="160" />
+        <source>--upload and --export go separately.</source>
+        <translation>--upload e --export são usados separadamente.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="164" />
+        <source>--upload takes one stationery FILE.</source>
+        <translation>--upload recebe um arquivo de papel de carta FILE.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="169" />
+        <source>--password-stdin and --trust-certificate go with --upload URL.</source>
+        <translation>--password-stdin e --trust-certificate vão com --upload URL.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="173" />
+        <source>--form goes with --export OUT.</source>
+        <translation>--form vai com --export OUT.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="183" />
+        <source>--export takes one stationery FILE.</source>
+        <translation>--export recebe um arquivo de papel de carta FILE.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="188" />
+        <source>No file is named "": %1 is empty.</source>
+        <translation>Nenhum arquivo se chama “”: %1 está vazio.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="195" />
+        <source>--form is classic, todays or message.</source>
+        <translation>--form é classic, todays ou message.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="197" />
+        <source>"%1" ends in neither .eml, .htm nor .html; say which form with --form.</source>
+        <translation>“%1” não termina em .eml, .htm nem .html; informe a forma com --form.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/upload_command.cpp" line="87" />
+        <source>"%1" is not an account: write imaps://USER@HOST[:PORT]/FOLDER.</source>
+        <translation>“%1” não é uma conta: escreva imaps://USER@HOST[:PORT]/FOLDER.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/upload_command.cpp" line="90" />
+        <source>A password never goes on the command line: the keyring or --password-stdin gives it.</source>
+        <translation>Uma senha nunca vai na linha de comando: o chaveiro ou --password-stdin a fornece.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/upload_command.cpp" line="109" />
+        <source>--trust-certificate takes a SHA-256 fingerprint: 64 hexadecimal digits, colons optional.</source>
+        <translation>--trust-certificate recebe uma impressão digital SHA-256: 64 dígitos hexadecimais, dois-pontos opcionais.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/upload_command.cpp" line="144" />
+        <source>No password for %1: save it from the window (File &gt; Put in Mail Account, "Remember in the system keyring"), or give it on standard input with --password-stdin.</source>
+        <translation>Sem senha para %1: salve-a pela janela (Arquivo &gt; Colocar na conta de e-mail, “Lembrar no chaveiro do sistema”) ou informe-a na entrada padrão com --password-stdin.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/upload_command.cpp" line="154" />
+        <source>Put in the folder "%1" of %2.</source>
+        <translation>Colocado na pasta “%1” de %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/upload_command.cpp" line="162" />
+        <source> If it is your server's, give --trust-certificate %1.</source>
+        <translation> Se for o do seu servidor, informe --trust-certificate %1.</translation>
+    </message>
+</context>
+<context>
+    <name>mail_account</name>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="24" />
+        <source>server name</source>
+        <translation>nome do servidor</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="26" />
+        <source>user name</source>
+        <translation>nome de usuário</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="28" />
+        <source>password</source>
+        <translation>senha</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="29" />
+        <source>folder name</source>
+        <translation>nome da pasta</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="37" />
+        <source> The server said: "%1".</source>
+        <translation> O servidor disse: “%1”.</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="38" />
+        <source> (%1)</source>
+        <translation> (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="41" />
+        <source>%1 refused the user name or the password.</source>
+        <translation>%1 recusou o nome de usuário ou a senha.</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="42" />
+        <source> Gmail accepts only an app password here (made under Security in your Google account, with 2-Step Verification on). Outlook.com accounts need a sign-in method this program does not offer yet.</source>
+        <translation> Aqui o Gmail só aceita uma senha de app (criada em Segurança na sua Conta do Google, com a verificação em duas etapas ativada). Contas do Outlook.com precisam de um método de login que este programa ainda não oferece.</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="46" />
+        <source>The server "%1" was not found: check its name and your connection.</source>
+        <translation>O servidor “%1” não foi encontrado: confira o nome e a sua conexão.</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="49" />
+        <source>%1 refused the connection on port %2: check the port and the security.</source>
+        <translation>%1 recusou a conexão na porta %2: confira a porta e a segurança.</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="55" />
+        <source>%1 said nothing on port %2. If this port expects SSL/TLS (as port 993 does), choose SSL/TLS.</source>
+        <translation>%1 não respondeu nada na porta %2. Se esta porta espera SSL/TLS (como a 993), escolha SSL/TLS.</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="60" />
+        <source>%1 did not answer in time.</source>
+        <translation>%1 não respondeu a tempo.</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="62" />
+        <source>Port %1 of %2 does not start with encryption: it expects STARTTLS. Choose STARTTLS, or port 993 with SSL/TLS.</source>
+        <translation>A porta %1 de %2 não começa criptografada: ela espera STARTTLS. Escolha STARTTLS, ou a porta 993 com SSL/TLS.</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="68" />
+        <source>%1's certificate is not one this computer trusts (SHA-256 fingerprint %2).</source>
+        <translation>Este computador não confia no certificado de %1 (impressão digital SHA-256 %2).</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="71" />
+        <source>%1 sent a different certificate from the one you trusted: its SHA-256 fingerprint is %2. Nothing was sent. Unless your provider says the certificate changed, someone may be listening in.</source>
+        <translation>%1 enviou um certificado diferente daquele em que você confiou: a impressão digital SHA-256 dele é %2. Nada foi enviado. A menos que seu provedor diga que o certificado mudou, alguém pode estar escutando.</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="76" />
+        <source>%1 does not offer an encrypted connection on port %2, so nothing was sent, the password least of all.</source>
+        <translation>%1 não oferece conexão criptografada na porta %2, por isso nada foi enviado, muito menos a senha.</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="81" />
+        <source>The folder is not on %1.</source>
+        <translation>A pasta não está em %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="83" />
+        <source>The folder could not be made on %1.</source>
+        <translation>Não foi possível criar a pasta em %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="85" />
+        <source>The account on %1 is full: delete some mail and try again.</source>
+        <translation>A conta em %1 está cheia: apague alguns e-mails e tente de novo.</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="87" />
+        <source>The connection to %1 was lost before the message was whole, so the server kept none of it.</source>
+        <translation>A conexão com %1 caiu antes de a mensagem estar completa, por isso o servidor não guardou nada.</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="92" />
+        <source>Cancelled: the server kept nothing.</source>
+        <translation>Cancelado: o servidor não guardou nada.</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="94" />
+        <source>An earlier copy of this stationery is in the folder "%1".</source>
+        <translation>Há uma cópia anterior deste papel de carta na pasta “%1”.</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="100" />
+        <source>The %1 holds a line break or another control character, which cannot be sent to a mail server: type it again. Nothing was sent.</source>
+        <translation>O campo “%1” contém uma quebra de linha ou outro caractere de controle, que não pode ser enviado a um servidor de e-mail: digite-o de novo. Nada foi enviado.</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="104" />
+        <source>The message could not be made, so the server kept nothing: %1</source>
+        <translation>Não foi possível criar a mensagem, por isso o servidor não guardou nada: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="108" />
+        <source>The message could not be put on %1: %2</source>
+        <translation>Não foi possível colocar a mensagem em %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="123" />
+        <source>The connection to %1 was lost after the whole message was sent, before the server said whether it kept it. Look in the folder "%2" before you try again.</source>
+        <translation>A conexão com %1 caiu depois de a mensagem inteira ser enviada, antes de o servidor dizer se a guardou. Olhe na pasta “%2” antes de tentar de novo.</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="131" />
+        <source>Too late to cancel: the stationery is already in the folder "%1".</source>
+        <translation>Tarde demais para cancelar: o papel de carta já está na pasta “%1”.</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="134" />
+        <source>The stationery is in the folder "%1", but the earlier copy could not be taken out: %2</source>
+        <translation>O papel de carta está na pasta “%1”, mas não foi possível retirar a cópia anterior: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/failure_words.cpp" line="137" />
+        <source>The stationery is in the folder "%1", but could not be marked as a draft: %2</source>
+        <translation>O papel de carta está na pasta “%1”, mas não foi possível marcá-lo como rascunho: %2</translation>
+    </message>
+</context>
+<context>
+    <name>platform::DesktopMailClient</name>
+    <message>
+        <location filename="../src/platform/mail_client.cpp" line="55" />
+        <source>%1 could not be started (%2): %3</source>
+        <translation>Não foi possível abrir o %1 (%2): %3</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/mail_client.cpp" line="69" />
+        <source>it ended with status %1</source>
+        <translation>ele terminou com o status %1</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/mail_client.cpp" line="72" />
+        <source>it crashed</source>
+        <translation>ele travou</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/mail_client.cpp" line="74" />
+        <source>%1 did not open the message: %2</source>
+        <translation>O %1 não abriu a mensagem: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/mail_client.cpp" line="95" />
+        <source>%1's desktop file (%2) has no command line that can be used</source>
+        <translation>o arquivo desktop do %1 (%2) não tem uma linha de comando utilizável</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/mail_client.cpp" line="101" />
+        <source>no application is set to open e-mail messages (message/rfc822) on this desktop</source>
+        <translation>nenhum aplicativo está definido para abrir mensagens de e-mail (message/rfc822) nesta área de trabalho</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/mail_client.cpp" line="106" />
+        <source>the desktop's mail program</source>
+        <translation>o programa de e-mail da área de trabalho</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/mail_client.cpp" line="109" />
+        <source>the mail program</source>
+        <translation>o programa de e-mail</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/mail_client.cpp" line="111" />
+        <source>the system has no program for e-mail messages (.eml)</source>
+        <translation>o sistema não tem programa para mensagens de e-mail (.eml)</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/mail_client_windows.cpp" line="48" />
+        <source>no program is set to open e-mail messages (.eml) on this computer</source>
+        <translation>nenhum programa está definido para abrir mensagens de e-mail (.eml) neste computador</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/mail_client_windows.cpp" line="65" />
+        <source>%1 could not be started (%2)</source>
+        <translation>Não foi possível abrir o %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>platform::DesktopUrlOpener</name>
+    <message>
+        <location filename="../src/platform/url_opener.cpp" line="21" />
+        <source>%1 could not be started: %2</source>
+        <translation>Não foi possível abrir o %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/url_opener.cpp" line="33" />
+        <source>the opener ended with status %1</source>
+        <translation>o programa de abertura terminou com o status %1</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/url_opener.cpp" line="43" />
+        <source>the system has no program for web pages</source>
+        <translation>o sistema não tem programa para páginas da web</translation>
+    </message>
+</context>
+<context>
+    <name>platform::FileBrowser</name>
+    <message>
+        <location filename="../src/platform/file_browser.cpp" line="30" />
+        <source>Device Not Avaible... Put a Disk in and Try again</source>
+        <translation>Device Not Avaible... Put a Disk in and Try again</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/file_browser.cpp" line="31" />
+        <source>No Disk</source>
+        <translation>Sem disco</translation>
+    </message>
+</context>
+<context>
+    <name>platform::LoadedAudioDevice</name>
+    <message>
+        <location filename="../src/platform/loaded_audio_device.cpp" line="28" />
+        <source>The sound module could not be loaded (%1).</source>
+        <translation>Não foi possível carregar o módulo de som (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>platform::MediaControl</name>
+    <message>
+        <location filename="../src/platform/media_control.cpp" line="26" />
+        <location filename="../src/platform/media_control.cpp" line="82" />
+        <source>Play</source>
+        <translation>Tocar</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/media_control.cpp" line="27" />
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/media_control.cpp" line="28" />
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+</context>
+</TS>
