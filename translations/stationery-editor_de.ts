@@ -1505,7 +1505,7 @@ Die Nachrichtenvorlage woanders speichern, um sie selbst im E-Mail-Programm zu �
     <message>
         <location filename="../src/app/command_line.cpp" line="97" />
         <source>Makes mail stationery. Without options it opens the editor, showing FILE when one is given.</source>
-        <translation>Erstellt E-Mail-Briefpapier. Ohne Optionen öffnet es den Editor, mit DATEI, wenn eine angegeben ist.</translation>
+        <translation>Erstellt E-Mail-Briefpapier. Ohne Optionen öffnet es den Editor und zeigt FILE, wenn angegeben.</translation>
     </message>
     <message>
         <location filename="../src/app/command_line.cpp" line="104" />
