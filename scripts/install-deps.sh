@@ -9,7 +9,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
     libsdl2-mixer-dev timgm6mb-soundfont
-    libcurl4-openssl-dev libssl-dev qtkeychain-qt6-dev
+    libcurl4-openssl-dev libssl-dev qtkeychain-qt6-dev ca-certificates
     qt6-l10n-tools qt6-translations-l10n
 )
 # What the tests, the fuzzers, the Windows build and the benchmarks need as well.

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -163,6 +164,12 @@ public:
                          request_.trustedCertificate.empty() ? 1L : 0L);
         curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST,
                          request_.trustedCertificate.empty() ? 2L : 0L);
+        // Without the system's list of trusted certificates (no ca-certificates), every
+        // certificate is one the system does not trust, which the user may still trust
+        // by its fingerprint; the library would refuse to start instead.
+        if (const char* bundle = curl_version_info(CURLVERSION_NOW)->cainfo;
+            bundle && !std::filesystem::exists(bundle))
+            curl_easy_setopt(curl, CURLOPT_CAINFO, nullptr);
         curl_easy_setopt(curl, CURLOPT_SSL_CTX_FUNCTION, setUpTls);
         curl_easy_setopt(curl, CURLOPT_SSL_CTX_DATA, &exchange_);
         curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L); // only for the debug callback
