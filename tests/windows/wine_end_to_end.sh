@@ -41,8 +41,14 @@ unset QT_QPA_PLATFORM
 
 step "a fresh Wine prefix"
 $wine wineboot -i >/dev/null 2>&1
+# A program that crashes ends with a backtrace on its standard error, rather than
+# waiting in Wine's debugger for ever.
+$wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /d 1 /f \
+    >/dev/null 2>&1
+$wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger \
+    /d 'winedbg --auto %ld %ld' /f >/dev/null 2>&1
 step "setup.exe /S"
-$wine "$setup" /S
+timeout 120 $wine "$setup" /S
 installed="$WINEPREFIX/drive_c/Program Files/Stationery Editor"
 for file in stationery-editor.exe stationery-editor.com Qt6Widgets.dll platforms/qwindows.dll \
     imageformats/qjpeg.dll libstdc++-6.dll uninstall.exe; do
@@ -65,19 +71,19 @@ for form in classic todays message; do
     (cd "$work" && env -u DISPLAY "$linux/src/app/stationery-editor" --export \
         "linux/$form.$extension" --form $form in/classic/page.htm) || fail "Linux --export $form"
     status=0
-    $wine "$console" --export "Z:${work//\//\\}\\windows\\$form.$extension" --form $form \
+    timeout 60 $wine "$console" --export "Z:${work//\//\\}\\windows\\$form.$extension" --form $form \
         "Z:${work//\//\\}\\in\\classic\\page.htm" >"$work/export.log" 2>&1 || status=$?
     [ $status -eq 0 ] || fail "Windows --export $form: status $status: $(cat "$work/export.log")"
 done
 # A name with letters beyond ASCII goes through Windows' wide-character calls unchanged.
 (cd "$work" && env -u DISPLAY "$linux/src/app/stationery-editor" --export "linux/Été ☀.eml" \
     in/classic/page.htm) || fail "Linux --export to a non-ASCII name"
-$wine "$console" --export "Z:${work//\//\\}\\windows\\Été ☀.eml" \
+timeout 60 $wine "$console" --export "Z:${work//\//\\}\\windows\\Été ☀.eml" \
     "Z:${work//\//\\}\\in\\classic\\page.htm" >"$work/export.log" 2>&1 ||
     fail "Windows --export to a non-ASCII name: $(cat "$work/export.log")"
 diff -r "$work/linux" "$work/windows" >/dev/null || fail "the exports differ: $(diff -rq "$work/linux" "$work/windows")"
 status=0
-$wine "$console" --export "Z:${work//\//\\}\\windows\\x.eml" "Z:${work//\//\\}\\in\\gone.htm" \
+timeout 60 $wine "$console" --export "Z:${work//\//\\}\\windows\\x.eml" "Z:${work//\//\\}\\in\\gone.htm" \
     >"$work/export.log" 2>&1 || status=$?
 [ $status -eq 1 ] || fail "a failed export ends with status $status"
 grep -q "gone.htm" "$work/export.log" || fail "a failed export does not say why: $(cat "$work/export.log")"
@@ -192,11 +198,11 @@ PATH=/usr/sbin:$PATH dovecot -F -c "$mail/dovecot.conf" &
 dovecot=$!
 for _ in $(seq 100); do (echo >/dev/tcp/127.0.0.1/$port) 2>/dev/null && break; sleep 0.1; done
 status=0
-echo secret | $wine "$console" --upload "imaps://ann@127.0.0.1:$port/Drafts" --password-stdin \
+echo secret | timeout 120 $wine "$console" --upload "imaps://ann@127.0.0.1:$port/Drafts" --password-stdin \
     --trust-certificate "$fingerprint" "Z:${work//\//\\}\\in\\classic\\page.htm" \
     >"$work/upload.log" 2>&1 || status=$?
 [ $status -eq 0 ] || fail "--upload: status $status: $(cat "$work/upload.log")"
-grep -q "Drafts" "$work/upload.log" || fail "--upload does not say where it put it"
+grep -q "Drafts" "$work/upload.log" || fail "--upload does not say where it put it: $(cat "$work/upload.log")"
 stored=$(find "$mail/mail/ann" -path '*Drafts/cur/*' -type f | head -1)
 [ -n "$stored" ] || fail "nothing is in the Drafts folder"
 grep -q "^Content-Type: image/jpeg" "$stored" || fail "the stored template lacks its picture"
@@ -205,7 +211,7 @@ step "the uninstaller"
 kill "$app" 2>/dev/null || true
 wait "$app" 2>/dev/null || true
 app=
-$wine "C:\\Program Files\\Stationery Editor\\uninstall.exe" /S
+timeout 120 $wine "C:\\Program Files\\Stationery Editor\\uninstall.exe" /S
 for _ in $(seq 100); do [ -e "$installed" ] || break; sleep 0.2; done
 [ -e "$installed" ] && fail "the uninstaller left: $(find "$installed" | head)"
 [ -e "$shortcut" ] && fail "the uninstaller left the Start menu shortcut"
