@@ -97,9 +97,17 @@ TemporaryFolder::~TemporaryFolder() {
 
 #ifndef _WIN32
 int runInChildProcess(const std::function<int()>& body) {
+    return waitForChild(startChildProcess(body));
+}
+
+pid_t startChildProcess(const std::function<int()>& body) {
     const pid_t child = fork();
     if (child == 0)
         _exit(body());
+    return child;
+}
+
+int waitForChild(pid_t child) {
     int status = 0;
     waitpid(child, &status, 0);
     if (WIFSIGNALED(status))

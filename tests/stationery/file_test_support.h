@@ -8,6 +8,10 @@
 #include <string>
 #include <vector>
 
+#ifndef _WIN32
+#include <sys/types.h>
+#endif
+
 namespace stationery::test {
 
 // Splits the writer's bytes into lines; records a test failure for any line that is
@@ -44,6 +48,10 @@ private:
 // test can change the process's user or resource limits without touching the rest.
 #ifndef _WIN32
 int runInChildProcess(const std::function<int()>& body);
+// The same in two halves, for children that run side by side: forked from one thread,
+// as fork in a process with other threads running may leave the child stuck on a lock.
+pid_t startChildProcess(const std::function<int()>& body);
+int waitForChild(pid_t child);
 // Gives up root in a child process (to "nobody"), so that permission checks apply.
 bool dropRoot();
 #endif

@@ -285,7 +285,7 @@ TEST(Save, ConcurrentSavesNeitherFailNorMixTheirBytes) {
     constexpr int kRounds = 300;
     const auto saveRepeatedly = [&](const fs::path& path, const StationerySettings& settings,
                                     bool asOrdinaryUser) {
-        return test::runInChildProcess([&] {
+        return test::startChildProcess([&] {
             detail::allowNamelessFiles(false);
             if (asOrdinaryUser && !test::dropRoot())
                 return 3;
@@ -310,11 +310,10 @@ TEST(Save, ConcurrentSavesNeitherFailNorMixTheirBytes) {
             ASSERT_EQ(::chmod(first.c_str(), 0666), 0);
             ASSERT_EQ(::chmod(folder.path().c_str(), 01777), 0);
         }
-        int status[2] = {};
-        std::thread one([&] { status[0] = saveRepeatedly(first, someSettings(), inPlace); });
-        std::thread two([&] { status[1] = saveRepeatedly(second, other, inPlace); });
-        one.join();
-        two.join();
+        // Both children run at once, each saving over and over.
+        const pid_t one = saveRepeatedly(first, someSettings(), inPlace);
+        const pid_t two = saveRepeatedly(second, other, inPlace);
+        const int status[2] = {test::waitForChild(one), test::waitForChild(two)};
         EXPECT_EQ(status[0], 0) << (inPlace ? "in place" : "two files");
         EXPECT_EQ(status[1], 0) << (inPlace ? "in place" : "two files");
         for (const fs::path& path : {first, second}) {
