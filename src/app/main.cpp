@@ -14,6 +14,11 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+#ifdef Q_OS_WIN
+    // Qt's regular expressions without their JIT: freeing a thread's JIT stack as the
+    // thread ended crashed now and then after an upload (seen under Wine).
+    qputenv("QT_ENABLE_REGEXP_JIT", "0");
+#endif
     QCoreApplication::setApplicationName(QStringLiteral("stationery-editor"));
     QCoreApplication::setApplicationVersion(QStringLiteral(STATIONERY_VERSION));
     // Conversions, --help and --version need no window, and so no display.

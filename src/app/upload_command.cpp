@@ -123,10 +123,13 @@ int upload(const UploadArguments& arguments) {
     request.mark =
         mail_account::markFor(QFileInfo(arguments.file).absoluteFilePath().toStdString());
     request.earlier = mail_account::Earlier::Keep;
-    request.message = mail_account::MessageSource::later([settings, mark = request.mark] {
+    // What the guards need from Qt is looked up here: the template is made on a thread
+    // of its own while this one loads the mail module.
+    request.message = mail_account::MessageSource::later([settings, mark = request.mark,
+                                                          guards = platform::exportGuards()] {
         try {
             const stationery::StreamedContents message = stationery::messageTemplate(
-                settings, platform::exportGuards(), stationery::accountCopyOf(settings, mark));
+                settings, guards, stationery::accountCopyOf(settings, mark));
             return mail_account::MessageSource(message.size, withFailuresInWords(message.produce));
         } catch (const std::exception& error) {
             throw std::runtime_error(errorWords(error).toStdString());

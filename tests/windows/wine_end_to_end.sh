@@ -46,7 +46,7 @@ $wine wineboot -i >/dev/null 2>&1
 $wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /d 1 /f \
     >/dev/null 2>&1
 $wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger \
-    /d 'winedbg --auto %ld %ld' /f >/dev/null 2>&1
+    /d 'winedbg --minidump %ld %ld' /f >/dev/null 2>&1
 step "setup.exe /S"
 timeout 120 $wine "$setup" /S
 installed="$WINEPREFIX/drive_c/Program Files/Stationery Editor"
