@@ -143,68 +143,374 @@
 <context>
     <name>CheckWindow</name>
     <message>
-        <location filename="../src/dialogs/check_window.cpp" line="24"/>
+        <location filename="../src/dialogs/check_window.cpp" line="25"/>
         <source>What</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/dialogs/check_window.cpp" line="24"/>
+        <location filename="../src/dialogs/check_window.cpp" line="25"/>
         <source>Shown by</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/dialogs/check_window.cpp" line="25"/>
+        <location filename="../src/dialogs/check_window.cpp" line="26"/>
         <source>Elsewhere</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/dialogs/check_window.cpp" line="26"/>
+        <location filename="../src/dialogs/check_window.cpp" line="27"/>
         <source>Source (read on)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/dialogs/check_window.cpp" line="33"/>
+        <location filename="../src/dialogs/check_window.cpp" line="32"/>
         <source>none</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/dialogs/check_window.cpp" line="47"/>
+        <location filename="../src/dialogs/check_window.cpp" line="48"/>
         <source>What today&apos;s mail clients do with the exports</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/dialogs/check_window.cpp" line="54"/>
+        <location filename="../src/dialogs/check_window.cpp" line="55"/>
         <source>Check</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/dialogs/check_window.cpp" line="60"/>
+        <location filename="../src/dialogs/check_window.cpp" line="61"/>
         <source>What recipients will meet</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/dialogs/check_window.cpp" line="63"/>
+        <location filename="../src/dialogs/check_window.cpp" line="64"/>
         <source>What today&apos;s mail clients do with the exports:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/dialogs/check_window.cpp" line="75"/>
+        <location filename="../src/dialogs/check_window.cpp" line="76"/>
         <source>Nothing to worry about</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/dialogs/check_window.cpp" line="80"/>
+        <location filename="../src/dialogs/check_window.cpp" line="81"/>
         <source>Note</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/dialogs/check_window.cpp" line="82"/>
+        <location filename="../src/dialogs/check_window.cpp" line="83"/>
         <source>Problem</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/dialogs/check_window.cpp" line="84"/>
+        <location filename="../src/dialogs/check_window.cpp" line="85"/>
         <source>Advice</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CheckWords</name>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="23"/>
+        <source>Text on the background colour: %1; aim for %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="25"/>
+        <source>Choose a text colour further from the background colour, darker on a light background or lighter on a dark one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="28"/>
+        <source>Text on the picture: %1; aim for %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="30"/>
+        <source>Choose a darker or calmer picture, or a text colour that stands out from all of it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="32"/>
+        <source>Choose a paler or calmer picture, or a text colour that stands out from all of it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="35"/>
+        <source>The picture &quot;%1&quot; no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="36"/>
+        <source>Choose the picture again on the Image tab.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="38"/>
+        <source>The sound &quot;%1&quot; no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="39"/>
+        <source>Choose the sound again on the Sound tab, or tick &quot;No Sound&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="42"/>
+        <source>Choose a smaller picture or sound, or save the picture smaller.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="45"/>
+        <source>Use File &gt; New Message in Mail Client, or Export&apos;s message template. The picture then travels inside the message.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="48"/>
+        <source>The picture scrolls by a script. Received mail never runs one, so recipients see it standing still.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="50"/>
+        <source>The message template scrolls it by CSS instead, which %1 play.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="53"/>
+        <source>The ticker writes to a status bar by a script. No mail client of today runs one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="55"/>
+        <source>Put anything recipients must read into the message itself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="57"/>
+        <source>The background sound plays only in old mail clients. The message template leaves it out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="59"/>
+        <source>Expect recipients not to hear it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="66"/>
+        <source>%1 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="67"/>
+        <source>%1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="73"/>
+        <source>%1:1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="78"/>
+        <source>The picture &quot;%1&quot; and the sound &quot;%2&quot; add %3 to every message sent with this stationery.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="82"/>
+        <source>The picture &quot;%1&quot; adds %2 to every message sent with this stationery.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="84"/>
+        <source>The sound &quot;%1&quot; adds %2 to every message sent with this stationery.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="90"/>
+        <source>The picture &quot;%1&quot; and the sound &quot;%2&quot; are named by their place on this computer. Recipients do not have them unless the mail client sends them along.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="95"/>
+        <source>The picture &quot;%1&quot; is named by its place on this computer. Recipients do not have it unless the mail client sends it along.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="98"/>
+        <source>The sound &quot;%1&quot; is named by its place on this computer. Recipients do not have it unless the mail client sends it along.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClientSupport</name>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="23"/>
+        <source>caniemail.com: CSS background-image, the body&apos;s background attribute, CSS animations, the audio and script elements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="29"/>
+        <source>The background picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="30"/>
+        <source>Apple Mail, Thunderbird, Gmail and Outlook on the web</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="31"/>
+        <source>Outlook for Windows shows it only from the body&apos;s background attribute, which the template writes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="37"/>
+        <source>A picture scrolled by CSS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="38"/>
+        <source>Apple Mail and Samsung Mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="39"/>
+        <source>it stands still elsewhere, and for readers who ask for reduced motion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="43"/>
+        <source>Scripts (the scrolling script, the ticker)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="44"/>
+        <source>no mail client of today runs them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="47"/>
+        <source>A background sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="48"/>
+        <source>no mail client of today plays one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="53"/>
+        <source>The look on a wrapper around the text as well as on the body</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="55"/>
+        <source>Gmail, on the web and in its apps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="56"/>
+        <source>replaces the body by a &lt;div&gt; with only the attributes it supports; the wrapper keeps the text colour, font and left margin there, and on today&apos;s page the picture and background colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="61"/>
+        <source>caniemail.com, the &lt;body&gt; element, as the doiuse-email package quotes it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="64"/>
+        <source>A message template opened in Thunderbird</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="65"/>
+        <source>Thunderbird 153 ESR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="66"/>
+        <source>opens it as a new message with the caret inside the wrapper; what it sends carries the body&apos;s picture but drops the scrolling rule, so the picture stands still</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="70"/>
+        <source>tried with this program&apos;s template under Thunderbird 153.8 ESR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="73"/>
+        <source>The light colour scheme asked for (meta element)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="74"/>
+        <source>Thunderbird and Apple Mail on macOS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="75"/>
+        <source>other clients ignore the meta element</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="76"/>
+        <source>html-email-guide.vercel.app, Dark mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="77"/>
+        <source>The light colour scheme asked for (CSS color-scheme)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="78"/>
+        <source>Apple Mail, Samsung Mail and Thunderbird</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="79"/>
+        <source>Gmail&apos;s apps for iOS and Android invert colours in dark mode whatever a message asks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="82"/>
+        <source>html-email-guide.vercel.app, Dark mode; mailviewr.com, Apple Mail dark mode preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="86"/>
+        <source>Scrolling only for readers who accept motion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="87"/>
+        <source>clients that strip prefers-reduced-motion rules, Gmail among them, show the picture standing still, never moving for ever</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="91"/>
+        <source>emailmarkup.org, Email clients are stripping out accessibility (2025)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="94"/>
+        <source>A generic family after every font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="95"/>
+        <source>every client that shows HTML mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="96"/>
+        <source>a reader without the font sees the nearest serif, sans-serif, monospace or cursive font instead of the client&apos;s default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="100"/>
+        <source>CSS Fonts Module Level 4, generic font families (W3C)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1479,88 +1785,88 @@ Save the message template somewhere else, to open it from your mail client or at
 <context>
     <name>command_line</name>
     <message>
-        <location filename="../src/app/command_line.cpp" line="53"/>
+        <location filename="../src/app/command_line.cpp" line="54"/>
         <source>Try &quot;%1 --help&quot; for the usage.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="97"/>
+        <location filename="../src/app/command_line.cpp" line="110"/>
         <source>Makes mail stationery. Without options it opens the editor, showing FILE when one is given.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="104"/>
+        <location filename="../src/app/command_line.cpp" line="117"/>
         <source>Writes FILE&apos;s stationery to OUT without opening a window.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="109"/>
+        <location filename="../src/app/command_line.cpp" line="122"/>
         <source>With --export: classic, todays (for today&apos;s mail clients) or message (a message template). By default OUT&apos;s extension decides: .eml a message template, .htm or .html the classic file.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="116"/>
+        <location filename="../src/app/command_line.cpp" line="129"/>
         <source>Puts FILE&apos;s message template into FOLDER of the account, without a window: imaps://USER@HOST[:PORT]/FOLDER, or imap:// for STARTTLS. No FOLDER: the drafts folder.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="123"/>
+        <location filename="../src/app/command_line.cpp" line="136"/>
         <source>With --upload: the password is the first line of standard input; the keyring is not asked.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="128"/>
+        <location filename="../src/app/command_line.cpp" line="141"/>
         <source>With --upload: accepts a certificate the system does not trust when its SHA-256 fingerprint is this one.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="138"/>
+        <location filename="../src/app/command_line.cpp" line="151"/>
         <source>A stationery file.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="155"/>
-        <location filename="../src/app/command_line.cpp" line="177"/>
+        <location filename="../src/app/command_line.cpp" line="168"/>
+        <location filename="../src/app/command_line.cpp" line="190"/>
         <source>--%1 is given more than once.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="160"/>
+        <location filename="../src/app/command_line.cpp" line="173"/>
         <source>--upload and --export go separately.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="164"/>
+        <location filename="../src/app/command_line.cpp" line="177"/>
         <source>--upload takes one stationery FILE.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="169"/>
+        <location filename="../src/app/command_line.cpp" line="182"/>
         <source>--password-stdin and --trust-certificate go with --upload URL.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="173"/>
+        <location filename="../src/app/command_line.cpp" line="186"/>
         <source>--form goes with --export OUT.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="183"/>
+        <location filename="../src/app/command_line.cpp" line="196"/>
         <source>--export takes one stationery FILE.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="188"/>
+        <location filename="../src/app/command_line.cpp" line="201"/>
         <source>No file is named &quot;&quot;: %1 is empty.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="195"/>
+        <location filename="../src/app/command_line.cpp" line="208"/>
         <source>--form is classic, todays or message.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="197"/>
+        <location filename="../src/app/command_line.cpp" line="210"/>
         <source>&quot;%1&quot; ends in neither .eml, .htm nor .html; say which form with --form.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1580,17 +1886,17 @@ Save the message template somewhere else, to open it from your mail client or at
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="144"/>
+        <location filename="../src/app/upload_command.cpp" line="147"/>
         <source>No password for %1: save it from the window (File &gt; Put in Mail Account, &quot;Remember in the system keyring&quot;), or give it on standard input with --password-stdin.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="154"/>
+        <location filename="../src/app/upload_command.cpp" line="157"/>
         <source>Put in the folder &quot;%1&quot; of %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="162"/>
+        <location filename="../src/app/upload_command.cpp" line="165"/>
         <source> If it is your server&apos;s, give --trust-certificate %1.</source>
         <translation type="unfinished"></translation>
     </message>

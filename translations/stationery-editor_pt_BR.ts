@@ -1,34 +1,35 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
     <name>AboutWindow</name>
     <message>
-        <location filename="../src/dialogs/about_window.cpp" line="32" />
+        <location filename="../src/dialogs/about_window.cpp" line="32"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/about_window.cpp" line="60" />
-        <source>Varek's Stationery Program (Tovrin)</source>
-        <translation>Varek's Stationery Program (Tovrin)</translation>
+        <location filename="../src/dialogs/about_window.cpp" line="60"/>
+        <source>Varek&apos;s Stationery Program (Tovrin)</source>
+        <translation>Varek&apos;s Stationery Program (Tovrin)</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/about_window.cpp" line="63" />
+        <location filename="../src/dialogs/about_window.cpp" line="63"/>
         <source>Copyright © the Stationery Editor authors</source>
         <translation>Copyright © os autores do Stationery Editor</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/about_window.cpp" line="65" />
-        <source>Questions and fixes are welcome through the project's issue tracker.</source>
+        <location filename="../src/dialogs/about_window.cpp" line="65"/>
+        <source>Questions and fixes are welcome through the project&apos;s issue tracker.</source>
         <translation>Perguntas e correções são bem-vindas no rastreador de problemas do projeto.</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/about_window.cpp" line="115" />
+        <location filename="../src/dialogs/about_window.cpp" line="115"/>
         <source>About %1</source>
         <translation>Sobre o %1</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/about_window.cpp" line="116" />
+        <location filename="../src/dialogs/about_window.cpp" line="116"/>
         <source>Version %1.%2.%3</source>
         <translation>Versão %1.%2.%3</translation>
     </message>
@@ -36,7 +37,7 @@
 <context>
     <name>AudioDevice</name>
     <message>
-        <location filename="../src/platform/audio_device.cpp" line="8" />
+        <location filename="../src/platform/audio_device.cpp" line="8"/>
         <source>No audio device is available.</source>
         <translation>Nenhum dispositivo de áudio disponível.</translation>
     </message>
@@ -44,17 +45,17 @@
 <context>
     <name>BrowserPreview</name>
     <message>
-        <location filename="../src/editor/browser_preview.cpp" line="33" />
+        <location filename="../src/editor/browser_preview.cpp" line="33"/>
         <source>Dear friend,</source>
         <translation>Querida amiga, querido amigo,</translation>
     </message>
     <message>
-        <location filename="../src/editor/browser_preview.cpp" line="34" />
+        <location filename="../src/editor/browser_preview.cpp" line="34"/>
         <source>Greetings from here. This is how your message looks to the people who get it: your picture, colours, font and margins behind what you write.</source>
         <translation>Um abraço daqui. É assim que quem recebe vê sua mensagem: sua imagem, suas cores, sua fonte e suas margens por trás do que você escreve.</translation>
     </message>
     <message>
-        <location filename="../src/editor/browser_preview.cpp" line="37" />
+        <location filename="../src/editor/browser_preview.cpp" line="37"/>
         <source>Best wishes</source>
         <translation>Abraços</translation>
     </message>
@@ -62,27 +63,27 @@
 <context>
     <name>ChangeColorOrFont</name>
     <message>
-        <location filename="../src/editor/edit_commands.cpp" line="80" />
+        <location filename="../src/editor/edit_commands.cpp" line="80"/>
         <source>Change Text Colour</source>
         <translation>Alterar cor do texto</translation>
     </message>
     <message>
-        <location filename="../src/editor/edit_commands.cpp" line="81" />
+        <location filename="../src/editor/edit_commands.cpp" line="81"/>
         <source>Change Background Colour</source>
         <translation>Alterar cor de fundo</translation>
     </message>
     <message>
-        <location filename="../src/editor/edit_commands.cpp" line="82" />
+        <location filename="../src/editor/edit_commands.cpp" line="82"/>
         <source>Change Font</source>
         <translation>Alterar fonte</translation>
     </message>
     <message>
-        <location filename="../src/editor/edit_commands.cpp" line="83" />
+        <location filename="../src/editor/edit_commands.cpp" line="83"/>
         <source>Change Author</source>
         <translation>Alterar autor</translation>
     </message>
     <message>
-        <location filename="../src/editor/edit_commands.cpp" line="84" />
+        <location filename="../src/editor/edit_commands.cpp" line="84"/>
         <source>Change Title</source>
         <translation>Alterar título</translation>
     </message>
@@ -90,12 +91,12 @@
 <context>
     <name>ChangeMargins</name>
     <message>
-        <location filename="../src/editor/edit_commands.cpp" line="88" />
+        <location filename="../src/editor/edit_commands.cpp" line="88"/>
         <source>Change Scroll Direction</source>
         <translation>Alterar direção da rolagem</translation>
     </message>
     <message>
-        <location filename="../src/editor/edit_commands.cpp" line="88" />
+        <location filename="../src/editor/edit_commands.cpp" line="88"/>
         <source>Change Margin</source>
         <translation>Alterar margem</translation>
     </message>
@@ -103,12 +104,12 @@
 <context>
     <name>ChangePicture</name>
     <message>
-        <location filename="../src/editor/edit_commands.cpp" line="65" />
+        <location filename="../src/editor/edit_commands.cpp" line="65"/>
         <source>Change Picture</source>
         <translation>Alterar imagem</translation>
     </message>
     <message>
-        <location filename="../src/editor/edit_commands.cpp" line="65" />
+        <location filename="../src/editor/edit_commands.cpp" line="65"/>
         <source>Change Picture Size</source>
         <translation>Alterar tamanho da imagem</translation>
     </message>
@@ -116,17 +117,17 @@
 <context>
     <name>ChangeSound</name>
     <message>
-        <location filename="../src/editor/edit_commands.cpp" line="69" />
+        <location filename="../src/editor/edit_commands.cpp" line="69"/>
         <source>Change No Sound</source>
         <translation>Alterar “Sem som”</translation>
     </message>
     <message>
-        <location filename="../src/editor/edit_commands.cpp" line="70" />
+        <location filename="../src/editor/edit_commands.cpp" line="70"/>
         <source>Change Sound Form</source>
         <translation>Alterar forma do som</translation>
     </message>
     <message>
-        <location filename="../src/editor/edit_commands.cpp" line="71" />
+        <location filename="../src/editor/edit_commands.cpp" line="71"/>
         <source>Change Sound</source>
         <translation>Alterar som</translation>
     </message>
@@ -134,7 +135,7 @@
 <context>
     <name>ChangeTickerText</name>
     <message>
-        <location filename="../src/editor/edit_commands.cpp" line="75" />
+        <location filename="../src/editor/edit_commands.cpp" line="75"/>
         <source>Change Ticker Text</source>
         <translation>Alterar letreiro</translation>
     </message>
@@ -142,117 +143,423 @@
 <context>
     <name>CheckWindow</name>
     <message>
-        <location filename="../src/dialogs/check_window.cpp" line="24" />
+        <location filename="../src/dialogs/check_window.cpp" line="25"/>
         <source>What</source>
         <translation>O quê</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/check_window.cpp" line="24" />
+        <location filename="../src/dialogs/check_window.cpp" line="25"/>
         <source>Shown by</source>
         <translation>Mostrado por</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/check_window.cpp" line="25" />
+        <location filename="../src/dialogs/check_window.cpp" line="26"/>
         <source>Elsewhere</source>
         <translation>Nos demais</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/check_window.cpp" line="26" />
+        <location filename="../src/dialogs/check_window.cpp" line="27"/>
         <source>Source (read on)</source>
         <translation>Fonte (lida em)</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/check_window.cpp" line="33" />
+        <location filename="../src/dialogs/check_window.cpp" line="32"/>
         <source>none</source>
         <translation>nenhum</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/check_window.cpp" line="47" />
-        <source>What today's mail clients do with the exports</source>
+        <location filename="../src/dialogs/check_window.cpp" line="48"/>
+        <source>What today&apos;s mail clients do with the exports</source>
         <translation>O que os programas de e-mail atuais fazem com as exportações</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/check_window.cpp" line="54" />
+        <location filename="../src/dialogs/check_window.cpp" line="55"/>
         <source>Check</source>
         <translation>Verificar</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/check_window.cpp" line="60" />
+        <location filename="../src/dialogs/check_window.cpp" line="61"/>
         <source>What recipients will meet</source>
         <translation>O que os destinatários vão encontrar</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/check_window.cpp" line="63" />
-        <source>What today's mail clients do with the exports:</source>
+        <location filename="../src/dialogs/check_window.cpp" line="64"/>
+        <source>What today&apos;s mail clients do with the exports:</source>
         <translation>O que os programas de e-mail atuais fazem com as exportações:</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/check_window.cpp" line="75" />
+        <location filename="../src/dialogs/check_window.cpp" line="76"/>
         <source>Nothing to worry about</source>
         <translation>Nada com que se preocupar</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/check_window.cpp" line="80" />
+        <location filename="../src/dialogs/check_window.cpp" line="81"/>
         <source>Note</source>
         <translation>Observação</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/check_window.cpp" line="82" />
+        <location filename="../src/dialogs/check_window.cpp" line="83"/>
         <source>Problem</source>
         <translation>Problema</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/check_window.cpp" line="84" />
+        <location filename="../src/dialogs/check_window.cpp" line="85"/>
         <source>Advice</source>
         <translation>Conselho</translation>
     </message>
 </context>
 <context>
+    <name>CheckWords</name>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="23"/>
+        <source>Text on the background colour: %1; aim for %2.</source>
+        <translation>Texto sobre a cor de fundo: %1; procure chegar a %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="25"/>
+        <source>Choose a text colour further from the background colour, darker on a light background or lighter on a dark one.</source>
+        <translation>Escolha uma cor de texto mais distante da cor de fundo: mais escura num fundo claro ou mais clara num fundo escuro.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="28"/>
+        <source>Text on the picture: %1; aim for %2.</source>
+        <translation>Texto sobre a imagem: %1; procure chegar a %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="30"/>
+        <source>Choose a darker or calmer picture, or a text colour that stands out from all of it.</source>
+        <translation>Escolha uma imagem mais escura ou mais calma, ou uma cor de texto que se destaque de toda ela.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="32"/>
+        <source>Choose a paler or calmer picture, or a text colour that stands out from all of it.</source>
+        <translation>Escolha uma imagem mais pálida ou mais calma, ou uma cor de texto que se destaque de toda ela.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="35"/>
+        <source>The picture &quot;%1&quot; no longer exists.</source>
+        <translation>A imagem &quot;%1&quot; não existe mais.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="36"/>
+        <source>Choose the picture again on the Image tab.</source>
+        <translation>Escolha a imagem de novo na aba &quot;Imagem&quot;.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="38"/>
+        <source>The sound &quot;%1&quot; no longer exists.</source>
+        <translation>O som &quot;%1&quot; não existe mais.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="39"/>
+        <source>Choose the sound again on the Sound tab, or tick &quot;No Sound&quot;.</source>
+        <translation>Escolha o som de novo na aba &quot;Som&quot;, ou marque &quot;Sem som&quot;.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="42"/>
+        <source>Choose a smaller picture or sound, or save the picture smaller.</source>
+        <translation>Escolha uma imagem ou um som menor, ou salve a imagem menor.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="45"/>
+        <source>Use File &gt; New Message in Mail Client, or Export&apos;s message template. The picture then travels inside the message.</source>
+        <translation>Use Arquivo &gt; Nova mensagem no programa de e-mail, ou o modelo de mensagem de Exportar. A imagem então viaja dentro da mensagem.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="48"/>
+        <source>The picture scrolls by a script. Received mail never runs one, so recipients see it standing still.</source>
+        <translation>A imagem rola por um script. E-mails recebidos nunca executam scripts, então os destinatários a veem parada.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="50"/>
+        <source>The message template scrolls it by CSS instead, which %1 play.</source>
+        <translation>O modelo de mensagem a rola por CSS, que %1 reproduzem.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="53"/>
+        <source>The ticker writes to a status bar by a script. No mail client of today runs one.</source>
+        <translation>O letreiro escreve numa barra de status por um script. Nenhum programa de e-mail atual executa scripts.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="55"/>
+        <source>Put anything recipients must read into the message itself.</source>
+        <translation>Coloque tudo o que os destinatários precisam ler na própria mensagem.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="57"/>
+        <source>The background sound plays only in old mail clients. The message template leaves it out.</source>
+        <translation>O som de fundo só toca em programas de e-mail antigos. O modelo de mensagem o deixa de fora.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="59"/>
+        <source>Expect recipients not to hear it.</source>
+        <translation>Conte com que os destinatários não o ouçam.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="66"/>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="67"/>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="73"/>
+        <source>%1:1</source>
+        <translation>%1:1</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="78"/>
+        <source>The picture &quot;%1&quot; and the sound &quot;%2&quot; add %3 to every message sent with this stationery.</source>
+        <translation>A imagem &quot;%1&quot; e o som &quot;%2&quot; acrescentam %3 a cada mensagem enviada com este papel de carta.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="82"/>
+        <source>The picture &quot;%1&quot; adds %2 to every message sent with this stationery.</source>
+        <translation>A imagem &quot;%1&quot; acrescenta %2 a cada mensagem enviada com este papel de carta.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="84"/>
+        <source>The sound &quot;%1&quot; adds %2 to every message sent with this stationery.</source>
+        <translation>O som &quot;%1&quot; acrescenta %2 a cada mensagem enviada com este papel de carta.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="90"/>
+        <source>The picture &quot;%1&quot; and the sound &quot;%2&quot; are named by their place on this computer. Recipients do not have them unless the mail client sends them along.</source>
+        <translation>A imagem &quot;%1&quot; e o som &quot;%2&quot; são indicados pelo seu local neste computador. Os destinatários não os têm, a menos que o programa de e-mail os envie junto.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="95"/>
+        <source>The picture &quot;%1&quot; is named by its place on this computer. Recipients do not have it unless the mail client sends it along.</source>
+        <translation>A imagem &quot;%1&quot; é indicada pelo seu local neste computador. Os destinatários não a têm, a menos que o programa de e-mail a envie junto.</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/check_words.cpp" line="98"/>
+        <source>The sound &quot;%1&quot; is named by its place on this computer. Recipients do not have it unless the mail client sends it along.</source>
+        <translation>O som &quot;%1&quot; é indicado pelo seu local neste computador. Os destinatários não o têm, a menos que o programa de e-mail o envie junto.</translation>
+    </message>
+</context>
+<context>
+    <name>ClientSupport</name>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="23"/>
+        <source>caniemail.com: CSS background-image, the body&apos;s background attribute, CSS animations, the audio and script elements</source>
+        <translation>caniemail.com: CSS background-image, o atributo background de body, animações CSS, os elementos audio e script</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="29"/>
+        <source>The background picture</source>
+        <translation>A imagem de fundo</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="30"/>
+        <source>Apple Mail, Thunderbird, Gmail and Outlook on the web</source>
+        <translation>Apple Mail, Thunderbird, Gmail e Outlook na web</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="31"/>
+        <source>Outlook for Windows shows it only from the body&apos;s background attribute, which the template writes</source>
+        <translation>o Outlook para Windows só a mostra pelo atributo background de body, que o modelo escreve</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="37"/>
+        <source>A picture scrolled by CSS</source>
+        <translation>Uma imagem rolada por CSS</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="38"/>
+        <source>Apple Mail and Samsung Mail</source>
+        <translation>Apple Mail e Samsung Mail</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="39"/>
+        <source>it stands still elsewhere, and for readers who ask for reduced motion</source>
+        <translation>nos demais ela fica parada, e também para quem pede menos movimento</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="43"/>
+        <source>Scripts (the scrolling script, the ticker)</source>
+        <translation>Scripts (a rolagem, o letreiro)</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="44"/>
+        <source>no mail client of today runs them</source>
+        <translation>nenhum programa de e-mail atual os executa</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="47"/>
+        <source>A background sound</source>
+        <translation>Um som de fundo</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="48"/>
+        <source>no mail client of today plays one</source>
+        <translation>nenhum programa de e-mail atual o toca</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="53"/>
+        <source>The look on a wrapper around the text as well as on the body</source>
+        <translation>A aparência num invólucro em volta do texto além de em body</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="55"/>
+        <source>Gmail, on the web and in its apps</source>
+        <translation>Gmail, na web e nos seus apps</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="56"/>
+        <source>replaces the body by a &lt;div&gt; with only the attributes it supports; the wrapper keeps the text colour, font and left margin there, and on today&apos;s page the picture and background colour</source>
+        <translation>troca body por um &lt;div&gt; só com os atributos que aceita; o invólucro mantém ali a cor do texto, a fonte e a margem esquerda, e na página atual a imagem e a cor de fundo</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="61"/>
+        <source>caniemail.com, the &lt;body&gt; element, as the doiuse-email package quotes it</source>
+        <translation>caniemail.com, o elemento &lt;body&gt;, como o pacote doiuse-email o cita</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="64"/>
+        <source>A message template opened in Thunderbird</source>
+        <translation>Um modelo de mensagem aberto no Thunderbird</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="65"/>
+        <source>Thunderbird 153 ESR</source>
+        <translation>Thunderbird 153 ESR</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="66"/>
+        <source>opens it as a new message with the caret inside the wrapper; what it sends carries the body&apos;s picture but drops the scrolling rule, so the picture stands still</source>
+        <translation>abre-o como mensagem nova com o cursor dentro do invólucro; o que envia leva a imagem de body mas perde a regra de rolagem, então a imagem fica parada</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="70"/>
+        <source>tried with this program&apos;s template under Thunderbird 153.8 ESR</source>
+        <translation>testado com o modelo deste programa no Thunderbird 153.8 ESR</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="73"/>
+        <source>The light colour scheme asked for (meta element)</source>
+        <translation>O esquema de cores claro pedido (elemento meta)</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="74"/>
+        <source>Thunderbird and Apple Mail on macOS</source>
+        <translation>Thunderbird e Apple Mail no macOS</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="75"/>
+        <source>other clients ignore the meta element</source>
+        <translation>os demais programas ignoram o elemento meta</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="76"/>
+        <source>html-email-guide.vercel.app, Dark mode</source>
+        <translation>html-email-guide.vercel.app, Dark mode</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="77"/>
+        <source>The light colour scheme asked for (CSS color-scheme)</source>
+        <translation>O esquema de cores claro pedido (CSS color-scheme)</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="78"/>
+        <source>Apple Mail, Samsung Mail and Thunderbird</source>
+        <translation>Apple Mail, Samsung Mail e Thunderbird</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="79"/>
+        <source>Gmail&apos;s apps for iOS and Android invert colours in dark mode whatever a message asks</source>
+        <translation>os apps do Gmail para iOS e Android invertem as cores no modo escuro, peça o que pedir a mensagem</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="82"/>
+        <source>html-email-guide.vercel.app, Dark mode; mailviewr.com, Apple Mail dark mode preview</source>
+        <translation>html-email-guide.vercel.app, Dark mode; mailviewr.com, Apple Mail dark mode preview</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="86"/>
+        <source>Scrolling only for readers who accept motion</source>
+        <translation>Rolagem só para quem aceita movimento</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="87"/>
+        <source>clients that strip prefers-reduced-motion rules, Gmail among them, show the picture standing still, never moving for ever</source>
+        <translation>programas que removem as regras prefers-reduced-motion, o Gmail entre eles, mostram a imagem parada, nunca em movimento sem fim</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="91"/>
+        <source>emailmarkup.org, Email clients are stripping out accessibility (2025)</source>
+        <translation>emailmarkup.org, Email clients are stripping out accessibility (2025)</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="94"/>
+        <source>A generic family after every font</source>
+        <translation>Uma família genérica após cada fonte</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="95"/>
+        <source>every client that shows HTML mail</source>
+        <translation>todo programa que mostra e-mail em HTML</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="96"/>
+        <source>a reader without the font sees the nearest serif, sans-serif, monospace or cursive font instead of the client&apos;s default</source>
+        <translation>quem não tem a fonte vê a serif, sans-serif, monoespaçada ou cursiva mais próxima em vez da padrão do programa</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="100"/>
+        <source>CSS Fonts Module Level 4, generic font families (W3C)</source>
+        <translation>CSS Fonts Module Level 4, generic font families (W3C)</translation>
+    </message>
+</context>
+<context>
     <name>ColorFontPage</name>
     <message>
-        <location filename="../src/editor/color_font_page.cpp" line="39" />
+        <location filename="../src/editor/color_font_page.cpp" line="39"/>
         <source>Text Color</source>
         <translation>Cor do texto</translation>
     </message>
     <message>
-        <location filename="../src/editor/color_font_page.cpp" line="39" />
+        <location filename="../src/editor/color_font_page.cpp" line="39"/>
         <source>Text colour</source>
         <translation>Cor do texto</translation>
     </message>
     <message>
-        <location filename="../src/editor/color_font_page.cpp" line="43" />
+        <location filename="../src/editor/color_font_page.cpp" line="43"/>
         <source>BackGround Color</source>
         <translation>Cor de fundo</translation>
     </message>
     <message>
-        <location filename="../src/editor/color_font_page.cpp" line="43" />
+        <location filename="../src/editor/color_font_page.cpp" line="43"/>
         <source>Background colour</source>
         <translation>Cor de fundo</translation>
     </message>
     <message>
-        <location filename="../src/editor/color_font_page.cpp" line="48" />
+        <location filename="../src/editor/color_font_page.cpp" line="48"/>
         <source>Font</source>
         <translation>Fonte</translation>
     </message>
     <message>
-        <location filename="../src/editor/color_font_page.cpp" line="60" />
-        <location filename="../src/editor/color_font_page.cpp" line="81" />
+        <location filename="../src/editor/color_font_page.cpp" line="60"/>
+        <location filename="../src/editor/color_font_page.cpp" line="81"/>
         <source>Author</source>
         <translation>Autor</translation>
     </message>
     <message>
-        <location filename="../src/editor/color_font_page.cpp" line="62" />
-        <location filename="../src/editor/color_font_page.cpp" line="83" />
+        <location filename="../src/editor/color_font_page.cpp" line="62"/>
+        <location filename="../src/editor/color_font_page.cpp" line="83"/>
         <source>Title</source>
         <translation>Título</translation>
     </message>
     <message>
-        <location filename="../src/editor/color_font_page.cpp" line="77" />
+        <location filename="../src/editor/color_font_page.cpp" line="77"/>
         <source>Author, in the chosen colours and font</source>
         <translation>Autor, nas cores e na fonte escolhidas</translation>
     </message>
     <message>
-        <location filename="../src/editor/color_font_page.cpp" line="79" />
+        <location filename="../src/editor/color_font_page.cpp" line="79"/>
         <source>Title, in the chosen colours and font</source>
         <translation>Título, nas cores e na fonte escolhidas</translation>
     </message>
@@ -260,12 +567,12 @@
 <context>
     <name>DesignPicker</name>
     <message>
-        <location filename="../src/editor/design_picker.cpp" line="50" />
-        <source>The design's picture could not be written to "%1": %2.</source>
+        <location filename="../src/editor/design_picker.cpp" line="50"/>
+        <source>The design&apos;s picture could not be written to &quot;%1&quot;: %2.</source>
         <translation>Não foi possível gravar a imagem da estampa em “%1”: %2.</translation>
     </message>
     <message>
-        <location filename="../src/editor/design_picker.cpp" line="53" />
+        <location filename="../src/editor/design_picker.cpp" line="53"/>
         <source>Design Not Applied</source>
         <translation>Estampa não aplicada</translation>
     </message>
@@ -273,72 +580,72 @@
 <context>
     <name>Designs</name>
     <message>
-        <location filename="../src/editor/designs.cpp" line="21" />
+        <location filename="../src/editor/designs.cpp" line="21"/>
         <source>Linen</source>
         <translation>Linho</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="23" />
+        <location filename="../src/editor/designs.cpp" line="23"/>
         <source>Blue Sky</source>
         <translation>Céu azul</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="25" />
+        <location filename="../src/editor/designs.cpp" line="25"/>
         <source>Graph Paper</source>
         <translation>Papel milimetrado</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="27" />
+        <location filename="../src/editor/designs.cpp" line="27"/>
         <source>Ruled Notebook</source>
         <translation>Caderno pautado</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="30" />
+        <location filename="../src/editor/designs.cpp" line="30"/>
         <source>Starry Night</source>
         <translation>Noite estrelada</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="32" />
+        <location filename="../src/editor/designs.cpp" line="32"/>
         <source>Autumn Leaves</source>
         <translation>Folhas de outono</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="34" />
+        <location filename="../src/editor/designs.cpp" line="34"/>
         <source>Winter Snow</source>
         <translation>Neve de inverno</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="36" />
+        <location filename="../src/editor/designs.cpp" line="36"/>
         <source>Spring Dots</source>
         <translation>Bolinhas de primavera</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="38" />
+        <location filename="../src/editor/designs.cpp" line="38"/>
         <source>Parchment</source>
         <translation>Pergaminho</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="40" />
+        <location filename="../src/editor/designs.cpp" line="40"/>
         <source>Ocean Waves</source>
         <translation>Ondas do mar</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="42" />
+        <location filename="../src/editor/designs.cpp" line="42"/>
         <source>Rose Border</source>
         <translation>Borda de rosas</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="44" />
+        <location filename="../src/editor/designs.cpp" line="44"/>
         <source>Chalkboard</source>
         <translation>Lousa</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="46" />
+        <location filename="../src/editor/designs.cpp" line="46"/>
         <source>Candy Stripes</source>
         <translation>Listras de bala</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="109" />
+        <location filename="../src/editor/designs.cpp" line="109"/>
         <source>Dear friend, greetings from here.</source>
         <translation>Um abraço daqui.</translation>
     </message>
@@ -346,8 +653,8 @@
 <context>
     <name>DesignsWindow</name>
     <message>
-        <location filename="../src/dialogs/designs_window.cpp" line="11" />
-        <location filename="../src/dialogs/designs_window.cpp" line="14" />
+        <location filename="../src/dialogs/designs_window.cpp" line="11"/>
+        <location filename="../src/dialogs/designs_window.cpp" line="14"/>
         <source>Designs</source>
         <translation>Estampas</translation>
     </message>
@@ -355,224 +662,224 @@
 <context>
     <name>DroppedFiles</name>
     <message>
-        <location filename="../src/editor/dropped_file.cpp" line="77" />
-        <source>"%1" is neither a picture, a sound nor a stationery file, so it was not used.</source>
+        <location filename="../src/editor/dropped_file.cpp" line="77"/>
+        <source>&quot;%1&quot; is neither a picture, a sound nor a stationery file, so it was not used.</source>
         <translation>“%1” não é imagem, nem som, nem papel de carta, por isso não foi usado.</translation>
     </message>
     <message>
-        <location filename="../src/editor/dropped_file.cpp" line="80" />
-        <source>"%1" is no longer there, so it was not used.</source>
+        <location filename="../src/editor/dropped_file.cpp" line="80"/>
+        <source>&quot;%1&quot; is no longer there, so it was not used.</source>
         <translation>“%1” não existe mais, por isso não foi usado.</translation>
     </message>
     <message>
-        <location filename="../src/editor/dropped_file.cpp" line="83" />
-        <source>"%1" is not a file but a folder, a pipe or a device, so it was not used.</source>
+        <location filename="../src/editor/dropped_file.cpp" line="83"/>
+        <source>&quot;%1&quot; is not a file but a folder, a pipe or a device, so it was not used.</source>
         <translation>“%1” não é um arquivo, e sim uma pasta, um pipe ou um dispositivo, por isso não foi usado.</translation>
     </message>
     <message>
-        <location filename="../src/editor/dropped_file.cpp" line="87" />
-        <source>"%1" could not be read (%2), so it was not used.</source>
+        <location filename="../src/editor/dropped_file.cpp" line="87"/>
+        <source>&quot;%1&quot; could not be read (%2), so it was not used.</source>
         <translation>Não foi possível ler “%1” (%2), por isso não foi usado.</translation>
     </message>
 </context>
 <context>
     <name>ErrorWords</name>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="21" />
-        <source>Could not save "%1": %2.</source>
+        <location filename="../src/platform/error_words.cpp" line="21"/>
+        <source>Could not save &quot;%1&quot;: %2.</source>
         <translation>Não foi possível salvar “%1”: %2.</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="28" />
-        <source>Could not open "%1": %2.</source>
+        <location filename="../src/platform/error_words.cpp" line="28"/>
+        <source>Could not open &quot;%1&quot;: %2.</source>
         <translation>Não foi possível abrir “%1”: %2.</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="35" />
-        <source>Could not export "%1": %2.</source>
+        <location filename="../src/platform/error_words.cpp" line="35"/>
+        <source>Could not export &quot;%1&quot;: %2.</source>
         <translation>Não foi possível exportar “%1”: %2.</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="49" />
-        <location filename="../src/platform/error_words.cpp" line="127" />
+        <location filename="../src/platform/error_words.cpp" line="49"/>
+        <location filename="../src/platform/error_words.cpp" line="127"/>
         <source>it is a folder</source>
         <translation>é uma pasta</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="51" />
+        <location filename="../src/platform/error_words.cpp" line="51"/>
         <source>it is not a regular file</source>
         <translation>não é um arquivo comum</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="53" />
+        <location filename="../src/platform/error_words.cpp" line="53"/>
         <source>it is larger than 16 MB, and a stationery file is about 5 KB</source>
         <translation>tem mais de 16 MB, e um papel de carta tem cerca de 5 KB</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="55" />
+        <location filename="../src/platform/error_words.cpp" line="55"/>
         <source>it holds bytes that are not text</source>
         <translation>contém bytes que não são texto</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="58" />
-        <source>it is %1, not a stationery, a page for today's mail clients or a message template made by this program</source>
+        <location filename="../src/platform/error_words.cpp" line="58"/>
+        <source>it is %1, not a stationery, a page for today&apos;s mail clients or a message template made by this program</source>
         <translation>é %1, não um papel de carta, uma página para os programas de e-mail atuais ou um modelo de mensagem feito com este programa</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="63" />
-        <source>its font size "%1" is not a number</source>
+        <location filename="../src/platform/error_words.cpp" line="63"/>
+        <source>its font size &quot;%1&quot; is not a number</source>
         <translation>o tamanho da fonte “%1” não é um número</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="65" />
-        <source>its margin "%1" is not a number of pixels</source>
+        <location filename="../src/platform/error_words.cpp" line="65"/>
+        <source>its margin &quot;%1&quot; is not a number of pixels</source>
         <translation>a margem “%1” não é um número de pixels</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="67" />
-        <source>its picture size "%1" is not a number of pixels</source>
+        <location filename="../src/platform/error_words.cpp" line="67"/>
+        <source>its picture size &quot;%1&quot; is not a number of pixels</source>
         <translation>o tamanho da imagem “%1” não é um número de pixels</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="70" />
-        <source>its picture could not be written to the program's pictures folder (%1)</source>
+        <location filename="../src/platform/error_words.cpp" line="70"/>
+        <source>its picture could not be written to the program&apos;s pictures folder (%1)</source>
         <translation>não foi possível gravar a imagem na pasta de imagens do programa (%1)</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="73" />
+        <location filename="../src/platform/error_words.cpp" line="73"/>
         <source>it is a message template made by this program, but cut off before its end</source>
         <translation>é um modelo de mensagem feito com este programa, mas cortado antes do fim</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="76" />
+        <location filename="../src/platform/error_words.cpp" line="76"/>
         <source>it is not a stationery file made by this program</source>
         <translation>não é um papel de carta feito com este programa</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="80" />
+        <location filename="../src/platform/error_words.cpp" line="80"/>
         <source> (%1)</source>
         <translation> (%1)</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="91" />
-        <source>the picture "%1" could not be copied: it does not exist or is no file</source>
+        <location filename="../src/platform/error_words.cpp" line="91"/>
+        <source>the picture &quot;%1&quot; could not be copied: it does not exist or is no file</source>
         <translation>não foi possível copiar a imagem “%1”: ela não existe ou não é um arquivo</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="94" />
-        <source>the sound "%1" could not be copied: it does not exist or is no file</source>
+        <location filename="../src/platform/error_words.cpp" line="94"/>
+        <source>the sound &quot;%1&quot; could not be copied: it does not exist or is no file</source>
         <translation>não foi possível copiar o som “%1”: ele não existe ou não é um arquivo</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="97" />
-        <source>the picture "%1" would be written over by the export</source>
+        <location filename="../src/platform/error_words.cpp" line="97"/>
+        <source>the picture &quot;%1&quot; would be written over by the export</source>
         <translation>a exportação sobrescreveria a imagem “%1”</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="99" />
-        <source>the sound "%1" would be written over by the export</source>
+        <location filename="../src/platform/error_words.cpp" line="99"/>
+        <source>the sound &quot;%1&quot; would be written over by the export</source>
         <translation>a exportação sobrescreveria o som “%1”</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="114" />
-        <source>the sound "%1" is not a MIDI, WAV or MP3 sound%2, so it is not carried</source>
+        <location filename="../src/platform/error_words.cpp" line="114"/>
+        <source>the sound &quot;%1&quot; is not a MIDI, WAV or MP3 sound%2, so it is not carried</source>
         <translation>o som “%1” não é MIDI, WAV nem MP3%2, por isso não é levado</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="117" />
-        <source>the picture "%1" is in a hidden or system folder, and such a file is carried only when you agree</source>
+        <location filename="../src/platform/error_words.cpp" line="117"/>
+        <source>the picture &quot;%1&quot; is in a hidden or system folder, and such a file is carried only when you agree</source>
         <translation>a imagem “%1” está numa pasta oculta ou do sistema; um arquivo assim só é levado se você concordar</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="121" />
-        <source>the sound "%1" is in a hidden or system folder, and such a file is carried only when you agree</source>
+        <location filename="../src/platform/error_words.cpp" line="121"/>
+        <source>the sound &quot;%1&quot; is in a hidden or system folder, and such a file is carried only when you agree</source>
         <translation>o som “%1” está numa pasta oculta ou do sistema; um arquivo assim só é levado se você concordar</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="125" />
+        <location filename="../src/platform/error_words.cpp" line="125"/>
         <source>that is the stationery being exported, which would be written over</source>
         <translation>é o papel de carta que está sendo exportado, e seria sobrescrito</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="129" />
-        <source>the folder "%1" does not exist</source>
+        <location filename="../src/platform/error_words.cpp" line="129"/>
+        <source>the folder &quot;%1&quot; does not exist</source>
         <translation>a pasta “%1” não existe</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="101" />
-        <source>the picture "%1" could not be copied: %2</source>
+        <location filename="../src/platform/error_words.cpp" line="101"/>
+        <source>the picture &quot;%1&quot; could not be copied: %2</source>
         <translation>não foi possível copiar a imagem “%1”: %2</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="12" />
+        <location filename="../src/platform/error_words.cpp" line="12"/>
         <source>a picture</source>
         <translation>uma imagem</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="12" />
+        <location filename="../src/platform/error_words.cpp" line="12"/>
         <source>a sound</source>
         <translation>um som</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="13" />
+        <location filename="../src/platform/error_words.cpp" line="13"/>
         <source>an e-mail message not made by this program</source>
         <translation>uma mensagem de e-mail que não foi feita com este programa</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="14" />
+        <location filename="../src/platform/error_words.cpp" line="14"/>
         <source>a web page not made by this program</source>
         <translation>uma página da web que não foi feita com este programa</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="103" />
-        <source>the sound "%1" could not be copied: %2</source>
+        <location filename="../src/platform/error_words.cpp" line="103"/>
+        <source>the sound &quot;%1&quot; could not be copied: %2</source>
         <translation>não foi possível copiar o som “%1”: %2</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="107" />
-        <source>the picture "%1" could not be read: it changed while it was read</source>
+        <location filename="../src/platform/error_words.cpp" line="107"/>
+        <source>the picture &quot;%1&quot; could not be read: it changed while it was read</source>
         <translation>não foi possível ler a imagem “%1”: ela mudou durante a leitura</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="110" />
-        <source>the picture "%1" is not a JPEG, GIF, PNG or BMP picture%2, so it is not carried</source>
+        <location filename="../src/platform/error_words.cpp" line="110"/>
+        <source>the picture &quot;%1&quot; is not a JPEG, GIF, PNG or BMP picture%2, so it is not carried</source>
         <translation>a imagem “%1” não é JPEG, GIF, PNG nem BMP%2, por isso não é levada</translation>
     </message>
     <message>
-        <location filename="../src/platform/error_words.cpp" line="131" />
-        <source>the picture "%1" could not be read: %2</source>
+        <location filename="../src/platform/error_words.cpp" line="131"/>
+        <source>the picture &quot;%1&quot; could not be read: %2</source>
         <translation>não foi possível ler a imagem “%1”: %2</translation>
     </message>
 </context>
 <context>
     <name>ExportForm</name>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="54" />
+        <location filename="../src/editor/file_commands.cpp" line="54"/>
         <source>Exported to %1. Open it with your mail client for a new message on this stationery, or use File &gt; New Message in Mail Client.</source>
         <translation>Exportado para %1. Abra-o no seu programa de e-mail para uma nova mensagem com este papel de carta, ou use Arquivo &gt; Nova mensagem no programa de e-mail.</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="57" />
+        <location filename="../src/editor/file_commands.cpp" line="57"/>
         <source>Exported to %1 with its picture beside it. Choose it as stationery in your mail client, or open it in a browser.</source>
         <translation>Exportado para %1, com a imagem ao lado. Escolha-o como papel de carta no seu programa de e-mail ou abra-o num navegador.</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="60" />
+        <location filename="../src/editor/file_commands.cpp" line="60"/>
         <source>Exported to %1 with its picture and sound beside it, for mail clients that still run stationery scripts.</source>
         <translation>Exportado para %1, com a imagem e o som ao lado, para programas de e-mail que ainda executam os scripts do papel de carta.</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="63" />
+        <location filename="../src/editor/file_commands.cpp" line="63"/>
         <source>Message template, opens as a new message in Thunderbird, Outlook, Apple Mail</source>
         <translation>Modelo de mensagem, abre como nova mensagem no Thunderbird, Outlook, Apple Mail</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="66" />
-        <source>Web page for today's mail clients, with its picture beside it</source>
+        <location filename="../src/editor/file_commands.cpp" line="66"/>
+        <source>Web page for today&apos;s mail clients, with its picture beside it</source>
         <translation>Página da web para os programas de e-mail atuais, com a imagem ao lado</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="68" />
+        <location filename="../src/editor/file_commands.cpp" line="68"/>
         <source>Classic stationery with script, ticker and sound, for old mail clients</source>
         <translation>Papel de carta clássico com script, letreiro e som, para programas de e-mail antigos</translation>
     </message>
@@ -580,23 +887,23 @@
 <context>
     <name>FileCommands</name>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="94" />
+        <location filename="../src/editor/file_commands.cpp" line="94"/>
         <source>Not Opened</source>
         <translation>Não aberto</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="101" />
-        <source>"%1" was made for today's mail clients, which carry no sound and no ticker: the Sound and Ticker tabs stay empty. Everything else is as it was.</source>
+        <location filename="../src/editor/file_commands.cpp" line="101"/>
+        <source>&quot;%1&quot; was made for today&apos;s mail clients, which carry no sound and no ticker: the Sound and Ticker tabs stay empty. Everything else is as it was.</source>
         <translation>“%1” foi feito para os programas de e-mail atuais, que não levam som nem letreiro: as abas Som e Letreiro ficam vazias. Todo o resto está como estava.</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="104" />
+        <location filename="../src/editor/file_commands.cpp" line="104"/>
         <source>Opened</source>
         <translation>Aberto</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="121" />
-        <source>"%1" names files in hidden or system folders, where private files are kept:
+        <location filename="../src/editor/file_commands.cpp" line="121"/>
+        <source>&quot;%1&quot; names files in hidden or system folders, where private files are kept:
 %2
 
 Export asks before it copies any of them.</source>
@@ -606,78 +913,78 @@ Export asks before it copies any of them.</source>
 A exportação pergunta antes de copiar qualquer um deles.</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="124" />
+        <location filename="../src/editor/file_commands.cpp" line="124"/>
         <source>Private Files Named</source>
         <translation>Arquivos particulares citados</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="128" />
-        <source>"%1" is open, but not everything it names can be used.</source>
+        <location filename="../src/editor/file_commands.cpp" line="128"/>
+        <source>&quot;%1&quot; is open, but not everything it names can be used.</source>
         <translation>“%1” está aberto, mas nem tudo o que ele cita pode ser usado.</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="131" />
-        <source>These files can't be found:
+        <location filename="../src/editor/file_commands.cpp" line="131"/>
+        <source>These files can&apos;t be found:
 %1</source>
         <translation>Estes arquivos não foram encontrados:
 %1</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="133" />
+        <location filename="../src/editor/file_commands.cpp" line="133"/>
         <source>This file is there but cannot be read as a picture:
 %1</source>
         <translation>Este arquivo existe, mas não pode ser lido como imagem:
 %1</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="135" />
+        <location filename="../src/editor/file_commands.cpp" line="135"/>
         <source>The paths are kept, so saving writes them as they were.</source>
         <translation>Os caminhos são mantidos; ao salvar, eles são gravados como estavam.</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="137" />
+        <location filename="../src/editor/file_commands.cpp" line="137"/>
         <source>These are in hidden or system folders, where private files are kept; Export asks before it copies them:
 %1</source>
         <translation>Estes estão em pastas ocultas ou do sistema, onde ficam arquivos particulares; a exportação pergunta antes de copiá-los:
 %1</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="141" />
+        <location filename="../src/editor/file_commands.cpp" line="141"/>
         <source>Picture Not Shown</source>
         <translation>Imagem não mostrada</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="142" />
+        <location filename="../src/editor/file_commands.cpp" line="142"/>
         <source>Files Missing</source>
         <translation>Arquivos ausentes</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="153" />
+        <location filename="../src/editor/file_commands.cpp" line="153"/>
         <source>Not Saved</source>
         <translation>Não salvo</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="160" />
+        <location filename="../src/editor/file_commands.cpp" line="160"/>
         <source>the new stationery</source>
         <translation>o novo papel de carta</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="162" />
+        <location filename="../src/editor/file_commands.cpp" line="162"/>
         <source>Save changes to %1?</source>
         <translation>Salvar as alterações em %1?</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="163" />
+        <location filename="../src/editor/file_commands.cpp" line="163"/>
         <source>Unsaved Changes</source>
         <translation>Alterações não salvas</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="178" />
+        <location filename="../src/editor/file_commands.cpp" line="178"/>
         <source>Export</source>
         <translation>Exportar</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="213" />
+        <location filename="../src/editor/file_commands.cpp" line="213"/>
         <source>The stationery names a file in a hidden or system folder, where private files are kept:
 %1
 
@@ -688,53 +995,53 @@ The export would copy it where others can read it. Copy it anyway?</source>
 A exportação o copiaria onde outras pessoas podem lê-lo. Copiar mesmo assim?</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="217" />
+        <location filename="../src/editor/file_commands.cpp" line="217"/>
         <source>Private File</source>
         <translation>Arquivo particular</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="193" />
-        <location filename="../src/editor/file_commands.cpp" line="202" />
+        <location filename="../src/editor/file_commands.cpp" line="193"/>
+        <location filename="../src/editor/file_commands.cpp" line="202"/>
         <source>Not Exported</source>
         <translation>Não exportado</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="33" />
+        <location filename="../src/editor/file_commands.cpp" line="33"/>
         <source>Stationery Files</source>
         <translation>Arquivos de papel de carta</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="83" />
+        <location filename="../src/editor/file_commands.cpp" line="83"/>
         <source>Stationery and message templates</source>
         <translation>Papéis de carta e modelos de mensagem</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="85" />
-        <source>Stationery and pages for today's mail clients</source>
+        <location filename="../src/editor/file_commands.cpp" line="85"/>
+        <source>Stationery and pages for today&apos;s mail clients</source>
         <translation>Papéis de carta e páginas para os programas de e-mail atuais</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="87" />
+        <location filename="../src/editor/file_commands.cpp" line="87"/>
         <source>Message templates</source>
         <translation>Modelos de mensagem</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="231" />
+        <location filename="../src/editor/file_commands.cpp" line="231"/>
         <source>No web browser could be started to show the preview (%1). Nothing was saved; File &gt; Save writes the stationery as usual.</source>
         <translation>Nenhum navegador pôde ser aberto para a visualização (%1). Nada foi salvo; Arquivo &gt; Salvar grava o papel de carta como sempre.</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="234" />
+        <location filename="../src/editor/file_commands.cpp" line="234"/>
         <source>The preview could not be written: %1</source>
         <translation>Não foi possível gravar a visualização: %1</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="235" />
+        <location filename="../src/editor/file_commands.cpp" line="235"/>
         <source>No Browser</source>
         <translation>Sem navegador</translation>
     </message>
     <message>
-        <location filename="../src/editor/file_commands.cpp" line="235" />
+        <location filename="../src/editor/file_commands.cpp" line="235"/>
         <source>No Preview</source>
         <translation>Sem visualização</translation>
     </message>
@@ -742,73 +1049,73 @@ A exportação o copiaria onde outras pessoas podem lê-lo. Copiar mesmo assim?<
 <context>
     <name>ImagePage</name>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="32" />
-        <location filename="../src/editor/image_page.cpp" line="67" />
+        <location filename="../src/editor/image_page.cpp" line="32"/>
+        <location filename="../src/editor/image_page.cpp" line="67"/>
         <source>Images</source>
         <translation>Imagens</translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="41" />
+        <location filename="../src/editor/image_page.cpp" line="41"/>
         <source>Pictures (*.jpg *.jpeg *.png *.gif *.bmp *.heic *.heif *.webp *.avif)</source>
         <translation>Imagens (*.jpg *.jpeg *.png *.gif *.bmp *.heic *.heif *.webp *.avif)</translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="42" />
+        <location filename="../src/editor/image_page.cpp" line="42"/>
         <source>All files (*)</source>
         <translation>Todos os arquivos (*)</translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="45" />
+        <location filename="../src/editor/image_page.cpp" line="45"/>
         <source>Browse for a picture</source>
         <translation>Procurar uma imagem</translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="57" />
+        <location filename="../src/editor/image_page.cpp" line="57"/>
         <source>Click to see the picture at its own size</source>
         <translation>Clique para ver a imagem no tamanho real</translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="67" />
+        <location filename="../src/editor/image_page.cpp" line="67"/>
         <source>Picture drive</source>
         <translation>Unidade da imagem</translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="67" />
+        <location filename="../src/editor/image_page.cpp" line="67"/>
         <source>Picture folder</source>
         <translation>Pasta da imagem</translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="68" />
+        <location filename="../src/editor/image_page.cpp" line="68"/>
         <source>Picture files</source>
         <translation>Arquivos de imagem</translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="68" />
+        <location filename="../src/editor/image_page.cpp" line="68"/>
         <source>Picture preview</source>
         <translation>Visualização da imagem</translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="140" />
+        <location filename="../src/editor/image_page.cpp" line="140"/>
         <source>Picture Too Large</source>
         <translation>Imagem grande demais</translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="144" />
+        <location filename="../src/editor/image_page.cpp" line="144"/>
         <source>This is a %1 picture, a kind phones and cameras make that this program cannot read yet. Save it as JPEG or PNG (most photo programs do this under Export or Save As), then choose that file.</source>
         <translation>Esta é uma imagem %1, um formato de celulares e câmeras que este programa ainda não lê. Salve-a como JPEG ou PNG (a maioria dos programas de fotos faz isso em Exportar ou Salvar como) e escolha esse arquivo.</translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="148" />
+        <location filename="../src/editor/image_page.cpp" line="148"/>
         <source>Picture Kind Not Read</source>
         <translation>Formato de imagem não lido</translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="222" />
+        <location filename="../src/editor/image_page.cpp" line="222"/>
         <source>Invalid Picture Type</source>
         <translation>Tipo de imagem inválido</translation>
     </message>
     <message>
-        <location filename="../src/editor/image_page.cpp" line="223" />
+        <location filename="../src/editor/image_page.cpp" line="223"/>
         <source>Corrupt Picture</source>
         <translation>Imagem danificada</translation>
     </message>
@@ -816,8 +1123,8 @@ A exportação o copiaria onde outras pessoas podem lê-lo. Copiar mesmo assim?<
 <context>
     <name>LoadedMailService</name>
     <message>
-        <location filename="../src/mail_account/loaded_mail_service.cpp" line="54" />
-        <location filename="../src/mail_account/loaded_mail_service.cpp" line="67" />
+        <location filename="../src/mail_account/loaded_mail_service.cpp" line="54"/>
+        <location filename="../src/mail_account/loaded_mail_service.cpp" line="67"/>
         <source>the mail module could not be loaded (%1)</source>
         <translation>não foi possível carregar o módulo de e-mail (%1)</translation>
     </message>
@@ -825,49 +1132,49 @@ A exportação o copiaria onde outras pessoas podem lê-lo. Copiar mesmo assim?<
 <context>
     <name>MailAccountCommand</name>
     <message>
-        <location filename="../src/editor/mail_account_command.cpp" line="38" />
+        <location filename="../src/editor/mail_account_command.cpp" line="38"/>
         <source>The stationery is still being put in the mail account. Quitting now cancels it. Quit anyway?</source>
         <translation>O papel de carta ainda está sendo colocado na conta de e-mail. Sair agora cancela isso. Sair mesmo assim?</translation>
     </message>
     <message>
-        <location filename="../src/editor/mail_account_command.cpp" line="40" />
-        <location filename="../src/editor/mail_account_command.cpp" line="182" />
+        <location filename="../src/editor/mail_account_command.cpp" line="40"/>
+        <location filename="../src/editor/mail_account_command.cpp" line="182"/>
         <source>Put in Mail Account</source>
         <translation>Colocar na conta de e-mail</translation>
     </message>
     <message>
-        <location filename="../src/editor/mail_account_command.cpp" line="70" />
+        <location filename="../src/editor/mail_account_command.cpp" line="70"/>
         <source>Fill in the server and the user name.</source>
         <translation>Preencha o servidor e o nome de usuário.</translation>
     </message>
     <message>
-        <location filename="../src/editor/mail_account_command.cpp" line="75" />
+        <location filename="../src/editor/mail_account_command.cpp" line="75"/>
         <source>Type the password.</source>
         <translation>Digite a senha.</translation>
     </message>
     <message>
-        <location filename="../src/editor/mail_account_command.cpp" line="102" />
+        <location filename="../src/editor/mail_account_command.cpp" line="102"/>
         <source>Putting the stationery in %1…</source>
         <translation>Colocando o papel de carta em %1…</translation>
     </message>
     <message>
-        <location filename="../src/editor/mail_account_command.cpp" line="148" />
-        <source>Put in the folder "%1" of %2.</source>
+        <location filename="../src/editor/mail_account_command.cpp" line="148"/>
+        <source>Put in the folder &quot;%1&quot; of %2.</source>
         <translation>Colocado na pasta “%1” de %2.</translation>
     </message>
     <message>
-        <location filename="../src/editor/mail_account_command.cpp" line="152" />
+        <location filename="../src/editor/mail_account_command.cpp" line="152"/>
         <source> The earlier copy was taken out.</source>
         <translation> A cópia anterior foi retirada.</translation>
     </message>
     <message>
-        <location filename="../src/editor/mail_account_command.cpp" line="154" />
+        <location filename="../src/editor/mail_account_command.cpp" line="154"/>
         <source> The password was not remembered: %1</source>
         <translation> A senha não foi lembrada: %1</translation>
     </message>
     <message>
-        <location filename="../src/editor/mail_account_command.cpp" line="164" />
-        <source>%1's certificate is not one this computer trusts. Its SHA-256 fingerprint is:
+        <location filename="../src/editor/mail_account_command.cpp" line="164"/>
+        <source>%1&apos;s certificate is not one this computer trusts. Its SHA-256 fingerprint is:
 
 %2
 
@@ -879,7 +1186,7 @@ Compare it with the one your mail provider or administrator gives. Trust this ce
 Compare-a com a informada pelo seu provedor de e-mail ou administrador. Confiar neste certificado para %1 daqui em diante?</translation>
     </message>
     <message>
-        <location filename="../src/editor/mail_account_command.cpp" line="168" />
+        <location filename="../src/editor/mail_account_command.cpp" line="168"/>
         <source>%1 sent a different certificate from the one you trusted.
 
 Trusted:  %2
@@ -894,95 +1201,95 @@ Agora:      %3
 A menos que seu provedor diga que o certificado mudou, alguém pode estar escutando. Confiar no novo certificado em vez disso?</translation>
     </message>
     <message>
-        <location filename="../src/editor/mail_account_command.cpp" line="173" />
+        <location filename="../src/editor/mail_account_command.cpp" line="173"/>
         <source>Certificate</source>
         <translation>Certificado</translation>
     </message>
     <message>
-        <location filename="../src/editor/mail_account_command.cpp" line="179" />
-        <source>An earlier copy of this stationery is in the folder "%1". Replace it with this one? (No puts this one beside it.)</source>
+        <location filename="../src/editor/mail_account_command.cpp" line="179"/>
+        <source>An earlier copy of this stationery is in the folder &quot;%1&quot;. Replace it with this one? (No puts this one beside it.)</source>
         <translation>Há uma cópia anterior deste papel de carta na pasta “%1”. Substituí-la por esta? (Não coloca esta ao lado.)</translation>
     </message>
 </context>
 <context>
     <name>MailAccountDialog</name>
     <message>
-        <location filename="../src/dialogs/mail_account_dialog.cpp" line="22" />
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="22"/>
         <source>Remember in the system keyring</source>
         <translation>Lembrar no chaveiro do sistema</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/mail_account_dialog.cpp" line="26" />
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="26"/>
         <source>Put in Mail Account</source>
         <translation>Colocar na conta de e-mail</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/mail_account_dialog.cpp" line="28" />
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="28"/>
         <source>imap.example.com</source>
         <translation>imap.example.com</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/mail_account_dialog.cpp" line="33" />
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="33"/>
         <source>SSL/TLS</source>
         <translation>SSL/TLS</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/mail_account_dialog.cpp" line="33" />
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="33"/>
         <source>STARTTLS</source>
         <translation>STARTTLS</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/mail_account_dialog.cpp" line="39" />
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="39"/>
         <source>Templates</source>
         <translation>Modelos</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/mail_account_dialog.cpp" line="39" />
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="39"/>
         <source>Drafts</source>
         <translation>Rascunhos</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/mail_account_dialog.cpp" line="55" />
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="55"/>
         <source>&amp;Server:</source>
         <translation>&amp;Servidor:</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/mail_account_dialog.cpp" line="56" />
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="56"/>
         <source>&amp;Port:</source>
         <translation>&amp;Porta:</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/mail_account_dialog.cpp" line="57" />
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="57"/>
         <source>S&amp;ecurity:</source>
         <translation>S&amp;egurança:</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/mail_account_dialog.cpp" line="58" />
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="58"/>
         <source>&amp;User name:</source>
         <translation>&amp;Usuário:</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/mail_account_dialog.cpp" line="59" />
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="59"/>
         <source>Pass&amp;word:</source>
         <translation>Se&amp;nha:</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/mail_account_dialog.cpp" line="61" />
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="61"/>
         <source>&amp;Folder:</source>
         <translation>Pas&amp;ta:</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/mail_account_dialog.cpp" line="63" />
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="63"/>
         <source>Put in Account</source>
         <translation>Colocar na conta</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/mail_account_dialog.cpp" line="90" />
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="90"/>
         <source>A mail client deletes a draft once it is sent: the stationery is then gone from Drafts.</source>
         <translation>Um programa de e-mail apaga o rascunho depois de enviá-lo: o papel de carta então some dos Rascunhos.</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/mail_account_dialog.cpp" line="92" />
+        <location filename="../src/dialogs/mail_account_dialog.cpp" line="92"/>
         <source>Start a new message from the template in your mail client; the template stays for the next one.</source>
         <translation>Comece uma nova mensagem a partir do modelo no seu programa de e-mail; o modelo fica para a próxima.</translation>
     </message>
@@ -990,122 +1297,122 @@ A menos que seu provedor diga que o certificado mudou, alguém pode estar escuta
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="43" />
-        <source>Varek's Outlook Express Stationery Creator</source>
-        <translation>Varek's Outlook Express Stationery Creator</translation>
+        <location filename="../src/editor/main_window.cpp" line="43"/>
+        <source>Varek&apos;s Outlook Express Stationery Creator</source>
+        <translation>Varek&apos;s Outlook Express Stationery Creator</translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="59" />
+        <location filename="../src/editor/main_window.cpp" line="59"/>
         <source>Stationery parts</source>
         <translation>Partes do papel de carta</translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="105" />
+        <location filename="../src/editor/main_window.cpp" line="105"/>
         <source>Put in &amp;Outlook Stationery</source>
         <translation>Colocar nos papéis de carta do &amp;Outlook</translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="155" />
+        <location filename="../src/editor/main_window.cpp" line="155"/>
         <source>Image</source>
         <translation>Imagem</translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="159" />
+        <location filename="../src/editor/main_window.cpp" line="159"/>
         <source>Sound</source>
         <translation>Som</translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="164" />
+        <location filename="../src/editor/main_window.cpp" line="164"/>
         <source>Ticker</source>
         <translation>Letreiro</translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="168" />
+        <location filename="../src/editor/main_window.cpp" line="168"/>
         <source>Color-Font</source>
         <translation>Cor-Fonte</translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="172" />
+        <location filename="../src/editor/main_window.cpp" line="172"/>
         <source>Margins</source>
         <translation>Margens</translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="224" />
+        <location filename="../src/editor/main_window.cpp" line="224"/>
         <source>File</source>
         <translation>Arquivo</translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="98" />
+        <location filename="../src/editor/main_window.cpp" line="98"/>
         <source>New &amp;Message in Mail Client</source>
         <translation>Nova &amp;mensagem no programa de e-mail</translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="100" />
+        <location filename="../src/editor/main_window.cpp" line="100"/>
         <source>P&amp;ut in Mail Account...</source>
         <translation>Colocar na &amp;conta de e-mail…</translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="229" />
+        <location filename="../src/editor/main_window.cpp" line="229"/>
         <source>Items</source>
         <translation>Itens</translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="230" />
+        <location filename="../src/editor/main_window.cpp" line="230"/>
         <source>&amp;About</source>
         <translation>&amp;Sobre</translation>
     </message>
     <message>
-        <location filename="../src/editor/main_window.cpp" line="134" />
+        <location filename="../src/editor/main_window.cpp" line="134"/>
         <source>File Not Used</source>
         <translation>Arquivo não usado</translation>
     </message>
     <message>
-        <location filename="../src/editor/main_menus.cpp" line="28" />
+        <location filename="../src/editor/main_menus.cpp" line="28"/>
         <source>New from &amp;Design...</source>
         <translation>Novo a partir de &amp;estampa…</translation>
     </message>
     <message>
-        <location filename="../src/editor/main_menus.cpp" line="33" />
+        <location filename="../src/editor/main_menus.cpp" line="33"/>
         <source>&amp;Open...</source>
         <translation>&amp;Abrir…</translation>
     </message>
     <message>
-        <location filename="../src/editor/main_menus.cpp" line="38" />
+        <location filename="../src/editor/main_menus.cpp" line="38"/>
         <source>&amp;Save</source>
         <translation>&amp;Salvar</translation>
     </message>
     <message>
-        <location filename="../src/editor/main_menus.cpp" line="42" />
+        <location filename="../src/editor/main_menus.cpp" line="42"/>
         <source>&amp;Export...</source>
         <translation>E&amp;xportar…</translation>
     </message>
     <message>
-        <location filename="../src/editor/main_menus.cpp" line="47" />
+        <location filename="../src/editor/main_menus.cpp" line="47"/>
         <source>&amp;Preview in Browser</source>
         <translation>&amp;Visualizar no navegador</translation>
     </message>
     <message>
-        <location filename="../src/editor/main_menus.cpp" line="52" />
+        <location filename="../src/editor/main_menus.cpp" line="52"/>
         <source>&amp;Check...</source>
         <translation>Ve&amp;rificar…</translation>
     </message>
     <message>
-        <location filename="../src/editor/main_menus.cpp" line="56" />
+        <location filename="../src/editor/main_menus.cpp" line="56"/>
         <source>E&amp;xit</source>
         <translation>Sa&amp;ir</translation>
     </message>
     <message>
-        <location filename="../src/editor/main_menus.cpp" line="83" />
+        <location filename="../src/editor/main_menus.cpp" line="83"/>
         <source>Edit</source>
         <translation>Editar</translation>
     </message>
     <message>
-        <location filename="../src/editor/main_menus.cpp" line="86" />
+        <location filename="../src/editor/main_menus.cpp" line="86"/>
         <source>&amp;Undo</source>
         <translation>&amp;Desfazer</translation>
     </message>
     <message>
-        <location filename="../src/editor/main_menus.cpp" line="90" />
+        <location filename="../src/editor/main_menus.cpp" line="90"/>
         <source>&amp;Redo</source>
         <translation>&amp;Refazer</translation>
     </message>
@@ -1113,102 +1420,102 @@ A menos que seu provedor diga que o certificado mudou, alguém pode estar escuta
 <context>
     <name>MarginsPage</name>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="41" />
+        <location filename="../src/editor/margins_page.cpp" line="41"/>
         <source>Image Width</source>
         <translation>Largura da imagem</translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="41" />
+        <location filename="../src/editor/margins_page.cpp" line="41"/>
         <source>Image width in pixels</source>
         <translation>Largura da imagem em pixels</translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="43" />
+        <location filename="../src/editor/margins_page.cpp" line="43"/>
         <source>Image Height</source>
         <translation>Altura da imagem</translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="43" />
+        <location filename="../src/editor/margins_page.cpp" line="43"/>
         <source>Image height in pixels</source>
         <translation>Altura da imagem em pixels</translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="45" />
+        <location filename="../src/editor/margins_page.cpp" line="45"/>
         <source>Text Top Margin</source>
         <translation>Margem superior do texto</translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="45" />
+        <location filename="../src/editor/margins_page.cpp" line="45"/>
         <source>Text top margin in pixels</source>
         <translation>Margem superior do texto em pixels</translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="47" />
+        <location filename="../src/editor/margins_page.cpp" line="47"/>
         <source>Text Left Margin</source>
         <translation>Margem esquerda do texto</translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="48" />
+        <location filename="../src/editor/margins_page.cpp" line="48"/>
         <source>Text left margin in pixels</source>
         <translation>Margem esquerda do texto em pixels</translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="77" />
+        <location filename="../src/editor/margins_page.cpp" line="77"/>
         <source>Scroll direction</source>
         <translation>Direção da rolagem</translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="91" />
+        <location filename="../src/editor/margins_page.cpp" line="91"/>
         <source>Up</source>
         <translation>Cima</translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="91" />
+        <location filename="../src/editor/margins_page.cpp" line="91"/>
         <source>Scroll up</source>
         <translation>Rolar para cima</translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="93" />
+        <location filename="../src/editor/margins_page.cpp" line="93"/>
         <source>Left</source>
         <translation>Esquerda</translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="93" />
+        <location filename="../src/editor/margins_page.cpp" line="93"/>
         <source>Scroll left</source>
         <translation>Rolar para a esquerda</translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="95" />
+        <location filename="../src/editor/margins_page.cpp" line="95"/>
         <source>Down</source>
         <translation>Baixo</translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="95" />
+        <location filename="../src/editor/margins_page.cpp" line="95"/>
         <source>Scroll down</source>
         <translation>Rolar para baixo</translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="97" />
+        <location filename="../src/editor/margins_page.cpp" line="97"/>
         <source>Right</source>
         <translation>Direita</translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="97" />
+        <location filename="../src/editor/margins_page.cpp" line="97"/>
         <source>Scroll right</source>
         <translation>Rolar para a direita</translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="99" />
+        <location filename="../src/editor/margins_page.cpp" line="99"/>
         <source>No Scroll</source>
         <translation>Sem rolagem</translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="99" />
+        <location filename="../src/editor/margins_page.cpp" line="99"/>
         <source>No scroll</source>
         <translation>Sem rolagem</translation>
     </message>
     <message>
-        <location filename="../src/editor/margins_page.cpp" line="157" />
+        <location filename="../src/editor/margins_page.cpp" line="157"/>
         <source>Change Scroll Direction</source>
         <translation>Alterar direção da rolagem</translation>
     </message>
@@ -1216,7 +1523,7 @@ A menos que seu provedor diga que o certificado mudou, alguém pode estar escuta
 <context>
     <name>NewFromDesign</name>
     <message>
-        <location filename="../src/editor/edit_commands.cpp" line="94" />
+        <location filename="../src/editor/edit_commands.cpp" line="94"/>
         <source>New from Design</source>
         <translation>Novo a partir de estampa</translation>
     </message>
@@ -1224,27 +1531,27 @@ A menos que seu provedor diga que o certificado mudou, alguém pode estar escuta
 <context>
     <name>NewMessageCommand</name>
     <message>
-        <location filename="../src/editor/new_message.cpp" line="36" />
+        <location filename="../src/editor/new_message.cpp" line="36"/>
         <source>The message could not be written: the folder %1 could not be made.</source>
         <translation>Não foi possível gravar a mensagem: não foi possível criar a pasta %1.</translation>
     </message>
     <message>
-        <location filename="../src/editor/new_message.cpp" line="37" />
+        <location filename="../src/editor/new_message.cpp" line="37"/>
         <source>No New Message</source>
         <translation>Nenhuma nova mensagem</translation>
     </message>
     <message>
-        <location filename="../src/editor/new_message.cpp" line="44" />
+        <location filename="../src/editor/new_message.cpp" line="44"/>
         <source>Starting the mail client…</source>
         <translation>Abrindo o programa de e-mail…</translation>
     </message>
     <message>
-        <location filename="../src/editor/new_message.cpp" line="51" />
+        <location filename="../src/editor/new_message.cpp" line="51"/>
         <source>The stationery is open as a new message in %1: address it and send it.</source>
         <translation>O papel de carta está aberto como nova mensagem no %1: coloque o destinatário e envie.</translation>
     </message>
     <message>
-        <location filename="../src/editor/new_message.cpp" line="62" />
+        <location filename="../src/editor/new_message.cpp" line="62"/>
         <source>No mail client opened the message: %1.
 
 Save the message template somewhere else, to open it from your mail client or attach it yourself?</source>
@@ -1253,7 +1560,7 @@ Save the message template somewhere else, to open it from your mail client or at
 Salvar o modelo de mensagem em outro lugar, para abri-lo no seu programa de e-mail ou anexá-lo você mesmo?</translation>
     </message>
     <message>
-        <location filename="../src/editor/new_message.cpp" line="65" />
+        <location filename="../src/editor/new_message.cpp" line="65"/>
         <source>No Mail Client</source>
         <translation>Sem programa de e-mail</translation>
     </message>
@@ -1261,7 +1568,7 @@ Salvar o modelo de mensagem em outro lugar, para abri-lo no seu programa de e-ma
 <context>
     <name>OpenStationery</name>
     <message>
-        <location filename="../src/editor/edit_commands.cpp" line="91" />
+        <location filename="../src/editor/edit_commands.cpp" line="91"/>
         <source>Open</source>
         <translation>Abrir</translation>
     </message>
@@ -1269,26 +1576,26 @@ Salvar o modelo de mensagem em outro lugar, para abri-lo no seu programa de e-ma
 <context>
     <name>OutlookStationeryCommand</name>
     <message>
-        <location filename="../src/editor/outlook_stationery_command.cpp" line="22" />
-        <source>Outlook's stationery folder "%1" could not be made.</source>
+        <location filename="../src/editor/outlook_stationery_command.cpp" line="22"/>
+        <source>Outlook&apos;s stationery folder &quot;%1&quot; could not be made.</source>
         <translation>Não foi possível criar a pasta de papéis de carta do Outlook “%1”.</translation>
     </message>
     <message>
-        <location filename="../src/editor/outlook_stationery_command.cpp" line="24" />
-        <location filename="../src/editor/outlook_stationery_command.cpp" line="37" />
+        <location filename="../src/editor/outlook_stationery_command.cpp" line="24"/>
+        <location filename="../src/editor/outlook_stationery_command.cpp" line="37"/>
         <source>Not Exported</source>
         <translation>Não exportado</translation>
     </message>
     <message>
-        <location filename="../src/editor/outlook_stationery_command.cpp" line="43" />
-        <source>Put into Outlook's personal stationery as "%1". Outlook offers it under File &gt; Options &gt; Mail &gt; Stationery and Fonts &gt; Personal Stationery.</source>
+        <location filename="../src/editor/outlook_stationery_command.cpp" line="43"/>
+        <source>Put into Outlook&apos;s personal stationery as &quot;%1&quot;. Outlook offers it under File &gt; Options &gt; Mail &gt; Stationery and Fonts &gt; Personal Stationery.</source>
         <translation>Colocado nos papéis de carta pessoais do Outlook como “%1”. O Outlook o oferece em Arquivo &gt; Opções &gt; Email &gt; Papel de Carta e Fontes &gt; Papel de Carta Pessoal.</translation>
     </message>
 </context>
 <context>
     <name>PictureLoader</name>
     <message>
-        <location filename="../src/platform/picture_loader.cpp" line="76" />
+        <location filename="../src/platform/picture_loader.cpp" line="76"/>
         <source>This picture is %1 × %2 pixels, too large to show.</source>
         <translation>Esta imagem tem %1 × %2 pixels, grande demais para mostrar.</translation>
     </message>
@@ -1296,7 +1603,7 @@ Salvar o modelo de mensagem em outro lugar, para abri-lo no seu programa de e-ma
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/editor/browse_button.cpp" line="15" />
+        <location filename="../src/editor/browse_button.cpp" line="15"/>
         <source>Browse...</source>
         <translation>Procurar…</translation>
     </message>
@@ -1304,35 +1611,35 @@ Salvar o modelo de mensagem em outro lugar, para abri-lo no seu programa de e-ma
 <context>
     <name>SdlAudioDevice</name>
     <message>
-        <location filename="../src/platform/sdl_audio_device.cpp" line="34" />
-        <location filename="../src/platform/sdl_audio_device.cpp" line="42" />
+        <location filename="../src/platform/sdl_audio_device.cpp" line="34"/>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="42"/>
         <source>No audio device is available (%1).</source>
         <translation>Nenhum dispositivo de áudio disponível (%1).</translation>
     </message>
     <message>
-        <location filename="../src/platform/sdl_audio_device.cpp" line="79" />
-        <location filename="../src/platform/sdl_audio_device.cpp" line="102" />
-        <location filename="../src/platform/sdl_audio_device.cpp" line="106" />
+        <location filename="../src/platform/sdl_audio_device.cpp" line="79"/>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="102"/>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="106"/>
         <source>The file cannot be read: %1.</source>
         <translation>Não é possível ler o arquivo: %1.</translation>
     </message>
     <message>
-        <location filename="../src/platform/sdl_audio_device.cpp" line="88" />
+        <location filename="../src/platform/sdl_audio_device.cpp" line="88"/>
         <source>This file is not the %1 sound its name says it is.</source>
         <translation>Este arquivo não é o som %1 que o nome indica.</translation>
     </message>
     <message>
-        <location filename="../src/platform/sdl_audio_device.cpp" line="91" />
+        <location filename="../src/platform/sdl_audio_device.cpp" line="91"/>
         <source>MIDI files need a General MIDI soundfont, and none is installed.</source>
         <translation>Arquivos MIDI precisam de um soundfont General MIDI, e nenhum está instalado.</translation>
     </message>
     <message>
-        <location filename="../src/platform/sdl_audio_device.cpp" line="97" />
-        <source>This MP3 file's tag is damaged, so it cannot be played.</source>
+        <location filename="../src/platform/sdl_audio_device.cpp" line="97"/>
+        <source>This MP3 file&apos;s tag is damaged, so it cannot be played.</source>
         <translation>A etiqueta deste arquivo MP3 está danificada, por isso ele não pode ser tocado.</translation>
     </message>
     <message>
-        <location filename="../src/platform/sdl_audio_device.cpp" line="113" />
+        <location filename="../src/platform/sdl_audio_device.cpp" line="113"/>
         <source>This sound cannot be played: %1.</source>
         <translation>Este som não pode ser tocado: %1.</translation>
     </message>
@@ -1340,17 +1647,17 @@ Salvar o modelo de mensagem em outro lugar, para abri-lo no seu programa de e-ma
 <context>
     <name>SoundContent</name>
     <message>
-        <location filename="../src/platform/sound_content.cpp" line="15" />
-        <source>This WAV file's format cannot be played.</source>
+        <location filename="../src/platform/sound_content.cpp" line="15"/>
+        <source>This WAV file&apos;s format cannot be played.</source>
         <translation>O formato deste arquivo WAV não pode ser tocado.</translation>
     </message>
     <message>
-        <location filename="../src/platform/sound_content.cpp" line="46" />
+        <location filename="../src/platform/sound_content.cpp" line="46"/>
         <source>This file is not a MIDI, WAV or MP3 sound.</source>
         <translation>Este arquivo não é um som MIDI, WAV nem MP3.</translation>
     </message>
     <message>
-        <location filename="../src/platform/sound_content.cpp" line="53" />
+        <location filename="../src/platform/sound_content.cpp" line="53"/>
         <source>The file cannot be read: %1.</source>
         <translation>Não é possível ler o arquivo: %1.</translation>
     </message>
@@ -1358,60 +1665,60 @@ Salvar o modelo de mensagem em outro lugar, para abri-lo no seu programa de e-ma
 <context>
     <name>SoundPage</name>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="26" />
-        <location filename="../src/editor/sound_page.cpp" line="67" />
+        <location filename="../src/editor/sound_page.cpp" line="26"/>
+        <location filename="../src/editor/sound_page.cpp" line="67"/>
         <source>Sounds</source>
         <translation>Sons</translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="29" />
-        <location filename="../src/editor/sound_page.cpp" line="68" />
+        <location filename="../src/editor/sound_page.cpp" line="29"/>
+        <location filename="../src/editor/sound_page.cpp" line="68"/>
         <source>Outlook Express 4</source>
         <translation>Outlook Express 4</translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="30" />
-        <location filename="../src/editor/sound_page.cpp" line="68" />
+        <location filename="../src/editor/sound_page.cpp" line="30"/>
+        <location filename="../src/editor/sound_page.cpp" line="68"/>
         <source>No Sound</source>
         <translation>Sem som</translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="41" />
+        <location filename="../src/editor/sound_page.cpp" line="41"/>
         <source>Sounds (*.mid *.midi *.wav *.mp3)</source>
         <translation>Sons (*.mid *.midi *.wav *.mp3)</translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="41" />
+        <location filename="../src/editor/sound_page.cpp" line="41"/>
         <source>All files (*)</source>
         <translation>Todos os arquivos (*)</translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="44" />
+        <location filename="../src/editor/sound_page.cpp" line="44"/>
         <source>Browse for a sound</source>
         <translation>Procurar um som</translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="67" />
+        <location filename="../src/editor/sound_page.cpp" line="67"/>
         <source>Sound drive</source>
         <translation>Unidade do som</translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="67" />
+        <location filename="../src/editor/sound_page.cpp" line="67"/>
         <source>Sound folder</source>
         <translation>Pasta do som</translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="68" />
+        <location filename="../src/editor/sound_page.cpp" line="68"/>
         <source>Sound files</source>
         <translation>Arquivos de som</translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="69" />
+        <location filename="../src/editor/sound_page.cpp" line="69"/>
         <source>Sound player</source>
         <translation>Reprodutor de som</translation>
     </message>
     <message>
-        <location filename="../src/editor/sound_page.cpp" line="152" />
+        <location filename="../src/editor/sound_page.cpp" line="152"/>
         <source>Change Sound</source>
         <translation>Alterar som</translation>
     </message>
@@ -1419,7 +1726,7 @@ Salvar o modelo de mensagem em outro lugar, para abri-lo no seu programa de e-ma
 <context>
     <name>StationeryName</name>
     <message>
-        <location filename="../src/editor/stationery_name.cpp" line="21" />
+        <location filename="../src/editor/stationery_name.cpp" line="21"/>
         <source>Stationery</source>
         <translation>Papel de carta</translation>
     </message>
@@ -1427,37 +1734,37 @@ Salvar o modelo de mensagem em outro lugar, para abri-lo no seu programa de e-ma
 <context>
     <name>TickerPage</name>
     <message>
-        <location filename="../src/editor/ticker_page.cpp" line="13" />
+        <location filename="../src/editor/ticker_page.cpp" line="13"/>
         <source>Ticker 1</source>
         <translation>Letreiro 1</translation>
     </message>
     <message>
-        <location filename="../src/editor/ticker_page.cpp" line="13" />
+        <location filename="../src/editor/ticker_page.cpp" line="13"/>
         <source>Ticker 2</source>
         <translation>Letreiro 2</translation>
     </message>
     <message>
-        <location filename="../src/editor/ticker_page.cpp" line="14" />
+        <location filename="../src/editor/ticker_page.cpp" line="14"/>
         <source>Ticker 3</source>
         <translation>Letreiro 3</translation>
     </message>
     <message>
-        <location filename="../src/editor/ticker_page.cpp" line="15" />
+        <location filename="../src/editor/ticker_page.cpp" line="15"/>
         <source>Ticker 1 text</source>
         <translation>Texto do letreiro 1</translation>
     </message>
     <message>
-        <location filename="../src/editor/ticker_page.cpp" line="15" />
+        <location filename="../src/editor/ticker_page.cpp" line="15"/>
         <source>Ticker 2 text</source>
         <translation>Texto do letreiro 2</translation>
     </message>
     <message>
-        <location filename="../src/editor/ticker_page.cpp" line="16" />
+        <location filename="../src/editor/ticker_page.cpp" line="16"/>
         <source>Ticker 3 text</source>
         <translation>Texto do letreiro 3</translation>
     </message>
     <message>
-        <location filename="../src/editor/ticker_page.cpp" line="20" />
+        <location filename="../src/editor/ticker_page.cpp" line="20"/>
         <source>Ticker #%1</source>
         <translation>Letreiro nº %1</translation>
     </message>
@@ -1465,32 +1772,32 @@ Salvar o modelo de mensagem em outro lugar, para abri-lo no seu programa de e-ma
 <context>
     <name>WinmmAudioDevice</name>
     <message>
-        <location filename="../src/platform/winmm_audio_device.cpp" line="35" />
+        <location filename="../src/platform/winmm_audio_device.cpp" line="35"/>
         <source>Device Not Avaible... Put a Disk in and Try again</source>
         <translation>Device Not Avaible... Put a Disk in and Try again</translation>
     </message>
     <message>
-        <location filename="../src/platform/winmm_audio_device.cpp" line="52" />
+        <location filename="../src/platform/winmm_audio_device.cpp" line="52"/>
         <source>error %1</source>
         <translation>error %1</translation>
     </message>
     <message>
-        <location filename="../src/platform/winmm_audio_device.cpp" line="63" />
+        <location filename="../src/platform/winmm_audio_device.cpp" line="63"/>
         <source>The file cannot be read: %1.</source>
         <translation>Não é possível ler o arquivo: %1.</translation>
     </message>
     <message>
-        <location filename="../src/platform/winmm_audio_device.cpp" line="70" />
+        <location filename="../src/platform/winmm_audio_device.cpp" line="70"/>
         <source>This file is not a sound.</source>
         <translation>Este arquivo não é um som.</translation>
     </message>
     <message>
-        <location filename="../src/platform/winmm_audio_device.cpp" line="72" />
+        <location filename="../src/platform/winmm_audio_device.cpp" line="72"/>
         <source>This file is not the %1 sound its name says it is.</source>
         <translation>Este arquivo não é o som %1 que o nome indica.</translation>
     </message>
     <message>
-        <location filename="../src/platform/winmm_audio_device.cpp" line="79" />
+        <location filename="../src/platform/winmm_audio_device.cpp" line="79"/>
         <source>This sound cannot be played: %1</source>
         <translation>Este som não pode ser tocado: %1</translation>
     </message>
@@ -1498,324 +1805,324 @@ Salvar o modelo de mensagem em outro lugar, para abri-lo no seu programa de e-ma
 <context>
     <name>command_line</name>
     <message>
-        <location filename="../src/app/command_line.cpp" line="53" />
-        <source>Try "%1 --help" for the usage.</source>
+        <location filename="../src/app/command_line.cpp" line="54"/>
+        <source>Try &quot;%1 --help&quot; for the usage.</source>
         <translation>Experimente “%1 --help” para ver o uso.</translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="97" />
+        <location filename="../src/app/command_line.cpp" line="110"/>
         <source>Makes mail stationery. Without options it opens the editor, showing FILE when one is given.</source>
         <translation>Cria papel de carta para e-mail. Sem opções, abre o editor, com FILE se for informado.</translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="104" />
-        <source>Writes FILE's stationery to OUT without opening a window.</source>
+        <location filename="../src/app/command_line.cpp" line="117"/>
+        <source>Writes FILE&apos;s stationery to OUT without opening a window.</source>
         <translation>Grava o papel de carta de FILE em OUT sem abrir janela.</translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="109" />
-        <source>With --export: classic, todays (for today's mail clients) or message (a message template). By default OUT's extension decides: .eml a message template, .htm or .html the classic file.</source>
+        <location filename="../src/app/command_line.cpp" line="122"/>
+        <source>With --export: classic, todays (for today&apos;s mail clients) or message (a message template). By default OUT&apos;s extension decides: .eml a message template, .htm or .html the classic file.</source>
         <translation>Com --export: classic, todays (para os programas de e-mail atuais) ou message (um modelo de mensagem). Por padrão decide a extensão de OUT: .eml um modelo de mensagem, .htm ou .html o arquivo clássico.</translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="116" />
-        <source>Puts FILE's message template into FOLDER of the account, without a window: imaps://USER@HOST[:PORT]/FOLDER, or imap:// for STARTTLS. No FOLDER: the drafts folder.</source>
+        <location filename="../src/app/command_line.cpp" line="129"/>
+        <source>Puts FILE&apos;s message template into FOLDER of the account, without a window: imaps://USER@HOST[:PORT]/FOLDER, or imap:// for STARTTLS. No FOLDER: the drafts folder.</source>
         <translation>Coloca o modelo de mensagem de FILE na pasta FOLDER da conta, sem janela: imaps://USER@HOST[:PORT]/FOLDER, ou imap:// para STARTTLS. Sem FOLDER: a pasta de rascunhos.</translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="123" />
+        <location filename="../src/app/command_line.cpp" line="136"/>
         <source>With --upload: the password is the first line of standard input; the keyring is not asked.</source>
         <translation>Com --upload: a senha é a primeira linha da entrada padrão; o chaveiro não é consultado.</translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="128" />
+        <location filename="../src/app/command_line.cpp" line="141"/>
         <source>With --upload: accepts a certificate the system does not trust when its SHA-256 fingerprint is this one.</source>
         <translation>Com --upload: aceita um certificado em que o sistema não confia se a impressão digital SHA-256 for esta.</translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="138" />
+        <location filename="../src/app/command_line.cpp" line="151"/>
         <source>A stationery file.</source>
         <translation>Um arquivo de papel de carta.</translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="155" />
-        <location filename="../src/app/command_line.cpp" line="177" />
+        <location filename="../src/app/command_line.cpp" line="168"/>
+        <location filename="../src/app/command_line.cpp" line="190"/>
         <source>--%1 is given more than once.</source>
         <translation>--%1 foi informado mais de uma vez.</translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="160" />
+        <location filename="../src/app/command_line.cpp" line="173"/>
         <source>--upload and --export go separately.</source>
         <translation>--upload e --export são usados separadamente.</translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="164" />
+        <location filename="../src/app/command_line.cpp" line="177"/>
         <source>--upload takes one stationery FILE.</source>
         <translation>--upload recebe um arquivo de papel de carta FILE.</translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="169" />
+        <location filename="../src/app/command_line.cpp" line="182"/>
         <source>--password-stdin and --trust-certificate go with --upload URL.</source>
         <translation>--password-stdin e --trust-certificate vão com --upload URL.</translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="173" />
+        <location filename="../src/app/command_line.cpp" line="186"/>
         <source>--form goes with --export OUT.</source>
         <translation>--form vai com --export OUT.</translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="183" />
+        <location filename="../src/app/command_line.cpp" line="196"/>
         <source>--export takes one stationery FILE.</source>
         <translation>--export recebe um arquivo de papel de carta FILE.</translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="188" />
-        <source>No file is named "": %1 is empty.</source>
+        <location filename="../src/app/command_line.cpp" line="201"/>
+        <source>No file is named &quot;&quot;: %1 is empty.</source>
         <translation>Nenhum arquivo se chama “”: %1 está vazio.</translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="195" />
+        <location filename="../src/app/command_line.cpp" line="208"/>
         <source>--form is classic, todays or message.</source>
         <translation>--form é classic, todays ou message.</translation>
     </message>
     <message>
-        <location filename="../src/app/command_line.cpp" line="197" />
-        <source>"%1" ends in neither .eml, .htm nor .html; say which form with --form.</source>
+        <location filename="../src/app/command_line.cpp" line="210"/>
+        <source>&quot;%1&quot; ends in neither .eml, .htm nor .html; say which form with --form.</source>
         <translation>“%1” não termina em .eml, .htm nem .html; informe a forma com --form.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="87" />
-        <source>"%1" is not an account: write imaps://USER@HOST[:PORT]/FOLDER.</source>
+        <location filename="../src/app/upload_command.cpp" line="87"/>
+        <source>&quot;%1&quot; is not an account: write imaps://USER@HOST[:PORT]/FOLDER.</source>
         <translation>“%1” não é uma conta: escreva imaps://USER@HOST[:PORT]/FOLDER.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="90" />
+        <location filename="../src/app/upload_command.cpp" line="90"/>
         <source>A password never goes on the command line: the keyring or --password-stdin gives it.</source>
         <translation>Uma senha nunca vai na linha de comando: o chaveiro ou --password-stdin a fornece.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="109" />
+        <location filename="../src/app/upload_command.cpp" line="109"/>
         <source>--trust-certificate takes a SHA-256 fingerprint: 64 hexadecimal digits, colons optional.</source>
         <translation>--trust-certificate recebe uma impressão digital SHA-256: 64 dígitos hexadecimais, dois-pontos opcionais.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="144" />
-        <source>No password for %1: save it from the window (File &gt; Put in Mail Account, "Remember in the system keyring"), or give it on standard input with --password-stdin.</source>
+        <location filename="../src/app/upload_command.cpp" line="147"/>
+        <source>No password for %1: save it from the window (File &gt; Put in Mail Account, &quot;Remember in the system keyring&quot;), or give it on standard input with --password-stdin.</source>
         <translation>Sem senha para %1: salve-a pela janela (Arquivo &gt; Colocar na conta de e-mail, “Lembrar no chaveiro do sistema”) ou informe-a na entrada padrão com --password-stdin.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="154" />
-        <source>Put in the folder "%1" of %2.</source>
+        <location filename="../src/app/upload_command.cpp" line="157"/>
+        <source>Put in the folder &quot;%1&quot; of %2.</source>
         <translation>Colocado na pasta “%1” de %2.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="162" />
-        <source> If it is your server's, give --trust-certificate %1.</source>
+        <location filename="../src/app/upload_command.cpp" line="165"/>
+        <source> If it is your server&apos;s, give --trust-certificate %1.</source>
         <translation> Se for o do seu servidor, informe --trust-certificate %1.</translation>
     </message>
 </context>
 <context>
     <name>mail_account</name>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="24" />
+        <location filename="../src/mail_account/failure_words.cpp" line="24"/>
         <source>server name</source>
         <translation>nome do servidor</translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="26" />
+        <location filename="../src/mail_account/failure_words.cpp" line="26"/>
         <source>user name</source>
         <translation>nome de usuário</translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="28" />
+        <location filename="../src/mail_account/failure_words.cpp" line="28"/>
         <source>password</source>
         <translation>senha</translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="29" />
+        <location filename="../src/mail_account/failure_words.cpp" line="29"/>
         <source>folder name</source>
         <translation>nome da pasta</translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="37" />
-        <source> The server said: "%1".</source>
+        <location filename="../src/mail_account/failure_words.cpp" line="37"/>
+        <source> The server said: &quot;%1&quot;.</source>
         <translation> O servidor disse: “%1”.</translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="38" />
+        <location filename="../src/mail_account/failure_words.cpp" line="38"/>
         <source> (%1)</source>
         <translation> (%1)</translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="41" />
+        <location filename="../src/mail_account/failure_words.cpp" line="41"/>
         <source>%1 refused the user name or the password.</source>
         <translation>%1 recusou o nome de usuário ou a senha.</translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="42" />
+        <location filename="../src/mail_account/failure_words.cpp" line="42"/>
         <source> Gmail accepts only an app password here (made under Security in your Google account, with 2-Step Verification on). Outlook.com accounts need a sign-in method this program does not offer yet.</source>
         <translation> Aqui o Gmail só aceita uma senha de app (criada em Segurança na sua Conta do Google, com a verificação em duas etapas ativada). Contas do Outlook.com precisam de um método de login que este programa ainda não oferece.</translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="46" />
-        <source>The server "%1" was not found: check its name and your connection.</source>
+        <location filename="../src/mail_account/failure_words.cpp" line="46"/>
+        <source>The server &quot;%1&quot; was not found: check its name and your connection.</source>
         <translation>O servidor “%1” não foi encontrado: confira o nome e a sua conexão.</translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="49" />
+        <location filename="../src/mail_account/failure_words.cpp" line="49"/>
         <source>%1 refused the connection on port %2: check the port and the security.</source>
         <translation>%1 recusou a conexão na porta %2: confira a porta e a segurança.</translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="55" />
+        <location filename="../src/mail_account/failure_words.cpp" line="55"/>
         <source>%1 said nothing on port %2. If this port expects SSL/TLS (as port 993 does), choose SSL/TLS.</source>
         <translation>%1 não respondeu nada na porta %2. Se esta porta espera SSL/TLS (como a 993), escolha SSL/TLS.</translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="60" />
+        <location filename="../src/mail_account/failure_words.cpp" line="60"/>
         <source>%1 did not answer in time.</source>
         <translation>%1 não respondeu a tempo.</translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="62" />
+        <location filename="../src/mail_account/failure_words.cpp" line="62"/>
         <source>Port %1 of %2 does not start with encryption: it expects STARTTLS. Choose STARTTLS, or port 993 with SSL/TLS.</source>
         <translation>A porta %1 de %2 não começa criptografada: ela espera STARTTLS. Escolha STARTTLS, ou a porta 993 com SSL/TLS.</translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="68" />
-        <source>%1's certificate is not one this computer trusts (SHA-256 fingerprint %2).</source>
+        <location filename="../src/mail_account/failure_words.cpp" line="68"/>
+        <source>%1&apos;s certificate is not one this computer trusts (SHA-256 fingerprint %2).</source>
         <translation>Este computador não confia no certificado de %1 (impressão digital SHA-256 %2).</translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="71" />
+        <location filename="../src/mail_account/failure_words.cpp" line="71"/>
         <source>%1 sent a different certificate from the one you trusted: its SHA-256 fingerprint is %2. Nothing was sent. Unless your provider says the certificate changed, someone may be listening in.</source>
         <translation>%1 enviou um certificado diferente daquele em que você confiou: a impressão digital SHA-256 dele é %2. Nada foi enviado. A menos que seu provedor diga que o certificado mudou, alguém pode estar escutando.</translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="76" />
+        <location filename="../src/mail_account/failure_words.cpp" line="76"/>
         <source>%1 does not offer an encrypted connection on port %2, so nothing was sent, the password least of all.</source>
         <translation>%1 não oferece conexão criptografada na porta %2, por isso nada foi enviado, muito menos a senha.</translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="81" />
+        <location filename="../src/mail_account/failure_words.cpp" line="81"/>
         <source>The folder is not on %1.</source>
         <translation>A pasta não está em %1.</translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="83" />
+        <location filename="../src/mail_account/failure_words.cpp" line="83"/>
         <source>The folder could not be made on %1.</source>
         <translation>Não foi possível criar a pasta em %1.</translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="85" />
+        <location filename="../src/mail_account/failure_words.cpp" line="85"/>
         <source>The account on %1 is full: delete some mail and try again.</source>
         <translation>A conta em %1 está cheia: apague alguns e-mails e tente de novo.</translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="87" />
+        <location filename="../src/mail_account/failure_words.cpp" line="87"/>
         <source>The connection to %1 was lost before the message was whole, so the server kept none of it.</source>
         <translation>A conexão com %1 caiu antes de a mensagem estar completa, por isso o servidor não guardou nada.</translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="92" />
+        <location filename="../src/mail_account/failure_words.cpp" line="92"/>
         <source>Cancelled: the server kept nothing.</source>
         <translation>Cancelado: o servidor não guardou nada.</translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="94" />
-        <source>An earlier copy of this stationery is in the folder "%1".</source>
+        <location filename="../src/mail_account/failure_words.cpp" line="94"/>
+        <source>An earlier copy of this stationery is in the folder &quot;%1&quot;.</source>
         <translation>Há uma cópia anterior deste papel de carta na pasta “%1”.</translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="100" />
+        <location filename="../src/mail_account/failure_words.cpp" line="100"/>
         <source>The %1 holds a line break or another control character, which cannot be sent to a mail server: type it again. Nothing was sent.</source>
         <translation>O campo “%1” contém uma quebra de linha ou outro caractere de controle, que não pode ser enviado a um servidor de e-mail: digite-o de novo. Nada foi enviado.</translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="104" />
+        <location filename="../src/mail_account/failure_words.cpp" line="104"/>
         <source>The message could not be made, so the server kept nothing: %1</source>
         <translation>Não foi possível criar a mensagem, por isso o servidor não guardou nada: %1</translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="108" />
+        <location filename="../src/mail_account/failure_words.cpp" line="108"/>
         <source>The message could not be put on %1: %2</source>
         <translation>Não foi possível colocar a mensagem em %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="123" />
-        <source>The connection to %1 was lost after the whole message was sent, before the server said whether it kept it. Look in the folder "%2" before you try again.</source>
+        <location filename="../src/mail_account/failure_words.cpp" line="123"/>
+        <source>The connection to %1 was lost after the whole message was sent, before the server said whether it kept it. Look in the folder &quot;%2&quot; before you try again.</source>
         <translation>A conexão com %1 caiu depois de a mensagem inteira ser enviada, antes de o servidor dizer se a guardou. Olhe na pasta “%2” antes de tentar de novo.</translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="131" />
-        <source>Too late to cancel: the stationery is already in the folder "%1".</source>
+        <location filename="../src/mail_account/failure_words.cpp" line="131"/>
+        <source>Too late to cancel: the stationery is already in the folder &quot;%1&quot;.</source>
         <translation>Tarde demais para cancelar: o papel de carta já está na pasta “%1”.</translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="134" />
-        <source>The stationery is in the folder "%1", but the earlier copy could not be taken out: %2</source>
+        <location filename="../src/mail_account/failure_words.cpp" line="134"/>
+        <source>The stationery is in the folder &quot;%1&quot;, but the earlier copy could not be taken out: %2</source>
         <translation>O papel de carta está na pasta “%1”, mas não foi possível retirar a cópia anterior: %2</translation>
     </message>
     <message>
-        <location filename="../src/mail_account/failure_words.cpp" line="137" />
-        <source>The stationery is in the folder "%1", but could not be marked as a draft: %2</source>
+        <location filename="../src/mail_account/failure_words.cpp" line="137"/>
+        <source>The stationery is in the folder &quot;%1&quot;, but could not be marked as a draft: %2</source>
         <translation>O papel de carta está na pasta “%1”, mas não foi possível marcá-lo como rascunho: %2</translation>
     </message>
 </context>
 <context>
     <name>platform::DesktopMailClient</name>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="55" />
+        <location filename="../src/platform/mail_client.cpp" line="55"/>
         <source>%1 could not be started (%2): %3</source>
         <translation>Não foi possível abrir o %1 (%2): %3</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="69" />
+        <location filename="../src/platform/mail_client.cpp" line="69"/>
         <source>it ended with status %1</source>
         <translation>ele terminou com o status %1</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="72" />
+        <location filename="../src/platform/mail_client.cpp" line="72"/>
         <source>it crashed</source>
         <translation>ele travou</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="74" />
+        <location filename="../src/platform/mail_client.cpp" line="74"/>
         <source>%1 did not open the message: %2</source>
         <translation>O %1 não abriu a mensagem: %2</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="95" />
-        <source>%1's desktop file (%2) has no command line that can be used</source>
+        <location filename="../src/platform/mail_client.cpp" line="95"/>
+        <source>%1&apos;s desktop file (%2) has no command line that can be used</source>
         <translation>o arquivo desktop do %1 (%2) não tem uma linha de comando utilizável</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="101" />
+        <location filename="../src/platform/mail_client.cpp" line="101"/>
         <source>no application is set to open e-mail messages (message/rfc822) on this desktop</source>
         <translation>nenhum aplicativo está definido para abrir mensagens de e-mail (message/rfc822) nesta área de trabalho</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="106" />
-        <source>the desktop's mail program</source>
+        <location filename="../src/platform/mail_client.cpp" line="106"/>
+        <source>the desktop&apos;s mail program</source>
         <translation>o programa de e-mail da área de trabalho</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="109" />
+        <location filename="../src/platform/mail_client.cpp" line="109"/>
         <source>the mail program</source>
         <translation>o programa de e-mail</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="111" />
+        <location filename="../src/platform/mail_client.cpp" line="111"/>
         <source>the system has no program for e-mail messages (.eml)</source>
         <translation>o sistema não tem programa para mensagens de e-mail (.eml)</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client_windows.cpp" line="48" />
+        <location filename="../src/platform/mail_client_windows.cpp" line="48"/>
         <source>no program is set to open e-mail messages (.eml) on this computer</source>
         <translation>nenhum programa está definido para abrir mensagens de e-mail (.eml) neste computador</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client_windows.cpp" line="65" />
+        <location filename="../src/platform/mail_client_windows.cpp" line="65"/>
         <source>%1 could not be started (%2)</source>
         <translation>Não foi possível abrir o %1 (%2)</translation>
     </message>
@@ -1823,17 +2130,17 @@ Salvar o modelo de mensagem em outro lugar, para abri-lo no seu programa de e-ma
 <context>
     <name>platform::DesktopUrlOpener</name>
     <message>
-        <location filename="../src/platform/url_opener.cpp" line="21" />
+        <location filename="../src/platform/url_opener.cpp" line="21"/>
         <source>%1 could not be started: %2</source>
         <translation>Não foi possível abrir o %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/platform/url_opener.cpp" line="33" />
+        <location filename="../src/platform/url_opener.cpp" line="33"/>
         <source>the opener ended with status %1</source>
         <translation>o programa de abertura terminou com o status %1</translation>
     </message>
     <message>
-        <location filename="../src/platform/url_opener.cpp" line="43" />
+        <location filename="../src/platform/url_opener.cpp" line="43"/>
         <source>the system has no program for web pages</source>
         <translation>o sistema não tem programa para páginas da web</translation>
     </message>
@@ -1841,12 +2148,12 @@ Salvar o modelo de mensagem em outro lugar, para abri-lo no seu programa de e-ma
 <context>
     <name>platform::FileBrowser</name>
     <message>
-        <location filename="../src/platform/file_browser.cpp" line="30" />
+        <location filename="../src/platform/file_browser.cpp" line="30"/>
         <source>Device Not Avaible... Put a Disk in and Try again</source>
         <translation>Device Not Avaible... Put a Disk in and Try again</translation>
     </message>
     <message>
-        <location filename="../src/platform/file_browser.cpp" line="31" />
+        <location filename="../src/platform/file_browser.cpp" line="31"/>
         <source>No Disk</source>
         <translation>Sem disco</translation>
     </message>
@@ -1854,7 +2161,7 @@ Salvar o modelo de mensagem em outro lugar, para abri-lo no seu programa de e-ma
 <context>
     <name>platform::LoadedAudioDevice</name>
     <message>
-        <location filename="../src/platform/loaded_audio_device.cpp" line="28" />
+        <location filename="../src/platform/loaded_audio_device.cpp" line="28"/>
         <source>The sound module could not be loaded (%1).</source>
         <translation>Não foi possível carregar o módulo de som (%1).</translation>
     </message>
@@ -1862,18 +2169,18 @@ Salvar o modelo de mensagem em outro lugar, para abri-lo no seu programa de e-ma
 <context>
     <name>platform::MediaControl</name>
     <message>
-        <location filename="../src/platform/media_control.cpp" line="26" />
-        <location filename="../src/platform/media_control.cpp" line="82" />
+        <location filename="../src/platform/media_control.cpp" line="26"/>
+        <location filename="../src/platform/media_control.cpp" line="82"/>
         <source>Play</source>
         <translation>Tocar</translation>
     </message>
     <message>
-        <location filename="../src/platform/media_control.cpp" line="27" />
+        <location filename="../src/platform/media_control.cpp" line="27"/>
         <source>Pause</source>
         <translation>Pausar</translation>
     </message>
     <message>
-        <location filename="../src/platform/media_control.cpp" line="28" />
+        <location filename="../src/platform/media_control.cpp" line="28"/>
         <source>Stop</source>
         <translation>Parar</translation>
     </message>

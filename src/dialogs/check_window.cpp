@@ -1,5 +1,6 @@
 #include "dialogs/check_window.h"
 
+#include "platform/check_words.h"
 #include "stationery/client_support.h"
 
 #include <QHeaderView>
@@ -24,15 +25,15 @@ QTableWidget* clientFactsTable(QWidget* parent) {
     table->setHorizontalHeaderLabels({CheckWindow::tr("What"), CheckWindow::tr("Shown by"),
                                       CheckWindow::tr("Elsewhere"),
                                       CheckWindow::tr("Source (read on)")});
-    const auto text = [](std::string_view words) {
-        return QString::fromUtf8(words.data(), qsizetype(words.size()));
-    };
     for (int row = 0; row < int(rows.size()); ++row) {
         const stationery::ClientSupport& fact = *rows[std::size_t(row)];
         const QString columns[] = {
-            text(fact.part), fact.shownBy.empty() ? CheckWindow::tr("none") : text(fact.shownBy),
-            text(fact.elsewhere),
-            text(fact.source) + QStringLiteral(" (") + text(fact.read) + QLatin1Char(')')};
+            clientWords(fact.part),
+            fact.shownBy.empty() ? CheckWindow::tr("none") : clientWords(fact.shownBy),
+            clientWords(fact.elsewhere),
+            clientWords(fact.source) + QStringLiteral(" (") +
+                QLatin1StringView(fact.read.data(), qsizetype(fact.read.size())) +
+                QLatin1Char(')')};
         for (int column = 0; column < 4; ++column) {
             auto* item = new QTableWidgetItem(columns[column]);
             item->setToolTip(columns[column]);
@@ -82,10 +83,9 @@ void CheckWindow::showFindings(const std::vector<stationery::Finding>& findings)
             icon = QStyle::SP_MessageBoxCritical, kind = tr("Problem");
         else if (finding.severity == stationery::Severity::Advice)
             icon = QStyle::SP_MessageBoxWarning, kind = tr("Advice");
-        auto* item =
-            new QListWidgetItem(style()->standardIcon(icon),
-                                QString::fromStdString(finding.meaning) + QLatin1Char('\n') +
-                                    QString::fromStdString(finding.action));
+        const FindingWords words = findingWords(finding);
+        auto* item = new QListWidgetItem(style()->standardIcon(icon),
+                                         words.meaning + QLatin1Char('\n') + words.action);
         item->setToolTip(kind);
         item->setData(Qt::AccessibleDescriptionRole, kind);
         list_->addItem(item);

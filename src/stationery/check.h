@@ -35,10 +35,27 @@ struct CheckFacts {
 
 enum class Severity { Problem, Advice, Note };
 
+// What a finding is about; the window words each one in the reader's language.
+enum class Concern {
+    TextOnBackground, // `ratio`
+    TextOnPicture,    // `ratio`, `lightText`
+    PictureGone,      // `picture`
+    SoundGone,        // `sound`
+    Weight,           // `picture` and/or `sound`, `bytes`
+    NamedByPlace,     // `picture` and/or `sound`
+    ScrollsByScript,
+    TickerByScript,
+    BackgroundSound,
+};
+
 struct Finding {
     Severity severity;
-    std::string meaning; // one sentence: what recipients will meet
-    std::string action;  // one sentence: what to do about it
+    Concern concern;
+    double ratio = 0;         // a contrast, never rounded up past a threshold: 4.48 is 4.4
+    bool lightText = false;   // the text is lighter than the picture under it
+    std::string picture = {}; // the picture concerned, if any
+    std::string sound = {};   // the sound concerned, if any
+    std::uintmax_t bytes = 0;
 };
 
 // Thresholds, exposed so the tests can sit on their edges.
@@ -50,8 +67,5 @@ inline constexpr std::uintmax_t kWeightProblemFrom = 5 * 1024 * 1024;
 // What the people who receive mail written on this stationery will meet, most serious
 // first. Empty when there is nothing to worry about.
 std::vector<Finding> checkStationery(const StationerySettings& settings, const CheckFacts& facts);
-
-// "640 KB", "1.2 MB": a size in plain units.
-std::string plainSize(std::uintmax_t bytes);
 
 } // namespace stationery

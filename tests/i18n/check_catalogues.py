@@ -35,7 +35,8 @@ def messages(path):
 # lupdate, run over the sources into a copy, finds nothing new and nothing gone.
 sources = []
 for pattern in ('src/editor/*.cpp', 'src/dialogs/*.cpp', 'src/platform/*.cpp',
-                'src/platform/*.h', 'src/mail_account/*.cpp', 'src/app/*.cpp'):
+                'src/platform/*.h', 'src/mail_account/*.cpp', 'src/app/*.cpp',
+                'src/stationery/client_support.h'):
     sources += sorted(glob.glob(os.path.join(source_dir, pattern)))
 with tempfile.TemporaryDirectory() as folder:
     copy = os.path.join(folder, 'copy.ts')
