@@ -5,6 +5,7 @@
 #include "platform/platform_error.h"
 #include "platform/sound_content.h"
 
+#include <QLocale>
 #include <QStandardPaths>
 
 namespace platform {
@@ -40,6 +41,11 @@ stationery::ExportGuards exportGuards() {
     };
     guards.ownFolders = {fileSystemPath(designsFolder()), fileSystemPath(picturesFolder())};
     guards.picturesFolder = fileSystemPath(picturesFolder());
+    // A template names the language its writer speaks; the C locale is English.
+    const QLocale::Language language = QLocale::system().language();
+    guards.messageLanguage = language == QLocale::C || language == QLocale::AnyLanguage
+                                 ? std::string("en")
+                                 : QLocale::languageToCode(language).toStdString();
     return guards;
 }
 

@@ -361,7 +361,9 @@ void exportStationery(const fs::path& page, const StationerySettings& settings, 
         checkCarried(carried, pageTarget, guards, !format.pictureInside);
 
         if (format.pictureInside) {
-            replaceFileContents(pageTarget, format.contents(settings));
+            StationerySettings message = settings;
+            message.language = guards.messageLanguage;
+            replaceFileContents(pageTarget, format.contents(message));
             return;
         }
         if (withPicture)
@@ -385,7 +387,9 @@ StreamedContents messageTemplate(const StationerySettings& settings, const Expor
     if (!picturePath(settings).empty())
         carried.push_back({pathFromUtf8(picturePath(settings)), &kPicture});
     checkCarried(carried, {}, guards, false);
-    return MessageWriter::streamed(settings, copy);
+    StationerySettings message = settings;
+    message.language = guards.messageLanguage;
+    return MessageWriter::streamed(message, copy);
 }
 
 StationerySettings stationeryToExport(const fs::path& source, const ExportGuards& guards) {

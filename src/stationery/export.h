@@ -76,6 +76,8 @@ struct ExportGuards {
     std::filesystem::path stationeryFile;
     // Where a message template read as the source puts its picture.
     std::filesystem::path picturesFolder;
+    // The language a message template names (BCP 47); empty: none.
+    std::string messageLanguage;
 };
 
 // The sounds the program plays, by their first bytes.

@@ -23,6 +23,7 @@ constexpr std::string_view kCrLf = "\r\n";
 // "=_" never stands in quoted-printable or base64 text, so the boundary cannot occur
 // in a part.
 constexpr std::string_view kBoundary = "=_stationery_related";
+constexpr std::string_view kAlternativesBoundary = "=_stationery_alternative";
 
 // A short fingerprint of the picture, so that its Content-ID differs from any other
 // picture's and stays the same for the same bytes. FNV-1a over 8-byte words: a camera
@@ -249,10 +250,19 @@ std::pair<std::string, std::string> messageAround(const StationerySettings& sett
     } else {
         head += "Subject:\r\n";
     }
+    // The text first, the page after it: a client shows the last part it can. A template
+    // holds no words yet; the text part is there for what the client makes of it.
+    const std::string alternatives(kAlternativesBoundary);
+    head += "Content-Type: multipart/alternative" + parameter("boundary", alternatives) +
+            "\r\n\r\n--" + alternatives +
+            "\r\nContent-Type: text/plain; charset=UTF-8\r\n"
+            "Content-Transfer-Encoding: quoted-printable\r\n\r\n\r\n--" +
+            alternatives + "\r\n";
     const std::string htmlHeaders =
         "Content-Type: text/html; charset=UTF-8\r\nContent-Transfer-Encoding: quoted-printable\r\n";
     if (!picture)
-        return {head.append(htmlHeaders).append(kCrLf).append(html), {}};
+        return {head.append(htmlHeaders).append(kCrLf).append(html),
+                "\r\n--" + alternatives + "--\r\n"};
     const std::string boundary(kBoundary);
     head += "Content-Type: multipart/related" + parameter("type", "text/html") +
             parameter("boundary", boundary) + "\r\n\r\n";
@@ -262,7 +272,7 @@ std::pair<std::string, std::string> messageAround(const StationerySettings& sett
             "\r\nContent-Transfer-Encoding: base64\r\n";
     head += "Content-ID: <" + picture->contentId + ">\r\n";
     head += "Content-Disposition: inline" + parameter("filename", picture->fileName) + "\r\n\r\n";
-    return {head, "--" + boundary + "--\r\n"};
+    return {head, "--" + boundary + "--\r\n--" + alternatives + "--\r\n"};
 }
 
 StreamedContents streamedMessage(const StationerySettings& settings,
@@ -274,8 +284,10 @@ StreamedContents streamedMessage(const StationerySettings& settings,
     return {size, [head = std::move(head), tail = std::move(tail),
                    picture = std::move(picture)](const StreamedContents::Writer& write) {
                 write(head);
-                if (!picture)
+                if (!picture) {
+                    write(tail);
                     return;
+                }
                 std::string lines;
                 picture->pieces([&](std::string_view piece) {
                     lines.clear();

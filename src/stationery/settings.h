@@ -42,6 +42,9 @@ struct StationerySettings {
     bool soundAsHiddenPicture = false; // the sound in the form an old mail client needs
     // Each ticker's text, in order; none: never given. Empty and none both show nothing.
     std::array<std::optional<std::string>, 3> tickers;
+    // The language of the text (a BCP 47 tag such as "de"), which a message template
+    // names; empty: unnamed. Not part of the classic file.
+    std::string language;
 
     bool operator==(const StationerySettings&) const = default;
 };

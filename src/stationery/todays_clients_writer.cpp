@@ -55,16 +55,6 @@ std::string escapeHtml(std::string_view utf8, bool attribute) {
     return out;
 }
 
-// The old <font size> scale, 1 to 7, nearest to a point size.
-int fontSizeNumber(float points) {
-    constexpr std::array<float, 6> upperBounds = {9.0f, 11.0f, 12.75f, 15.75f, 21.0f, 30.0f};
-    int number = 1;
-    for (float bound : upperBounds)
-        if (points > bound)
-            ++number;
-    return number;
-}
-
 std::string seconds(double value) {
     std::array<char, 32> buffer{};
     const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
@@ -76,6 +66,16 @@ std::string seconds(double value) {
     if (text.back() == '.')
         text.pop_back();
     return text;
+}
+
+// A language tag of letters, digits and hyphens, as BCP 47 writes them.
+bool languageTagIsPlain(std::string_view tag) {
+    if (tag.empty() || tag.size() > 35)
+        return false;
+    for (const char c : tag)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-')
+            return false;
+    return true;
 }
 
 // The class of the wrapper that carries the look where a client drops the body's.
@@ -198,7 +198,7 @@ std::string TodaysClientsWriter::render(const StationerySettings& s, PictureName
         page += "\r\n";
     };
     line("<!DOCTYPE html>");
-    line("<html>");
+    line(languageTagIsPlain(s.language) ? "<html lang=\"" + s.language + "\">" : "<html>");
     line("<head>");
     line("<meta charset=\"utf-8\">");
     // The designed colours are the look: clients that honour these keep them in dark mode.
@@ -224,23 +224,25 @@ std::string TodaysClientsWriter::render(const StationerySettings& s, PictureName
     // template: there a client's editor leaves the picture's cid: name in CSS
     // unresolved, and the colour would hide the body's picture behind the typed text.
     std::string css;
-    std::string areaCss;
     std::string attributes;
+    std::string areaBackground;
     const std::string_view image = picturePath(s);
     const bool pictureInCss = named == PictureNamed::InCssAndAttribute;
     if (s.backgroundColor) {
         const std::string hex = hexColor(*s.backgroundColor);
         css += "background-color: #" + hex + "; ";
         if (pictureInCss)
-            areaCss += "background-color: #" + hex + "; ";
+            areaBackground += "background-color: #" + hex + "; ";
         attributes += " bgcolor=\"#" + hex + "\"";
     }
     if (!image.empty()) {
+        // The picture's address last: an editor that rewrites it with quotes of the
+        // attribute's kind ends the attribute there, and the rest would be lost.
         const std::string picture =
-            "background-image: url(" + cssString(image) + "); background-repeat: repeat; ";
+            "background-repeat: repeat; background-image: url(" + cssString(image) + "); ";
         if (pictureInCss)
             css += picture;
-        areaCss += picture;
+        areaBackground += picture;
         attributes += " background=\"" + escapeHtmlAttribute(image) + "\"";
     }
     std::string text;
@@ -258,21 +260,21 @@ std::string TodaysClientsWriter::render(const StationerySettings& s, PictureName
     if (s.italic)
         text += "font-style: italic; ";
     css += text;
-    areaCss += text;
-    const long top = s.topMargin;
-    areaCss += "padding-left: " + std::to_string(s.leftMargin) + "px; ";
 
-    // The body carries the look for the clients that keep it, the top margin as its own.
-    // A client that turns the body into a <div> and drops its attributes and style (as
-    // Gmail's does) keeps the wrapper <div>, the left margin as its padding. Typing
-    // starts inside the wrapper: a mail client's editor puts the caret in the first
-    // block, where it would never go into a table; and a new line typed there copies the
-    // wrapper, so every line keeps the look and the line height.
-    line("<body" + attributes + " style=\"" +
-         escapeHtmlAttribute(css + "margin: " + std::to_string(top) + "px 0 0 0;") + "\">");
-    areaCss.pop_back();
+    // The body carries the look for the clients that keep it. A client that drops the
+    // body's attributes and style (webmail, and Gmail's apps, which turn it into a
+    // <div>) keeps the wrapper <div>, which carries the look again over at least the
+    // window's height, the margins as its padding. Both pictures start at the top, so
+    // their lines meet, and the text starts at the top margin in every client. Typing
+    // starts in a line of its own inside the wrapper: a mail client's editor puts the
+    // caret in the first block, and a new line splits that line, never the wrapper, so
+    // the picture runs on without a seam.
+    line("<body" + attributes + " style=\"" + escapeHtmlAttribute(css + "margin: 0;") + "\">");
+    const std::string areaCss = text + "padding: " + std::to_string(s.topMargin) + "px 0 0 " +
+                                std::to_string(s.leftMargin) +
+                                "px; min-height: 100vh; box-sizing: border-box; " + areaBackground;
     line("<div class=\"" + std::string(kDesignedAreaClass) + "\" style=\"" +
-         escapeHtmlAttribute(areaCss) + "\">");
+         escapeHtmlAttribute(areaCss.substr(0, areaCss.size() - 1)) + "\">");
 
     // Where typing starts, in the chosen font for engines that ignore CSS.
     std::string typed = "<br>";
@@ -281,20 +283,17 @@ std::string TodaysClientsWriter::render(const StationerySettings& s, PictureName
         for (const std::string& each : sampleText)
             typed += escapeHtmlText(each) + "<br>";
     }
-    if (!s.fontName.empty() || s.bold || s.italic) {
-        std::string font = "<font";
-        if (!s.fontName.empty())
-            font += " face=\"" + escapeHtmlAttribute(fontFaceList(s.fontName)) + "\"";
-        font += " size=\"" + std::to_string(fontSizeNumber(s.fontSize)) + "\">";
-        std::string open = font, close = "</font>";
-        if (s.bold)
-            open += "<b>", close = "</b>" + close;
-        if (s.italic)
-            open += "<i>", close = "</i>" + close;
-        line(open + typed + close);
-    } else {
-        line(typed);
-    }
+    // The chosen font for engines that ignore CSS; its size comes from the CSS alone,
+    // as the old scale has no step for most point sizes.
+    std::string open, close;
+    if (!s.fontName.empty())
+        open = "<font face=\"" + escapeHtmlAttribute(fontFaceList(s.fontName)) + "\">",
+        close = "</font>";
+    if (s.bold)
+        open += "<b>", close = "</b>" + close;
+    if (s.italic)
+        open += "<i>", close = "</i>" + close;
+    line("<div>" + open + typed + close + "</div>");
     line("</div>");
     line("</body>");
     line("</html>");

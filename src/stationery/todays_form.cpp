@@ -176,8 +176,23 @@ std::optional<MessageLayout> messageLayout(std::string_view bytes) {
     ReadForm& form = layout.form;
     form.isMessage = true;
     const std::string& boundary = kMessageBoundary;
-    if (headers.find("multipart/related") == std::string_view::npos) {
-        const auto settings = recordIn(quotedPrintableDecoded(bytes.substr(headersEnd + 4)));
+    // A template is a page alone, a page with its picture (multipart/related), or since
+    // it carries a text part too, either of those after the text (multipart/alternative).
+    const bool alternatives = headers.find("multipart/alternative") != std::string_view::npos;
+    const bool related = headers.find("multipart/related") != std::string_view::npos ||
+                         (alternatives && bytes.find("\r\n" + boundary + "\r\n", headersEnd) !=
+                                              std::string_view::npos);
+    if (!related) {
+        std::string_view page = bytes.substr(headersEnd + 4);
+        if (alternatives) {
+            const std::size_t html = page.find("Content-Type: text/html");
+            const std::size_t body = page.find("\r\n\r\n", html);
+            if (html == std::string_view::npos || body == std::string_view::npos)
+                return MessageLayout{cutOff()};
+            page = page.substr(body + 4);
+            page = page.substr(0, page.find("\r\n--=_stationery_alternative"));
+        }
+        const auto settings = recordIn(quotedPrintableDecoded(page));
         if (!settings)
             return std::nullopt;
         form.settings = *settings;

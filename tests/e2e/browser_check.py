@@ -198,7 +198,7 @@ def main():
         message = email.message_from_bytes(
             open(os.path.join(work, "message", "page.eml"), "rb").read(),
             policy=email.policy.default)
-        page_part, *pictures = list(message.iter_parts())
+        page_part, *pictures = list(message.get_payload()[1].iter_parts())
         text = page_part.get_content()
         for part in pictures:
             data = "data:%s;base64,%s" % (part.get_content_type(),
@@ -211,6 +211,17 @@ def main():
         check(page.evaluate("document.body.getAttribute('background').startsWith('data:')"),
               "message: <body background> names the picture's part")
         check(page.scripts_that_ran() == [], "message: no script ran")
+        # The wrapper's picture starts where the body's does and covers the window, so a
+        # ruled picture's lines meet and a client that shows only the wrapper shows a page.
+        check(page.evaluate("document.querySelector('.stationery-area')"
+                            ".getBoundingClientRect().top") == 0,
+              "message: the wrapper's picture starts at the top, with the body's")
+        check(page.evaluate("document.querySelector('.stationery-area').offsetHeight "
+                            ">= window.innerHeight"), "message: the wrapper covers the window")
+        check(page.evaluate("getComputedStyle(document.querySelector('.stationery-area > div'))"
+                            ".fontSize") == page.evaluate(
+                                "getComputedStyle(document.querySelector('.stationery-area'))"
+                                ".fontSize"), "message: typed text has the stationery's size")
         check(page.evaluate("document.title") == "</title><script>alert(1)</script> Caf\u00e9",
               "message: the hostile title stays text")
         check(page.evaluate("getComputedStyle(document.body).backgroundImage.startsWith('url(\"data:')"),

@@ -22,6 +22,12 @@ mkdir out
 run --export out/message.eml in/classic/page.htm || fail "the message template"
 head -c 40 out/message.eml | grep -q '^X-Unsent: 1' || fail "not a message template"
 grep -q '^Content-Type: image/jpeg' out/message.eml || fail "the picture is not inside"
+# The template names the language its writer speaks; the C locale is English.
+LC_ALL= LC_MESSAGES= LANGUAGE= LANG=de_DE.UTF-8 run --export out/de.eml in/classic/page.htm ||
+    fail "a German template"
+grep -q '^<html lang=3D"de">' out/de.eml || fail "the German template names no language"
+LC_ALL=C run --export out/c.eml in/classic/page.htm || fail "a template in the C locale"
+grep -q '^<html lang=3D"en">' out/c.eml || fail "the C locale's template is not English"
 run --export out/today.htm --form todays in/classic/page.htm || fail "--form todays"
 grep -q '<!DOCTYPE html>' out/today.htm || fail "not the form for today's clients"
 run --export out/classic.html in/classic/page.htm || fail "the classic form"

@@ -64,9 +64,17 @@ def main():
         check("Subject" in message and message["Subject"] == "", "message: an empty subject")
         for header in ("Date", "Message-ID", "From", "To"):
             check(header not in message, f"message: no {header} header")
-        check(message.get_content_type() == "multipart/related", "message: multipart/related")
+        check(message.get_content_type() == "multipart/alternative",
+              "message: multipart/alternative")
+        text_part, related = list(message.iter_parts())
+        check(text_part.get_content_type() == "text/plain" and text_part.get_content_charset()
+              == "utf-8", "message: a UTF-8 text part first, for the typed words")
+        check(related.get_content_type() == "multipart/related",
+              "message: then the page with its picture, multipart/related")
+        check(message.get_body(("html",)).get_content_type() == "text/html",
+              "message: a client finds the page as the body it shows")
 
-        parts = list(message.iter_parts())
+        parts = list(related.iter_parts())
         check([p.get_content_type() for p in parts] == ["text/html", "image/jpeg"],
               "message: the HTML, then the picture")
         page, image = parts
@@ -110,9 +118,10 @@ def main():
         raw = open(os.path.join(work, "message-plain", "page.eml"), "rb").read()
         check_lines(raw, "plain message")
         plain = email.message_from_bytes(raw, policy=email.policy.default)
-        check(plain.get_content_type() == "text/html" and not plain.is_multipart(),
-              "plain message: the HTML alone")
-        check("cid:" not in plain.get_content(), "plain message: refers to no part")
+        check([p.get_content_type() for p in plain.iter_parts()] == ["text/plain", "text/html"],
+              "plain message: the text, then the HTML alone")
+        check("cid:" not in plain.get_body(("html",)).get_content(),
+              "plain message: refers to no part")
     finally:
         shutil.rmtree(work, ignore_errors=True)
     print(f"{0 if failures else 1} passed, {1 if failures else 0} failed")

@@ -12,10 +12,12 @@ import sys
 message = email.message_from_bytes(open(sys.argv[1], "rb").read(), policy=email.policy.default)
 picture = open(sys.argv[2], "rb").read()
 problems = []
-if message.get_content_type() != "multipart/related":
-    problems.append("not multipart/related: " + message.get_content_type())
+alternatives = list(message.iter_parts()) if message.is_multipart() else []
+if message.get_content_type() != "multipart/alternative" or \
+        [p.get_content_type() for p in alternatives] != ["text/plain", "multipart/related"]:
+    problems.append("not a text part and a multipart/related: " + message.get_content_type())
 else:
-    page, *parts = list(message.iter_parts())
+    page, *parts = list(alternatives[1].iter_parts())
     images = [part for part in parts if part.get_content_maintype() == "image"]
     if len(images) != 1 or images[0].get_content() != picture:
         problems.append("the picture part does not hold the picture")

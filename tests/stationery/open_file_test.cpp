@@ -42,6 +42,23 @@ StationerySettings carried(StationerySettings s, std::optional<std::string> pict
     return s;
 }
 
+// A template as this program wrote it before it carried a text part: the page (with its
+// picture) alone.
+std::string withoutTextPart(std::string message) {
+    const std::string text = "Content-Type: multipart/alternative;\r\n"
+                             " boundary=\"=_stationery_alternative\"\r\n\r\n"
+                             "--=_stationery_alternative\r\n"
+                             "Content-Type: text/plain; charset=UTF-8\r\n"
+                             "Content-Transfer-Encoding: quoted-printable\r\n\r\n\r\n"
+                             "--=_stationery_alternative\r\n";
+    const std::string end = "\r\n--=_stationery_alternative--\r\n";
+    const std::size_t at = message.find(text);
+    EXPECT_NE(at, std::string::npos);
+    EXPECT_TRUE(message.ends_with(end));
+    message.erase(message.size() - end.size() + (message.ends_with("--" + end) ? 2 : 0));
+    return message.erase(at, text.size());
+}
+
 TEST(OpenFile, TodaysPageAndTemplateGiveBackEveryChoiceTheyCarry) {
     test::TemporaryFolder folder;
     const fs::path picture = folder.path() / "sea view.jpg";
@@ -79,6 +96,14 @@ TEST(OpenFile, TodaysPageAndTemplateGiveBackEveryChoiceTheyCarry) {
     exportStationery(folder.path() / "plain.eml", plain, ExportForm::Message);
     EXPECT_EQ(openStationeryFile(folder.path() / "plain.eml", pictures).settings,
               carried(plain, std::nullopt));
+    // A template written before there was a text part, with and without a picture.
+    for (const char* name : {"t.eml", "plain.eml"}) {
+        test::writeFile(folder.path() / "earlier.eml",
+                        withoutTextPart(test::readFile(folder.path() / name)));
+        EXPECT_EQ(openStationeryFile(folder.path() / "earlier.eml", pictures).settings,
+                  openStationeryFile(folder.path() / name, pictures).settings)
+            << name;
+    }
 }
 
 TEST(OpenFile, OtherFilesAreRefusedSayingWhatTheyAre) {

@@ -55,24 +55,26 @@ TEST(TodaysClientsWriter, UntouchedWindow) {
             std::string(kLightOnly),
             "</style>",
             "</head>",
-            R"(<body style="font-size: 8pt; line-height: 16px; margin: 0px 0 0 0;">)",
-            R"(<div class="stationery-area" style="font-size: 8pt; line-height: 16px; padding-left: 0px;">)",
-            "<br>",
+            R"(<body style="font-size: 8pt; line-height: 16px; margin: 0;">)",
+            R"(<div class="stationery-area" style="font-size: 8pt; line-height: 16px; padding: 0px 0 0 0px; min-height: 100vh; box-sizing: border-box;">)",
+            "<div><br></div>",
             "</div>",
             "</body>",
             "</html>",
         }));
 }
 
-// The look stands on the body and again on the wrapper around the text, which holds
-// where typing starts; the animation is declared only for readers who accept motion.
+// The look stands on the body and again on the wrapper around the text, which holds the
+// line where typing starts, in the stationery's font size; both pictures start at the
+// top and the margins are the wrapper's padding; the picture's address comes last; the
+// animation is declared only for readers who accept motion.
 TEST(TodaysClientsWriter, EveryChoiceScrollingUp) {
     StationerySettings s = chosenLook();
     s.direction = ScrollDirection::Up;
-    const std::string look =
-        "background-color: #FFFFCC; background-image: url('sky (2).jpg'); background-repeat: "
-        "repeat; color: #000080; font-family: 'Arial', sans-serif; font-size: 10pt; "
-        "line-height: 20px; font-weight: bold; font-style: italic; ";
+    const std::string background = "background-color: #FFFFCC; background-repeat: repeat; "
+                                   "background-image: url('sky (2).jpg');";
+    const std::string text = "color: #000080; font-family: 'Arial', sans-serif; font-size: "
+                             "10pt; line-height: 20px; font-weight: bold; font-style: italic; ";
     EXPECT_EQ(
         TodaysClientsWriter::render(s),
         crLfJoined({
@@ -98,10 +100,12 @@ TEST(TodaysClientsWriter, EveryChoiceScrollingUp) {
             "}",
             "</style>",
             "</head>",
-            R"(<body bgcolor="#FFFFCC" background="sky (2).jpg" text="#000080" style=")" + look +
-                R"(margin: 15px 0 0 0;">)",
-            R"(<div class="stationery-area" style=")" + look + R"(padding-left: 25px;">)",
-            R"(<font face="Arial, sans-serif" size="2"><b><i><br></i></b></font>)",
+            R"(<body bgcolor="#FFFFCC" background="sky (2).jpg" text="#000080" style=")" +
+                background + " " + text + R"(margin: 0;">)",
+            R"(<div class="stationery-area" style=")" + text +
+                "padding: 15px 0 0 25px; min-height: 100vh; box-sizing: border-box; " + background +
+                R"(">)",
+            R"(<div><font face="Arial, sans-serif"><b><i><br></i></b></font></div>)",
             "</div>",
             "</body>",
             "</html>",
@@ -111,11 +115,10 @@ TEST(TodaysClientsWriter, EveryChoiceScrollingUp) {
     // client's editor.
     const std::string message =
         TodaysClientsWriter::render(s, TodaysClientsWriter::PictureNamed::InAttributeOnly);
-    EXPECT_NE(
-        message.find(
-            R"(<div class="stationery-area" style="background-image: url('sky (2).jpg'); background-repeat: repeat; color: #000080;)"),
-        std::string::npos);
-    EXPECT_EQ(message.find("style=\"background-color: #FFFFCC; background-image"),
+    EXPECT_NE(message.find(R"(box-sizing: border-box; background-repeat: repeat; )"
+                           R"(background-image: url('sky (2).jpg');">)"),
+              std::string::npos);
+    EXPECT_EQ(message.find("style=\"background-color: #FFFFCC; background-repeat"),
               std::string::npos);
 }
 
@@ -209,8 +212,7 @@ TEST(TodaysClientsWriter, NothingTypedCanBreakOutOfItsPlace) {
     // What is no colour is left out rather than written.
     EXPECT_EQ(page.find("bgcolor"), std::string::npos);
     EXPECT_EQ(page.find("text=\""), std::string::npos);
-    EXPECT_NE(page.find("padding-left: 1px"), std::string::npos);
-    EXPECT_NE(page.find("margin: 2px 0 0 0"), std::string::npos);
+    EXPECT_NE(page.find("padding: 2px 0 0 1px;"), std::string::npos);
     // No control character stands raw inside a CSS string (a form feed once ended
     // one for Chromium): each is a hex escape.
     for (int c = 1; c < 0x20; ++c) {
