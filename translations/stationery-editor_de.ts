@@ -580,72 +580,72 @@
 <context>
     <name>Designs</name>
     <message>
-        <location filename="../src/editor/designs.cpp" line="21"/>
+        <location filename="../src/editor/designs.cpp" line="23"/>
         <source>Linen</source>
         <translation>Leinen</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="23"/>
+        <location filename="../src/editor/designs.cpp" line="25"/>
         <source>Blue Sky</source>
         <translation>Blauer Himmel</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="25"/>
+        <location filename="../src/editor/designs.cpp" line="27"/>
         <source>Graph Paper</source>
         <translation>Millimeterpapier</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="27"/>
+        <location filename="../src/editor/designs.cpp" line="29"/>
         <source>Ruled Notebook</source>
         <translation>Liniertes Heft</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="30"/>
+        <location filename="../src/editor/designs.cpp" line="32"/>
         <source>Starry Night</source>
         <translation>Sternennacht</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="32"/>
+        <location filename="../src/editor/designs.cpp" line="34"/>
         <source>Autumn Leaves</source>
         <translation>Herbstlaub</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="34"/>
+        <location filename="../src/editor/designs.cpp" line="36"/>
         <source>Winter Snow</source>
         <translation>Winterschnee</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="36"/>
+        <location filename="../src/editor/designs.cpp" line="38"/>
         <source>Spring Dots</source>
         <translation>Frühlingstupfen</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="38"/>
+        <location filename="../src/editor/designs.cpp" line="40"/>
         <source>Parchment</source>
         <translation>Pergament</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="40"/>
+        <location filename="../src/editor/designs.cpp" line="42"/>
         <source>Ocean Waves</source>
         <translation>Meereswellen</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="42"/>
+        <location filename="../src/editor/designs.cpp" line="44"/>
         <source>Rose Border</source>
         <translation>Rosenrand</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="44"/>
+        <location filename="../src/editor/designs.cpp" line="46"/>
         <source>Chalkboard</source>
         <translation>Schultafel</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="46"/>
+        <location filename="../src/editor/designs.cpp" line="48"/>
         <source>Candy Stripes</source>
         <translation>Zuckerstreifen</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="109"/>
+        <location filename="../src/editor/designs.cpp" line="111"/>
         <source>Dear friend, greetings from here.</source>
         <translation>Liebe Grüße von hier.</translation>
     </message>
@@ -2072,47 +2072,52 @@ Die Nachrichtenvorlage woanders speichern, um sie selbst im E-Mail-Programm zu �
 <context>
     <name>platform::DesktopMailClient</name>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="55"/>
+        <location filename="../src/platform/mail_client.cpp" line="57"/>
         <source>%1 could not be started (%2): %3</source>
         <translation>%1 ließ sich nicht starten (%2): %3</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="69"/>
+        <location filename="../src/platform/mail_client.cpp" line="71"/>
         <source>it ended with status %1</source>
         <translation>es endete mit Status %1</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="72"/>
+        <location filename="../src/platform/mail_client.cpp" line="74"/>
         <source>it crashed</source>
         <translation>es ist abgestürzt</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="74"/>
+        <location filename="../src/platform/mail_client.cpp" line="76"/>
         <source>%1 did not open the message: %2</source>
         <translation>%1 hat die Nachricht nicht geöffnet: %2</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="95"/>
+        <location filename="../src/platform/mail_client.cpp" line="106"/>
         <source>%1&apos;s desktop file (%2) has no command line that can be used</source>
         <translation>die Desktop-Datei von %1 (%2) hat keine verwendbare Befehlszeile</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="101"/>
+        <location filename="../src/platform/mail_client.cpp" line="109"/>
+        <source>%1 cannot open a message file given to it. File &gt; Put in Mail Account puts the stationery in your account&apos;s Templates folder, which %1 shows</source>
+        <translation>%1 kann keine ihm übergebene Nachrichtendatei öffnen. Datei &gt; Im E-Mail-Konto ablegen legt das Briefpapier in den Ordner „Vorlagen“ Ihres Kontos, den %1 anzeigt</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/mail_client.cpp" line="117"/>
         <source>no application is set to open e-mail messages (message/rfc822) on this desktop</source>
         <translation>auf diesem Desktop ist kein Programm zum Öffnen von E-Mails (message/rfc822) eingestellt</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="106"/>
+        <location filename="../src/platform/mail_client.cpp" line="122"/>
         <source>the desktop&apos;s mail program</source>
         <translation>dem E-Mail-Programm des Desktops</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="109"/>
+        <location filename="../src/platform/mail_client.cpp" line="125"/>
         <source>the mail program</source>
         <translation>dem E-Mail-Programm</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="111"/>
+        <location filename="../src/platform/mail_client.cpp" line="127"/>
         <source>the system has no program for e-mail messages (.eml)</source>
         <translation>das System hat kein Programm für E-Mails (.eml)</translation>
     </message>

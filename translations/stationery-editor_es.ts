@@ -580,72 +580,72 @@
 <context>
     <name>Designs</name>
     <message>
-        <location filename="../src/editor/designs.cpp" line="21"/>
+        <location filename="../src/editor/designs.cpp" line="23"/>
         <source>Linen</source>
         <translation>Lino</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="23"/>
+        <location filename="../src/editor/designs.cpp" line="25"/>
         <source>Blue Sky</source>
         <translation>Cielo azul</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="25"/>
+        <location filename="../src/editor/designs.cpp" line="27"/>
         <source>Graph Paper</source>
         <translation>Papel cuadriculado</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="27"/>
+        <location filename="../src/editor/designs.cpp" line="29"/>
         <source>Ruled Notebook</source>
         <translation>Cuaderno rayado</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="30"/>
+        <location filename="../src/editor/designs.cpp" line="32"/>
         <source>Starry Night</source>
         <translation>Noche estrellada</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="32"/>
+        <location filename="../src/editor/designs.cpp" line="34"/>
         <source>Autumn Leaves</source>
         <translation>Hojas de otoño</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="34"/>
+        <location filename="../src/editor/designs.cpp" line="36"/>
         <source>Winter Snow</source>
         <translation>Nieve de invierno</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="36"/>
+        <location filename="../src/editor/designs.cpp" line="38"/>
         <source>Spring Dots</source>
         <translation>Lunares de primavera</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="38"/>
+        <location filename="../src/editor/designs.cpp" line="40"/>
         <source>Parchment</source>
         <translation>Pergamino</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="40"/>
+        <location filename="../src/editor/designs.cpp" line="42"/>
         <source>Ocean Waves</source>
         <translation>Olas</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="42"/>
+        <location filename="../src/editor/designs.cpp" line="44"/>
         <source>Rose Border</source>
         <translation>Borde de rosas</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="44"/>
+        <location filename="../src/editor/designs.cpp" line="46"/>
         <source>Chalkboard</source>
         <translation>Pizarra</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="46"/>
+        <location filename="../src/editor/designs.cpp" line="48"/>
         <source>Candy Stripes</source>
         <translation>Rayas de caramelo</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="109"/>
+        <location filename="../src/editor/designs.cpp" line="111"/>
         <source>Dear friend, greetings from here.</source>
         <translation>Saludos desde aquí.</translation>
     </message>
@@ -2072,47 +2072,52 @@ Save the message template somewhere else, to open it from your mail client or at
 <context>
     <name>platform::DesktopMailClient</name>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="55"/>
+        <location filename="../src/platform/mail_client.cpp" line="57"/>
         <source>%1 could not be started (%2): %3</source>
         <translation>No se pudo abrir %1 (%2): %3</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="69"/>
+        <location filename="../src/platform/mail_client.cpp" line="71"/>
         <source>it ended with status %1</source>
         <translation>terminó con el estado %1</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="72"/>
+        <location filename="../src/platform/mail_client.cpp" line="74"/>
         <source>it crashed</source>
         <translation>se bloqueó</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="74"/>
+        <location filename="../src/platform/mail_client.cpp" line="76"/>
         <source>%1 did not open the message: %2</source>
         <translation>%1 no abrió el mensaje: %2</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="95"/>
+        <location filename="../src/platform/mail_client.cpp" line="106"/>
         <source>%1&apos;s desktop file (%2) has no command line that can be used</source>
         <translation>el archivo de escritorio de %1 (%2) no tiene una línea de órdenes utilizable</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="101"/>
+        <location filename="../src/platform/mail_client.cpp" line="109"/>
+        <source>%1 cannot open a message file given to it. File &gt; Put in Mail Account puts the stationery in your account&apos;s Templates folder, which %1 shows</source>
+        <translation>%1 no puede abrir un archivo de mensaje que se le pase. Archivo &gt; Guardar en la cuenta de correo pone el papel de carta en la carpeta «Plantillas» de su cuenta, que %1 muestra</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/mail_client.cpp" line="117"/>
         <source>no application is set to open e-mail messages (message/rfc822) on this desktop</source>
         <translation>ninguna aplicación está configurada para abrir mensajes de correo (message/rfc822) en este escritorio</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="106"/>
+        <location filename="../src/platform/mail_client.cpp" line="122"/>
         <source>the desktop&apos;s mail program</source>
         <translation>el programa de correo del escritorio</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="109"/>
+        <location filename="../src/platform/mail_client.cpp" line="125"/>
         <source>the mail program</source>
         <translation>el programa de correo</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="111"/>
+        <location filename="../src/platform/mail_client.cpp" line="127"/>
         <source>the system has no program for e-mail messages (.eml)</source>
         <translation>el sistema no tiene ningún programa para mensajes de correo (.eml)</translation>
     </message>

@@ -580,72 +580,72 @@
 <context>
     <name>Designs</name>
     <message>
-        <location filename="../src/editor/designs.cpp" line="21"/>
+        <location filename="../src/editor/designs.cpp" line="23"/>
         <source>Linen</source>
         <translation>Lin</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="23"/>
+        <location filename="../src/editor/designs.cpp" line="25"/>
         <source>Blue Sky</source>
         <translation>Ciel bleu</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="25"/>
+        <location filename="../src/editor/designs.cpp" line="27"/>
         <source>Graph Paper</source>
         <translation>Papier millimétré</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="27"/>
+        <location filename="../src/editor/designs.cpp" line="29"/>
         <source>Ruled Notebook</source>
         <translation>Cahier ligné</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="30"/>
+        <location filename="../src/editor/designs.cpp" line="32"/>
         <source>Starry Night</source>
         <translation>Nuit étoilée</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="32"/>
+        <location filename="../src/editor/designs.cpp" line="34"/>
         <source>Autumn Leaves</source>
         <translation>Feuilles d’automne</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="34"/>
+        <location filename="../src/editor/designs.cpp" line="36"/>
         <source>Winter Snow</source>
         <translation>Neige d’hiver</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="36"/>
+        <location filename="../src/editor/designs.cpp" line="38"/>
         <source>Spring Dots</source>
         <translation>Pois de printemps</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="38"/>
+        <location filename="../src/editor/designs.cpp" line="40"/>
         <source>Parchment</source>
         <translation>Parchemin</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="40"/>
+        <location filename="../src/editor/designs.cpp" line="42"/>
         <source>Ocean Waves</source>
         <translation>Vagues</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="42"/>
+        <location filename="../src/editor/designs.cpp" line="44"/>
         <source>Rose Border</source>
         <translation>Bordure de roses</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="44"/>
+        <location filename="../src/editor/designs.cpp" line="46"/>
         <source>Chalkboard</source>
         <translation>Tableau noir</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="46"/>
+        <location filename="../src/editor/designs.cpp" line="48"/>
         <source>Candy Stripes</source>
         <translation>Rayures bonbon</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="109"/>
+        <location filename="../src/editor/designs.cpp" line="111"/>
         <source>Dear friend, greetings from here.</source>
         <translation>Bien le bonjour d’ici.</translation>
     </message>
@@ -2072,47 +2072,52 @@ Enregistrer le modèle de message ailleurs, pour l’ouvrir depuis votre message
 <context>
     <name>platform::DesktopMailClient</name>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="55"/>
+        <location filename="../src/platform/mail_client.cpp" line="57"/>
         <source>%1 could not be started (%2): %3</source>
         <translation>%1 n’a pas pu être lancé (%2) : %3</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="69"/>
+        <location filename="../src/platform/mail_client.cpp" line="71"/>
         <source>it ended with status %1</source>
         <translation>il s’est terminé avec le code %1</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="72"/>
+        <location filename="../src/platform/mail_client.cpp" line="74"/>
         <source>it crashed</source>
         <translation>il a planté</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="74"/>
+        <location filename="../src/platform/mail_client.cpp" line="76"/>
         <source>%1 did not open the message: %2</source>
         <translation>%1 n’a pas ouvert le message : %2</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="95"/>
+        <location filename="../src/platform/mail_client.cpp" line="106"/>
         <source>%1&apos;s desktop file (%2) has no command line that can be used</source>
         <translation>le fichier de bureau de %1 (%2) n’a pas de ligne de commande utilisable</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="101"/>
+        <location filename="../src/platform/mail_client.cpp" line="109"/>
+        <source>%1 cannot open a message file given to it. File &gt; Put in Mail Account puts the stationery in your account&apos;s Templates folder, which %1 shows</source>
+        <translation>%1 ne peut pas ouvrir un fichier de message qu&apos;on lui passe. Fichier &gt; Déposer dans le compte de messagerie met le papier à lettres dans le dossier « Modèles » de votre compte, que %1 affiche</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/mail_client.cpp" line="117"/>
         <source>no application is set to open e-mail messages (message/rfc822) on this desktop</source>
         <translation>aucune application n’est définie pour ouvrir les courriels (message/rfc822) sur ce bureau</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="106"/>
+        <location filename="../src/platform/mail_client.cpp" line="122"/>
         <source>the desktop&apos;s mail program</source>
         <translation>le logiciel de messagerie du bureau</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="109"/>
+        <location filename="../src/platform/mail_client.cpp" line="125"/>
         <source>the mail program</source>
         <translation>le logiciel de messagerie</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="111"/>
+        <location filename="../src/platform/mail_client.cpp" line="127"/>
         <source>the system has no program for e-mail messages (.eml)</source>
         <translation>le système n’a aucun programme pour les courriels (.eml)</translation>
     </message>

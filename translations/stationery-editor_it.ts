@@ -580,72 +580,72 @@
 <context>
     <name>Designs</name>
     <message>
-        <location filename="../src/editor/designs.cpp" line="21"/>
+        <location filename="../src/editor/designs.cpp" line="23"/>
         <source>Linen</source>
         <translation>Lino</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="23"/>
+        <location filename="../src/editor/designs.cpp" line="25"/>
         <source>Blue Sky</source>
         <translation>Cielo azzurro</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="25"/>
+        <location filename="../src/editor/designs.cpp" line="27"/>
         <source>Graph Paper</source>
         <translation>Carta millimetrata</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="27"/>
+        <location filename="../src/editor/designs.cpp" line="29"/>
         <source>Ruled Notebook</source>
         <translation>Quaderno a righe</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="30"/>
+        <location filename="../src/editor/designs.cpp" line="32"/>
         <source>Starry Night</source>
         <translation>Notte stellata</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="32"/>
+        <location filename="../src/editor/designs.cpp" line="34"/>
         <source>Autumn Leaves</source>
         <translation>Foglie d’autunno</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="34"/>
+        <location filename="../src/editor/designs.cpp" line="36"/>
         <source>Winter Snow</source>
         <translation>Neve d’inverno</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="36"/>
+        <location filename="../src/editor/designs.cpp" line="38"/>
         <source>Spring Dots</source>
         <translation>Pois di primavera</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="38"/>
+        <location filename="../src/editor/designs.cpp" line="40"/>
         <source>Parchment</source>
         <translation>Pergamena</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="40"/>
+        <location filename="../src/editor/designs.cpp" line="42"/>
         <source>Ocean Waves</source>
         <translation>Onde</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="42"/>
+        <location filename="../src/editor/designs.cpp" line="44"/>
         <source>Rose Border</source>
         <translation>Bordo di rose</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="44"/>
+        <location filename="../src/editor/designs.cpp" line="46"/>
         <source>Chalkboard</source>
         <translation>Lavagna</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="46"/>
+        <location filename="../src/editor/designs.cpp" line="48"/>
         <source>Candy Stripes</source>
         <translation>Righe di caramella</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="109"/>
+        <location filename="../src/editor/designs.cpp" line="111"/>
         <source>Dear friend, greetings from here.</source>
         <translation>Tanti saluti da qui.</translation>
     </message>
@@ -2072,47 +2072,52 @@ Salvare il modello di messaggio altrove, per aprirlo dal tuo programma di posta 
 <context>
     <name>platform::DesktopMailClient</name>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="55"/>
+        <location filename="../src/platform/mail_client.cpp" line="57"/>
         <source>%1 could not be started (%2): %3</source>
         <translation>Impossibile avviare %1 (%2): %3</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="69"/>
+        <location filename="../src/platform/mail_client.cpp" line="71"/>
         <source>it ended with status %1</source>
         <translation>è terminato con lo stato %1</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="72"/>
+        <location filename="../src/platform/mail_client.cpp" line="74"/>
         <source>it crashed</source>
         <translation>si è bloccato</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="74"/>
+        <location filename="../src/platform/mail_client.cpp" line="76"/>
         <source>%1 did not open the message: %2</source>
         <translation>%1 non ha aperto il messaggio: %2</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="95"/>
+        <location filename="../src/platform/mail_client.cpp" line="106"/>
         <source>%1&apos;s desktop file (%2) has no command line that can be used</source>
         <translation>il file desktop di %1 (%2) non ha una riga di comando utilizzabile</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="101"/>
+        <location filename="../src/platform/mail_client.cpp" line="109"/>
+        <source>%1 cannot open a message file given to it. File &gt; Put in Mail Account puts the stationery in your account&apos;s Templates folder, which %1 shows</source>
+        <translation>%1 non può aprire un file di messaggio che gli viene passato. File &gt; Salva nell’account di posta mette la carta da lettere nella cartella «Modelli» del suo account, che %1 mostra</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/mail_client.cpp" line="117"/>
         <source>no application is set to open e-mail messages (message/rfc822) on this desktop</source>
         <translation>nessuna applicazione è impostata per aprire i messaggi di posta (message/rfc822) su questo desktop</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="106"/>
+        <location filename="../src/platform/mail_client.cpp" line="122"/>
         <source>the desktop&apos;s mail program</source>
         <translation>il programma di posta del desktop</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="109"/>
+        <location filename="../src/platform/mail_client.cpp" line="125"/>
         <source>the mail program</source>
         <translation>il programma di posta</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="111"/>
+        <location filename="../src/platform/mail_client.cpp" line="127"/>
         <source>the system has no program for e-mail messages (.eml)</source>
         <translation>il sistema non ha un programma per i messaggi di posta (.eml)</translation>
     </message>

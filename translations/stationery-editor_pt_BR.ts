@@ -580,72 +580,72 @@
 <context>
     <name>Designs</name>
     <message>
-        <location filename="../src/editor/designs.cpp" line="21"/>
+        <location filename="../src/editor/designs.cpp" line="23"/>
         <source>Linen</source>
         <translation>Linho</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="23"/>
+        <location filename="../src/editor/designs.cpp" line="25"/>
         <source>Blue Sky</source>
         <translation>Céu azul</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="25"/>
+        <location filename="../src/editor/designs.cpp" line="27"/>
         <source>Graph Paper</source>
         <translation>Papel milimetrado</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="27"/>
+        <location filename="../src/editor/designs.cpp" line="29"/>
         <source>Ruled Notebook</source>
         <translation>Caderno pautado</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="30"/>
+        <location filename="../src/editor/designs.cpp" line="32"/>
         <source>Starry Night</source>
         <translation>Noite estrelada</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="32"/>
+        <location filename="../src/editor/designs.cpp" line="34"/>
         <source>Autumn Leaves</source>
         <translation>Folhas de outono</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="34"/>
+        <location filename="../src/editor/designs.cpp" line="36"/>
         <source>Winter Snow</source>
         <translation>Neve de inverno</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="36"/>
+        <location filename="../src/editor/designs.cpp" line="38"/>
         <source>Spring Dots</source>
         <translation>Bolinhas de primavera</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="38"/>
+        <location filename="../src/editor/designs.cpp" line="40"/>
         <source>Parchment</source>
         <translation>Pergaminho</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="40"/>
+        <location filename="../src/editor/designs.cpp" line="42"/>
         <source>Ocean Waves</source>
         <translation>Ondas do mar</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="42"/>
+        <location filename="../src/editor/designs.cpp" line="44"/>
         <source>Rose Border</source>
         <translation>Borda de rosas</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="44"/>
+        <location filename="../src/editor/designs.cpp" line="46"/>
         <source>Chalkboard</source>
         <translation>Lousa</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="46"/>
+        <location filename="../src/editor/designs.cpp" line="48"/>
         <source>Candy Stripes</source>
         <translation>Listras de bala</translation>
     </message>
     <message>
-        <location filename="../src/editor/designs.cpp" line="109"/>
+        <location filename="../src/editor/designs.cpp" line="111"/>
         <source>Dear friend, greetings from here.</source>
         <translation>Um abraço daqui.</translation>
     </message>
@@ -2072,47 +2072,52 @@ Salvar o modelo de mensagem em outro lugar, para abri-lo no seu programa de e-ma
 <context>
     <name>platform::DesktopMailClient</name>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="55"/>
+        <location filename="../src/platform/mail_client.cpp" line="57"/>
         <source>%1 could not be started (%2): %3</source>
         <translation>Não foi possível abrir o %1 (%2): %3</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="69"/>
+        <location filename="../src/platform/mail_client.cpp" line="71"/>
         <source>it ended with status %1</source>
         <translation>ele terminou com o status %1</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="72"/>
+        <location filename="../src/platform/mail_client.cpp" line="74"/>
         <source>it crashed</source>
         <translation>ele travou</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="74"/>
+        <location filename="../src/platform/mail_client.cpp" line="76"/>
         <source>%1 did not open the message: %2</source>
         <translation>O %1 não abriu a mensagem: %2</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="95"/>
+        <location filename="../src/platform/mail_client.cpp" line="106"/>
         <source>%1&apos;s desktop file (%2) has no command line that can be used</source>
         <translation>o arquivo desktop do %1 (%2) não tem uma linha de comando utilizável</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="101"/>
+        <location filename="../src/platform/mail_client.cpp" line="109"/>
+        <source>%1 cannot open a message file given to it. File &gt; Put in Mail Account puts the stationery in your account&apos;s Templates folder, which %1 shows</source>
+        <translation>%1 não consegue abrir um arquivo de mensagem passado a ele. Arquivo &gt; Colocar na conta de e-mail põe o papel de carta na pasta &quot;Modelos&quot; da sua conta, que %1 mostra</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/mail_client.cpp" line="117"/>
         <source>no application is set to open e-mail messages (message/rfc822) on this desktop</source>
         <translation>nenhum aplicativo está definido para abrir mensagens de e-mail (message/rfc822) nesta área de trabalho</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="106"/>
+        <location filename="../src/platform/mail_client.cpp" line="122"/>
         <source>the desktop&apos;s mail program</source>
         <translation>o programa de e-mail da área de trabalho</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="109"/>
+        <location filename="../src/platform/mail_client.cpp" line="125"/>
         <source>the mail program</source>
         <translation>o programa de e-mail</translation>
     </message>
     <message>
-        <location filename="../src/platform/mail_client.cpp" line="111"/>
+        <location filename="../src/platform/mail_client.cpp" line="127"/>
         <source>the system has no program for e-mail messages (.eml)</source>
         <translation>o sistema não tem programa para mensagens de e-mail (.eml)</translation>
     </message>

@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 
 namespace platform {
@@ -81,6 +83,15 @@ void startWatched(const DesktopApplication& client, const QStringList& command, 
     process->start(command.first(), command.mid(1));
 }
 
+// Mail clients that take no message file on their command line, by program name:
+// Evolution imports mailboxes that way, says "Cannot import any of the given URIs" of a
+// message and opens nothing.
+bool takesNoMessageFile(const QStringList& command) {
+    static const QString kPrograms[] = {QStringLiteral("evolution")};
+    const QString program = QFileInfo(command.first()).fileName();
+    return std::find(std::begin(kPrograms), std::end(kPrograms), program) != std::end(kPrograms);
+}
+
 } // namespace
 
 DesktopMailClient::DesktopMailClient(int watchMilliseconds)
@@ -94,6 +105,11 @@ void DesktopMailClient::open(const QString& file, Opened opened, Failed failed) 
         if (command.isEmpty())
             return failed(tr("%1's desktop file (%2) has no command line that can be used")
                               .arg(client->name, client->file));
+        if (takesNoMessageFile(command))
+            return failed(tr("%1 cannot open a message file given to it. File > Put in Mail "
+                             "Account puts the stationery in your account's Templates folder, "
+                             "which %1 shows")
+                              .arg(client->name));
         return startWatched(*client, command, file + QStringLiteral(".log"), watchMilliseconds_,
                             opened, failed);
     }

@@ -31,8 +31,9 @@ protected:
 
     // A stand-in client whose program lies in a folder with a space in its name; it
     // writes its arguments to `args`, and fails when `fails`.
-    void registerStandIn(const QString& desktop, const QString& fieldCode, bool fails) {
-        const QString program = scratchPath(u"stand in/record-mail"_s);
+    void registerStandIn(const QString& desktop, const QString& fieldCode, bool fails,
+                         const QString& programName = u"record-mail"_s) {
+        const QString program = scratchPath(u"stand in/"_s + programName);
         writeFile(program,
                   "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + scratchPath(u"args"_s).toUtf8() + "'\n" +
                       (fails ? "echo 'no account is set up yet.' >&2\nexit 3\n" : "") + "exit 0\n");
@@ -155,6 +156,20 @@ TEST_F(NewMessageTest, AFailingClientIsNamedAndTheTemplateOfferedElsewhere) {
             << asked.toStdString();
         EXPECT_EQ(QFileInfo::exists(scratchPath(u"kept.eml"_s)), saveElsewhere);
     }
+    // A client known to open no message file given to it is not started: the answer
+    // says so and names what works.
+    registerStandIn({}, u"%U"_s, false, u"evolution"_s);
+    QFile::remove(scratchPath(u"args"_s));
+    messages.asked.clear();
+    messages.yes = false;
+    trigger("newMessageAction");
+    ASSERT_EQ(messages.asked.size(), 1u);
+    EXPECT_TRUE(messages.asked[0].text.contains(
+        u"Stand-in Mail cannot open a message file given to it. File > Put in Mail Account "
+        u"puts the stationery in your account's Templates folder, which Stand-in Mail shows."_s))
+        << messages.asked[0].text.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(scratchPath(u"args"_s)));
+
     // No client at all for messages.
     QFile::remove(scratchPath(u"config/mimeapps.list"_s));
     QFile::remove(scratchPath(u"data/applications/stand-in-mail.desktop"_s));
