@@ -23,6 +23,8 @@ if [ "${1:-all}" != run ]; then
         chromium python3
         qt6-tools-dev
         dovecot-imapd openssl dbus-daemon gnome-keyring libsecret-tools curl
+        roundcube-core roundcube-sqlite3 lighttpd php-cgi python3-aiosmtpd
+        chromium-driver python3-selenium
     )
 fi
 

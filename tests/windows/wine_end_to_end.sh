@@ -140,63 +140,10 @@ head -c 20 "$received" | grep -q "X-Unsent: 1" || fail "the stand-in got no mess
 
 step "--upload into a throwaway Dovecot"
 mail=$work/dovecot
-mkdir -p "$mail/mail" "$mail/run"
-openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=127.0.0.1 \
-    -addext subjectAltName=IP:127.0.0.1 -keyout "$mail/key.pem" -out "$mail/cert.pem" 2>/dev/null
-fingerprint=$(openssl x509 -noout -fingerprint -sha256 -in "$mail/cert.pem" | cut -d= -f2)
-port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-plain=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-if [ "$(id -u)" -eq 0 ]; then ids="65534:65534" users="dovecot dovenull dovecot"; chmod 777 "$mail/mail"; chmod 755 "$work" "$mail"
-else ids="$(id -u):$(id -g)" users="$(id -un) $(id -un) $(id -gn)"; fi
-set -- $users
-echo "ann:{PLAIN}secret:${ids}::$mail/mail/ann" >"$mail/passwd"
-cat >"$mail/dovecot.conf" <<CONF
-base_dir = $mail/run
-state_dir = $mail/run
-log_path = $mail/dovecot.log
-protocols = imap
-listen = 127.0.0.1
-ssl = yes
-ssl_cert = <$mail/cert.pem
-ssl_key = <$mail/key.pem
-disable_plaintext_auth = yes
-passdb {
-  driver = passwd-file
-  args = scheme=PLAIN username_format=%u $mail/passwd
-}
-userdb {
-  driver = passwd-file
-  args = username_format=%u $mail/passwd
-}
-mail_location = maildir:$mail/mail/%u
-namespace inbox {
-  inbox = yes
-  separator = /
-  mailbox Drafts {
-    special_use = \\Drafts
-    auto = create
-  }
-}
-service imap-login {
-  chroot =
-  inet_listener imap {
-    port = $plain
-  }
-  inet_listener imaps {
-    port = $port
-    ssl = yes
-  }
-}
-service anvil {
-  chroot =
-}
-default_internal_user = $1
-default_login_user = $2
-default_internal_group = $3
-CONF
-PATH=/usr/sbin:$PATH dovecot -F -c "$mail/dovecot.conf" &
-dovecot=$!
-for _ in $(seq 100); do (echo >/dev/tcp/127.0.0.1/$port) 2>/dev/null && break; sleep 0.1; done
+"$here/../support/throwaway_dovecot.sh" "$mail"
+dovecot=$(cat "$mail/pid")
+port=$(cat "$mail/port")
+fingerprint=$(cat "$mail/fingerprint")
 status=0
 echo secret | timeout 120 $wine "$console" --upload "imaps://ann@127.0.0.1:$port/Drafts" --password-stdin \
     --trust-certificate "$fingerprint" "Z:${work//\//\\}\\in\\classic\\page.htm" \
