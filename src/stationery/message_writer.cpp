@@ -233,6 +233,22 @@ std::string subjectHeader(std::string_view text) {
     return header;
 }
 
+// The picture as a data: URL for the wrapper's CSS, when it is small enough to travel
+// twice; else nothing.
+std::string copiedPicture(const CarriedPicture& picture) {
+    if (picture.size > MessageWriter::kPictureCopiedUpTo)
+        return {};
+    std::string bytes;
+    picture.pieces([&bytes](std::string_view piece) { bytes += piece; });
+    std::string lines;
+    appendBase64Lines(lines, bytes);
+    std::string url = "data:" + picture.mediaType + ";base64,";
+    for (const char c : lines)
+        if (c != '\r' && c != '\n')
+            url += c;
+    return url;
+}
+
 // The message around the picture's base64: what comes before it and after it.
 std::pair<std::string, std::string> messageAround(const StationerySettings& settings,
                                                   const CarriedPicture* picture,
@@ -241,7 +257,8 @@ std::pair<std::string, std::string> messageAround(const StationerySettings& sett
     StationerySettings page = settings;
     page.picture = picture ? std::optional<std::string>("cid:" + picture->contentId) : std::nullopt;
     const std::string html = quotedPrintable(
-        TodaysClientsWriter::render(page, TodaysClientsWriter::PictureNamed::InAttributeOnly));
+        TodaysClientsWriter::render(page, TodaysClientsWriter::PictureNamed::InAttributeOnly, {},
+                                    picture ? copiedPicture(*picture) : std::string()));
 
     std::string head = "X-Unsent: 1\r\nMIME-Version: 1.0\r\n";
     if (copy) {

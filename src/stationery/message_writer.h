@@ -3,6 +3,7 @@
 #include "stationery/atomic_file.h"
 #include "stationery/settings.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -54,6 +55,10 @@ public:
     // not one a message can carry, or changes while it is written.
     static StreamedContents streamed(const StationerySettings& settings,
                                      const std::optional<AccountCopy>& copy = std::nullopt);
+
+    // A picture up to this size is also written into the page, as the wrapper's data: URL,
+    // for the clients that show only the wrapper's look; a larger one is not sent twice.
+    static constexpr std::uintmax_t kPictureCopiedUpTo = 128 * 1024;
 
     // The header that carries AccountCopy::mark.
     static constexpr std::string_view kMarkHeader = "X-Stationery-Editor-Id";

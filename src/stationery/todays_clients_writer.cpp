@@ -190,7 +190,8 @@ long TodaysClientsWriter::lineHeightPixels(float points) {
 }
 
 std::string TodaysClientsWriter::render(const StationerySettings& s, PictureNamed named,
-                                        const std::vector<std::string>& sampleText) {
+                                        const std::vector<std::string>& sampleText,
+                                        std::string_view areaPicture) {
     std::string page;
     page.reserve(3072);
     const auto line = [&page](std::string_view text) {
@@ -241,8 +242,10 @@ std::string TodaysClientsWriter::render(const StationerySettings& s, PictureName
         const std::string picture =
             "background-repeat: repeat; background-image: url(" + cssString(image) + "); ";
         if (pictureInCss)
-            css += picture;
-        areaBackground += picture;
+            css += picture, areaBackground += picture;
+        else if (!areaPicture.empty())
+            areaBackground += "background-repeat: repeat; background-image: url(" +
+                              cssString(areaPicture) + "); ";
         attributes += " background=\"" + escapeHtmlAttribute(image) + "\"";
     }
     std::string text;

@@ -21,14 +21,17 @@ public:
     // Where the body's picture is named. A message template names it in the body's old
     // attribute only: a mail client's editor resolves the picture's "cid:" name there,
     // but not inside CSS, where the unresolved name would hide the attribute's picture.
-    // Its wrapper names it in CSS, where a reader's client that drops the body's finds it.
+    // Its wrapper names `areaPicture` in CSS instead (the picture itself as a data: URL,
+    // or none): a cid: name in CSS is remote content to Thunderbird, which warns of it,
+    // and goes stale once a client sends the message with its parts renamed.
     enum class PictureNamed { InCssAndAttribute, InAttributeOnly };
 
     // `sampleText`, when given, stands where typing starts, a line each (a preview's sample
     // of what a recipient reads); every line is escaped.
     static std::string render(const StationerySettings& settings,
                               PictureNamed named = PictureNamed::InCssAndAttribute,
-                              const std::vector<std::string>& sampleText = {});
+                              const std::vector<std::string>& sampleText = {},
+                              std::string_view areaPicture = {});
 
     // The scrolling pace, one pixel per frame of a 60 Hz screen: the classic script
     // moves the picture one pixel per timer tick, which the engines that ran it fire

@@ -4,10 +4,12 @@ would, and checks their structure, headers, parts and texts.
 
 usage: message_check.py EXPORT_SAMPLES
 """
+import base64
 import email
 import email.policy
 import html.parser
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -28,18 +30,22 @@ class Elements(html.parser.HTMLParser):
     def __init__(self):
         super().__init__(convert_charrefs=True)
         self.tags, self.attributes, self.title, self._in_title = [], {}, "", False
+        self.styles, self._in_style = [], False
 
     def handle_starttag(self, tag, attrs):
         self.tags.append(tag)
         self.attributes.setdefault(tag, []).append(dict(attrs))
         self._in_title = tag == "title"
+        self._in_style = tag == "style"
 
     def handle_endtag(self, tag):
-        self._in_title = False
+        self._in_title = self._in_style = False
 
     def handle_data(self, data):
         if self._in_title:
             self.title += data
+        if self._in_style:
+            self.styles.append(data)
 
 
 def check_lines(raw, name):
@@ -100,8 +106,13 @@ def main():
         area_style = [a for a in elements.attributes["div"]
                       if a.get("class") == "stationery-area"][0]["style"]
         check("cid:" not in body_style, "message: the body's CSS names no picture")
-        check(f"url('cid:{content_id}')" in area_style and "background-color" not in area_style,
-              "message: the wrapper's CSS names the picture, with no colour over it")
+        copied = re.search(r"url\('data:image/jpeg;base64,([A-Za-z0-9+/=]+)'\)", area_style)
+        check(copied is not None and base64.b64decode(copied.group(1)) == picture
+              and "background-color" not in area_style,
+              "message: the wrapper's CSS carries the picture itself, with no colour over it")
+        check("cid:" not in "".join(elements.styles) and not any(
+            "cid:" in a.get("style", "") for attrs in elements.attributes.values() for a in attrs),
+              "message: no CSS names a part (Thunderbird takes that for remote content)")
         body = elements.attributes["body"][0]
         check(body.get("background") == f"cid:{content_id}", "message: <body background> is the part")
         check(body.get("text") == "#000080", "message: the body carries its text colour")

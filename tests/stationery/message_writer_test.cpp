@@ -130,7 +130,10 @@ TEST(MessageWriter, PictureStreamedFromItsFileGivesTheSameMessage) {
     test::TemporaryFolder folder;
     const fs::path file = folder.path() / "photo.jpg";
     std::mt19937 random(7);
-    for (const std::size_t size : {3u, 57u * 4096u - 1u, 57u * 4096u, 57u * 4096u * 2u + 5u}) {
+    constexpr auto copiedUpTo = std::size_t(MessageWriter::kPictureCopiedUpTo);
+    const std::size_t sizes[] = {3,         copiedUpTo,       copiedUpTo + 1, 57 * 4096 - 1,
+                                 57 * 4096, 57 * 4096 * 2 + 5};
+    for (const std::size_t size : sizes) {
         std::string bytes = "\xFF\xD8\xFF";
         while (bytes.size() < size)
             bytes += char(random());
@@ -145,6 +148,10 @@ TEST(MessageWriter, PictureStreamedFromItsFileGivesTheSameMessage) {
                   MessageWriter::render(s, MessagePicture{bytes, "photo.jpg", "image/jpeg"}))
             << size;
         EXPECT_EQ(streamed.size(), contents.size) << size;
+        // A small picture travels a second time, in the page, for the wrapper.
+        EXPECT_EQ(streamed.find("url('data:image/jpeg;base64,/9j/") != std::string::npos,
+                  size <= copiedUpTo)
+            << size;
 
         bytes.back() ^= 1;
         test::writeFile(file, bytes);

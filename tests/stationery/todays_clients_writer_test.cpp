@@ -110,15 +110,18 @@ TEST(TodaysClientsWriter, EveryChoiceScrollingUp) {
             "</body>",
             "</html>",
         }));
-    // A message template names the picture in the body's attribute alone, and leaves the
-    // background colour off the wrapper, where it would hide the body's picture in a
-    // client's editor.
+    // A message template names the picture in the body's attribute alone, the wrapper its
+    // own copy of it or none, and leaves the background colour off the wrapper, where it
+    // would hide the body's picture in a client's editor.
+    using Named = TodaysClientsWriter::PictureNamed;
     const std::string message =
-        TodaysClientsWriter::render(s, TodaysClientsWriter::PictureNamed::InAttributeOnly);
+        TodaysClientsWriter::render(s, Named::InAttributeOnly, {}, "data:image/png;base64,AA==");
     EXPECT_NE(message.find(R"(box-sizing: border-box; background-repeat: repeat; )"
-                           R"(background-image: url('sky (2).jpg');">)"),
+                           R"(background-image: url('data:image/png;base64,AA==');">)"),
               std::string::npos);
-    EXPECT_EQ(message.find("style=\"background-color: #FFFFCC; background-repeat"),
+    EXPECT_EQ(message.find("url('sky (2).jpg')"), std::string::npos);
+    EXPECT_EQ(message.find("background-color: #FFFFCC; background-repeat"), std::string::npos);
+    EXPECT_EQ(TodaysClientsWriter::render(s, Named::InAttributeOnly).find("url("),
               std::string::npos);
 }
 
