@@ -400,116 +400,167 @@
     </message>
     <message>
         <location filename="../src/stationery/client_support.h" line="53"/>
-        <source>The look on a wrapper around the text as well as on the body</source>
+        <source>A message template in a webmail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="54"/>
+        <source>Roundcube 1.6, in its view and its editor</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/stationery/client_support.h" line="55"/>
-        <source>Gmail, on the web and in its apps</source>
+        <source>drops the body&apos;s look and shows the wrapper&apos;s, picture and all, over the whole message; what it sends keeps the colour, font and margins but not the picture, whose new address it writes in quotes that end the style</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="56"/>
-        <source>replaces the body by a &lt;div&gt; with only the attributes it supports; the wrapper keeps the text colour, font and left margin there, and on today&apos;s page the picture and background colour</source>
+        <location filename="../src/stationery/client_support.h" line="59"/>
+        <source>this program&apos;s webmail test: Roundcube 1.6.5 from Debian 12 with Chromium</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="61"/>
-        <source>caniemail.com, the &lt;body&gt; element, as the doiuse-email package quotes it</source>
+        <location filename="../src/stationery/client_support.h" line="63"/>
+        <source>A message template handed to Evolution</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/stationery/client_support.h" line="64"/>
-        <source>A message template opened in Thunderbird</source>
+        <source>Evolution 3.46 opens no message file given to it (&quot;Cannot import any of the given URIs&quot;); a template in the account&apos;s Templates folder starts a new message there</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="65"/>
-        <source>Thunderbird 153 ESR</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/stationery/client_support.h" line="66"/>
-        <source>opens it as a new message with the caret inside the wrapper; what it sends carries the body&apos;s picture but drops the scrolling rule, so the picture stands still</source>
+        <location filename="../src/stationery/client_support.h" line="68"/>
+        <source>tried with this program&apos;s template under Debian 12</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/stationery/client_support.h" line="70"/>
-        <source>tried with this program&apos;s template under Thunderbird 153.8 ESR</source>
+        <source>The wrapper&apos;s picture as a data: URL</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="73"/>
-        <source>The light colour scheme asked for (meta element)</source>
+        <location filename="../src/stationery/client_support.h" line="71"/>
+        <source>Thunderbird and Roundcube</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="74"/>
-        <source>Thunderbird and Apple Mail on macOS</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/stationery/client_support.h" line="75"/>
-        <source>other clients ignore the meta element</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/stationery/client_support.h" line="76"/>
-        <source>html-email-guide.vercel.app, Dark mode</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/stationery/client_support.h" line="77"/>
-        <source>The light colour scheme asked for (CSS color-scheme)</source>
+        <location filename="../src/stationery/client_support.h" line="72"/>
+        <source>Thunderbird takes a cid: name in CSS for remote content and shows its privacy bar; a picture over 128 KB is left off the wrapper</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/stationery/client_support.h" line="78"/>
-        <source>Apple Mail, Samsung Mail and Thunderbird</source>
+        <source>The look on a wrapper around the text as well as on the body</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="79"/>
-        <source>Gmail&apos;s apps for iOS and Android invert colours in dark mode whatever a message asks</source>
+        <location filename="../src/stationery/client_support.h" line="80"/>
+        <source>Gmail, on the web and in its apps</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="82"/>
-        <source>html-email-guide.vercel.app, Dark mode; mailviewr.com, Apple Mail dark mode preview</source>
+        <location filename="../src/stationery/client_support.h" line="81"/>
+        <source>replaces the body by a &lt;div&gt; with only the attributes it supports; the wrapper keeps the text colour, font and left margin there, and on today&apos;s page the picture and background colour</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/stationery/client_support.h" line="86"/>
-        <source>Scrolling only for readers who accept motion</source>
+        <source>caniemail.com, the &lt;body&gt; element, as the doiuse-email package quotes it</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="87"/>
-        <source>clients that strip prefers-reduced-motion rules, Gmail among them, show the picture standing still, never moving for ever</source>
+        <location filename="../src/stationery/client_support.h" line="89"/>
+        <source>A message template opened in Thunderbird</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="90"/>
+        <source>Thunderbird 153 ESR</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/stationery/client_support.h" line="91"/>
-        <source>emailmarkup.org, Email clients are stripping out accessibility (2025)</source>
+        <source>opens it as a new message with the caret inside the wrapper; what it sends carries the body&apos;s picture but drops the scrolling rule, so the picture stands still</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="94"/>
-        <source>A generic family after every font</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
+        <location filename="../src/stationery/client_support.h" line="75"/>
         <location filename="../src/stationery/client_support.h" line="95"/>
-        <source>every client that shows HTML mail</source>
+        <source>tried with this program&apos;s template under Thunderbird 153.8 ESR</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="96"/>
-        <source>a reader without the font sees the nearest serif, sans-serif, monospace or cursive font instead of the client&apos;s default</source>
+        <location filename="../src/stationery/client_support.h" line="98"/>
+        <source>The light colour scheme asked for (meta element)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="99"/>
+        <source>Thunderbird and Apple Mail on macOS</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/stationery/client_support.h" line="100"/>
+        <source>other clients ignore the meta element</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="101"/>
+        <source>html-email-guide.vercel.app, Dark mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="102"/>
+        <source>The light colour scheme asked for (CSS color-scheme)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="103"/>
+        <source>Apple Mail, Samsung Mail and Thunderbird</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="104"/>
+        <source>Gmail&apos;s apps for iOS and Android invert colours in dark mode whatever a message asks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="107"/>
+        <source>html-email-guide.vercel.app, Dark mode; mailviewr.com, Apple Mail dark mode preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="111"/>
+        <source>Scrolling only for readers who accept motion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="112"/>
+        <source>clients that strip prefers-reduced-motion rules, Gmail among them, show the picture standing still, never moving for ever</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="116"/>
+        <source>emailmarkup.org, Email clients are stripping out accessibility (2025)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="119"/>
+        <source>A generic family after every font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="120"/>
+        <source>every client that shows HTML mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="121"/>
+        <source>a reader without the font sees the nearest serif, sans-serif, monospace or cursive font instead of the client&apos;s default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="125"/>
         <source>CSS Fonts Module Level 4, generic font families (W3C)</source>
         <translation type="unfinished"></translation>
     </message>

@@ -400,116 +400,167 @@
     </message>
     <message>
         <location filename="../src/stationery/client_support.h" line="53"/>
+        <source>A message template in a webmail</source>
+        <translation>Eine Nachrichtenvorlage in einem Webmailer</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="54"/>
+        <source>Roundcube 1.6, in its view and its editor</source>
+        <translation>Roundcube 1.6, in Ansicht und Editor</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="55"/>
+        <source>drops the body&apos;s look and shows the wrapper&apos;s, picture and all, over the whole message; what it sends keeps the colour, font and margins but not the picture, whose new address it writes in quotes that end the style</source>
+        <translation>verwirft das Aussehen von body und zeigt das der Hülle samt Bild über die ganze Nachricht; was es sendet, behält Farbe, Schrift und Ränder, aber nicht das Bild, dessen neue Adresse es in Anführungszeichen schreibt, die den Stil beenden</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="59"/>
+        <source>this program&apos;s webmail test: Roundcube 1.6.5 from Debian 12 with Chromium</source>
+        <translation>der Webmail-Test dieses Programms: Roundcube 1.6.5 aus Debian 12 mit Chromium</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="63"/>
+        <source>A message template handed to Evolution</source>
+        <translation>Eine an Evolution übergebene Nachrichtenvorlage</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="64"/>
+        <source>Evolution 3.46 opens no message file given to it (&quot;Cannot import any of the given URIs&quot;); a template in the account&apos;s Templates folder starts a new message there</source>
+        <translation>Evolution 3.46 öffnet keine ihm übergebene Nachrichtendatei („Cannot import any of the given URIs“); eine Vorlage im Ordner „Vorlagen“ des Kontos beginnt dort eine neue Nachricht</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="68"/>
+        <source>tried with this program&apos;s template under Debian 12</source>
+        <translation>mit der Vorlage dieses Programms unter Debian 12 ausprobiert</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="70"/>
+        <source>The wrapper&apos;s picture as a data: URL</source>
+        <translation>Das Bild der Hülle als data:-URL</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="71"/>
+        <source>Thunderbird and Roundcube</source>
+        <translation>Thunderbird und Roundcube</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="72"/>
+        <source>Thunderbird takes a cid: name in CSS for remote content and shows its privacy bar; a picture over 128 KB is left off the wrapper</source>
+        <translation>Thunderbird hält einen cid:-Namen in CSS für entfernte Inhalte und zeigt seine Datenschutzleiste; ein Bild über 128 KB bleibt von der Hülle weg</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="78"/>
         <source>The look on a wrapper around the text as well as on the body</source>
         <translation>Das Aussehen auf einer Hülle um den Text wie auch auf body</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="55"/>
+        <location filename="../src/stationery/client_support.h" line="80"/>
         <source>Gmail, on the web and in its apps</source>
         <translation>Gmail, im Web und in seinen Apps</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="56"/>
+        <location filename="../src/stationery/client_support.h" line="81"/>
         <source>replaces the body by a &lt;div&gt; with only the attributes it supports; the wrapper keeps the text colour, font and left margin there, and on today&apos;s page the picture and background colour</source>
         <translation>ersetzt body durch ein &lt;div&gt; mit nur den Attributen, die es kennt; die Hülle bewahrt dort Textfarbe, Schrift und linken Rand, auf der Seite für heutige Programme auch Bild und Hintergrundfarbe</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="61"/>
+        <location filename="../src/stationery/client_support.h" line="86"/>
         <source>caniemail.com, the &lt;body&gt; element, as the doiuse-email package quotes it</source>
         <translation>caniemail.com, das Element &lt;body&gt;, wie das Paket doiuse-email es zitiert</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="64"/>
+        <location filename="../src/stationery/client_support.h" line="89"/>
         <source>A message template opened in Thunderbird</source>
         <translation>Eine in Thunderbird geöffnete Nachrichtenvorlage</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="65"/>
+        <location filename="../src/stationery/client_support.h" line="90"/>
         <source>Thunderbird 153 ESR</source>
         <translation>Thunderbird 153 ESR</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="66"/>
+        <location filename="../src/stationery/client_support.h" line="91"/>
         <source>opens it as a new message with the caret inside the wrapper; what it sends carries the body&apos;s picture but drops the scrolling rule, so the picture stands still</source>
         <translation>öffnet sie als neue Nachricht mit der Schreibmarke in der Hülle; was es sendet, trägt das Bild von body, aber ohne die Laufregel, das Bild steht also still</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="70"/>
+        <location filename="../src/stationery/client_support.h" line="75"/>
+        <location filename="../src/stationery/client_support.h" line="95"/>
         <source>tried with this program&apos;s template under Thunderbird 153.8 ESR</source>
         <translation>mit der Vorlage dieses Programms unter Thunderbird 153.8 ESR ausprobiert</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="73"/>
+        <location filename="../src/stationery/client_support.h" line="98"/>
         <source>The light colour scheme asked for (meta element)</source>
         <translation>Das helle Farbschema erbeten (meta-Element)</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="74"/>
+        <location filename="../src/stationery/client_support.h" line="99"/>
         <source>Thunderbird and Apple Mail on macOS</source>
         <translation>Thunderbird und Apple Mail unter macOS</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="75"/>
+        <location filename="../src/stationery/client_support.h" line="100"/>
         <source>other clients ignore the meta element</source>
         <translation>andere Programme übergehen das meta-Element</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="76"/>
+        <location filename="../src/stationery/client_support.h" line="101"/>
         <source>html-email-guide.vercel.app, Dark mode</source>
         <translation>html-email-guide.vercel.app, Dark mode</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="77"/>
+        <location filename="../src/stationery/client_support.h" line="102"/>
         <source>The light colour scheme asked for (CSS color-scheme)</source>
         <translation>Das helle Farbschema erbeten (CSS color-scheme)</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="78"/>
+        <location filename="../src/stationery/client_support.h" line="103"/>
         <source>Apple Mail, Samsung Mail and Thunderbird</source>
         <translation>Apple Mail, Samsung Mail und Thunderbird</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="79"/>
+        <location filename="../src/stationery/client_support.h" line="104"/>
         <source>Gmail&apos;s apps for iOS and Android invert colours in dark mode whatever a message asks</source>
         <translation>die Gmail-Apps für iOS und Android kehren im dunklen Modus die Farben um, was eine Nachricht auch erbittet</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="82"/>
+        <location filename="../src/stationery/client_support.h" line="107"/>
         <source>html-email-guide.vercel.app, Dark mode; mailviewr.com, Apple Mail dark mode preview</source>
         <translation>html-email-guide.vercel.app, Dark mode; mailviewr.com, Apple Mail dark mode preview</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="86"/>
+        <location filename="../src/stationery/client_support.h" line="111"/>
         <source>Scrolling only for readers who accept motion</source>
         <translation>Laufen nur für Leser, die Bewegung zulassen</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="87"/>
+        <location filename="../src/stationery/client_support.h" line="112"/>
         <source>clients that strip prefers-reduced-motion rules, Gmail among them, show the picture standing still, never moving for ever</source>
         <translation>Programme, die prefers-reduced-motion-Regeln entfernen, darunter Gmail, zeigen das Bild stillstehend, nie endlos laufend</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="91"/>
+        <location filename="../src/stationery/client_support.h" line="116"/>
         <source>emailmarkup.org, Email clients are stripping out accessibility (2025)</source>
         <translation>emailmarkup.org, Email clients are stripping out accessibility (2025)</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="94"/>
+        <location filename="../src/stationery/client_support.h" line="119"/>
         <source>A generic family after every font</source>
         <translation>Eine generische Familie nach jeder Schrift</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="95"/>
+        <location filename="../src/stationery/client_support.h" line="120"/>
         <source>every client that shows HTML mail</source>
         <translation>jedes Programm, das HTML-Post zeigt</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="96"/>
+        <location filename="../src/stationery/client_support.h" line="121"/>
         <source>a reader without the font sees the nearest serif, sans-serif, monospace or cursive font instead of the client&apos;s default</source>
         <translation>wer die Schrift nicht hat, sieht die nächste Serifen-, serifenlose, dicktengleiche oder Schreibschrift statt der Standardschrift des Programms</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="100"/>
+        <location filename="../src/stationery/client_support.h" line="125"/>
         <source>CSS Fonts Module Level 4, generic font families (W3C)</source>
         <translation>CSS Fonts Module Level 4, generic font families (W3C)</translation>
     </message>

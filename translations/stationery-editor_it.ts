@@ -400,116 +400,167 @@
     </message>
     <message>
         <location filename="../src/stationery/client_support.h" line="53"/>
+        <source>A message template in a webmail</source>
+        <translation>Un modello di messaggio in una webmail</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="54"/>
+        <source>Roundcube 1.6, in its view and its editor</source>
+        <translation>Roundcube 1.6, nella vista e nel suo editor</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="55"/>
+        <source>drops the body&apos;s look and shows the wrapper&apos;s, picture and all, over the whole message; what it sends keeps the colour, font and margins but not the picture, whose new address it writes in quotes that end the style</source>
+        <translation>scarta l&apos;aspetto di body e mostra quello dell&apos;involucro, immagine compresa, su tutto il messaggio; ciò che invia conserva colore, carattere e margini ma non l&apos;immagine, di cui scrive il nuovo indirizzo tra virgolette che chiudono lo stile</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="59"/>
+        <source>this program&apos;s webmail test: Roundcube 1.6.5 from Debian 12 with Chromium</source>
+        <translation>il test webmail di questo programma: Roundcube 1.6.5 da Debian 12 con Chromium</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="63"/>
+        <source>A message template handed to Evolution</source>
+        <translation>Un modello di messaggio passato a Evolution</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="64"/>
+        <source>Evolution 3.46 opens no message file given to it (&quot;Cannot import any of the given URIs&quot;); a template in the account&apos;s Templates folder starts a new message there</source>
+        <translation>Evolution 3.46 non apre alcun file di messaggio che gli viene passato («Cannot import any of the given URIs»); un modello nella cartella «Modelli» dell&apos;account vi avvia un nuovo messaggio</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="68"/>
+        <source>tried with this program&apos;s template under Debian 12</source>
+        <translation>provato con il modello di questo programma su Debian 12</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="70"/>
+        <source>The wrapper&apos;s picture as a data: URL</source>
+        <translation>L&apos;immagine dell&apos;involucro come URL data:</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="71"/>
+        <source>Thunderbird and Roundcube</source>
+        <translation>Thunderbird e Roundcube</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="72"/>
+        <source>Thunderbird takes a cid: name in CSS for remote content and shows its privacy bar; a picture over 128 KB is left off the wrapper</source>
+        <translation>Thunderbird considera un nome cid: nel CSS contenuto remoto e mostra la sua barra della privacy; un&apos;immagine oltre 128 KB resta fuori dall&apos;involucro</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="78"/>
         <source>The look on a wrapper around the text as well as on the body</source>
         <translation>L&apos;aspetto su un involucro attorno al testo oltre che su body</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="55"/>
+        <location filename="../src/stationery/client_support.h" line="80"/>
         <source>Gmail, on the web and in its apps</source>
         <translation>Gmail, sul web e nelle sue app</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="56"/>
+        <location filename="../src/stationery/client_support.h" line="81"/>
         <source>replaces the body by a &lt;div&gt; with only the attributes it supports; the wrapper keeps the text colour, font and left margin there, and on today&apos;s page the picture and background colour</source>
         <translation>sostituisce body con un &lt;div&gt; con i soli attributi che accetta; l&apos;involucro vi conserva colore del testo, carattere e margine sinistro, e nella pagina attuale l&apos;immagine e il colore di sfondo</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="61"/>
+        <location filename="../src/stationery/client_support.h" line="86"/>
         <source>caniemail.com, the &lt;body&gt; element, as the doiuse-email package quotes it</source>
         <translation>caniemail.com, l&apos;elemento &lt;body&gt;, come lo cita il pacchetto doiuse-email</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="64"/>
+        <location filename="../src/stationery/client_support.h" line="89"/>
         <source>A message template opened in Thunderbird</source>
         <translation>Un modello di messaggio aperto in Thunderbird</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="65"/>
+        <location filename="../src/stationery/client_support.h" line="90"/>
         <source>Thunderbird 153 ESR</source>
         <translation>Thunderbird 153 ESR</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="66"/>
+        <location filename="../src/stationery/client_support.h" line="91"/>
         <source>opens it as a new message with the caret inside the wrapper; what it sends carries the body&apos;s picture but drops the scrolling rule, so the picture stands still</source>
         <translation>lo apre come nuovo messaggio con il cursore nell&apos;involucro; ciò che invia porta l&apos;immagine di body ma perde la regola di scorrimento, quindi l&apos;immagine resta ferma</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="70"/>
+        <location filename="../src/stationery/client_support.h" line="75"/>
+        <location filename="../src/stationery/client_support.h" line="95"/>
         <source>tried with this program&apos;s template under Thunderbird 153.8 ESR</source>
         <translation>provato con il modello di questo programma in Thunderbird 153.8 ESR</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="73"/>
+        <location filename="../src/stationery/client_support.h" line="98"/>
         <source>The light colour scheme asked for (meta element)</source>
         <translation>Lo schema di colori chiaro richiesto (elemento meta)</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="74"/>
+        <location filename="../src/stationery/client_support.h" line="99"/>
         <source>Thunderbird and Apple Mail on macOS</source>
         <translation>Thunderbird e Apple Mail su macOS</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="75"/>
+        <location filename="../src/stationery/client_support.h" line="100"/>
         <source>other clients ignore the meta element</source>
         <translation>gli altri programmi ignorano l&apos;elemento meta</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="76"/>
+        <location filename="../src/stationery/client_support.h" line="101"/>
         <source>html-email-guide.vercel.app, Dark mode</source>
         <translation>html-email-guide.vercel.app, Dark mode</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="77"/>
+        <location filename="../src/stationery/client_support.h" line="102"/>
         <source>The light colour scheme asked for (CSS color-scheme)</source>
         <translation>Lo schema di colori chiaro richiesto (CSS color-scheme)</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="78"/>
+        <location filename="../src/stationery/client_support.h" line="103"/>
         <source>Apple Mail, Samsung Mail and Thunderbird</source>
         <translation>Apple Mail, Samsung Mail e Thunderbird</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="79"/>
+        <location filename="../src/stationery/client_support.h" line="104"/>
         <source>Gmail&apos;s apps for iOS and Android invert colours in dark mode whatever a message asks</source>
         <translation>le app di Gmail per iOS e Android invertono i colori in modalità scura, qualunque cosa chieda il messaggio</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="82"/>
+        <location filename="../src/stationery/client_support.h" line="107"/>
         <source>html-email-guide.vercel.app, Dark mode; mailviewr.com, Apple Mail dark mode preview</source>
         <translation>html-email-guide.vercel.app, Dark mode; mailviewr.com, Apple Mail dark mode preview</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="86"/>
+        <location filename="../src/stationery/client_support.h" line="111"/>
         <source>Scrolling only for readers who accept motion</source>
         <translation>Scorrimento solo per chi accetta il movimento</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="87"/>
+        <location filename="../src/stationery/client_support.h" line="112"/>
         <source>clients that strip prefers-reduced-motion rules, Gmail among them, show the picture standing still, never moving for ever</source>
         <translation>i programmi che tolgono le regole prefers-reduced-motion, Gmail tra questi, mostrano l&apos;immagine ferma, mai in movimento senza fine</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="91"/>
+        <location filename="../src/stationery/client_support.h" line="116"/>
         <source>emailmarkup.org, Email clients are stripping out accessibility (2025)</source>
         <translation>emailmarkup.org, Email clients are stripping out accessibility (2025)</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="94"/>
+        <location filename="../src/stationery/client_support.h" line="119"/>
         <source>A generic family after every font</source>
         <translation>Una famiglia generica dopo ogni carattere</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="95"/>
+        <location filename="../src/stationery/client_support.h" line="120"/>
         <source>every client that shows HTML mail</source>
         <translation>ogni programma che mostra la posta HTML</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="96"/>
+        <location filename="../src/stationery/client_support.h" line="121"/>
         <source>a reader without the font sees the nearest serif, sans-serif, monospace or cursive font instead of the client&apos;s default</source>
         <translation>chi non ha il carattere vede il serif, sans-serif, a spaziatura fissa o corsivo più vicino invece di quello predefinito del programma</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="100"/>
+        <location filename="../src/stationery/client_support.h" line="125"/>
         <source>CSS Fonts Module Level 4, generic font families (W3C)</source>
         <translation>CSS Fonts Module Level 4, generic font families (W3C)</translation>
     </message>

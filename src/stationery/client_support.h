@@ -50,6 +50,31 @@ inline constexpr ClientSupport kBackgroundSoundSupport{
 
 // What the page for today's clients and the message template do about each, per client.
 inline constexpr ClientSupport kClientFacts[] = {
+    {QT_TRANSLATE_NOOP("ClientSupport", "A message template in a webmail"),
+     QT_TRANSLATE_NOOP("ClientSupport", "Roundcube 1.6, in its view and its editor"),
+     QT_TRANSLATE_NOOP("ClientSupport",
+                       "drops the body's look and shows the wrapper's, picture and all, over the "
+                       "whole message; what it sends keeps the colour, font and margins but not "
+                       "the picture, whose new address it writes in quotes that end the style"),
+     QT_TRANSLATE_NOOP("ClientSupport",
+                       "this program's webmail test: Roundcube 1.6.5 from Debian 12 with "
+                       "Chromium"),
+     "2026-12-08"},
+    {QT_TRANSLATE_NOOP("ClientSupport", "A message template handed to Evolution"), "",
+     QT_TRANSLATE_NOOP("ClientSupport",
+                       "Evolution 3.46 opens no message file given to it (\"Cannot import any "
+                       "of the given URIs\"); a template in the account's Templates folder "
+                       "starts a new message there"),
+     QT_TRANSLATE_NOOP("ClientSupport", "tried with this program's template under Debian 12"),
+     "2026-12-08"},
+    {QT_TRANSLATE_NOOP("ClientSupport", "The wrapper's picture as a data: URL"),
+     QT_TRANSLATE_NOOP("ClientSupport", "Thunderbird and Roundcube"),
+     QT_TRANSLATE_NOOP("ClientSupport",
+                       "Thunderbird takes a cid: name in CSS for remote content and shows its "
+                       "privacy bar; a picture over 128 KB is left off the wrapper"),
+     QT_TRANSLATE_NOOP("ClientSupport",
+                       "tried with this program's template under Thunderbird 153.8 ESR"),
+     "2026-12-08"},
     {QT_TRANSLATE_NOOP("ClientSupport",
                        "The look on a wrapper around the text as well as on the body"),
      QT_TRANSLATE_NOOP("ClientSupport", "Gmail, on the web and in its apps"),
