@@ -143,19 +143,26 @@ std::vector<std::vector<std::string>> messageParts(const std::string& message) {
         check(line.size() <= 998);
     check(lines.size() > 4 && lines[0] == "X-Unsent: 1" && lines[1] == "MIME-Version: 1.0" &&
           lines[2] == "Subject:");
+    // The text part, then the page with its picture, each after the outer delimiter.
     const std::string delimiter = "--=_stationery_related";
+    const std::string outer = "--=_stationery_alternative";
     std::vector<std::vector<std::string>> parts;
-    bool closed = false;
+    int alternatives = 0;
+    bool closed = false, outerClosed = false;
     for (std::size_t i = 3; i < lines.size(); ++i) {
-        check(!closed);
-        if (lines[i] == delimiter)
-            parts.emplace_back();
+        check(!outerClosed);
+        if (lines[i] == outer)
+            ++alternatives;
+        else if (lines[i] == outer + "--")
+            outerClosed = true;
+        else if (lines[i] == delimiter)
+            check(!closed), parts.emplace_back();
         else if (lines[i] == delimiter + "--")
             closed = true;
         else if (!parts.empty())
-            parts.back().push_back(lines[i]);
+            check(!closed), parts.back().push_back(lines[i]);
     }
-    check(closed && parts.size() == 2);
+    check(closed && outerClosed && alternatives == 2 && parts.size() == 2);
     return parts;
 }
 
@@ -178,8 +185,16 @@ void checkMessage(const StationerySettings& s, const std::string& pictureBytes) 
     check(id != image.end());
     StationerySettings shown = s;
     shown.picture = "cid:" + id->substr(13, id->size() - 14);
-    check(html ==
-          TodaysClientsWriter::render(shown, TodaysClientsWriter::PictureNamed::InAttributeOnly));
+    // The wrapper carries a small picture itself.
+    std::string copied;
+    if (picture.bytes.size() <= MessageWriter::kPictureCopiedUpTo) {
+        copied = "data:image/jpeg;base64,";
+        for (const char c : base64Lines(picture.bytes))
+            if (c != '\r' && c != '\n')
+                copied += c;
+    }
+    check(html == TodaysClientsWriter::render(
+                      shown, TodaysClientsWriter::PictureNamed::InAttributeOnly, {}, copied));
     // The picture: its base64 lines after a blank line hold exactly its bytes.
     const auto blank = std::find(image.begin(), image.end(), std::string());
     check(blank != image.end());
