@@ -21,7 +21,6 @@ import tempfile
 import time
 
 from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support import expected_conditions as ready
@@ -136,14 +135,26 @@ def upload(editor, stationery, dovecot):
     check(run.returncode == 0, "--upload puts the template in Templates: " + run.stderr.strip())
 
 
-def browser():
+def browser(work, processes):
+    """Headless Chromium driven through chromedriver. Both are reached at 127.0.0.1 by
+    address, never by the name "localhost", which a minimal system may not resolve."""
+    debugging, driving = free_port(), free_port()
+    chromium = subprocess.Popen(
+        [shutil.which("chromium"), "--headless=new", "--no-sandbox", "--disable-gpu",
+         "--window-size=1200,900", "--force-device-scale-factor=1", "--hide-scrollbars",
+         "--disable-dev-shm-usage", "--no-first-run", "--lang=en-US",
+         "--remote-debugging-address=127.0.0.1", f"--remote-debugging-port={debugging}",
+         "--user-data-dir=" + os.path.join(work, "chromium"), "about:blank"],
+        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    processes.append(chromium.pid)
+    driver = subprocess.Popen([shutil.which("chromedriver"), f"--port={driving}"],
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    processes.append(driver.pid)
+    wait_for_port(debugging, chromium)
+    wait_for_port(driving, driver)
     options = webdriver.ChromeOptions()
-    options.binary_location = shutil.which("chromium")
-    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1200,900",
-                     "--force-device-scale-factor=1", "--hide-scrollbars",
-                     "--disable-dev-shm-usage", "--no-first-run", "--lang=en-US"):
-        options.add_argument(argument)
-    return webdriver.Chrome(service=Service(shutil.which("chromedriver")), options=options)
+    options.debugger_address = f"127.0.0.1:{debugging}"
+    return webdriver.Remote(command_executor=f"http://127.0.0.1:{driving}", options=options)
 
 
 def main():
@@ -183,7 +194,7 @@ def main():
         stationery = os.path.join(work, "samples", "classic", "page.htm")
         upload(editor, stationery, dovecot)
 
-        driver = browser()
+        driver = browser(work, processes)
         wait = WebDriverWait(driver, 30)
         base = f"http://127.0.0.1:{web_port}/"
         driver.get(base)
