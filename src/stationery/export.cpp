@@ -314,9 +314,9 @@ std::optional<SoundKind> soundKindOf(std::string_view head) {
 
 bool isInPrivatePlace(const fs::path& file, const std::vector<fs::path>& ownFolders) {
     std::error_code error;
-    fs::path place = fs::weakly_canonical(fs::absolute(file, error), error);
+    fs::path place = fs::weakly_canonical(absoluteNormalPath(file), error);
     if (error)
-        place = fs::absolute(file, error).lexically_normal();
+        place = absoluteNormalPath(file);
     for (const fs::path& own : ownFolders) {
         const fs::path ownPlace = fs::weakly_canonical(own, error);
         if (error)
@@ -397,8 +397,7 @@ StationerySettings stationeryToExport(const fs::path& source, const ExportGuards
         openStationeryFile(source, guards.picturesFolder.empty() ? fs::temp_directory_path()
                                                                  : guards.picturesFolder)
             .settings;
-    std::error_code error;
-    return withResolvedPaths(settings, fs::absolute(source, error).parent_path());
+    return withResolvedPaths(settings, absoluteNormalPath(source).parent_path());
 }
 
 void exportStationeryFile(const fs::path& source, const fs::path& target, ExportForm form,

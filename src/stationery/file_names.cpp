@@ -37,10 +37,54 @@ bool isFullPath(std::string_view path) {
            path[1] == ':' && (path[2] == '\\' || path[2] == '/');
 }
 
+namespace {
+
+// Where the share of a \\server\share path ends (Windows only); 0 for any other path.
+std::size_t shareEnd([[maybe_unused]] const fs::path::string_type& text) {
+#ifdef _WIN32
+    const auto separator = [](wchar_t c) {
+        return c == L'\\' || c == L'/';
+    };
+    if (text.size() < 3 || !separator(text[0]) || !separator(text[1]) || separator(text[2]))
+        return 0;
+    std::size_t end = 2;
+    for (int names = 0; names < 2 && end < text.size(); ++names) {
+        while (end < text.size() && !separator(text[end]))
+            ++end;
+        if (names == 0 && end < text.size())
+            ++end; // past the server's separator
+    }
+    return end;
+#else
+    return 0;
+#endif
+}
+
+} // namespace
+
+fs::path normalPath(const fs::path& path) {
+    const std::size_t share = shareEnd(path.native());
+    if (share == 0)
+        return path.lexically_normal();
+    fs::path::string_type rest = path.native().substr(share);
+    rest = fs::path(rest.empty() ? fs::path::string_type(1, fs::path::preferred_separator) : rest)
+               .lexically_normal()
+               .native();
+    return fs::path(path.native().substr(0, share) + rest);
+}
+
+fs::path absoluteNormalPath(const fs::path& path) {
+    if (shareEnd(path.native()) > 0)
+        return normalPath(path);
+    std::error_code error;
+    const fs::path absolute = fs::absolute(path, error);
+    return normalPath(error ? path : absolute);
+}
+
 std::string resolvedPath(std::string_view path, const fs::path& folder) {
     if (path.empty() || isFullPath(path) || folder.empty())
         return std::string(path);
-    return utf8FromPath((folder / pathFromUtf8(percentDecoded(path))).lexically_normal());
+    return utf8FromPath(normalPath(folder / pathFromUtf8(percentDecoded(path))));
 }
 
 StationerySettings withResolvedPaths(StationerySettings settings, const fs::path& folder) {

@@ -22,6 +22,13 @@ std::string percentDecoded(std::string_view url);
 // "C:\x" or "C:/x".
 bool isFullPath(std::string_view path);
 
+// `path` without "." and ".." steps or doubled separators, and the same made absolute.
+// On Windows a \\server\share path keeps its server and share: std::filesystem as
+// MinGW builds it takes no share for a root, folds the two backslashes into one and
+// makes the path a folder of the current drive.
+std::filesystem::path normalPath(const std::filesystem::path& path);
+std::filesystem::path absoluteNormalPath(const std::filesystem::path& path);
+
 // The picture or sound path a stationery names, as a file on this computer: a full path
 // as it is, and a relative one (an exported page names its files by URL) decoded and
 // taken from `folder`, the stationery's own folder. Placeholders and empty paths stay.

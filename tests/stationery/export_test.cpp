@@ -81,6 +81,23 @@ TEST(FileNames, RelativeNamesResolveAgainstTheStationerysFolder) {
                   pathFromUtf8(c.resolved).lexically_normal())
             << c.path;
     EXPECT_EQ(resolvedPath("pale.jpg", {}), "pale.jpg");
+#ifdef _WIN32
+    // A share keeps its server and share, whatever the steps after them.
+    const fs::path share = LR"(\\server\share\out)";
+    const struct {
+        const char* path;
+        const wchar_t* resolved;
+    } onShare[] = {
+        {"pale.jpg", LR"(\\server\share\out\pale.jpg)"},
+        {"../../../a.gif", LR"(\\server\share\a.gif)"},
+        {"sub//b.jpg", LR"(\\server\share\out\sub\b.jpg)"},
+    };
+    for (const auto& c : onShare)
+        EXPECT_EQ(pathFromUtf8(resolvedPath(c.path, share)).native(), c.resolved) << c.path;
+    EXPECT_EQ(absoluteNormalPath(LR"(\\server\share\out\.\page.htm)").native(),
+              LR"(\\server\share\out\page.htm)");
+    EXPECT_EQ(absoluteNormalPath(LR"(\\server\share)").native(), LR"(\\server\share\)");
+#endif
 }
 
 // The first bytes of a JPEG: enough for the export's own look at a picture.

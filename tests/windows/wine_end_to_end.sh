@@ -82,6 +82,21 @@ timeout 60 $wine "$console" --export "Z:${work//\//\\}\\windows\\Été ☀.eml" 
     "Z:${work//\//\\}\\in\\classic\\page.htm" >"$work/export.log" 2>&1 ||
     fail "Windows --export to a non-ASCII name: $(cat "$work/export.log")"
 diff -r "$work/linux" "$work/windows" >/dev/null || fail "the exports differ: $(diff -rq "$work/linux" "$work/windows")"
+
+step "--export between \\\\server\\share folders"
+# Wine reaches \\server\share through dosdevices/unc/server/share.
+mkdir -p "$WINEPREFIX/dosdevices/unc/server" "$work/unc"
+ln -s "$work" "$WINEPREFIX/dosdevices/unc/server/share"
+for form in classic todays message; do
+    extension=htm
+    [ $form = message ] && extension=eml
+    status=0
+    timeout 60 $wine "$console" --export '\\server\share\unc\'"$form.$extension" --form $form \
+        '\\server\share\in\classic\page.htm' >"$work/export.log" 2>&1 || status=$?
+    [ $status -eq 0 ] || fail "--export $form on a share: status $status: $(cat "$work/export.log")"
+done
+diff -r --exclude='Été ☀.eml' "$work/linux" "$work/unc" >/dev/null ||
+    fail "the exports on a share differ: $(diff -rq --exclude='Été ☀.eml' "$work/linux" "$work/unc")"
 status=0
 timeout 60 $wine "$console" --export "Z:${work//\//\\}\\windows\\x.eml" "Z:${work//\//\\}\\in\\gone.htm" \
     >"$work/export.log" 2>&1 || status=$?
