@@ -20,6 +20,10 @@ runtime=/usr/lib/gcc/x86_64-w64-mingw32/$(x86_64-w64-mingw32-g++-posix -dumpvers
 export WINEPREFIX="$PWD/build-windows/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEPATH="$deps/bin;$runtime;/usr/x86_64-w64-mingw32/lib" QT_PLUGIN_PATH="$deps/plugins"
 tests_started=$SECONDS
+# A \\stationery-test\share of the tests' own: Wine serves UNC paths from dosdevices/unc.
+[ -f "$WINEPREFIX/system.reg" ] || /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
+mkdir -p build-windows/share "$WINEPREFIX/dosdevices/unc/stationery-test"
+ln -sfn "$PWD/build-windows/share" "$WINEPREFIX/dosdevices/unc/stationery-test/share"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build-windows/program --output-on-failure --timeout 600
 echo "[windows] tests under Wine in $((SECONDS - tests_started)) s"
 

@@ -18,6 +18,12 @@ QString nativeFolder(const QString& path) {
     return QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
 }
 
+// "//server/share", in Qt's separators: the root of a path on a share.
+bool isShareRoot(const QString& folder) {
+    return folder.startsWith(QLatin1String("//")) &&
+           folder.mid(2).split(QLatin1Char('/'), Qt::SkipEmptyParts).size() == 2;
+}
+
 } // namespace
 
 DirListBox::DirListBox(const VolumeList& volumes, QWidget* parent)
@@ -65,17 +71,19 @@ void DirListBox::open(const QString& folder) {
 void DirListBox::fill() {
     clear();
 
-    // The chain of folders from the root down to the open one.
+    // The chain of folders from the root down to the open one; a share's root is
+    // \\server\share, never the server above it.
     QStringList chain;
     QDir dir(QDir::fromNativeSeparators(path_));
     chain.prepend(dir.absolutePath());
-    while (dir.cdUp())
+    while (!isShareRoot(dir.absolutePath()) && dir.cdUp())
         chain.prepend(dir.absolutePath());
 
     int depth = 0;
     for (const QString& folder : chain) {
-        const QString name =
-            QDir(folder).isRoot() ? QDir::toNativeSeparators(folder) : QFileInfo(folder).fileName();
+        const QString name = QDir(folder).isRoot() || isShareRoot(folder)
+                                 ? QDir::toNativeSeparators(folder)
+                                 : QFileInfo(folder).fileName();
         auto* item =
             new QListWidgetItem(openIcon_, QString(depth * 2, QLatin1Char(' ')) + name, this);
         item->setData(kPathRole, folder);

@@ -8,6 +8,7 @@
 #include "qt_printers.h"
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -81,6 +82,27 @@ TEST_F(ListsTest, FolderListRaisesChangeAndRefusesWhatItCannotOpen) {
 #endif
     EXPECT_EQ(dirs.path(), QDir::toNativeSeparators(QDir::currentPath()));
 }
+
+#ifdef _WIN32
+// A folder on a \\server\share (the Windows test run serves \\stationery-test\share).
+TEST_F(ListsTest, FolderListWalksAShare) {
+    const QString share = u"\\\\stationery-test\\share"_s;
+    if (!QFileInfo(share).isDir())
+        GTEST_SKIP() << "no test share";
+    QTemporaryDir onShare(share + u"\\lists-XXXXXX"_s);
+    ASSERT_TRUE(onShare.isValid());
+    ASSERT_TRUE(QDir(onShare.path()).mkpath(u"one/two"_s));
+    DirListBox dirs(volumes);
+    dirs.setPath(onShare.filePath(u"one"_s));
+    EXPECT_EQ(dirs.path(), QDir::toNativeSeparators(onShare.filePath(u"one"_s)));
+    // The chain starts at the share, and the open folder's subfolder ends the list.
+    EXPECT_EQ(dirs.item(0)->text(), share);
+    EXPECT_EQ(dirs.item(dirs.count() - 1)->text().trimmed(), u"two"_s);
+    // The share's own entry opens it.
+    emit dirs.itemActivated(dirs.item(0));
+    EXPECT_EQ(dirs.path(), share);
+}
+#endif
 
 TEST_F(ListsTest, DriveListSelectsTheDriveHoldingAPath) {
     DriveListBox drives(volumes);
