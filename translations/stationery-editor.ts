@@ -409,11 +409,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="55"/>
-        <source>drops the body&apos;s look and shows the wrapper&apos;s, picture and all, over the whole message; what it sends keeps the colour, font and margins but not the picture, whose new address it writes in quotes that end the style</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <location filename="../src/stationery/client_support.h" line="59"/>
         <source>this program&apos;s webmail test: Roundcube 1.6.5 from Debian 12 with Chromium</source>
         <translation type="unfinished"></translation>
@@ -431,11 +426,6 @@
     <message>
         <location filename="../src/stationery/client_support.h" line="68"/>
         <source>tried with this program&apos;s template under Debian 12</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/stationery/client_support.h" line="70"/>
-        <source>The wrapper&apos;s picture as a data: URL</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -487,6 +477,16 @@
         <location filename="../src/stationery/client_support.h" line="75"/>
         <location filename="../src/stationery/client_support.h" line="95"/>
         <source>tried with this program&apos;s template under Thunderbird 153.8 ESR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="55"/>
+        <source>drops the body&apos;s look and shows the wrapper&apos;s, picture and all, over the whole message; what it sends keeps the colour, font, margins and the picture, given in a style sheet, where it is not rewritten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="70"/>
+        <source>The wrapper&apos;s picture as a data: URL in a style sheet</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -409,11 +409,6 @@
         <translation>Roundcube 1.6, in Ansicht und Editor</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="55"/>
-        <source>drops the body&apos;s look and shows the wrapper&apos;s, picture and all, over the whole message; what it sends keeps the colour, font and margins but not the picture, whose new address it writes in quotes that end the style</source>
-        <translation>verwirft das Aussehen von body und zeigt das der Hülle samt Bild über die ganze Nachricht; was es sendet, behält Farbe, Schrift und Ränder, aber nicht das Bild, dessen neue Adresse es in Anführungszeichen schreibt, die den Stil beenden</translation>
-    </message>
-    <message>
         <location filename="../src/stationery/client_support.h" line="59"/>
         <source>this program&apos;s webmail test: Roundcube 1.6.5 from Debian 12 with Chromium</source>
         <translation>der Webmail-Test dieses Programms: Roundcube 1.6.5 aus Debian 12 mit Chromium</translation>
@@ -432,11 +427,6 @@
         <location filename="../src/stationery/client_support.h" line="68"/>
         <source>tried with this program&apos;s template under Debian 12</source>
         <translation>mit der Vorlage dieses Programms unter Debian 12 ausprobiert</translation>
-    </message>
-    <message>
-        <location filename="../src/stationery/client_support.h" line="70"/>
-        <source>The wrapper&apos;s picture as a data: URL</source>
-        <translation>Das Bild der Hülle als data:-URL</translation>
     </message>
     <message>
         <location filename="../src/stationery/client_support.h" line="71"/>
@@ -488,6 +478,16 @@
         <location filename="../src/stationery/client_support.h" line="95"/>
         <source>tried with this program&apos;s template under Thunderbird 153.8 ESR</source>
         <translation>mit der Vorlage dieses Programms unter Thunderbird 153.8 ESR ausprobiert</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="55"/>
+        <source>drops the body&apos;s look and shows the wrapper&apos;s, picture and all, over the whole message; what it sends keeps the colour, font, margins and the picture, given in a style sheet, where it is not rewritten</source>
+        <translation>verwirft das Aussehen von body und zeigt das der Hülle samt Bild über die ganze Nachricht; was es sendet, behält Farbe, Schrift, Ränder und das Bild, das ein Stylesheet angibt, wo es nicht umgeschrieben wird</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="70"/>
+        <source>The wrapper&apos;s picture as a data: URL in a style sheet</source>
+        <translation>Das Bild der Hülle als data:-URL in einem Stylesheet</translation>
     </message>
     <message>
         <location filename="../src/stationery/client_support.h" line="98"/>

@@ -409,11 +409,6 @@
         <translation>Roundcube 1.6, en su vista y su editor</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="55"/>
-        <source>drops the body&apos;s look and shows the wrapper&apos;s, picture and all, over the whole message; what it sends keeps the colour, font and margins but not the picture, whose new address it writes in quotes that end the style</source>
-        <translation>descarta el aspecto de body y muestra el del envoltorio, imagen incluida, sobre todo el mensaje; lo que envía conserva el color, la fuente y los márgenes pero no la imagen, cuya nueva dirección escribe entre comillas que terminan el estilo</translation>
-    </message>
-    <message>
         <location filename="../src/stationery/client_support.h" line="59"/>
         <source>this program&apos;s webmail test: Roundcube 1.6.5 from Debian 12 with Chromium</source>
         <translation>la prueba de webmail de este programa: Roundcube 1.6.5 de Debian 12 con Chromium</translation>
@@ -432,11 +427,6 @@
         <location filename="../src/stationery/client_support.h" line="68"/>
         <source>tried with this program&apos;s template under Debian 12</source>
         <translation>probado con la plantilla de este programa en Debian 12</translation>
-    </message>
-    <message>
-        <location filename="../src/stationery/client_support.h" line="70"/>
-        <source>The wrapper&apos;s picture as a data: URL</source>
-        <translation>La imagen del envoltorio como URL data:</translation>
     </message>
     <message>
         <location filename="../src/stationery/client_support.h" line="71"/>
@@ -488,6 +478,16 @@
         <location filename="../src/stationery/client_support.h" line="95"/>
         <source>tried with this program&apos;s template under Thunderbird 153.8 ESR</source>
         <translation>probado con la plantilla de este programa en Thunderbird 153.8 ESR</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="55"/>
+        <source>drops the body&apos;s look and shows the wrapper&apos;s, picture and all, over the whole message; what it sends keeps the colour, font, margins and the picture, given in a style sheet, where it is not rewritten</source>
+        <translation>descarta el aspecto de body y muestra el del envoltorio, imagen incluida, sobre todo el mensaje; lo que envía conserva el color, la fuente, los márgenes y la imagen, dada en una hoja de estilo, donde no la reescribe</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="70"/>
+        <source>The wrapper&apos;s picture as a data: URL in a style sheet</source>
+        <translation>La imagen del envoltorio como URL data: en una hoja de estilo</translation>
     </message>
     <message>
         <location filename="../src/stationery/client_support.h" line="98"/>

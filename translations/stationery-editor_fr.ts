@@ -409,11 +409,6 @@
         <translation>Roundcube 1.6, en lecture et dans son éditeur</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="55"/>
-        <source>drops the body&apos;s look and shows the wrapper&apos;s, picture and all, over the whole message; what it sends keeps the colour, font and margins but not the picture, whose new address it writes in quotes that end the style</source>
-        <translation>abandonne l&apos;apparence de body et montre celle de l&apos;enveloppe, image comprise, sur tout le message ; ce qu&apos;il envoie garde la couleur, la police et les marges mais pas l&apos;image, dont il écrit la nouvelle adresse entre des guillemets qui terminent le style</translation>
-    </message>
-    <message>
         <location filename="../src/stationery/client_support.h" line="59"/>
         <source>this program&apos;s webmail test: Roundcube 1.6.5 from Debian 12 with Chromium</source>
         <translation>le test webmail de ce programme : Roundcube 1.6.5 de Debian 12 avec Chromium</translation>
@@ -432,11 +427,6 @@
         <location filename="../src/stationery/client_support.h" line="68"/>
         <source>tried with this program&apos;s template under Debian 12</source>
         <translation>essayé avec le modèle de ce programme sous Debian 12</translation>
-    </message>
-    <message>
-        <location filename="../src/stationery/client_support.h" line="70"/>
-        <source>The wrapper&apos;s picture as a data: URL</source>
-        <translation>L&apos;image de l&apos;enveloppe en URL data:</translation>
     </message>
     <message>
         <location filename="../src/stationery/client_support.h" line="71"/>
@@ -488,6 +478,16 @@
         <location filename="../src/stationery/client_support.h" line="95"/>
         <source>tried with this program&apos;s template under Thunderbird 153.8 ESR</source>
         <translation>essayé avec le modèle de ce programme sous Thunderbird 153.8 ESR</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="55"/>
+        <source>drops the body&apos;s look and shows the wrapper&apos;s, picture and all, over the whole message; what it sends keeps the colour, font, margins and the picture, given in a style sheet, where it is not rewritten</source>
+        <translation>abandonne l&apos;apparence de body et montre celle de l&apos;enveloppe, image comprise, sur tout le message ; ce qu&apos;il envoie garde la couleur, la police, les marges et l&apos;image, donnée dans une feuille de style, où il ne la réécrit pas</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="70"/>
+        <source>The wrapper&apos;s picture as a data: URL in a style sheet</source>
+        <translation>L&apos;image de l&apos;enveloppe en URL data: dans une feuille de style</translation>
     </message>
     <message>
         <location filename="../src/stationery/client_support.h" line="98"/>

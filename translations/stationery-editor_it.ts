@@ -409,11 +409,6 @@
         <translation>Roundcube 1.6, nella vista e nel suo editor</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="55"/>
-        <source>drops the body&apos;s look and shows the wrapper&apos;s, picture and all, over the whole message; what it sends keeps the colour, font and margins but not the picture, whose new address it writes in quotes that end the style</source>
-        <translation>scarta l&apos;aspetto di body e mostra quello dell&apos;involucro, immagine compresa, su tutto il messaggio; ciò che invia conserva colore, carattere e margini ma non l&apos;immagine, di cui scrive il nuovo indirizzo tra virgolette che chiudono lo stile</translation>
-    </message>
-    <message>
         <location filename="../src/stationery/client_support.h" line="59"/>
         <source>this program&apos;s webmail test: Roundcube 1.6.5 from Debian 12 with Chromium</source>
         <translation>il test webmail di questo programma: Roundcube 1.6.5 da Debian 12 con Chromium</translation>
@@ -432,11 +427,6 @@
         <location filename="../src/stationery/client_support.h" line="68"/>
         <source>tried with this program&apos;s template under Debian 12</source>
         <translation>provato con il modello di questo programma su Debian 12</translation>
-    </message>
-    <message>
-        <location filename="../src/stationery/client_support.h" line="70"/>
-        <source>The wrapper&apos;s picture as a data: URL</source>
-        <translation>L&apos;immagine dell&apos;involucro come URL data:</translation>
     </message>
     <message>
         <location filename="../src/stationery/client_support.h" line="71"/>
@@ -488,6 +478,16 @@
         <location filename="../src/stationery/client_support.h" line="95"/>
         <source>tried with this program&apos;s template under Thunderbird 153.8 ESR</source>
         <translation>provato con il modello di questo programma in Thunderbird 153.8 ESR</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="55"/>
+        <source>drops the body&apos;s look and shows the wrapper&apos;s, picture and all, over the whole message; what it sends keeps the colour, font, margins and the picture, given in a style sheet, where it is not rewritten</source>
+        <translation>scarta l&apos;aspetto di body e mostra quello dell&apos;involucro, immagine compresa, su tutto il messaggio; ciò che invia conserva colore, carattere, margini e l&apos;immagine, data in un foglio di stile, dove non la riscrive</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="70"/>
+        <source>The wrapper&apos;s picture as a data: URL in a style sheet</source>
+        <translation>L&apos;immagine dell&apos;involucro come URL data: in un foglio di stile</translation>
     </message>
     <message>
         <location filename="../src/stationery/client_support.h" line="98"/>

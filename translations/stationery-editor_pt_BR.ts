@@ -409,11 +409,6 @@
         <translation>Roundcube 1.6, na visualização e no editor</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="55"/>
-        <source>drops the body&apos;s look and shows the wrapper&apos;s, picture and all, over the whole message; what it sends keeps the colour, font and margins but not the picture, whose new address it writes in quotes that end the style</source>
-        <translation>descarta a aparência de body e mostra a do invólucro, imagem e tudo, sobre a mensagem inteira; o que envia mantém a cor, a fonte e as margens, mas não a imagem, cujo novo endereço escreve entre aspas que encerram o estilo</translation>
-    </message>
-    <message>
         <location filename="../src/stationery/client_support.h" line="59"/>
         <source>this program&apos;s webmail test: Roundcube 1.6.5 from Debian 12 with Chromium</source>
         <translation>o teste de webmail deste programa: Roundcube 1.6.5 do Debian 12 com Chromium</translation>
@@ -432,11 +427,6 @@
         <location filename="../src/stationery/client_support.h" line="68"/>
         <source>tried with this program&apos;s template under Debian 12</source>
         <translation>testado com o modelo deste programa no Debian 12</translation>
-    </message>
-    <message>
-        <location filename="../src/stationery/client_support.h" line="70"/>
-        <source>The wrapper&apos;s picture as a data: URL</source>
-        <translation>A imagem do invólucro como URL data:</translation>
     </message>
     <message>
         <location filename="../src/stationery/client_support.h" line="71"/>
@@ -488,6 +478,16 @@
         <location filename="../src/stationery/client_support.h" line="95"/>
         <source>tried with this program&apos;s template under Thunderbird 153.8 ESR</source>
         <translation>testado com o modelo deste programa no Thunderbird 153.8 ESR</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="55"/>
+        <source>drops the body&apos;s look and shows the wrapper&apos;s, picture and all, over the whole message; what it sends keeps the colour, font, margins and the picture, given in a style sheet, where it is not rewritten</source>
+        <translation>descarta a aparência de body e mostra a do invólucro, imagem e tudo, sobre a mensagem inteira; o que envia mantém a cor, a fonte, as margens e a imagem, dada numa folha de estilo, onde não a reescreve</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="70"/>
+        <source>The wrapper&apos;s picture as a data: URL in a style sheet</source>
+        <translation>A imagem do invólucro como URL data: numa folha de estilo</translation>
     </message>
     <message>
         <location filename="../src/stationery/client_support.h" line="98"/>

@@ -54,8 +54,8 @@ inline constexpr ClientSupport kClientFacts[] = {
      QT_TRANSLATE_NOOP("ClientSupport", "Roundcube 1.6, in its view and its editor"),
      QT_TRANSLATE_NOOP("ClientSupport",
                        "drops the body's look and shows the wrapper's, picture and all, over the "
-                       "whole message; what it sends keeps the colour, font and margins but not "
-                       "the picture, whose new address it writes in quotes that end the style"),
+                       "whole message; what it sends keeps the colour, font, margins and the "
+                       "picture, given in a style sheet, where it is not rewritten"),
      QT_TRANSLATE_NOOP("ClientSupport",
                        "this program's webmail test: Roundcube 1.6.5 from Debian 12 with "
                        "Chromium"),
@@ -67,7 +67,7 @@ inline constexpr ClientSupport kClientFacts[] = {
                        "starts a new message there"),
      QT_TRANSLATE_NOOP("ClientSupport", "tried with this program's template under Debian 12"),
      "2026-12-08"},
-    {QT_TRANSLATE_NOOP("ClientSupport", "The wrapper's picture as a data: URL"),
+    {QT_TRANSLATE_NOOP("ClientSupport", "The wrapper's picture as a data: URL in a style sheet"),
      QT_TRANSLATE_NOOP("ClientSupport", "Thunderbird and Roundcube"),
      QT_TRANSLATE_NOOP("ClientSupport",
                        "Thunderbird takes a cid: name in CSS for remote content and shows its "

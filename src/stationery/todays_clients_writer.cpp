@@ -244,8 +244,7 @@ std::string TodaysClientsWriter::render(const StationerySettings& s, PictureName
         if (pictureInCss)
             css += picture, areaBackground += picture;
         else if (!areaPicture.empty())
-            areaBackground += "background-repeat: repeat; background-image: url(" +
-                              cssString(areaPicture) + "); ";
+            areaBackground += "background-repeat: repeat; ";
         attributes += " background=\"" + escapeHtmlAttribute(image) + "\"";
     }
     std::string text;
@@ -273,6 +272,12 @@ std::string TodaysClientsWriter::render(const StationerySettings& s, PictureName
     // caret in the first block, and a new line splits that line, never the wrapper, so
     // the picture runs on without a seam.
     line("<body" + attributes + " style=\"" + escapeHtmlAttribute(css + "margin: 0;") + "\">");
+    // A template's wrapper takes its picture from a style sheet in the body: a webmail
+    // keeps such a sheet through its editor and its send, where it rewrites an address
+    // inside a style attribute with quotes that end the attribute.
+    if (!pictureInCss && !image.empty() && !areaPicture.empty())
+        line("<style>." + std::string(kDesignedAreaClass) + " { background-image: url(" +
+             cssString(areaPicture) + "); }</style>");
     const std::string areaCss = text + "padding: " + std::to_string(s.topMargin) + "px 0 0 " +
                                 std::to_string(s.leftMargin) +
                                 "px; min-height: 100vh; box-sizing: border-box; " + areaBackground;

@@ -21,9 +21,10 @@ public:
     // Where the body's picture is named. A message template names it in the body's old
     // attribute only: a mail client's editor resolves the picture's "cid:" name there,
     // but not inside CSS, where the unresolved name would hide the attribute's picture.
-    // Its wrapper names `areaPicture` in CSS instead (the picture itself as a data: URL,
-    // or none): a cid: name in CSS is remote content to Thunderbird, which warns of it,
-    // and goes stale once a client sends the message with its parts renamed.
+    // Its wrapper names `areaPicture` in a style sheet in the body instead (the picture
+    // itself as a data: URL, or none): a cid: name in CSS is remote content to
+    // Thunderbird, which warns of it, and goes stale once a client sends the message
+    // with its parts renamed.
     enum class PictureNamed { InCssAndAttribute, InAttributeOnly };
 
     // `sampleText`, when given, stands where typing starts, a line each (a preview's sample

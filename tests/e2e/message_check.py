@@ -106,10 +106,13 @@ def main():
         area_style = [a for a in elements.attributes["div"]
                       if a.get("class") == "stationery-area"][0]["style"]
         check("cid:" not in body_style, "message: the body's CSS names no picture")
-        copied = re.search(r"url\('data:image/jpeg;base64,([A-Za-z0-9+/=]+)'\)", area_style)
+        copied = re.search(r"\.stationery-area \{ background-image: "
+                           r"url\('data:image/jpeg;base64,([A-Za-z0-9+/=]+)'\); \}",
+                           "".join(elements.styles))
         check(copied is not None and base64.b64decode(copied.group(1)) == picture
-              and "background-color" not in area_style,
-              "message: the wrapper's CSS carries the picture itself, with no colour over it")
+              and "background-color" not in area_style
+              and "background-image" not in area_style,
+              "message: a style sheet gives the wrapper the picture itself, no colour over it")
         check("cid:" not in "".join(elements.styles) and not any(
             "cid:" in a.get("style", "") for attrs in elements.attributes.values() for a in attrs),
               "message: no CSS names a part (Thunderbird takes that for remote content)")

@@ -111,13 +111,15 @@ TEST(TodaysClientsWriter, EveryChoiceScrollingUp) {
             "</html>",
         }));
     // A message template names the picture in the body's attribute alone, the wrapper its
-    // own copy of it or none, and leaves the background colour off the wrapper, where it
-    // would hide the body's picture in a client's editor.
+    // own copy of it from a style sheet or none, and leaves the background colour off the wrapper,
+    // where it would hide the body's picture in a client's editor.
     using Named = TodaysClientsWriter::PictureNamed;
     const std::string message =
         TodaysClientsWriter::render(s, Named::InAttributeOnly, {}, "data:image/png;base64,AA==");
-    EXPECT_NE(message.find(R"(box-sizing: border-box; background-repeat: repeat; )"
-                           R"(background-image: url('data:image/png;base64,AA==');">)"),
+    EXPECT_NE(message.find(R"(<style>.stationery-area { background-image: )"
+                           R"(url('data:image/png;base64,AA=='); }</style>)"),
+              std::string::npos);
+    EXPECT_NE(message.find(R"(box-sizing: border-box; background-repeat: repeat;">)"),
               std::string::npos);
     EXPECT_EQ(message.find("url('sky (2).jpg')"), std::string::npos);
     EXPECT_EQ(message.find("background-color: #FFFFCC; background-repeat"), std::string::npos);
