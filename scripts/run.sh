@@ -7,5 +7,5 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh run
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
     -DSTATIONERY_BUILD_BENCH=OFF
-cmake --build build --parallel --target stationery-editor stationery-audio
+cmake --build build --parallel --target stationery-editor stationery-audio stationery-window stationery-pictures
 exec build/src/app/stationery-editor "$@"

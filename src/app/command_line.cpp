@@ -2,6 +2,7 @@
 #include "app/upload_command.h"
 #include "platform/error_words.h"
 
+#include "app/loaded_modules.h"
 #include "platform/export_guards.h"
 #include "platform/file_system_paths.h"
 #include "platform/translations.h"
@@ -88,15 +89,15 @@ QString fileToOpen(const QStringList& arguments) {
     return QString();
 }
 
-// What an upload said is written out, and the program ends with its status. On Windows
-// it ends here: the mail module's libraries, torn down at exit, crashed now and then
-// under Wine after a finished upload, which lost the words and the status.
+// What an upload said is written out, and the program ends here with its status: the
+// mail module's libraries, torn down at exit, only cost time (and under Wine crashed
+// now and then after a finished upload, which lost the words and the status).
 int ended(int status) {
     std::fflush(nullptr);
 #ifdef _WIN32
     TerminateProcess(GetCurrentProcess(), UINT(status));
 #endif
-    return status;
+    std::_Exit(status);
 }
 
 int run(int argc, char* argv[]) {
@@ -213,7 +214,7 @@ int run(int argc, char* argv[]) {
                                .arg(out));
     try {
         stationery::exportStationeryFile(fileSystemPath(files.first()), fileSystemPath(out), *form,
-                                         platform::exportGuards());
+                                         platform::exportGuards(&program_modules::pictureProblem));
     } catch (const std::exception& error) {
         return say(kFailed, errorWords(error));
     }

@@ -1,18 +1,10 @@
 #include "app/command_line.h"
-#include "editor/main_window.h"
-#include "editor/program_look.h"
-#include "mail_account/loaded_mail_service.h"
-#include "platform/dialog_prompter.h"
-#include "platform/loaded_audio_device.h"
-#include "platform/mail_client.h"
-#include "platform/message_box.h"
-#include "platform/termination_signals.h"
-#include "platform/translations.h"
-#include "platform/url_opener.h"
-#include "platform/volumes.h"
+#include "app/loaded_modules.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 
+// The program itself needs only Qt's core: the window, with the window system's
+// libraries, is a module loaded when a window opens.
 int main(int argc, char* argv[]) {
 #ifdef Q_OS_WIN
     // Qt's regular expressions without their JIT: freeing a thread's JIT stack as the
@@ -24,39 +16,5 @@ int main(int argc, char* argv[]) {
     // Conversions, --help and --version need no window, and so no display.
     if (command_line::wantsNoWindow(argc, argv))
         return command_line::run(argc, argv);
-
-    QApplication app(argc, argv);
-    platform::installTranslations(app);
-    applyProgramLook();
-
-    platform::QtDialogPrompter dialogs;
-    platform::QtMessageBox messages;
-    platform::SystemVolumeList volumes;
-    // The sound module sits beside the program in the build, and in the library folder
-    // once installed.
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    platform::LoadedAudioDevice audio(
-        QStringLiteral("stationery-audio"),
-        {programFolder, programFolder + QStringLiteral("/../" STATIONERY_MODULE_DIR)});
-    platform::DesktopUrlOpener browser;
-    platform::DesktopMailClient mailClient;
-    mail_account::LoadedMailService mailAccount(QStringLiteral("stationery-mail"),
-                                                mail_account::LoadedMailService::usualFolders());
-
-    MainWindow window({dialogs, messages, volumes, audio, browser, mailClient, mailAccount, [] {
-                           QCoreApplication::exit(0);
-                       }});
-    // Ended from outside (logout, kill, Ctrl+C, the terminal closing): end as Exit does,
-    // media device closed, without asking about unsaved changes: nobody may be there.
-    platform::TerminationSignals termination;
-    QObject::connect(&termination, &platform::TerminationSignals::requested, &window,
-                     &MainWindow::endNow);
-    window.show();
-    // "stationery-editor FILE" opens FILE, as File > Open would.
-    // It is opened once the event loop runs, so that a signal ending the program while
-    // a message about the file is up ends it, rather than only closing the message.
-    if (const QString file = command_line::fileToOpen(QApplication::arguments()); !file.isEmpty())
-        QMetaObject::invokeMethod(
-            &window, [&window, file] { window.openStationery(file); }, Qt::QueuedConnection);
-    return app.exec();
+    return program_modules::runWindow(argc, argv);
 }

@@ -1,5 +1,6 @@
 #include "app/upload_command.h"
 
+#include "app/loaded_modules.h"
 #include "mail_account/account_settings.h"
 #include "mail_account/failure_words.h"
 #include "mail_account/loaded_mail_service.h"
@@ -114,8 +115,9 @@ int upload(const UploadArguments& arguments) {
     // up, and written straight into it.
     stationery::StationerySettings settings;
     try {
-        settings = stationery::stationeryToExport(fileSystemPath(arguments.file),
-                                                  platform::exportGuards());
+        settings = stationery::stationeryToExport(
+            fileSystemPath(arguments.file),
+            platform::exportGuards(&program_modules::pictureProblem));
     } catch (const std::exception& error) {
         return fail(errorWords(error));
     }
@@ -125,8 +127,13 @@ int upload(const UploadArguments& arguments) {
     request.earlier = mail_account::Earlier::Keep;
     // What the guards need from Qt is looked up here: the template is made on a thread
     // of its own while this one loads the mail module.
-    request.message = mail_account::MessageSource::later([settings, mark = request.mark,
-                                                          guards = platform::exportGuards()] {
+    request.message = mail_account::MessageSource::later([&mail, settings, mark = request.mark,
+                                                          guards = platform::exportGuards(
+                                                              &program_modules::pictureProblem)] {
+        // The connection waits for the network library, the message only once the
+        // server has taken the password: the library loads first, then the picture
+        // loader, which would otherwise hold up the loader the connection waits for.
+        mail.waitUntilLoaded();
         try {
             const stationery::StreamedContents message = stationery::messageTemplate(
                 settings, guards, stationery::accountCopyOf(settings, mark));

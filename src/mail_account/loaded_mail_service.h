@@ -28,6 +28,8 @@ public:
     // upload starts (the network library takes a moment to load and set up).
     void loadInBackground();
     void prepare() override { loadInBackground(); }
+    // Loads the module now, or waits while that thread loads it.
+    void waitUntilLoaded() { loaded(); }
 
     Outcome upload(const UploadRequest& request, const std::atomic<bool>& cancelled,
                    const std::function<void(double sent)>& progress) override;
