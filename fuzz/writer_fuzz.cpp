@@ -143,26 +143,35 @@ std::vector<std::vector<std::string>> messageParts(const std::string& message) {
         check(line.size() <= 998);
     check(lines.size() > 4 && lines[0] == "X-Unsent: 1" && lines[1] == "MIME-Version: 1.0" &&
           lines[2] == "Subject:");
-    // The text part, then the page with its picture, each after the outer delimiter.
-    const std::string delimiter = "--=_stationery_related";
-    const std::string outer = "--=_stationery_alternative";
+    // A multipart/related: the alternatives (the text part, then the page), then the
+    // picture. The parts returned are the page and the picture.
+    const std::string related = "--=_stationery_related";
+    const std::string alternative = "--=_stationery_alternative";
     std::vector<std::vector<std::string>> parts;
-    int alternatives = 0;
-    bool closed = false, outerClosed = false;
+    std::vector<std::string> text;
+    std::vector<std::string>* current = nullptr;
+    int relatedDelimiters = 0, alternativeDelimiters = 0;
+    bool relatedClosed = false, alternativesClosed = false;
     for (std::size_t i = 3; i < lines.size(); ++i) {
-        check(!outerClosed);
-        if (lines[i] == outer)
-            ++alternatives;
-        else if (lines[i] == outer + "--")
-            outerClosed = true;
-        else if (lines[i] == delimiter)
-            check(!closed), parts.emplace_back();
-        else if (lines[i] == delimiter + "--")
-            closed = true;
-        else if (!parts.empty())
-            check(!closed), parts.back().push_back(lines[i]);
+        check(!relatedClosed);
+        const std::string& line = lines[i];
+        if (line == related) {
+            check(++relatedDelimiters == 1 || alternativesClosed);
+            current = relatedDelimiters == 2 ? &parts.emplace_back() : nullptr;
+        } else if (line == related + "--") {
+            relatedClosed = true;
+        } else if (line == alternative) {
+            check(!alternativesClosed && relatedDelimiters == 1);
+            current = ++alternativeDelimiters == 2 ? &parts.emplace_back() : &text;
+        } else if (line == alternative + "--") {
+            alternativesClosed = true;
+            current = nullptr;
+        } else if (current) {
+            current->push_back(line);
+        }
     }
-    check(closed && outerClosed && alternatives == 2 && parts.size() == 2);
+    check(relatedClosed && alternativesClosed && relatedDelimiters == 2 &&
+          alternativeDelimiters == 2 && parts.size() == 2);
     return parts;
 }
 

@@ -267,29 +267,33 @@ std::pair<std::string, std::string> messageAround(const StationerySettings& sett
     } else {
         head += "Subject:\r\n";
     }
-    // The text first, the page after it: a client shows the last part it can. A template
-    // holds no words yet; the text part is there for what the client makes of it.
+    // The text first, the page after it: a client shows the last alternative it can. A
+    // template holds no words yet; the text part is there for what the client makes of
+    // it. With a picture the alternatives are the root of a multipart/related that holds
+    // the picture beside them: Evolution's editor takes the page from no other nesting
+    // (with the related part inside the alternatives, it starts empty and attaches the
+    // page).
     const std::string alternatives(kAlternativesBoundary);
-    head += "Content-Type: multipart/alternative" + parameter("boundary", alternatives) +
-            "\r\n\r\n--" + alternatives +
-            "\r\nContent-Type: text/plain; charset=UTF-8\r\n"
-            "Content-Transfer-Encoding: quoted-printable\r\n\r\n\r\n--" +
-            alternatives + "\r\n";
-    const std::string htmlHeaders =
-        "Content-Type: text/html; charset=UTF-8\r\nContent-Transfer-Encoding: quoted-printable\r\n";
+    const std::string alternativeParts =
+        "Content-Type: multipart/alternative" + parameter("boundary", alternatives) + "\r\n\r\n--" +
+        alternatives +
+        "\r\nContent-Type: text/plain; charset=UTF-8\r\n"
+        "Content-Transfer-Encoding: quoted-printable\r\n\r\n\r\n--" +
+        alternatives +
+        "\r\nContent-Type: text/html; charset=UTF-8\r\n"
+        "Content-Transfer-Encoding: quoted-printable\r\n\r\n" +
+        html + "\r\n--" + alternatives + "--\r\n";
     if (!picture)
-        return {head.append(htmlHeaders).append(kCrLf).append(html),
-                "\r\n--" + alternatives + "--\r\n"};
+        return {head + alternativeParts, {}};
     const std::string boundary(kBoundary);
-    head += "Content-Type: multipart/related" + parameter("type", "text/html") +
-            parameter("boundary", boundary) + "\r\n\r\n";
-    head += "--" + boundary + "\r\n" + htmlHeaders + "\r\n" + html;
-    head += "\r\n--" + boundary + "\r\n";
+    head += "Content-Type: multipart/related" + parameter("type", "multipart/alternative") +
+            parameter("boundary", boundary) + "\r\n\r\n--" + boundary + "\r\n" + alternativeParts +
+            "\r\n--" + boundary + "\r\n";
     head += "Content-Type: " + picture->mediaType + parameter("name", picture->fileName) +
             "\r\nContent-Transfer-Encoding: base64\r\n";
     head += "Content-ID: <" + picture->contentId + ">\r\n";
     head += "Content-Disposition: inline" + parameter("filename", picture->fileName) + "\r\n\r\n";
-    return {head, "--" + boundary + "--\r\n--" + alternatives + "--\r\n"};
+    return {head, "--" + boundary + "--\r\n"};
 }
 
 StreamedContents streamedMessage(const StationerySettings& settings,

@@ -33,13 +33,12 @@ struct MessagePicture {
 // clients open as a new message ready to address and send, with the picture inside
 // it. Its headers are X-Unsent, MIME-Version and an empty Subject; the client fills in
 // the rest. The body is a multipart/alternative of an empty text part (for the client to
-// fill with the typed words) and the page: a multipart/related of the HTML of
-// TodaysClientsWriter (quoted-printable UTF-8, naming the text's language), whose every
-// reference to the picture is its cid: URL, and the picture itself (base64, inline, with
-// its file name and a Content-ID), or without a picture the HTML alone. The sound is
-// left out: no mail client of today
-// plays one. Lines end in CR LF; none is longer than 998 bytes (only a header naming a
-// very long file name is longer than 78).
+// fill with the typed words) and the HTML of TodaysClientsWriter (quoted-printable
+// UTF-8, naming the text's language), whose every reference to the picture is its cid:
+// URL; with a picture, those alternatives are the root of a multipart/related that
+// holds the picture itself (base64, inline, with its file name and a Content-ID). The
+// sound is left out: no mail client of today plays one. Lines end in CR LF; none is
+// longer than 998 bytes (only a header naming a very long file name is longer than 78).
 class MessageWriter {
 public:
     static std::string render(const StationerySettings& settings,

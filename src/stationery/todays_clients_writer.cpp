@@ -218,6 +218,15 @@ std::string TodaysClientsWriter::render(const StationerySettings& s, PictureName
     line(":root { color-scheme: light; supported-color-schemes: light; }");
     page += scrollingStyle(s);
     line("</style>");
+    // A template's wrapper takes its picture from a style sheet of its own: a webmail
+    // keeps such a sheet through its editor and its send, where it rewrites an address
+    // inside a style attribute with quotes that end the attribute. In the head, where
+    // a client's check of the typed text for words such as "CV" does not read it.
+    const std::string_view image = picturePath(s);
+    const bool pictureInCss = named == PictureNamed::InCssAndAttribute;
+    if (!pictureInCss && !image.empty() && !areaPicture.empty())
+        line("<style>." + std::string(kDesignedAreaClass) + " { background-image: url(" +
+             cssString(areaPicture) + "); }</style>");
     line("</head>");
 
     // The look, once as CSS and once as the attributes older engines read. The wrapper
@@ -227,8 +236,6 @@ std::string TodaysClientsWriter::render(const StationerySettings& s, PictureName
     std::string css;
     std::string attributes;
     std::string areaBackground;
-    const std::string_view image = picturePath(s);
-    const bool pictureInCss = named == PictureNamed::InCssAndAttribute;
     if (s.backgroundColor) {
         const std::string hex = hexColor(*s.backgroundColor);
         css += "background-color: #" + hex + "; ";
@@ -266,21 +273,19 @@ std::string TodaysClientsWriter::render(const StationerySettings& s, PictureName
     // The body carries the look for the clients that keep it. A client that drops the
     // body's attributes and style (webmail, and Gmail's apps, which turn it into a
     // <div>) keeps the wrapper <div>, which carries the look again over at least the
-    // window's height, the margins as its padding. Both pictures start at the top, so
+    // window's height, the margins as its padding. Where the view is only as tall as the
+    // message (Evolution's), the window's height is the message's, and the wrapper is
+    // kLeastAreaHeight tall instead of one line; an engine without max() keeps the
+    // first height. Both pictures start at the top, so
     // their lines meet, and the text starts at the top margin in every client. Typing
     // starts in a line of its own inside the wrapper: a mail client's editor puts the
     // caret in the first block, and a new line splits that line, never the wrapper, so
     // the picture runs on without a seam.
     line("<body" + attributes + " style=\"" + escapeHtmlAttribute(css + "margin: 0;") + "\">");
-    // A template's wrapper takes its picture from a style sheet in the body: a webmail
-    // keeps such a sheet through its editor and its send, where it rewrites an address
-    // inside a style attribute with quotes that end the attribute.
-    if (!pictureInCss && !image.empty() && !areaPicture.empty())
-        line("<style>." + std::string(kDesignedAreaClass) + " { background-image: url(" +
-             cssString(areaPicture) + "); }</style>");
-    const std::string areaCss = text + "padding: " + std::to_string(s.topMargin) + "px 0 0 " +
-                                std::to_string(s.leftMargin) +
-                                "px; min-height: 100vh; box-sizing: border-box; " + areaBackground;
+    const std::string areaCss =
+        text + "padding: " + std::to_string(s.topMargin) + "px 0 0 " +
+        std::to_string(s.leftMargin) + "px; min-height: 100vh; min-height: max(100vh, " +
+        std::to_string(kLeastAreaHeight) + "px); box-sizing: border-box; " + areaBackground;
     line("<div class=\"" + std::string(kDesignedAreaClass) + "\" style=\"" +
          escapeHtmlAttribute(areaCss.substr(0, areaCss.size() - 1)) + "\">");
 

@@ -21,7 +21,7 @@ public:
     // Where the body's picture is named. A message template names it in the body's old
     // attribute only: a mail client's editor resolves the picture's "cid:" name there,
     // but not inside CSS, where the unresolved name would hide the attribute's picture.
-    // Its wrapper names `areaPicture` in a style sheet in the body instead (the picture
+    // Its wrapper names `areaPicture` in a style sheet of its own instead (the picture
     // itself as a data: URL, or none): a cid: name in CSS is remote content to
     // Thunderbird, which warns of it, and goes stale once a client sends the message
     // with its parts renamed.
@@ -38,6 +38,10 @@ public:
     // moves the picture one pixel per timer tick, which the engines that ran it fire
     // about once per frame.
     static constexpr double kPixelsPerSecond = 60.0;
+
+    // The least height of the designed area, in CSS pixels: a screenful of a short
+    // letter, where a client's view is no taller than the message.
+    static constexpr int kLeastAreaHeight = 480;
 
     // The line height written for a font size: one and a half times it, in whole
     // pixels (a point is 4/3 of a CSS pixel), so a ruled picture can match it.

@@ -176,23 +176,30 @@ std::optional<MessageLayout> messageLayout(std::string_view bytes) {
     ReadForm& form = layout.form;
     form.isMessage = true;
     const std::string& boundary = kMessageBoundary;
-    // A template is a page alone, a page with its picture (multipart/related), or since
-    // it carries a text part too, either of those after the text (multipart/alternative).
-    const bool alternatives = headers.find("multipart/alternative") != std::string_view::npos;
+    // A template is a page alone or a page with its picture (multipart/related); since it
+    // carries a text part too, the page is the last of two alternatives, which are the
+    // root of the multipart/related (or, in the templates of one version, hold it).
+    const bool alternatives =
+        bytes.find("Content-Type: multipart/alternative") != std::string_view::npos;
     const bool related = headers.find("multipart/related") != std::string_view::npos ||
                          (alternatives && bytes.find("\r\n" + boundary + "\r\n", headersEnd) !=
                                               std::string_view::npos);
+    // The HTML within a part of the page: the part itself, or its last alternative.
+    const auto htmlIn = [alternatives](std::string_view part) -> std::optional<std::string_view> {
+        if (!alternatives)
+            return part;
+        const std::size_t html = part.find("Content-Type: text/html");
+        const std::size_t body = part.find("\r\n\r\n", html);
+        if (html == std::string_view::npos || body == std::string_view::npos)
+            return std::nullopt;
+        part = part.substr(body + 4);
+        return part.substr(0, part.find("\r\n--=_stationery_alternative"));
+    };
     if (!related) {
-        std::string_view page = bytes.substr(headersEnd + 4);
-        if (alternatives) {
-            const std::size_t html = page.find("Content-Type: text/html");
-            const std::size_t body = page.find("\r\n\r\n", html);
-            if (html == std::string_view::npos || body == std::string_view::npos)
-                return MessageLayout{cutOff()};
-            page = page.substr(body + 4);
-            page = page.substr(0, page.find("\r\n--=_stationery_alternative"));
-        }
-        const auto settings = recordIn(quotedPrintableDecoded(page));
+        const std::optional<std::string_view> page = htmlIn(bytes.substr(headersEnd + 4));
+        if (!page)
+            return MessageLayout{cutOff()};
+        const auto settings = recordIn(quotedPrintableDecoded(*page));
         if (!settings)
             return std::nullopt;
         form.settings = *settings;
@@ -205,8 +212,13 @@ std::optional<MessageLayout> messageLayout(std::string_view bytes) {
     if (pageStart == std::string_view::npos || pageBody == std::string_view::npos ||
         pictureStart == std::string_view::npos)
         return MessageLayout{cutOff()};
-    const auto settings =
-        recordIn(quotedPrintableDecoded(bytes.substr(pageBody + 4, pictureStart - pageBody - 4)));
+    const std::optional<std::string_view> page =
+        htmlIn(bytes.substr(pageStart, pictureStart - pageStart));
+    if (!page)
+        return MessageLayout{cutOff()};
+    const std::string_view html =
+        alternatives ? *page : bytes.substr(pageBody + 4, pictureStart - pageBody - 4);
+    const auto settings = recordIn(quotedPrintableDecoded(html));
     if (!settings)
         return std::nullopt;
     const std::size_t pictureHeaders = pictureStart + boundary.size() + 4;

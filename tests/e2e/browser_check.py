@@ -198,7 +198,8 @@ def main():
         message = email.message_from_bytes(
             open(os.path.join(work, "message", "page.eml"), "rb").read(),
             policy=email.policy.default)
-        page_part, *pictures = list(message.get_payload()[1].iter_parts())
+        page_part = message.get_body(("html",))
+        pictures = list(message.iter_parts())[1:]
         text = page_part.get_content()
         for part in pictures:
             data = "data:%s;base64,%s" % (part.get_content_type(),

@@ -12,13 +12,16 @@ import sys
 message = email.message_from_bytes(open(sys.argv[1], "rb").read(), policy=email.policy.default)
 picture = open(sys.argv[2], "rb").read()
 problems = []
-alternatives = list(message.iter_parts()) if message.is_multipart() else []
-if message.get_content_type() != "multipart/alternative" or \
-        [p.get_content_type() for p in alternatives] != ["text/plain", "multipart/related"]:
-    problems.append("not a text part and a multipart/related: " + message.get_content_type())
+parts = list(message.iter_parts()) if message.is_multipart() else []
+alternatives = list(parts[0].iter_parts()) if parts and parts[0].is_multipart() else []
+if message.get_content_type() != "multipart/related" or \
+        parts[0].get_content_type() != "multipart/alternative" or \
+        [p.get_content_type() for p in alternatives] != ["text/plain", "text/html"]:
+    problems.append("not a text part and a page with their picture: " +
+                    message.get_content_type())
 else:
-    page, *parts = list(alternatives[1].iter_parts())
-    images = [part for part in parts if part.get_content_maintype() == "image"]
+    page = alternatives[1]
+    images = [part for part in parts[1:] if part.get_content_maintype() == "image"]
     if len(images) != 1 or images[0].get_content() != picture:
         problems.append("the picture part does not hold the picture")
     elif "cid:" + images[0]["Content-ID"].strip("<>") not in page.get_content():

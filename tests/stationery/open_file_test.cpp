@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace stationery {
 namespace {
 
@@ -42,21 +45,29 @@ StationerySettings carried(StationerySettings s, std::optional<std::string> pict
     return s;
 }
 
-// A template as this program wrote it before it carried a text part: the page (with its
-// picture) alone.
-std::string withoutTextPart(std::string message) {
-    const std::string text = "Content-Type: multipart/alternative;\r\n"
-                             " boundary=\"=_stationery_alternative\"\r\n\r\n"
-                             "--=_stationery_alternative\r\n"
-                             "Content-Type: text/plain; charset=UTF-8\r\n"
-                             "Content-Transfer-Encoding: quoted-printable\r\n\r\n\r\n"
-                             "--=_stationery_alternative\r\n";
-    const std::string end = "\r\n--=_stationery_alternative--\r\n";
-    const std::size_t at = message.find(text);
-    EXPECT_NE(at, std::string::npos);
-    EXPECT_TRUE(message.ends_with(end));
-    message.erase(message.size() - end.size() + (message.ends_with("--" + end) ? 2 : 0));
-    return message.erase(at, text.size());
+// A template in the layouts this program wrote before, from one it writes now: the page
+// (with its picture) alone, and the text and that page as alternatives.
+std::vector<std::string> earlierLayouts(const std::string& message) {
+    const std::string related = "=_stationery_related";
+    const std::size_t html = message.find("Content-Type: text/html");
+    const std::size_t htmlEnd = message.find("\r\n--=_stationery_alternative--", html);
+    const std::size_t picture = message.find("\r\n--" + related + "\r\n", htmlEnd);
+    EXPECT_NE(htmlEnd, std::string::npos);
+    const std::string head = message.substr(0, message.find("Content-Type: multipart/"));
+    const std::string page = message.substr(html, htmlEnd - html);
+    std::string pageAlone = page;
+    if (picture != std::string::npos)
+        pageAlone = "Content-Type: multipart/related; type=\"text/html\";\r\n boundary=\"" +
+                    related + "\"\r\n\r\n--" + related + "\r\n" + page +
+                    message.substr(picture); // the picture part and the closing delimiter
+    const std::string text = "Content-Type: text/plain; charset=UTF-8\r\n"
+                             "Content-Transfer-Encoding: quoted-printable\r\n\r\n";
+    return {head + pageAlone,
+            head +
+                "Content-Type: multipart/alternative; boundary=\"=_stationery_alternative\""
+                "\r\n\r\n--=_stationery_alternative\r\n" +
+                text + "\r\n--=_stationery_alternative\r\n" + pageAlone +
+                "\r\n--=_stationery_alternative--\r\n"};
 }
 
 TEST(OpenFile, TodaysPageAndTemplateGiveBackEveryChoiceTheyCarry) {
@@ -96,14 +107,15 @@ TEST(OpenFile, TodaysPageAndTemplateGiveBackEveryChoiceTheyCarry) {
     exportStationery(folder.path() / "plain.eml", plain, ExportForm::Message);
     EXPECT_EQ(openStationeryFile(folder.path() / "plain.eml", pictures).settings,
               carried(plain, std::nullopt));
-    // A template written before there was a text part, with and without a picture.
-    for (const char* name : {"t.eml", "plain.eml"}) {
-        test::writeFile(folder.path() / "earlier.eml",
-                        withoutTextPart(test::readFile(folder.path() / name)));
-        EXPECT_EQ(openStationeryFile(folder.path() / "earlier.eml", pictures).settings,
-                  openStationeryFile(folder.path() / name, pictures).settings)
-            << name;
-    }
+    // Templates in the layouts written before, with and without a picture.
+    for (const char* name : {"t.eml", "plain.eml"})
+        for (const std::string& earlier : earlierLayouts(test::readFile(folder.path() / name))) {
+            test::writeFile(folder.path() / "earlier.eml", earlier);
+            EXPECT_EQ(openStationeryFile(folder.path() / "earlier.eml", pictures).settings,
+                      openStationeryFile(folder.path() / name, pictures).settings)
+                << name << "\n"
+                << earlier.substr(0, 400);
+        }
 }
 
 TEST(OpenFile, OtherFilesAreRefusedSayingWhatTheyAre) {

@@ -56,7 +56,7 @@ TEST(TodaysClientsWriter, UntouchedWindow) {
             "</style>",
             "</head>",
             R"(<body style="font-size: 8pt; line-height: 16px; margin: 0;">)",
-            R"(<div class="stationery-area" style="font-size: 8pt; line-height: 16px; padding: 0px 0 0 0px; min-height: 100vh; box-sizing: border-box;">)",
+            R"(<div class="stationery-area" style="font-size: 8pt; line-height: 16px; padding: 0px 0 0 0px; min-height: 100vh; min-height: max(100vh, 480px); box-sizing: border-box;">)",
             "<div><br></div>",
             "</div>",
             "</body>",
@@ -103,8 +103,9 @@ TEST(TodaysClientsWriter, EveryChoiceScrollingUp) {
             R"(<body bgcolor="#FFFFCC" background="sky (2).jpg" text="#000080" style=")" +
                 background + " " + text + R"(margin: 0;">)",
             R"(<div class="stationery-area" style=")" + text +
-                "padding: 15px 0 0 25px; min-height: 100vh; box-sizing: border-box; " + background +
-                R"(">)",
+                "padding: 15px 0 0 25px; min-height: 100vh; min-height: max(100vh, 480px); "
+                "box-sizing: border-box; " +
+                background + R"(">)",
             R"(<div><font face="Arial, sans-serif"><b><i><br></i></b></font></div>)",
             "</div>",
             "</body>",
@@ -116,8 +117,9 @@ TEST(TodaysClientsWriter, EveryChoiceScrollingUp) {
     using Named = TodaysClientsWriter::PictureNamed;
     const std::string message =
         TodaysClientsWriter::render(s, Named::InAttributeOnly, {}, "data:image/png;base64,AA==");
-    EXPECT_NE(message.find(R"(<style>.stationery-area { background-image: )"
-                           R"(url('data:image/png;base64,AA=='); }</style>)"),
+    // In the head, where no client reads its letters as typed text.
+    EXPECT_NE(message.find("<style>.stationery-area { background-image: "
+                           "url('data:image/png;base64,AA=='); }</style>\r\n</head>"),
               std::string::npos);
     EXPECT_NE(message.find(R"(box-sizing: border-box; background-repeat: repeat;">)"),
               std::string::npos);

@@ -252,6 +252,9 @@ def main():
             sent = os.listdir(os.path.join(maildir, "new"))
             time.sleep(0.2)
         check(len(sent) == 1, "send: the SMTP sink got the message")
+        # Roundcube leaves the editor once it has stored the sent copy; leaving before
+        # that races its own move to the message list.
+        wait.until(lambda d: "_action=compose" not in d.current_url)
         if sent:
             check_sent(open(os.path.join(maildir, "new", sent[0]), "rb").read(), work,
                        screenshots, driver)
