@@ -233,6 +233,21 @@ def main():
         wrappers = driver.execute_script(
             "return document.querySelectorAll('[class*=\"stationery-area\"]').length;")
         check(wrappers == 1, "compose: typed lines stay inside one wrapper (%d)" % wrappers)
+        # Where a ruled picture's rules are: one line height apart from the wrapper's top,
+        # where the picture starts. Each typed line sits there, one line height tall.
+        lines = driver.execute_script("""
+            var area = document.querySelector('[class*="stationery-area"]');
+            var style = getComputedStyle(area), top = area.getBoundingClientRect().top;
+            var height = parseFloat(style.lineHeight), pad = parseFloat(style.paddingTop);
+            return {start: style.backgroundPosition, lines: Array.from(
+                area.querySelectorAll(':scope > div')).slice(0, 3).map(function (line) {
+                    var box = line.getBoundingClientRect();
+                    return [(box.top - top - pad) / height, box.height / height]; })};""")
+        check(lines["start"] in ("0% 0%", "0px 0px") and len(lines["lines"]) == 3 and
+              all(abs(at - i) < 0.01 and abs(tall - 1) < 0.01
+                  for i, (at, tall) in enumerate(lines["lines"])),
+              "compose: typed lines keep the stationery's line height from the top margin "
+              "down, on a picture that starts at the top (%s)" % lines)
         driver.switch_to.default_content()
         # The recipient last: its address book search takes the focus when it answers.
         driver.find_element(By.CSS_SELECTOR, "#compose_to .recipient-input input").send_keys(
