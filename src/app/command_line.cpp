@@ -1,8 +1,7 @@
 #include "app/command_line.h"
+#include "app/loaded_modules.h"
 #include "app/upload_command.h"
 #include "platform/error_words.h"
-
-#include "app/loaded_modules.h"
 #include "platform/export_guards.h"
 #include "platform/file_system_paths.h"
 #include "platform/translations.h"

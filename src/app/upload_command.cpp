@@ -126,7 +126,7 @@ int upload(const UploadArguments& arguments) {
         mail_account::markFor(QFileInfo(arguments.file).absoluteFilePath().toStdString());
     request.earlier = mail_account::Earlier::Keep;
     // What the guards need from Qt is looked up here: the template is made on a thread
-    // of its own while this one loads the mail module.
+    // of its own while the connection is set up.
     request.message = mail_account::MessageSource::later([&mail, settings, mark = request.mark,
                                                           guards = platform::exportGuards(
                                                               &program_modules::pictureProblem)] {
