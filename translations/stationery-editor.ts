@@ -420,62 +420,62 @@
     </message>
     <message>
         <location filename="../src/stationery/client_support.h" line="64"/>
-        <source>Evolution 3.46 opens no message file given to it (&quot;Cannot import any of the given URIs&quot;); a template in the account&apos;s Templates folder starts a new message there</source>
+        <source>Evolution 3.46 opens no message file given to it (&quot;Cannot import any of the given URIs&quot;); a template in the account&apos;s Templates folder starts a new message there; its view shows 480 pixels of the picture, and its editor the whole stationery</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="68"/>
+        <location filename="../src/stationery/client_support.h" line="69"/>
         <source>tried with this program&apos;s template under Debian 12</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="71"/>
+        <location filename="../src/stationery/client_support.h" line="72"/>
         <source>Thunderbird and Roundcube</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="72"/>
+        <location filename="../src/stationery/client_support.h" line="73"/>
         <source>Thunderbird takes a cid: name in CSS for remote content and shows its privacy bar; a picture over 128 KB is left off the wrapper</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="78"/>
+        <location filename="../src/stationery/client_support.h" line="79"/>
         <source>The look on a wrapper around the text as well as on the body</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="80"/>
+        <location filename="../src/stationery/client_support.h" line="81"/>
         <source>Gmail, on the web and in its apps</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="81"/>
+        <location filename="../src/stationery/client_support.h" line="82"/>
         <source>replaces the body by a &lt;div&gt; with only the attributes it supports; the wrapper keeps the text colour, font and left margin there, and on today&apos;s page the picture and background colour</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="86"/>
+        <location filename="../src/stationery/client_support.h" line="87"/>
         <source>caniemail.com, the &lt;body&gt; element, as the doiuse-email package quotes it</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="89"/>
+        <location filename="../src/stationery/client_support.h" line="90"/>
         <source>A message template opened in Thunderbird</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="90"/>
+        <location filename="../src/stationery/client_support.h" line="91"/>
         <source>Thunderbird 153 ESR</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="91"/>
+        <location filename="../src/stationery/client_support.h" line="92"/>
         <source>opens it as a new message with the caret inside the wrapper; what it sends carries the body&apos;s picture but drops the scrolling rule, so the picture stands still</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="75"/>
-        <location filename="../src/stationery/client_support.h" line="95"/>
+        <location filename="../src/stationery/client_support.h" line="76"/>
+        <location filename="../src/stationery/client_support.h" line="96"/>
         <source>tried with this program&apos;s template under Thunderbird 153.8 ESR</source>
         <translation type="unfinished"></translation>
     </message>
@@ -485,82 +485,82 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="70"/>
+        <location filename="../src/stationery/client_support.h" line="71"/>
         <source>The wrapper&apos;s picture as a data: URL in a style sheet</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="98"/>
+        <location filename="../src/stationery/client_support.h" line="99"/>
         <source>The light colour scheme asked for (meta element)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="99"/>
+        <location filename="../src/stationery/client_support.h" line="100"/>
         <source>Thunderbird and Apple Mail on macOS</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="100"/>
+        <location filename="../src/stationery/client_support.h" line="101"/>
         <source>other clients ignore the meta element</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="101"/>
+        <location filename="../src/stationery/client_support.h" line="102"/>
         <source>html-email-guide.vercel.app, Dark mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="102"/>
+        <location filename="../src/stationery/client_support.h" line="103"/>
         <source>The light colour scheme asked for (CSS color-scheme)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="103"/>
+        <location filename="../src/stationery/client_support.h" line="104"/>
         <source>Apple Mail, Samsung Mail and Thunderbird</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="104"/>
+        <location filename="../src/stationery/client_support.h" line="105"/>
         <source>Gmail&apos;s apps for iOS and Android invert colours in dark mode whatever a message asks</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="107"/>
+        <location filename="../src/stationery/client_support.h" line="108"/>
         <source>html-email-guide.vercel.app, Dark mode; mailviewr.com, Apple Mail dark mode preview</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="111"/>
+        <location filename="../src/stationery/client_support.h" line="112"/>
         <source>Scrolling only for readers who accept motion</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="112"/>
+        <location filename="../src/stationery/client_support.h" line="113"/>
         <source>clients that strip prefers-reduced-motion rules, Gmail among them, show the picture standing still, never moving for ever</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="116"/>
+        <location filename="../src/stationery/client_support.h" line="117"/>
         <source>emailmarkup.org, Email clients are stripping out accessibility (2025)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="119"/>
+        <location filename="../src/stationery/client_support.h" line="120"/>
         <source>A generic family after every font</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="120"/>
+        <location filename="../src/stationery/client_support.h" line="121"/>
         <source>every client that shows HTML mail</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="121"/>
+        <location filename="../src/stationery/client_support.h" line="122"/>
         <source>a reader without the font sees the nearest serif, sans-serif, monospace or cursive font instead of the client&apos;s default</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="125"/>
+        <location filename="../src/stationery/client_support.h" line="126"/>
         <source>CSS Fonts Module Level 4, generic font families (W3C)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1922,32 +1922,32 @@ Save the message template somewhere else, to open it from your mail client or at
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="87"/>
+        <location filename="../src/app/upload_command.cpp" line="88"/>
         <source>&quot;%1&quot; is not an account: write imaps://USER@HOST[:PORT]/FOLDER.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="90"/>
+        <location filename="../src/app/upload_command.cpp" line="91"/>
         <source>A password never goes on the command line: the keyring or --password-stdin gives it.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="109"/>
+        <location filename="../src/app/upload_command.cpp" line="110"/>
         <source>--trust-certificate takes a SHA-256 fingerprint: 64 hexadecimal digits, colons optional.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="147"/>
+        <location filename="../src/app/upload_command.cpp" line="154"/>
         <source>No password for %1: save it from the window (File &gt; Put in Mail Account, &quot;Remember in the system keyring&quot;), or give it on standard input with --password-stdin.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="157"/>
+        <location filename="../src/app/upload_command.cpp" line="164"/>
         <source>Put in the folder &quot;%1&quot; of %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="165"/>
+        <location filename="../src/app/upload_command.cpp" line="172"/>
         <source> If it is your server&apos;s, give --trust-certificate %1.</source>
         <translation type="unfinished"></translation>
     </message>

@@ -419,63 +419,58 @@
         <translation>Eine an Evolution übergebene Nachrichtenvorlage</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="64"/>
-        <source>Evolution 3.46 opens no message file given to it (&quot;Cannot import any of the given URIs&quot;); a template in the account&apos;s Templates folder starts a new message there</source>
-        <translation>Evolution 3.46 öffnet keine ihm übergebene Nachrichtendatei („Cannot import any of the given URIs“); eine Vorlage im Ordner „Vorlagen“ des Kontos beginnt dort eine neue Nachricht</translation>
-    </message>
-    <message>
-        <location filename="../src/stationery/client_support.h" line="68"/>
+        <location filename="../src/stationery/client_support.h" line="69"/>
         <source>tried with this program&apos;s template under Debian 12</source>
         <translation>mit der Vorlage dieses Programms unter Debian 12 ausprobiert</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="71"/>
+        <location filename="../src/stationery/client_support.h" line="72"/>
         <source>Thunderbird and Roundcube</source>
         <translation>Thunderbird und Roundcube</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="72"/>
+        <location filename="../src/stationery/client_support.h" line="73"/>
         <source>Thunderbird takes a cid: name in CSS for remote content and shows its privacy bar; a picture over 128 KB is left off the wrapper</source>
         <translation>Thunderbird hält einen cid:-Namen in CSS für entfernte Inhalte und zeigt seine Datenschutzleiste; ein Bild über 128 KB bleibt von der Hülle weg</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="78"/>
+        <location filename="../src/stationery/client_support.h" line="79"/>
         <source>The look on a wrapper around the text as well as on the body</source>
         <translation>Das Aussehen auf einer Hülle um den Text wie auch auf body</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="80"/>
+        <location filename="../src/stationery/client_support.h" line="81"/>
         <source>Gmail, on the web and in its apps</source>
         <translation>Gmail, im Web und in seinen Apps</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="81"/>
+        <location filename="../src/stationery/client_support.h" line="82"/>
         <source>replaces the body by a &lt;div&gt; with only the attributes it supports; the wrapper keeps the text colour, font and left margin there, and on today&apos;s page the picture and background colour</source>
         <translation>ersetzt body durch ein &lt;div&gt; mit nur den Attributen, die es kennt; die Hülle bewahrt dort Textfarbe, Schrift und linken Rand, auf der Seite für heutige Programme auch Bild und Hintergrundfarbe</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="86"/>
+        <location filename="../src/stationery/client_support.h" line="87"/>
         <source>caniemail.com, the &lt;body&gt; element, as the doiuse-email package quotes it</source>
         <translation>caniemail.com, das Element &lt;body&gt;, wie das Paket doiuse-email es zitiert</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="89"/>
+        <location filename="../src/stationery/client_support.h" line="90"/>
         <source>A message template opened in Thunderbird</source>
         <translation>Eine in Thunderbird geöffnete Nachrichtenvorlage</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="90"/>
+        <location filename="../src/stationery/client_support.h" line="91"/>
         <source>Thunderbird 153 ESR</source>
         <translation>Thunderbird 153 ESR</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="91"/>
+        <location filename="../src/stationery/client_support.h" line="92"/>
         <source>opens it as a new message with the caret inside the wrapper; what it sends carries the body&apos;s picture but drops the scrolling rule, so the picture stands still</source>
         <translation>öffnet sie als neue Nachricht mit der Schreibmarke in der Hülle; was es sendet, trägt das Bild von body, aber ohne die Laufregel, das Bild steht also still</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="75"/>
-        <location filename="../src/stationery/client_support.h" line="95"/>
+        <location filename="../src/stationery/client_support.h" line="76"/>
+        <location filename="../src/stationery/client_support.h" line="96"/>
         <source>tried with this program&apos;s template under Thunderbird 153.8 ESR</source>
         <translation>mit der Vorlage dieses Programms unter Thunderbird 153.8 ESR ausprobiert</translation>
     </message>
@@ -485,82 +480,87 @@
         <translation>verwirft das Aussehen von body und zeigt das der Hülle samt Bild über die ganze Nachricht; was es sendet, behält Farbe, Schrift, Ränder und das Bild, das ein Stylesheet angibt, wo es nicht umgeschrieben wird</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="70"/>
+        <location filename="../src/stationery/client_support.h" line="64"/>
+        <source>Evolution 3.46 opens no message file given to it (&quot;Cannot import any of the given URIs&quot;); a template in the account&apos;s Templates folder starts a new message there; its view shows 480 pixels of the picture, and its editor the whole stationery</source>
+        <translation>Evolution 3.46 öffnet keine ihm übergebene Nachrichtendatei („Cannot import any of the given URIs“); eine Vorlage im Ordner „Vorlagen“ des Kontos beginnt dort eine neue Nachricht; seine Ansicht zeigt 480 Pixel des Bildes und sein Editor das ganze Briefpapier</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="71"/>
         <source>The wrapper&apos;s picture as a data: URL in a style sheet</source>
         <translation>Das Bild der Hülle als data:-URL in einem Stylesheet</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="98"/>
+        <location filename="../src/stationery/client_support.h" line="99"/>
         <source>The light colour scheme asked for (meta element)</source>
         <translation>Das helle Farbschema erbeten (meta-Element)</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="99"/>
+        <location filename="../src/stationery/client_support.h" line="100"/>
         <source>Thunderbird and Apple Mail on macOS</source>
         <translation>Thunderbird und Apple Mail unter macOS</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="100"/>
+        <location filename="../src/stationery/client_support.h" line="101"/>
         <source>other clients ignore the meta element</source>
         <translation>andere Programme übergehen das meta-Element</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="101"/>
+        <location filename="../src/stationery/client_support.h" line="102"/>
         <source>html-email-guide.vercel.app, Dark mode</source>
         <translation>html-email-guide.vercel.app, Dark mode</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="102"/>
+        <location filename="../src/stationery/client_support.h" line="103"/>
         <source>The light colour scheme asked for (CSS color-scheme)</source>
         <translation>Das helle Farbschema erbeten (CSS color-scheme)</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="103"/>
+        <location filename="../src/stationery/client_support.h" line="104"/>
         <source>Apple Mail, Samsung Mail and Thunderbird</source>
         <translation>Apple Mail, Samsung Mail und Thunderbird</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="104"/>
+        <location filename="../src/stationery/client_support.h" line="105"/>
         <source>Gmail&apos;s apps for iOS and Android invert colours in dark mode whatever a message asks</source>
         <translation>die Gmail-Apps für iOS und Android kehren im dunklen Modus die Farben um, was eine Nachricht auch erbittet</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="107"/>
+        <location filename="../src/stationery/client_support.h" line="108"/>
         <source>html-email-guide.vercel.app, Dark mode; mailviewr.com, Apple Mail dark mode preview</source>
         <translation>html-email-guide.vercel.app, Dark mode; mailviewr.com, Apple Mail dark mode preview</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="111"/>
+        <location filename="../src/stationery/client_support.h" line="112"/>
         <source>Scrolling only for readers who accept motion</source>
         <translation>Laufen nur für Leser, die Bewegung zulassen</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="112"/>
+        <location filename="../src/stationery/client_support.h" line="113"/>
         <source>clients that strip prefers-reduced-motion rules, Gmail among them, show the picture standing still, never moving for ever</source>
         <translation>Programme, die prefers-reduced-motion-Regeln entfernen, darunter Gmail, zeigen das Bild stillstehend, nie endlos laufend</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="116"/>
+        <location filename="../src/stationery/client_support.h" line="117"/>
         <source>emailmarkup.org, Email clients are stripping out accessibility (2025)</source>
         <translation>emailmarkup.org, Email clients are stripping out accessibility (2025)</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="119"/>
+        <location filename="../src/stationery/client_support.h" line="120"/>
         <source>A generic family after every font</source>
         <translation>Eine generische Familie nach jeder Schrift</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="120"/>
+        <location filename="../src/stationery/client_support.h" line="121"/>
         <source>every client that shows HTML mail</source>
         <translation>jedes Programm, das HTML-Post zeigt</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="121"/>
+        <location filename="../src/stationery/client_support.h" line="122"/>
         <source>a reader without the font sees the nearest serif, sans-serif, monospace or cursive font instead of the client&apos;s default</source>
         <translation>wer die Schrift nicht hat, sieht die nächste Serifen-, serifenlose, dicktengleiche oder Schreibschrift statt der Standardschrift des Programms</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="125"/>
+        <location filename="../src/stationery/client_support.h" line="126"/>
         <source>CSS Fonts Module Level 4, generic font families (W3C)</source>
         <translation>CSS Fonts Module Level 4, generic font families (W3C)</translation>
     </message>
@@ -1942,32 +1942,32 @@ Die Nachrichtenvorlage woanders speichern, um sie selbst im E-Mail-Programm zu �
         <translation>„%1“ endet weder auf .eml noch .htm noch .html; geben Sie die Form mit --form an.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="87"/>
+        <location filename="../src/app/upload_command.cpp" line="88"/>
         <source>&quot;%1&quot; is not an account: write imaps://USER@HOST[:PORT]/FOLDER.</source>
         <translation>„%1“ ist kein Konto: Schreiben Sie imaps://USER@HOST[:PORT]/FOLDER.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="90"/>
+        <location filename="../src/app/upload_command.cpp" line="91"/>
         <source>A password never goes on the command line: the keyring or --password-stdin gives it.</source>
         <translation>Ein Passwort gehört nie auf die Befehlszeile: Der Schlüsselbund oder --password-stdin liefert es.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="109"/>
+        <location filename="../src/app/upload_command.cpp" line="110"/>
         <source>--trust-certificate takes a SHA-256 fingerprint: 64 hexadecimal digits, colons optional.</source>
         <translation>--trust-certificate nimmt einen SHA-256-Fingerabdruck: 64 Hexadezimalziffern, Doppelpunkte nach Belieben.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="147"/>
+        <location filename="../src/app/upload_command.cpp" line="154"/>
         <source>No password for %1: save it from the window (File &gt; Put in Mail Account, &quot;Remember in the system keyring&quot;), or give it on standard input with --password-stdin.</source>
         <translation>Kein Passwort für %1: Speichern Sie es im Fenster (Datei &gt; Im E-Mail-Konto ablegen, „Im Schlüsselbund des Systems merken“) oder geben Sie es mit --password-stdin über die Standardeingabe an.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="157"/>
+        <location filename="../src/app/upload_command.cpp" line="164"/>
         <source>Put in the folder &quot;%1&quot; of %2.</source>
         <translation>Im Ordner „%1“ von %2 abgelegt.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="165"/>
+        <location filename="../src/app/upload_command.cpp" line="172"/>
         <source> If it is your server&apos;s, give --trust-certificate %1.</source>
         <translation> Wenn es das Ihres Servers ist, geben Sie --trust-certificate %1 an.</translation>
     </message>

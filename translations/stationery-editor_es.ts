@@ -419,63 +419,58 @@
         <translation>Una plantilla de mensaje entregada a Evolution</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="64"/>
-        <source>Evolution 3.46 opens no message file given to it (&quot;Cannot import any of the given URIs&quot;); a template in the account&apos;s Templates folder starts a new message there</source>
-        <translation>Evolution 3.46 no abre ningún archivo de mensaje que se le pase («Cannot import any of the given URIs»); una plantilla en la carpeta «Plantillas» de la cuenta empieza allí un mensaje nuevo</translation>
-    </message>
-    <message>
-        <location filename="../src/stationery/client_support.h" line="68"/>
+        <location filename="../src/stationery/client_support.h" line="69"/>
         <source>tried with this program&apos;s template under Debian 12</source>
         <translation>probado con la plantilla de este programa en Debian 12</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="71"/>
+        <location filename="../src/stationery/client_support.h" line="72"/>
         <source>Thunderbird and Roundcube</source>
         <translation>Thunderbird y Roundcube</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="72"/>
+        <location filename="../src/stationery/client_support.h" line="73"/>
         <source>Thunderbird takes a cid: name in CSS for remote content and shows its privacy bar; a picture over 128 KB is left off the wrapper</source>
         <translation>Thunderbird toma un nombre cid: en CSS por contenido remoto y muestra su barra de privacidad; una imagen de más de 128 KB queda fuera del envoltorio</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="78"/>
+        <location filename="../src/stationery/client_support.h" line="79"/>
         <source>The look on a wrapper around the text as well as on the body</source>
         <translation>El aspecto en un envoltorio alrededor del texto además de en body</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="80"/>
+        <location filename="../src/stationery/client_support.h" line="81"/>
         <source>Gmail, on the web and in its apps</source>
         <translation>Gmail, en la web y en sus aplicaciones</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="81"/>
+        <location filename="../src/stationery/client_support.h" line="82"/>
         <source>replaces the body by a &lt;div&gt; with only the attributes it supports; the wrapper keeps the text colour, font and left margin there, and on today&apos;s page the picture and background colour</source>
         <translation>sustituye body por un &lt;div&gt; con solo los atributos que admite; el envoltorio conserva ahí el color del texto, la fuente y el margen izquierdo, y en la página actual la imagen y el color de fondo</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="86"/>
+        <location filename="../src/stationery/client_support.h" line="87"/>
         <source>caniemail.com, the &lt;body&gt; element, as the doiuse-email package quotes it</source>
         <translation>caniemail.com, el elemento &lt;body&gt;, según lo cita el paquete doiuse-email</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="89"/>
+        <location filename="../src/stationery/client_support.h" line="90"/>
         <source>A message template opened in Thunderbird</source>
         <translation>Una plantilla de mensaje abierta en Thunderbird</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="90"/>
+        <location filename="../src/stationery/client_support.h" line="91"/>
         <source>Thunderbird 153 ESR</source>
         <translation>Thunderbird 153 ESR</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="91"/>
+        <location filename="../src/stationery/client_support.h" line="92"/>
         <source>opens it as a new message with the caret inside the wrapper; what it sends carries the body&apos;s picture but drops the scrolling rule, so the picture stands still</source>
         <translation>la abre como mensaje nuevo con el cursor dentro del envoltorio; lo que envía lleva la imagen de body pero pierde la regla de desplazamiento, así que la imagen queda quieta</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="75"/>
-        <location filename="../src/stationery/client_support.h" line="95"/>
+        <location filename="../src/stationery/client_support.h" line="76"/>
+        <location filename="../src/stationery/client_support.h" line="96"/>
         <source>tried with this program&apos;s template under Thunderbird 153.8 ESR</source>
         <translation>probado con la plantilla de este programa en Thunderbird 153.8 ESR</translation>
     </message>
@@ -485,82 +480,87 @@
         <translation>descarta el aspecto de body y muestra el del envoltorio, imagen incluida, sobre todo el mensaje; lo que envía conserva el color, la fuente, los márgenes y la imagen, dada en una hoja de estilo, donde no la reescribe</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="70"/>
+        <location filename="../src/stationery/client_support.h" line="64"/>
+        <source>Evolution 3.46 opens no message file given to it (&quot;Cannot import any of the given URIs&quot;); a template in the account&apos;s Templates folder starts a new message there; its view shows 480 pixels of the picture, and its editor the whole stationery</source>
+        <translation>Evolution 3.46 no abre ningún archivo de mensaje que se le pase («Cannot import any of the given URIs»); una plantilla en la carpeta «Plantillas» de la cuenta empieza allí un mensaje nuevo; su vista muestra 480 píxeles de la imagen, y su editor todo el papel de carta</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="71"/>
         <source>The wrapper&apos;s picture as a data: URL in a style sheet</source>
         <translation>La imagen del envoltorio como URL data: en una hoja de estilo</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="98"/>
+        <location filename="../src/stationery/client_support.h" line="99"/>
         <source>The light colour scheme asked for (meta element)</source>
         <translation>El esquema de colores claro pedido (elemento meta)</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="99"/>
+        <location filename="../src/stationery/client_support.h" line="100"/>
         <source>Thunderbird and Apple Mail on macOS</source>
         <translation>Thunderbird y Apple Mail en macOS</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="100"/>
+        <location filename="../src/stationery/client_support.h" line="101"/>
         <source>other clients ignore the meta element</source>
         <translation>los demás programas ignoran el elemento meta</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="101"/>
+        <location filename="../src/stationery/client_support.h" line="102"/>
         <source>html-email-guide.vercel.app, Dark mode</source>
         <translation>html-email-guide.vercel.app, Dark mode</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="102"/>
+        <location filename="../src/stationery/client_support.h" line="103"/>
         <source>The light colour scheme asked for (CSS color-scheme)</source>
         <translation>El esquema de colores claro pedido (CSS color-scheme)</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="103"/>
+        <location filename="../src/stationery/client_support.h" line="104"/>
         <source>Apple Mail, Samsung Mail and Thunderbird</source>
         <translation>Apple Mail, Samsung Mail y Thunderbird</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="104"/>
+        <location filename="../src/stationery/client_support.h" line="105"/>
         <source>Gmail&apos;s apps for iOS and Android invert colours in dark mode whatever a message asks</source>
         <translation>las aplicaciones de Gmail para iOS y Android invierten los colores en modo oscuro, pida lo que pida el mensaje</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="107"/>
+        <location filename="../src/stationery/client_support.h" line="108"/>
         <source>html-email-guide.vercel.app, Dark mode; mailviewr.com, Apple Mail dark mode preview</source>
         <translation>html-email-guide.vercel.app, Dark mode; mailviewr.com, Apple Mail dark mode preview</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="111"/>
+        <location filename="../src/stationery/client_support.h" line="112"/>
         <source>Scrolling only for readers who accept motion</source>
         <translation>Desplazamiento solo para quien acepta movimiento</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="112"/>
+        <location filename="../src/stationery/client_support.h" line="113"/>
         <source>clients that strip prefers-reduced-motion rules, Gmail among them, show the picture standing still, never moving for ever</source>
         <translation>los programas que quitan las reglas prefers-reduced-motion, Gmail entre ellos, muestran la imagen quieta, nunca moviéndose sin fin</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="116"/>
+        <location filename="../src/stationery/client_support.h" line="117"/>
         <source>emailmarkup.org, Email clients are stripping out accessibility (2025)</source>
         <translation>emailmarkup.org, Email clients are stripping out accessibility (2025)</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="119"/>
+        <location filename="../src/stationery/client_support.h" line="120"/>
         <source>A generic family after every font</source>
         <translation>Una familia genérica tras cada fuente</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="120"/>
+        <location filename="../src/stationery/client_support.h" line="121"/>
         <source>every client that shows HTML mail</source>
         <translation>todo programa que muestra correo HTML</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="121"/>
+        <location filename="../src/stationery/client_support.h" line="122"/>
         <source>a reader without the font sees the nearest serif, sans-serif, monospace or cursive font instead of the client&apos;s default</source>
         <translation>quien no tiene la fuente ve la serif, sans-serif, monoespaciada o cursiva más cercana en lugar de la predeterminada del programa</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="125"/>
+        <location filename="../src/stationery/client_support.h" line="126"/>
         <source>CSS Fonts Module Level 4, generic font families (W3C)</source>
         <translation>CSS Fonts Module Level 4, generic font families (W3C)</translation>
     </message>
@@ -1942,32 +1942,32 @@ Save the message template somewhere else, to open it from your mail client or at
         <translation>«%1» no termina en .eml, .htm ni .html; indique la forma con --form.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="87"/>
+        <location filename="../src/app/upload_command.cpp" line="88"/>
         <source>&quot;%1&quot; is not an account: write imaps://USER@HOST[:PORT]/FOLDER.</source>
         <translation>«%1» no es una cuenta: escriba imaps://USER@HOST[:PORT]/FOLDER.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="90"/>
+        <location filename="../src/app/upload_command.cpp" line="91"/>
         <source>A password never goes on the command line: the keyring or --password-stdin gives it.</source>
         <translation>Una contraseña nunca va en la línea de órdenes: la da el llavero o --password-stdin.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="109"/>
+        <location filename="../src/app/upload_command.cpp" line="110"/>
         <source>--trust-certificate takes a SHA-256 fingerprint: 64 hexadecimal digits, colons optional.</source>
         <translation>--trust-certificate toma una huella SHA-256: 64 dígitos hexadecimales, con o sin dos puntos.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="147"/>
+        <location filename="../src/app/upload_command.cpp" line="154"/>
         <source>No password for %1: save it from the window (File &gt; Put in Mail Account, &quot;Remember in the system keyring&quot;), or give it on standard input with --password-stdin.</source>
         <translation>No hay contraseña para %1: guárdela desde la ventana (Archivo &gt; Guardar en la cuenta de correo, «Recordar en el llavero del sistema») o dela por la entrada estándar con --password-stdin.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="157"/>
+        <location filename="../src/app/upload_command.cpp" line="164"/>
         <source>Put in the folder &quot;%1&quot; of %2.</source>
         <translation>Guardado en la carpeta «%1» de %2.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="165"/>
+        <location filename="../src/app/upload_command.cpp" line="172"/>
         <source> If it is your server&apos;s, give --trust-certificate %1.</source>
         <translation> Si es el de su servidor, indique --trust-certificate %1.</translation>
     </message>

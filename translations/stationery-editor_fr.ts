@@ -419,63 +419,58 @@
         <translation>Un modèle de message passé à Evolution</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="64"/>
-        <source>Evolution 3.46 opens no message file given to it (&quot;Cannot import any of the given URIs&quot;); a template in the account&apos;s Templates folder starts a new message there</source>
-        <translation>Evolution 3.46 n&apos;ouvre aucun fichier de message qu&apos;on lui passe (« Cannot import any of the given URIs ») ; un modèle dans le dossier « Modèles » du compte y commence un nouveau message</translation>
-    </message>
-    <message>
-        <location filename="../src/stationery/client_support.h" line="68"/>
+        <location filename="../src/stationery/client_support.h" line="69"/>
         <source>tried with this program&apos;s template under Debian 12</source>
         <translation>essayé avec le modèle de ce programme sous Debian 12</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="71"/>
+        <location filename="../src/stationery/client_support.h" line="72"/>
         <source>Thunderbird and Roundcube</source>
         <translation>Thunderbird et Roundcube</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="72"/>
+        <location filename="../src/stationery/client_support.h" line="73"/>
         <source>Thunderbird takes a cid: name in CSS for remote content and shows its privacy bar; a picture over 128 KB is left off the wrapper</source>
         <translation>Thunderbird prend un nom cid: dans le CSS pour du contenu distant et affiche sa barre de confidentialité ; une image de plus de 128 Ko reste hors de l&apos;enveloppe</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="78"/>
+        <location filename="../src/stationery/client_support.h" line="79"/>
         <source>The look on a wrapper around the text as well as on the body</source>
         <translation>L&apos;apparence sur une enveloppe autour du texte comme sur body</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="80"/>
+        <location filename="../src/stationery/client_support.h" line="81"/>
         <source>Gmail, on the web and in its apps</source>
         <translation>Gmail, sur le web et dans ses applications</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="81"/>
+        <location filename="../src/stationery/client_support.h" line="82"/>
         <source>replaces the body by a &lt;div&gt; with only the attributes it supports; the wrapper keeps the text colour, font and left margin there, and on today&apos;s page the picture and background colour</source>
         <translation>remplace body par un &lt;div&gt; avec les seuls attributs qu&apos;il accepte ; l&apos;enveloppe y garde la couleur du texte, la police et la marge gauche, et sur la page actuelle l&apos;image et la couleur de fond</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="86"/>
+        <location filename="../src/stationery/client_support.h" line="87"/>
         <source>caniemail.com, the &lt;body&gt; element, as the doiuse-email package quotes it</source>
         <translation>caniemail.com, l&apos;élément &lt;body&gt;, tel que le cite le paquet doiuse-email</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="89"/>
+        <location filename="../src/stationery/client_support.h" line="90"/>
         <source>A message template opened in Thunderbird</source>
         <translation>Un modèle de message ouvert dans Thunderbird</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="90"/>
+        <location filename="../src/stationery/client_support.h" line="91"/>
         <source>Thunderbird 153 ESR</source>
         <translation>Thunderbird 153 ESR</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="91"/>
+        <location filename="../src/stationery/client_support.h" line="92"/>
         <source>opens it as a new message with the caret inside the wrapper; what it sends carries the body&apos;s picture but drops the scrolling rule, so the picture stands still</source>
         <translation>l&apos;ouvre comme nouveau message, le curseur dans l&apos;enveloppe ; ce qu&apos;il envoie garde l&apos;image de body mais perd la règle de défilement, l&apos;image reste donc immobile</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="75"/>
-        <location filename="../src/stationery/client_support.h" line="95"/>
+        <location filename="../src/stationery/client_support.h" line="76"/>
+        <location filename="../src/stationery/client_support.h" line="96"/>
         <source>tried with this program&apos;s template under Thunderbird 153.8 ESR</source>
         <translation>essayé avec le modèle de ce programme sous Thunderbird 153.8 ESR</translation>
     </message>
@@ -485,82 +480,87 @@
         <translation>abandonne l&apos;apparence de body et montre celle de l&apos;enveloppe, image comprise, sur tout le message ; ce qu&apos;il envoie garde la couleur, la police, les marges et l&apos;image, donnée dans une feuille de style, où il ne la réécrit pas</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="70"/>
+        <location filename="../src/stationery/client_support.h" line="64"/>
+        <source>Evolution 3.46 opens no message file given to it (&quot;Cannot import any of the given URIs&quot;); a template in the account&apos;s Templates folder starts a new message there; its view shows 480 pixels of the picture, and its editor the whole stationery</source>
+        <translation>Evolution 3.46 n&apos;ouvre aucun fichier de message qu&apos;on lui passe (« Cannot import any of the given URIs ») ; un modèle dans le dossier « Modèles » du compte y commence un nouveau message ; son affichage montre 480 pixels de l&apos;image, et son éditeur tout le papier à lettres</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="71"/>
         <source>The wrapper&apos;s picture as a data: URL in a style sheet</source>
         <translation>L&apos;image de l&apos;enveloppe en URL data: dans une feuille de style</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="98"/>
+        <location filename="../src/stationery/client_support.h" line="99"/>
         <source>The light colour scheme asked for (meta element)</source>
         <translation>Le jeu de couleurs clair demandé (élément meta)</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="99"/>
+        <location filename="../src/stationery/client_support.h" line="100"/>
         <source>Thunderbird and Apple Mail on macOS</source>
         <translation>Thunderbird et Apple Mail sous macOS</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="100"/>
+        <location filename="../src/stationery/client_support.h" line="101"/>
         <source>other clients ignore the meta element</source>
         <translation>les autres logiciels de messagerie ignorent l&apos;élément meta</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="101"/>
+        <location filename="../src/stationery/client_support.h" line="102"/>
         <source>html-email-guide.vercel.app, Dark mode</source>
         <translation>html-email-guide.vercel.app, Dark mode</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="102"/>
+        <location filename="../src/stationery/client_support.h" line="103"/>
         <source>The light colour scheme asked for (CSS color-scheme)</source>
         <translation>Le jeu de couleurs clair demandé (CSS color-scheme)</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="103"/>
+        <location filename="../src/stationery/client_support.h" line="104"/>
         <source>Apple Mail, Samsung Mail and Thunderbird</source>
         <translation>Apple Mail, Samsung Mail et Thunderbird</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="104"/>
+        <location filename="../src/stationery/client_support.h" line="105"/>
         <source>Gmail&apos;s apps for iOS and Android invert colours in dark mode whatever a message asks</source>
         <translation>les applications Gmail pour iOS et Android inversent les couleurs en mode sombre, quoi que demande le message</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="107"/>
+        <location filename="../src/stationery/client_support.h" line="108"/>
         <source>html-email-guide.vercel.app, Dark mode; mailviewr.com, Apple Mail dark mode preview</source>
         <translation>html-email-guide.vercel.app, Dark mode ; mailviewr.com, Apple Mail dark mode preview</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="111"/>
+        <location filename="../src/stationery/client_support.h" line="112"/>
         <source>Scrolling only for readers who accept motion</source>
         <translation>Le défilement seulement pour les lecteurs qui acceptent le mouvement</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="112"/>
+        <location filename="../src/stationery/client_support.h" line="113"/>
         <source>clients that strip prefers-reduced-motion rules, Gmail among them, show the picture standing still, never moving for ever</source>
         <translation>les logiciels de messagerie qui retirent les règles prefers-reduced-motion, dont Gmail, montrent l&apos;image immobile, jamais en mouvement sans fin</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="116"/>
+        <location filename="../src/stationery/client_support.h" line="117"/>
         <source>emailmarkup.org, Email clients are stripping out accessibility (2025)</source>
         <translation>emailmarkup.org, Email clients are stripping out accessibility (2025)</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="119"/>
+        <location filename="../src/stationery/client_support.h" line="120"/>
         <source>A generic family after every font</source>
         <translation>Une famille générique après chaque police</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="120"/>
+        <location filename="../src/stationery/client_support.h" line="121"/>
         <source>every client that shows HTML mail</source>
         <translation>tout logiciel de messagerie qui affiche le courrier HTML</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="121"/>
+        <location filename="../src/stationery/client_support.h" line="122"/>
         <source>a reader without the font sees the nearest serif, sans-serif, monospace or cursive font instead of the client&apos;s default</source>
         <translation>un lecteur sans la police voit la police serif, sans serif, à chasse fixe ou cursive la plus proche au lieu de celle par défaut</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="125"/>
+        <location filename="../src/stationery/client_support.h" line="126"/>
         <source>CSS Fonts Module Level 4, generic font families (W3C)</source>
         <translation>CSS Fonts Module Level 4, generic font families (W3C)</translation>
     </message>
@@ -1942,32 +1942,32 @@ Enregistrer le modèle de message ailleurs, pour l’ouvrir depuis votre message
         <translation>« %1 » ne finit ni par .eml, ni par .htm, ni par .html ; indiquez la forme avec --form.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="87"/>
+        <location filename="../src/app/upload_command.cpp" line="88"/>
         <source>&quot;%1&quot; is not an account: write imaps://USER@HOST[:PORT]/FOLDER.</source>
         <translation>« %1 » n’est pas un compte : écrivez imaps://USER@HOST[:PORT]/FOLDER.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="90"/>
+        <location filename="../src/app/upload_command.cpp" line="91"/>
         <source>A password never goes on the command line: the keyring or --password-stdin gives it.</source>
         <translation>Un mot de passe ne va jamais sur la ligne de commande : le trousseau ou --password-stdin le fournit.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="109"/>
+        <location filename="../src/app/upload_command.cpp" line="110"/>
         <source>--trust-certificate takes a SHA-256 fingerprint: 64 hexadecimal digits, colons optional.</source>
         <translation>--trust-certificate prend une empreinte SHA-256 : 64 chiffres hexadécimaux, deux-points facultatifs.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="147"/>
+        <location filename="../src/app/upload_command.cpp" line="154"/>
         <source>No password for %1: save it from the window (File &gt; Put in Mail Account, &quot;Remember in the system keyring&quot;), or give it on standard input with --password-stdin.</source>
         <translation>Aucun mot de passe pour %1 : enregistrez-le depuis la fenêtre (Fichier &gt; Déposer dans le compte de messagerie, « Mémoriser dans le trousseau du système »), ou donnez-le sur l’entrée standard avec --password-stdin.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="157"/>
+        <location filename="../src/app/upload_command.cpp" line="164"/>
         <source>Put in the folder &quot;%1&quot; of %2.</source>
         <translation>Déposé dans le dossier « %1 » de %2.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="165"/>
+        <location filename="../src/app/upload_command.cpp" line="172"/>
         <source> If it is your server&apos;s, give --trust-certificate %1.</source>
         <translation> Si c’est celui de votre serveur, donnez --trust-certificate %1.</translation>
     </message>

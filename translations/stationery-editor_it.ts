@@ -419,63 +419,58 @@
         <translation>Un modello di messaggio passato a Evolution</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="64"/>
-        <source>Evolution 3.46 opens no message file given to it (&quot;Cannot import any of the given URIs&quot;); a template in the account&apos;s Templates folder starts a new message there</source>
-        <translation>Evolution 3.46 non apre alcun file di messaggio che gli viene passato («Cannot import any of the given URIs»); un modello nella cartella «Modelli» dell&apos;account vi avvia un nuovo messaggio</translation>
-    </message>
-    <message>
-        <location filename="../src/stationery/client_support.h" line="68"/>
+        <location filename="../src/stationery/client_support.h" line="69"/>
         <source>tried with this program&apos;s template under Debian 12</source>
         <translation>provato con il modello di questo programma su Debian 12</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="71"/>
+        <location filename="../src/stationery/client_support.h" line="72"/>
         <source>Thunderbird and Roundcube</source>
         <translation>Thunderbird e Roundcube</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="72"/>
+        <location filename="../src/stationery/client_support.h" line="73"/>
         <source>Thunderbird takes a cid: name in CSS for remote content and shows its privacy bar; a picture over 128 KB is left off the wrapper</source>
         <translation>Thunderbird considera un nome cid: nel CSS contenuto remoto e mostra la sua barra della privacy; un&apos;immagine oltre 128 KB resta fuori dall&apos;involucro</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="78"/>
+        <location filename="../src/stationery/client_support.h" line="79"/>
         <source>The look on a wrapper around the text as well as on the body</source>
         <translation>L&apos;aspetto su un involucro attorno al testo oltre che su body</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="80"/>
+        <location filename="../src/stationery/client_support.h" line="81"/>
         <source>Gmail, on the web and in its apps</source>
         <translation>Gmail, sul web e nelle sue app</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="81"/>
+        <location filename="../src/stationery/client_support.h" line="82"/>
         <source>replaces the body by a &lt;div&gt; with only the attributes it supports; the wrapper keeps the text colour, font and left margin there, and on today&apos;s page the picture and background colour</source>
         <translation>sostituisce body con un &lt;div&gt; con i soli attributi che accetta; l&apos;involucro vi conserva colore del testo, carattere e margine sinistro, e nella pagina attuale l&apos;immagine e il colore di sfondo</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="86"/>
+        <location filename="../src/stationery/client_support.h" line="87"/>
         <source>caniemail.com, the &lt;body&gt; element, as the doiuse-email package quotes it</source>
         <translation>caniemail.com, l&apos;elemento &lt;body&gt;, come lo cita il pacchetto doiuse-email</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="89"/>
+        <location filename="../src/stationery/client_support.h" line="90"/>
         <source>A message template opened in Thunderbird</source>
         <translation>Un modello di messaggio aperto in Thunderbird</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="90"/>
+        <location filename="../src/stationery/client_support.h" line="91"/>
         <source>Thunderbird 153 ESR</source>
         <translation>Thunderbird 153 ESR</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="91"/>
+        <location filename="../src/stationery/client_support.h" line="92"/>
         <source>opens it as a new message with the caret inside the wrapper; what it sends carries the body&apos;s picture but drops the scrolling rule, so the picture stands still</source>
         <translation>lo apre come nuovo messaggio con il cursore nell&apos;involucro; ciò che invia porta l&apos;immagine di body ma perde la regola di scorrimento, quindi l&apos;immagine resta ferma</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="75"/>
-        <location filename="../src/stationery/client_support.h" line="95"/>
+        <location filename="../src/stationery/client_support.h" line="76"/>
+        <location filename="../src/stationery/client_support.h" line="96"/>
         <source>tried with this program&apos;s template under Thunderbird 153.8 ESR</source>
         <translation>provato con il modello di questo programma in Thunderbird 153.8 ESR</translation>
     </message>
@@ -485,82 +480,87 @@
         <translation>scarta l&apos;aspetto di body e mostra quello dell&apos;involucro, immagine compresa, su tutto il messaggio; ciò che invia conserva colore, carattere, margini e l&apos;immagine, data in un foglio di stile, dove non la riscrive</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="70"/>
+        <location filename="../src/stationery/client_support.h" line="64"/>
+        <source>Evolution 3.46 opens no message file given to it (&quot;Cannot import any of the given URIs&quot;); a template in the account&apos;s Templates folder starts a new message there; its view shows 480 pixels of the picture, and its editor the whole stationery</source>
+        <translation>Evolution 3.46 non apre alcun file di messaggio che gli viene passato («Cannot import any of the given URIs»); un modello nella cartella «Modelli» dell&apos;account vi avvia un nuovo messaggio; la sua vista mostra 480 pixel dell&apos;immagine, e il suo editor tutta la carta da lettere</translation>
+    </message>
+    <message>
+        <location filename="../src/stationery/client_support.h" line="71"/>
         <source>The wrapper&apos;s picture as a data: URL in a style sheet</source>
         <translation>L&apos;immagine dell&apos;involucro come URL data: in un foglio di stile</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="98"/>
+        <location filename="../src/stationery/client_support.h" line="99"/>
         <source>The light colour scheme asked for (meta element)</source>
         <translation>Lo schema di colori chiaro richiesto (elemento meta)</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="99"/>
+        <location filename="../src/stationery/client_support.h" line="100"/>
         <source>Thunderbird and Apple Mail on macOS</source>
         <translation>Thunderbird e Apple Mail su macOS</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="100"/>
+        <location filename="../src/stationery/client_support.h" line="101"/>
         <source>other clients ignore the meta element</source>
         <translation>gli altri programmi ignorano l&apos;elemento meta</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="101"/>
+        <location filename="../src/stationery/client_support.h" line="102"/>
         <source>html-email-guide.vercel.app, Dark mode</source>
         <translation>html-email-guide.vercel.app, Dark mode</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="102"/>
+        <location filename="../src/stationery/client_support.h" line="103"/>
         <source>The light colour scheme asked for (CSS color-scheme)</source>
         <translation>Lo schema di colori chiaro richiesto (CSS color-scheme)</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="103"/>
+        <location filename="../src/stationery/client_support.h" line="104"/>
         <source>Apple Mail, Samsung Mail and Thunderbird</source>
         <translation>Apple Mail, Samsung Mail e Thunderbird</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="104"/>
+        <location filename="../src/stationery/client_support.h" line="105"/>
         <source>Gmail&apos;s apps for iOS and Android invert colours in dark mode whatever a message asks</source>
         <translation>le app di Gmail per iOS e Android invertono i colori in modalità scura, qualunque cosa chieda il messaggio</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="107"/>
+        <location filename="../src/stationery/client_support.h" line="108"/>
         <source>html-email-guide.vercel.app, Dark mode; mailviewr.com, Apple Mail dark mode preview</source>
         <translation>html-email-guide.vercel.app, Dark mode; mailviewr.com, Apple Mail dark mode preview</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="111"/>
+        <location filename="../src/stationery/client_support.h" line="112"/>
         <source>Scrolling only for readers who accept motion</source>
         <translation>Scorrimento solo per chi accetta il movimento</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="112"/>
+        <location filename="../src/stationery/client_support.h" line="113"/>
         <source>clients that strip prefers-reduced-motion rules, Gmail among them, show the picture standing still, never moving for ever</source>
         <translation>i programmi che tolgono le regole prefers-reduced-motion, Gmail tra questi, mostrano l&apos;immagine ferma, mai in movimento senza fine</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="116"/>
+        <location filename="../src/stationery/client_support.h" line="117"/>
         <source>emailmarkup.org, Email clients are stripping out accessibility (2025)</source>
         <translation>emailmarkup.org, Email clients are stripping out accessibility (2025)</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="119"/>
+        <location filename="../src/stationery/client_support.h" line="120"/>
         <source>A generic family after every font</source>
         <translation>Una famiglia generica dopo ogni carattere</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="120"/>
+        <location filename="../src/stationery/client_support.h" line="121"/>
         <source>every client that shows HTML mail</source>
         <translation>ogni programma che mostra la posta HTML</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="121"/>
+        <location filename="../src/stationery/client_support.h" line="122"/>
         <source>a reader without the font sees the nearest serif, sans-serif, monospace or cursive font instead of the client&apos;s default</source>
         <translation>chi non ha il carattere vede il serif, sans-serif, a spaziatura fissa o corsivo più vicino invece di quello predefinito del programma</translation>
     </message>
     <message>
-        <location filename="../src/stationery/client_support.h" line="125"/>
+        <location filename="../src/stationery/client_support.h" line="126"/>
         <source>CSS Fonts Module Level 4, generic font families (W3C)</source>
         <translation>CSS Fonts Module Level 4, generic font families (W3C)</translation>
     </message>
@@ -1942,32 +1942,32 @@ Salvare il modello di messaggio altrove, per aprirlo dal tuo programma di posta 
         <translation>«%1» non termina né con .eml, né con .htm, né con .html; indica la forma con --form.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="87"/>
+        <location filename="../src/app/upload_command.cpp" line="88"/>
         <source>&quot;%1&quot; is not an account: write imaps://USER@HOST[:PORT]/FOLDER.</source>
         <translation>«%1» non è un account: scrivi imaps://USER@HOST[:PORT]/FOLDER.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="90"/>
+        <location filename="../src/app/upload_command.cpp" line="91"/>
         <source>A password never goes on the command line: the keyring or --password-stdin gives it.</source>
         <translation>Una password non va mai sulla riga di comando: la fornisce il portachiavi o --password-stdin.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="109"/>
+        <location filename="../src/app/upload_command.cpp" line="110"/>
         <source>--trust-certificate takes a SHA-256 fingerprint: 64 hexadecimal digits, colons optional.</source>
         <translation>--trust-certificate richiede un’impronta SHA-256: 64 cifre esadecimali, due punti facoltativi.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="147"/>
+        <location filename="../src/app/upload_command.cpp" line="154"/>
         <source>No password for %1: save it from the window (File &gt; Put in Mail Account, &quot;Remember in the system keyring&quot;), or give it on standard input with --password-stdin.</source>
         <translation>Nessuna password per %1: salvala dalla finestra (File &gt; Salva nell’account di posta, «Ricorda nel portachiavi di sistema») o forniscila sull’input standard con --password-stdin.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="157"/>
+        <location filename="../src/app/upload_command.cpp" line="164"/>
         <source>Put in the folder &quot;%1&quot; of %2.</source>
         <translation>Salvato nella cartella «%1» di %2.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="165"/>
+        <location filename="../src/app/upload_command.cpp" line="172"/>
         <source> If it is your server&apos;s, give --trust-certificate %1.</source>
         <translation> Se è quello del tuo server, indica --trust-certificate %1.</translation>
     </message>

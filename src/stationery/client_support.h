@@ -64,7 +64,8 @@ inline constexpr ClientSupport kClientFacts[] = {
      QT_TRANSLATE_NOOP("ClientSupport",
                        "Evolution 3.46 opens no message file given to it (\"Cannot import any "
                        "of the given URIs\"); a template in the account's Templates folder "
-                       "starts a new message there"),
+                       "starts a new message there; its view shows 480 pixels of the picture, "
+                       "and its editor the whole stationery"),
      QT_TRANSLATE_NOOP("ClientSupport", "tried with this program's template under Debian 12"),
      "2026-12-08"},
     {QT_TRANSLATE_NOOP("ClientSupport", "The wrapper's picture as a data: URL in a style sheet"),
