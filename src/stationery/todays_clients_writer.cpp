@@ -220,8 +220,9 @@ std::string TodaysClientsWriter::render(const StationerySettings& s, PictureName
     line("</style>");
     // A template's wrapper takes its picture from a style sheet of its own: a webmail
     // keeps such a sheet through its editor and its send, where it rewrites an address
-    // inside a style attribute with quotes that end the attribute. In the head, where
-    // a client's check of the typed text for words such as "CV" does not read it.
+    // inside a style attribute with quotes that end the attribute. The sheet is in the
+    // head, where no client reads its letters as typed text (in the body, Thunderbird's
+    // attachment reminder found the word "CV" in them).
     const std::string_view image = picturePath(s);
     const bool pictureInCss = named == PictureNamed::InCssAndAttribute;
     if (!pictureInCss && !image.empty() && !areaPicture.empty())
@@ -276,11 +277,11 @@ std::string TodaysClientsWriter::render(const StationerySettings& s, PictureName
     // window's height, the margins as its padding. Where the view is only as tall as the
     // message (Evolution's), the window's height is the message's, and the wrapper is
     // kLeastAreaHeight tall instead of one line; an engine without max() keeps the
-    // first height. Both pictures start at the top, so
-    // their lines meet, and the text starts at the top margin in every client. Typing
-    // starts in a line of its own inside the wrapper: a mail client's editor puts the
-    // caret in the first block, and a new line splits that line, never the wrapper, so
-    // the picture runs on without a seam.
+    // first height. Both pictures start at the top, so their lines meet, and the text
+    // starts at the top margin in every client. Typing starts in a line of its own
+    // inside the wrapper: a mail client's editor puts the caret in the first block, and
+    // a new line splits that line, never the wrapper, so the picture runs on without a
+    // seam.
     line("<body" + attributes + " style=\"" + escapeHtmlAttribute(css + "margin: 0;") + "\">");
     const std::string areaCss =
         text + "padding: " + std::to_string(s.topMargin) + "px 0 0 " +
