@@ -34,10 +34,8 @@ public:
 
 private:
     void load() {
-        const QString folder = programFolder();
         QStringList failures;
-        for (const QString& place :
-             {folder, folder + QStringLiteral("/../" STATIONERY_MODULE_DIR)}) {
+        for (const QString& place : moduleFolders()) {
             library_.setFileName(QDir(place).filePath(QLatin1String(name_)));
             if (library_.load())
                 return;
@@ -69,6 +67,11 @@ QString programFolder() {
 #else
     return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
 #endif
+}
+
+QStringList moduleFolders() {
+    const QString folder = programFolder();
+    return {folder, folder + QStringLiteral("/../" STATIONERY_MODULE_DIR)};
 }
 
 int runWindow(int argc, char* argv[]) {

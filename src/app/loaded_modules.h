@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <filesystem>
 #include <string>
@@ -11,6 +12,9 @@ namespace program_modules {
 
 // The folder the program was started from, known before any Qt application exists.
 QString programFolder();
+// Where the program's modules are: beside it in the build, in its library folder once
+// installed.
+QStringList moduleFolders();
 
 // Runs the editor's window; when its module cannot be loaded, says why on standard
 // error and returns 1.

@@ -1,6 +1,7 @@
 // The window module: the editor and its services, loaded by the program when it opens
 // a window.
 #include "app/command_line.h"
+#include "app/loaded_modules.h"
 #include "app/program_modules.h"
 #include "editor/main_window.h"
 #include "editor/program_look.h"
@@ -24,16 +25,11 @@ extern "C" Q_DECL_EXPORT int stationeryRunWindow(int argc, char* argv[]) {
     platform::QtDialogPrompter dialogs;
     platform::QtMessageBox messages;
     platform::SystemVolumeList volumes;
-    // The sound module sits beside the program in the build, and in the library folder
-    // once installed.
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    platform::LoadedAudioDevice audio(
-        QStringLiteral("stationery-audio"),
-        {programFolder, programFolder + QStringLiteral("/../" STATIONERY_MODULE_DIR)});
+    const QStringList modules = program_modules::moduleFolders();
+    platform::LoadedAudioDevice audio(QStringLiteral("stationery-audio"), modules);
     platform::DesktopUrlOpener browser;
     platform::DesktopMailClient mailClient;
-    mail_account::LoadedMailService mailAccount(QStringLiteral("stationery-mail"),
-                                                mail_account::LoadedMailService::usualFolders());
+    mail_account::LoadedMailService mailAccount(QStringLiteral("stationery-mail"), modules);
 
     MainWindow window({dialogs, messages, volumes, audio, browser, mailClient, mailAccount, [] {
                            QCoreApplication::exit(0);
