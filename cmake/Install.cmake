@@ -14,7 +14,7 @@ add_custom_command(
 add_custom_target(icons ALL DEPENDS ${icon_folder}/256x256/apps/${STATIONERY_APP_ID}.png)
 
 install(TARGETS stationery-editor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS stationery-audio stationery-mail stationery-window stationery-pictures
+install(TARGETS stationery-audio stationery-mail stationery-keyring stationery-window stationery-pictures
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/stationery-editor)
 install(FILES ${PROJECT_SOURCE_DIR}/data/${STATIONERY_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

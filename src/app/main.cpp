@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "app/font_read_ahead.h"
 #include "app/loaded_modules.h"
 
 #include <QCoreApplication>
@@ -16,5 +17,6 @@ int main(int argc, char* argv[]) {
     // Conversions, --help and --version need no window, and so no display.
     if (command_line::wantsNoWindow(argc, argv))
         return command_line::run(argc, argv);
+    const FontReadAhead fonts;
     return program_modules::runWindow(argc, argv);
 }

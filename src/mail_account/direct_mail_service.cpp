@@ -1,7 +1,5 @@
 #include "mail_account/direct_mail_service.h"
 
-#include "mail_account/password_store.h"
-
 namespace mail_account {
 
 MailService::Outcome DirectMailService::upload(const UploadRequest& request,
@@ -14,17 +12,8 @@ MailService::Outcome DirectMailService::upload(const UploadRequest& request,
     }
 }
 
-std::optional<QString> DirectMailService::readPassword(const Account& account) {
-    return PasswordStore::read(account);
-}
-
-std::optional<QString> DirectMailService::writePassword(const Account& account,
-                                                        const QString& password) {
-    return PasswordStore::write(account, password);
-}
-
-void DirectMailService::forgetPassword(const Account& account) {
-    PasswordStore::forget(account);
+std::optional<QString> DirectMailService::writePassword(const Account&, const QString&) {
+    return QStringLiteral("the mail module keeps no passwords");
 }
 
 } // namespace mail_account

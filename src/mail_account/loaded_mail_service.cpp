@@ -27,22 +27,31 @@ QStringList LoadedMailService::usualFolders() {
     return {programFolder, programFolder + QStringLiteral("/../" STATIONERY_MODULE_DIR)};
 }
 
-MailService* LoadedMailService::loaded() {
+MailService* LoadedMailService::load(Loaded& module, const QString& name, const char* factory) {
     // Uploads run off the window's thread: the first caller loads, any other waits.
-    std::call_once(once_, [this] {
+    std::call_once(module.once, [&] {
         QStringList failures;
         for (const QString& folder : folders_) {
-            QLibrary library(QDir(folder).filePath(moduleName_));
+            QLibrary library(QDir(folder).filePath(name));
             using Factory = MailService* (*)();
-            if (auto factory = reinterpret_cast<Factory>(library.resolve(kMailServiceFactory))) {
-                service_.reset(factory());
+            if (auto make = reinterpret_cast<Factory>(library.resolve(factory))) {
+                module.service.reset(make());
                 return;
             }
             failures << library.errorString();
         }
-        failure_ = failures.isEmpty() ? moduleName_ : failures.join(QStringLiteral("; "));
+        module.failure = failures.isEmpty() ? name : failures.join(QStringLiteral("; "));
     });
-    return service_.get();
+    return module.service.get();
+}
+
+// On Windows the keyring is the system's Credential Manager, in the mail module itself.
+MailService* LoadedMailService::keyring() {
+#ifdef Q_OS_WIN
+    return load(passwords_, moduleName_, kKeyringServiceFactory);
+#else
+    return load(passwords_, QStringLiteral("stationery-keyring"), kKeyringServiceFactory);
+#endif
 }
 
 MailService::Outcome LoadedMailService::upload(const UploadRequest& request,
@@ -50,25 +59,26 @@ MailService::Outcome LoadedMailService::upload(const UploadRequest& request,
                                                const std::function<void(double sent)>& progress) {
     if (MailService* service = loaded())
         return service->upload(request, cancelled, progress);
-    return UploadError(Failure::Other, {}, {},
-                       tr("the mail module could not be loaded (%1)").arg(failure_).toStdString());
+    return UploadError(
+        Failure::Other, {}, {},
+        tr("the mail module could not be loaded (%1)").arg(uploads_.failure).toStdString());
 }
 
 std::optional<QString> LoadedMailService::readPassword(const Account& account) {
-    if (MailService* service = loaded())
+    if (MailService* service = keyring())
         return service->readPassword(account);
     return std::nullopt;
 }
 
 std::optional<QString> LoadedMailService::writePassword(const Account& account,
                                                         const QString& password) {
-    if (MailService* service = loaded())
+    if (MailService* service = keyring())
         return service->writePassword(account, password);
-    return tr("the mail module could not be loaded (%1)").arg(failure_);
+    return tr("the mail module could not be loaded (%1)").arg(passwords_.failure);
 }
 
 void LoadedMailService::forgetPassword(const Account& account) {
-    if (MailService* service = loaded())
+    if (MailService* service = keyring())
         service->forgetPassword(account);
 }
 

@@ -12,8 +12,9 @@
 namespace mail_account {
 
 // The mail service from the module `moduleName` in the first of `folders` that has it,
-// loaded at first use. When no module loads, an upload fails with the loader's words
-// and no password is found.
+// loaded at first use; the passwords from the keyring's module, loaded only when one
+// is read or kept. When a module does not load, an upload fails with the loader's
+// words and no password is found.
 class LoadedMailService : public MailService {
     Q_DECLARE_TR_FUNCTIONS(LoadedMailService)
 public:
@@ -38,14 +39,21 @@ public:
     void forgetPassword(const Account& account) override;
 
 private:
-    MailService* loaded(); // nothing when the module does not load
+    // A module's service, made at first use by whichever thread asks first.
+    struct Loaded {
+        std::once_flag once;
+        std::unique_ptr<MailService> service;
+        QString failure;
+    };
+    MailService* load(Loaded& module, const QString& name, const char* factory);
+    MailService* loaded() { return load(uploads_, moduleName_, kMailServiceFactory); }
+    MailService* keyring();
 
     QString moduleName_;
     QStringList folders_;
-    std::once_flag once_;
     std::future<void> background_;
-    std::unique_ptr<MailService> service_;
-    QString failure_;
+    Loaded uploads_;
+    Loaded passwords_;
 };
 
 } // namespace mail_account

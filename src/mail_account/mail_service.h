@@ -33,7 +33,9 @@ public:
     virtual void prepare() {}
 };
 
-// The name of the function by which the module hands out its service.
+// The names of the functions by which the modules hand out their services: the upload,
+// and the passwords (whose service uploads nothing).
 inline constexpr char kMailServiceFactory[] = "stationeryCreateMailService";
+inline constexpr char kKeyringServiceFactory[] = "stationeryCreateKeyringService";
 
 } // namespace mail_account

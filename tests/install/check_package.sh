@@ -19,7 +19,7 @@ for expected in ./usr/bin/stationery-editor \
     grep -qx -- "$expected" <<<"$files" || fail "the package lacks $expected"
 done
 # The modules, where the program looks for them: beside bin/, in the library folder.
-for module in audio mail window pictures; do
+for module in audio mail keyring window pictures; do
     grep -q -- "^\./usr/lib.*/stationery-editor/stationery-$module\.so\$" <<<"$files" ||
         fail "the package lacks the $module module"
 done
