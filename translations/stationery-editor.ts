@@ -1165,8 +1165,8 @@ The export would copy it where others can read it. Copy it anyway?</source>
 <context>
     <name>LoadedMailService</name>
     <message>
-        <location filename="../src/mail_account/loaded_mail_service.cpp" line="54"/>
-        <location filename="../src/mail_account/loaded_mail_service.cpp" line="67"/>
+        <location filename="../src/mail_account/loaded_mail_service.cpp" line="64"/>
+        <location filename="../src/mail_account/loaded_mail_service.cpp" line="77"/>
         <source>the mail module could not be loaded (%1)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1938,16 +1938,21 @@ Save the message template somewhere else, to open it from your mail client or at
     </message>
     <message>
         <location filename="../src/app/upload_command.cpp" line="154"/>
+        <source>The keyring could not be asked for the password of %1: its module could not be loaded (%2). Give the password on standard input with --password-stdin.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/upload_command.cpp" line="159"/>
         <source>No password for %1: save it from the window (File &gt; Put in Mail Account, &quot;Remember in the system keyring&quot;), or give it on standard input with --password-stdin.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="164"/>
+        <location filename="../src/app/upload_command.cpp" line="169"/>
         <source>Put in the folder &quot;%1&quot; of %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="172"/>
+        <location filename="../src/app/upload_command.cpp" line="177"/>
         <source> If it is your server&apos;s, give --trust-certificate %1.</source>
         <translation type="unfinished"></translation>
     </message>

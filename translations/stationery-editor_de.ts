@@ -1174,8 +1174,8 @@ Der Export würde sie dorthin kopieren, wo andere sie lesen können. Trotzdem ko
 <context>
     <name>LoadedMailService</name>
     <message>
-        <location filename="../src/mail_account/loaded_mail_service.cpp" line="54"/>
-        <location filename="../src/mail_account/loaded_mail_service.cpp" line="67"/>
+        <location filename="../src/mail_account/loaded_mail_service.cpp" line="64"/>
+        <location filename="../src/mail_account/loaded_mail_service.cpp" line="77"/>
         <source>the mail module could not be loaded (%1)</source>
         <translation>das E-Mail-Modul konnte nicht geladen werden (%1)</translation>
     </message>
@@ -1958,16 +1958,21 @@ Die Nachrichtenvorlage woanders speichern, um sie selbst im E-Mail-Programm zu �
     </message>
     <message>
         <location filename="../src/app/upload_command.cpp" line="154"/>
+        <source>The keyring could not be asked for the password of %1: its module could not be loaded (%2). Give the password on standard input with --password-stdin.</source>
+        <translation>Der Schlüsselbund konnte nicht nach dem Passwort für %1 gefragt werden: Sein Modul ließ sich nicht laden (%2). Geben Sie das Passwort mit --password-stdin über die Standardeingabe an.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/upload_command.cpp" line="159"/>
         <source>No password for %1: save it from the window (File &gt; Put in Mail Account, &quot;Remember in the system keyring&quot;), or give it on standard input with --password-stdin.</source>
         <translation>Kein Passwort für %1: Speichern Sie es im Fenster (Datei &gt; Im E-Mail-Konto ablegen, „Im Schlüsselbund des Systems merken“) oder geben Sie es mit --password-stdin über die Standardeingabe an.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="164"/>
+        <location filename="../src/app/upload_command.cpp" line="169"/>
         <source>Put in the folder &quot;%1&quot; of %2.</source>
         <translation>Im Ordner „%1“ von %2 abgelegt.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="172"/>
+        <location filename="../src/app/upload_command.cpp" line="177"/>
         <source> If it is your server&apos;s, give --trust-certificate %1.</source>
         <translation> Wenn es das Ihres Servers ist, geben Sie --trust-certificate %1 an.</translation>
     </message>

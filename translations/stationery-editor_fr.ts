@@ -1174,8 +1174,8 @@ L’export le copierait là où d’autres peuvent le lire. Le copier quand mêm
 <context>
     <name>LoadedMailService</name>
     <message>
-        <location filename="../src/mail_account/loaded_mail_service.cpp" line="54"/>
-        <location filename="../src/mail_account/loaded_mail_service.cpp" line="67"/>
+        <location filename="../src/mail_account/loaded_mail_service.cpp" line="64"/>
+        <location filename="../src/mail_account/loaded_mail_service.cpp" line="77"/>
         <source>the mail module could not be loaded (%1)</source>
         <translation>le module de messagerie n’a pas pu être chargé (%1)</translation>
     </message>
@@ -1958,16 +1958,21 @@ Enregistrer le modèle de message ailleurs, pour l’ouvrir depuis votre message
     </message>
     <message>
         <location filename="../src/app/upload_command.cpp" line="154"/>
+        <source>The keyring could not be asked for the password of %1: its module could not be loaded (%2). Give the password on standard input with --password-stdin.</source>
+        <translation>Le trousseau n’a pas pu être interrogé sur le mot de passe de %1 : son module n’a pas pu être chargé (%2). Donnez le mot de passe sur l’entrée standard avec --password-stdin.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/upload_command.cpp" line="159"/>
         <source>No password for %1: save it from the window (File &gt; Put in Mail Account, &quot;Remember in the system keyring&quot;), or give it on standard input with --password-stdin.</source>
         <translation>Aucun mot de passe pour %1 : enregistrez-le depuis la fenêtre (Fichier &gt; Déposer dans le compte de messagerie, « Mémoriser dans le trousseau du système »), ou donnez-le sur l’entrée standard avec --password-stdin.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="164"/>
+        <location filename="../src/app/upload_command.cpp" line="169"/>
         <source>Put in the folder &quot;%1&quot; of %2.</source>
         <translation>Déposé dans le dossier « %1 » de %2.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="172"/>
+        <location filename="../src/app/upload_command.cpp" line="177"/>
         <source> If it is your server&apos;s, give --trust-certificate %1.</source>
         <translation> Si c’est celui de votre serveur, donnez --trust-certificate %1.</translation>
     </message>

@@ -1174,8 +1174,8 @@ L’esportazione lo copierebbe dove altri possono leggerlo. Copiarlo comunque?</
 <context>
     <name>LoadedMailService</name>
     <message>
-        <location filename="../src/mail_account/loaded_mail_service.cpp" line="54"/>
-        <location filename="../src/mail_account/loaded_mail_service.cpp" line="67"/>
+        <location filename="../src/mail_account/loaded_mail_service.cpp" line="64"/>
+        <location filename="../src/mail_account/loaded_mail_service.cpp" line="77"/>
         <source>the mail module could not be loaded (%1)</source>
         <translation>impossibile caricare il modulo di posta (%1)</translation>
     </message>
@@ -1958,16 +1958,21 @@ Salvare il modello di messaggio altrove, per aprirlo dal tuo programma di posta 
     </message>
     <message>
         <location filename="../src/app/upload_command.cpp" line="154"/>
+        <source>The keyring could not be asked for the password of %1: its module could not be loaded (%2). Give the password on standard input with --password-stdin.</source>
+        <translation>Non è stato possibile chiedere al portachiavi la password di %1: il suo modulo non si è potuto caricare (%2). Fornisci la password sull’input standard con --password-stdin.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/upload_command.cpp" line="159"/>
         <source>No password for %1: save it from the window (File &gt; Put in Mail Account, &quot;Remember in the system keyring&quot;), or give it on standard input with --password-stdin.</source>
         <translation>Nessuna password per %1: salvala dalla finestra (File &gt; Salva nell’account di posta, «Ricorda nel portachiavi di sistema») o forniscila sull’input standard con --password-stdin.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="164"/>
+        <location filename="../src/app/upload_command.cpp" line="169"/>
         <source>Put in the folder &quot;%1&quot; of %2.</source>
         <translation>Salvato nella cartella «%1» di %2.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="172"/>
+        <location filename="../src/app/upload_command.cpp" line="177"/>
         <source> If it is your server&apos;s, give --trust-certificate %1.</source>
         <translation> Se è quello del tuo server, indica --trust-certificate %1.</translation>
     </message>

@@ -1174,8 +1174,8 @@ A exportação o copiaria onde outras pessoas podem lê-lo. Copiar mesmo assim?<
 <context>
     <name>LoadedMailService</name>
     <message>
-        <location filename="../src/mail_account/loaded_mail_service.cpp" line="54"/>
-        <location filename="../src/mail_account/loaded_mail_service.cpp" line="67"/>
+        <location filename="../src/mail_account/loaded_mail_service.cpp" line="64"/>
+        <location filename="../src/mail_account/loaded_mail_service.cpp" line="77"/>
         <source>the mail module could not be loaded (%1)</source>
         <translation>não foi possível carregar o módulo de e-mail (%1)</translation>
     </message>
@@ -1958,16 +1958,21 @@ Salvar o modelo de mensagem em outro lugar, para abri-lo no seu programa de e-ma
     </message>
     <message>
         <location filename="../src/app/upload_command.cpp" line="154"/>
+        <source>The keyring could not be asked for the password of %1: its module could not be loaded (%2). Give the password on standard input with --password-stdin.</source>
+        <translation>Não foi possível pedir ao chaveiro a senha de %1: o módulo dele não pôde ser carregado (%2). Informe a senha na entrada padrão com --password-stdin.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/upload_command.cpp" line="159"/>
         <source>No password for %1: save it from the window (File &gt; Put in Mail Account, &quot;Remember in the system keyring&quot;), or give it on standard input with --password-stdin.</source>
         <translation>Sem senha para %1: salve-a pela janela (Arquivo &gt; Colocar na conta de e-mail, “Lembrar no chaveiro do sistema”) ou informe-a na entrada padrão com --password-stdin.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="164"/>
+        <location filename="../src/app/upload_command.cpp" line="169"/>
         <source>Put in the folder &quot;%1&quot; of %2.</source>
         <translation>Colocado na pasta “%1” de %2.</translation>
     </message>
     <message>
-        <location filename="../src/app/upload_command.cpp" line="172"/>
+        <location filename="../src/app/upload_command.cpp" line="177"/>
         <source> If it is your server&apos;s, give --trust-certificate %1.</source>
         <translation> Se for o do seu servidor, informe --trust-certificate %1.</translation>
     </message>

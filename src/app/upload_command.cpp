@@ -150,6 +150,11 @@ int upload(const UploadArguments& arguments) {
             request.password.pop_back();
     } else if (const auto saved = mail.readPassword(request.account)) {
         request.password = saved->toStdString();
+    } else if (const QString failure = mail.keyringFailure(); !failure.isEmpty()) {
+        return fail(tr("The keyring could not be asked for the password of %1: its module "
+                       "could not be loaded (%2). Give the password on standard input with "
+                       "--password-stdin.")
+                        .arg(mail_account::accountName(request.account), failure));
     } else {
         return fail(tr("No password for %1: save it from the window (File > Put in Mail "
                        "Account, \"Remember in the system keyring\"), or give it on standard "

@@ -31,6 +31,8 @@ public:
     void prepare() override { loadInBackground(); }
     // Loads the module now, or waits while that thread loads it.
     void waitUntilLoaded() { loaded(); }
+    // Why the keyring's module did not load, once it was asked for; else empty.
+    QString keyringFailure() const { return passwords_.failure; }
 
     Outcome upload(const UploadRequest& request, const std::atomic<bool>& cancelled,
                    const std::function<void(double sent)>& progress) override;

@@ -231,6 +231,13 @@ TEST(UploadCommand, PutsTheTemplateOrSaysWhyNot) {
             EXPECT_TRUE(said.contains(c.said)) << said.toStdString();
             EXPECT_FALSE(said.contains(u"correct-horse"_s));
         }
+    // Without it, the keyring's missing module is named, not taken for an empty keyring.
+    QProcess keyringless;
+    keyringless.start(programs[1], {u"--upload"_s, account, u"--trust-certificate"_s,
+                                    server.fingerprint(), page});
+    ASSERT_TRUE(keyringless.waitForFinished(30000));
+    EXPECT_EQ(keyringless.exitCode(), 1);
+    EXPECT_TRUE(keyringless.readAllStandardError().contains("its module could not be loaded"));
     EXPECT_EQ(server.messageFiles(u"Drafts"_s).size(), 2);
     EXPECT_TRUE(server.messageFiles(u"Templates"_s).isEmpty());
 }
