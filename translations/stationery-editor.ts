@@ -1166,8 +1166,12 @@ The export would copy it where others can read it. Copy it anyway?</source>
     <name>LoadedMailService</name>
     <message>
         <location filename="../src/mail_account/loaded_mail_service.cpp" line="64"/>
-        <location filename="../src/mail_account/loaded_mail_service.cpp" line="77"/>
         <source>the mail module could not be loaded (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/loaded_mail_service.cpp" line="77"/>
+        <source>the keyring&apos;s module could not be loaded (%1)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

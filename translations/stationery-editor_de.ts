@@ -1175,9 +1175,13 @@ Der Export würde sie dorthin kopieren, wo andere sie lesen können. Trotzdem ko
     <name>LoadedMailService</name>
     <message>
         <location filename="../src/mail_account/loaded_mail_service.cpp" line="64"/>
-        <location filename="../src/mail_account/loaded_mail_service.cpp" line="77"/>
         <source>the mail module could not be loaded (%1)</source>
         <translation>das E-Mail-Modul konnte nicht geladen werden (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/loaded_mail_service.cpp" line="77"/>
+        <source>the keyring&apos;s module could not be loaded (%1)</source>
+        <translation>das Modul des Schlüsselbunds konnte nicht geladen werden (%1)</translation>
     </message>
 </context>
 <context>

@@ -1175,9 +1175,13 @@ La exportación lo copiaría donde otros pueden leerlo. ¿Copiarlo de todos modo
     <name>LoadedMailService</name>
     <message>
         <location filename="../src/mail_account/loaded_mail_service.cpp" line="64"/>
-        <location filename="../src/mail_account/loaded_mail_service.cpp" line="77"/>
         <source>the mail module could not be loaded (%1)</source>
         <translation>no se pudo cargar el módulo de correo (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/loaded_mail_service.cpp" line="77"/>
+        <source>the keyring&apos;s module could not be loaded (%1)</source>
+        <translation>no se pudo cargar el módulo del llavero (%1)</translation>
     </message>
 </context>
 <context>

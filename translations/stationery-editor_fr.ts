@@ -1175,9 +1175,13 @@ L’export le copierait là où d’autres peuvent le lire. Le copier quand mêm
     <name>LoadedMailService</name>
     <message>
         <location filename="../src/mail_account/loaded_mail_service.cpp" line="64"/>
-        <location filename="../src/mail_account/loaded_mail_service.cpp" line="77"/>
         <source>the mail module could not be loaded (%1)</source>
         <translation>le module de messagerie n’a pas pu être chargé (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/loaded_mail_service.cpp" line="77"/>
+        <source>the keyring&apos;s module could not be loaded (%1)</source>
+        <translation>le module du trousseau n’a pas pu être chargé (%1)</translation>
     </message>
 </context>
 <context>

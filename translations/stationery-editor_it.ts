@@ -1175,9 +1175,13 @@ L’esportazione lo copierebbe dove altri possono leggerlo. Copiarlo comunque?</
     <name>LoadedMailService</name>
     <message>
         <location filename="../src/mail_account/loaded_mail_service.cpp" line="64"/>
-        <location filename="../src/mail_account/loaded_mail_service.cpp" line="77"/>
         <source>the mail module could not be loaded (%1)</source>
         <translation>impossibile caricare il modulo di posta (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/loaded_mail_service.cpp" line="77"/>
+        <source>the keyring&apos;s module could not be loaded (%1)</source>
+        <translation>impossibile caricare il modulo del portachiavi (%1)</translation>
     </message>
 </context>
 <context>

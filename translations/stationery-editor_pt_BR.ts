@@ -1175,9 +1175,13 @@ A exportação o copiaria onde outras pessoas podem lê-lo. Copiar mesmo assim?<
     <name>LoadedMailService</name>
     <message>
         <location filename="../src/mail_account/loaded_mail_service.cpp" line="64"/>
-        <location filename="../src/mail_account/loaded_mail_service.cpp" line="77"/>
         <source>the mail module could not be loaded (%1)</source>
         <translation>não foi possível carregar o módulo de e-mail (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/mail_account/loaded_mail_service.cpp" line="77"/>
+        <source>the keyring&apos;s module could not be loaded (%1)</source>
+        <translation>não foi possível carregar o módulo do chaveiro (%1)</translation>
     </message>
 </context>
 <context>

@@ -74,7 +74,7 @@ std::optional<QString> LoadedMailService::writePassword(const Account& account,
                                                         const QString& password) {
     if (MailService* service = keyring())
         return service->writePassword(account, password);
-    return tr("the mail module could not be loaded (%1)").arg(passwords_.failure);
+    return tr("the keyring's module could not be loaded (%1)").arg(passwords_.failure);
 }
 
 void LoadedMailService::forgetPassword(const Account& account) {
