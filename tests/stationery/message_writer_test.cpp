@@ -26,9 +26,30 @@ TEST(MessageWriter, Base64AsTheStandardSpellsIt) {
     };
     for (const auto& [bytes, text] : vectors)
         EXPECT_EQ(base64Lines(bytes), text) << bytes;
-    const std::string lines = base64Lines(std::string(1000, '\xFF'));
-    for (std::size_t at = 0, end; (end = lines.find("\r\n", at)) != std::string::npos; at = end + 2)
-        EXPECT_LE(end - at, 76u);
+    // Every length, every byte value: full lines of 76 characters, a shorter last one,
+    // and the bytes back when decoded.
+    const std::string alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string bytes;
+    for (std::size_t length = 0; length <= 400; ++length, bytes += char(length * 37 + 11)) {
+        const std::string lines = base64Lines(bytes);
+        std::string decoded;
+        std::uint32_t bits = 0;
+        int held = 0;
+        std::size_t at = 0;
+        for (std::size_t end; (end = lines.find("\r\n", at)) != std::string::npos; at = end + 2) {
+            const bool last = end + 2 == lines.size();
+            EXPECT_TRUE(last ? end - at <= 76 : end - at == 76) << length;
+            for (const char c : lines.substr(at, end - at)) {
+                if (c == '=')
+                    break;
+                bits = bits << 6 | std::uint32_t(alphabet.find(c));
+                if ((held += 6) >= 8)
+                    decoded += char(bits >> (held -= 8) & 0xFF);
+            }
+        }
+        EXPECT_EQ(at, lines.size()) << length;
+        EXPECT_EQ(decoded, bytes) << length;
+    }
 }
 
 // Decoding quoted-printable gives back the text, whose lines stay lines, and no
