@@ -352,8 +352,8 @@ TEST(ImapUpload, TheMessagePipeHandsOnWhatIsWrittenOrWhyNot) {
     EXPECT_THROW(request.message.size(), std::runtime_error);
 }
 
-// Without its module the program still runs: an upload says why it cannot, and no
-// password is found.
+// Without its modules the program still runs: an upload says why it cannot, no
+// password is found, and keeping one names the keyring's module.
 TEST(ImapUpload, AMissingMailModuleIsSaidNotFatal) {
     LoadedMailService service(QStringLiteral("no-such-module"), {QStringLiteral("/nowhere")});
     UploadRequest request;
@@ -364,6 +364,11 @@ TEST(ImapUpload, AMissingMailModuleIsSaidNotFatal) {
     ASSERT_NE(error, nullptr);
     EXPECT_NE(error->detail().find("the mail module could not be loaded"), std::string::npos);
     EXPECT_EQ(service.readPassword({"127.0.0.1", 993, Security::SslTls, "tester"}), std::nullopt);
+    const auto kept =
+        service.writePassword({"127.0.0.1", 993, Security::SslTls, "tester"}, QStringLiteral("x"));
+    ASSERT_TRUE(kept.has_value());
+    EXPECT_TRUE(kept->startsWith(QLatin1String("the keyring's module could not be loaded")))
+        << kept->toStdString();
 }
 
 } // namespace
